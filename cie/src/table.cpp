@@ -1,0 +1,23 @@
+#include "cie/tables.h"
+
+#include <limits>
+
+namespace cie {
+
+const double* Table::row(int nm) const {
+  const int offset = nm - firstNm;
+  if (offset < 0 || offset % stepNm != 0 || offset / stepNm >= rows) {
+    return nullptr;
+  }
+  return values + static_cast<long>(offset / stepNm) * columns;
+}
+
+double Table::at(int nm, int column) const {
+  const double* r = row(nm);
+  if (r == nullptr || column < 0 || column >= columns) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+  return r[column];
+}
+
+} // namespace cie

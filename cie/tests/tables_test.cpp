@@ -1,0 +1,58 @@
+// The compiled-in tables must hold the published rows on the stated grids.
+#include "cie/tables.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct GridCase {
+  const cie::Table* table;
+  int firstNm, lastNm, stepNm, columns;
+};
+
+TEST(CieTables, GridsMatchTheirFiles) {
+  const GridCase cases[] = {
+      {&cie::cmf1931_2deg, 360, 830, 1, 3},       {&cie::cmf1964_10deg, 360, 830, 1, 3},
+      {&cie::locus1931_5nm_4dp, 380, 780, 5, 2},  {&cie::locus1931_1nm_5dp, 360, 830, 1, 3},
+      {&cie::tcs1to14, 360, 830, 5, 14},          {&cie::tcs15, 380, 780, 5, 1},
+      {&cie::daylightComponents, 300, 830, 5, 3}, {&cie::illuminantA, 300, 830, 1, 1},
+      {&cie::illuminantD65, 300, 830, 1, 1},      {&cie::illuminantsF1toF12, 380, 780, 5, 12},
+  };
+  for (const GridCase& c : cases) {
+    EXPECT_EQ(c.table->firstNm, c.firstNm);
+    EXPECT_EQ(c.table->lastNm(), c.lastNm);
+    EXPECT_EQ(c.table->stepNm, c.stepNm);
+    EXPECT_EQ(c.table->columns, c.columns);
+  }
+}
+
+TEST(CieTables, PublishedSampleRows) {
+  // Rows quoted in data/cie/README.md and the published anchors.
+  EXPECT_DOUBLE_EQ(cie::cmf1931_2deg.at(380, 0), 0.001368);
+  EXPECT_DOUBLE_EQ(cie::cmf1931_2deg.at(380, 2), 0.006450001);
+  EXPECT_DOUBLE_EQ(cie::cmf1931_2deg.at(555, 1), 1.0);
+  EXPECT_DOUBLE_EQ(cie::locus1931_5nm_4dp.at(380, 0), 0.1741);
+  EXPECT_DOUBLE_EQ(cie::locus1931_5nm_4dp.at(520, 1), 0.8338);
+  for (int nm = 700; nm <= 780; nm += 5) {
+    EXPECT_DOUBLE_EQ(cie::locus1931_5nm_4dp.at(nm, 0), 0.7347) << nm;
+    EXPECT_DOUBLE_EQ(cie::locus1931_5nm_4dp.at(nm, 1), 0.2653) << nm;
+  }
+  EXPECT_DOUBLE_EQ(cie::locus1931_1nm_5dp.at(449, 0), 0.15763);
+  EXPECT_DOUBLE_EQ(cie::locus1931_1nm_5dp.at(550, 1), 0.69231);
+  EXPECT_DOUBLE_EQ(cie::cmf1964_10deg.at(600, 2), 0.0);
+  EXPECT_DOUBLE_EQ(cie::tcs15.at(380, 0), 0.131);
+  EXPECT_DOUBLE_EQ(cie::tcs15.at(780, 0), 0.611);
+  EXPECT_DOUBLE_EQ(cie::illuminantsF1toF12.at(425, 10), 3.33);
+}
+
+TEST(CieTables, OffGridLookupsAreRejected) {
+  EXPECT_EQ(cie::tcs15.row(382), nullptr);
+  EXPECT_EQ(cie::tcs15.row(375), nullptr);
+  EXPECT_EQ(cie::tcs15.row(785), nullptr);
+  EXPECT_TRUE(std::isnan(cie::cmf1931_2deg.at(500, 3)));
+  EXPECT_TRUE(std::isnan(cie::cmf1931_2deg.at(900, 0)));
+}
+
+} // namespace
