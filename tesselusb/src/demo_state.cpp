@@ -1,0 +1,182 @@
+#include "demo_state.h"
+
+#include "cie/tables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace tesselusb {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Relative spectral power at a wavelength in nm.
+using SpectralShape = std::function<double(double nm)>;
+
+double gaussian(double nm, double centreNm, double fwhmNm) {
+  const double sigma = fwhmNm / 2.3548200450309493; // FWHM = 2 sqrt(2 ln 2) sigma
+  const double z = (nm - centreNm) / sigma;
+  return std::exp(-0.5 * z * z);
+}
+
+// A table column at any wavelength, linear between grid rows.
+SpectralShape tableShape(const cie::Table& table, int column) {
+  return [&table, column](double nm) {
+    const double position = (nm - table.firstNm) / table.stepNm;
+    const int below = std::clamp(static_cast<int>(std::floor(position)), 0, table.rows - 2);
+    const double t = position - below;
+    const double* values = table.values;
+    return values[below * table.columns + column] * (1 - t) +
+           values[(below + 1) * table.columns + column] * t;
+  };
+}
+
+// A phosphor-converted white LED: the blue emitter plus a broad phosphor band.
+SpectralShape whiteLed(double blueWeight, double phosphorNm, double phosphorFwhmNm) {
+  return [=](double nm) {
+    return blueWeight * gaussian(nm, 450, 20) + gaussian(nm, phosphorNm, phosphorFwhmNm);
+  };
+}
+
+// Relative sensitivity of a silicon detector behind its optics; it shapes
+// the raw counts the instruments see.
+double detectorResponse(double nm) { return 0.15 + 0.85 * gaussian(nm, 620, 420); }
+
+std::uint16_t toCount(double value) {
+  return static_cast<std::uint16_t>(std::clamp(std::lround(value), 0L, 65535L));
+}
+
+Spectrum spectrumWithPeak(const SpectralShape& shape, double peakCount) {
+  std::array<double, kSpectrumSamples> power{};
+  for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
+    power[i] = shape(kSpectrumFirstNm + static_cast<double>(i));
+  }
+  const double peak = *std::max_element(power.begin(), power.end());
+  Spectrum spectrum{};
+  for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
+    spectrum[i] = toCount(power[i] / peak * peakCount);
+  }
+  return spectrum;
+}
+
+double polynomial(const double* coefficients, std::size_t n, double x) {
+  double value = 0;
+  for (std::size_t i = n; i-- > 0;) {
+    value = value * x + coefficients[i];
+  }
+  return value;
+}
+
+// Counts of a detector whose pixel p sees wavelength(p): a dark offset with a
+// fixed pattern plus the light scaled to peakCount.
+template <std::size_t N>
+std::array<std::uint16_t, N> detectorFrame(const std::function<double(std::size_t)>& wavelength,
+                                           const SpectralShape& light, double darkLevel,
+                                           double peakCount) {
+  std::array<double, N> signal{};
+  for (std::size_t p = 0; p < N; ++p) {
+    const double nm = wavelength(p);
+    signal[p] = light(nm) * detectorResponse(nm);
+  }
+  const double peak = *std::max_element(signal.begin(), signal.end());
+  std::array<std::uint16_t, N> counts{};
+  for (std::size_t p = 0; p < N; ++p) {
+    const double pattern = static_cast<double>((p * 7) % 11) - 5;
+    counts[p] = toCount(darkLevel + pattern + signal[p] / peak * peakCount);
+  }
+  return counts;
+}
+
+struct DemoRecord {
+  DateTime time;
+  double illuminance;
+  double ratio;
+  double peakCount;
+  SpectralShape shape;
+};
+
+std::vector<MeterRecord> demoRecords() {
+  constexpr int kF2 = 1, kF7 = 6, kF11 = 10; // columns of the F1 to F12 table
+  const DemoRecord demo[] = {
+      {{2019, 5, 21, 14, 3, 9}, 412.6, 1.000, 58000, tableShape(cie::illuminantA, 0)},
+      {{2019, 5, 21, 14, 7, 42}, 1035.2, 0.987, 41000, tableShape(cie::illuminantD65, 0)},
+      {{2019, 5, 22, 9, 15, 30}, 523.8, 1.012, 52000, tableShape(cie::illuminantsF1toF12, kF2)},
+      {{2019, 5, 22, 9, 21, 4}, 748.1, 0.994, 47000, tableShape(cie::illuminantsF1toF12, kF7)},
+      {{2019, 5, 23, 16, 45, 51}, 612.4, 1.021, 56000,
+       tableShape(cie::illuminantsF1toF12, kF11)},
+      // About 3000 K and 6000 K.
+      {{2019, 6, 2, 10, 12, 17}, 318.9, 1.003, 36000, whiteLed(0.35, 600, 150)},
+      {{2019, 6, 2, 10, 18, 55}, 1520.3, 0.978, 44000, whiteLed(1.67, 560, 130)},
+      {{2019, 6, 3, 20, 31, 8}, 184.7, 1.006, 24000,
+       [](double nm) { return gaussian(nm, 525, 30); }},
+  };
+  std::vector<MeterRecord> records;
+  for (const DemoRecord& record : demo) {
+    records.push_back(
+        {record.time, record.illuminance, record.ratio, spectrumWithPeak(record.shape, record.peakCount)});
+  }
+  return records;
+}
+
+} // namespace
+
+MeterState demoMeter() {
+  MeterState meter;
+  meter.deviceId = "LM0401-0000042";
+  meter.integrationTimeTenths = 1000;
+  meter.records = demoRecords();
+  meter.illuminanceCoefficient = 1.0237;
+  // Raw pixel p sees about 335 + 0.155 p nm.
+  meter.wavelengthCoefficients = {335.12, 0.15508, -1.62e-7, 2.4e-12, 0, 0};
+  // Coefficient k belongs to 370 + k nm and evens out the detector response.
+  for (std::size_t k = 0; k < kMeterIntensityCoefficients; ++k) {
+    meter.intensityCoefficients[k] = std::round(1e4 / detectorResponse(370.0 + k)) / 1e4;
+  }
+  meter.testResult = {512.0, spectrumWithPeak(tableShape(cie::illuminantD65, 0), 48000)};
+  const auto& coefficients = meter.wavelengthCoefficients;
+  meter.rawCounts = detectorFrame<kRawCounts>(
+      [&coefficients](std::size_t p) {
+        return polynomial(coefficients.data(), coefficients.size(), static_cast<double>(p));
+      },
+      tableShape(cie::illuminantD65, 0), 480, 30000);
+  return meter;
+}
+
+SpectrometerState demoSpectrometer() {
+  SpectrometerState spectrometer;
+  spectrometer.deviceId = "SP2048-0000123";
+  spectrometer.integrationTimeTenths = 1000;
+  // Pixels 0 to 2047 span about 300 to 995 nm.
+  spectrometer.wavelengthCoefficients = {300.0, 0.35, -5.0e-6, 0, 0};
+  const auto& coefficients = spectrometer.wavelengthCoefficients;
+  spectrometer.pixels = detectorFrame<kPixels>(
+      [&coefficients](std::size_t p) {
+        return polynomial(coefficients.data(), coefficients.size(), static_cast<double>(p));
+      },
+      whiteLed(1.67, 560, 130), 500, 40000);
+  for (std::size_t k = 0; k < kDarkCounts; ++k) {
+    spectrometer.dark[k] = static_cast<std::uint16_t>(496 + (k * 5) % 9);
+  }
+  // Both correction tables stay within a few percent of 1.
+  for (std::size_t k = 0; k < kSpectrometerIntensityCoefficients; ++k) {
+    spectrometer.intensityCoefficients[k] =
+        std::round(1e4 * (1.0 + 0.06 * std::sin(2 * kPi * k / kSpectrometerIntensityCoefficients))) /
+        1e4;
+  }
+  for (std::size_t k = 0; k < kQdValues; ++k) {
+    spectrometer.qd[k] = std::round(1e4 * (1.0 + 0.02 * std::cos(2 * kPi * k / kQdValues))) / 1e4;
+  }
+  SpectrometerInfo& info = spectrometer.info;
+  info.texts = {"SP2048", "0000123", "FW 2.14", "CCD 2048 px", "2019-03-12"};
+  info.uint32Values = {static_cast<std::uint32_t>(kPixels), 123};
+  info.uint16Values = {300, 1000, static_cast<std::uint16_t>(kDarkCounts), 16, 1};
+  // A temperature compensation table in thousandths, -0.120 to +0.116.
+  for (std::size_t k = 0; k < kInfoInt32Values; ++k) {
+    info.int32Values[k] = static_cast<std::int32_t>(4 * k) - 120;
+  }
+  return spectrometer;
+}
+
+} // namespace tesselusb

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "device_state.h"
+
+namespace tesselusb {
+
+// A meter holding eight stored records of common light sources, with
+// plausible calibration and raw data.
+MeterState demoMeter();
+
+// A spectrometer looking at a cool-white LED.
+SpectrometerState demoSpectrometer();
+
+} // namespace tesselusb

@@ -1,0 +1,117 @@
+#pragma once
+
+// Everything the simulated instrument holds: the stored data, settings and
+// calibration of a meter or a spectrometer, plus the run-time flags that
+// its commands change.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "devlink/usb_library.h"
+
+namespace tesselusb {
+
+// Meter sizes.
+inline constexpr std::size_t kSpectrumSamples = 401; // 380 to 780 nm at 1 nm
+inline constexpr int kSpectrumFirstNm = 380;
+inline constexpr std::size_t kRawCounts = 3000;
+inline constexpr std::size_t kMeterWavelengthCoefficients = 6;
+inline constexpr std::size_t kMeterIntensityCoefficients = 420;
+
+// Spectrometer sizes.
+inline constexpr std::size_t kPixels = 2048;
+inline constexpr std::size_t kDarkCounts = 16;
+inline constexpr std::size_t kSpectrometerWavelengthCoefficients = 5;
+inline constexpr std::size_t kSpectrometerIntensityCoefficients = 400;
+inline constexpr std::size_t kQdValues = 2000;
+inline constexpr std::size_t kInfoTexts = 5;
+inline constexpr std::size_t kInfoTextBytes = 16;
+inline constexpr std::size_t kInfoUint32Values = 2;
+inline constexpr std::size_t kInfoUint16Values = 5;
+inline constexpr std::size_t kInfoInt32Values = 60;
+
+inline constexpr std::size_t kDeviceIdLength = devlink::kDeviceIdBytes;
+
+struct DateTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+using Spectrum = std::array<std::uint16_t, kSpectrumSamples>;
+
+struct MeterRecord {
+  DateTime time;
+  double illuminance = 0;
+  double ratio = 1;
+  Spectrum spectrum{};
+};
+
+struct TestResult {
+  double illuminance = 0;
+  Spectrum spectrum{};
+};
+
+// Settings both instruments have.
+struct CommonSettings {
+  // The wire value: ten times the integration time at the interface.
+  std::uint16_t integrationTimeTenths = 1000;
+  std::string deviceId; // kDeviceIdLength characters
+};
+
+struct MeterState : CommonSettings {
+  std::vector<MeterRecord> records;
+  double illuminanceCoefficient = 1;
+  std::array<double, kMeterWavelengthCoefficients> wavelengthCoefficients{};
+  std::array<double, kMeterIntensityCoefficients> intensityCoefficients{};
+  TestResult testResult;
+  std::array<std::uint16_t, kRawCounts> rawCounts{};
+  // Run time: set by starting a test, reported by the ready flag.
+  bool testStarted = false;
+};
+
+// The 338-byte instrument information block, field group by field group.
+struct SpectrometerInfo {
+  std::array<std::string, kInfoTexts> texts; // at most kInfoTextBytes each
+  std::array<std::uint32_t, kInfoUint32Values> uint32Values{};
+  std::array<std::uint16_t, kInfoUint16Values> uint16Values{};
+  std::array<std::int32_t, kInfoInt32Values> int32Values{};
+};
+
+struct SpectrometerState : CommonSettings {
+  std::array<std::uint16_t, kPixels> pixels{};
+  std::array<std::uint16_t, kDarkCounts> dark{};
+  std::array<double, kSpectrometerWavelengthCoefficients> wavelengthCoefficients{};
+  std::array<double, kSpectrometerIntensityCoefficients> intensityCoefficients{};
+  std::array<double, kQdValues> qd{};
+  SpectrometerInfo info;
+  // Run time: the two tables are read in consecutive parts; each cursor is
+  // the next part and starts over when the device is opened.
+  std::size_t intensityCursor = 0;
+  std::size_t qdCursor = 0;
+};
+
+// A command (and optionally one loc) whose every exchange fails.
+struct Fault {
+  std::uint32_t command = 0;
+  std::optional<std::uint32_t> loc;
+};
+
+struct DeviceState {
+  std::variant<MeterState, SpectrometerState> device;
+  std::vector<Fault> faults;
+  // Run time: set by OpenDevice, cleared by CloseDevice.
+  bool open = false;
+
+  bool isSpectrometer() const { return std::holds_alternative<SpectrometerState>(device); }
+};
+
+} // namespace tesselusb

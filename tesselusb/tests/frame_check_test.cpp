@@ -1,0 +1,130 @@
+// Frames the simulated device must refuse, and the buffer bounds it keeps.
+
+#include "sim_library.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using simtest::Bytes;
+using simtest::sim;
+
+enum class Via { Read, Write, Cmd };
+
+struct FrameCase {
+  Via via;
+  std::uint32_t id, loc, count;
+};
+
+int send(const FrameCase& frame, std::uint8_t* buf) {
+  const auto entry = frame.via == Via::Read    ? sim().cmdRead
+                     : frame.via == Via::Write ? sim().cmdWrite
+                                               : sim().cmdCmd;
+  return entry(frame.id, frame.loc, frame.count, buf, 2000, nullptr, 3);
+}
+
+constexpr std::uint8_t kGuard = 0xA5;
+
+bool untouched(const Bytes& bytes, std::size_t from) {
+  return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(),
+                     [](std::uint8_t b) { return b == kGuard; });
+}
+
+class FrameCheck : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_EQ(sim().loadState("{}"), 1); }
+};
+
+TEST_F(FrameCheck, MeterRefusesMalformedFramesWithoutTouchingTheBuffer) {
+  const FrameCase bad[] = {
+      {Via::Read, 14, 0, 2}, {Via::Read, 99, 0, 2}, {Via::Cmd, 15, 0, 0},     // unknown
+      {Via::Write, 17, 0, 825}, {Via::Read, 0, 0, 2}, {Via::Read, 2, 2, 0},   // wrong entry
+      {Via::Cmd, 12, 0, 0}, {Via::Write, 6, 0, 36},
+      {Via::Read, 1, 1, 2}, {Via::Cmd, 2, 0, 0}, {Via::Read, 3, 7, 900},      // wrong loc
+      {Via::Write, 7, 70, 36}, {Via::Read, 8, 4, 630}, {Via::Read, 12, 1, 1},
+      {Via::Read, 17, 0, 824}, {Via::Read, 17, 0, 826}, {Via::Read, 3, 6, 900}, // wrong count
+      {Via::Read, 3, 0, 600}, {Via::Cmd, 11, 0, 1}, {Via::Read, 13, 0, 807},
+      {Via::Read, 17, 0, 0xFFFFFFFF}, {Via::Write, 0, 0, 0x7FFFFFFF},          // huge
+  };
+  for (const FrameCase& frame : bad) {
+    Bytes buffer(64, kGuard);
+    EXPECT_EQ(send(frame, buffer.data()), 0) << frame.id << " loc " << frame.loc;
+    EXPECT_TRUE(untouched(buffer, 0)) << frame.id << " loc " << frame.loc;
+    EXPECT_EQ(sim().lastExchange().result, 0);
+  }
+}
+
+TEST_F(FrameCheck, NullBufferWithBytesIsRefused) {
+  EXPECT_EQ(send({Via::Read, 17, 0, 825}, nullptr), 0);
+  EXPECT_EQ(send({Via::Write, 0, 0, 2}, nullptr), 0);
+  EXPECT_EQ(sim().readData(nullptr, 4, 100), 0);
+  Bytes data(4, kGuard);
+  EXPECT_EQ(sim().readData(data.data(), 4, 100), 0); // raw transfers are not supported
+  EXPECT_EQ(sim().writeData(data.data(), 4, 100), 0);
+  EXPECT_STREQ(sim().lastExchange().entry, "WriteData");
+  EXPECT_TRUE(untouched(data, 0));
+}
+
+TEST_F(FrameCheck, RepliesFillExactlyCountBytes) {
+  const FrameCase meterReads[] = {{Via::Read, 1, 0, 2},    {Via::Read, 3, 0, 900},
+                                  {Via::Read, 3, 6, 600},  {Via::Read, 6, 0, 36},
+                                  {Via::Read, 8, 3, 630},  {Via::Read, 10, 0, 6},
+                                  {Via::Read, 12, 0, 1},   {Via::Read, 13, 0, 808},
+                                  {Via::Read, 17, 0, 825}, {Via::Read, 17, 8, 825}};
+  for (const FrameCase& frame : meterReads) {
+    Bytes buffer(frame.count + 64, kGuard);
+    EXPECT_EQ(send(frame, buffer.data()), 1) << frame.id;
+    EXPECT_TRUE(untouched(buffer, frame.count)) << frame.id;
+  }
+  ASSERT_EQ(sim().loadState(R"({"device": "spectrometer"})"), 1);
+  ASSERT_EQ(sim().open(), 1);
+  const FrameCase spectrometerReads[] = {{Via::Read, 1, 2, 2},    {Via::Read, 3, 2, 820},
+                                         {Via::Read, 7, 2, 848},  {Via::Read, 10, 2, 30},
+                                         {Via::Read, 12, 2, 600}, {Via::Read, 12, 2, 750},
+                                         {Via::Read, 14, 2, 338}};
+  for (const FrameCase& frame : spectrometerReads) {
+    Bytes buffer(frame.count + 64, kGuard);
+    EXPECT_EQ(send(frame, buffer.data()), 1) << frame.id;
+    EXPECT_TRUE(untouched(buffer, frame.count)) << frame.id;
+  }
+  Bytes reply(128, kGuard);
+  EXPECT_EQ(sim().cmdSpeic(8, reply.data(), 0, 0), 1);
+  EXPECT_TRUE(untouched(reply, 14));
+}
+
+TEST_F(FrameCheck, SpectrometerAnswersOnlyWhileOpen) {
+  ASSERT_EQ(sim().loadState(R"({"device": "spectrometer"})"), 1);
+  Bytes reply;
+  Bytes id(128, kGuard);
+  EXPECT_EQ(sim().read(1, 2, 2, reply), 0);
+  EXPECT_EQ(sim().cmdSpeic(8, id.data(), 0, 0), 0);
+  EXPECT_TRUE(untouched(id, 0));
+
+  EXPECT_EQ(sim().openDevice("085F", "0483", 1), 0);
+  EXPECT_EQ(sim().openDevice("085E", "0483", 0), 0);
+  EXPECT_EQ(sim().openDevice("085F", "0484", 0), 0);
+  EXPECT_EQ(sim().openDevice(nullptr, "0483", 0), 0);
+  EXPECT_EQ(sim().read(1, 2, 2, reply), 0);
+
+  EXPECT_EQ(sim().openDevice("085f", "0483", 0), 1);
+  EXPECT_EQ(sim().open(), 1); // opening an open device succeeds
+  EXPECT_EQ(sim().read(1, 2, 2, reply), 1);
+  EXPECT_EQ(sim().read(1, 0, 2, reply), 0);  // meter's loc
+  EXPECT_EQ(sim().read(17, 0, 825, reply), 0); // meter's command
+  EXPECT_EQ(sim().cmdSpeic(9, id.data(), 0, 0), 0);
+  EXPECT_EQ(sim().cmdSpeic(8, nullptr, 0, 0), 0);
+
+  EXPECT_EQ(sim().closeDevice(), 1);
+  EXPECT_EQ(sim().read(1, 2, 2, reply), 0);
+}
+
+TEST_F(FrameCheck, MeterHasNoSpecialCommand) {
+  Bytes id(128, kGuard);
+  ASSERT_EQ(sim().open(), 1);
+  EXPECT_EQ(sim().cmdSpeic(8, id.data(), 0, 0), 0);
+  EXPECT_TRUE(untouched(id, 0));
+}
+
+} // namespace

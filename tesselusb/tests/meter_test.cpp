@@ -1,0 +1,198 @@
+// The demo meter and the meter command set, checked through the loaded library.
+
+#include "sim_library.h"
+
+#include "devlink/endian.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using simtest::Bytes;
+using simtest::sim;
+
+constexpr std::uint32_t kRecordBytes = 825;
+
+class Meter : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_EQ(sim().loadState("{}"), 1) << sim().stateError();
+    sim().clearLog();
+  }
+};
+
+TEST_F(Meter, DemoHoldsEightDistinctRecordsThenTheEndMarker) {
+  std::vector<Bytes> records;
+  for (std::uint32_t ordinal = 0; ordinal < 8; ++ordinal) {
+    Bytes record;
+    ASSERT_EQ(sim().read(17, ordinal, kRecordBytes, record), 1);
+    const std::uint16_t year = simtest::u16At(record, 0);
+    EXPECT_GE(year, 2000);
+    EXPECT_LT(year, 2100);
+    EXPECT_GE(record[2], 1);
+    EXPECT_LE(record[2], 12);
+    const double illuminance = devlink::readF64le(record.data() + 7);
+    const double ratio = devlink::readF64le(record.data() + 817);
+    EXPECT_GT(illuminance, 100);
+    EXPECT_LT(illuminance, 3000);
+    EXPECT_NEAR(ratio, 1.0, 0.05);
+    std::uint16_t peak = 0;
+    for (std::size_t i = 0; i < 401; ++i) {
+      peak = std::max(peak, simtest::u16At(record, 15 + 2 * i));
+    }
+    EXPECT_GE(peak, 20000);
+    for (const Bytes& earlier : records) {
+      EXPECT_NE(std::vector<std::uint8_t>(earlier.begin(), earlier.begin() + 7),
+                std::vector<std::uint8_t>(record.begin(), record.begin() + 7))
+          << "date-time of record " << ordinal << " repeats";
+      EXPECT_NE(earlier, record);
+    }
+    records.push_back(record);
+  }
+  for (std::uint32_t ordinal : {8u, 9u, 1000000u}) {
+    Bytes record;
+    ASSERT_EQ(sim().read(17, ordinal, kRecordBytes, record), 1);
+    EXPECT_EQ(record[0], 0xFF);
+    EXPECT_EQ(record[1], 0xFF);
+  }
+}
+
+TEST_F(Meter, StoredRecordLayoutFollowsTheStateFile) {
+  ASSERT_EQ(sim().loadStateFile(simtest::examplePath("meter_three_records.json").c_str()), 1)
+      << sim().stateError();
+  Bytes record;
+  ASSERT_EQ(sim().read(17, 2, kRecordBytes, record), 1);
+  // 2020-02-29T23:59:58
+  EXPECT_EQ(Bytes(record.begin(), record.begin() + 7), (Bytes{0xE4, 0x07, 2, 29, 23, 59, 58}));
+  EXPECT_EQ(devlink::readF64le(record.data() + 7), 1480.5);
+  EXPECT_EQ(devlink::readF64le(record.data() + 817), 1.0125);
+  EXPECT_EQ(simtest::u16At(record, 15 + 2 * 170), 30000); // 550 nm peak
+  ASSERT_EQ(sim().read(17, 1, kRecordBytes, record), 1);
+  EXPECT_EQ(simtest::u16At(record, 815), 40000); // last sample, 780 nm
+  ASSERT_EQ(sim().read(17, 3, kRecordBytes, record), 1);
+  EXPECT_EQ(simtest::u16At(record, 0), 0xFFFF);
+}
+
+TEST_F(Meter, IntegrationTimeIsWrittenSavedAndReadBack) {
+  Bytes reply;
+  ASSERT_EQ(sim().read(1, 0, 2, reply), 1);
+  EXPECT_EQ(reply, (Bytes{0xE8, 0x03})); // demo 100, on the wire 1000
+  ASSERT_EQ(sim().write(0, 0, {0x0F, 0x27}), 1);
+  ASSERT_EQ(sim().cmd(2, 2), 1);
+  ASSERT_EQ(sim().read(1, 0, 2, reply), 1);
+  EXPECT_EQ(reply, (Bytes{0x0F, 0x27}));
+  EXPECT_NE(sim().stateJson().find("\"integration_time\":999.9"), std::string::npos);
+}
+
+TEST_F(Meter, CoefficientWritesChangeWhatIsReadBack) {
+  Bytes reply;
+  ASSERT_EQ(sim().write(9, 0, simtest::meterNumbers({1.5})), 1);
+  ASSERT_EQ(sim().read(10, 0, 6, reply), 1);
+  EXPECT_EQ(reply, (Bytes{0x00, 0x00, 0x00, 0x40, 0x01, 0x00}));
+
+  const std::vector<double> wavelength = {340.5, 0.152, -1.5e-7, 0, 0, 2.5e-12};
+  ASSERT_EQ(sim().write(5, 0, simtest::meterNumbers(wavelength)), 1);
+  ASSERT_EQ(sim().read(6, 0, 36, reply), 1);
+  EXPECT_EQ(reply, simtest::meterNumbers(wavelength));
+
+  for (std::uint32_t block = 0; block < 70; ++block) {
+    std::vector<double> values(6);
+    for (std::size_t i = 0; i < 6; ++i) {
+      values[i] = 1.0 + (6 * block + i) / 1000.0;
+    }
+    ASSERT_EQ(sim().write(7, block, simtest::meterNumbers(values)), 1);
+  }
+  for (std::uint32_t block = 0; block < 4; ++block) {
+    ASSERT_EQ(sim().read(8, block, 630, reply), 1);
+    const auto values = simtest::decodeMeterNumbers(reply, 0, 105);
+    for (std::size_t i = 0; i < 105; ++i) {
+      EXPECT_NEAR(values[i], 1.0 + (105 * block + i) / 1000.0, 1e-6);
+    }
+  }
+}
+
+TEST_F(Meter, RefusesANumberItCouldNotStoreAgain) {
+  // Digit 99, exponent 127: about 9.9e128, beyond the exponent field.
+  const Bytes huge = {0, 0, 0, 0, 99, 127};
+  EXPECT_EQ(sim().write(9, 0, huge), 0);
+  Bytes reply;
+  ASSERT_EQ(sim().read(10, 0, 6, reply), 1);
+  EXPECT_EQ(reply, simtest::meterNumbers({1.0237}));
+}
+
+TEST_F(Meter, TestCycleAndRawData) {
+  Bytes reply;
+  ASSERT_EQ(sim().read(12, 0, 1, reply), 1);
+  EXPECT_EQ(reply[0], 0);
+  ASSERT_EQ(sim().cmd(11, 7), 1);
+  ASSERT_EQ(sim().read(12, 0, 1, reply), 1);
+  EXPECT_EQ(reply[0], 1);
+  ASSERT_EQ(sim().read(13, 3, 808, reply), 1);
+  EXPECT_DOUBLE_EQ(simtest::decodeMeterNumbers(reply, 0, 1)[0], 512.0);
+  std::uint16_t peak = 0;
+  for (std::size_t i = 0; i < 401; ++i) {
+    peak = std::max(peak, simtest::u16At(reply, 6 + 2 * i));
+  }
+  EXPECT_EQ(peak, 48000);
+
+  std::vector<std::uint16_t> raw;
+  for (std::uint32_t block = 0; block <= 6; ++block) {
+    ASSERT_EQ(sim().read(3, block, block == 6 ? 600 : 900, reply), 1);
+    for (std::size_t i = 0; i < reply.size(); i += 2) {
+      raw.push_back(simtest::u16At(reply, i));
+    }
+  }
+  ASSERT_EQ(raw.size(), 3000u);
+  EXPECT_GT(*std::min_element(raw.begin(), raw.end()), 400); // dark offset
+  EXPECT_GT(*std::max_element(raw.begin(), raw.end()), 20000);
+  EXPECT_EQ(sim().cmd(4, 0), 1);
+}
+
+TEST_F(Meter, FaultsFailTheirCommandOrOnlyOneLoc) {
+  ASSERT_EQ(sim().loadState(R"({"faults": [{"command": 17, "loc": 3}, {"command": 10}]})"), 1);
+  Bytes reply;
+  EXPECT_EQ(sim().read(17, 2, kRecordBytes, reply), 1);
+  EXPECT_EQ(sim().read(17, 3, kRecordBytes, reply), 0);
+  EXPECT_TRUE(std::all_of(reply.begin(), reply.end(), [](std::uint8_t b) { return b == 0xA5; }));
+  EXPECT_EQ(sim().read(17, 4, kRecordBytes, reply), 1);
+  EXPECT_EQ(sim().read(10, 0, 6, reply), 0);
+  EXPECT_EQ(sim().write(9, 0, simtest::meterNumbers({2.0})), 1);
+}
+
+TEST_F(Meter, LogKeepsTheExactFrames) {
+  Bytes record, shortBuffer;
+  ASSERT_EQ(sim().write(0, 0, {0xE8, 0x03}), 1);
+  ASSERT_EQ(sim().read(17, 5, kRecordBytes, record), 1);
+  ASSERT_EQ(sim().read(17, 5, 824, shortBuffer), 0);
+  ASSERT_EQ(sim().logSize(), 3);
+  TsimExchange write{}, read{}, rejected{};
+  ASSERT_EQ(sim().logEntry(0, &write), 1);
+  ASSERT_EQ(sim().logEntry(1, &read), 1);
+  ASSERT_EQ(sim().logEntry(2, &rejected), 1);
+  EXPECT_EQ(sim().logEntry(3, &rejected), 0);
+  EXPECT_EQ(sim().logEntry(-1, &rejected), 0);
+
+  EXPECT_STREQ(write.entry, "CmdWrite");
+  EXPECT_EQ(write.command, 0u);
+  EXPECT_EQ(write.count, 2u);
+  EXPECT_EQ(write.timeout, 2000u);
+  EXPECT_EQ(write.tries, 3u);
+  EXPECT_EQ(write.dataSize, 2u);
+  EXPECT_EQ(write.data[0], 0xE8);
+  EXPECT_EQ(write.data[1], 0x03);
+
+  EXPECT_STREQ(read.entry, "CmdRead");
+  EXPECT_EQ(read.loc, 5u);
+  EXPECT_EQ(read.result, 1);
+  EXPECT_EQ(read.dataSize, kRecordBytes);
+  EXPECT_EQ(std::vector<std::uint8_t>(read.data, read.data + 15),
+            std::vector<std::uint8_t>(record.begin(), record.begin() + 15));
+  EXPECT_EQ(rejected.result, 0);
+  EXPECT_EQ(rejected.dataSize, 0u);
+  sim().clearLog();
+  EXPECT_EQ(sim().logSize(), 0);
+}
+
+} // namespace

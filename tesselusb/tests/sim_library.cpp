@@ -1,0 +1,98 @@
+#include "sim_library.h"
+
+#include "devlink/endian.h"
+#include "devlink/meter_number.h"
+
+#include <gtest/gtest.h>
+
+namespace simtest {
+
+SimLibrary::SimLibrary(const std::string& fileName) {
+  if (!library.open(fileName)) {
+    ADD_FAILURE() << fileName << ": " << library.lastError();
+    return;
+  }
+  cmdRead = library.resolve<devlink::CommandEntry>("CmdRead");
+  cmdWrite = library.resolve<devlink::CommandEntry>("CmdWrite");
+  cmdCmd = library.resolve<devlink::CommandEntry>("CmdCmd");
+  cmdSpeic = library.resolve<devlink::SpecialEntry>("CmdSpeic");
+  openDevice = library.resolve<devlink::OpenDeviceEntry>("OpenDevice");
+  closeDevice = library.resolve<devlink::CloseDeviceEntry>("CloseDevice");
+  getDeviceList = library.resolve<devlink::DeviceListEntry>("GetDeviceList");
+  readData = library.resolve<devlink::DataEntry>("ReadData");
+  writeData = library.resolve<devlink::DataEntry>("WriteData");
+  reset = library.resolve<decltype(reset)>("tsim_reset");
+  loadState = library.resolve<decltype(loadState)>("tsim_load_state");
+  loadStateFile = library.resolve<decltype(loadStateFile)>("tsim_load_state_file");
+  stateErrorText = library.resolve<decltype(stateErrorText)>("tsim_state_error");
+  logSize = library.resolve<decltype(logSize)>("tsim_log_size");
+  logEntry = library.resolve<decltype(logEntry)>("tsim_log_entry");
+  clearLog = library.resolve<decltype(clearLog)>("tsim_clear_log");
+  stateJsonText = library.resolve<decltype(stateJsonText)>("tsim_state_json");
+}
+
+int SimLibrary::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes& reply) {
+  reply.assign(count, 0xA5);
+  return cmdRead(id, loc, count, reply.data(), 2000, nullptr, devlink::kTries);
+}
+
+int SimLibrary::write(std::uint32_t id, std::uint32_t loc, const Bytes& data) {
+  Bytes copy = data;
+  return cmdWrite(id, loc, static_cast<DWORD>(copy.size()), copy.data(), 2000, nullptr,
+                  devlink::kTries);
+}
+
+int SimLibrary::cmd(std::uint32_t id, std::uint32_t loc) {
+  return cmdCmd(id, loc, 0, nullptr, 2000, nullptr, devlink::kTries);
+}
+
+int SimLibrary::open() { return openDevice(devlink::kProductId, devlink::kVendorId, 0); }
+
+TsimExchange SimLibrary::lastExchange() {
+  TsimExchange exchange{};
+  EXPECT_EQ(logEntry(logSize() - 1, &exchange), 1);
+  return exchange;
+}
+
+std::string SimLibrary::stateError() {
+  std::string text(static_cast<std::size_t>(stateErrorText(nullptr, 0)) + 1, '\0');
+  stateErrorText(text.data(), static_cast<int>(text.size()));
+  text.pop_back();
+  return text;
+}
+
+std::string SimLibrary::stateJson() {
+  std::string text(static_cast<std::size_t>(stateJsonText(nullptr, 0)) + 1, '\0');
+  stateJsonText(text.data(), static_cast<int>(text.size()));
+  text.pop_back();
+  return text;
+}
+
+SimLibrary& sim() {
+  static SimLibrary library(devlink::kUsbLibraryName);
+  return library;
+}
+
+std::string examplePath(const std::string& name) { return TESSELUSB_EXAMPLES_DIR "/" + name; }
+
+Bytes meterNumbers(const std::vector<double>& values) {
+  Bytes bytes(values.size() * devlink::kMeterNumberBytes);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    EXPECT_TRUE(devlink::encodeMeterNumber(values[i], bytes.data() + i * devlink::kMeterNumberBytes));
+  }
+  return bytes;
+}
+
+std::vector<double> decodeMeterNumbers(const Bytes& bytes, std::size_t first, std::size_t n) {
+  std::vector<double> values(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    values[i] = devlink::decodeMeterNumber(bytes.data() + first + i * devlink::kMeterNumberBytes);
+  }
+  return values;
+}
+
+std::uint16_t u16At(const Bytes& bytes, std::size_t offset) {
+  return devlink::readU16le(bytes.data() + offset);
+}
+
+} // namespace simtest

@@ -1,0 +1,62 @@
+#pragma once
+
+// The simulated instrument library as the tests see it: loaded by file name
+// like our programs load it, entry points and test controls resolved by name.
+
+#include "devlink/shared_library.h"
+#include "devlink/usb_library.h"
+#include "tesselusb/sim_control.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace simtest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct SimLibrary {
+  explicit SimLibrary(const std::string& fileName);
+
+  devlink::SharedLibrary library;
+  devlink::CommandEntry cmdRead = nullptr;
+  devlink::CommandEntry cmdWrite = nullptr;
+  devlink::CommandEntry cmdCmd = nullptr;
+  devlink::SpecialEntry cmdSpeic = nullptr;
+  devlink::OpenDeviceEntry openDevice = nullptr;
+  devlink::CloseDeviceEntry closeDevice = nullptr;
+  devlink::DeviceListEntry getDeviceList = nullptr;
+  devlink::DataEntry readData = nullptr;
+  devlink::DataEntry writeData = nullptr;
+  decltype(&tsim_reset) reset = nullptr;
+  decltype(&tsim_load_state) loadState = nullptr;
+  decltype(&tsim_load_state_file) loadStateFile = nullptr;
+  decltype(&tsim_state_error) stateErrorText = nullptr;
+  decltype(&tsim_log_size) logSize = nullptr;
+  decltype(&tsim_log_entry) logEntry = nullptr;
+  decltype(&tsim_clear_log) clearLog = nullptr;
+  decltype(&tsim_state_json) stateJsonText = nullptr;
+
+  // A read with the callers' time-out and tries; the reply lands in `reply`
+  // (sized to count) and the result is returned.
+  int read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes& reply);
+  int write(std::uint32_t id, std::uint32_t loc, const Bytes& data);
+  int cmd(std::uint32_t id, std::uint32_t loc);
+  int open();
+
+  TsimExchange lastExchange();
+  std::string stateError();
+  std::string stateJson();
+};
+
+// libTesselUSB.so, loaded once for the whole test program.
+SimLibrary& sim();
+
+// Directory holding the example state files.
+std::string examplePath(const std::string& name);
+
+Bytes meterNumbers(const std::vector<double>& values);
+std::vector<double> decodeMeterNumbers(const Bytes& bytes, std::size_t first, std::size_t n);
+std::uint16_t u16At(const Bytes& bytes, std::size_t offset);
+
+} // namespace simtest
