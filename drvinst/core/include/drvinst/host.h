@@ -1,0 +1,30 @@
+#pragma once
+
+// Facts about the running system that the installer decides by.
+
+#include "drvinst/product.h"
+
+#include <string_view>
+
+namespace drvinst {
+
+// Processor architectures by the codes Windows reports for them.
+enum class Architecture : unsigned { X86 = 0, Itanium = 6, X64 = 9, Other = 0xFFFF };
+
+// The INF platform decoration that selects models for `architecture`.
+const char* platformDecoration(Architecture architecture);
+
+// Chinese for a locale name of simplified Chinese as used in China
+// ("zh_CN", "zh_CN.UTF-8", ...), English for every other name.
+Language languageFromLocaleName(std::string_view localeName);
+
+namespace host {
+
+Architecture nativeArchitecture();
+
+// Windows: Chinese when the system default locale is 2052. Elsewhere: the
+// locale named by LC_ALL, else LC_MESSAGES, else LANG.
+Language userLanguage();
+
+} // namespace host
+} // namespace drvinst

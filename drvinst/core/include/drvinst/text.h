@@ -1,0 +1,17 @@
+#pragma once
+
+// ASCII case handling for INF names and hardware IDs, which Windows
+// compares without regard to case.
+
+#include <string>
+#include <string_view>
+
+namespace drvinst {
+
+std::string toLower(std::string_view text);
+std::string toUpper(std::string_view text);
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// `text` without leading and trailing blanks (spaces, tabs, CR).
+std::string_view trimBlanks(std::string_view text);
+
+} // namespace drvinst
