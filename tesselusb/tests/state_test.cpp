@@ -1,0 +1,210 @@
+// State loading: invalid states and how they fail every entry point, the
+// start-up state from TESSELUSB_STATE, the state text round trip, and the
+// library variants.
+
+#include "sim_library.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+using simtest::Bytes;
+using simtest::sim;
+
+std::string recordWithSamples(const std::string& time, std::size_t samples, int value) {
+  std::string spectrum;
+  for (std::size_t i = 0; i < samples; ++i) {
+    spectrum += (i ? "," : "") + std::to_string(i == 5 ? value : 100);
+  }
+  return R"({"time": ")" + time + R"(", "illuminance": 1, "spectrum": [)" + spectrum + "]}";
+}
+
+std::string meterWith(const std::string& record) { return R"({"records": [)" + record + "]}"; }
+
+// The results of the nine entry points, called with frames a meter or a
+// spectrometer would accept.
+std::vector<int> callEveryEntryPoint(simtest::SimLibrary& lib) {
+  Bytes buffer(1024, 0);
+  return {lib.openDevice("085F", "0483", 0),
+          lib.cmdRead(17, 0, 825, buffer.data(), 2000, nullptr, 3),
+          lib.cmdRead(1, 2, 2, buffer.data(), 10, nullptr, 3),
+          lib.cmdWrite(0, 0, 2, buffer.data(), 2000, nullptr, 3),
+          lib.cmdCmd(2, 2, 0, nullptr, 2000, nullptr, 3),
+          lib.cmdSpeic(8, buffer.data(), 0, 0),
+          lib.getDeviceList(buffer.data(), 5),
+          lib.closeDevice(),
+          lib.readData(buffer.data(), 4, 100),
+          lib.writeData(buffer.data(), 4, 100)};
+}
+
+TEST(State, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
+  const std::string goodTime = "2019-05-21T14:03:09";
+  const std::pair<std::string, std::string> cases[] = {
+      {meterWith(recordWithSamples(goodTime, 400, 1)),
+       "records[0].spectrum has 400 values, expected 401"},
+      {meterWith(recordWithSamples(goodTime, 401, 65536)),
+       "records[0].spectrum[5] is 65536, expected 0 to 65535"},
+      {meterWith(recordWithSamples("2019-02-29T10:00:00", 401, 1)),
+       "records[0].time is '2019-02-29T10:00:00'"},
+      {meterWith(recordWithSamples("2019-05-21 14:03:09", 401, 1)), "records[0].time is"},
+      {meterWith(R"({"time": "2019-05-21T14:03:09", "illuminance": 1})"),
+       "records[0].spectrum is missing"},
+      {R"({"device": "camera"})", "device is 'camera'"},
+      {R"({"integration_time": "fast"})", "integration_time must be a number, not string"},
+      {R"({"integration_time": 6553.6})", "integration_time is 6553.6"},
+      {R"({"pixels": []})", "unknown key 'pixels' for a meter"},
+      {R"({"device": "spectrometer", "dark": [1, 2]})", "dark has 2 values, expected 16"},
+      {R"({"device": "spectrometer", "device_id": "short"})", "device_id is 'short'"},
+      {R"({"illuminance_coefficient": 1e200})", "illuminance_coefficient is 1e+200"},
+      {R"({"faults": [{"command": -1}]})", "faults[0].command is -1"},
+      {"{\"records\": [", "not valid JSON"},
+      {"[]", "the state must be an object"},
+  };
+  for (const auto& [text, problem] : cases) {
+    EXPECT_EQ(sim().loadState(text.c_str()), 0) << problem;
+    EXPECT_EQ(sim().stateError().find("state text: " + problem), 0u) << sim().stateError();
+    EXPECT_EQ(callEveryEntryPoint(sim()), std::vector<int>(10, 0)) << problem;
+    EXPECT_EQ(sim().stateJson(), "null");
+  }
+  EXPECT_EQ(sim().loadStateFile("/nonexistent/state.json"), 0);
+  EXPECT_EQ(sim().stateError(),
+            "state file '/nonexistent/state.json': cannot be opened (No such file or directory)");
+  ASSERT_EQ(sim().loadState("{}"), 1);
+  EXPECT_EQ(sim().stateError(), "");
+  EXPECT_EQ(callEveryEntryPoint(sim()), (std::vector<int>{1, 1, 0, 1, 1, 0, 1, 1, 0, 0}));
+}
+
+TEST(State, TextRoundTripsAndMissingKeysTakeDemoValues) {
+  for (const char* start : {"{}", R"({"device": "spectrometer"})"}) {
+    ASSERT_EQ(sim().loadState(start), 1);
+    const std::string text = sim().stateJson();
+    ASSERT_EQ(sim().loadState(text.c_str()), 1) << sim().stateError();
+    EXPECT_EQ(sim().stateJson(), text);
+  }
+  ASSERT_EQ(sim().loadState(R"({"integration_time": 12.5, "comment": "demo records kept"})"), 1);
+  Bytes reply;
+  EXPECT_EQ(sim().read(1, 0, 2, reply), 1);
+  EXPECT_EQ(reply, (Bytes{125, 0}));
+  EXPECT_EQ(sim().read(17, 7, 825, reply), 1);
+  EXPECT_NE(simtest::u16At(reply, 0), 0xFFFF);
+}
+
+TEST(State, ResetReturnsToTheStartUpStateAndClearsTheLog) {
+  if (std::getenv("TESSELUSB_STATE") != nullptr) {
+    GTEST_SKIP() << "start-up state comes from TESSELUSB_STATE";
+  }
+  ASSERT_EQ(sim().loadState(R"({"device": "spectrometer"})"), 1);
+  Bytes reply;
+  EXPECT_EQ(sim().read(17, 0, 825, reply), 0);
+  EXPECT_EQ(sim().reset(), 1);
+  EXPECT_EQ(sim().logSize(), 0);
+  EXPECT_EQ(sim().read(17, 0, 825, reply), 1);
+}
+
+struct ProbeRun {
+  std::vector<std::string> results; // "name=result" lines
+  std::vector<std::string> errors;  // stderr lines
+};
+
+std::vector<std::string> lines(std::istream& in) {
+  std::vector<std::string> out;
+  for (std::string line; std::getline(in, line);) {
+    out.push_back(line);
+  }
+  return out;
+}
+
+std::string temporaryFile(const std::string& name, const std::string& content) {
+  const std::string path = ::testing::TempDir() + "tesselusb_" + std::to_string(getpid()) + name;
+  std::ofstream(path) << content;
+  return path;
+}
+
+// Runs the probe beside this test program with TESSELUSB_STATE set.
+ProbeRun runProbe(const std::string& statePath) {
+  char self[4096] = {};
+  const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+  const std::string exe(self, static_cast<std::size_t>(length > 0 ? length : 0));
+  const std::string probe = exe.substr(0, exe.rfind('/') + 1) + "tesselusb_state_probe";
+  const std::string errors = temporaryFile("_probe.err", "");
+  const std::string command =
+      "TESSELUSB_STATE='" + statePath + "' '" + probe + "' 2>'" + errors + "'";
+  ProbeRun run;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    std::string out;
+    char chunk[256];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) {
+      out.append(chunk, n);
+    }
+    EXPECT_EQ(pclose(pipe), 0);
+    std::istringstream stream(out);
+    run.results = lines(stream);
+  }
+  std::ifstream errorStream(errors);
+  run.errors = lines(errorStream);
+  std::remove(errors.c_str());
+  return run;
+}
+
+TEST(StartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
+  const std::string missing = ::testing::TempDir() + "tesselusb_missing.json";
+  const std::string notJson = temporaryFile("_not.json", "records: none");
+  const std::string wrongSize = temporaryFile(
+      "_size.json", meterWith(recordWithSamples("2019-05-21T14:03:09", 400, 1)));
+  const std::pair<std::string, std::string> cases[] = {
+      {missing, "cannot be opened (No such file or directory)"},
+      {notJson, "not valid JSON: "},
+      {wrongSize, "records[0].spectrum has 400 values, expected 401"},
+  };
+  for (const auto& [path, problem] : cases) {
+    const ProbeRun run = runProbe(path);
+    ASSERT_EQ(run.results.size(), 18u) << path;
+    for (const std::string& result : run.results) {
+      EXPECT_EQ(result.substr(result.find('=')), "=0") << result;
+    }
+    ASSERT_EQ(run.errors.size(), 1u) << path;
+    EXPECT_EQ(run.errors[0].find("libTesselUSB: state file '" + path + "': " + problem), 0u)
+        << run.errors[0];
+  }
+  std::remove(notJson.c_str());
+  std::remove(wrongSize.c_str());
+}
+
+TEST(StartUpState, GoodFileIsServedSilently) {
+  const ProbeRun run = runProbe(simtest::examplePath("meter_three_records.json"));
+  EXPECT_TRUE(run.errors.empty());
+  const std::vector<std::string> once = {"OpenDevice=1",    "CmdRead=1",     "CmdWrite=1",
+                                         "CmdCmd=1",        "CmdSpeic=0",    "GetDeviceList=1",
+                                         "CloseDevice=1",   "ReadData=0",    "WriteData=0"};
+  std::vector<std::string> twice = once;
+  twice.insert(twice.end(), once.begin(), once.end());
+  EXPECT_EQ(run.results, twice);
+}
+
+TEST(Variants, EachLacksExactlyItsEntryPoint) {
+  const char* entryPoints[] = {"CmdRead",    "CmdWrite",    "CmdCmd",
+                               "CmdSpeic",   "OpenDevice",  "CloseDevice",
+                               "GetDeviceList", "ReadData", "WriteData"};
+  const std::pair<const char*, std::string> variants[] = {
+      {"libTesselUSB.so", ""},
+      {"libTesselUSB_noSpeic.so", "CmdSpeic"},
+      {"libTesselUSB_noDeviceList.so", "GetDeviceList"}};
+  for (const auto& [file, missing] : variants) {
+    devlink::SharedLibrary lib;
+    ASSERT_TRUE(lib.open(file)) << lib.lastError();
+    for (const char* name : entryPoints) {
+      EXPECT_EQ(lib.symbol(name) == nullptr, missing == name) << file << " " << name;
+    }
+    EXPECT_NE(lib.symbol("tsim_load_state"), nullptr) << file;
+    // Internals, and the static libraries linked in, stay hidden.
+    EXPECT_EQ(lib.symbol("_ZN9tesselusb9demoMeterEv"), nullptr) << file;
+    EXPECT_EQ(lib.symbol("_ZN7devlink17decodeMeterNumberEPKh"), nullptr) << file;
+  }
+}
+
+} // namespace
