@@ -61,18 +61,23 @@ Spectrum spectrumWithPeak(const SpectralShape& shape, double peakCount) {
   return spectrum;
 }
 
-double polynomial(const double* coefficients, std::size_t n, double x) {
-  double value = 0;
-  for (std::size_t i = n; i-- > 0;) {
-    value = value * x + coefficients[i];
-  }
-  return value;
+// Wavelength of pixel p: the polynomial c0 + c1 p + c2 p^2 + ...
+using PixelWavelength = std::function<double(std::size_t pixel)>;
+
+template <std::size_t N> PixelWavelength pixelWavelength(const std::array<double, N>& c) {
+  return [c](std::size_t pixel) {
+    double value = 0;
+    for (std::size_t i = N; i-- > 0;) {
+      value = value * static_cast<double>(pixel) + c[i];
+    }
+    return value;
+  };
 }
 
 // Counts of a detector whose pixel p sees wavelength(p): a dark offset with a
 // fixed pattern plus the light scaled to peakCount.
 template <std::size_t N>
-std::array<std::uint16_t, N> detectorFrame(const std::function<double(std::size_t)>& wavelength,
+std::array<std::uint16_t, N> detectorFrame(const PixelWavelength& wavelength,
                                            const SpectralShape& light, double darkLevel,
                                            double peakCount) {
   std::array<double, N> signal{};
@@ -135,12 +140,8 @@ MeterState demoMeter() {
     meter.intensityCoefficients[k] = std::round(1e4 / detectorResponse(370.0 + k)) / 1e4;
   }
   meter.testResult = {512.0, spectrumWithPeak(tableShape(cie::illuminantD65, 0), 48000)};
-  const auto& coefficients = meter.wavelengthCoefficients;
-  meter.rawCounts = detectorFrame<kRawCounts>(
-      [&coefficients](std::size_t p) {
-        return polynomial(coefficients.data(), coefficients.size(), static_cast<double>(p));
-      },
-      tableShape(cie::illuminantD65, 0), 480, 30000);
+  meter.rawCounts = detectorFrame<kRawCounts>(pixelWavelength(meter.wavelengthCoefficients),
+                                              tableShape(cie::illuminantD65, 0), 480, 30000);
   return meter;
 }
 
@@ -150,12 +151,8 @@ SpectrometerState demoSpectrometer() {
   spectrometer.integrationTimeTenths = 1000;
   // Pixels 0 to 2047 span about 300 to 995 nm.
   spectrometer.wavelengthCoefficients = {300.0, 0.35, -5.0e-6, 0, 0};
-  const auto& coefficients = spectrometer.wavelengthCoefficients;
   spectrometer.pixels = detectorFrame<kPixels>(
-      [&coefficients](std::size_t p) {
-        return polynomial(coefficients.data(), coefficients.size(), static_cast<double>(p));
-      },
-      whiteLed(1.67, 560, 130), 500, 40000);
+      pixelWavelength(spectrometer.wavelengthCoefficients), whiteLed(1.67, 560, 130), 500, 40000);
   for (std::size_t k = 0; k < kDarkCounts; ++k) {
     spectrometer.dark[k] = static_cast<std::uint16_t>(496 + (k * 5) % 9);
   }

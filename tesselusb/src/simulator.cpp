@@ -9,6 +9,7 @@
 #include "devlink/usb_library.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
