@@ -1,0 +1,115 @@
+#include "drvinst/hardware_id.h"
+#include "drvinst/host.h"
+#include "drvinst/inf_file.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace drvinst {
+namespace {
+
+std::vector<InfLine> linesOf(std::string_view text, std::string_view section) {
+  return InfDocument::parse(text).sectionLines(section);
+}
+
+TEST(drvinst_InfReader, SplitsKeysAndFieldsWithQuotesCommentsAndContinuations) {
+  const char* text = "\xEF\xBB\xBF; leading comment\r\n"
+                     "[Sample]\r\n"
+                     "  key = one , two words ,\"quoted, ; kept \" ; comment\r\n"
+                     "NoKeyLine, second\n"
+                     "escaped = \"say \"\"hi\"\"\"x , mixed\" part\"\n"
+                     "joined = first, \\\n"
+                     "         second\n"
+                     "empty =\n"
+                     "a = b = c\n";
+  const std::vector<InfLine> lines = linesOf(text, "sample");
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0], (InfLine{"key", "one", "two words", "quoted, ; kept "}));
+  EXPECT_EQ(lines[1], (InfLine{"", "NoKeyLine", "second"}));
+  EXPECT_EQ(lines[2], (InfLine{"escaped", "say \"hi\"x", "mixed part"}));
+  EXPECT_EQ(lines[3], (InfLine{"joined", "first", "second"}));
+  EXPECT_EQ(lines[4], (InfLine{"empty", ""}));
+  EXPECT_EQ(lines[5], (InfLine{"a", "b = c"}));
+}
+
+TEST(drvinst_InfReader, MergesSectionsByNameWithoutRegardToCase) {
+  const char* text = "[Models]\nfirst = 1\n[Other]\nx = y\n[  MODELS ]\nsecond = 2\n";
+  const std::vector<InfLine> lines = linesOf(text, "mOdElS");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0][0], "first");
+  EXPECT_EQ(lines[1][0], "second");
+  EXPECT_TRUE(linesOf(text, "Missing").empty());
+}
+
+TEST(drvinst_InfReader, SubstitutesStringsFromTheStringsSection) {
+  const char* text = "[Use]\n%Name% = %NAME% and %unknown%, 100%%, %12%\\WinUSB.sys\n"
+                     "[Strings]\nname = \"Tessel, Inc\"\n";
+  EXPECT_EQ(linesOf(text, "Use")[0],
+            (InfLine{"Tessel, Inc", "Tessel, Inc and %unknown%", "100%", "%12%\\WinUSB.sys"}));
+}
+
+TEST(drvinst_InfReader, AcceptsOnlyKnownSignatures) {
+  EXPECT_TRUE(InfDocument::parse("[version]\nsignature=\"$WINDOWS NT$\"\n").hasKnownSignature());
+  EXPECT_TRUE(InfDocument::parse("[Version]\nSignature=$Chicago$\n").hasKnownSignature());
+  EXPECT_FALSE(InfDocument::parse("[Version]\nSignature=\"$Windows 3.1$\"\n").hasKnownSignature());
+  EXPECT_FALSE(InfDocument::parse("[Strings]\nSignature=\"$Windows NT$\"\n").hasKnownSignature());
+
+  test::ScratchFolder scratch;
+  test::writeFile(scratch / "bad.inf", "this is no INF file\n");
+  EXPECT_EQ(readInfFile(scratch / "bad.inf"), nullptr);
+  EXPECT_EQ(readInfFile(scratch / "missing.inf"), nullptr);
+}
+
+TEST(drvinst_HardwareIdMatch, AcceptsMoreSpecificIdsOnly) {
+  EXPECT_TRUE(hardwareIdMatches("USB\\VID_0483&PID_085F", "USB\\VID_0483&PID_085F&REV_0200"));
+  EXPECT_TRUE(hardwareIdMatches("USB\\VID_0483&PID_085F", "usb\\vid_0483&pid_085f"));
+  EXPECT_TRUE(hardwareIdMatches("USB\\VID_0483&PID_085F", "USB\\VID_0483&PID_085F#x"));
+  EXPECT_FALSE(hardwareIdMatches("USB\\VID_0483&PID_085F", "USB\\VID_0483&PID_085F0"));
+  EXPECT_FALSE(hardwareIdMatches("USB\\VID_0483&PID_085F", "USB\\VID_0483&PID_0850"));
+  EXPECT_FALSE(hardwareIdMatches("USB\\VID_0483&PID_085F&REV_0200", "USB\\VID_0483&PID_085F"));
+}
+
+constexpr char kDecoratedInf[] = "[Version]\nSignature=\"$Windows NT$\"\n"
+                                 "[Manufacturer]\n"
+                                 "%Maker% = Broken, NTamd64\n" // its models section is missing
+                                 "%Maker% = Models, NTx86\n"
+                                 "[Models]\n%Dev% = Install, USB\\VID_1111&PID_2222, USB\\Class_FF\n"
+                                 "[Models.NTx86]\n%Dev% = Install, USB\\VID_3333&PID_4444\n"
+                                 "[Strings]\nMaker = \"Tessel\"\nDev = \"Meter\"\n";
+
+TEST(drvinst_ModelHardwareId, UsesTheDecoratedSectionOnlyWhenTheLineListsThePlatform) {
+  const InfDocument inf = InfDocument::parse(kDecoratedInf);
+  EXPECT_EQ(modelHardwareId(inf, platformDecoration(Architecture::X86)), "USB\\VID_3333&PID_4444");
+  EXPECT_EQ(modelHardwareId(inf, platformDecoration(Architecture::X64)), "USB\\VID_1111&PID_2222");
+  EXPECT_EQ(modelHardwareId(inf, "ntx86"), "USB\\VID_3333&PID_4444");
+  EXPECT_EQ(modelHardwareId(inf, platformDecoration(Architecture::Other)), "USB\\VID_1111&PID_2222");
+}
+
+TEST(drvinst_ModelHardwareId, ModelsWithoutIdsAndInfsWithoutModels) {
+  EXPECT_EQ(modelHardwareId(InfDocument::parse("[Manufacturer]\nm = M\n[M]\nd = Install\n"), "NTamd64"), "");
+  EXPECT_EQ(modelHardwareId(InfDocument::parse("[Manufacturer]\nm = M\n"), "NTamd64"), std::nullopt);
+  EXPECT_EQ(modelHardwareId(InfDocument::parse("[Version]\n"), "NTamd64"), std::nullopt);
+}
+
+TEST(drvinst_ShippedInf, OffersTheMeterToX64SystemsOnly) {
+  const std::unique_ptr<InfFile> inf = readInfFile(DRVINST_PACKAGE_INF);
+  ASSERT_NE(inf, nullptr);
+  EXPECT_EQ(modelHardwareId(*inf, "NTamd64"), "USB\\VID_0483&PID_085F");
+  EXPECT_EQ(modelHardwareId(*inf, "NTx86"), std::nullopt);
+
+  const std::vector<InfLine> version = inf->sectionLines("Version");
+  EXPECT_NE(std::find(version.begin(), version.end(), InfLine{"Class", "USB Device"}), version.end());
+  EXPECT_NE(std::find(version.begin(), version.end(),
+                      InfLine{"ClassGuid", "{36fc9e60-c465-11cf-8056-444553540000}"}),
+            version.end());
+  EXPECT_EQ(inf->sectionLines("Dev_AddReg").at(0),
+            (InfLine{"", "HKR", "", "DeviceInterfaceGUIDs", "0x10000", "{8EA450C9-DA57-4973-8BF8-B21D59312345}"}));
+  EXPECT_EQ(inf->sectionLines("Standard.NTamd64").at(0).at(0), "Tessel Spectral Light Meter");
+  EXPECT_EQ(inf->sectionLines("CoInstallers_AddReg").at(0).at(5), "WdfCoInstaller01009.dll,WdfCoInstaller");
+}
+
+} // namespace
+} // namespace drvinst
