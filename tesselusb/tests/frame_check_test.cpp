@@ -32,12 +32,12 @@ bool untouched(const Bytes& bytes, std::size_t from) {
                      [](std::uint8_t b) { return b == kGuard; });
 }
 
-class FrameCheck : public ::testing::Test {
+class SimFrameCheck : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_EQ(sim().loadState("{}"), 1); }
 };
 
-TEST_F(FrameCheck, MeterRefusesMalformedFramesWithoutTouchingTheBuffer) {
+TEST_F(SimFrameCheck, MeterRefusesMalformedFramesWithoutTouchingTheBuffer) {
   const FrameCase bad[] = {
       {Via::Read, 14, 0, 2}, {Via::Read, 99, 0, 2}, {Via::Cmd, 15, 0, 0},     // unknown
       {Via::Write, 17, 0, 825}, {Via::Read, 0, 0, 2}, {Via::Read, 2, 2, 0},   // wrong entry
@@ -56,7 +56,7 @@ TEST_F(FrameCheck, MeterRefusesMalformedFramesWithoutTouchingTheBuffer) {
   }
 }
 
-TEST_F(FrameCheck, NullBufferWithBytesIsRefused) {
+TEST_F(SimFrameCheck, NullBufferWithBytesIsRefused) {
   EXPECT_EQ(send({Via::Read, 17, 0, 825}, nullptr), 0);
   EXPECT_EQ(send({Via::Write, 0, 0, 2}, nullptr), 0);
   EXPECT_EQ(sim().readData(nullptr, 4, 100), 0);
@@ -67,7 +67,7 @@ TEST_F(FrameCheck, NullBufferWithBytesIsRefused) {
   EXPECT_TRUE(untouched(data, 0));
 }
 
-TEST_F(FrameCheck, RepliesFillExactlyCountBytes) {
+TEST_F(SimFrameCheck, RepliesFillExactlyCountBytes) {
   const FrameCase meterReads[] = {{Via::Read, 1, 0, 2},    {Via::Read, 3, 0, 900},
                                   {Via::Read, 3, 6, 600},  {Via::Read, 6, 0, 36},
                                   {Via::Read, 8, 3, 630},  {Via::Read, 10, 0, 6},
@@ -94,7 +94,7 @@ TEST_F(FrameCheck, RepliesFillExactlyCountBytes) {
   EXPECT_TRUE(untouched(reply, 14));
 }
 
-TEST_F(FrameCheck, SpectrometerAnswersOnlyWhileOpen) {
+TEST_F(SimFrameCheck, SpectrometerAnswersOnlyWhileOpen) {
   ASSERT_EQ(sim().loadState(R"({"device": "spectrometer"})"), 1);
   Bytes reply;
   Bytes id(128, kGuard);
@@ -120,7 +120,7 @@ TEST_F(FrameCheck, SpectrometerAnswersOnlyWhileOpen) {
   EXPECT_EQ(sim().read(1, 2, 2, reply), 0);
 }
 
-TEST_F(FrameCheck, MeterHasNoSpecialCommand) {
+TEST_F(SimFrameCheck, MeterHasNoSpecialCommand) {
   Bytes id(128, kGuard);
   ASSERT_EQ(sim().open(), 1);
   EXPECT_EQ(sim().cmdSpeic(8, id.data(), 0, 0), 0);

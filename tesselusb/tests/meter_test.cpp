@@ -15,7 +15,7 @@ using simtest::sim;
 
 constexpr std::uint32_t kRecordBytes = 825;
 
-class Meter : public ::testing::Test {
+class SimMeter : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_EQ(sim().loadState("{}"), 1) << sim().stateError();
@@ -23,7 +23,7 @@ protected:
   }
 };
 
-TEST_F(Meter, DemoHoldsEightDistinctRecordsThenTheEndMarker) {
+TEST_F(SimMeter, DemoHoldsEightDistinctRecordsThenTheEndMarker) {
   std::vector<Bytes> records;
   for (std::uint32_t ordinal = 0; ordinal < 8; ++ordinal) {
     Bytes record;
@@ -59,7 +59,7 @@ TEST_F(Meter, DemoHoldsEightDistinctRecordsThenTheEndMarker) {
   }
 }
 
-TEST_F(Meter, StoredRecordLayoutFollowsTheStateFile) {
+TEST_F(SimMeter, StoredRecordLayoutFollowsTheStateFile) {
   ASSERT_EQ(sim().loadStateFile(simtest::examplePath("meter_three_records.json").c_str()), 1)
       << sim().stateError();
   Bytes record;
@@ -75,7 +75,7 @@ TEST_F(Meter, StoredRecordLayoutFollowsTheStateFile) {
   EXPECT_EQ(simtest::u16At(record, 0), 0xFFFF);
 }
 
-TEST_F(Meter, IntegrationTimeIsWrittenSavedAndReadBack) {
+TEST_F(SimMeter, IntegrationTimeIsWrittenSavedAndReadBack) {
   Bytes reply;
   ASSERT_EQ(sim().read(1, 0, 2, reply), 1);
   EXPECT_EQ(reply, (Bytes{0xE8, 0x03})); // demo 100, on the wire 1000
@@ -86,7 +86,7 @@ TEST_F(Meter, IntegrationTimeIsWrittenSavedAndReadBack) {
   EXPECT_NE(sim().stateJson().find("\"integration_time\":999.9"), std::string::npos);
 }
 
-TEST_F(Meter, CoefficientWritesChangeWhatIsReadBack) {
+TEST_F(SimMeter, CoefficientWritesChangeWhatIsReadBack) {
   Bytes reply;
   ASSERT_EQ(sim().write(9, 0, simtest::meterNumbers({1.5})), 1);
   ASSERT_EQ(sim().read(10, 0, 6, reply), 1);
@@ -113,7 +113,7 @@ TEST_F(Meter, CoefficientWritesChangeWhatIsReadBack) {
   }
 }
 
-TEST_F(Meter, RefusesANumberItCouldNotStoreAgain) {
+TEST_F(SimMeter, RefusesANumberItCouldNotStoreAgain) {
   // Digit 99, exponent 127: about 9.9e128, beyond the exponent field.
   const Bytes huge = {0, 0, 0, 0, 99, 127};
   EXPECT_EQ(sim().write(9, 0, huge), 0);
@@ -122,7 +122,7 @@ TEST_F(Meter, RefusesANumberItCouldNotStoreAgain) {
   EXPECT_EQ(reply, simtest::meterNumbers({1.0237}));
 }
 
-TEST_F(Meter, TestCycleAndRawData) {
+TEST_F(SimMeter, TestCycleAndRawData) {
   Bytes reply;
   ASSERT_EQ(sim().read(12, 0, 1, reply), 1);
   EXPECT_EQ(reply[0], 0);
@@ -150,7 +150,7 @@ TEST_F(Meter, TestCycleAndRawData) {
   EXPECT_EQ(sim().cmd(4, 0), 1);
 }
 
-TEST_F(Meter, FaultsFailTheirCommandOrOnlyOneLoc) {
+TEST_F(SimMeter, FaultsFailTheirCommandOrOnlyOneLoc) {
   ASSERT_EQ(sim().loadState(R"({"faults": [{"command": 17, "loc": 3}, {"command": 10}]})"), 1);
   Bytes reply;
   EXPECT_EQ(sim().read(17, 2, kRecordBytes, reply), 1);
@@ -161,7 +161,7 @@ TEST_F(Meter, FaultsFailTheirCommandOrOnlyOneLoc) {
   EXPECT_EQ(sim().write(9, 0, simtest::meterNumbers({2.0})), 1);
 }
 
-TEST_F(Meter, LogKeepsTheExactFrames) {
+TEST_F(SimMeter, LogKeepsTheExactFrames) {
   Bytes record, shortBuffer;
   ASSERT_EQ(sim().write(0, 0, {0xE8, 0x03}), 1);
   ASSERT_EQ(sim().read(17, 5, kRecordBytes, record), 1);

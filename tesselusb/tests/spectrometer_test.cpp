@@ -17,7 +17,7 @@ using nlohmann::json;
 using simtest::Bytes;
 using simtest::sim;
 
-class Spectrometer : public ::testing::Test {
+class SimSpectrometer : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_EQ(sim().loadState(R"({"device": "spectrometer"})"), 1) << sim().stateError();
@@ -49,7 +49,7 @@ protected:
   }
 };
 
-TEST_F(Spectrometer, DemoFrameAndWavelengthsArePlausible) {
+TEST_F(SimSpectrometer, DemoFrameAndWavelengthsArePlausible) {
   const auto counts = readFrame();
   ASSERT_EQ(counts.size(), 2048u + 16u);
   for (std::size_t k = 2048; k < counts.size(); ++k) {
@@ -71,7 +71,7 @@ TEST_F(Spectrometer, DemoFrameAndWavelengthsArePlausible) {
   EXPECT_NEAR(last, 1000, 30);
 }
 
-TEST_F(Spectrometer, FrameFollowsTheStateFile) {
+TEST_F(SimSpectrometer, FrameFollowsTheStateFile) {
   ASSERT_EQ(sim().loadStateFile(simtest::examplePath("spectrometer_red_led.json").c_str()), 1)
       << sim().stateError();
   ASSERT_EQ(sim().open(), 1);
@@ -83,7 +83,7 @@ TEST_F(Spectrometer, FrameFollowsTheStateFile) {
   EXPECT_EQ(dark.front(), 540);
 }
 
-TEST_F(Spectrometer, IntegrationTimeRoundTrip) {
+TEST_F(SimSpectrometer, IntegrationTimeRoundTrip) {
   Bytes reply;
   ASSERT_EQ(sim().read(1, 2, 2, reply), 1);
   EXPECT_EQ(reply, (Bytes{0xE8, 0x03}));
@@ -93,7 +93,7 @@ TEST_F(Spectrometer, IntegrationTimeRoundTrip) {
   EXPECT_EQ(sim().lastExchange().timeout, 2000u);
 }
 
-TEST_F(Spectrometer, TablesComeInPartsThatWrapAndRestartOnOpen) {
+TEST_F(SimSpectrometer, TablesComeInPartsThatWrapAndRestartOnOpen) {
   const auto intensity = readTable(600, 4);
   ASSERT_EQ(intensity.size(), 400u);
   for (double v : intensity) {
@@ -115,7 +115,7 @@ TEST_F(Spectrometer, TablesComeInPartsThatWrapAndRestartOnOpen) {
   EXPECT_EQ(readTable(750, 1), std::vector<double>(qd.begin() + 125, qd.begin() + 250));
 }
 
-TEST_F(Spectrometer, InstrumentInformationBlockAndOverride) {
+TEST_F(SimSpectrometer, InstrumentInformationBlockAndOverride) {
   Bytes reply;
   ASSERT_EQ(sim().read(14, 2, 338, reply), 1);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(reply.data())), "SP2048");
@@ -138,7 +138,7 @@ TEST_F(Spectrometer, InstrumentInformationBlockAndOverride) {
   EXPECT_EQ(devlink::readI32le(reply.data() + 334), 116);
 }
 
-TEST_F(Spectrometer, DeviceIdentifierAndDeviceList) {
+TEST_F(SimSpectrometer, DeviceIdentifierAndDeviceList) {
   Bytes reply(128, 0);
   ASSERT_EQ(sim().cmdSpeic(8, reply.data(), 0, 0), 1);
   EXPECT_EQ(std::string(reply.begin(), reply.begin() + 14), "SP2048-0000123");
@@ -156,7 +156,7 @@ TEST_F(Spectrometer, DeviceIdentifierAndDeviceList) {
   EXPECT_EQ(sim().getDeviceList(nullptr, 5), 0);
 }
 
-TEST_F(Spectrometer, FaultOnTheSpecialCommand) {
+TEST_F(SimSpectrometer, FaultOnTheSpecialCommand) {
   ASSERT_EQ(sim().loadState(R"({"device": "spectrometer", "faults": [{"command": 8}]})"), 1);
   ASSERT_EQ(sim().open(), 1);
   Bytes reply(128, 0);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -42,7 +43,7 @@ std::vector<int> callEveryEntryPoint(simtest::SimLibrary& lib) {
           lib.writeData(buffer.data(), 4, 100)};
 }
 
-TEST(State, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
+TEST(SimState, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
   const std::string goodTime = "2019-05-21T14:03:09";
   const std::pair<std::string, std::string> cases[] = {
       {meterWith(recordWithSamples(goodTime, 400, 1)),
@@ -79,7 +80,7 @@ TEST(State, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
   EXPECT_EQ(callEveryEntryPoint(sim()), (std::vector<int>{1, 1, 0, 1, 1, 0, 1, 1, 0, 0}));
 }
 
-TEST(State, TextRoundTripsAndMissingKeysTakeDemoValues) {
+TEST(SimState, TextRoundTripsAndMissingKeysTakeDemoValues) {
   for (const char* start : {"{}", R"({"device": "spectrometer"})"}) {
     ASSERT_EQ(sim().loadState(start), 1);
     const std::string text = sim().stateJson();
@@ -94,7 +95,7 @@ TEST(State, TextRoundTripsAndMissingKeysTakeDemoValues) {
   EXPECT_NE(simtest::u16At(reply, 0), 0xFFFF);
 }
 
-TEST(State, ResetReturnsToTheStartUpStateAndClearsTheLog) {
+TEST(SimState, ResetReturnsToTheStartUpStateAndClearsTheLog) {
   if (std::getenv("TESSELUSB_STATE") != nullptr) {
     GTEST_SKIP() << "start-up state comes from TESSELUSB_STATE";
   }
@@ -104,6 +105,30 @@ TEST(State, ResetReturnsToTheStartUpStateAndClearsTheLog) {
   EXPECT_EQ(sim().reset(), 1);
   EXPECT_EQ(sim().logSize(), 0);
   EXPECT_EQ(sim().read(17, 0, 825, reply), 1);
+}
+
+TEST(SimState, ConcurrentCallersEachGetWholeExchanges) {
+  ASSERT_EQ(sim().loadState("{}"), 1);
+  sim().clearLog();
+  constexpr int kThreads = 4, kReads = 100;
+  std::vector<std::thread> threads;
+  std::vector<int> failures(kThreads, 0);
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([t, &failures] {
+      for (int i = 0; i < kReads; ++i) {
+        Bytes record;
+        if (sim().read(17, static_cast<std::uint32_t>(t), 825, record) != 1 ||
+            simtest::u16At(record, 0) != 2019) {
+          ++failures[static_cast<std::size_t>(t)];
+        }
+      }
+    });
+  }
+  for (auto& thread : threads) {
+    thread.join();
+  }
+  EXPECT_EQ(failures, std::vector<int>(kThreads, 0));
+  EXPECT_EQ(sim().logSize(), kThreads * kReads);
 }
 
 struct ProbeRun {
@@ -151,7 +176,7 @@ ProbeRun runProbe(const std::string& statePath) {
   return run;
 }
 
-TEST(StartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
+TEST(SimStartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
   const std::string missing = ::testing::TempDir() + "tesselusb_missing.json";
   const std::string notJson = temporaryFile("_not.json", "records: none");
   const std::string wrongSize = temporaryFile(
@@ -175,7 +200,7 @@ TEST(StartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
   std::remove(wrongSize.c_str());
 }
 
-TEST(StartUpState, GoodFileIsServedSilently) {
+TEST(SimStartUpState, GoodFileIsServedSilently) {
   const ProbeRun run = runProbe(simtest::examplePath("meter_three_records.json"));
   EXPECT_TRUE(run.errors.empty());
   const std::vector<std::string> once = {"OpenDevice=1",    "CmdRead=1",     "CmdWrite=1",
@@ -186,7 +211,7 @@ TEST(StartUpState, GoodFileIsServedSilently) {
   EXPECT_EQ(run.results, twice);
 }
 
-TEST(Variants, EachLacksExactlyItsEntryPoint) {
+TEST(SimVariants, EachLacksExactlyItsEntryPoint) {
   const char* entryPoints[] = {"CmdRead",    "CmdWrite",    "CmdCmd",
                                "CmdSpeic",   "OpenDevice",  "CloseDevice",
                                "GetDeviceList", "ReadData", "WriteData"};
