@@ -32,7 +32,7 @@ SimLibrary::SimLibrary(const std::string& fileName) {
 }
 
 int SimLibrary::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes& reply) {
-  reply.assign(count, 0xA5);
+  reply.assign(count, kFill);
   return cmdRead(id, loc, count, reply.data(), 2000, nullptr, devlink::kTries);
 }
 
@@ -54,16 +54,9 @@ TsimExchange SimLibrary::lastExchange() {
   return exchange;
 }
 
-std::string SimLibrary::stateError() {
-  std::string text(static_cast<std::size_t>(stateErrorText(nullptr, 0)) + 1, '\0');
-  stateErrorText(text.data(), static_cast<int>(text.size()));
-  text.pop_back();
-  return text;
-}
-
-std::string SimLibrary::stateJson() {
-  std::string text(static_cast<std::size_t>(stateJsonText(nullptr, 0)) + 1, '\0');
-  stateJsonText(text.data(), static_cast<int>(text.size()));
+std::string SimLibrary::text(int (*get)(char*, int)) {
+  std::string text(static_cast<std::size_t>(get(nullptr, 0)) + 1, '\0');
+  get(text.data(), static_cast<int>(text.size()));
   text.pop_back();
   return text;
 }

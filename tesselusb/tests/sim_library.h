@@ -15,6 +15,9 @@ namespace simtest {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// What buffers hold before an exchange, to tell untouched bytes apart.
+inline constexpr std::uint8_t kFill = 0xA5;
+
 struct SimLibrary {
   explicit SimLibrary(const std::string& fileName);
 
@@ -37,16 +40,17 @@ struct SimLibrary {
   decltype(&tsim_clear_log) clearLog = nullptr;
   decltype(&tsim_state_json) stateJsonText = nullptr;
 
-  // A read with the callers' time-out and tries; the reply lands in `reply`
-  // (sized to count) and the result is returned.
+  // Command frames with the callers' time-out and tries; a read sizes
+  // `reply` to count bytes of kFill first.
   int read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes& reply);
   int write(std::uint32_t id, std::uint32_t loc, const Bytes& data);
   int cmd(std::uint32_t id, std::uint32_t loc);
   int open();
 
   TsimExchange lastExchange();
-  std::string stateError();
-  std::string stateJson();
+  std::string stateError() { return text(stateErrorText); }
+  std::string stateJson() { return text(stateJsonText); }
+  static std::string text(int (*get)(char*, int));
 };
 
 // libTesselUSB.so, loaded once for the whole test program.
