@@ -37,6 +37,9 @@ inline constexpr std::size_t kInfoInt32Values = 60;
 
 inline constexpr std::size_t kDeviceIdLength = devlink::kDeviceIdBytes;
 
+inline constexpr const char* kMeterKind = "meter";
+inline constexpr const char* kSpectrometerKind = "spectrometer";
+
 struct DateTime {
   int year = 0;
   int month = 0;
@@ -111,7 +114,13 @@ struct DeviceState {
   // Run time: set by OpenDevice, cleared by CloseDevice.
   bool open = false;
 
-  bool isSpectrometer() const { return std::holds_alternative<SpectrometerState>(device); }
+  const CommonSettings& settings() const {
+    return std::visit([](const auto& d) -> const CommonSettings& { return d; }, device);
+  }
+  // The instrument's name in state files and device lists.
+  const char* kindName() const {
+    return std::holds_alternative<SpectrometerState>(device) ? kSpectrometerKind : kMeterKind;
+  }
 };
 
 } // namespace tesselusb

@@ -100,12 +100,10 @@ void writeDeviceListEntry(const DeviceState& state, std::uint8_t* entry) {
   devlink::writeU16le(entry, kVendorId);
   devlink::writeU16le(entry + 2, kProductId);
   devlink::writeU32le(entry + kListIndexOffset, 0);
-  const std::string& deviceId =
-      std::visit([](const auto& device) -> const std::string& { return device.deviceId; },
-                 state.device);
+  const std::string& deviceId = state.settings().deviceId;
   std::copy(deviceId.begin(), deviceId.end(), entry + kListDeviceIdOffset);
-  const std::string kind = state.isSpectrometer() ? "spectrometer" : "meter";
-  std::copy(kind.begin(), kind.end(), entry + kListKindOffset);
+  std::strncpy(reinterpret_cast<char*>(entry + kListKindOffset), state.kindName(),
+               kListEntryBytes - kListKindOffset - 1);
 }
 
 LoadedState startupState() {

@@ -19,8 +19,6 @@ namespace {
 
 using nlohmann::json;
 
-constexpr const char* kMeter = "meter";
-constexpr const char* kSpectrometer = "spectrometer";
 constexpr double kMaxIntegrationTime = 6553.5; // the 16-bit wire value over ten
 
 [[noreturn]] void fail(const std::string& message) { throw StateError(message); }
@@ -349,7 +347,7 @@ json deviceJson(const MeterState& meter) {
   for (const MeterRecord& record : meter.records) {
     records.push_back(recordJson(record));
   }
-  return {{"device", kMeter},
+  return {{"device", kMeterKind},
           {"device_id", meter.deviceId},
           {"integration_time", integrationTimeJson(meter.integrationTimeTenths)},
           {"records", records},
@@ -364,7 +362,7 @@ json deviceJson(const MeterState& meter) {
 
 json deviceJson(const SpectrometerState& spectrometer) {
   const SpectrometerInfo& info = spectrometer.info;
-  return {{"device", kSpectrometer},
+  return {{"device", kSpectrometerKind},
           {"device_id", spectrometer.deviceId},
           {"integration_time", integrationTimeJson(spectrometer.integrationTimeTenths)},
           {"pixels", spectrometer.pixels},
@@ -396,15 +394,15 @@ json faultsJson(const std::vector<Fault>& faults) {
 DeviceState parseState(const std::string& jsonText) {
   const json root = parseJson(jsonText);
   ObjectReader reader(root, "");
-  std::string device = kMeter;
+  std::string device = kMeterKind;
   reader.optional("device", [&](const json& v, const std::string& path) {
     device = readString(v, path);
-    if (device != kMeter && device != kSpectrometer) {
+    if (device != kMeterKind && device != kSpectrometerKind) {
       fail(path + " is '" + device + "', expected \"meter\" or \"spectrometer\"");
     }
   });
   DeviceState state;
-  if (device == kMeter) {
+  if (device == kMeterKind) {
     state.device = readMeter(reader);
   } else {
     state.device = readSpectrometer(reader);
