@@ -86,6 +86,28 @@ TEST_F(drvinst_Extraction, ACorruptEntryFailsAndLeavesNoPartialFile) {
   EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"good.inf"}));
 }
 
+// Sets the uncompressed size of the archive's only entry in both headers.
+void declareUncompressedSize(std::string& zip, std::uint32_t size) {
+  const auto put = [&zip, size](std::size_t offset) {
+    for (int i = 0; i < 4; ++i) {
+      zip[offset + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+    }
+  };
+  put(22);                              // local header
+  put(zip.find("PK\x01\x02") + 24);   // central directory
+}
+
+TEST_F(drvinst_Extraction, AnEntryShorterThanItsDeclaredSizeFails) {
+  // The deflate stream ends early; the CRC is never checked in that case.
+  const std::string zip = archive({{"short.inf", "complete content"}});
+  std::string bytes = test::readFile(zip);
+  declareUncompressedSize(bytes, 100);
+  test::writeFile(zip, bytes);
+
+  EXPECT_FALSE(unzipIntoFolder(zip, base));
+  EXPECT_TRUE(test::treeOf(base).empty());
+}
+
 TEST_F(drvinst_Extraction, TruncatedOrGarbageArchivesFailCleanly) {
   const std::string zip = archive({{"driver.inf", std::string(5000, 'z')}});
   const std::string whole = test::readFile(zip);
