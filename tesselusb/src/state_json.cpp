@@ -56,6 +56,8 @@ template <typename Int> Int readInteger(const json& value, const std::string& pa
   requireType(value.is_number_integer(), value, path, "an integer");
   constexpr auto kMin = static_cast<std::int64_t>(std::numeric_limits<Int>::min());
   constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<Int>::max());
+  // The parser keeps every non-negative integer as unsigned, so a signed one
+  // is negative and only the lower bound applies to it.
   const bool inRange = value.is_number_unsigned() ? value.get<std::uint64_t>() <= kMax
                                                   : value.get<std::int64_t>() >= kMin;
   if (!inRange) {
@@ -198,10 +200,6 @@ void readCommonSettings(ObjectReader& reader, CommonSettings& settings) {
   });
 }
 
-void readSpectrum(const json& value, const std::string& path, Spectrum& spectrum) {
-  readCounts(value, path, spectrum);
-}
-
 MeterRecord readRecord(const json& value, const std::string& path) {
   MeterRecord record;
   ObjectReader reader(value, path);
@@ -211,7 +209,7 @@ MeterRecord readRecord(const json& value, const std::string& path) {
   });
   reader.optional("ratio", [&](const json& v, const std::string& p) { record.ratio = readNumber(v, p); });
   reader.required("spectrum", [&](const json& v, const std::string& p) {
-    readSpectrum(v, p, record.spectrum);
+    readCounts(v, p, record.spectrum);
   });
   reader.rejectUnknownKeys("");
   return record;
@@ -223,7 +221,7 @@ void readTestResult(const json& value, const std::string& path, TestResult& resu
     result.illuminance = readCoefficient(v, p);
   });
   reader.optional("spectrum", [&](const json& v, const std::string& p) {
-    readSpectrum(v, p, result.spectrum);
+    readCounts(v, p, result.spectrum);
   });
   reader.rejectUnknownKeys("");
 }
