@@ -30,7 +30,8 @@ std::optional<std::string> readFirstLine(const std::string& path) {
   if (!read) {
     return std::nullopt;
   }
-  return std::string(trimBlanks(std::string_view(line).substr(0, std::string_view(line).find('\n'))));
+  const std::string_view text(line);
+  return std::string(trimBlanks(text.substr(0, text.find('\n'))));
 }
 
 // The hardware IDs of the USB device in a sysfs folder; empty for entries
