@@ -23,7 +23,7 @@ struct Frame {
 
 inline constexpr std::uint32_t kAnyLoc = std::numeric_limits<std::uint32_t>::max();
 
-template <typename Device> struct CommandSpec {
+template <typename Device> struct CommandRow {
   std::uint32_t command;
   CommandEntry entry;
   std::uint32_t firstLoc; // loc must lie in firstLoc..lastLoc
@@ -38,15 +38,15 @@ template <typename Device> struct CommandSpec {
   }
 };
 
-template <typename Device> using CommandTable = std::vector<CommandSpec<Device>>;
+template <typename Device> using CommandTable = std::vector<CommandRow<Device>>;
 
 // The row that accepts the frame, or nullptr for an unknown command or a
 // wrong entry point, loc or count.
 template <typename Device>
-const CommandSpec<Device>* findCommand(const CommandTable<Device>& table, const Frame& frame) {
-  for (const auto& spec : table) {
-    if (spec.accepts(frame)) {
-      return &spec;
+const CommandRow<Device>* findCommand(const CommandTable<Device>& table, const Frame& frame) {
+  for (const auto& row : table) {
+    if (row.accepts(frame)) {
+      return &row;
     }
   }
   return nullptr;

@@ -68,14 +68,14 @@ struct FrameOutcome {
 
 template <typename Device>
 FrameOutcome runFrame(DeviceState& state, Device& device, const Frame& frame) {
-  const CommandSpec<Device>* spec = findCommand(commandTable(device), frame);
-  if (spec == nullptr || (frame.count > 0 && frame.data == nullptr)) {
+  const CommandRow<Device>* row = findCommand(commandTable(device), frame);
+  if (row == nullptr || (frame.count > 0 && frame.data == nullptr)) {
     return {};
   }
   if ((needsOpenDevice(device) && !state.open) || hasFault(state.faults, frame.command, frame.loc)) {
     return {true, false};
   }
-  return {true, spec->handle(device, frame)};
+  return {true, row->handle(device, frame)};
 }
 
 TsimExchange newExchange(const char* entry, std::uint32_t command, std::uint32_t loc,
