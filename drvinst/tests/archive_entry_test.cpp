@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
-
 namespace drvinst {
 namespace {
 
@@ -68,11 +65,7 @@ TEST(drvinst_EntryAttributes, FollowTheHostSystemThatMadeTheEntry) {
 
 class drvinst_EntryTimes : public ::testing::Test {
 protected:
-  // Local time eight hours ahead of UTC, without daylight saving.
-  void SetUp() override {
-    ::setenv("TZ", "CST-8", 1);
-    ::tzset();
-  }
+  test::ScopedEnvironment timeZone{"TZ", test::kUtcPlus8};
 
   static constexpr std::int64_t kNoonJune26AtUtcPlus8 = 1372219200; // 2013-06-26 04:00:00 UTC
   static constexpr std::uint32_t kModified = 1372250000;

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace drvinst {
 namespace {
 
@@ -95,7 +93,6 @@ TEST_F(drvinst_Installation, AnUnreadableDeviceEndsTheSearchForAnExistingOne) {
 class drvinst_Command : public drvinst_Installation {
 protected:
   void SetUp() override {
-    ::setenv("TMPDIR", scratch.path().c_str(), 1);
     test::writeZip(scratch / "package.zip", {{"meter.inf", kMeterInf}});
   }
 
@@ -106,6 +103,7 @@ protected:
     });
   }
 
+  const test::ScopedEnvironment temporaryFolder{"TMPDIR", scratch.path().c_str()};
   int folderQuestions = 0;
   std::string chosenFolder;
 };

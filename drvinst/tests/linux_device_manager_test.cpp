@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace drvinst {
@@ -81,20 +80,21 @@ TEST_F(drvinst_LinuxDevices, UdevIsAskedToReloadAndReplayTheDevice) {
 }
 
 TEST(drvinst_LinuxDeviceSettings, ARulesFolderOfOnesOwnRunsNoUdevadmUnlessNamed) {
-  ::unsetenv("DRVINST_UDEVADM");
-  ::unsetenv("DRVINST_UDEV_RULES_DIR");
-  ::setenv("DRVINST_SYSFS_ROOT", "/fake/sys", 1);
-  LinuxDeviceSettings settings = linuxDeviceSettingsFromEnvironment();
-  EXPECT_EQ(settings.sysfsRoot, "/fake/sys");
-  EXPECT_EQ(settings.rulesFolder, "/etc/udev/rules.d");
-  EXPECT_EQ(settings.udevadm, "udevadm");
-
-  ::setenv("DRVINST_UDEV_RULES_DIR", "/fake/rules", 1);
-  settings = linuxDeviceSettingsFromEnvironment();
+  const test::ScopedEnvironment noUdevadm("DRVINST_UDEVADM", nullptr);
+  const test::ScopedEnvironment sysfs("DRVINST_SYSFS_ROOT", "/fake/sys");
+  {
+    const test::ScopedEnvironment systemRules("DRVINST_UDEV_RULES_DIR", nullptr);
+    const LinuxDeviceSettings settings = linuxDeviceSettingsFromEnvironment();
+    EXPECT_EQ(settings.sysfsRoot, "/fake/sys");
+    EXPECT_EQ(settings.rulesFolder, "/etc/udev/rules.d");
+    EXPECT_EQ(settings.udevadm, "udevadm");
+  }
+  const test::ScopedEnvironment ownRules("DRVINST_UDEV_RULES_DIR", "/fake/rules");
+  const LinuxDeviceSettings settings = linuxDeviceSettingsFromEnvironment();
   EXPECT_EQ(settings.rulesFolder, "/fake/rules");
   EXPECT_EQ(settings.udevadm, "");
 
-  ::setenv("DRVINST_UDEVADM", "/fake/udevadm", 1);
+  const test::ScopedEnvironment namedUdevadm("DRVINST_UDEVADM", "/fake/udevadm");
   EXPECT_EQ(linuxDeviceSettingsFromEnvironment().udevadm, "/fake/udevadm");
 }
 

@@ -35,8 +35,7 @@ TEST_F(drvinst_Extraction, CreatesTheDestinationWithMissingParentsAndEntryFolder
 }
 
 TEST_F(drvinst_Extraction, ReadOnlyEntriesLoseTheirWriteBitsAndTimesAreSet) {
-  ::setenv("TZ", "UTC0", 1);
-  ::tzset();
+  const test::ScopedEnvironment timeZone("TZ", "UTC0");
   const std::uint32_t modified = 1372250000;
   const std::string zip = archive({{"ro.dll", "x", 0x0014, 0x21, test::kDosNoonJune26},
                                    {"unix.sys", "y", 0x031E, 0100644u << 16, test::kDosNoonJune26,

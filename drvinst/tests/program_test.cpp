@@ -47,7 +47,7 @@ protected:
   // Runs drvinst with a fake sysfs and rules folder and a temporary folder
   // inside the scratch folder.
   CommandRun drvinst(const std::string& arguments, const std::string& program = DRVINST_PROGRAM,
-              const std::string& environment = "LANG=C LC_ALL=") {
+              const std::string& environment = "LC_ALL= LC_MESSAGES= LANG=C") {
     return runCommand("env TMPDIR=" + scratch.path() + " DRVINST_SYSFS_ROOT=" + (scratch / "sys") +
                       " DRVINST_UDEV_RULES_DIR=" + (scratch / "rules") + " " + environment + " " + program + " " +
                       arguments);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,6 +25,27 @@ ScratchFolder::ScratchFolder() {
 ScratchFolder::~ScratchFolder() {
   std::error_code ignored;
   stdfs::remove_all(path_, ignored);
+}
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
+  if (const char* earlier = std::getenv(name)) {
+    earlier_ = earlier;
+  }
+  if (value != nullptr) {
+    ::setenv(name, value, 1);
+  } else {
+    ::unsetenv(name);
+  }
+  ::tzset();
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  if (earlier_) {
+    ::setenv(name_.c_str(), earlier_->c_str(), 1);
+  } else {
+    ::unsetenv(name_.c_str());
+  }
+  ::tzset();
 }
 
 void writeFile(const std::string& path, const std::string& content) {

@@ -4,6 +4,7 @@
 // archives written with minizip.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,23 @@ public:
 private:
   std::string path_;
 };
+
+// Sets an environment variable (unsets it for nullptr) and restores the
+// earlier value when the object goes.
+class ScopedEnvironment {
+public:
+  ScopedEnvironment(const char* name, const char* value);
+  ~ScopedEnvironment();
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+  std::string name_;
+  std::optional<std::string> earlier_;
+};
+
+// Local time eight hours ahead of UTC, without daylight saving.
+inline constexpr char kUtcPlus8[] = "CST-8";
 
 void writeFile(const std::string& path, const std::string& content);
 std::string readFile(const std::string& path);

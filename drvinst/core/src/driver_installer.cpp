@@ -4,6 +4,7 @@
 #include "drvinst/hardware_id.h"
 #include "drvinst/text.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace drvinst {
@@ -128,10 +129,8 @@ bool DriverInstaller::findExistingDevice(const std::string& hardwareId) {
     if (!ids) {
       return false; // an unreadable device ends the search
     }
-    for (const std::string& id : *ids) {
-      if (id == hardwareId) {
-        return true;
-      }
+    if (std::find(ids->begin(), ids->end(), hardwareId) != ids->end()) {
+      return true;
     }
   }
   return false;
