@@ -1,3 +1,4 @@
+#include "drvinst/file_system.h"
 #include "drvinst/package.h"
 
 #include "test_support.h"
@@ -124,6 +125,16 @@ TEST_F(drvinst_Extraction, TruncatedOrGarbageArchivesFailCleanly) {
   for (const std::string& name : test::treeOf(scratch.path())) {
     EXPECT_TRUE(name == "package.zip" || name.rfind("base", 0) == 0) << name;
   }
+}
+
+TEST(drvinst_FreshFolder, IsNeverReused) {
+  test::ScratchFolder scratch;
+  const test::ScopedEnvironment temporaryFolder("TMPDIR", scratch.path().c_str());
+  const std::string first = fs::createFreshFolder();
+  const std::string second = fs::createFreshFolder();
+  EXPECT_NE(first, second);
+  EXPECT_EQ(test::treeOf(scratch.path()).size(), 2u);
+  EXPECT_EQ(first.rfind(scratch.path(), 0), 0u);
 }
 
 class drvinst_AppendedPackage : public ::testing::Test {
