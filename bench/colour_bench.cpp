@@ -2,7 +2,7 @@
 // table against one build of that table, the library's Ra, and the record
 // routine of the desktop program including its locus table. After the
 // Google Benchmark output it prints each CCT search's speed-up over a table
-// built per call, from the same run.
+// built per call, from the CPU times of the same run.
 //
 //   build-bench/bin/colour_bench [--benchmark_filter=...]
 
@@ -94,11 +94,17 @@ BENCHMARK(BM_ComputeColourItems)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // The console report, remembering each run's real time per iteration.
 class RecordingReporter : public benchmark::ConsoleReporter {
  public:
+  RecordingReporter() : ConsoleReporter(OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      seconds_[run.benchmark_name()] =
-          run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-      labels_[run.benchmark_name()] = run.report_label;
+      // Single runs, or the median of repeated ones.
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") {
+        continue;
+      }
+      const std::string name = run.run_name.str();
+      seconds_[name] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      labels_[name] = run.report_label;
     }
     ConsoleReporter::ReportRuns(runs);
   }
