@@ -12,8 +12,9 @@ namespace {
 
 constexpr int kRecordValues = 401;
 
-// Scales the plain sums of a record to the meter's absolute units.
-constexpr double kMeterScale = 47080 / 13.785;
+// ratio × 47080 / 13.785 scales the plain sums of a record to the meter's
+// absolute units.
+double meterScale(double ratio) { return ratio * 47080 / 13.785; }
 
 struct Chromaticities {
   double x, y;           // CIE 1931
@@ -57,7 +58,7 @@ void computeColourItems(const double* spectrum, int /*count*/, double* items, in
   const CctAndDuv cct = correlatedColourTemperature(c.u, c.v);
   const ColourRendering rendering = colourRendering(spectrum, {c.u, c.v}, cct.cct);
 
-  const double scale = ratio * kMeterScale;
+  const double scale = meterScale(ratio);
   items[kItemX] = c.x;
   items[kItemY] = c.y;
   items[kItemUPrime] = chosen.uPrime;
