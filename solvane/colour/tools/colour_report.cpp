@@ -1,4 +1,4 @@
-// Prints, as Markdown, the tables of docs/colorimetry.md: the record
+// Prints, as Markdown, the colorimetry tables of the README: the record
 // routine's CCT of Planck radiators and of D65, the chromaticity of A and
 // D65, Ra of the CIE fluorescent illuminants against the published values,
 // and every quantity of one example record.
