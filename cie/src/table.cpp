@@ -4,7 +4,7 @@
 
 namespace cie {
 
-const double* Table::row(int nm) const {
+const double *Table::row(int nm) const {
   const int offset = nm - firstNm;
   if (offset < 0 || offset % stepNm != 0 || offset / stepNm >= rows) {
     return nullptr;
@@ -13,7 +13,7 @@ const double* Table::row(int nm) const {
 }
 
 double Table::at(int nm, int column) const {
-  const double* r = row(nm);
+  const double *r = row(nm);
   if (r == nullptr || column < 0 || column >= columns) {
     return std::numeric_limits<double>::quiet_NaN();
   }

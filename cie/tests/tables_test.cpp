@@ -8,7 +8,7 @@
 namespace {
 
 struct GridCase {
-  const cie::Table* table;
+  const cie::Table *table;
   int firstNm, lastNm, stepNm, columns;
 };
 
@@ -20,7 +20,7 @@ TEST(CieTables, GridsMatchTheirFiles) {
       {&cie::daylightComponents, 300, 830, 5, 3}, {&cie::illuminantA, 300, 830, 1, 1},
       {&cie::illuminantD65, 300, 830, 1, 1},      {&cie::illuminantsF1toF12, 380, 780, 5, 12},
   };
-  for (const GridCase& c : cases) {
+  for (const GridCase &c : cases) {
     EXPECT_EQ(c.table->firstNm, c.firstNm);
     EXPECT_EQ(c.table->lastNm(), c.lastNm);
     EXPECT_EQ(c.table->stepNm, c.stepNm);

@@ -26,10 +26,10 @@ std::array<float, kDaylightSamples> daylightSpectrum10nm(double kelvin) {
   const double m2 = (0.0300 - 31.4424 * x + 30.0717 * y) / m;
 
   // The components are tabulated at 5 nm; the 10 nm table is every second row.
-  const cie::Table& components = cie::daylightComponents;
+  const cie::Table &components = cie::daylightComponents;
   std::array<float, kDaylightSamples> spectrum{};
   for (int i = 0; i < kDaylightSamples; ++i) {
-    const double* s = components.row(380 + 10 * i);
+    const double *s = components.row(380 + 10 * i);
     spectrum[i] = static_cast<float>(s[0] + m1 * s[1] + m2 * s[2]);
   }
   return spectrum;

@@ -10,29 +10,33 @@ namespace {
 
 // Spectral radiance factors of the fifteen samples, 380–780 nm at 5 nm.
 class TestColourSamples {
- public:
+public:
   TestColourSamples() : cie14_(cie::tcs1to14.row(380)), fifteenth_(cie::tcs15.row(380)) {}
 
   double factor(int sample, int row5nm) const {
     return sample < kCieSamples ? cie14_[row5nm * kCieSamples + sample] : fifteenth_[row5nm];
   }
 
- private:
+private:
   static constexpr int kCieSamples = 14;
-  const double* cie14_;
-  const double* fifteenth_;
+  const double *cie14_;
+  const double *fifteenth_;
 };
 
 // CIE 13.3-1995 §5.2: c = (4 − u − 10v) / v, d = (1.708v + 0.404 − 1.481u) / v.
-double adaptationC(UV p) { return (4 - p.u - 10 * p.v) / p.v; }
-double adaptationD(UV p) { return (1.708 * p.v + 0.404 - 1.481 * p.u) / p.v; }
+double adaptationC(UV p) {
+  return (4 - p.u - 10 * p.v) / p.v;
+}
+double adaptationD(UV p) {
+  return (1.708 * p.v + 0.404 - 1.481 * p.u) / p.v;
+}
 
 } // namespace
 
 template <typename Value>
-void sampleTristimulus(const Value* spectrum, const SpectralPairing& pairing, int sampleCount,
-                       Tristimulus* out) {
-  const double* cmf = cie::cmf1931_2deg.row(380);
+void sampleTristimulus(const Value *spectrum, const SpectralPairing &pairing, int sampleCount,
+                       Tristimulus *out) {
+  const double *cmf = cie::cmf1931_2deg.row(380);
   const TestColourSamples samples;
   const double deltaLambda = pairing.stepNm;
 
@@ -41,7 +45,7 @@ void sampleTristimulus(const Value* spectrum, const SpectralPairing& pairing, in
   for (int j = 0; j < pairing.count; ++j) {
     const int offsetNm = j * pairing.stepNm;
     const int row5nm = offsetNm / 5;
-    const double* cmfRow = cmf + 3 * (pairing.cmfHeldOn5nm ? 5 * row5nm : offsetNm);
+    const double *cmfRow = cmf + 3 * (pairing.cmfHeldOn5nm ? 5 * row5nm : offsetNm);
     const double s = spectrum[j];
     whiteY += s * cmfRow[1] * deltaLambda;
     for (int i = 0; i < sampleCount; ++i) {
@@ -57,11 +61,11 @@ void sampleTristimulus(const Value* spectrum, const SpectralPairing& pairing, in
   }
 }
 
-template void sampleTristimulus<float>(const float*, const SpectralPairing&, int, Tristimulus*);
-template void sampleTristimulus<double>(const double*, const SpectralPairing&, int,
-                                        Tristimulus*);
+template void sampleTristimulus<float>(const float *, const SpectralPairing &, int, Tristimulus *);
+template void sampleTristimulus<double>(const double *, const SpectralPairing &, int,
+                                        Tristimulus *);
 
-SampleUVW adaptedUVW(const SampleColour& sample, UV source, UV reference) {
+SampleUVW adaptedUVW(const SampleColour &sample, UV source, UV reference) {
   const double cRatio = adaptationC(reference) / adaptationC(source);
   const double dRatio = adaptationD(reference) / adaptationD(source);
   const double c = adaptationC(sample.uv);
@@ -73,7 +77,7 @@ SampleUVW adaptedUVW(const SampleColour& sample, UV source, UV reference) {
   return {w, 13 * w * (u - reference.u), 13 * w * (v - reference.v)};
 }
 
-double specialRenderingIndex(const SampleColour& underReference, const SampleColour& underTest,
+double specialRenderingIndex(const SampleColour &underReference, const SampleColour &underTest,
                              UV reference, UV test) {
   const SampleUVW r = adaptedUVW(underReference, reference, reference);
   const SampleUVW t = adaptedUVW(underTest, test, reference);
@@ -83,7 +87,7 @@ double specialRenderingIndex(const SampleColour& underReference, const SampleCol
   return 100 - 4.6 * std::sqrt(dU * dU + dV * dV + dW * dW);
 }
 
-double generalRenderingIndex(const double* specialIndices) {
+double generalRenderingIndex(const double *specialIndices) {
   double sum = 0;
   for (int i = 0; i < kGeneralIndexSamples; ++i) {
     sum += specialIndices[i];

@@ -15,10 +15,10 @@ namespace {
 using namespace colorimetry;
 
 // CIE 1931 2° sums of `count` values from 380 nm in steps of `stepNm`.
-Tristimulus sums(const float* s, int count, int stepNm) {
+Tristimulus sums(const float *s, int count, int stepNm) {
   Tristimulus t;
   for (int k = 0; k < count; ++k) {
-    const double* cmf = cie::cmf1931_2deg.row(380 + stepNm * k);
+    const double *cmf = cie::cmf1931_2deg.row(380 + stepNm * k);
     t.X += s[k] * cmf[0];
     t.Y += s[k] * cmf[1];
     t.Z += s[k] * cmf[2];

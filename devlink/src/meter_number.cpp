@@ -19,7 +19,7 @@ constexpr int kExactPrecision = 780;
 
 } // namespace
 
-double decodeMeterNumber(const std::uint8_t* bytes) {
+double decodeMeterNumber(const std::uint8_t *bytes) {
   const std::int32_t fraction = readI32le(bytes);
   const auto digit = static_cast<std::int8_t>(bytes[4]);
   const auto exponent = static_cast<std::int8_t>(bytes[5]);
@@ -65,7 +65,7 @@ std::string formatScientific7(double v) {
   return text;
 }
 
-bool encodeMeterNumber(double v, std::uint8_t* bytes) {
+bool encodeMeterNumber(double v, std::uint8_t *bytes) {
   if (!std::isfinite(v)) {
     return false;
   }
@@ -82,6 +82,21 @@ bool encodeMeterNumber(double v, std::uint8_t* bytes) {
   bytes[4] = static_cast<std::uint8_t>(static_cast<std::int8_t>(digit));
   bytes[5] = static_cast<std::uint8_t>(static_cast<std::int8_t>(exponent));
   return true;
+}
+
+bool encodeMeterNumbers(const double *values, std::size_t count, std::uint8_t *bytes) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (!encodeMeterNumber(values[i], bytes + kMeterNumberBytes * i)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void decodeMeterNumbers(const std::uint8_t *bytes, std::size_t count, double *values) {
+  for (std::size_t i = 0; i < count; ++i) {
+    values[i] = decodeMeterNumber(bytes + kMeterNumberBytes * i);
+  }
 }
 
 } // namespace devlink

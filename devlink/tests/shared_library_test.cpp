@@ -17,7 +17,7 @@ TEST(SharedLibrary, MissingLibraryReportsTheLoaderMessage) {
 TEST(SharedLibrary, ResolvesPresentAndMissingSymbols) {
   devlink::SharedLibrary lib;
   ASSERT_TRUE(lib.open("libc.so.6")) << lib.lastError();
-  using Strlen = std::size_t (*)(const char*);
+  using Strlen = std::size_t (*)(const char *);
   auto fn = lib.resolve<Strlen>("strlen");
   ASSERT_NE(fn, nullptr);
   EXPECT_EQ(fn("meter"), 5u);

@@ -21,7 +21,7 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-int unpackInto(const std::string& folder) {
+int unpackInto(const std::string &folder) {
   const UnpackStatus status = unpackAppendedPackage(fs::ownProgramPath(), folder);
   if (status == UnpackStatus::NoArchiveCopy) {
     std::fprintf(stderr, "drvinst: no driver package could be copied out of this program into %s\n",
@@ -30,7 +30,8 @@ int unpackInto(const std::string& folder) {
   }
   fs::removeFile(archiveCopyPath(folder));
   if (status == UnpackStatus::ExtractionFailed) {
-    std::fprintf(stderr, "drvinst: the driver package is damaged; not every file was unpacked into %s\n",
+    std::fprintf(stderr,
+                 "drvinst: the driver package is damaged; not every file was unpacked into %s\n",
                  folder.c_str());
     return kExitFailed;
   }
@@ -39,8 +40,9 @@ int unpackInto(const std::string& folder) {
 
 std::string noFolderToInstallFrom() {
   // The dialog asks the user for a folder here; a command line cannot.
-  std::fprintf(stderr, "drvinst: the driver package could not be unpacked, so there is no folder to "
-                       "install from\n");
+  std::fprintf(stderr,
+               "drvinst: the driver package could not be unpacked, so there is no folder to "
+               "install from\n");
   return {};
 }
 
@@ -49,7 +51,7 @@ int install() {
   DriverInstaller installer(*devices, platformDecoration(host::nativeArchitecture()));
   InstallCommand command(installer, fs::ownProgramPath(), noFolderToInstallFrom);
   const InstallResult result = command.run();
-  if (const char* message = resultMessage(result, host::userLanguage())) {
+  if (const char *message = resultMessage(result, host::userLanguage())) {
     std::printf("%s\n", message);
   }
   return result == InstallResult::Installed ? kExitOk : kExitFailed;
@@ -63,7 +65,7 @@ int usage() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   if (argc == 3 && std::strcmp(argv[1], "--unpack") == 0) {
     return unpackInto(argv[2]);
   }

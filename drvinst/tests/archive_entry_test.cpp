@@ -8,7 +8,7 @@ namespace drvinst {
 namespace {
 
 TEST(drvinst_EntryName, StripsPrefixesThatLeadOutOfTheFolder) {
-  const std::pair<const char*, const char*> cases[] = {
+  const std::pair<const char *, const char *> cases[] = {
       {"..\\..\\Windows\\x.inf", "Windows\\x.inf"},
       {"a/../b.inf", "b.inf"},
       {"C:\\drivers\\x.inf", "drivers\\x.inf"},
@@ -22,13 +22,13 @@ TEST(drvinst_EntryName, StripsPrefixesThatLeadOutOfTheFolder) {
       {"...", "..."},
       {"a..b/x.inf", "a..b/x.inf"},
   };
-  for (const auto& [stored, expected] : cases) {
+  for (const auto &[stored, expected] : cases) {
     EXPECT_EQ(relativeEntryName(stored), std::optional<std::string>(expected)) << stored;
   }
 }
 
 TEST(drvinst_EntryName, RefusesNamesThatWouldStillLeaveTheFolder) {
-  for (const char* stored : {"..", "a/..", "a\\..", "../..", "a/b/../../..", "C:.."}) {
+  for (const char *stored : {"..", "a/..", "a\\..", "../..", "a/b/../../..", "C:.."}) {
     EXPECT_EQ(relativeEntryName(stored), std::nullopt) << stored;
   }
 }
@@ -44,16 +44,16 @@ TEST(drvinst_EntryAttributes, FollowTheHostSystemThatMadeTheEntry) {
   const std::uint32_t unixReadOnlyFile = 0100444u << 16;
   const std::uint32_t unixFolder = 040755u << 16;
   const AttributeCase cases[] = {
-      {0x0014, 0x21, true, false, false, false, true},        // MS-DOS
-      {0x0B14, 0x10, false, false, false, true, false},       // NTFS folder
-      {0x0E14, 0x06, false, true, true, false, false},        // VFAT hidden + system
-      {0x0714, 0x01, true, false, false, false, false},       // Macintosh
-      {0x031E, unixFile, false, false, false, false, true},   // Unix mode, writable
+      {0x0014, 0x21, true, false, false, false, true},      // MS-DOS
+      {0x0B14, 0x10, false, false, false, true, false},     // NTFS folder
+      {0x0E14, 0x06, false, true, true, false, false},      // VFAT hidden + system
+      {0x0714, 0x01, true, false, false, false, false},     // Macintosh
+      {0x031E, unixFile, false, false, false, false, true}, // Unix mode, writable
       {0x031E, unixReadOnlyFile, true, false, false, false, true},
       {0x031E, unixFolder | 0x10, false, false, false, true, true},
-      {0x031E, 0x21, true, false, false, false, true},        // DOS bits ignored on Unix hosts
+      {0x031E, 0x21, true, false, false, false, true}, // DOS bits ignored on Unix hosts
   };
-  for (const AttributeCase& c : cases) {
+  for (const AttributeCase &c : cases) {
     const FileAttributes a = entryAttributes(c.versionMadeBy, c.external);
     EXPECT_EQ(a.readOnly, c.readOnly) << std::hex << c.versionMadeBy << " " << c.external;
     EXPECT_EQ(a.hidden, c.hidden) << std::hex << c.versionMadeBy << " " << c.external;
@@ -72,8 +72,9 @@ protected:
   static constexpr std::uint32_t kAccessed = 1372260000;
   static constexpr std::uint32_t kCreated = 1372270000;
 
-  static FileTimes timesWith(const std::string& extra) {
-    return entryTimes(test::kDosNoonJune26, reinterpret_cast<const std::uint8_t*>(extra.data()), extra.size());
+  static FileTimes timesWith(const std::string &extra) {
+    return entryTimes(test::kDosNoonJune26, reinterpret_cast<const std::uint8_t *>(extra.data()),
+                      extra.size());
   }
 };
 
@@ -95,8 +96,9 @@ TEST_F(drvinst_EntryTimes, ModificationTimeOnlyReplacesTheWriteTime) {
 
 TEST_F(drvinst_EntryTimes, AllFlaggedTimesAreUsedInOrderAfterOtherBlocks) {
   const std::string otherBlock = {'\x0A', '\x00', '\x02', '\x00', 'x', 'y'};
-  const FileTimes times = timesWith(otherBlock + test::extendedTimestamp(0x07, {kModified, kAccessed, kCreated}) +
-                                    test::extendedTimestamp(0x01, {1}));
+  const FileTimes times =
+      timesWith(otherBlock + test::extendedTimestamp(0x07, {kModified, kAccessed, kCreated}) +
+                test::extendedTimestamp(0x01, {1}));
   EXPECT_EQ(times.lastWrite, fileTimeFromUnix(kModified));
   EXPECT_EQ(times.lastAccess, fileTimeFromUnix(kAccessed));
   EXPECT_EQ(times.creation, fileTimeFromUnix(kCreated));

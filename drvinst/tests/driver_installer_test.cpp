@@ -20,7 +20,9 @@ constexpr char kPluggedInId[] = "USB\\VID_0483&PID_085F&REV_0200";
 
 class drvinst_Installation : public ::testing::Test {
 protected:
-  void addInf(const std::string& name, const std::string& text) { test::writeFile(scratch / name, text); }
+  void addInf(const std::string &name, const std::string &text) {
+    test::writeFile(scratch / name, text);
+  }
 
   bool install() { return installer.installFolder(scratch.path()); }
 
@@ -92,11 +94,9 @@ TEST_F(drvinst_Installation, AnUnreadableDeviceEndsTheSearchForAnExistingOne) {
 
 class drvinst_Command : public drvinst_Installation {
 protected:
-  void SetUp() override {
-    test::writeZip(scratch / "package.zip", {{"meter.inf", kMeterInf}});
-  }
+  void SetUp() override { test::writeZip(scratch / "package.zip", {{"meter.inf", kMeterInf}}); }
 
-  InstallCommand commandFor(const std::string& program) {
+  InstallCommand commandFor(const std::string &program) {
     return InstallCommand(installer, program, [this] {
       ++folderQuestions;
       return chosenFolder;

@@ -16,7 +16,7 @@ std::vector<InfLine> linesOf(std::string_view text, std::string_view section) {
 }
 
 TEST(drvinst_InfReader, SplitsKeysAndFieldsWithQuotesCommentsAndContinuations) {
-  const char* text = "\xEF\xBB\xBF; leading comment\r\n"
+  const char *text = "\xEF\xBB\xBF; leading comment\r\n"
                      "[Sample]\r\n"
                      "  key = one , two words ,\"quoted, ; kept \" ; comment\r\n"
                      "NoKeyLine, second\n"
@@ -36,7 +36,7 @@ TEST(drvinst_InfReader, SplitsKeysAndFieldsWithQuotesCommentsAndContinuations) {
 }
 
 TEST(drvinst_InfReader, MergesSectionsByNameWithoutRegardToCase) {
-  const char* text = "[Models]\nfirst = 1\n[Other]\nx = y\n[  MODELS ]\nsecond = 2\n";
+  const char *text = "[Models]\nfirst = 1\n[Other]\nx = y\n[  MODELS ]\nsecond = 2\n";
   const std::vector<InfLine> lines = linesOf(text, "mOdElS");
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0][0], "first");
@@ -45,7 +45,7 @@ TEST(drvinst_InfReader, MergesSectionsByNameWithoutRegardToCase) {
 }
 
 TEST(drvinst_InfReader, SubstitutesStringsFromTheStringsSection) {
-  const char* text = "[Use]\n%Name% = %NAME% and %unknown%, 100%%, %12%\\WinUSB.sys\n"
+  const char *text = "[Use]\n%Name% = %NAME% and %unknown%, 100%%, %12%\\WinUSB.sys\n"
                      "[Strings]\nname = \"Tessel, Inc\"\n";
   EXPECT_EQ(linesOf(text, "Use")[0],
             (InfLine{"Tessel, Inc", "Tessel, Inc and %unknown%", "100%", "%12%\\WinUSB.sys"}));
@@ -72,25 +72,30 @@ TEST(drvinst_HardwareIdMatch, AcceptsMoreSpecificIdsOnly) {
   EXPECT_FALSE(hardwareIdMatches("USB\\VID_0483&PID_085F&REV_0200", "USB\\VID_0483&PID_085F"));
 }
 
-constexpr char kDecoratedInf[] = "[Version]\nSignature=\"$Windows NT$\"\n"
-                                 "[Manufacturer]\n"
-                                 "%Maker% = Broken, NTamd64\n" // its models section is missing
-                                 "%Maker% = Models, NTx86\n"
-                                 "[Models]\n%Dev% = Install, USB\\VID_1111&PID_2222, USB\\Class_FF\n"
-                                 "[Models.NTx86]\n%Dev% = Install, USB\\VID_3333&PID_4444\n"
-                                 "[Strings]\nMaker = \"Tessel\"\nDev = \"Meter\"\n";
+constexpr char kDecoratedInf[] =
+    "[Version]\nSignature=\"$Windows NT$\"\n"
+    "[Manufacturer]\n"
+    "%Maker% = Broken, NTamd64\n" // its models section is missing
+    "%Maker% = Models, NTx86\n"
+    "[Models]\n%Dev% = Install, USB\\VID_1111&PID_2222, USB\\Class_FF\n"
+    "[Models.NTx86]\n%Dev% = Install, USB\\VID_3333&PID_4444\n"
+    "[Strings]\nMaker = \"Tessel\"\nDev = \"Meter\"\n";
 
 TEST(drvinst_ModelHardwareId, UsesTheDecoratedSectionOnlyWhenTheLineListsThePlatform) {
   const InfDocument inf = InfDocument::parse(kDecoratedInf);
   EXPECT_EQ(modelHardwareId(inf, platformDecoration(Architecture::X86)), "USB\\VID_3333&PID_4444");
   EXPECT_EQ(modelHardwareId(inf, platformDecoration(Architecture::X64)), "USB\\VID_1111&PID_2222");
   EXPECT_EQ(modelHardwareId(inf, "ntx86"), "USB\\VID_3333&PID_4444");
-  EXPECT_EQ(modelHardwareId(inf, platformDecoration(Architecture::Other)), "USB\\VID_1111&PID_2222");
+  EXPECT_EQ(modelHardwareId(inf, platformDecoration(Architecture::Other)),
+            "USB\\VID_1111&PID_2222");
 }
 
 TEST(drvinst_ModelHardwareId, ModelsWithoutIdsAndInfsWithoutModels) {
-  EXPECT_EQ(modelHardwareId(InfDocument::parse("[Manufacturer]\nm = M\n[M]\nd = Install\n"), "NTamd64"), "");
-  EXPECT_EQ(modelHardwareId(InfDocument::parse("[Manufacturer]\nm = M\n"), "NTamd64"), std::nullopt);
+  EXPECT_EQ(
+      modelHardwareId(InfDocument::parse("[Manufacturer]\nm = M\n[M]\nd = Install\n"), "NTamd64"),
+      "");
+  EXPECT_EQ(modelHardwareId(InfDocument::parse("[Manufacturer]\nm = M\n"), "NTamd64"),
+            std::nullopt);
   EXPECT_EQ(modelHardwareId(InfDocument::parse("[Version]\n"), "NTamd64"), std::nullopt);
 }
 
@@ -101,14 +106,17 @@ TEST(drvinst_ShippedInf, OffersTheMeterToX64SystemsOnly) {
   EXPECT_EQ(modelHardwareId(*inf, "NTx86"), std::nullopt);
 
   const std::vector<InfLine> version = inf->sectionLines("Version");
-  EXPECT_NE(std::find(version.begin(), version.end(), InfLine{"Class", "USB Device"}), version.end());
+  EXPECT_NE(std::find(version.begin(), version.end(), InfLine{"Class", "USB Device"}),
+            version.end());
   EXPECT_NE(std::find(version.begin(), version.end(),
                       InfLine{"ClassGuid", "{36fc9e60-c465-11cf-8056-444553540000}"}),
             version.end());
   EXPECT_EQ(inf->sectionLines("Dev_AddReg").at(0),
-            (InfLine{"", "HKR", "", "DeviceInterfaceGUIDs", "0x10000", "{8EA450C9-DA57-4973-8BF8-B21D59312345}"}));
+            (InfLine{"", "HKR", "", "DeviceInterfaceGUIDs", "0x10000",
+                     "{8EA450C9-DA57-4973-8BF8-B21D59312345}"}));
   EXPECT_EQ(inf->sectionLines("Standard.NTamd64").at(0).at(0), "Tessel Spectral Light Meter");
-  EXPECT_EQ(inf->sectionLines("CoInstallers_AddReg").at(0).at(5), "WdfCoInstaller01009.dll,WdfCoInstaller");
+  EXPECT_EQ(inf->sectionLines("CoInstallers_AddReg").at(0).at(5),
+            "WdfCoInstaller01009.dll,WdfCoInstaller");
 }
 
 } // namespace

@@ -19,7 +19,8 @@ protected:
     settings = {scratch / "sys", scratch / "rules", ""};
   }
 
-  void addUsbDevice(const std::string& name, const char* vendor, const char* product, const char* revision) {
+  void addUsbDevice(const std::string &name, const char *vendor, const char *product,
+                    const char *revision) {
     const std::string folder = scratch / ("sys/bus/usb/devices/" + name);
     std::filesystem::create_directories(folder);
     test::writeFile(folder + "/idVendor", std::string(vendor) + "\n");
@@ -52,9 +53,12 @@ TEST_F(drvinst_LinuxDevices, InstallingWritesAUdevRuleForTheVendorAndProduct) {
   ASSERT_TRUE(manager.updateDriver("USB\\VID_0483&PID_085F&REV_0200", "meter.inf"));
 
   const std::string rule = test::readFile(scratch / "rules/70-drvinst-usb-0483-085f.rules");
-  EXPECT_NE(rule.find("SUBSYSTEM==\"usb\", ATTR{idVendor}==\"0483\", ATTR{idProduct}==\"085f\", MODE=\"0666\""),
-            std::string::npos);
-  EXPECT_EQ(test::treeOf(scratch / "rules"), std::vector<std::string>{"70-drvinst-usb-0483-085f.rules"});
+  EXPECT_NE(
+      rule.find(
+          "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"0483\", ATTR{idProduct}==\"085f\", MODE=\"0666\""),
+      std::string::npos);
+  EXPECT_EQ(test::treeOf(scratch / "rules"),
+            std::vector<std::string>{"70-drvinst-usb-0483-085f.rules"});
   // Linux has no root-enumerated devices: nothing is created.
   EXPECT_EQ(manager.createRootDevice("meter.inf", "USB\\VID_0483&PID_085F")->size(), 0u);
 }
@@ -74,9 +78,10 @@ TEST_F(drvinst_LinuxDevices, UdevIsAskedToReloadAndReplayTheDevice) {
   ::chmod(settings.udevadm.c_str(), 0755);
 
   ASSERT_TRUE(LinuxDeviceManager(settings).updateDriver("USB\\VID_0483&PID_085F", "x.inf"));
-  EXPECT_EQ(test::readFile(log), "control --reload\n"
-                                 "trigger --action=add --subsystem-match=usb --attr-match=idVendor=0483 "
-                                 "--attr-match=idProduct=085f\n");
+  EXPECT_EQ(test::readFile(log),
+            "control --reload\n"
+            "trigger --action=add --subsystem-match=usb --attr-match=idVendor=0483 "
+            "--attr-match=idProduct=085f\n");
 }
 
 TEST(drvinst_LinuxDeviceSettings, ARulesFolderOfOnesOwnRunsNoUdevadmUnlessNamed) {

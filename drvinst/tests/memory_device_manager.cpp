@@ -8,12 +8,12 @@ namespace {
 // A snapshot: positions into the manager's device table.
 class MemoryDeviceList final : public DeviceList {
 public:
-  MemoryDeviceList(std::vector<MemoryDevice>& devices, std::vector<std::size_t> members)
+  MemoryDeviceList(std::vector<MemoryDevice> &devices, std::vector<std::size_t> members)
       : devices_(devices), members_(std::move(members)) {}
 
   std::size_t size() const override { return members_.size(); }
   HardwareIds hardwareIds(std::size_t index) const override {
-    const MemoryDevice& device = devices_.at(members_.at(index));
+    const MemoryDevice &device = devices_.at(members_.at(index));
     return device.readable ? HardwareIds(device.hardwareIds) : std::nullopt;
   }
   bool remove(std::size_t index) override {
@@ -22,7 +22,7 @@ public:
   }
 
 private:
-  std::vector<MemoryDevice>& devices_;
+  std::vector<MemoryDevice> &devices_;
   std::vector<std::size_t> members_;
 };
 
@@ -38,9 +38,10 @@ std::unique_ptr<DeviceList> MemoryDeviceManager::presentDevices(DeviceScope) {
   return std::make_unique<MemoryDeviceList>(devices, std::move(members));
 }
 
-bool MemoryDeviceManager::updateDriver(const std::string& hardwareId, const std::string& infPath) {
-  const bool carried = std::any_of(devices.begin(), devices.end(), [&](const MemoryDevice& device) {
-    return device.present && std::count(device.hardwareIds.begin(), device.hardwareIds.end(), hardwareId) > 0;
+bool MemoryDeviceManager::updateDriver(const std::string &hardwareId, const std::string &infPath) {
+  const bool carried = std::any_of(devices.begin(), devices.end(), [&](const MemoryDevice &device) {
+    return device.present &&
+           std::count(device.hardwareIds.begin(), device.hardwareIds.end(), hardwareId) > 0;
   });
   if (failUpdates || !carried) {
     return false;
@@ -50,16 +51,16 @@ bool MemoryDeviceManager::updateDriver(const std::string& hardwareId, const std:
   return true;
 }
 
-std::unique_ptr<DeviceList> MemoryDeviceManager::createRootDevice(const std::string&,
-                                                                  const std::string& hardwareId) {
+std::unique_ptr<DeviceList> MemoryDeviceManager::createRootDevice(const std::string &,
+                                                                  const std::string &hardwareId) {
   devices.push_back({{hardwareId}, true});
   ++rootDevicesCreated;
   return std::make_unique<MemoryDeviceList>(devices, std::vector<std::size_t>{devices.size() - 1});
 }
 
 std::size_t MemoryDeviceManager::presentCount() const {
-  return static_cast<std::size_t>(
-      std::count_if(devices.begin(), devices.end(), [](const MemoryDevice& device) { return device.present; }));
+  return static_cast<std::size_t>(std::count_if(
+      devices.begin(), devices.end(), [](const MemoryDevice &device) { return device.present; }));
 }
 
 } // namespace drvinst::test

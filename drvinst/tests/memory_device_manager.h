@@ -13,17 +13,17 @@ namespace drvinst::test {
 
 struct MemoryDevice {
   std::vector<std::string> hardwareIds;
-  bool root = false;     // created by the installer
-  bool present = true;   // false once removed
-  bool readable = true;  // false: reading its hardware IDs fails
+  bool root = false;    // created by the installer
+  bool present = true;  // false once removed
+  bool readable = true; // false: reading its hardware IDs fails
 };
 
 class MemoryDeviceManager final : public DeviceManager {
 public:
   std::unique_ptr<DeviceList> presentDevices(DeviceScope scope) override;
-  bool updateDriver(const std::string& hardwareId, const std::string& infPath) override;
-  std::unique_ptr<DeviceList> createRootDevice(const std::string& infPath,
-                                               const std::string& hardwareId) override;
+  bool updateDriver(const std::string &hardwareId, const std::string &infPath) override;
+  std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
+                                               const std::string &hardwareId) override;
 
   std::size_t presentCount() const;
 

@@ -14,7 +14,7 @@ using test::ZipEntry;
 
 class drvinst_Extraction : public ::testing::Test {
 protected:
-  std::string archive(const std::vector<ZipEntry>& entries) {
+  std::string archive(const std::vector<ZipEntry> &entries) {
     const std::string path = scratch / "package.zip";
     test::writeZip(path, entries);
     return path;
@@ -25,13 +25,12 @@ protected:
 };
 
 TEST_F(drvinst_Extraction, CreatesTheDestinationWithMissingParentsAndEntryFolders) {
-  const std::string zip = archive({{"driver.inf", "[Version]"},
-                                   {"empty/", "", 0x0014, 0x10},
-                                   {"sub\\dir/file.sys", "binary"}});
+  const std::string zip = archive(
+      {{"driver.inf", "[Version]"}, {"empty/", "", 0x0014, 0x10}, {"sub\\dir/file.sys", "binary"}});
   const std::string destination = scratch / "a/b/c";
   ASSERT_TRUE(unzipIntoFolder(zip, destination));
-  EXPECT_EQ(test::treeOf(destination),
-            (std::vector<std::string>{"driver.inf", "empty", "sub", "sub/dir", "sub/dir/file.sys"}));
+  EXPECT_EQ(test::treeOf(destination), (std::vector<std::string>{"driver.inf", "empty", "sub",
+                                                                 "sub/dir", "sub/dir/file.sys"}));
   EXPECT_EQ(test::readFile(destination + "/sub/dir/file.sys"), "binary");
 }
 
@@ -62,22 +61,25 @@ TEST_F(drvinst_Extraction, EveryEntryLandsInsideTheBaseFolder) {
                                    {"..\\d.inf", "4"},
                                    {"/e.inf", "5"}});
   ASSERT_TRUE(unzipIntoFolder(zip, base));
-  EXPECT_EQ(test::treeOf(base),
-            (std::vector<std::string>{"Windows", "Windows/x.inf", "b.inf", "c.inf", "d.inf", "e.inf"}));
-  EXPECT_EQ(test::treeOf(scratch.path()), (std::vector<std::string>{
-                                              "base", "base/Windows", "base/Windows/x.inf", "base/b.inf",
-                                              "base/c.inf", "base/d.inf", "base/e.inf", "package.zip"}));
+  EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"Windows", "Windows/x.inf", "b.inf",
+                                                          "c.inf", "d.inf", "e.inf"}));
+  EXPECT_EQ(test::treeOf(scratch.path()),
+            (std::vector<std::string>{"base", "base/Windows", "base/Windows/x.inf", "base/b.inf",
+                                      "base/c.inf", "base/d.inf", "base/e.inf", "package.zip"}));
 }
 
 TEST_F(drvinst_Extraction, AnEscapingNameStopsTheUnzipWithoutWritingOutside) {
-  const std::string zip = archive({{"first.inf", "1"}, {"sub/..", "", 0x0014, 0x10}, {"never.inf", "3"}});
+  const std::string zip =
+      archive({{"first.inf", "1"}, {"sub/..", "", 0x0014, 0x10}, {"never.inf", "3"}});
   EXPECT_FALSE(unzipIntoFolder(zip, base));
-  EXPECT_EQ(test::treeOf(scratch.path()), (std::vector<std::string>{"base", "base/first.inf", "package.zip"}));
+  EXPECT_EQ(test::treeOf(scratch.path()),
+            (std::vector<std::string>{"base", "base/first.inf", "package.zip"}));
 }
 
 TEST_F(drvinst_Extraction, ACorruptEntryFailsAndLeavesNoPartialFile) {
   const std::string payload(4000, 'P');
-  const std::string zip = archive({{"good.inf", "fine"}, {"bad.sys", payload, 0, 0x20, test::kDosNoonJune26, "", true}});
+  const std::string zip = archive(
+      {{"good.inf", "fine"}, {"bad.sys", payload, 0, 0x20, test::kDosNoonJune26, "", true}});
   std::string bytes = test::readFile(zip);
   bytes[bytes.find(payload) + 100] = 'Q'; // stored data no longer matches its CRC
   test::writeFile(zip, bytes);
@@ -87,14 +89,14 @@ TEST_F(drvinst_Extraction, ACorruptEntryFailsAndLeavesNoPartialFile) {
 }
 
 // Sets the uncompressed size of the archive's only entry in both headers.
-void declareUncompressedSize(std::string& zip, std::uint32_t size) {
+void declareUncompressedSize(std::string &zip, std::uint32_t size) {
   const auto put = [&zip, size](std::size_t offset) {
     for (int i = 0; i < 4; ++i) {
       zip[offset + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
     }
   };
-  put(22);                              // local header
-  put(zip.find("PK\x01\x02") + 24);   // central directory
+  put(22);                          // local header
+  put(zip.find("PK\x01\x02") + 24); // central directory
 }
 
 TEST_F(drvinst_Extraction, AnEntryShorterThanItsDeclaredSizeFails) {
@@ -122,7 +124,7 @@ TEST_F(drvinst_Extraction, TruncatedOrGarbageArchivesFailCleanly) {
   }
   test::writeFile(zip, scrambled);
   EXPECT_FALSE(unzipIntoFolder(zip, base));
-  for (const std::string& name : test::treeOf(scratch.path())) {
+  for (const std::string &name : test::treeOf(scratch.path())) {
     EXPECT_TRUE(name == "package.zip" || name.rfind("base", 0) == 0) << name;
   }
 }

@@ -21,9 +21,9 @@ struct CommandRun {
   std::string output; // standard output and error together
 };
 
-CommandRun runCommand(const std::string& command) {
+CommandRun runCommand(const std::string &command) {
   CommandRun run{-1, {}};
-  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  std::FILE *pipe = ::popen((command + " 2>&1").c_str(), "r");
   if (pipe == nullptr) {
     return run;
   }
@@ -46,11 +46,11 @@ protected:
 
   // Runs drvinst with a fake sysfs and rules folder and a temporary folder
   // inside the scratch folder.
-  CommandRun drvinst(const std::string& arguments, const std::string& program = DRVINST_PROGRAM,
-              const std::string& environment = "LC_ALL= LC_MESSAGES= LANG=C") {
+  CommandRun drvinst(const std::string &arguments, const std::string &program = DRVINST_PROGRAM,
+                     const std::string &environment = "LC_ALL= LC_MESSAGES= LANG=C") {
     return runCommand("env TMPDIR=" + scratch.path() + " DRVINST_SYSFS_ROOT=" + (scratch / "sys") +
-                      " DRVINST_UDEV_RULES_DIR=" + (scratch / "rules") + " " + environment + " " + program + " " +
-                      arguments);
+                      " DRVINST_UDEV_RULES_DIR=" + (scratch / "rules") + " " + environment + " " +
+                      program + " " + arguments);
   }
 
   test::ScratchFolder scratch;
@@ -98,14 +98,18 @@ TEST(drvinst_PackTool, RefusesAnImageLargerThanTheOffset) {
   test::writeFile(scratch / "fits", std::string(kPackageOffset, 'i'));
 
   const std::string tool = DRVINST_PACK_TOOL;
-  const CommandRun big = runCommand(tool + " append " + (scratch / "big") + " " + (scratch / "p.zip") + " " + (scratch / "out"));
+  const CommandRun big = runCommand(tool + " append " + (scratch / "big") + " " +
+                                    (scratch / "p.zip") + " " + (scratch / "out"));
   EXPECT_EQ(big.exitCode, 1);
-  EXPECT_NE(big.output.find("is 131073 bytes, larger than the 131072 bytes"), std::string::npos) << big.output;
+  EXPECT_NE(big.output.find("is 131073 bytes, larger than the 131072 bytes"), std::string::npos)
+      << big.output;
   EXPECT_FALSE(test::fileExists(scratch / "out"));
 
-  const CommandRun fits = runCommand(tool + " append " + (scratch / "fits") + " " + (scratch / "p.zip") + " " + (scratch / "out"));
+  const CommandRun fits = runCommand(tool + " append " + (scratch / "fits") + " " +
+                                     (scratch / "p.zip") + " " + (scratch / "out"));
   EXPECT_EQ(fits.exitCode, 0) << fits.output;
-  EXPECT_EQ(test::readFile(scratch / "out"), std::string(kPackageOffset, 'i') + test::readFile(scratch / "p.zip"));
+  EXPECT_EQ(test::readFile(scratch / "out"),
+            std::string(kPackageOffset, 'i') + test::readFile(scratch / "p.zip"));
 }
 
 } // namespace

@@ -27,8 +27,8 @@ ScratchFolder::~ScratchFolder() {
   stdfs::remove_all(path_, ignored);
 }
 
-ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
-  if (const char* earlier = std::getenv(name)) {
+ScopedEnvironment::ScopedEnvironment(const char *name, const char *value) : name_(name) {
+  if (const char *earlier = std::getenv(name)) {
     earlier_ = earlier;
   }
   if (value != nullptr) {
@@ -48,47 +48,50 @@ ScopedEnvironment::~ScopedEnvironment() {
   ::tzset();
 }
 
-void writeFile(const std::string& path, const std::string& content) {
+void writeFile(const std::string &path, const std::string &content) {
   std::ofstream(path, std::ios::binary) << content;
 }
 
-std::string readFile(const std::string& path) {
+std::string readFile(const std::string &path) {
   std::ifstream input(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());
 }
 
-bool fileExists(const std::string& path) { return stdfs::exists(path); }
+bool fileExists(const std::string &path) {
+  return stdfs::exists(path);
+}
 
-std::vector<std::string> treeOf(const std::string& folder) {
+std::vector<std::string> treeOf(const std::string &folder) {
   std::vector<std::string> names;
-  for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
+  for (const auto &entry : stdfs::recursive_directory_iterator(folder)) {
     names.push_back(stdfs::relative(entry.path(), folder).string());
   }
   std::sort(names.begin(), names.end());
   return names;
 }
 
-void writeZip(const std::string& path, const std::vector<ZipEntry>& entries) {
+void writeZip(const std::string &path, const std::vector<ZipEntry> &entries) {
   zipFile archive = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
   if (archive == nullptr) {
     throw std::runtime_error("cannot create " + path);
   }
-  for (const ZipEntry& entry : entries) {
+  for (const ZipEntry &entry : entries) {
     zip_fileinfo info{};
     info.dosDate = entry.dosDateTime;
     info.external_fa = entry.externalAttributes;
     const auto extraSize = static_cast<uInt>(entry.extraField.size());
-    const void* extra = extraSize > 0 ? entry.extraField.data() : nullptr;
-    zipOpenNewFileInZip4(archive, entry.name.c_str(), &info, extra, extraSize, extra, extraSize, nullptr,
-                         entry.stored ? 0 : Z_DEFLATED, entry.stored ? 0 : Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS,
-                         DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0, entry.versionMadeBy, 0);
+    const void *extra = extraSize > 0 ? entry.extraField.data() : nullptr;
+    zipOpenNewFileInZip4(archive, entry.name.c_str(), &info, extra, extraSize, extra, extraSize,
+                         nullptr, entry.stored ? 0 : Z_DEFLATED,
+                         entry.stored ? 0 : Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, DEF_MEM_LEVEL,
+                         Z_DEFAULT_STRATEGY, nullptr, 0, entry.versionMadeBy, 0);
     zipWriteInFileInZip(archive, entry.content.data(), static_cast<unsigned>(entry.content.size()));
     zipCloseFileInZip(archive);
   }
   zipClose(archive, nullptr);
 }
 
-std::string extendedTimestamp(std::uint8_t flags, const std::vector<std::uint32_t>& unixTimes) {
+std::string extendedTimestamp(std::uint8_t flags, const std::vector<std::uint32_t> &unixTimes) {
   const std::size_t size = 1 + 4 * unixTimes.size();
   std::string block = {'U', 'T', static_cast<char>(size & 0xFF), static_cast<char>(size >> 8),
                        static_cast<char>(flags)};
@@ -100,7 +103,7 @@ std::string extendedTimestamp(std::uint8_t flags, const std::vector<std::uint32_
   return block;
 }
 
-void writeProgram(const std::string& path, std::size_t imageSize, const std::string& archive) {
+void writeProgram(const std::string &path, std::size_t imageSize, const std::string &archive) {
   writeFile(path, std::string(imageSize, '\0') + archive);
 }
 

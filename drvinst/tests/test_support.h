@@ -17,11 +17,11 @@ class ScratchFolder {
 public:
   ScratchFolder();
   ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ScratchFolder(const ScratchFolder &) = delete;
+  ScratchFolder &operator=(const ScratchFolder &) = delete;
 
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  const std::string &path() const { return path_; }
+  std::string operator/(const std::string &name) const { return path_ + "/" + name; }
 
 private:
   std::string path_;
@@ -31,10 +31,10 @@ private:
 // earlier value when the object goes.
 class ScopedEnvironment {
 public:
-  ScopedEnvironment(const char* name, const char* value);
+  ScopedEnvironment(const char *name, const char *value);
   ~ScopedEnvironment();
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+  ScopedEnvironment(const ScopedEnvironment &) = delete;
+  ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
 
 private:
   std::string name_;
@@ -44,37 +44,39 @@ private:
 // Local time eight hours ahead of UTC, without daylight saving.
 inline constexpr char kUtcPlus8[] = "CST-8";
 
-void writeFile(const std::string& path, const std::string& content);
-std::string readFile(const std::string& path);
-bool fileExists(const std::string& path);
+void writeFile(const std::string &path, const std::string &content);
+std::string readFile(const std::string &path);
+bool fileExists(const std::string &path);
 // Names of the files and folders below `folder`, relative to it, sorted.
-std::vector<std::string> treeOf(const std::string& folder);
+std::vector<std::string> treeOf(const std::string &folder);
 
 // 2013-06-26 12:00:00 as an MS-DOS date and time.
-inline constexpr std::uint32_t kDosNoonJune26 = (((2013u - 1980u) << 9 | 6u << 5 | 26u) << 16) | (12u << 11);
+inline constexpr std::uint32_t kDosNoonJune26 =
+    (((2013u - 1980u) << 9 | 6u << 5 | 26u) << 16) | (12u << 11);
 
 struct ZipEntry {
   ZipEntry(std::string entryName, std::string entryContent, std::uint16_t madeBy = 0,
-           std::uint32_t external = 0x20, std::uint32_t dos = kDosNoonJune26, std::string extra = {},
-           bool storeOnly = false)
+           std::uint32_t external = 0x20, std::uint32_t dos = kDosNoonJune26,
+           std::string extra = {}, bool storeOnly = false)
       : name(std::move(entryName)), content(std::move(entryContent)), versionMadeBy(madeBy),
-        externalAttributes(external), dosDateTime(dos), extraField(std::move(extra)), stored(storeOnly) {}
+        externalAttributes(external), dosDateTime(dos), extraField(std::move(extra)),
+        stored(storeOnly) {}
 
   std::string name;
   std::string content;
-  std::uint16_t versionMadeBy;   // host system in the high byte
+  std::uint16_t versionMadeBy; // host system in the high byte
   std::uint32_t externalAttributes;
   std::uint32_t dosDateTime;
-  std::string extraField;        // written to both the local and the central header
-  bool stored;                   // no compression
+  std::string extraField; // written to both the local and the central header
+  bool stored;            // no compression
 };
 
-void writeZip(const std::string& path, const std::vector<ZipEntry>& entries);
+void writeZip(const std::string &path, const std::vector<ZipEntry> &entries);
 
 // An extended-timestamp ("UT") extra block with `flags` and these times.
-std::string extendedTimestamp(std::uint8_t flags, const std::vector<std::uint32_t>& unixTimes);
+std::string extendedTimestamp(std::uint8_t flags, const std::vector<std::uint32_t> &unixTimes);
 
 // A program file: `imageSize` zero bytes followed by `archive`.
-void writeProgram(const std::string& path, std::size_t imageSize, const std::string& archive);
+void writeProgram(const std::string &path, std::size_t imageSize, const std::string &archive);
 
 } // namespace drvinst::test

@@ -27,18 +27,18 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-bool readFile(const std::string& path, std::vector<char>& bytes) {
+bool readFile(const std::string &path, std::vector<char> &bytes) {
   std::ifstream input(path, std::ios::binary);
   bytes.assign(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());
   return !input.bad() && input.is_open();
 }
 
-zip_fileinfo entryInfo(const stdfs::path& file) {
+zip_fileinfo entryInfo(const stdfs::path &file) {
   zip_fileinfo info{};
   struct stat status {};
   if (::stat(file.string().c_str(), &status) == 0) {
     const std::time_t modified = status.st_mtime;
-    if (const std::tm* local = std::localtime(&modified)) {
+    if (const std::tm *local = std::localtime(&modified)) {
       info.tmz_date.tm_sec = static_cast<uInt>(local->tm_sec);
       info.tmz_date.tm_min = static_cast<uInt>(local->tm_min);
       info.tmz_date.tm_hour = static_cast<uInt>(local->tm_hour);
@@ -51,7 +51,7 @@ zip_fileinfo entryInfo(const stdfs::path& file) {
   return info;
 }
 
-bool addFile(zipFile archive, const stdfs::path& file) {
+bool addFile(zipFile archive, const stdfs::path &file) {
   std::vector<char> bytes;
   if (!readFile(file.string(), bytes)) {
     std::cerr << "drvinst_pack: cannot read " << file << "\n";
@@ -59,16 +59,17 @@ bool addFile(zipFile archive, const stdfs::path& file) {
   }
   const zip_fileinfo info = entryInfo(file);
   const std::string name = file.filename().string();
-  return zipOpenNewFileInZip64(archive, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                               Z_BEST_COMPRESSION, 0) == ZIP_OK &&
-         zipWriteInFileInZip(archive, bytes.data(), static_cast<unsigned>(bytes.size())) == ZIP_OK &&
+  return zipOpenNewFileInZip64(archive, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                               Z_DEFLATED, Z_BEST_COMPRESSION, 0) == ZIP_OK &&
+         zipWriteInFileInZip(archive, bytes.data(), static_cast<unsigned>(bytes.size())) ==
+             ZIP_OK &&
          zipCloseFileInZip(archive) == ZIP_OK;
 }
 
-int zipFolder(const std::string& archivePath, const std::string& folder) {
+int zipFolder(const std::string &archivePath, const std::string &folder) {
   std::vector<stdfs::path> files;
   std::error_code error;
-  for (const auto& entry : stdfs::directory_iterator(folder, error)) {
+  for (const auto &entry : stdfs::directory_iterator(folder, error)) {
     if (entry.is_regular_file()) {
       files.push_back(entry.path());
     }
@@ -83,7 +84,8 @@ int zipFolder(const std::string& archivePath, const std::string& folder) {
     std::cerr << "drvinst_pack: cannot create " << archivePath << "\n";
     return 1;
   }
-  bool ok = std::all_of(files.begin(), files.end(), [&](const stdfs::path& file) { return addFile(archive, file); });
+  bool ok = std::all_of(files.begin(), files.end(),
+                        [&](const stdfs::path &file) { return addFile(archive, file); });
   ok = zipClose(archive, nullptr) == ZIP_OK && ok;
   if (!ok) {
     std::cerr << "drvinst_pack: writing " << archivePath << " failed\n";
@@ -91,7 +93,8 @@ int zipFolder(const std::string& archivePath, const std::string& folder) {
   return ok ? 0 : 1;
 }
 
-int appendPackage(const std::string& imagePath, const std::string& archivePath, const std::string& outputPath) {
+int appendPackage(const std::string &imagePath, const std::string &archivePath,
+                  const std::string &outputPath) {
   std::vector<char> image;
   std::vector<char> archive;
   if (!readFile(imagePath, image) || !readFile(archivePath, archive)) {
@@ -121,7 +124,7 @@ int appendPackage(const std::string& imagePath, const std::string& archivePath, 
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   if (argc == 4 && std::strcmp(argv[1], "zip") == 0) {
     return zipFolder(argv[2], argv[3]);
   }

@@ -19,18 +19,18 @@ enum ExitStatus { kOk = 0, kMeterFailed = 1, kUsage = 2 };
 bool verbose = false;
 
 // The meter layer's debug lines are for diagnosis; show them on request.
-void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message) {
   if (type != QtDebugMsg || verbose) {
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
   }
 }
 
-int fail(const char* what) {
+int fail(const char *what) {
   std::fprintf(stderr, "solvane-cli: %s\n", what);
   return kMeterFailed;
 }
 
-int listRecords(LuxEngine& meter, const QStringList&) {
+int listRecords(LuxEngine &meter, const QStringList &) {
   std::printf("%-8s %-19s %12s %10s\n", "record", "date-time", "Ev (lx)", "ratio");
   std::vector<double> intensity(LuxEngine::kSpectrumSamples);
   for (int ordinal = 0;; ++ordinal) {
@@ -50,7 +50,7 @@ int listRecords(LuxEngine& meter, const QStringList&) {
   }
 }
 
-void printValues(const char* title, const double* values, int count) {
+void printValues(const char *title, const double *values, int count) {
   std::printf("%s (%d):\n", title, count);
   constexpr int kPerLine = 6;
   for (int i = 0; i < count; ++i) {
@@ -61,7 +61,7 @@ void printValues(const char* title, const double* values, int count) {
   }
 }
 
-int showCalibration(LuxEngine& meter, const QStringList&) {
+int showCalibration(LuxEngine &meter, const QStringList &) {
   const int time = meter.readIntegrationTime();
   if (time < 0) {
     return fail("reading the integration time failed");
@@ -85,7 +85,7 @@ int showCalibration(LuxEngine& meter, const QStringList&) {
   return kOk;
 }
 
-int setIntegrationTime(LuxEngine& meter, const QStringList& args) {
+int setIntegrationTime(LuxEngine &meter, const QStringList &args) {
   bool ok = false;
   const int time = args.value(0).toInt(&ok);
   if (args.size() != 1 || !ok || time < 0 || time > LuxEngine::kMaxIntegrationTime) {
@@ -100,7 +100,7 @@ int setIntegrationTime(LuxEngine& meter, const QStringList& args) {
   return kOk;
 }
 
-int saveIntegrationTime(LuxEngine& meter, const QStringList&) {
+int saveIntegrationTime(LuxEngine &meter, const QStringList &) {
   if (meter.saveIntegrationTime() < 0) {
     return fail("saving the integration time failed");
   }
@@ -109,12 +109,12 @@ int saveIntegrationTime(LuxEngine& meter, const QStringList&) {
 }
 
 struct Command {
-  int (*run)(LuxEngine&, const QStringList&);
+  int (*run)(LuxEngine &, const QStringList &);
   int arguments;
-  const char* help;
+  const char *help;
 };
 
-const std::map<QString, Command>& commands() {
+const std::map<QString, Command> &commands() {
   static const std::map<QString, Command> table = {
       {"list", {listRecords, 0, "list            print every stored record"}},
       {"calibration",
@@ -127,9 +127,9 @@ const std::map<QString, Command>& commands() {
   return table;
 }
 
-int usage(FILE* out) {
+int usage(FILE *out) {
   std::fprintf(out, "usage: solvane-cli [-v] COMMAND [ARGS]\n\ncommands:\n");
-  for (const auto& entry : commands()) {
+  for (const auto &entry : commands()) {
     std::fprintf(out, "  %s\n", entry.second.help);
   }
   std::fprintf(out, "\n-v  show the meter layer's diagnostic lines\n");
@@ -138,7 +138,7 @@ int usage(FILE* out) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   qInstallMessageHandler(messageHandler);
   QStringList args;
   for (int i = 1; i < argc; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devlink/meter_protocol.h"
 #include "devlink/usb_library.h"
 
 #include <QObject>
@@ -20,26 +21,25 @@ class LuxEngine : public QObject {
   Q_OBJECT
 
 public:
-  // Stored records and test results carry 401 samples, 380 to 780 nm.
-  static constexpr int kSpectrumSamples = 401;
-  static constexpr int kRawCounts = 3000;
-  static constexpr int kWavelengthCoefficients = 6;
-  static constexpr int kIntensityCoefficients = 420;
-  // The integration time travels in tenths in an unsigned 16-bit field.
-  static constexpr int kMaxIntegrationTime = 6553;
+  // Sizes of the arrays the operations fill or send.
+  static constexpr int kSpectrumSamples = devlink::meter::kSpectrumSamples;
+  static constexpr int kRawCounts = devlink::meter::kRawCounts;
+  static constexpr int kWavelengthCoefficients = devlink::meter::kWavelengthCoefficients;
+  static constexpr int kIntensityCoefficients = devlink::meter::kIntensityCoefficients;
+  static constexpr int kMaxIntegrationTime = devlink::meter::kMaxIntegrationTime;
 
-  explicit LuxEngine(QObject* parent = nullptr);
+  explicit LuxEngine(QObject *parent = nullptr);
   // Binds another library file instead of the platform's USB library.
-  LuxEngine(QObject* parent, const QString& libraryName);
+  LuxEngine(QObject *parent, const QString &libraryName);
   ~LuxEngine() override;
 
   bool isLibraryBound() const;
 
 public slots:
-  int readStoredData(int dataOrdinal, QDateTime* time, double* illuminance, double* intensity,
-                     double* ratio);
-  int readTestResult(int resultConteent, double* illuminacne, int* intensity);
-  int readOriginalData(int* data);
+  int readStoredData(int dataOrdinal, QDateTime *time, double *illuminance, double *intensity,
+                     double *ratio);
+  int readTestResult(int resultConteent, double *illuminacne, int *intensity);
+  int readOriginalData(int *data);
   int stopToReadOriginalData();
   int startToTest(int mode);
   int isReadyForReadingReslut();
@@ -47,25 +47,25 @@ public slots:
   int setIntegrationTime(int time);
   int readIntegrationTime();
   int saveIntegrationTime();
-  int saveIlluminanceCorrectCoefficient(double* coefficient);
-  int readIlluminanceCorrectCoefficient(double* coefficient);
-  int saveWavelengthCorrectCoefficient(double* coefficient);
-  int readWavelengthCorrectCoefficient(double* coefficient);
-  int saveIntensityCorrectCoefficient(double* coefficient);
-  int readIntensityCorrectCoefficient(double* coefficient);
+  int saveIlluminanceCorrectCoefficient(double *coefficient);
+  int readIlluminanceCorrectCoefficient(double *coefficient);
+  int saveWavelengthCorrectCoefficient(double *coefficient);
+  int readWavelengthCorrectCoefficient(double *coefficient);
+  int saveIntensityCorrectCoefficient(double *coefficient);
+  int readIntensityCorrectCoefficient(double *coefficient);
 
 private:
   using Bytes = std::vector<std::uint8_t>;
 
   // One command frame: buffer of exactly the command's byte count, made per
   // exchange. True when the meter answered with a result above 0.
-  bool read(DWORD command, DWORD loc, Bytes& reply);
-  bool write(DWORD command, DWORD loc, Bytes& data);
+  bool read(DWORD command, DWORD loc, Bytes &reply);
+  bool write(DWORD command, DWORD loc, Bytes &data);
   bool command(DWORD command, DWORD loc);
 
-  bool readCoefficientBlocks(DWORD command, int blocks, int numbersPerBlock, double* coefficient);
+  bool readCoefficientBlocks(DWORD command, int blocks, int numbersPerBlock, double *coefficient);
   bool writeCoefficientBlocks(DWORD command, int blocks, int numbersPerBlock,
-                              const double* coefficient);
+                              const double *coefficient);
 
   std::unique_ptr<TSFoundation> foundation;
 };

@@ -6,8 +6,8 @@ namespace {
 
 // A command whose entry point did not resolve fails like a failed exchange
 // instead of calling through a null pointer.
-long forward(devlink::CommandEntry entry, DWORD dwID, DWORD loc, DWORD count, BYTE* buf,
-             DWORD dwTimeout, char* disc, DWORD dwTry) {
+long forward(devlink::CommandEntry entry, DWORD dwID, DWORD loc, DWORD count, BYTE *buf,
+             DWORD dwTimeout, char *disc, DWORD dwTry) {
   if (entry == nullptr) {
     return 0;
   }
@@ -16,10 +16,10 @@ long forward(devlink::CommandEntry entry, DWORD dwID, DWORD loc, DWORD count, BY
 
 } // namespace
 
-TSFoundation::TSFoundation(QObject* parent)
+TSFoundation::TSFoundation(QObject *parent)
     : TSFoundation(parent, QString::fromLatin1(devlink::kUsbLibraryName)) {}
 
-TSFoundation::TSFoundation(QObject* parent, const QString& libraryName)
+TSFoundation::TSFoundation(QObject *parent, const QString &libraryName)
     : QObject(parent), name(libraryName) {
   bind();
 }
@@ -42,17 +42,17 @@ void TSFoundation::bind() {
   qDebug() << message.arg(name);
 }
 
-long TSFoundation::readCommand(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout,
-                               char* disc, DWORD dwTry) {
+long TSFoundation::readCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout,
+                               char *disc, DWORD dwTry) {
   return forward(cmdRead, dwID, loc, count, buf, dwTimeout, disc, dwTry);
 }
 
-long TSFoundation::writeCommand(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout,
-                                char* disc, DWORD dwTry) {
+long TSFoundation::writeCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout,
+                                char *disc, DWORD dwTry) {
   return forward(cmdWrite, dwID, loc, count, buf, dwTimeout, disc, dwTry);
 }
 
-long TSFoundation::cmdCommand(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout,
-                              char* disc, DWORD dwTry) {
+long TSFoundation::cmdCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout,
+                              char *disc, DWORD dwTry) {
   return forward(cmdCmd, dwID, loc, count, buf, dwTimeout, disc, dwTry);
 }

@@ -13,22 +13,22 @@ class TSFoundation : public QObject {
   Q_OBJECT
 
 public:
-  explicit TSFoundation(QObject* parent = nullptr);
+  explicit TSFoundation(QObject *parent = nullptr);
   // Binds another library file; tests use it for libraries with missing
   // entry points.
-  TSFoundation(QObject* parent, const QString& libraryName);
+  TSFoundation(QObject *parent, const QString &libraryName);
   ~TSFoundation() override;
 
   // True when the library loaded and all four command entry points resolved.
   bool isBound() const { return bound; }
-  const QString& libraryName() const { return name; }
+  const QString &libraryName() const { return name; }
 
 public slots:
-  long readCommand(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout, char* disc,
+  long readCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *disc,
                    DWORD dwTry);
-  long writeCommand(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout, char* disc,
+  long writeCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *disc,
                     DWORD dwTry);
-  long cmdCommand(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout, char* disc,
+  long cmdCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *disc,
                   DWORD dwTry);
 
 private:
@@ -39,7 +39,7 @@ private:
   devlink::CommandEntry cmdWrite = nullptr;
   devlink::CommandEntry cmdCmd = nullptr;
   // Resolved so that a library without it is refused, never called.
-  void* cmdSpeic = nullptr;
+  void *cmdSpeic = nullptr;
   bool bound = false;
   const QString name;
 };

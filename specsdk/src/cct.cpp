@@ -8,9 +8,9 @@ namespace {
 
 using colorimetry::LocusEntry;
 
-CctBlockBounds boundsOf(const LocusEntry* first, const LocusEntry* last) {
+CctBlockBounds boundsOf(const LocusEntry *first, const LocusEntry *last) {
   CctBlockBounds b{first->u, first->u, first->v, first->m, first->m};
-  for (const LocusEntry* e = first; e != last; ++e) {
+  for (const LocusEntry *e = first; e != last; ++e) {
     b.uMin = std::min(b.uMin, e->u);
     b.uMax = std::max(b.uMax, e->u);
     b.vMin = std::min(b.vMin, e->v);
@@ -29,7 +29,7 @@ constexpr double kSkipMargin = 1e-12;
 // True when (v − vᵢ) − mᵢ(u − uᵢ) is negative, by more than any rounding, for
 // every entry of the block: an upper bound of the offset over the box of the
 // block's u, v and m ranges is.
-bool blockCannotStop(const CctBlockBounds& b, double u, double v) {
+bool blockCannotStop(const CctBlockBounds &b, double u, double v) {
   const double nearW = u - b.uMax;
   const double farW = u - b.uMin;
   const double leastProduct =
@@ -39,7 +39,7 @@ bool blockCannotStop(const CctBlockBounds& b, double u, double v) {
 
 // The search over entries [first, last): the first i with
 // dᵢ = offsetᵢ / √(mᵢ² + 1) > 0.
-int firstPositiveDistance(const CctLocusTable& table, int first, int last, double u, double v) {
+int firstPositiveDistance(const CctLocusTable &table, int first, int last, double u, double v) {
   for (int i = first; i < last; ++i) {
     const double offset = colorimetry::offsetFromIsotemperatureLine(table.entries[i], u, v);
     // dᵢ can only be positive where the offset is; the quotient is still
@@ -55,7 +55,7 @@ int firstPositiveDistance(const CctLocusTable& table, int first, int last, doubl
 
 std::unique_ptr<CctLocusTable> buildCctLocusTable() {
   auto table = std::make_unique<CctLocusTable>();
-  const auto sums = [](const float* spectrum) { return tristimulus5nm(spectrum, 81); };
+  const auto sums = [](const float *spectrum) { return tristimulus5nm(spectrum, 81); };
   for (int i = 0; i < kCctLocusEntries; ++i) {
     const double kelvin = 2000 + 5 * i;
     const LocusEntry entry =
@@ -71,14 +71,14 @@ std::unique_ptr<CctLocusTable> buildCctLocusTable() {
   return table;
 }
 
-const CctLocusTable& sharedCctLocusTable() {
+const CctLocusTable &sharedCctLocusTable() {
   // Function-local statics are initialised exactly once, even when several
   // threads arrive together.
   static const std::unique_ptr<CctLocusTable> table = buildCctLocusTable();
   return *table;
 }
 
-int cctStopIndex(const CctLocusTable& table, double u, double v) {
+int cctStopIndex(const CctLocusTable &table, double u, double v) {
   const bool blocksMayBeSkipped = std::fabs(u) <= kSkipRange && std::fabs(v) <= kSkipRange;
   for (int b = 0; b < kCctBlocks; ++b) {
     if (blocksMayBeSkipped && blockCannotStop(table.blocks[b], u, v)) {

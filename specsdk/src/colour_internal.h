@@ -13,7 +13,7 @@ namespace specsdk {
 
 // Tristimulus sums of QSP_ColorGetXYZ: every used sample against the CIE
 // 1931 2° table at 5 nm, no normalisation, zeros for an unknown count.
-colorimetry::Tristimulus tristimulus5nm(const float* spectrum, int count);
+colorimetry::Tristimulus tristimulus5nm(const float *spectrum, int count);
 
 // Planckian locus from 2000 to 50000 K in 5 K steps.
 inline constexpr int kCctLocusEntries = 9601;
@@ -42,21 +42,23 @@ struct CctLocusTable {
 std::unique_ptr<CctLocusTable> buildCctLocusTable();
 
 // The table, built on first use by whichever thread gets there first.
-const CctLocusTable& sharedCctLocusTable();
+const CctLocusTable &sharedCctLocusTable();
 
 // Index of the first entry whose signed distance dᵢ from (u, v) is positive,
 // or kCctLocusEntries when there is none.
-int cctStopIndex(const CctLocusTable& table, double u, double v);
+int cctStopIndex(const CctLocusTable &table, double u, double v);
 
 // The CCT reported for a stop index: the point's temperature rounded down
 // to the 5 K grid.
-inline int cctOfStopIndex(int index) { return 1995 + 5 * index; }
+inline int cctOfStopIndex(int index) {
+  return 1995 + 5 * index;
+}
 
 // The CCT of QSP_ColorGetCCT: a multiple of 5 from 1995 to 50000 K.
 int correlatedColourTemperature(double u, double v);
 
 // General colour rendering index of 400 values at 1 nm from 380 nm.
-double generalRenderingIndex400(const float* spectrum);
+double generalRenderingIndex400(const float *spectrum);
 
 // Dominant wavelength (nm) from the hue angle about (0.3333, 0.3333).
 double dominantWavelength(double x, double y);

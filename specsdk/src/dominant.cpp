@@ -30,7 +30,9 @@ double hueAngleDegrees(double x, double y) {
 }
 
 // Logarithm to base 2.71828, the base the fits were made with.
-double fitLog(double a) { return std::log(a) / std::log(2.71828); }
+double fitLog(double a) {
+  return std::log(a) / std::log(2.71828);
+}
 
 struct Point {
   double x;
@@ -38,7 +40,7 @@ struct Point {
 };
 
 Point locusPoint(int row) {
-  const double* xy = cie::locus1931_5nm_4dp.row(380) + 2 * row;
+  const double *xy = cie::locus1931_5nm_4dp.row(380) + 2 * row;
   return {xy[0], xy[1]};
 }
 

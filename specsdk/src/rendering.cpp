@@ -36,7 +36,7 @@ ReferenceIlluminant referenceIlluminant(int kelvin) {
 
 } // namespace
 
-double generalRenderingIndex400(const float* spectrum) {
+double generalRenderingIndex400(const float *spectrum) {
   // The test source's chromaticity comes from the decimated 5 nm sums, while
   // its sample colours use all 400 values, each held against the table rows
   // of its 5 nm bin.
@@ -55,7 +55,7 @@ double generalRenderingIndex400(const float* spectrum) {
                                  underTest.data());
 
   std::array<double, kSamples> special{};
-  const auto uv = [](const Tristimulus& t) { return colorimetry::cie1960(t); };
+  const auto uv = [](const Tristimulus &t) { return colorimetry::cie1960(t); };
   colorimetry::specialRenderingIndices(underReference.data(), underTest.data(), kSamples,
                                        referenceUV, test, uv, special.data());
   return colorimetry::generalRenderingIndex(special.data());

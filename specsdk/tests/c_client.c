@@ -17,8 +17,7 @@ int main(void) {
   GetCIE1931XY(X, Y, Z, &x, &y);
   kelvin = QSP_ColorGetCCT(0.19784, 0.31221, &cct);
 
-  if (fabs(x - 1.0 / 3.0) > 1e-3 || fabs(y - 1.0 / 3.0) > 1e-3 || kelvin != 6505 ||
-      cct != 6505.0) {
+  if (fabs(x - 1.0 / 3.0) > 1e-3 || fabs(y - 1.0 / 3.0) > 1e-3 || kelvin != 6505 || cct != 6505.0) {
     fprintf(stderr, "unexpected results: x %f y %f cct %d\n", x, y, kelvin);
     return 1;
   }

@@ -63,10 +63,10 @@ TEST(LibraryCctTable, EveryBuildIsIdentical) {
 }
 
 // The search as written for a table of its own: every dᵢ divided out.
-int cctWithOwnTable(const specsdk::CctLocusTable& table, UV p) {
+int cctWithOwnTable(const specsdk::CctLocusTable &table, UV p) {
   int i = 0;
   for (; i < specsdk::kCctLocusEntries; ++i) {
-    const colorimetry::LocusEntry& e = table.entries[i];
+    const colorimetry::LocusEntry &e = table.entries[i];
     if (((p.v - e.v) - e.m * (p.u - e.u)) / std::sqrt(e.m * e.m + 1) > 0) {
       break;
     }
@@ -85,7 +85,7 @@ TEST(LibraryCctTable, SharedTableGivesTheResultsOfAPerCallTable) {
   }
   // On isotemperature lines through entries and one rounding step off them.
   for (int i = 0; i < specsdk::kCctLocusEntries; i += 97) {
-    const colorimetry::LocusEntry& e = own->entries[i];
+    const colorimetry::LocusEntry &e = own->entries[i];
     for (double du : {-0.01, 0.0, 0.01}) {
       const double v = e.v + e.m * du;
       for (double vOff : {v, std::nextafter(v, 1.0), std::nextafter(v, 0.0)}) {
@@ -99,7 +99,7 @@ TEST(LibraryCctTable, SharedTableGivesTheResultsOfAPerCallTable) {
   }
 
   std::set<int> distinct;
-  for (const UV& p : points) {
+  for (const UV &p : points) {
     const int expected = cctWithOwnTable(*own, p);
     ASSERT_EQ(cct(p.u, p.v), expected) << p.u << ", " << p.v;
     distinct.insert(expected);

@@ -12,7 +12,7 @@
 
 namespace {
 
-double ra(const std::vector<float>& spectrum) {
+double ra(const std::vector<float> &spectrum) {
   double result = -1;
   QSP_ColorGetCRI(spectrum.data(), &result);
   return result;
@@ -60,8 +60,8 @@ TEST(LibraryCri, LampsHeldOverTheirBinsMatchTheFiveNanometreProcedure) {
 }
 
 TEST(LibraryCri, DegenerateSpectraGiveNonFiniteRa) {
-  for (float value : {0.0f, std::numeric_limits<float>::quiet_NaN(),
-                      std::numeric_limits<float>::infinity()}) {
+  for (float value :
+       {0.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
     EXPECT_FALSE(std::isfinite(ra(std::vector<float>(400, value)))) << value;
   }
 }

@@ -10,10 +10,10 @@ namespace {
 
 struct Sums {
   double X = 0, Y = 0, Z = 0;
-  bool operator==(const Sums& o) const { return X == o.X && Y == o.Y && Z == o.Z; }
+  bool operator==(const Sums &o) const { return X == o.X && Y == o.Y && Z == o.Z; }
 };
 
-Sums xyz(const std::vector<float>& s, int count) {
+Sums xyz(const std::vector<float> &s, int count) {
   Sums r;
   QSP_ColorGetXYZ(s.data(), count, &r.X, &r.Y, &r.Z);
   return r;

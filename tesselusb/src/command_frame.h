@@ -18,7 +18,7 @@ struct Frame {
   std::uint32_t command = 0;
   std::uint32_t loc = 0;
   std::uint32_t count = 0;
-  std::uint8_t* data = nullptr; // exactly count bytes once the frame is accepted
+  std::uint8_t *data = nullptr; // exactly count bytes once the frame is accepted
 };
 
 inline constexpr std::uint32_t kAnyLoc = std::numeric_limits<std::uint32_t>::max();
@@ -28,11 +28,11 @@ template <typename Device> struct CommandRow {
   CommandEntry entry;
   std::uint32_t firstLoc; // loc must lie in firstLoc..lastLoc
   std::uint32_t lastLoc;
-  std::uint32_t count;    // the exact byte count
+  std::uint32_t count; // the exact byte count
   // Carries the command out; false when the device refuses the data.
-  bool (*handle)(Device& device, const Frame& frame);
+  bool (*handle)(Device &device, const Frame &frame);
 
-  bool accepts(const Frame& frame) const {
+  bool accepts(const Frame &frame) const {
     return frame.command == command && frame.entry == entry && frame.loc >= firstLoc &&
            frame.loc <= lastLoc && frame.count == count;
   }
@@ -43,8 +43,8 @@ template <typename Device> using CommandTable = std::vector<CommandRow<Device>>;
 // The row that accepts the frame, or nullptr for an unknown command or a
 // wrong entry point, loc or count.
 template <typename Device>
-const CommandRow<Device>* findCommand(const CommandTable<Device>& table, const Frame& frame) {
-  for (const auto& row : table) {
+const CommandRow<Device> *findCommand(const CommandTable<Device> &table, const Frame &frame) {
+  for (const auto &row : table) {
     if (row.accepts(frame)) {
       return &row;
     }

@@ -9,12 +9,12 @@
 
 namespace tesselusb {
 
-template <typename Device> bool writeIntegrationTime(Device& device, const Frame& frame) {
+template <typename Device> bool writeIntegrationTime(Device &device, const Frame &frame) {
   device.integrationTimeTenths = devlink::readU16le(frame.data);
   return true;
 }
 
-template <typename Device> bool readIntegrationTime(Device& device, const Frame& frame) {
+template <typename Device> bool readIntegrationTime(Device &device, const Frame &frame) {
   devlink::writeU16le(frame.data, device.integrationTimeTenths);
   return true;
 }

@@ -22,12 +22,12 @@ double gaussian(double nm, double centreNm, double fwhmNm) {
 }
 
 // A table column at any wavelength, linear between grid rows.
-SpectralShape tableShape(const cie::Table& table, int column) {
+SpectralShape tableShape(const cie::Table &table, int column) {
   return [&table, column](double nm) {
     const double position = (nm - table.firstNm) / table.stepNm;
     const int below = std::clamp(static_cast<int>(std::floor(position)), 0, table.rows - 2);
     const double t = position - below;
-    const double* values = table.values;
+    const double *values = table.values;
     return values[below * table.columns + column] * (1 - t) +
            values[(below + 1) * table.columns + column] * t;
   };
@@ -42,13 +42,15 @@ SpectralShape whiteLed(double blueWeight, double phosphorNm, double phosphorFwhm
 
 // Relative sensitivity of a silicon detector behind its optics; it shapes
 // the raw counts the instruments see.
-double detectorResponse(double nm) { return 0.15 + 0.85 * gaussian(nm, 620, 420); }
+double detectorResponse(double nm) {
+  return 0.15 + 0.85 * gaussian(nm, 620, 420);
+}
 
 std::uint16_t toCount(double value) {
   return static_cast<std::uint16_t>(std::clamp(std::lround(value), 0L, 65535L));
 }
 
-Spectrum spectrumWithPeak(const SpectralShape& shape, double peakCount) {
+Spectrum spectrumWithPeak(const SpectralShape &shape, double peakCount) {
   std::array<double, kSpectrumSamples> power{};
   for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
     power[i] = shape(kSpectrumFirstNm + static_cast<double>(i));
@@ -64,7 +66,7 @@ Spectrum spectrumWithPeak(const SpectralShape& shape, double peakCount) {
 // Wavelength of pixel p: the polynomial c0 + c1 p + c2 p^2 + ...
 using PixelWavelength = std::function<double(std::size_t pixel)>;
 
-template <std::size_t N> PixelWavelength pixelWavelength(const std::array<double, N>& c) {
+template <std::size_t N> PixelWavelength pixelWavelength(const std::array<double, N> &c) {
   return [c](std::size_t pixel) {
     double value = 0;
     for (std::size_t i = N; i-- > 0;) {
@@ -77,8 +79,8 @@ template <std::size_t N> PixelWavelength pixelWavelength(const std::array<double
 // Counts of a detector whose pixel p sees wavelength(p): a dark offset with a
 // fixed pattern plus the light scaled to peakCount.
 template <std::size_t N>
-std::array<std::uint16_t, N> detectorFrame(const PixelWavelength& wavelength,
-                                           const SpectralShape& light, double darkLevel,
+std::array<std::uint16_t, N> detectorFrame(const PixelWavelength &wavelength,
+                                           const SpectralShape &light, double darkLevel,
                                            double peakCount) {
   std::array<double, N> signal{};
   for (std::size_t p = 0; p < N; ++p) {
@@ -109,18 +111,20 @@ std::vector<MeterRecord> demoRecords() {
       {{2019, 5, 21, 14, 7, 42}, 1035.2, 0.987, 41000, tableShape(cie::illuminantD65, 0)},
       {{2019, 5, 22, 9, 15, 30}, 523.8, 1.012, 52000, tableShape(cie::illuminantsF1toF12, kF2)},
       {{2019, 5, 22, 9, 21, 4}, 748.1, 0.994, 47000, tableShape(cie::illuminantsF1toF12, kF7)},
-      {{2019, 5, 23, 16, 45, 51}, 612.4, 1.021, 56000,
-       tableShape(cie::illuminantsF1toF12, kF11)},
+      {{2019, 5, 23, 16, 45, 51}, 612.4, 1.021, 56000, tableShape(cie::illuminantsF1toF12, kF11)},
       // About 3000 K and 6000 K.
       {{2019, 6, 2, 10, 12, 17}, 318.9, 1.003, 36000, whiteLed(0.35, 600, 150)},
       {{2019, 6, 2, 10, 18, 55}, 1520.3, 0.978, 44000, whiteLed(1.67, 560, 130)},
-      {{2019, 6, 3, 20, 31, 8}, 184.7, 1.006, 24000,
+      {{2019, 6, 3, 20, 31, 8},
+       184.7,
+       1.006,
+       24000,
        [](double nm) { return gaussian(nm, 525, 30); }},
   };
   std::vector<MeterRecord> records;
-  for (const DemoRecord& record : demo) {
-    records.push_back(
-        {record.time, record.illuminance, record.ratio, spectrumWithPeak(record.shape, record.peakCount)});
+  for (const DemoRecord &record : demo) {
+    records.push_back({record.time, record.illuminance, record.ratio,
+                       spectrumWithPeak(record.shape, record.peakCount)});
   }
   return records;
 }
@@ -151,21 +155,22 @@ SpectrometerState demoSpectrometer() {
   spectrometer.integrationTimeTenths = 1000;
   // Pixels 0 to 2047 span about 300 to 995 nm.
   spectrometer.wavelengthCoefficients = {300.0, 0.35, -5.0e-6, 0, 0};
-  spectrometer.pixels = detectorFrame<kPixels>(
-      pixelWavelength(spectrometer.wavelengthCoefficients), whiteLed(1.67, 560, 130), 500, 40000);
+  spectrometer.pixels = detectorFrame<kPixels>(pixelWavelength(spectrometer.wavelengthCoefficients),
+                                               whiteLed(1.67, 560, 130), 500, 40000);
   for (std::size_t k = 0; k < kDarkCounts; ++k) {
     spectrometer.dark[k] = static_cast<std::uint16_t>(496 + (k * 5) % 9);
   }
   // Both correction tables stay within a few percent of 1.
   for (std::size_t k = 0; k < kSpectrometerIntensityCoefficients; ++k) {
     spectrometer.intensityCoefficients[k] =
-        std::round(1e4 * (1.0 + 0.06 * std::sin(2 * kPi * k / kSpectrometerIntensityCoefficients))) /
+        std::round(1e4 *
+                   (1.0 + 0.06 * std::sin(2 * kPi * k / kSpectrometerIntensityCoefficients))) /
         1e4;
   }
   for (std::size_t k = 0; k < kQdValues; ++k) {
     spectrometer.qd[k] = std::round(1e4 * (1.0 + 0.02 * std::cos(2 * kPi * k / kQdValues))) / 1e4;
   }
-  SpectrometerInfo& info = spectrometer.info;
+  SpectrometerInfo &info = spectrometer.info;
   info.texts = {"SP2048", "0000123", "FW 2.14", "CCD 2048 px", "2019-03-12"};
   info.uint32Values = {static_cast<std::uint32_t>(kPixels), 123};
   info.uint16Values = {300, 1000, static_cast<std::uint16_t>(kDarkCounts), 16, 1};

@@ -12,33 +12,37 @@
 #include <variant>
 #include <vector>
 
+#include "devlink/meter_protocol.h"
+#include "devlink/spectrometer_protocol.h"
 #include "devlink/usb_library.h"
 
 namespace tesselusb {
 
 // Meter sizes.
-inline constexpr std::size_t kSpectrumSamples = 401; // 380 to 780 nm at 1 nm
-inline constexpr int kSpectrumFirstNm = 380;
-inline constexpr std::size_t kRawCounts = 3000;
-inline constexpr std::size_t kMeterWavelengthCoefficients = 6;
-inline constexpr std::size_t kMeterIntensityCoefficients = 420;
+inline constexpr std::size_t kSpectrumSamples = devlink::meter::kSpectrumSamples;
+inline constexpr int kSpectrumFirstNm = devlink::meter::kSpectrumFirstNm;
+inline constexpr std::size_t kRawCounts = devlink::meter::kRawCounts;
+inline constexpr std::size_t kMeterWavelengthCoefficients = devlink::meter::kWavelengthCoefficients;
+inline constexpr std::size_t kMeterIntensityCoefficients = devlink::meter::kIntensityCoefficients;
 
 // Spectrometer sizes.
-inline constexpr std::size_t kPixels = 2048;
-inline constexpr std::size_t kDarkCounts = 16;
-inline constexpr std::size_t kSpectrometerWavelengthCoefficients = 5;
-inline constexpr std::size_t kSpectrometerIntensityCoefficients = 400;
-inline constexpr std::size_t kQdValues = 2000;
-inline constexpr std::size_t kInfoTexts = 5;
-inline constexpr std::size_t kInfoTextBytes = 16;
-inline constexpr std::size_t kInfoUint32Values = 2;
-inline constexpr std::size_t kInfoUint16Values = 5;
-inline constexpr std::size_t kInfoInt32Values = 60;
+inline constexpr std::size_t kPixels = devlink::spectrometer::kPixels;
+inline constexpr std::size_t kDarkCounts = devlink::spectrometer::kDarkCounts;
+inline constexpr std::size_t kSpectrometerWavelengthCoefficients =
+    devlink::spectrometer::kWavelengthCoefficients;
+inline constexpr std::size_t kSpectrometerIntensityCoefficients =
+    devlink::spectrometer::kIntensityCoefficients;
+inline constexpr std::size_t kQdValues = devlink::spectrometer::kQdValues;
+inline constexpr std::size_t kInfoTexts = devlink::spectrometer::kInfoTexts;
+inline constexpr std::size_t kInfoTextBytes = devlink::spectrometer::kInfoTextBytes;
+inline constexpr std::size_t kInfoUint32Values = devlink::spectrometer::kInfoUint32Values;
+inline constexpr std::size_t kInfoUint16Values = devlink::spectrometer::kInfoUint16Values;
+inline constexpr std::size_t kInfoInt32Values = devlink::spectrometer::kInfoInt32Values;
 
 inline constexpr std::size_t kDeviceIdLength = devlink::kDeviceIdBytes;
 
-inline constexpr const char* kMeterKind = "meter";
-inline constexpr const char* kSpectrometerKind = "spectrometer";
+inline constexpr const char *kMeterKind = "meter";
+inline constexpr const char *kSpectrometerKind = "spectrometer";
 
 struct DateTime {
   int year = 0;
@@ -114,11 +118,11 @@ struct DeviceState {
   // Run time: set by OpenDevice, cleared by CloseDevice.
   bool open = false;
 
-  const CommonSettings& settings() const {
-    return std::visit([](const auto& d) -> const CommonSettings& { return d; }, device);
+  const CommonSettings &settings() const {
+    return std::visit([](const auto &d) -> const CommonSettings & { return d; }, device);
   }
   // The instrument's name in state files and device lists.
-  const char* kindName() const {
+  const char *kindName() const {
     return std::holds_alternative<SpectrometerState>(device) ? kSpectrometerKind : kMeterKind;
   }
 };

@@ -29,7 +29,7 @@ using tesselusb::Simulator;
 
 // No exception may cross into a C caller: an allocation failure inside the
 // simulator becomes the failure result.
-template <typename Fn> auto guarded(decltype(std::declval<Fn>()()) failure, Fn&& fn) {
+template <typename Fn> auto guarded(decltype(std::declval<Fn>()()) failure, Fn &&fn) {
   try {
     return fn();
   } catch (...) {
@@ -37,11 +37,13 @@ template <typename Fn> auto guarded(decltype(std::declval<Fn>()()) failure, Fn&&
   }
 }
 
-Simulator& simulator() { return Simulator::instance(); }
+Simulator &simulator() {
+  return Simulator::instance();
+}
 
 // Copies text into a caller's buffer when it fits, NUL-terminated; returns
 // the length it needs.
-int copyText(const std::string& text, char* buffer, int size) {
+int copyText(const std::string &text, char *buffer, int size) {
   if (buffer != nullptr && size > 0 && text.size() < static_cast<std::size_t>(size)) {
     std::memcpy(buffer, text.c_str(), text.size() + 1);
   }
@@ -52,32 +54,32 @@ int copyText(const std::string& text, char* buffer, int size) {
 
 extern "C" {
 
-devlink::Result CmdRead(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout, char*,
+devlink::Result CmdRead(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *,
                         DWORD dwTry) {
   return guarded(0, [&] {
     return simulator().command(CommandEntry::Read, dwID, loc, count, buf, dwTimeout, dwTry);
   });
 }
 
-devlink::Result CmdWrite(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout, char*,
+devlink::Result CmdWrite(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *,
                          DWORD dwTry) {
   return guarded(0, [&] {
     return simulator().command(CommandEntry::Write, dwID, loc, count, buf, dwTimeout, dwTry);
   });
 }
 
-devlink::Result CmdCmd(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout, char*,
+devlink::Result CmdCmd(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *,
                        DWORD dwTry) {
   return guarded(0, [&] {
     return simulator().command(CommandEntry::Cmd, dwID, loc, count, buf, dwTimeout, dwTry);
   });
 }
 
-devlink::Result CmdSpeic(DWORD dwID, BYTE* buf, DWORD arg3, DWORD arg4) {
+devlink::Result CmdSpeic(DWORD dwID, BYTE *buf, DWORD arg3, DWORD arg4) {
   return guarded(0, [&] { return simulator().special(dwID, buf, arg3, arg4); });
 }
 
-devlink::Result OpenDevice(const char* productId, const char* vendorId, DWORD index) {
+devlink::Result OpenDevice(const char *productId, const char *vendorId, DWORD index) {
   return guarded(0, [&] { return simulator().openDevice(productId, vendorId, index); });
 }
 
@@ -85,15 +87,15 @@ devlink::Result CloseDevice() {
   return guarded(0, [] { return simulator().closeDevice(); });
 }
 
-devlink::Result GetDeviceList(BYTE* list, DWORD capacity) {
+devlink::Result GetDeviceList(BYTE *list, DWORD capacity) {
   return guarded(0, [&] { return simulator().deviceList(list, capacity); });
 }
 
-devlink::Result ReadData(BYTE*, DWORD count, DWORD dwTimeout) {
+devlink::Result ReadData(BYTE *, DWORD count, DWORD dwTimeout) {
   return guarded(0, [&] { return simulator().dataTransfer("ReadData", count, dwTimeout); });
 }
 
-devlink::Result WriteData(BYTE*, DWORD count, DWORD dwTimeout) {
+devlink::Result WriteData(BYTE *, DWORD count, DWORD dwTimeout) {
   return guarded(0, [&] { return simulator().dataTransfer("WriteData", count, dwTimeout); });
 }
 
@@ -101,7 +103,7 @@ int tsim_reset(void) {
   return guarded(0, [] { return simulator().reset() ? 1 : 0; });
 }
 
-int tsim_load_state(const char* jsonText) {
+int tsim_load_state(const char *jsonText) {
   return guarded(0, [&] {
     const auto loaded = jsonText != nullptr
                             ? tesselusb::loadStateText(jsonText, "state text")
@@ -110,7 +112,7 @@ int tsim_load_state(const char* jsonText) {
   });
 }
 
-int tsim_load_state_file(const char* path) {
+int tsim_load_state_file(const char *path) {
   return guarded(0, [&] {
     const auto loaded = path != nullptr
                             ? tesselusb::loadStateFile(path)
@@ -119,7 +121,7 @@ int tsim_load_state_file(const char* path) {
   });
 }
 
-int tsim_state_error(char* buffer, int size) {
+int tsim_state_error(char *buffer, int size) {
   return guarded(-1, [&] { return copyText(simulator().stateError(), buffer, size); });
 }
 
@@ -127,7 +129,7 @@ int tsim_log_size(void) {
   return guarded(0, [] { return simulator().logSize(); });
 }
 
-int tsim_log_entry(int index, struct TsimExchange* out) {
+int tsim_log_entry(int index, struct TsimExchange *out) {
   return guarded(0, [&] { return out != nullptr && simulator().logEntry(index, *out) ? 1 : 0; });
 }
 
@@ -138,7 +140,7 @@ void tsim_clear_log(void) {
   });
 }
 
-int tsim_state_json(char* buffer, int size) {
+int tsim_state_json(char *buffer, int size) {
   return guarded(-1, [&] { return copyText(simulator().stateJson(), buffer, size); });
 }
 

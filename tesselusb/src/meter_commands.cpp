@@ -12,127 +12,126 @@ namespace tesselusb {
 
 namespace {
 
-constexpr std::uint32_t kRawBlockCounts = 450;
-constexpr std::uint32_t kLastRawBlock = 6;
-constexpr std::uint32_t kIntensityWriteBlockNumbers = 6;
-constexpr std::uint32_t kIntensityReadBlockNumbers = 105;
+namespace protocol = devlink::meter;
+using devlink::encodeMeterNumbers;
+
 constexpr std::uint32_t kMeterNumberBytes = devlink::kMeterNumberBytes;
+constexpr std::uint32_t kLastRawBlock = protocol::kRawBlocks - 1;
 
-// Stored record layout.
-constexpr std::uint32_t kRecordBytes = 825;
-constexpr std::size_t kRecordIlluminanceOffset = 7;
-constexpr std::size_t kRecordSamplesOffset = 15;
-constexpr std::size_t kRecordRatioOffset = 817;
-constexpr std::uint16_t kNoRecordYear = 0xFFFF;
+bool acknowledge(MeterState &, const Frame &) {
+  return true;
+}
 
-// Test result layout: illuminance as a meter number, then the samples.
-constexpr std::uint32_t kTestResultBytes = 808;
-
-bool acknowledge(MeterState&, const Frame&) { return true; }
-
-bool readRawBlock(MeterState& meter, const Frame& frame) {
-  const std::size_t first = frame.loc * kRawBlockCounts;
+bool readRawBlock(MeterState &meter, const Frame &frame) {
+  const std::size_t first = frame.loc * protocol::kRawBlockCounts;
   writeCounts(meter.rawCounts.data() + first, frame.count / 2, frame.data);
   return true;
 }
 
-bool writeWavelengthCoefficients(MeterState& meter, const Frame& frame) {
+bool writeWavelengthCoefficients(MeterState &meter, const Frame &frame) {
   return decodeStorableMeterNumbers(frame.data, kMeterWavelengthCoefficients,
                                     meter.wavelengthCoefficients.data());
 }
 
-bool readWavelengthCoefficients(MeterState& meter, const Frame& frame) {
+bool readWavelengthCoefficients(MeterState &meter, const Frame &frame) {
   return encodeMeterNumbers(meter.wavelengthCoefficients.data(), kMeterWavelengthCoefficients,
                             frame.data);
 }
 
-bool writeIntensityBlock(MeterState& meter, const Frame& frame) {
-  const std::size_t first = frame.loc * kIntensityWriteBlockNumbers;
-  return decodeStorableMeterNumbers(frame.data, kIntensityWriteBlockNumbers,
+bool writeIntensityBlock(MeterState &meter, const Frame &frame) {
+  const std::size_t first = frame.loc * protocol::kIntensityWriteBlockNumbers;
+  return decodeStorableMeterNumbers(frame.data, protocol::kIntensityWriteBlockNumbers,
                                     meter.intensityCoefficients.data() + first);
 }
 
-bool readIntensityBlock(MeterState& meter, const Frame& frame) {
-  const std::size_t first = frame.loc * kIntensityReadBlockNumbers;
+bool readIntensityBlock(MeterState &meter, const Frame &frame) {
+  const std::size_t first = frame.loc * protocol::kIntensityReadBlockNumbers;
   return encodeMeterNumbers(meter.intensityCoefficients.data() + first,
-                            kIntensityReadBlockNumbers, frame.data);
+                            protocol::kIntensityReadBlockNumbers, frame.data);
 }
 
-bool writeIlluminanceCoefficient(MeterState& meter, const Frame& frame) {
+bool writeIlluminanceCoefficient(MeterState &meter, const Frame &frame) {
   return decodeStorableMeterNumbers(frame.data, 1, &meter.illuminanceCoefficient);
 }
 
-bool readIlluminanceCoefficient(MeterState& meter, const Frame& frame) {
+bool readIlluminanceCoefficient(MeterState &meter, const Frame &frame) {
   return encodeMeterNumbers(&meter.illuminanceCoefficient, 1, frame.data);
 }
 
-bool startTest(MeterState& meter, const Frame&) {
+bool startTest(MeterState &meter, const Frame &) {
   meter.testStarted = true;
   return true;
 }
 
-bool readReadyFlag(MeterState& meter, const Frame& frame) {
+bool readReadyFlag(MeterState &meter, const Frame &frame) {
   frame.data[0] = meter.testStarted ? 1 : 0;
   return true;
 }
 
-bool readTestResult(MeterState& meter, const Frame& frame) {
+bool readTestResult(MeterState &meter, const Frame &frame) {
   if (!encodeMeterNumbers(&meter.testResult.illuminance, 1, frame.data)) {
     return false;
   }
-  writeCounts(meter.testResult.spectrum.data(), kSpectrumSamples, frame.data + kMeterNumberBytes);
+  writeCounts(meter.testResult.spectrum.data(), kSpectrumSamples,
+              frame.data + protocol::kTestResultSamplesOffset);
   return true;
 }
 
-void encodeRecord(const MeterRecord& record, std::uint8_t* out) {
+void encodeRecord(const MeterRecord &record, std::uint8_t *out) {
   devlink::writeU16le(out, static_cast<std::uint16_t>(record.time.year));
   const int clock[] = {record.time.month, record.time.day, record.time.hour, record.time.minute,
                        record.time.second};
   for (std::size_t i = 0; i < std::size(clock); ++i) {
     out[2 + i] = static_cast<std::uint8_t>(clock[i]);
   }
-  devlink::writeF64le(out + kRecordIlluminanceOffset, record.illuminance);
-  writeCounts(record.spectrum.data(), kSpectrumSamples, out + kRecordSamplesOffset);
-  devlink::writeF64le(out + kRecordRatioOffset, record.ratio);
+  devlink::writeF64le(out + protocol::kRecordIlluminanceOffset, record.illuminance);
+  writeCounts(record.spectrum.data(), kSpectrumSamples, out + protocol::kRecordSamplesOffset);
+  devlink::writeF64le(out + protocol::kRecordRatioOffset, record.ratio);
 }
 
 // An ordinal past the last record answers with year 65535 and no content.
-bool readStoredRecord(MeterState& meter, const Frame& frame) {
+bool readStoredRecord(MeterState &meter, const Frame &frame) {
   if (frame.loc < meter.records.size()) {
     encodeRecord(meter.records[frame.loc], frame.data);
   } else {
-    std::fill(frame.data, frame.data + kRecordBytes, 0);
-    devlink::writeU16le(frame.data, kNoRecordYear);
+    std::fill(frame.data, frame.data + protocol::kRecordBytes, 0);
+    devlink::writeU16le(frame.data, protocol::kNoRecordYear);
   }
   return true;
 }
 
 } // namespace
 
-const CommandTable<MeterState>& meterCommands() {
+const CommandTable<MeterState> &meterCommands() {
   using E = CommandEntry;
   static const CommandTable<MeterState> table = {
-      {0, E::Write, 0, 0, 2, &writeIntegrationTime<MeterState>},
-      {1, E::Read, 0, 0, 2, &readIntegrationTime<MeterState>},
-      {2, E::Cmd, 2, 2, 0, &acknowledge}, // save the integration time
-      {3, E::Read, 0, kLastRawBlock - 1, 2 * kRawBlockCounts, &readRawBlock},
-      {3, E::Read, kLastRawBlock, kLastRawBlock,
-       2 * (kRawCounts - kLastRawBlock * kRawBlockCounts), &readRawBlock},
-      {4, E::Cmd, 0, 0, 0, &acknowledge}, // stop raw acquisition
-      {5, E::Write, 0, 0, kMeterWavelengthCoefficients * kMeterNumberBytes,
-       &writeWavelengthCoefficients},
-      {6, E::Read, 0, 0, kMeterWavelengthCoefficients * kMeterNumberBytes,
-       &readWavelengthCoefficients},
-      {7, E::Write, 0, kMeterIntensityCoefficients / kIntensityWriteBlockNumbers - 1,
-       kIntensityWriteBlockNumbers * kMeterNumberBytes, &writeIntensityBlock},
-      {8, E::Read, 0, kMeterIntensityCoefficients / kIntensityReadBlockNumbers - 1,
-       kIntensityReadBlockNumbers * kMeterNumberBytes, &readIntensityBlock},
-      {9, E::Write, 0, 0, kMeterNumberBytes, &writeIlluminanceCoefficient},
-      {10, E::Read, 0, 0, kMeterNumberBytes, &readIlluminanceCoefficient},
-      {11, E::Cmd, 0, kAnyLoc, 0, &startTest},
-      {12, E::Read, 0, 0, 1, &readReadyFlag},
-      {13, E::Read, 0, kAnyLoc, kTestResultBytes, &readTestResult},
-      {17, E::Read, 0, kAnyLoc, kRecordBytes, &readStoredRecord},
+      {protocol::kSetIntegrationTime, E::Write, 0, 0, protocol::kIntegrationTimeBytes,
+       &writeIntegrationTime<MeterState>},
+      {protocol::kReadIntegrationTime, E::Read, 0, 0, protocol::kIntegrationTimeBytes,
+       &readIntegrationTime<MeterState>},
+      {protocol::kSaveIntegrationTime, E::Cmd, protocol::kSaveIntegrationTimeLoc,
+       protocol::kSaveIntegrationTimeLoc, 0, &acknowledge},
+      {protocol::kReadRawBlock, E::Read, 0, kLastRawBlock - 1, 2 * protocol::kRawBlockCounts,
+       &readRawBlock},
+      {protocol::kReadRawBlock, E::Read, kLastRawBlock, kLastRawBlock,
+       2 * protocol::rawCountsInBlock(kLastRawBlock), &readRawBlock},
+      {protocol::kStopRawData, E::Cmd, 0, 0, 0, &acknowledge},
+      {protocol::kWriteWavelengthCoefficients, E::Write, 0, 0,
+       kMeterWavelengthCoefficients * kMeterNumberBytes, &writeWavelengthCoefficients},
+      {protocol::kReadWavelengthCoefficients, E::Read, 0, 0,
+       kMeterWavelengthCoefficients * kMeterNumberBytes, &readWavelengthCoefficients},
+      {protocol::kWriteIntensityBlock, E::Write, 0, protocol::kIntensityWriteBlocks - 1,
+       protocol::kIntensityWriteBlockNumbers * kMeterNumberBytes, &writeIntensityBlock},
+      {protocol::kReadIntensityBlock, E::Read, 0, protocol::kIntensityReadBlocks - 1,
+       protocol::kIntensityReadBlockNumbers * kMeterNumberBytes, &readIntensityBlock},
+      {protocol::kWriteIlluminanceCoefficient, E::Write, 0, 0, kMeterNumberBytes,
+       &writeIlluminanceCoefficient},
+      {protocol::kReadIlluminanceCoefficient, E::Read, 0, 0, kMeterNumberBytes,
+       &readIlluminanceCoefficient},
+      {protocol::kStartTest, E::Cmd, 0, kAnyLoc, 0, &startTest},
+      {protocol::kReadReadyFlag, E::Read, 0, 0, 1, &readReadyFlag},
+      {protocol::kReadTestResult, E::Read, 0, kAnyLoc, protocol::kTestResultBytes, &readTestResult},
+      {protocol::kReadStoredRecord, E::Read, 0, kAnyLoc, protocol::kRecordBytes, &readStoredRecord},
   };
   return table;
 }

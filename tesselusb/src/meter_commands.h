@@ -7,6 +7,6 @@ namespace tesselusb {
 
 // Every command the meter understands: entry point, loc range, byte count
 // and handler.
-const CommandTable<MeterState>& meterCommands();
+const CommandTable<MeterState> &meterCommands();
 
 } // namespace tesselusb

@@ -21,7 +21,7 @@ namespace tesselusb {
 
 namespace {
 
-constexpr const char* kStateVariable = "TESSELUSB_STATE";
+constexpr const char *kStateVariable = "TESSELUSB_STATE";
 
 // Device list entry layout.
 constexpr std::size_t kListEntryBytes = 40;
@@ -32,16 +32,22 @@ constexpr std::uint16_t kVendorId = 0x0483;
 constexpr std::uint16_t kProductId = 0x085F;
 static_assert(kListEntryBytes * devlink::kDeviceListCapacity == devlink::kDeviceListBytes);
 
-const CommandTable<MeterState>& commandTable(const MeterState&) { return meterCommands(); }
-const CommandTable<SpectrometerState>& commandTable(const SpectrometerState&) {
+const CommandTable<MeterState> &commandTable(const MeterState &) {
+  return meterCommands();
+}
+const CommandTable<SpectrometerState> &commandTable(const SpectrometerState &) {
   return spectrometerCommands();
 }
 
 // The meter answers every exchange on its own; the spectrometer only once opened.
-bool needsOpenDevice(const MeterState&) { return false; }
-bool needsOpenDevice(const SpectrometerState&) { return true; }
+bool needsOpenDevice(const MeterState &) {
+  return false;
+}
+bool needsOpenDevice(const SpectrometerState &) {
+  return true;
+}
 
-const char* entryName(CommandEntry entry) {
+const char *entryName(CommandEntry entry) {
   switch (entry) {
   case CommandEntry::Read:
     return "CmdRead";
@@ -53,8 +59,8 @@ const char* entryName(CommandEntry entry) {
   return "CmdCmd";
 }
 
-bool hasFault(const std::vector<Fault>& faults, std::uint32_t command, std::uint32_t loc) {
-  return std::any_of(faults.begin(), faults.end(), [&](const Fault& fault) {
+bool hasFault(const std::vector<Fault> &faults, std::uint32_t command, std::uint32_t loc) {
+  return std::any_of(faults.begin(), faults.end(), [&](const Fault &fault) {
     return fault.command == command && (!fault.loc || *fault.loc == loc);
   });
 }
@@ -67,18 +73,19 @@ struct FrameOutcome {
 };
 
 template <typename Device>
-FrameOutcome runFrame(DeviceState& state, Device& device, const Frame& frame) {
-  const CommandRow<Device>* row = findCommand(commandTable(device), frame);
+FrameOutcome runFrame(DeviceState &state, Device &device, const Frame &frame) {
+  const CommandRow<Device> *row = findCommand(commandTable(device), frame);
   if (row == nullptr || (frame.count > 0 && frame.data == nullptr)) {
     return {};
   }
-  if ((needsOpenDevice(device) && !state.open) || hasFault(state.faults, frame.command, frame.loc)) {
+  if ((needsOpenDevice(device) && !state.open) ||
+      hasFault(state.faults, frame.command, frame.loc)) {
     return {true, false};
   }
   return {true, row->handle(device, frame)};
 }
 
-TsimExchange newExchange(const char* entry, std::uint32_t command, std::uint32_t loc,
+TsimExchange newExchange(const char *entry, std::uint32_t command, std::uint32_t loc,
                          std::uint32_t count, std::uint32_t timeout, std::uint32_t tries) {
   TsimExchange exchange{};
   std::strncpy(exchange.entry, entry, sizeof exchange.entry - 1);
@@ -90,24 +97,24 @@ TsimExchange newExchange(const char* entry, std::uint32_t command, std::uint32_t
   return exchange;
 }
 
-void keepData(TsimExchange& exchange, const std::uint8_t* data, std::size_t size) {
+void keepData(TsimExchange &exchange, const std::uint8_t *data, std::size_t size) {
   exchange.dataSize = static_cast<std::uint32_t>(std::min(size, sizeof exchange.data));
   std::memcpy(exchange.data, data, exchange.dataSize);
 }
 
-void writeDeviceListEntry(const DeviceState& state, std::uint8_t* entry) {
+void writeDeviceListEntry(const DeviceState &state, std::uint8_t *entry) {
   std::fill(entry, entry + kListEntryBytes, 0);
   devlink::writeU16le(entry, kVendorId);
   devlink::writeU16le(entry + 2, kProductId);
   devlink::writeU32le(entry + kListIndexOffset, 0);
-  const std::string& deviceId = state.settings().deviceId;
+  const std::string &deviceId = state.settings().deviceId;
   std::copy(deviceId.begin(), deviceId.end(), entry + kListDeviceIdOffset);
-  std::strncpy(reinterpret_cast<char*>(entry + kListKindOffset), state.kindName(),
+  std::strncpy(reinterpret_cast<char *>(entry + kListKindOffset), state.kindName(),
                kListEntryBytes - kListKindOffset - 1);
 }
 
 LoadedState startupState() {
-  const char* path = std::getenv(kStateVariable);
+  const char *path = std::getenv(kStateVariable);
   if (path == nullptr || *path == '\0') {
     DeviceState demo;
     demo.device = demoMeter();
@@ -118,15 +125,15 @@ LoadedState startupState() {
 
 } // namespace
 
-LoadedState loadStateText(const std::string& text, const std::string& source) {
+LoadedState loadStateText(const std::string &text, const std::string &source) {
   try {
     return {parseState(text), {}};
-  } catch (const StateError& error) {
+  } catch (const StateError &error) {
     return {std::nullopt, source + ": " + error.what()};
   }
 }
 
-LoadedState loadStateFile(const std::string& path) {
+LoadedState loadStateFile(const std::string &path) {
   const std::string source = "state file '" + path + "'";
   std::ifstream file(path, std::ios::binary);
   if (!file) {
@@ -137,7 +144,7 @@ LoadedState loadStateFile(const std::string& path) {
   return loadStateText(text.str(), source);
 }
 
-Simulator& Simulator::instance() {
+Simulator &Simulator::instance() {
   static Simulator simulator;
   return simulator;
 }
@@ -163,14 +170,15 @@ void Simulator::append(TsimExchange exchange) {
 }
 
 std::int32_t Simulator::command(CommandEntry entry, std::uint32_t id, std::uint32_t loc,
-                                std::uint32_t count, std::uint8_t* buf, std::uint32_t timeout,
+                                std::uint32_t count, std::uint8_t *buf, std::uint32_t timeout,
                                 std::uint32_t tries) {
   const auto lock = lockStarted();
   const Frame frame{entry, id, loc, count, buf};
   FrameOutcome outcome;
   if (current_.state) {
-    DeviceState& state = *current_.state;
-    outcome = std::visit([&](auto& device) { return runFrame(state, device, frame); }, state.device);
+    DeviceState &state = *current_.state;
+    outcome =
+        std::visit([&](auto &device) { return runFrame(state, device, frame); }, state.device);
   }
   TsimExchange exchange = newExchange(entryName(entry), id, loc, count, timeout, tries);
   exchange.result = outcome.carriedOut ? 1 : 0;
@@ -183,12 +191,12 @@ std::int32_t Simulator::command(CommandEntry entry, std::uint32_t id, std::uint3
   return exchange.result;
 }
 
-std::int32_t Simulator::special(std::uint32_t id, std::uint8_t* buf, std::uint32_t arg3,
+std::int32_t Simulator::special(std::uint32_t id, std::uint8_t *buf, std::uint32_t arg3,
                                 std::uint32_t arg4) {
   const auto lock = lockStarted();
   TsimExchange exchange = newExchange("CmdSpeic", id, arg3, arg4, 0, 0);
-  const DeviceState* state = current_.state ? &*current_.state : nullptr;
-  const auto* spectrometer = state ? std::get_if<SpectrometerState>(&state->device) : nullptr;
+  const DeviceState *state = current_.state ? &*current_.state : nullptr;
+  const auto *spectrometer = state ? std::get_if<SpectrometerState>(&state->device) : nullptr;
   if (spectrometer != nullptr && state->open && buf != nullptr &&
       !hasFault(state->faults, id, arg3) && runSpecialCommand(*spectrometer, id, buf)) {
     exchange.result = 1;
@@ -198,7 +206,7 @@ std::int32_t Simulator::special(std::uint32_t id, std::uint8_t* buf, std::uint32
   return exchange.result;
 }
 
-std::int32_t Simulator::openDevice(const char* productId, const char* vendorId,
+std::int32_t Simulator::openDevice(const char *productId, const char *vendorId,
                                    std::uint32_t index) {
   const auto lock = lockStarted();
   TsimExchange exchange = newExchange("OpenDevice", 0, index, 0, 0, 0);
@@ -206,10 +214,10 @@ std::int32_t Simulator::openDevice(const char* productId, const char* vendorId,
                        strcasecmp(productId, devlink::kProductId) == 0 &&
                        strcasecmp(vendorId, devlink::kVendorId) == 0 && index == 0;
   if (current_.state && matches) {
-    DeviceState& state = *current_.state;
+    DeviceState &state = *current_.state;
     state.open = true;
     // A new operation reads the parted tables from their start.
-    if (auto* spectrometer = std::get_if<SpectrometerState>(&state.device)) {
+    if (auto *spectrometer = std::get_if<SpectrometerState>(&state.device)) {
       spectrometer->intensityCursor = 0;
       spectrometer->qdCursor = 0;
     }
@@ -230,7 +238,7 @@ std::int32_t Simulator::closeDevice() {
   return exchange.result;
 }
 
-std::int32_t Simulator::deviceList(std::uint8_t* list, std::uint32_t capacity) {
+std::int32_t Simulator::deviceList(std::uint8_t *list, std::uint32_t capacity) {
   const auto lock = lockStarted();
   TsimExchange exchange = newExchange("GetDeviceList", 0, 0, capacity, 0, 0);
   if (current_.state && list != nullptr && capacity > 0) {
@@ -242,7 +250,7 @@ std::int32_t Simulator::deviceList(std::uint8_t* list, std::uint32_t capacity) {
   return exchange.result;
 }
 
-std::int32_t Simulator::dataTransfer(const char* entryName, std::uint32_t count,
+std::int32_t Simulator::dataTransfer(const char *entryName, std::uint32_t count,
                                      std::uint32_t timeout) {
   const auto lock = lockStarted();
   append(newExchange(entryName, 0, 0, count, timeout, 0));
@@ -256,7 +264,7 @@ bool Simulator::reset() {
   return current_.state.has_value();
 }
 
-bool Simulator::load(const LoadedState& loaded) {
+bool Simulator::load(const LoadedState &loaded) {
   const auto lock = lockStarted();
   current_ = loaded;
   return current_.state.has_value();
@@ -277,7 +285,7 @@ int Simulator::logSize() {
   return static_cast<int>(log_.size());
 }
 
-bool Simulator::logEntry(int index, TsimExchange& out) {
+bool Simulator::logEntry(int index, TsimExchange &out) {
   const auto lock = lockStarted();
   if (index < 0 || static_cast<std::size_t>(index) >= log_.size()) {
     return false;

@@ -25,28 +25,26 @@ struct LoadedState {
 
 class Simulator {
 public:
-  static Simulator& instance();
+  static Simulator &instance();
 
   // Entry points; each returns 1 for success and 0 for failure.
-  std::int32_t command(CommandEntry entry, std::uint32_t id, std::uint32_t loc,
-                       std::uint32_t count, std::uint8_t* buf, std::uint32_t timeout,
-                       std::uint32_t tries);
-  std::int32_t special(std::uint32_t id, std::uint8_t* buf, std::uint32_t arg3,
-                       std::uint32_t arg4);
-  std::int32_t openDevice(const char* productId, const char* vendorId, std::uint32_t index);
+  std::int32_t command(CommandEntry entry, std::uint32_t id, std::uint32_t loc, std::uint32_t count,
+                       std::uint8_t *buf, std::uint32_t timeout, std::uint32_t tries);
+  std::int32_t special(std::uint32_t id, std::uint8_t *buf, std::uint32_t arg3, std::uint32_t arg4);
+  std::int32_t openDevice(const char *productId, const char *vendorId, std::uint32_t index);
   std::int32_t closeDevice();
   // Returns the number of entries written.
-  std::int32_t deviceList(std::uint8_t* list, std::uint32_t capacity);
+  std::int32_t deviceList(std::uint8_t *list, std::uint32_t capacity);
   // Raw transfers outside the command frame: not supported, always 0.
-  std::int32_t dataTransfer(const char* entryName, std::uint32_t count, std::uint32_t timeout);
+  std::int32_t dataTransfer(const char *entryName, std::uint32_t count, std::uint32_t timeout);
 
   // Test controls.
   bool reset();
-  bool load(const LoadedState& loaded);
+  bool load(const LoadedState &loaded);
   std::string stateError();
   std::string stateJson();
   int logSize();
-  bool logEntry(int index, TsimExchange& out);
+  bool logEntry(int index, TsimExchange &out);
   void clearLog();
 
   // Log capacity: older exchanges are dropped, so that a long session
@@ -66,7 +64,7 @@ private:
   std::deque<TsimExchange> log_;
 };
 
-LoadedState loadStateText(const std::string& text, const std::string& source);
-LoadedState loadStateFile(const std::string& path);
+LoadedState loadStateText(const std::string &text, const std::string &source);
+LoadedState loadStateFile(const std::string &path);
 
 } // namespace tesselusb

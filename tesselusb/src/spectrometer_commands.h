@@ -8,11 +8,11 @@
 namespace tesselusb {
 
 // Every command frame the spectrometer understands.
-const CommandTable<SpectrometerState>& spectrometerCommands();
+const CommandTable<SpectrometerState> &spectrometerCommands();
 
 // The special command that reads the device identifier: writes the
 // kDeviceIdLength characters into reply; false for any other command.
-bool runSpecialCommand(const SpectrometerState& spectrometer, std::uint32_t command,
-                       std::uint8_t* reply);
+bool runSpecialCommand(const SpectrometerState &spectrometer, std::uint32_t command,
+                       std::uint8_t *reply);
 
 } // namespace tesselusb

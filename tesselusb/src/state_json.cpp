@@ -21,30 +21,31 @@ using nlohmann::json;
 
 constexpr double kMaxIntegrationTime = 6553.5; // the 16-bit wire value over ten
 
-[[noreturn]] void fail(const std::string& message) { throw StateError(message); }
+[[noreturn]] void fail(const std::string &message) {
+  throw StateError(message);
+}
 
-std::string childPath(const std::string& path, const std::string& key) {
+std::string childPath(const std::string &path, const std::string &key) {
   return path.empty() ? key : path + "." + key;
 }
 
-std::string elementPath(const std::string& path, std::size_t index) {
+std::string elementPath(const std::string &path, std::size_t index) {
   return path + "[" + std::to_string(index) + "]";
 }
 
-void requireType(bool matches, const json& value, const std::string& path,
-                 const char* expected) {
+void requireType(bool matches, const json &value, const std::string &path, const char *expected) {
   if (!matches) {
     fail(path + " must be " + expected + ", not " + value.type_name());
   }
 }
 
-double readNumber(const json& value, const std::string& path) {
+double readNumber(const json &value, const std::string &path) {
   requireType(value.is_number(), value, path, "a number");
   return value.get<double>();
 }
 
 // A calibration value, which the device keeps as a meter number.
-double readCoefficient(const json& value, const std::string& path) {
+double readCoefficient(const json &value, const std::string &path) {
   const double number = readNumber(value, path);
   if (!isStorableAsMeterNumber(number)) {
     fail(path + " is " + value.dump() + ", which a meter number cannot hold");
@@ -52,7 +53,7 @@ double readCoefficient(const json& value, const std::string& path) {
   return number;
 }
 
-template <typename Int> Int readInteger(const json& value, const std::string& path) {
+template <typename Int> Int readInteger(const json &value, const std::string &path) {
   requireType(value.is_number_integer(), value, path, "an integer");
   constexpr auto kMin = static_cast<std::int64_t>(std::numeric_limits<Int>::min());
   constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<Int>::max());
@@ -67,18 +68,17 @@ template <typename Int> Int readInteger(const json& value, const std::string& pa
   return value.get<Int>();
 }
 
-std::string readString(const json& value, const std::string& path) {
+std::string readString(const json &value, const std::string &path) {
   requireType(value.is_string(), value, path, "a string");
   return value.get<std::string>();
 }
 
 template <typename T, std::size_t N>
-void readArray(const json& value, const std::string& path, std::array<T, N>& out,
-               const std::function<T(const json&, const std::string&)>& readElement) {
+void readArray(const json &value, const std::string &path, std::array<T, N> &out,
+               const std::function<T(const json &, const std::string &)> &readElement) {
   requireType(value.is_array(), value, path, "an array");
   if (value.size() != N) {
-    fail(path + " has " + std::to_string(value.size()) + " values, expected " +
-         std::to_string(N));
+    fail(path + " has " + std::to_string(value.size()) + " values, expected " + std::to_string(N));
   }
   for (std::size_t i = 0; i < N; ++i) {
     out[i] = readElement(value[i], elementPath(path, i));
@@ -86,12 +86,12 @@ void readArray(const json& value, const std::string& path, std::array<T, N>& out
 }
 
 template <std::size_t N>
-void readCounts(const json& value, const std::string& path, std::array<std::uint16_t, N>& out) {
+void readCounts(const json &value, const std::string &path, std::array<std::uint16_t, N> &out) {
   readArray<std::uint16_t, N>(value, path, out, readInteger<std::uint16_t>);
 }
 
 template <std::size_t N>
-void readCoefficients(const json& value, const std::string& path, std::array<double, N>& out) {
+void readCoefficients(const json &value, const std::string &path, std::array<double, N> &out) {
   readArray<double, N>(value, path, out, readCoefficient);
 }
 
@@ -100,11 +100,12 @@ void readCoefficients(const json& value, const std::string& path, std::array<dou
 // ignored without a word).
 class ObjectReader {
 public:
-  ObjectReader(const json& object, std::string path) : object_(object), path_(std::move(path)) {
+  ObjectReader(const json &object, std::string path) : object_(object), path_(std::move(path)) {
     requireType(object_.is_object(), object_, path_.empty() ? "the state" : path_, "an object");
   }
 
-  void optional(const char* key, const std::function<void(const json&, const std::string&)>& read) {
+  void optional(const char *key,
+                const std::function<void(const json &, const std::string &)> &read) {
     known_.insert(key);
     const auto it = object_.find(key);
     if (it != object_.end()) {
@@ -112,15 +113,16 @@ public:
     }
   }
 
-  void required(const char* key, const std::function<void(const json&, const std::string&)>& read) {
+  void required(const char *key,
+                const std::function<void(const json &, const std::string &)> &read) {
     if (!object_.contains(key)) {
       fail(childPath(path_, key) + " is missing");
     }
     optional(key, read);
   }
 
-  void rejectUnknownKeys(const std::string& context) const {
-    for (const auto& item : object_.items()) {
+  void rejectUnknownKeys(const std::string &context) const {
+    for (const auto &item : object_.items()) {
       if (known_.count(item.key()) == 0) {
         fail("unknown key '" + childPath(path_, item.key()) + "'" + context);
       }
@@ -128,7 +130,7 @@ public:
   }
 
 private:
-  const json& object_;
+  const json &object_;
   std::string path_;
   std::set<std::string> known_;
 };
@@ -140,7 +142,7 @@ int daysInMonth(int year, int month) {
 }
 
 // "YYYY-MM-DDTHH:MM:SS", a real calendar date and time of day.
-DateTime readTime(const json& value, const std::string& path) {
+DateTime readTime(const json &value, const std::string &path) {
   const std::string text = readString(value, path);
   const std::string pattern = "0000-00-00T00:00:00";
   bool wellFormed = text.size() == pattern.size();
@@ -160,15 +162,15 @@ DateTime readTime(const json& value, const std::string& path) {
   return t;
 }
 
-std::string formatTime(const DateTime& t) {
+std::string formatTime(const DateTime &t) {
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
-                t.hour, t.minute, t.second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
   return text;
 }
 
 // Interface units: the wire carries ten times the value in 16 bits.
-std::uint16_t readIntegrationTime(const json& value, const std::string& path) {
+std::uint16_t readIntegrationTime(const json &value, const std::string &path) {
   const double time = readNumber(value, path);
   const double tenths = std::round(time * 10);
   if (time < 0 || time > kMaxIntegrationTime || std::fabs(time * 10 - tenths) > 1e-6) {
@@ -181,9 +183,10 @@ json integrationTimeJson(std::uint16_t tenths) {
   return tenths % 10 == 0 ? json(tenths / 10) : json(tenths / 10.0);
 }
 
-std::string readDeviceId(const json& value, const std::string& path) {
+std::string readDeviceId(const json &value, const std::string &path) {
   const std::string id = readString(value, path);
-  const bool printable = std::all_of(id.begin(), id.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+  const bool printable =
+      std::all_of(id.begin(), id.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
   if (id.size() != kDeviceIdLength || !printable) {
     fail(path + " is '" + id + "', expected " + std::to_string(kDeviceIdLength) +
          " printable ASCII characters");
@@ -191,73 +194,73 @@ std::string readDeviceId(const json& value, const std::string& path) {
   return id;
 }
 
-void readCommonSettings(ObjectReader& reader, CommonSettings& settings) {
-  reader.optional("device_id", [&](const json& v, const std::string& path) {
+void readCommonSettings(ObjectReader &reader, CommonSettings &settings) {
+  reader.optional("device_id", [&](const json &v, const std::string &path) {
     settings.deviceId = readDeviceId(v, path);
   });
-  reader.optional("integration_time", [&](const json& v, const std::string& path) {
+  reader.optional("integration_time", [&](const json &v, const std::string &path) {
     settings.integrationTimeTenths = readIntegrationTime(v, path);
   });
 }
 
-MeterRecord readRecord(const json& value, const std::string& path) {
+MeterRecord readRecord(const json &value, const std::string &path) {
   MeterRecord record;
   ObjectReader reader(value, path);
-  reader.required("time", [&](const json& v, const std::string& p) { record.time = readTime(v, p); });
-  reader.required("illuminance", [&](const json& v, const std::string& p) {
+  reader.required("time",
+                  [&](const json &v, const std::string &p) { record.time = readTime(v, p); });
+  reader.required("illuminance", [&](const json &v, const std::string &p) {
     record.illuminance = readNumber(v, p);
   });
-  reader.optional("ratio", [&](const json& v, const std::string& p) { record.ratio = readNumber(v, p); });
-  reader.required("spectrum", [&](const json& v, const std::string& p) {
-    readCounts(v, p, record.spectrum);
-  });
+  reader.optional("ratio",
+                  [&](const json &v, const std::string &p) { record.ratio = readNumber(v, p); });
+  reader.required("spectrum",
+                  [&](const json &v, const std::string &p) { readCounts(v, p, record.spectrum); });
   reader.rejectUnknownKeys("");
   return record;
 }
 
-void readTestResult(const json& value, const std::string& path, TestResult& result) {
+void readTestResult(const json &value, const std::string &path, TestResult &result) {
   ObjectReader reader(value, path);
-  reader.optional("illuminance", [&](const json& v, const std::string& p) {
+  reader.optional("illuminance", [&](const json &v, const std::string &p) {
     result.illuminance = readCoefficient(v, p);
   });
-  reader.optional("spectrum", [&](const json& v, const std::string& p) {
-    readCounts(v, p, result.spectrum);
-  });
+  reader.optional("spectrum",
+                  [&](const json &v, const std::string &p) { readCounts(v, p, result.spectrum); });
   reader.rejectUnknownKeys("");
 }
 
-MeterState readMeter(ObjectReader& reader) {
+MeterState readMeter(ObjectReader &reader) {
   MeterState meter = demoMeter();
   readCommonSettings(reader, meter);
-  reader.optional("records", [&](const json& v, const std::string& path) {
+  reader.optional("records", [&](const json &v, const std::string &path) {
     requireType(v.is_array(), v, path, "an array");
     meter.records.clear();
     for (std::size_t i = 0; i < v.size(); ++i) {
       meter.records.push_back(readRecord(v[i], elementPath(path, i)));
     }
   });
-  reader.optional("illuminance_coefficient", [&](const json& v, const std::string& path) {
+  reader.optional("illuminance_coefficient", [&](const json &v, const std::string &path) {
     meter.illuminanceCoefficient = readCoefficient(v, path);
   });
-  reader.optional("wavelength_coefficients", [&](const json& v, const std::string& path) {
+  reader.optional("wavelength_coefficients", [&](const json &v, const std::string &path) {
     readCoefficients(v, path, meter.wavelengthCoefficients);
   });
-  reader.optional("intensity_coefficients", [&](const json& v, const std::string& path) {
+  reader.optional("intensity_coefficients", [&](const json &v, const std::string &path) {
     readCoefficients(v, path, meter.intensityCoefficients);
   });
-  reader.optional("test_result", [&](const json& v, const std::string& path) {
+  reader.optional("test_result", [&](const json &v, const std::string &path) {
     readTestResult(v, path, meter.testResult);
   });
-  reader.optional("raw_counts", [&](const json& v, const std::string& path) {
+  reader.optional("raw_counts", [&](const json &v, const std::string &path) {
     readCounts(v, path, meter.rawCounts);
   });
   return meter;
 }
 
-void readInfo(const json& value, const std::string& path, SpectrometerInfo& info) {
+void readInfo(const json &value, const std::string &path, SpectrometerInfo &info) {
   ObjectReader reader(value, path);
-  reader.optional("texts", [&](const json& v, const std::string& p) {
-    readArray<std::string, kInfoTexts>(v, p, info.texts, [](const json& t, const std::string& tp) {
+  reader.optional("texts", [&](const json &v, const std::string &p) {
+    readArray<std::string, kInfoTexts>(v, p, info.texts, [](const json &t, const std::string &tp) {
       std::string text = readString(t, tp);
       if (text.size() > kInfoTextBytes) {
         fail(tp + " has " + std::to_string(text.size()) + " bytes, expected at most " +
@@ -266,54 +269,54 @@ void readInfo(const json& value, const std::string& path, SpectrometerInfo& info
       return text;
     });
   });
-  reader.optional("uint32", [&](const json& v, const std::string& p) {
+  reader.optional("uint32", [&](const json &v, const std::string &p) {
     readArray<std::uint32_t, kInfoUint32Values>(v, p, info.uint32Values,
-                                                 readInteger<std::uint32_t>);
+                                                readInteger<std::uint32_t>);
   });
-  reader.optional("uint16", [&](const json& v, const std::string& p) {
+  reader.optional("uint16", [&](const json &v, const std::string &p) {
     readArray<std::uint16_t, kInfoUint16Values>(v, p, info.uint16Values,
-                                                 readInteger<std::uint16_t>);
+                                                readInteger<std::uint16_t>);
   });
-  reader.optional("int32", [&](const json& v, const std::string& p) {
+  reader.optional("int32", [&](const json &v, const std::string &p) {
     readArray<std::int32_t, kInfoInt32Values>(v, p, info.int32Values, readInteger<std::int32_t>);
   });
   reader.rejectUnknownKeys("");
 }
 
-SpectrometerState readSpectrometer(ObjectReader& reader) {
+SpectrometerState readSpectrometer(ObjectReader &reader) {
   SpectrometerState spectrometer = demoSpectrometer();
   readCommonSettings(reader, spectrometer);
-  reader.optional("pixels", [&](const json& v, const std::string& path) {
+  reader.optional("pixels", [&](const json &v, const std::string &path) {
     readCounts(v, path, spectrometer.pixels);
   });
-  reader.optional("dark", [&](const json& v, const std::string& path) {
+  reader.optional("dark", [&](const json &v, const std::string &path) {
     readCounts(v, path, spectrometer.dark);
   });
-  reader.optional("wavelength_coefficients", [&](const json& v, const std::string& path) {
+  reader.optional("wavelength_coefficients", [&](const json &v, const std::string &path) {
     readCoefficients(v, path, spectrometer.wavelengthCoefficients);
   });
-  reader.optional("intensity_coefficients", [&](const json& v, const std::string& path) {
+  reader.optional("intensity_coefficients", [&](const json &v, const std::string &path) {
     readCoefficients(v, path, spectrometer.intensityCoefficients);
   });
-  reader.optional("qd", [&](const json& v, const std::string& path) {
+  reader.optional("qd", [&](const json &v, const std::string &path) {
     readCoefficients(v, path, spectrometer.qd);
   });
-  reader.optional("info", [&](const json& v, const std::string& path) {
+  reader.optional("info", [&](const json &v, const std::string &path) {
     readInfo(v, path, spectrometer.info);
   });
   return spectrometer;
 }
 
-std::vector<Fault> readFaults(const json& value, const std::string& path) {
+std::vector<Fault> readFaults(const json &value, const std::string &path) {
   requireType(value.is_array(), value, path, "an array");
   std::vector<Fault> faults;
   for (std::size_t i = 0; i < value.size(); ++i) {
     Fault fault;
     ObjectReader reader(value[i], elementPath(path, i));
-    reader.required("command", [&](const json& v, const std::string& p) {
+    reader.required("command", [&](const json &v, const std::string &p) {
       fault.command = readInteger<std::uint32_t>(v, p);
     });
-    reader.optional("loc", [&](const json& v, const std::string& p) {
+    reader.optional("loc", [&](const json &v, const std::string &p) {
       fault.loc = readInteger<std::uint32_t>(v, p);
     });
     reader.rejectUnknownKeys("");
@@ -322,10 +325,10 @@ std::vector<Fault> readFaults(const json& value, const std::string& path) {
   return faults;
 }
 
-json parseJson(const std::string& text) {
+json parseJson(const std::string &text) {
   try {
     return json::parse(text, nullptr, true, /*ignore_comments=*/true);
-  } catch (const json::parse_error& error) {
+  } catch (const json::parse_error &error) {
     // what() reads "[json.exception.parse_error.101] parse error at ...".
     const std::string message = error.what();
     const std::size_t start = message.find("] ");
@@ -333,33 +336,33 @@ json parseJson(const std::string& text) {
   }
 }
 
-json recordJson(const MeterRecord& record) {
+json recordJson(const MeterRecord &record) {
   return {{"time", formatTime(record.time)},
           {"illuminance", record.illuminance},
           {"ratio", record.ratio},
           {"spectrum", record.spectrum}};
 }
 
-json deviceJson(const MeterState& meter) {
+json deviceJson(const MeterState &meter) {
   json records = json::array();
-  for (const MeterRecord& record : meter.records) {
+  for (const MeterRecord &record : meter.records) {
     records.push_back(recordJson(record));
   }
-  return {{"device", kMeterKind},
-          {"device_id", meter.deviceId},
-          {"integration_time", integrationTimeJson(meter.integrationTimeTenths)},
-          {"records", records},
-          {"illuminance_coefficient", meter.illuminanceCoefficient},
-          {"wavelength_coefficients", meter.wavelengthCoefficients},
-          {"intensity_coefficients", meter.intensityCoefficients},
-          {"test_result",
-           {{"illuminance", meter.testResult.illuminance},
-            {"spectrum", meter.testResult.spectrum}}},
-          {"raw_counts", meter.rawCounts}};
+  return {
+      {"device", kMeterKind},
+      {"device_id", meter.deviceId},
+      {"integration_time", integrationTimeJson(meter.integrationTimeTenths)},
+      {"records", records},
+      {"illuminance_coefficient", meter.illuminanceCoefficient},
+      {"wavelength_coefficients", meter.wavelengthCoefficients},
+      {"intensity_coefficients", meter.intensityCoefficients},
+      {"test_result",
+       {{"illuminance", meter.testResult.illuminance}, {"spectrum", meter.testResult.spectrum}}},
+      {"raw_counts", meter.rawCounts}};
 }
 
-json deviceJson(const SpectrometerState& spectrometer) {
-  const SpectrometerInfo& info = spectrometer.info;
+json deviceJson(const SpectrometerState &spectrometer) {
+  const SpectrometerInfo &info = spectrometer.info;
   return {{"device", kSpectrometerKind},
           {"device_id", spectrometer.deviceId},
           {"integration_time", integrationTimeJson(spectrometer.integrationTimeTenths)},
@@ -375,9 +378,9 @@ json deviceJson(const SpectrometerState& spectrometer) {
             {"int32", info.int32Values}}}};
 }
 
-json faultsJson(const std::vector<Fault>& faults) {
+json faultsJson(const std::vector<Fault> &faults) {
   json list = json::array();
-  for (const Fault& fault : faults) {
+  for (const Fault &fault : faults) {
     json entry = {{"command", fault.command}};
     if (fault.loc) {
       entry["loc"] = *fault.loc;
@@ -389,11 +392,11 @@ json faultsJson(const std::vector<Fault>& faults) {
 
 } // namespace
 
-DeviceState parseState(const std::string& jsonText) {
+DeviceState parseState(const std::string &jsonText) {
   const json root = parseJson(jsonText);
   ObjectReader reader(root, "");
   std::string device = kMeterKind;
-  reader.optional("device", [&](const json& v, const std::string& path) {
+  reader.optional("device", [&](const json &v, const std::string &path) {
     device = readString(v, path);
     if (device != kMeterKind && device != kSpectrometerKind) {
       fail(path + " is '" + device + "', expected \"meter\" or \"spectrometer\"");
@@ -405,16 +408,16 @@ DeviceState parseState(const std::string& jsonText) {
   } else {
     state.device = readSpectrometer(reader);
   }
-  reader.optional("faults", [&](const json& v, const std::string& path) {
+  reader.optional("faults", [&](const json &v, const std::string &path) {
     state.faults = readFaults(v, path);
   });
-  reader.optional("comment", [](const json&, const std::string&) {});
+  reader.optional("comment", [](const json &, const std::string &) {});
   reader.rejectUnknownKeys(" for a " + device);
   return state;
 }
 
-std::string stateToJson(const DeviceState& state) {
-  json root = std::visit([](const auto& device) { return deviceJson(device); }, state.device);
+std::string stateToJson(const DeviceState &state) {
+  json root = std::visit([](const auto &device) { return deviceJson(device); }, state.device);
   root["faults"] = faultsJson(state.faults);
   return root.dump();
 }

@@ -18,10 +18,10 @@ public:
 };
 
 // Keys left out take the demo instrument's values. Throws StateError.
-DeviceState parseState(const std::string& jsonText);
+DeviceState parseState(const std::string &jsonText);
 
 // The state in the same format; parseState reads it back to the same state
 // (run-time flags excepted).
-std::string stateToJson(const DeviceState& state);
+std::string stateToJson(const DeviceState &state);
 
 } // namespace tesselusb

@@ -12,16 +12,7 @@ bool isStorableAsMeterNumber(double v) {
   return devlink::encodeMeterNumber(v, scratch);
 }
 
-bool encodeMeterNumbers(const double* values, std::size_t n, std::uint8_t* out) {
-  for (std::size_t i = 0; i < n; ++i) {
-    if (!devlink::encodeMeterNumber(values[i], out + i * devlink::kMeterNumberBytes)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-bool decodeStorableMeterNumbers(const std::uint8_t* in, std::size_t n, double* values) {
+bool decodeStorableMeterNumbers(const std::uint8_t *in, std::size_t n, double *values) {
   std::vector<double> decoded(n);
   for (std::size_t i = 0; i < n; ++i) {
     decoded[i] = devlink::decodeMeterNumber(in + i * devlink::kMeterNumberBytes);
@@ -35,7 +26,7 @@ bool decodeStorableMeterNumbers(const std::uint8_t* in, std::size_t n, double* v
   return true;
 }
 
-void writeCounts(const std::uint16_t* counts, std::size_t n, std::uint8_t* out) {
+void writeCounts(const std::uint16_t *counts, std::size_t n, std::uint8_t *out) {
   for (std::size_t i = 0; i < n; ++i) {
     devlink::writeU16le(out + 2 * i, counts[i]);
   }

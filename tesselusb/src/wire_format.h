@@ -10,14 +10,10 @@ namespace tesselusb {
 // True when v survives the trip into a meter number (finite, exponent in range).
 bool isStorableAsMeterNumber(double v);
 
-// Writes n values as consecutive 6-byte meter numbers; false (with the
-// output partly written) when a value cannot be encoded.
-bool encodeMeterNumbers(const double* values, std::size_t n, std::uint8_t* out);
-
 // Decodes n consecutive meter numbers into values, all or none: false when
 // one of them could not be stored again, as the device refuses such data.
-bool decodeStorableMeterNumbers(const std::uint8_t* in, std::size_t n, double* values);
+bool decodeStorableMeterNumbers(const std::uint8_t *in, std::size_t n, double *values);
 
-void writeCounts(const std::uint16_t* counts, std::size_t n, std::uint8_t* out);
+void writeCounts(const std::uint16_t *counts, std::size_t n, std::uint8_t *out);
 
 } // namespace tesselusb

@@ -4,10 +4,10 @@
 
 namespace simtest {
 
-std::vector<std::string> callEveryEntryPoint(const devlink::SharedLibrary& lib) {
+std::vector<std::string> callEveryEntryPoint(const devlink::SharedLibrary &lib) {
   BYTE buffer[1024] = {0xE8, 0x03};
   std::vector<std::string> results;
-  const auto call = [&](const char* name, auto entry, auto... args) {
+  const auto call = [&](const char *name, auto entry, auto... args) {
     results.push_back(std::string(name) + "=" +
                       std::to_string(lib.resolve<decltype(entry)>(name)(args...)));
   };

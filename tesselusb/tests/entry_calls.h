@@ -9,6 +9,6 @@ namespace simtest {
 
 // Calls each of the nine entry points once, with frames a meter (or, for
 // CmdSpeic, a spectrometer) would accept; returns "name=result" lines.
-std::vector<std::string> callEveryEntryPoint(const devlink::SharedLibrary& lib);
+std::vector<std::string> callEveryEntryPoint(const devlink::SharedLibrary &lib);
 
 } // namespace simtest

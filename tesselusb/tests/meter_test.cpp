@@ -16,7 +16,7 @@ using simtest::sim;
 
 constexpr std::uint32_t kRecordBytes = 825;
 
-std::uint16_t peakSample(const Bytes& reply, std::size_t firstOffset) {
+std::uint16_t peakSample(const Bytes &reply, std::size_t firstOffset) {
   std::uint16_t peak = 0;
   for (std::size_t i = 0; i < 401; ++i) {
     peak = std::max(peak, simtest::u16At(reply, firstOffset + 2 * i));

@@ -7,7 +7,7 @@
 
 namespace simtest {
 
-SimLibrary::SimLibrary(const std::string& fileName) {
+SimLibrary::SimLibrary(const std::string &fileName) {
   if (!library.open(fileName)) {
     ADD_FAILURE() << fileName << ": " << library.lastError();
     return;
@@ -31,12 +31,12 @@ SimLibrary::SimLibrary(const std::string& fileName) {
   stateJsonText = library.resolve<decltype(stateJsonText)>("tsim_state_json");
 }
 
-int SimLibrary::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes& reply) {
+int SimLibrary::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes &reply) {
   reply.assign(count, kFill);
   return cmdRead(id, loc, count, reply.data(), 2000, nullptr, devlink::kTries);
 }
 
-int SimLibrary::write(std::uint32_t id, std::uint32_t loc, const Bytes& data) {
+int SimLibrary::write(std::uint32_t id, std::uint32_t loc, const Bytes &data) {
   Bytes copy = data;
   return cmdWrite(id, loc, static_cast<DWORD>(copy.size()), copy.data(), 2000, nullptr,
                   devlink::kTries);
@@ -46,7 +46,9 @@ int SimLibrary::cmd(std::uint32_t id, std::uint32_t loc) {
   return cmdCmd(id, loc, 0, nullptr, 2000, nullptr, devlink::kTries);
 }
 
-int SimLibrary::open() { return openDevice(devlink::kProductId, devlink::kVendorId, 0); }
+int SimLibrary::open() {
+  return openDevice(devlink::kProductId, devlink::kVendorId, 0);
+}
 
 TsimExchange SimLibrary::lastExchange() {
   TsimExchange exchange{};
@@ -54,29 +56,32 @@ TsimExchange SimLibrary::lastExchange() {
   return exchange;
 }
 
-std::string SimLibrary::text(int (*get)(char*, int)) {
+std::string SimLibrary::text(int (*get)(char *, int)) {
   std::string text(static_cast<std::size_t>(get(nullptr, 0)) + 1, '\0');
   get(text.data(), static_cast<int>(text.size()));
   text.pop_back();
   return text;
 }
 
-SimLibrary& sim() {
+SimLibrary &sim() {
   static SimLibrary library(devlink::kUsbLibraryName);
   return library;
 }
 
-std::string examplePath(const std::string& name) { return TESSELUSB_EXAMPLES_DIR "/" + name; }
+std::string examplePath(const std::string &name) {
+  return TESSELUSB_EXAMPLES_DIR "/" + name;
+}
 
-Bytes meterNumbers(const std::vector<double>& values) {
+Bytes meterNumbers(const std::vector<double> &values) {
   Bytes bytes(values.size() * devlink::kMeterNumberBytes);
   for (std::size_t i = 0; i < values.size(); ++i) {
-    EXPECT_TRUE(devlink::encodeMeterNumber(values[i], bytes.data() + i * devlink::kMeterNumberBytes));
+    EXPECT_TRUE(
+        devlink::encodeMeterNumber(values[i], bytes.data() + i * devlink::kMeterNumberBytes));
   }
   return bytes;
 }
 
-std::vector<double> decodeMeterNumbers(const Bytes& bytes, std::size_t first, std::size_t n) {
+std::vector<double> decodeMeterNumbers(const Bytes &bytes, std::size_t first, std::size_t n) {
   std::vector<double> values(n);
   for (std::size_t i = 0; i < n; ++i) {
     values[i] = devlink::decodeMeterNumber(bytes.data() + first + i * devlink::kMeterNumberBytes);
@@ -84,7 +89,7 @@ std::vector<double> decodeMeterNumbers(const Bytes& bytes, std::size_t first, st
   return values;
 }
 
-std::uint16_t u16At(const Bytes& bytes, std::size_t offset) {
+std::uint16_t u16At(const Bytes &bytes, std::size_t offset) {
   return devlink::readU16le(bytes.data() + offset);
 }
 

@@ -19,7 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 inline constexpr std::uint8_t kFill = 0xA5;
 
 struct SimLibrary {
-  explicit SimLibrary(const std::string& fileName);
+  explicit SimLibrary(const std::string &fileName);
 
   devlink::SharedLibrary library;
   devlink::CommandEntry cmdRead = nullptr;
@@ -42,25 +42,25 @@ struct SimLibrary {
 
   // Command frames with the callers' time-out and tries; a read sizes
   // `reply` to count bytes of kFill first.
-  int read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes& reply);
-  int write(std::uint32_t id, std::uint32_t loc, const Bytes& data);
+  int read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes &reply);
+  int write(std::uint32_t id, std::uint32_t loc, const Bytes &data);
   int cmd(std::uint32_t id, std::uint32_t loc);
   int open();
 
   TsimExchange lastExchange();
   std::string stateError() { return text(stateErrorText); }
   std::string stateJson() { return text(stateJsonText); }
-  static std::string text(int (*get)(char*, int));
+  static std::string text(int (*get)(char *, int));
 };
 
 // libTesselUSB.so, loaded once for the whole test program.
-SimLibrary& sim();
+SimLibrary &sim();
 
 // Directory holding the example state files.
-std::string examplePath(const std::string& name);
+std::string examplePath(const std::string &name);
 
-Bytes meterNumbers(const std::vector<double>& values);
-std::vector<double> decodeMeterNumbers(const Bytes& bytes, std::size_t first, std::size_t n);
-std::uint16_t u16At(const Bytes& bytes, std::size_t offset);
+Bytes meterNumbers(const std::vector<double> &values);
+std::vector<double> decodeMeterNumbers(const Bytes &bytes, std::size_t first, std::size_t n);
+std::uint16_t u16At(const Bytes &bytes, std::size_t offset);
 
 } // namespace simtest

@@ -115,7 +115,7 @@ TEST_F(SimSpectrometer, TablesComeInPartsThatWrapAndRestartOnOpen) {
 TEST_F(SimSpectrometer, InstrumentInformationBlockAndOverride) {
   Bytes reply;
   ASSERT_EQ(sim().read(14, 2, 338, reply), 1);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(reply.data())), "SP2048");
+  EXPECT_EQ(std::string(reinterpret_cast<const char *>(reply.data())), "SP2048");
   EXPECT_EQ(devlink::readU32le(reply.data() + 80), 2048u);
   EXPECT_EQ(simtest::u16At(reply, 88), 300);
 
@@ -146,8 +146,8 @@ TEST_F(SimSpectrometer, DeviceIdentifierAndDeviceList) {
   EXPECT_EQ(simtest::u16At(list, 0), 0x0483);
   EXPECT_EQ(simtest::u16At(list, 2), 0x085F);
   EXPECT_EQ(devlink::readU32le(list.data() + 4), 0u);
-  EXPECT_STREQ(reinterpret_cast<const char*>(list.data() + 8), "SP2048-0000123");
-  EXPECT_STREQ(reinterpret_cast<const char*>(list.data() + 24), "spectrometer");
+  EXPECT_STREQ(reinterpret_cast<const char *>(list.data() + 8), "SP2048-0000123");
+  EXPECT_STREQ(reinterpret_cast<const char *>(list.data() + 24), "spectrometer");
   EXPECT_TRUE(std::all_of(list.begin() + 40, list.end(), [](std::uint8_t b) { return b == 0xEE; }));
   EXPECT_EQ(sim().getDeviceList(list.data(), 0), 0);
   EXPECT_EQ(sim().getDeviceList(nullptr, 5), 0);

@@ -15,7 +15,7 @@ int main() {
     return 1;
   }
   for (int round = 0; round < 2; ++round) {
-    for (const std::string& line : simtest::callEveryEntryPoint(lib)) {
+    for (const std::string &line : simtest::callEveryEntryPoint(lib)) {
       std::printf("%s\n", line.c_str());
     }
   }

@@ -20,7 +20,7 @@ namespace {
 using simtest::Bytes;
 using simtest::sim;
 
-std::string recordWithSamples(const std::string& time, std::size_t samples, int value) {
+std::string recordWithSamples(const std::string &time, std::size_t samples, int value) {
   std::string spectrum;
   for (std::size_t i = 0; i < samples; ++i) {
     spectrum += (i ? "," : "") + std::to_string(i == 5 ? value : 100);
@@ -28,22 +28,24 @@ std::string recordWithSamples(const std::string& time, std::size_t samples, int 
   return R"({"time": ")" + time + R"(", "illuminance": 1, "spectrum": [)" + spectrum + "]}";
 }
 
-std::string meterWith(const std::string& record) { return R"({"records": [)" + record + "]}"; }
+std::string meterWith(const std::string &record) {
+  return R"({"records": [)" + record + "]}";
+}
 
 // In the order callEveryEntryPoint calls them.
-const char* const kEntryPoints[] = {"OpenDevice",    "CmdRead",     "CmdWrite",
-                                    "CmdCmd",        "CmdSpeic",    "GetDeviceList",
-                                    "CloseDevice",   "ReadData",    "WriteData"};
+const char *const kEntryPoints[] = {"OpenDevice",  "CmdRead",  "CmdWrite",
+                                    "CmdCmd",      "CmdSpeic", "GetDeviceList",
+                                    "CloseDevice", "ReadData", "WriteData"};
 
 std::vector<std::string> allResults(int result) {
   std::vector<std::string> lines;
-  for (const char* name : kEntryPoints) {
+  for (const char *name : kEntryPoints) {
     lines.push_back(std::string(name) + "=" + std::to_string(result));
   }
   return lines;
 }
 
-std::vector<std::string> twice(const std::vector<std::string>& lines) {
+std::vector<std::string> twice(const std::vector<std::string> &lines) {
   std::vector<std::string> repeated = lines;
   repeated.insert(repeated.end(), lines.begin(), lines.end());
   return repeated;
@@ -72,7 +74,7 @@ TEST(SimState, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
       {"{\"records\": [", "not valid JSON"},
       {"[]", "the state must be an object"},
   };
-  for (const auto& [text, problem] : cases) {
+  for (const auto &[text, problem] : cases) {
     EXPECT_EQ(sim().loadState(text.c_str()), 0) << problem;
     EXPECT_EQ(sim().stateError().find("state text: " + problem), 0u) << sim().stateError();
     EXPECT_EQ(simtest::callEveryEntryPoint(sim().library), allResults(0)) << problem;
@@ -87,7 +89,7 @@ TEST(SimState, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
 }
 
 TEST(SimState, TextRoundTripsAndMissingKeysTakeDemoValues) {
-  for (const char* start : {"{}", R"({"device": "spectrometer"})"}) {
+  for (const char *start : {"{}", R"({"device": "spectrometer"})"}) {
     ASSERT_EQ(sim().loadState(start), 1);
     const std::string text = sim().stateJson();
     ASSERT_EQ(sim().loadState(text.c_str()), 1) << sim().stateError();
@@ -129,7 +131,7 @@ TEST(SimState, ConcurrentCallersEachGetWholeExchanges) {
       }
     });
   }
-  for (auto& thread : threads) {
+  for (auto &thread : threads) {
     thread.join();
   }
   EXPECT_EQ(failures, 0);
@@ -141,13 +143,13 @@ struct ProbeRun {
   std::vector<std::string> errors;  // stderr lines
 };
 
-std::string temporaryFile(const std::string& name, const std::string& content) {
+std::string temporaryFile(const std::string &name, const std::string &content) {
   const std::string path = ::testing::TempDir() + "tesselusb_" + std::to_string(getpid()) + name;
   std::ofstream(path) << content;
   return path;
 }
 
-std::vector<std::string> takeLines(const std::string& path) {
+std::vector<std::string> takeLines(const std::string &path) {
   std::vector<std::string> lines;
   std::ifstream in(path);
   for (std::string line; std::getline(in, line);) {
@@ -158,7 +160,7 @@ std::vector<std::string> takeLines(const std::string& path) {
 }
 
 // Runs the probe beside this test program with TESSELUSB_STATE set.
-ProbeRun runProbe(const std::string& statePath) {
+ProbeRun runProbe(const std::string &statePath) {
   char self[4096] = {};
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
   const std::string exe(self, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
@@ -174,14 +176,14 @@ ProbeRun runProbe(const std::string& statePath) {
 TEST(SimStartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
   const std::string missing = ::testing::TempDir() + "tesselusb_missing.json";
   const std::string notJson = temporaryFile("_not.json", "records: none");
-  const std::string wrongSize = temporaryFile(
-      "_size.json", meterWith(recordWithSamples("2019-05-21T14:03:09", 400, 1)));
+  const std::string wrongSize =
+      temporaryFile("_size.json", meterWith(recordWithSamples("2019-05-21T14:03:09", 400, 1)));
   const std::pair<std::string, std::string> cases[] = {
       {missing, "cannot be opened (No such file or directory)"},
       {notJson, "not valid JSON: "},
       {wrongSize, "records[0].spectrum has 400 values, expected 401"},
   };
-  for (const auto& [path, problem] : cases) {
+  for (const auto &[path, problem] : cases) {
     const ProbeRun run = runProbe(path);
     EXPECT_EQ(run.results, twice(allResults(0))) << path;
     ASSERT_EQ(run.errors.size(), 1u) << path;
@@ -204,14 +206,14 @@ TEST(SimStartUpState, GoodFileIsServedSilently) {
 }
 
 TEST(SimVariants, EachLacksExactlyItsEntryPoint) {
-  const std::pair<const char*, std::string> variants[] = {
+  const std::pair<const char *, std::string> variants[] = {
       {"libTesselUSB.so", ""},
       {"libTesselUSB_noSpeic.so", "CmdSpeic"},
       {"libTesselUSB_noDeviceList.so", "GetDeviceList"}};
-  for (const auto& [file, missing] : variants) {
+  for (const auto &[file, missing] : variants) {
     devlink::SharedLibrary lib;
     ASSERT_TRUE(lib.open(file)) << lib.lastError();
-    for (const char* name : kEntryPoints) {
+    for (const char *name : kEntryPoints) {
       EXPECT_EQ(lib.symbol(name) == nullptr, missing == name) << file << " " << name;
     }
     EXPECT_NE(lib.symbol("tsim_load_state"), nullptr) << file;

@@ -12,11 +12,11 @@ struct Table {
   int stepNm;
   int rows;
   int columns;
-  const double* values; // row-major, rows x columns
+  const double *values; // row-major, rows x columns
 
   int lastNm() const { return firstNm + stepNm * (rows - 1); }
   // Row for a wavelength on the grid, or nullptr off the grid.
-  const double* row(int nm) const;
+  const double *row(int nm) const;
   // Value at a wavelength on the grid; NaN off the grid or for a bad column.
   double at(int nm, int column) const;
 };

@@ -24,6 +24,8 @@ inline UV cie1960(double X, double Y, double Z) {
   return {4 * X / denominator, 6 * Y / denominator};
 }
 
-inline UV cie1960(const Tristimulus& t) { return cie1960(t.X, t.Y, t.Z); }
+inline UV cie1960(const Tristimulus &t) {
+  return cie1960(t.X, t.Y, t.Z);
+}
 
 } // namespace colorimetry

@@ -37,15 +37,15 @@ inline constexpr WavelengthGrid kVisible5nm{3.8e-7, 5e-9, 81};
 inline constexpr WavelengthGrid kVisible1nm{3.8e-7, 1e-9, 401};
 
 // Spectral exitance M = c1 / (λ⁵ (exp(c2 / (λT)) − 1)).
-double planckExitance(const PlanckConstants& constants, double lambdaMetres, double kelvin);
+double planckExitance(const PlanckConstants &constants, double lambdaMetres, double kelvin);
 
 // dM/dT = c1c2 · e / (T² λ⁶ (e − 1)²) with e = exp(c2 / (λT)).
-double planckTemperatureDerivative(const PlanckConstants& constants, double lambdaMetres,
+double planckTemperatureDerivative(const PlanckConstants &constants, double lambdaMetres,
                                    double kelvin);
 
 // Samples f(λ) on a grid, stored as float or double as the caller's spectra are.
 template <typename Sample, typename SpectralFunction>
-void sampleOnGrid(const WavelengthGrid& grid, Sample* out, SpectralFunction f) {
+void sampleOnGrid(const WavelengthGrid &grid, Sample *out, SpectralFunction f) {
   double lambda = grid.firstMetres;
   for (int i = 0; i < grid.count; ++i) {
     out[i] = static_cast<Sample>(f(lambda));
@@ -54,8 +54,8 @@ void sampleOnGrid(const WavelengthGrid& grid, Sample* out, SpectralFunction f) {
 }
 
 template <typename Sample>
-void samplePlanck(const PlanckConstants& c, double kelvin, const WavelengthGrid& grid,
-                  Sample* out) {
+void samplePlanck(const PlanckConstants &c, double kelvin, const WavelengthGrid &grid,
+                  Sample *out) {
   sampleOnGrid(grid, out, [&](double lambda) { return planckExitance(c, lambda, kelvin); });
 }
 
@@ -72,21 +72,20 @@ struct LocusEntry {
 // its temperature derivative. With N = 3(Y′Z − YZ′) + (XY′ − X′Y) and
 // D = 2(X′Z − XZ′) + 10(X′Y − XY′), N/D = (dv/dT)/(du/dT) is the locus
 // slope, and the isotemperature slope is its negative reciprocal.
-LocusEntry locusEntryFromSums(double kelvin, const Tristimulus& spectrum,
-                              const Tristimulus& derivative);
+LocusEntry locusEntryFromSums(double kelvin, const Tristimulus &spectrum,
+                              const Tristimulus &derivative);
 
 // The locus entry at T, from Planck spectra sampled at 380–780 nm in 5 nm
 // steps as Sample values and summed by the caller's 81-sample tristimulus
 // routine.
 template <typename Sample, typename TristimulusOf81>
-LocusEntry planckLocusEntry(const PlanckConstants& c, double kelvin,
+LocusEntry planckLocusEntry(const PlanckConstants &c, double kelvin,
                             TristimulusOf81 tristimulusOf81) {
   std::array<Sample, kVisible5nm.count> exitance{};
   std::array<Sample, kVisible5nm.count> derivative{};
   samplePlanck(c, kelvin, kVisible5nm, exitance.data());
-  sampleOnGrid(kVisible5nm, derivative.data(), [&](double lambda) {
-    return planckTemperatureDerivative(c, lambda, kelvin);
-  });
+  sampleOnGrid(kVisible5nm, derivative.data(),
+               [&](double lambda) { return planckTemperatureDerivative(c, lambda, kelvin); });
   return locusEntryFromSums(kelvin, tristimulusOf81(exitance.data()),
                             tristimulusOf81(derivative.data()));
 }
@@ -95,7 +94,7 @@ LocusEntry planckLocusEntry(const PlanckConstants& c, double kelvin,
 // side of the entry's isotemperature line, that is once the entry is hotter
 // than the point (between 1800 and 50000 K the locus runs towards smaller u
 // and v as T rises).
-inline double offsetFromIsotemperatureLine(const LocusEntry& e, double u, double v) {
+inline double offsetFromIsotemperatureLine(const LocusEntry &e, double u, double v) {
   return (v - e.v) - e.m * (u - e.u);
 }
 

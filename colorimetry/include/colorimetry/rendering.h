@@ -29,8 +29,8 @@ struct SpectralPairing {
 // perfect white: k = 100 / Σ S·ȳ·Δλ, Xᵢ = k·Σ S·Rᵢ·x̄·Δλ with Δλ = stepNm
 // (CIE 13.3-1995 §5.1). Instantiated for float and double spectra.
 template <typename Value>
-void sampleTristimulus(const Value* spectrum, const SpectralPairing& pairing, int sampleCount,
-                       Tristimulus* out);
+void sampleTristimulus(const Value *spectrum, const SpectralPairing &pairing, int sampleCount,
+                       Tristimulus *out);
 
 // One test colour sample as seen under an illuminant: its Y and (u, v).
 struct SampleColour {
@@ -50,19 +50,19 @@ struct SampleUVW {
 // chromaticity `reference` and placed in U*V*W* around the reference white
 // (§5.3). Applied with source == reference for the reference side, where the
 // transform is the identity up to rounding.
-SampleUVW adaptedUVW(const SampleColour& sample, UV source, UV reference);
+SampleUVW adaptedUVW(const SampleColour &sample, UV source, UV reference);
 
 // Rᵢ = 100 − 4.6·ΔEᵢ (CIE 13.3-1995 §5.4), ΔE the U*V*W* distance between the
 // sample under the reference and under the adapted test source.
-double specialRenderingIndex(const SampleColour& underReference, const SampleColour& underTest,
+double specialRenderingIndex(const SampleColour &underReference, const SampleColour &underTest,
                              UV reference, UV test);
 
 // Rᵢ of `count` samples from their tristimulus values under the reference and
 // under the test source; uvOf gives a sample's (u, v) from its tristimulus
 // values, so each engine keeps its own treatment of a zero denominator.
 template <typename UvOf>
-void specialRenderingIndices(const Tristimulus* underReference, const Tristimulus* underTest,
-                             int count, UV reference, UV test, UvOf uvOf, double* out) {
+void specialRenderingIndices(const Tristimulus *underReference, const Tristimulus *underTest,
+                             int count, UV reference, UV test, UvOf uvOf, double *out) {
   for (int i = 0; i < count; ++i) {
     out[i] = specialRenderingIndex({underReference[i].Y, uvOf(underReference[i])},
                                    {underTest[i].Y, uvOf(underTest[i])}, reference, test);
@@ -72,9 +72,11 @@ void specialRenderingIndices(const Tristimulus* underReference, const Tristimulu
 // CIE 13.3-1995 §4.2: sources below 5000 K are compared with a Planckian
 // radiator, from 5000 K up with CIE daylight. A CCT of exactly 5000 K still
 // takes the Planckian radiator here.
-inline bool usesPlanckianReference(double kelvin) { return kelvin <= 5000; }
+inline bool usesPlanckianReference(double kelvin) {
+  return kelvin <= 5000;
+}
 
 // Ra = (R1 + ... + R8) × 0.125.
-double generalRenderingIndex(const double* specialIndices);
+double generalRenderingIndex(const double *specialIndices);
 
 } // namespace colorimetry

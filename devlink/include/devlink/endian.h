@@ -8,32 +8,32 @@
 
 namespace devlink {
 
-inline std::uint16_t readU16le(const std::uint8_t* p) {
+inline std::uint16_t readU16le(const std::uint8_t *p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-inline std::uint32_t readU32le(const std::uint8_t* p) {
+inline std::uint32_t readU32le(const std::uint8_t *p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-inline std::int32_t readI32le(const std::uint8_t* p) {
+inline std::int32_t readI32le(const std::uint8_t *p) {
   return static_cast<std::int32_t>(readU32le(p));
 }
 
-inline void writeU16le(std::uint8_t* p, std::uint16_t v) {
+inline void writeU16le(std::uint8_t *p, std::uint16_t v) {
   p[0] = static_cast<std::uint8_t>(v & 0xFF);
   p[1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-inline void writeU32le(std::uint8_t* p, std::uint32_t v) {
+inline void writeU32le(std::uint8_t *p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) {
     p[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF);
   }
 }
 
 // IEEE-754 doubles travel in the host's (little-endian) byte order.
-inline double readF64le(const std::uint8_t* p) {
+inline double readF64le(const std::uint8_t *p) {
   std::uint64_t bits = 0;
   for (int i = 7; i >= 0; --i) {
     bits = (bits << 8) | p[i];
@@ -43,7 +43,7 @@ inline double readF64le(const std::uint8_t* p) {
   return v;
 }
 
-inline void writeF64le(std::uint8_t* p, double v) {
+inline void writeF64le(std::uint8_t *p, double v) {
   std::uint64_t bits;
   std::memcpy(&bits, &v, sizeof bits);
   for (int i = 0; i < 8; ++i) {

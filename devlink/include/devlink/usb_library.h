@@ -24,25 +24,25 @@ using Result = std::int32_t;
 
 // The command frame: one call with seven 32-bit arguments (dwID command code,
 // loc parameter, count bytes in buf, dwTimeout, disc, dwTry).
-using CommandEntry = Result(DEVLINK_CDECL*)(DWORD dwID, DWORD loc, DWORD count, BYTE* buf,
-                                            DWORD dwTimeout, char* disc, DWORD dwTry);
+using CommandEntry = Result(DEVLINK_CDECL *)(DWORD dwID, DWORD loc, DWORD count, BYTE *buf,
+                                             DWORD dwTimeout, char *disc, DWORD dwTry);
 // The special command: (8, 128-byte reply buffer, 0, 0) reads the device identifier.
-using SpecialEntry = Result(DEVLINK_CDECL*)(DWORD dwID, BYTE* buf, DWORD arg3, DWORD arg4);
-using OpenDeviceEntry = Result(DEVLINK_CDECL*)(const char* productId, const char* vendorId,
-                                               DWORD index);
-using CloseDeviceEntry = Result(DEVLINK_CDECL*)();
-using DeviceListEntry = Result(DEVLINK_CDECL*)(BYTE* list, DWORD capacity);
-using DataEntry = Result(DEVLINK_CDECL*)(BYTE* buf, DWORD count, DWORD dwTimeout);
+using SpecialEntry = Result(DEVLINK_CDECL *)(DWORD dwID, BYTE *buf, DWORD arg3, DWORD arg4);
+using OpenDeviceEntry = Result(DEVLINK_CDECL *)(const char *productId, const char *vendorId,
+                                                DWORD index);
+using CloseDeviceEntry = Result(DEVLINK_CDECL *)();
+using DeviceListEntry = Result(DEVLINK_CDECL *)(BYTE *list, DWORD capacity);
+using DataEntry = Result(DEVLINK_CDECL *)(BYTE *buf, DWORD count, DWORD dwTimeout);
 
 // File name passed to the platform loader, without a directory.
 #if defined(_WIN32)
-inline constexpr const char* kUsbLibraryName = "TesselUSB.dll";
+inline constexpr const char *kUsbLibraryName = "TesselUSB.dll";
 #else
-inline constexpr const char* kUsbLibraryName = "libTesselUSB.so";
+inline constexpr const char *kUsbLibraryName = "libTesselUSB.so";
 #endif
 
-inline constexpr const char* kProductId = "085F";
-inline constexpr const char* kVendorId = "0483";
+inline constexpr const char *kProductId = "085F";
+inline constexpr const char *kVendorId = "0483";
 
 // Arguments every caller passes with a command frame.
 inline constexpr DWORD kTries = 3;

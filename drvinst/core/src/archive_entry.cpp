@@ -20,14 +20,15 @@ std::size_t endOfFirstInnerParentStep(std::string_view name) {
 
 // Removes one leading element that could lead out of the folder; false when
 // none is left.
-bool stripOneUnsafePrefix(std::string_view& name) {
+bool stripOneUnsafePrefix(std::string_view &name) {
   if (name.size() >= 2 && name[1] == ':') {
     name.remove_prefix(2);
   } else if (!name.empty() && isPathSeparator(name[0])) {
     name.remove_prefix(1);
   } else if (startsWithParentStep(name)) {
     name.remove_prefix(3);
-  } else if (const std::size_t end = endOfFirstInnerParentStep(name); end != std::string_view::npos) {
+  } else if (const std::size_t end = endOfFirstInnerParentStep(name);
+             end != std::string_view::npos) {
     name.remove_prefix(end);
   } else {
     return false;
@@ -56,12 +57,12 @@ bool storesDosAttributes(std::uint8_t host) {
   return host == kMsDos || host == kMacintosh || host == kNtfs || host == kVfat;
 }
 
-std::uint32_t readLittleEndian32(const std::uint8_t* bytes) {
+std::uint32_t readLittleEndian32(const std::uint8_t *bytes) {
   return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-std::uint16_t readLittleEndian16(const std::uint8_t* bytes) {
+std::uint16_t readLittleEndian16(const std::uint8_t *bytes) {
   return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
 }
 
@@ -71,12 +72,12 @@ constexpr std::uint16_t kExtendedTimestampId = 0x5455; // "UT"
 // Unix time for each flag set. Central-directory copies usually carry only
 // the modification time while keeping all flags, so a time is used only
 // when the block really holds it.
-void applyExtendedTimestamp(const std::uint8_t* data, std::size_t size, FileTimes& times) {
+void applyExtendedTimestamp(const std::uint8_t *data, std::size_t size, FileTimes &times) {
   if (size < 1) {
     return;
   }
   const std::uint8_t flags = data[0];
-  FileTime* const targets[] = {&times.lastWrite, &times.lastAccess, &times.creation};
+  FileTime *const targets[] = {&times.lastWrite, &times.lastAccess, &times.creation};
   std::size_t offset = 1;
   for (int bit = 0; bit < 3; ++bit) {
     if ((flags & (1u << bit)) == 0) {
@@ -121,7 +122,7 @@ FileAttributes entryAttributes(std::uint16_t versionMadeBy, std::uint32_t extern
   return attributes;
 }
 
-FileTimes entryTimes(std::uint32_t dosDateTime, const std::uint8_t* extraField,
+FileTimes entryTimes(std::uint32_t dosDateTime, const std::uint8_t *extraField,
                      std::size_t extraFieldSize) {
   const FileTime dosTime = fileTimeFromLocalDosDateTime(dosDateTime);
   FileTimes times{dosTime, dosTime, dosTime};
@@ -129,7 +130,7 @@ FileTimes entryTimes(std::uint32_t dosDateTime, const std::uint8_t* extraField,
   while (offset + 4 <= extraFieldSize) {
     const std::uint16_t id = readLittleEndian16(extraField + offset);
     const std::size_t size = readLittleEndian16(extraField + offset + 2);
-    const std::uint8_t* data = extraField + offset + 4;
+    const std::uint8_t *data = extraField + offset + 4;
     if (offset + 4 + size > extraFieldSize) {
       break;
     }

@@ -2,6 +2,8 @@
 
 namespace drvinst {
 
-std::unique_ptr<InfFile> DeviceManager::openInf(const std::string& path) const { return readInfFile(path); }
+std::unique_ptr<InfFile> DeviceManager::openInf(const std::string &path) const {
+  return readInfFile(path);
+}
 
 } // namespace drvinst

@@ -11,12 +11,12 @@ namespace drvinst {
 namespace {
 
 // A device's first hardware ID, its most specific one.
-std::string firstHardwareId(const DeviceList& devices, std::size_t index) {
+std::string firstHardwareId(const DeviceList &devices, std::size_t index) {
   const HardwareIds ids = devices.hardwareIds(index);
   return ids && !ids->empty() ? ids->front() : std::string();
 }
 
-void removeAll(DeviceList& devices) {
+void removeAll(DeviceList &devices) {
   for (std::size_t i = 0; i < devices.size(); ++i) {
     devices.remove(i);
   }
@@ -33,9 +33,9 @@ bool isInfFileName(std::string_view name) {
 
 } // namespace
 
-std::vector<std::string> infFilesIn(const std::string& folder) {
+std::vector<std::string> infFilesIn(const std::string &folder) {
   std::vector<std::string> paths;
-  for (const FolderEntry& entry : fs::listFolder(folder, "*.inf")) {
+  for (const FolderEntry &entry : fs::listFolder(folder, "*.inf")) {
     if (!entry.isFolder && isInfFileName(entry.name)) {
       paths.push_back(joinPath(folder, entry.name));
     }
@@ -43,13 +43,13 @@ std::vector<std::string> infFilesIn(const std::string& folder) {
   return paths;
 }
 
-DriverInstaller::DriverInstaller(DeviceManager& devices, std::string platformDecoration)
+DriverInstaller::DriverInstaller(DeviceManager &devices, std::string platformDecoration)
     : devices_(devices), decoration_(std::move(platformDecoration)) {}
 
-bool DriverInstaller::installFolder(const std::string& folder) {
+bool DriverInstaller::installFolder(const std::string &folder) {
   const std::vector<std::string> infFiles = infFilesIn(folder);
   bool allInstalled = !infFiles.empty();
-  for (const std::string& infPath : infFiles) {
+  for (const std::string &infPath : infFiles) {
     // A failed scan leaves no INF path, and the installation then fails.
     scanInf(infPath);
     bool deviceExisted = false;
@@ -70,12 +70,12 @@ void DriverInstaller::forgetScan() {
   hardwareId_.clear();
 }
 
-std::optional<std::string> DriverInstaller::readModelHardwareId(const std::string& infPath) const {
+std::optional<std::string> DriverInstaller::readModelHardwareId(const std::string &infPath) const {
   const std::unique_ptr<InfFile> inf = devices_.openInf(infPath);
   return inf ? modelHardwareId(*inf, decoration_) : std::nullopt;
 }
 
-bool DriverInstaller::scanInf(const std::string& infPath) {
+bool DriverInstaller::scanInf(const std::string &infPath) {
   forgetScan();
   const std::optional<std::string> modelId = readModelHardwareId(infPath);
   if (!modelId) {
@@ -93,7 +93,7 @@ bool DriverInstaller::scanInf(const std::string& infPath) {
   return true;
 }
 
-bool DriverInstaller::installCurrentInf(bool& deviceExisted) {
+bool DriverInstaller::installCurrentInf(bool &deviceExisted) {
   if (hardwareId_.empty()) {
     hardwareId_ = readModelHardwareId(infPath_).value_or(std::string());
   }
@@ -122,7 +122,7 @@ void DriverInstaller::removeMatchedDevice() {
   }
 }
 
-bool DriverInstaller::findExistingDevice(const std::string& hardwareId) {
+bool DriverInstaller::findExistingDevice(const std::string &hardwareId) {
   const std::unique_ptr<DeviceList> devices = devices_.presentDevices(DeviceScope::AllProfiles);
   for (std::size_t i = 0; devices && i < devices->size(); ++i) {
     const HardwareIds ids = devices->hardwareIds(i);
@@ -136,7 +136,7 @@ bool DriverInstaller::findExistingDevice(const std::string& hardwareId) {
   return false;
 }
 
-bool DriverInstaller::installRootDevice(const std::string& infPath, const std::string& hardwareId) {
+bool DriverInstaller::installRootDevice(const std::string &infPath, const std::string &hardwareId) {
   const std::unique_ptr<DeviceList> created = devices_.createRootDevice(infPath, hardwareId);
   if (!created) {
     return false;

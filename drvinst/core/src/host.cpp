@@ -2,7 +2,7 @@
 
 namespace drvinst {
 
-const char* platformDecoration(Architecture architecture) {
+const char *platformDecoration(Architecture architecture) {
   switch (architecture) {
   case Architecture::X86:
     return "NTx86";

@@ -116,8 +116,8 @@ InfLine splitFields(std::string_view line) {
   return fields;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+std::optional<std::string> readWholeFile(const std::string &path) {
+  std::FILE *file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) {
     return std::nullopt;
   }
@@ -141,8 +141,8 @@ InfDocument InfDocument::parse(std::string_view text) {
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
   InfDocument document;
-  std::vector<InfLine>* current = nullptr;
-  for (const std::string& line : logicalLines(text)) {
+  std::vector<InfLine> *current = nullptr;
+  for (const std::string &line : logicalLines(text)) {
     if (line.front() == '[') {
       const std::size_t close = line.find(']');
       const std::string_view name =
@@ -161,8 +161,8 @@ std::vector<InfLine> InfDocument::sectionLines(std::string_view section) const {
     return {};
   }
   std::vector<InfLine> lines = found->second;
-  for (InfLine& line : lines) {
-    for (std::string& field : line) {
+  for (InfLine &line : lines) {
+    for (std::string &field : line) {
       field = substitute(field);
     }
   }
@@ -180,7 +180,8 @@ std::string InfDocument::substitute(std::string_view field) const {
     result.append(field.substr(0, open));
     const std::string_view name = field.substr(open + 1, close - open - 1);
     field.remove_prefix(close + 1);
-    const std::optional<std::string> value = name.empty() ? std::optional<std::string>("%") : stringValue(name);
+    const std::optional<std::string> value =
+        name.empty() ? std::optional<std::string>("%") : stringValue(name);
     result += value ? *value : "%" + std::string(name) + "%";
   }
   result.append(field);
@@ -192,7 +193,7 @@ std::optional<std::string> InfDocument::stringValue(std::string_view name) const
   if (strings == sections_.end()) {
     return std::nullopt;
   }
-  for (const InfLine& line : strings->second) {
+  for (const InfLine &line : strings->second) {
     if (line.size() > 1 && equalsIgnoringCase(line[0], name)) {
       return line[1];
     }
@@ -205,17 +206,18 @@ bool InfDocument::hasKnownSignature() const {
   if (version == sections_.end()) {
     return false;
   }
-  for (const InfLine& line : version->second) {
+  for (const InfLine &line : version->second) {
     if (line.size() > 1 && equalsIgnoringCase(line[0], "Signature")) {
-      const std::string& signature = line[1];
-      return equalsIgnoringCase(signature, "$Windows NT$") || equalsIgnoringCase(signature, "$Chicago$") ||
+      const std::string &signature = line[1];
+      return equalsIgnoringCase(signature, "$Windows NT$") ||
+             equalsIgnoringCase(signature, "$Chicago$") ||
              equalsIgnoringCase(signature, "$Windows 95$");
     }
   }
   return false;
 }
 
-std::unique_ptr<InfFile> readInfFile(const std::string& path) {
+std::unique_ptr<InfFile> readInfFile(const std::string &path) {
   const std::optional<std::string> text = readWholeFile(path);
   if (!text) {
     return nullptr;

@@ -7,9 +7,10 @@
 
 namespace drvinst {
 
-InstallCommand::InstallCommand(DriverInstaller& installer, std::string programPath,
+InstallCommand::InstallCommand(DriverInstaller &installer, std::string programPath,
                                FolderChooser chooseFolder)
-    : installer_(installer), programPath_(std::move(programPath)), chooseFolder_(std::move(chooseFolder)) {}
+    : installer_(installer), programPath_(std::move(programPath)),
+      chooseFolder_(std::move(chooseFolder)) {}
 
 InstallResult InstallCommand::run() {
   std::string installFolder;
@@ -32,8 +33,8 @@ InstallResult InstallCommand::run() {
   return installed ? InstallResult::Installed : InstallResult::Failed;
 }
 
-const char* resultMessage(InstallResult result, Language language) {
-  const InstallMessages& messages = installMessages(language);
+const char *resultMessage(InstallResult result, Language language) {
+  const InstallMessages &messages = installMessages(language);
   switch (result) {
   case InstallResult::Installed:
     return messages.success;

@@ -15,18 +15,18 @@ namespace {
 constexpr std::size_t kChunkSize = 16384;
 
 struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
+  void operator()(std::FILE *file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 struct ArchiveCloser {
-  void operator()(void* archive) const { unzClose(archive); }
+  void operator()(void *archive) const { unzClose(archive); }
 };
 using Archive = std::unique_ptr<void, ArchiveCloser>;
 
 // Copies everything from `offset` to the end of `source` into `target`.
 // Fails when `source` holds nothing past `offset`.
-bool copyTail(const std::string& source, std::uint64_t offset, const std::string& target) {
+bool copyTail(const std::string &source, std::uint64_t offset, const std::string &target) {
   File input(std::fopen(source.c_str(), "rb"));
   if (!input || std::fseek(input.get(), 0, SEEK_END) != 0) {
     return false;
@@ -50,7 +50,9 @@ bool copyTail(const std::string& source, std::uint64_t offset, const std::string
   return std::ferror(input.get()) == 0 && std::fclose(output.release()) == 0;
 }
 
-bool isReadable(const std::string& path) { return File(std::fopen(path.c_str(), "rb")) != nullptr; }
+bool isReadable(const std::string &path) {
+  return File(std::fopen(path.c_str(), "rb")) != nullptr;
+}
 
 struct EntryInfo {
   unz_file_info64 info{};
@@ -58,25 +60,27 @@ struct EntryInfo {
   std::vector<std::uint8_t> extraField;
 };
 
-bool readCurrentEntryInfo(void* archive, EntryInfo& entry) {
+bool readCurrentEntryInfo(void *archive, EntryInfo &entry) {
   if (unzGetCurrentFileInfo64(archive, &entry.info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
     return false;
   }
   entry.storedName.assign(entry.info.size_filename, '\0');
   entry.extraField.assign(entry.info.size_file_extra, 0);
   return unzGetCurrentFileInfo64(archive, &entry.info, entry.storedName.data(),
-                                 static_cast<uLong>(entry.storedName.size()), entry.extraField.data(),
+                                 static_cast<uLong>(entry.storedName.size()),
+                                 entry.extraField.data(),
                                  static_cast<uLong>(entry.extraField.size()), nullptr, 0) == UNZ_OK;
 }
 
 // Inflates the open entry into `file` in chunks; true when exactly
 // `expectedSize` bytes came out and were written. The size check catches a
 // deflate stream that ends early, which the CRC check does not see.
-bool inflateInto(void* archive, fs::OutputFile& file, std::uint64_t expectedSize) {
+bool inflateInto(void *archive, fs::OutputFile &file, std::uint64_t expectedSize) {
   std::vector<char> chunk(kChunkSize);
   std::uint64_t total = 0;
   int read = 0;
-  while ((read = unzReadCurrentFile(archive, chunk.data(), static_cast<unsigned>(chunk.size()))) > 0) {
+  while ((read = unzReadCurrentFile(archive, chunk.data(), static_cast<unsigned>(chunk.size()))) >
+         0) {
     if (!file.write(chunk.data(), static_cast<std::size_t>(read))) {
       return false;
     }
@@ -87,8 +91,8 @@ bool inflateInto(void* archive, fs::OutputFile& file, std::uint64_t expectedSize
 
 // Writes the current entry to a new file at `path`. A partly written file
 // is removed so that a damaged entry never passes for a whole one.
-bool writeCurrentEntry(void* archive, const EntryInfo& entry, const std::string& path,
-                       const FileAttributes& attributes) {
+bool writeCurrentEntry(void *archive, const EntryInfo &entry, const std::string &path,
+                       const FileAttributes &attributes) {
   if (unzOpenCurrentFile(archive) != UNZ_OK) {
     return false;
   }
@@ -110,7 +114,7 @@ bool writeCurrentEntry(void* archive, const EntryInfo& entry, const std::string&
   return false;
 }
 
-bool extractCurrentEntry(void* archive, const std::string& baseFolder) {
+bool extractCurrentEntry(void *archive, const std::string &baseFolder) {
   EntryInfo entry;
   if (!readCurrentEntryInfo(archive, entry)) {
     return false;
@@ -119,8 +123,9 @@ bool extractCurrentEntry(void* archive, const std::string& baseFolder) {
   if (!name) {
     return false;
   }
-  const FileAttributes attributes = entryAttributes(static_cast<std::uint16_t>(entry.info.version),
-                                                    static_cast<std::uint32_t>(entry.info.external_fa));
+  const FileAttributes attributes =
+      entryAttributes(static_cast<std::uint16_t>(entry.info.version),
+                      static_cast<std::uint32_t>(entry.info.external_fa));
   if (attributes.folder) {
     return createFolderWithParents(joinPath(baseFolder, *name));
   }
@@ -134,7 +139,7 @@ bool extractCurrentEntry(void* archive, const std::string& baseFolder) {
 
 } // namespace
 
-bool createFolderWithParents(const std::string& path) {
+bool createFolderWithParents(const std::string &path) {
   if (fs::isFolder(path)) {
     return true;
   }
@@ -145,7 +150,7 @@ bool createFolderWithParents(const std::string& path) {
   return fs::createFolder(path);
 }
 
-bool unzipIntoFolder(const std::string& archivePath, const std::string& destination) {
+bool unzipIntoFolder(const std::string &archivePath, const std::string &destination) {
   if (archivePath.empty() || destination.empty() || !fs::pathExists(archivePath) ||
       !createFolderWithParents(destination)) {
     return false;
@@ -164,15 +169,18 @@ bool unzipIntoFolder(const std::string& archivePath, const std::string& destinat
   return true;
 }
 
-UnpackStatus unpackAppendedPackage(const std::string& programPath, const std::string& folder) {
+UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder) {
   const std::string copyPath = archiveCopyPath(folder);
   if (!createFolderWithParents(folder) || !copyTail(programPath, kPackageOffset, copyPath) ||
       !isReadable(copyPath)) {
     return UnpackStatus::NoArchiveCopy;
   }
-  return unzipIntoFolder(copyPath, folder) ? UnpackStatus::Extracted : UnpackStatus::ExtractionFailed;
+  return unzipIntoFolder(copyPath, folder) ? UnpackStatus::Extracted
+                                           : UnpackStatus::ExtractionFailed;
 }
 
-std::string archiveCopyPath(const std::string& folder) { return joinPath(folder, kArchiveCopyName); }
+std::string archiveCopyPath(const std::string &folder) {
+  return joinPath(folder, kArchiveCopyName);
+}
 
 } // namespace drvinst

@@ -3,15 +3,21 @@
 namespace drvinst {
 namespace {
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+char lowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char upperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 } // namespace
 
 std::string toLower(std::string_view text) {
   std::string result(text);
-  for (char& c : result) {
+  for (char &c : result) {
     c = lowerAscii(c);
   }
   return result;
@@ -19,13 +25,15 @@ std::string toLower(std::string_view text) {
 
 std::string toUpper(std::string_view text) {
   std::string result(text);
-  for (char& c : result) {
+  for (char &c : result) {
     c = upperAscii(c);
   }
   return result;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) { return toLower(a) == toLower(b); }
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  return toLower(a) == toLower(b);
+}
 
 std::string_view trimBlanks(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) {

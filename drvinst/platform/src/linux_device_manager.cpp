@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-extern char** environ;
+extern char **environ;
 
 namespace drvinst {
 namespace {
@@ -19,8 +19,8 @@ namespace {
 constexpr char kUsbDevicesFolder[] = "bus/usb/devices";
 
 // The first line of a small text file such as a sysfs attribute.
-std::optional<std::string> readFirstLine(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "r");
+std::optional<std::string> readFirstLine(const std::string &path) {
+  std::FILE *file = std::fopen(path.c_str(), "r");
   if (file == nullptr) {
     return std::nullopt;
   }
@@ -36,7 +36,7 @@ std::optional<std::string> readFirstLine(const std::string& path) {
 
 // The hardware IDs of the USB device in a sysfs folder; empty for entries
 // that are no USB device (interfaces, for example).
-std::vector<std::string> usbHardwareIds(const std::string& deviceFolder) {
+std::vector<std::string> usbHardwareIds(const std::string &deviceFolder) {
   const auto vendor = readFirstLine(joinPath(deviceFolder, "idVendor"));
   const auto product = readFirstLine(joinPath(deviceFolder, "idProduct"));
   if (!vendor || !product) {
@@ -52,7 +52,8 @@ std::vector<std::string> usbHardwareIds(const std::string& deviceFolder) {
 
 class SysfsDeviceList final : public DeviceList {
 public:
-  explicit SysfsDeviceList(std::vector<std::vector<std::string>> devices) : devices_(std::move(devices)) {}
+  explicit SysfsDeviceList(std::vector<std::vector<std::string>> devices)
+      : devices_(std::move(devices)) {}
 
   std::size_t size() const override { return devices_.size(); }
   HardwareIds hardwareIds(std::size_t index) const override { return devices_.at(index); }
@@ -63,7 +64,7 @@ private:
   std::vector<std::vector<std::string>> devices_;
 };
 
-std::optional<std::string> hexDigitsAfter(const std::string& id, std::string_view prefix) {
+std::optional<std::string> hexDigitsAfter(const std::string &id, std::string_view prefix) {
   const std::size_t start = id.find(prefix);
   if (start == std::string::npos || id.size() < start + prefix.size() + 4) {
     return std::nullopt;
@@ -77,16 +78,16 @@ std::optional<std::string> hexDigitsAfter(const std::string& id, std::string_vie
   return toLower(digits);
 }
 
-std::string ruleText(const std::string& hardwareId, const UsbId& id) {
+std::string ruleText(const std::string &hardwareId, const UsbId &id) {
   return "# Written by drvinst for " + hardwareId + ": lets users open the device.\n" +
-         "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"" + id.vendor + "\", ATTR{idProduct}==\"" + id.product +
-         "\", MODE=\"0666\"\n";
+         "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"" + id.vendor + "\", ATTR{idProduct}==\"" +
+         id.product + "\", MODE=\"0666\"\n";
 }
 
 // Writes beside the target and renames, so that udev never reads half a rule.
-bool writeFileAtomically(const std::string& path, const std::string& text) {
+bool writeFileAtomically(const std::string &path, const std::string &text) {
   const std::string partial = path + ".partial";
-  std::FILE* file = std::fopen(partial.c_str(), "w");
+  std::FILE *file = std::fopen(partial.c_str(), "w");
   if (file == nullptr) {
     return false;
   }
@@ -101,9 +102,9 @@ bool writeFileAtomically(const std::string& path, const std::string& text) {
 
 // Runs a program found on PATH and waits for it; the outcome does not
 // matter to the caller.
-void runAndWait(const std::string& program, std::vector<std::string> arguments) {
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};
-  for (std::string& argument : arguments) {
+void runAndWait(const std::string &program, std::vector<std::string> arguments) {
+  std::vector<char *> argv{const_cast<char *>(program.c_str())};
+  for (std::string &argument : arguments) {
     argv.push_back(argument.data());
   }
   argv.push_back(nullptr);
@@ -118,20 +119,20 @@ void runAndWait(const std::string& program, std::vector<std::string> arguments) 
 
 LinuxDeviceSettings linuxDeviceSettingsFromEnvironment() {
   LinuxDeviceSettings settings;
-  if (const char* sysfs = std::getenv("DRVINST_SYSFS_ROOT")) {
+  if (const char *sysfs = std::getenv("DRVINST_SYSFS_ROOT")) {
     settings.sysfsRoot = sysfs;
   }
-  if (const char* rules = std::getenv("DRVINST_UDEV_RULES_DIR")) {
+  if (const char *rules = std::getenv("DRVINST_UDEV_RULES_DIR")) {
     settings.rulesFolder = rules;
     settings.udevadm.clear();
   }
-  if (const char* udevadm = std::getenv("DRVINST_UDEVADM")) {
+  if (const char *udevadm = std::getenv("DRVINST_UDEVADM")) {
     settings.udevadm = udevadm;
   }
   return settings;
 }
 
-std::optional<UsbId> usbIdFromHardwareId(const std::string& hardwareId) {
+std::optional<UsbId> usbIdFromHardwareId(const std::string &hardwareId) {
   const std::string id = toUpper(hardwareId);
   if (id.rfind("USB\\", 0) != 0) {
     return std::nullopt;
@@ -144,14 +145,15 @@ std::optional<UsbId> usbIdFromHardwareId(const std::string& hardwareId) {
   return UsbId{std::move(*vendor), std::move(*product)};
 }
 
-LinuxDeviceManager::LinuxDeviceManager(LinuxDeviceSettings settings) : settings_(std::move(settings)) {}
+LinuxDeviceManager::LinuxDeviceManager(LinuxDeviceSettings settings)
+    : settings_(std::move(settings)) {}
 
 std::unique_ptr<DeviceList> LinuxDeviceManager::presentDevices(DeviceScope) {
   const std::string folder = joinPath(settings_.sysfsRoot, kUsbDevicesFolder);
   std::vector<std::vector<std::string>> devices;
-  for (const FolderEntry& entry : fs::listFolder(folder, "*")) {
-    std::vector<std::string> ids = entry.isFolder ? usbHardwareIds(joinPath(folder, entry.name))
-                                                  : std::vector<std::string>();
+  for (const FolderEntry &entry : fs::listFolder(folder, "*")) {
+    std::vector<std::string> ids =
+        entry.isFolder ? usbHardwareIds(joinPath(folder, entry.name)) : std::vector<std::string>();
     if (!ids.empty()) {
       devices.push_back(std::move(ids));
     }
@@ -159,7 +161,7 @@ std::unique_ptr<DeviceList> LinuxDeviceManager::presentDevices(DeviceScope) {
   return std::make_unique<SysfsDeviceList>(std::move(devices));
 }
 
-bool LinuxDeviceManager::updateDriver(const std::string& hardwareId, const std::string&) {
+bool LinuxDeviceManager::updateDriver(const std::string &hardwareId, const std::string &) {
   const std::optional<UsbId> id = usbIdFromHardwareId(hardwareId);
   if (!id || !writeFileAtomically(rulePath(*id), ruleText(hardwareId, *id))) {
     return false;
@@ -168,23 +170,26 @@ bool LinuxDeviceManager::updateDriver(const std::string& hardwareId, const std::
   return true;
 }
 
-std::unique_ptr<DeviceList> LinuxDeviceManager::createRootDevice(const std::string&, const std::string&) {
+std::unique_ptr<DeviceList> LinuxDeviceManager::createRootDevice(const std::string &,
+                                                                 const std::string &) {
   // No root-enumerated devices: the rule that updateDriver writes serves
   // the device once it is plugged in.
   return std::make_unique<SysfsDeviceList>(std::vector<std::vector<std::string>>());
 }
 
-std::string LinuxDeviceManager::rulePath(const UsbId& id) const {
-  return joinPath(settings_.rulesFolder, "70-drvinst-usb-" + id.vendor + "-" + id.product + ".rules");
+std::string LinuxDeviceManager::rulePath(const UsbId &id) const {
+  return joinPath(settings_.rulesFolder,
+                  "70-drvinst-usb-" + id.vendor + "-" + id.product + ".rules");
 }
 
-void LinuxDeviceManager::reloadUdev(const UsbId& id) const {
+void LinuxDeviceManager::reloadUdev(const UsbId &id) const {
   if (settings_.udevadm.empty()) {
     return;
   }
   runAndWait(settings_.udevadm, {"control", "--reload"});
-  runAndWait(settings_.udevadm, {"trigger", "--action=add", "--subsystem-match=usb",
-                                 "--attr-match=idVendor=" + id.vendor, "--attr-match=idProduct=" + id.product});
+  runAndWait(settings_.udevadm,
+             {"trigger", "--action=add", "--subsystem-match=usb",
+              "--attr-match=idVendor=" + id.vendor, "--attr-match=idProduct=" + id.product});
 }
 
 std::unique_ptr<DeviceManager> systemDeviceManager() {

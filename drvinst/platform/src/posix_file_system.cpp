@@ -12,27 +12,31 @@
 
 namespace drvinst::fs {
 
-bool pathExists(const std::string& path) {
+bool pathExists(const std::string &path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0;
 }
 
-bool isFolder(const std::string& path) {
+bool isFolder(const std::string &path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-bool createFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+bool createFolder(const std::string &path) {
+  return ::mkdir(path.c_str(), 0777) == 0;
+}
 
-bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool removeFile(const std::string &path) {
+  return ::unlink(path.c_str()) == 0;
+}
 
-std::vector<FolderEntry> listFolder(const std::string& folder, const std::string& pattern) {
+std::vector<FolderEntry> listFolder(const std::string &folder, const std::string &pattern) {
   std::vector<FolderEntry> entries;
-  DIR* directory = ::opendir(folder.c_str());
+  DIR *directory = ::opendir(folder.c_str());
   if (directory == nullptr) {
     return entries;
   }
-  while (const dirent* entry = ::readdir(directory)) {
+  while (const dirent *entry = ::readdir(directory)) {
     const std::string name = entry->d_name;
     if (name == "." || name == ".." ||
         ::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) != 0) {
@@ -43,7 +47,7 @@ std::vector<FolderEntry> listFolder(const std::string& folder, const std::string
   }
   ::closedir(directory);
   std::sort(entries.begin(), entries.end(),
-            [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+            [](const FolderEntry &a, const FolderEntry &b) { return a.name < b.name; });
   return entries;
 }
 
@@ -54,24 +58,26 @@ std::string ownProgramPath() {
 }
 
 std::string createFreshFolder() {
-  const char* temporary = std::getenv("TMPDIR");
-  std::string pattern = joinPath(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp",
-                                 "drvinst-XXXXXX");
+  const char *temporary = std::getenv("TMPDIR");
+  std::string pattern =
+      joinPath(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp", "drvinst-XXXXXX");
   // mkdtemp draws a new name until it creates a folder no one else has.
   return ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
 }
 
-OutputFile::~OutputFile() { close(); }
+OutputFile::~OutputFile() {
+  close();
+}
 
-bool OutputFile::create(const std::string& path, const FileAttributes& attributes) {
+bool OutputFile::create(const std::string &path, const FileAttributes &attributes) {
   close();
   descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   readOnly_ = attributes.readOnly;
   return descriptor_ >= 0;
 }
 
-bool OutputFile::write(const void* data, std::size_t size) {
-  const auto* bytes = static_cast<const char*>(data);
+bool OutputFile::write(const void *data, std::size_t size) {
+  const auto *bytes = static_cast<const char *>(data);
   while (size > 0) {
     const ssize_t written = ::write(descriptor_, bytes, size);
     if (written < 0 && errno == EINTR) {
@@ -86,11 +92,12 @@ bool OutputFile::write(const void* data, std::size_t size) {
   return true;
 }
 
-bool OutputFile::finish(const FileTimes& times) {
+bool OutputFile::finish(const FileTimes &times) {
   const UnixTime access = unixTimeFromFileTime(times.lastAccess);
   const UnixTime modification = unixTimeFromFileTime(times.lastWrite);
-  const timespec stamps[2] = {{static_cast<time_t>(access.seconds), access.nanoseconds},
-                              {static_cast<time_t>(modification.seconds), modification.nanoseconds}};
+  const timespec stamps[2] = {
+      {static_cast<time_t>(access.seconds), access.nanoseconds},
+      {static_cast<time_t>(modification.seconds), modification.nanoseconds}};
   bool ok = ::futimens(descriptor_, stamps) == 0;
   // Clearing the write bits comes last: the file was still being written.
   struct stat status {};

@@ -22,8 +22,8 @@ Architecture nativeArchitecture() {
 }
 
 Language userLanguage() {
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
+  for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char *value = std::getenv(variable);
     if (value != nullptr && *value != '\0') {
       return languageFromLocaleName(value);
     }

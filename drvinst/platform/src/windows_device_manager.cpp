@@ -23,8 +23,8 @@ class SetupApiInf final : public InfFile {
 public:
   explicit SetupApiInf(HINF handle) : handle_(handle) {}
   ~SetupApiInf() override { SetupCloseInfFile(handle_); }
-  SetupApiInf(const SetupApiInf&) = delete;
-  SetupApiInf& operator=(const SetupApiInf&) = delete;
+  SetupApiInf(const SetupApiInf &) = delete;
+  SetupApiInf &operator=(const SetupApiInf &) = delete;
 
   std::vector<InfLine> sectionLines(std::string_view section) const override {
     std::vector<InfLine> lines;
@@ -45,7 +45,7 @@ public:
   }
 
 private:
-  static std::string readField(INFCONTEXT& context, DWORD index) {
+  static std::string readField(INFCONTEXT &context, DWORD index) {
     char probe[kFieldLengthBuffer];
     DWORD needed = 0;
     if (!SetupGetStringFieldA(&context, index, probe, sizeof probe, &needed) &&
@@ -73,8 +73,8 @@ public:
     }
   }
   ~SetupApiDeviceList() override { SetupDiDestroyDeviceInfoList(set_); }
-  SetupApiDeviceList(const SetupApiDeviceList&) = delete;
-  SetupApiDeviceList& operator=(const SetupApiDeviceList&) = delete;
+  SetupApiDeviceList(const SetupApiDeviceList &) = delete;
+  SetupApiDeviceList &operator=(const SetupApiDeviceList &) = delete;
 
   std::size_t size() const override { return devices_.size(); }
 
@@ -83,7 +83,7 @@ public:
     std::vector<char> buffer(kHardwareIdBuffer);
     DWORD required = 0;
     while (!SetupDiGetDeviceRegistryPropertyA(set_, &device, SPDRP_HARDWAREID, nullptr,
-                                              reinterpret_cast<BYTE*>(buffer.data()),
+                                              reinterpret_cast<BYTE *>(buffer.data()),
                                               static_cast<DWORD>(buffer.size()), &required)) {
       const DWORD error = GetLastError();
       if (error == ERROR_INVALID_DATA) {
@@ -96,7 +96,7 @@ public:
     }
     std::vector<std::string> ids;
     buffer.push_back('\0'); // a value that lacks its final terminator still ends
-    for (const char* id = buffer.data(); *id != '\0'; id += std::strlen(id) + 1) {
+    for (const char *id = buffer.data(); *id != '\0'; id += std::strlen(id) + 1) {
       ids.emplace_back(id);
     }
     return ids;
@@ -114,7 +114,7 @@ private:
 
 class WindowsDeviceManager final : public DeviceManager {
 public:
-  std::unique_ptr<InfFile> openInf(const std::string& path) const override {
+  std::unique_ptr<InfFile> openInf(const std::string &path) const override {
     // SetupAPI looks for a bare file name in the system's INF folder.
     const std::string local = path.find('\\') == std::string::npos ? ".\\" + path : path;
     GUID classGuid{};
@@ -133,14 +133,14 @@ public:
     return set == INVALID_HANDLE_VALUE ? nullptr : std::make_unique<SetupApiDeviceList>(set);
   }
 
-  bool updateDriver(const std::string& hardwareId, const std::string& infPath) override {
+  bool updateDriver(const std::string &hardwareId, const std::string &infPath) override {
     BOOL rebootRequired = FALSE; // a restart is never asked for
     return UpdateDriverForPlugAndPlayDevicesA(nullptr, hardwareId.c_str(), infPath.c_str(),
                                               INSTALLFLAG_FORCE, &rebootRequired) != 0;
   }
 
-  std::unique_ptr<DeviceList> createRootDevice(const std::string& infPath,
-                                               const std::string& hardwareId) override {
+  std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
+                                               const std::string &hardwareId) override {
     GUID classGuid{};
     char className[kFieldLengthBuffer];
     if (hardwareId.size() + 2 > kHardwareIdBuffer ||
@@ -156,11 +156,12 @@ public:
     std::memcpy(ids, hardwareId.data(), hardwareId.size());
     SP_DEVINFO_DATA device{};
     device.cbSize = sizeof device;
-    const bool registered =
-        SetupDiCreateDeviceInfoA(set, className, &classGuid, nullptr, nullptr, DICD_GENERATE_ID, &device) &&
-        SetupDiSetDeviceRegistryPropertyA(set, &device, SPDRP_HARDWAREID, reinterpret_cast<BYTE*>(ids),
-                                          static_cast<DWORD>(hardwareId.size() + 2)) &&
-        SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set, &device);
+    const bool registered = SetupDiCreateDeviceInfoA(set, className, &classGuid, nullptr, nullptr,
+                                                     DICD_GENERATE_ID, &device) &&
+                            SetupDiSetDeviceRegistryPropertyA(
+                                set, &device, SPDRP_HARDWAREID, reinterpret_cast<BYTE *>(ids),
+                                static_cast<DWORD>(hardwareId.size() + 2)) &&
+                            SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set, &device);
     if (!registered) {
       SetupDiDestroyDeviceInfoList(set);
       return nullptr;
@@ -171,6 +172,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<DeviceManager> systemDeviceManager() { return std::make_unique<WindowsDeviceManager>(); }
+std::unique_ptr<DeviceManager> systemDeviceManager() {
+  return std::make_unique<WindowsDeviceManager>();
+}
 
 } // namespace drvinst

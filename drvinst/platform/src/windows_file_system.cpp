@@ -15,7 +15,7 @@ FILETIME toFileTime(FileTime time) {
   return {static_cast<DWORD>(time & 0xFFFFFFFFu), static_cast<DWORD>(time >> 32)};
 }
 
-DWORD toWin32Attributes(const FileAttributes& attributes) {
+DWORD toWin32Attributes(const FileAttributes &attributes) {
   DWORD flags = 0;
   flags |= attributes.readOnly ? FILE_ATTRIBUTE_READONLY : 0;
   flags |= attributes.hidden ? FILE_ATTRIBUTE_HIDDEN : 0;
@@ -34,20 +34,24 @@ std::string drawFolderName() {
 
 } // namespace
 
-bool pathExists(const std::string& path) {
+bool pathExists(const std::string &path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool isFolder(const std::string& path) {
+bool isFolder(const std::string &path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool createFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool createFolder(const std::string &path) {
+  return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
 
-bool removeFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool removeFile(const std::string &path) {
+  return DeleteFileA(path.c_str()) != 0;
+}
 
-std::vector<FolderEntry> listFolder(const std::string& folder, const std::string& pattern) {
+std::vector<FolderEntry> listFolder(const std::string &folder, const std::string &pattern) {
   std::vector<FolderEntry> entries;
   WIN32_FIND_DATAA found{};
   HANDLE search = FindFirstFileA(joinPath(folder, pattern).c_str(), &found);
@@ -92,9 +96,11 @@ std::string createFreshFolder() {
   }
 }
 
-OutputFile::~OutputFile() { close(); }
+OutputFile::~OutputFile() {
+  close();
+}
 
-bool OutputFile::create(const std::string& path, const FileAttributes& attributes) {
+bool OutputFile::create(const std::string &path, const FileAttributes &attributes) {
   close();
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             toWin32Attributes(attributes), nullptr);
@@ -102,12 +108,12 @@ bool OutputFile::create(const std::string& path, const FileAttributes& attribute
   return handle_ != nullptr;
 }
 
-bool OutputFile::write(const void* data, std::size_t size) {
+bool OutputFile::write(const void *data, std::size_t size) {
   DWORD written = 0;
   return WriteFile(handle_, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
 }
 
-bool OutputFile::finish(const FileTimes& times) {
+bool OutputFile::finish(const FileTimes &times) {
   const FILETIME creation = toFileTime(times.creation);
   const FILETIME access = toFileTime(times.lastAccess);
   const FILETIME write = toFileTime(times.lastWrite);

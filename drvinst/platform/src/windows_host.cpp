@@ -6,10 +6,10 @@ namespace drvinst::host {
 
 Architecture nativeArchitecture() {
   // GetNativeSystemInfo is looked up at run time, as older systems lack it.
-  using NativeSystemInfo = void(WINAPI*)(LPSYSTEM_INFO);
+  using NativeSystemInfo = void(WINAPI *)(LPSYSTEM_INFO);
   SYSTEM_INFO info{};
-  auto query = reinterpret_cast<NativeSystemInfo>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetNativeSystemInfo")));
+  auto query = reinterpret_cast<NativeSystemInfo>(reinterpret_cast<void *>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetNativeSystemInfo")));
   if (query == nullptr) {
     GetSystemInfo(&info);
   } else {

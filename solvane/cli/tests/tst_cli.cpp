@@ -26,15 +26,14 @@ QJsonArray flat(int count, int value) {
 
 QJsonObject twoRecords() {
   return {{"device", "meter"},
-          {"records",
-           QJsonArray{QJsonObject{{"time", "2019-05-21T14:03:09"},
-                                  {"illuminance", 1234.5},
-                                  {"ratio", 1.0},
-                                  {"spectrum", flat(401, 1000)}},
-                      QJsonObject{{"time", "2020-12-31T23:59:59"},
-                                  {"illuminance", 87.25},
-                                  {"ratio", 0.98},
-                                  {"spectrum", flat(401, 65535)}}}}};
+          {"records", QJsonArray{QJsonObject{{"time", "2019-05-21T14:03:09"},
+                                             {"illuminance", 1234.5},
+                                             {"ratio", 1.0},
+                                             {"spectrum", flat(401, 1000)}},
+                                 QJsonObject{{"time", "2020-12-31T23:59:59"},
+                                             {"illuminance", 87.25},
+                                             {"ratio", 0.98},
+                                             {"spectrum", flat(401, 65535)}}}}};
 }
 
 } // namespace
@@ -44,7 +43,7 @@ class TestCli : public QObject {
 
   QTemporaryDir dir;
 
-  QString writeState(const QJsonObject& state, const QString& name) {
+  QString writeState(const QJsonObject &state, const QString &name) {
     const QString path = dir.filePath(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
@@ -52,7 +51,7 @@ class TestCli : public QObject {
     return path;
   }
 
-  Run run(const QStringList& args, const QString& statePath = QString()) {
+  Run run(const QStringList &args, const QString &statePath = QString()) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("TESSELUSB_STATE");
@@ -137,7 +136,7 @@ private slots:
                                     {"set-integration-time", "6554"},
                                     {"set-integration-time", "-1"},
                                     {"set-integration-time", "12abc"}};
-    for (const QStringList& args : bad) {
+    for (const QStringList &args : bad) {
       const Run r = run(args);
       QVERIFY2(r.exitCode == 2, qPrintable(args.join(' ')));
       QVERIFY(r.err.contains("usage") || r.err.contains("set-integration-time takes"));

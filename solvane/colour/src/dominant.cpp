@@ -28,11 +28,13 @@ constexpr Point kWhitePoint{kWhite, kWhite};
 constexpr int kLocusRows = 401; // 380–780 nm
 
 Point locusPoint(int row) {
-  const double* xyz = cie::locus1931_1nm_5dp.row(380) + 3 * row;
+  const double *xyz = cie::locus1931_1nm_5dp.row(380) + 3 * row;
   return {xyz[0], xyz[1]};
 }
 
-double slopeFromWhite(Point p) { return (p.y - kWhite) / (p.x - kWhite); }
+double slopeFromWhite(Point p) {
+  return (p.y - kWhite) / (p.x - kWhite);
+}
 
 // Quadrants around W in the order the locus passes through them from 380 nm:
 // x and y below W; x below, y above; both above; x above, y below. −1 on an
@@ -60,7 +62,7 @@ std::array<Run, 4> makeRuns() {
     if (quadrant < 0) {
       continue;
     }
-    Run& run = runs[quadrant];
+    Run &run = runs[quadrant];
     if (run.first < 0) {
       run.first = row;
     }
@@ -69,7 +71,7 @@ std::array<Run, 4> makeRuns() {
   return runs;
 }
 
-const Run& runOfQuadrant(int quadrant) {
+const Run &runOfQuadrant(int quadrant) {
   static const std::array<Run, 4> runs = makeRuns();
   return runs[quadrant];
 }
@@ -88,16 +90,17 @@ double distanceFromWhite(Point p) {
   return std::sqrt((p.x - kWhite) * (p.x - kWhite) + (p.y - kWhite) * (p.y - kWhite));
 }
 
-double purity(Point p, Point boundary) { return distanceFromWhite(p) / distanceFromWhite(boundary); }
+double purity(Point p, Point boundary) {
+  return distanceFromWhite(p) / distanceFromWhite(boundary);
+}
 
 bool inPurpleRegion(Point p) {
-  return p.y < kWhite + kSlopeTo380 * (p.x - kWhite) &&
-         p.y < kWhite + kSlopeTo780 * (p.x - kWhite);
+  return p.y < kWhite + kSlopeTo380 * (p.x - kWhite) && p.y < kWhite + kSlopeTo780 * (p.x - kWhite);
 }
 
 // Within a run the row slopes from W fall as the wavelength rises: the first
 // row whose slope is not above the point's is where its ray meets the locus.
-int dominantRow(const Run& run, double slope) {
+int dominantRow(const Run &run, double slope) {
   for (int row = run.first; row <= run.last; ++row) {
     if (slopeFromWhite(locusPoint(row)) <= slope) {
       return row;
@@ -113,8 +116,7 @@ DominantWavelength dominantWavelength(double x, double y) {
   if (inPurpleRegion(p)) {
     const Point purpleA{0, kPurpleIntercept};
     const Point purpleB{1, kPurpleSlope + kPurpleIntercept};
-    return {std::numeric_limits<double>::quiet_NaN(),
-            purity(p, intersection(p, purpleA, purpleB))};
+    return {std::numeric_limits<double>::quiet_NaN(), purity(p, intersection(p, purpleA, purpleB))};
   }
   const int quadrant = quadrantOf(p);
   if (quadrant < 0) {

@@ -14,7 +14,9 @@ constexpr int kRecordValues = 401;
 
 // ratio × 47080 / 13.785 scales the plain sums of a record to the meter's
 // absolute units.
-double meterScale(double ratio) { return ratio * 47080 / 13.785; }
+double meterScale(double ratio) {
+  return ratio * 47080 / 13.785;
+}
 
 struct Chromaticities {
   double x, y;           // CIE 1931
@@ -23,7 +25,7 @@ struct Chromaticities {
 };
 
 // NaN stands for a coordinate whose denominator is zero.
-Chromaticities chromaticitiesOf(const colorimetry::Tristimulus& t) {
+Chromaticities chromaticitiesOf(const colorimetry::Tristimulus &t) {
   const double undefined = std::numeric_limits<double>::quiet_NaN();
   Chromaticities c{undefined, undefined, undefined, undefined, undefined, undefined};
   const double sum = t.X + t.Y + t.Z;
@@ -44,7 +46,7 @@ Chromaticities chromaticitiesOf(const colorimetry::Tristimulus& t) {
 
 } // namespace
 
-void computeColourItems(const double* spectrum, int /*count*/, double* items, int observer,
+void computeColourItems(const double *spectrum, int /*count*/, double *items, int observer,
                         double ratio) {
   setObserver(observer);
   const Chromaticities chosen = chromaticitiesOf(tristimulus(spectrum, kRecordValues));

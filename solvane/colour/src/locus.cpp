@@ -11,8 +11,7 @@ using colorimetry::LocusEntry;
 
 // Radiation constants of the record locus: c1 = 3.7417749e-16 W·m²,
 // c2 = 0.014388 m·K, c1·c2 = 5.38366572612e-18.
-constexpr colorimetry::PlanckConstants kLocusPlanck{3.7417749e-16, 0.014388,
-                                                    5.38366572612e-18};
+constexpr colorimetry::PlanckConstants kLocusPlanck{3.7417749e-16, 0.014388, 5.38366572612e-18};
 
 constexpr double kFirstKelvin = 1800;
 constexpr double kTableStepKelvin = 200;
@@ -25,11 +24,11 @@ LocusTable makeLocusTable() {
   return table;
 }
 
-bool hotterThanPoint(const LocusEntry& e, double u, double v) {
+bool hotterThanPoint(const LocusEntry &e, double u, double v) {
   return colorimetry::offsetFromIsotemperatureLine(e, u, v) > 0;
 }
 
-CctAndDuv atLocusPoint(const LocusEntry& e, double u, double v) {
+CctAndDuv atLocusPoint(const LocusEntry &e, double u, double v) {
   const double distance = std::sqrt((u - e.u) * (u - e.u) + (v - e.v) * (v - e.v));
   return {e.T, u > e.u ? -distance : distance};
 }
@@ -50,19 +49,19 @@ LocusEntry firstHotterEntry(double start, double stepKelvin, int steps, double u
 } // namespace
 
 LocusEntry locusEntryAt(double kelvin) {
-  const auto sums = [](const double* spectrum) {
+  const auto sums = [](const double *spectrum) {
     return tristimulus(spectrum, colorimetry::kVisible5nm.count, kObserver2deg);
   };
   return colorimetry::planckLocusEntry<double>(kLocusPlanck, kelvin, sums);
 }
 
-const LocusTable& buildLocusTable() {
+const LocusTable &buildLocusTable() {
   static const LocusTable table = makeLocusTable();
   return table;
 }
 
 CctAndDuv correlatedColourTemperature(double u, double v) {
-  const LocusTable& table = buildLocusTable();
+  const LocusTable &table = buildLocusTable();
   int i = 0;
   while (i < kLocusTableEntries && !hotterThanPoint(table[i], u, v)) {
     ++i;

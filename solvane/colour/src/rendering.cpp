@@ -44,7 +44,7 @@ ReferenceIlluminant referenceIlluminant(double kelvin) {
 
 // CIE 1960 (u, v) of a sample, with 1e-5 standing in for a zero X + 15Y + 3Z
 // so that a black sample gives finite coordinates.
-UV sampleUV(const Tristimulus& t) {
+UV sampleUV(const Tristimulus &t) {
   double denominator = t.X + 15 * t.Y + 3 * t.Z;
   if (denominator == 0) {
     denominator = 1e-5;
@@ -54,7 +54,7 @@ UV sampleUV(const Tristimulus& t) {
 
 } // namespace
 
-ColourRendering colourRendering(const double* spectrum, UV test, double cct) {
+ColourRendering colourRendering(const double *spectrum, UV test, double cct) {
   const ReferenceIlluminant reference = referenceIlluminant(cct);
   const UV referenceUV = colorimetry::cie1960(
       tristimulus(reference.values.data(), reference.pairing.count, kObserver2deg));

@@ -15,7 +15,8 @@ namespace {
 
 using Items = std::array<double, solvane::kColourItems>;
 
-Items itemsOf(const std::vector<double>& spectrum, int observer, double ratio = 1, int count = 401) {
+Items itemsOf(const std::vector<double> &spectrum, int observer, double ratio = 1,
+              int count = 401) {
   Items items{};
   solvane::buildLocusTable();
   solvane::computeColourItems(spectrum.data(), count, items.data(), observer, ratio);
@@ -50,13 +51,13 @@ TEST(ColourItems, TenDegreeObserverChangesOnlyUPrimeVPrime) {
 }
 
 TEST(ColourItems, DegenerateSpectraGiveNonFiniteQuantities) {
-  for (double value : {0.0, std::numeric_limits<double>::quiet_NaN(),
-                       std::numeric_limits<double>::infinity()}) {
+  for (double value :
+       {0.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
     const Items items = itemsOf(std::vector<double>(401, value), solvane::kObserver10deg);
     for (int slot = 0; slot < solvane::kColourItems; ++slot) {
-      const bool finite = slot == solvane::kItemCct || slot == solvane::kItemDominantWavelength ||
-                          (value == 0 && slot >= solvane::kItemTristimulusX &&
-                           slot <= solvane::kItemTristimulusZ);
+      const bool finite =
+          slot == solvane::kItemCct || slot == solvane::kItemDominantWavelength ||
+          (value == 0 && slot >= solvane::kItemTristimulusX && slot <= solvane::kItemTristimulusZ);
       EXPECT_EQ(std::isfinite(items[slot]), finite) << value << " slot " << slot;
     }
     // No hotter entry and no quadrant: the table's hot end and 380 nm.

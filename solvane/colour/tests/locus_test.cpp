@@ -10,7 +10,7 @@
 
 namespace {
 
-solvane::CctAndDuv cctOf(const std::vector<double>& spectrum) {
+solvane::CctAndDuv cctOf(const std::vector<double> &spectrum) {
   const colorimetry::UV uv = colorimetry::cie1960(solvane::tristimulus(spectrum.data(), 401, 0));
   return solvane::correlatedColourTemperature(uv.u, uv.v);
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::array<double, solvane::kColourItems> itemsOf(const std::vector<double>& spectrum) {
+std::array<double, solvane::kColourItems> itemsOf(const std::vector<double> &spectrum) {
   std::array<double, solvane::kColourItems> items{};
   solvane::buildLocusTable();
   solvane::computeColourItems(spectrum.data(), 401, items.data(), 0, 1.0);

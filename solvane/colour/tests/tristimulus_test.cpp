@@ -13,7 +13,7 @@ namespace {
 using colorimetry::Tristimulus;
 using solvane::tristimulus;
 
-bool identical(const Tristimulus& a, const Tristimulus& b) {
+bool identical(const Tristimulus &a, const Tristimulus &b) {
   return a.X == b.X && a.Y == b.Y && a.Z == b.Z;
 }
 
@@ -49,7 +49,7 @@ TEST(RecordTristimulus, IlluminantChromaticitiesMatchTheCie) {
   const auto published =
       solvane_reference::referenceValues(SUITE_DATA_DIR "/cie/reference_values.csv");
   ASSERT_FALSE(published.empty());
-  for (const auto& [name, table] :
+  for (const auto &[name, table] :
        {std::pair{"A", &cie::illuminantA}, std::pair{"D65", &cie::illuminantD65}}) {
     const Tristimulus t = tristimulus(solvane_reference::illuminant1nm(*table).data(), 401, 0);
     EXPECT_NEAR(t.X / (t.X + t.Y + t.Z), published.at(std::string(name) + "/x"), 1e-4) << name;

@@ -18,7 +18,7 @@ namespace {
 
 using solvane_reference::illuminant1nm;
 
-std::array<double, solvane::kColourItems> itemsOf(const std::vector<double>& spectrum,
+std::array<double, solvane::kColourItems> itemsOf(const std::vector<double> &spectrum,
                                                   int observer = solvane::kObserver2deg) {
   std::array<double, solvane::kColourItems> items{};
   solvane::buildLocusTable();
@@ -36,24 +36,24 @@ void printPlanckTable() {
   }
 }
 
-void printIlluminants(const std::map<std::string, double>& published) {
+void printIlluminants(const std::map<std::string, double> &published) {
   std::printf("| Illuminant | x | y | published x, y | CCT (K) | published CCT | Δuv |\n"
               "|---|---:|---:|---|---:|---:|---:|\n");
   const struct {
-    const char* name;
-    const cie::Table* table;
+    const char *name;
+    const cie::Table *table;
   } illuminants[] = {{"A", &cie::illuminantA}, {"D65", &cie::illuminantD65}};
-  for (const auto& il : illuminants) {
+  for (const auto &il : illuminants) {
     const auto items = itemsOf(illuminant1nm(*il.table));
     const std::string key = il.name;
     std::printf("| %s | %.5f | %.5f | %.5f, %.5f | %.0f | %.0f | %+.5f |\n", il.name,
                 items[solvane::kItemX], items[solvane::kItemY], published.at(key + "/x"),
-                published.at(key + "/y"), items[solvane::kItemCct],
-                published.at(key + "/CCT_K"), items[solvane::kItemDuv]);
+                published.at(key + "/y"), items[solvane::kItemCct], published.at(key + "/CCT_K"),
+                items[solvane::kItemDuv]);
   }
 }
 
-void printFluorescentTable(const std::map<std::string, double>& published) {
+void printFluorescentTable(const std::map<std::string, double> &published) {
   std::printf("| Lamp | CCT (K) | Δuv | Ra | published Ra | difference | R9 |\n"
               "|---|---:|---:|---:|---:|---:|---:|\n");
   for (int f = 0; f < 12; ++f) {
@@ -62,8 +62,8 @@ void printFluorescentTable(const std::map<std::string, double>& published) {
     const double ra = items[solvane::kItemRa];
     const double reference = published.at(name + "/Ra");
     std::printf("| %s | %.0f | %+.4f | %.2f | %.0f | %+.2f | %.1f |\n", name.c_str(),
-                items[solvane::kItemCct], items[solvane::kItemDuv], ra, reference,
-                ra - reference, items[solvane::kItemR1 + 8]);
+                items[solvane::kItemCct], items[solvane::kItemDuv], ra, reference, ra - reference,
+                items[solvane::kItemR1 + 8]);
   }
 }
 
@@ -71,7 +71,7 @@ void printExample() {
   const std::vector<double> spectrum = illuminant1nm(cie::illuminantsF1toF12, 10); // F11
   const auto items = itemsOf(spectrum);
   const auto items10 = itemsOf(spectrum, solvane::kObserver10deg);
-  static const char* const names[solvane::kItemR1] = {
+  static const char *const names[solvane::kItemR1] = {
       "x", "y", "u′", "v′", "CCT (K)", "Δuv", "X", "Y", "Z", "dominant wavelength (nm)", "Ra"};
   std::printf("| Slot | Quantity | 2° observer | 10° observer chosen |\n|---:|---|---:|---:|\n");
   for (int slot = 0; slot < solvane::kColourItems; ++slot) {
@@ -83,7 +83,7 @@ void printExample() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   const std::string path = argc > 1 ? argv[1] : "data/cie/reference_values.csv";
   const auto published = solvane_reference::referenceValues(path);
   if (published.empty()) {

@@ -24,7 +24,7 @@ inline std::vector<double> planck1nm(double kelvin) {
 
 // A column of a CIE table from 380 to 780 nm, linearly interpolated to 1 nm
 // where the table has a coarser grid.
-inline std::vector<double> illuminant1nm(const cie::Table& table, int column = 0) {
+inline std::vector<double> illuminant1nm(const cie::Table &table, int column = 0) {
   std::vector<double> s(401);
   for (int j = 0; j < 401; ++j) {
     const int nm = 380 + j;
@@ -37,7 +37,7 @@ inline std::vector<double> illuminant1nm(const cie::Table& table, int column = 0
 }
 
 // Splits one CSV line, honouring double-quoted fields.
-inline std::vector<std::string> csvFields(const std::string& line) {
+inline std::vector<std::string> csvFields(const std::string &line) {
   std::vector<std::string> fields(1);
   bool quoted = false;
   for (char ch : line) {
@@ -54,7 +54,7 @@ inline std::vector<std::string> csvFields(const std::string& line) {
 
 // Values of reference_values.csv by "subject/quantity", e.g. "F7/Ra". Empty
 // when the file cannot be read.
-inline std::map<std::string, double> referenceValues(const std::string& path) {
+inline std::map<std::string, double> referenceValues(const std::string &path) {
   std::map<std::string, double> values;
   std::ifstream in(path);
   std::string line;

@@ -17,17 +17,17 @@ public:
   Simulator() {
     library.open(devlink::kUsbLibraryName);
     reset = library.resolve<int (*)()>("tsim_reset");
-    loadState = library.resolve<int (*)(const char*)>("tsim_load_state");
+    loadState = library.resolve<int (*)(const char *)>("tsim_load_state");
     logSize = library.resolve<int (*)()>("tsim_log_size");
-    logEntry = library.resolve<int (*)(int, TsimExchange*)>("tsim_log_entry");
+    logEntry = library.resolve<int (*)(int, TsimExchange *)>("tsim_log_entry");
     clearLog = library.resolve<void (*)()>("tsim_clear_log");
-    stateJson = library.resolve<int (*)(char*, int)>("tsim_state_json");
+    stateJson = library.resolve<int (*)(char *, int)>("tsim_state_json");
     cmdWrite = library.resolve<devlink::CommandEntry>("CmdWrite");
   }
 
   bool ready() const { return reset && loadState && logSize && logEntry && clearLog && stateJson; }
 
-  bool load(const QByteArray& json) { return loadState(json.constData()) == 1; }
+  bool load(const QByteArray &json) { return loadState(json.constData()) == 1; }
 
   std::vector<TsimExchange> log() const {
     std::vector<TsimExchange> entries(static_cast<std::size_t>(logSize()));
@@ -47,14 +47,14 @@ public:
 
   devlink::SharedLibrary library;
   int (*reset)() = nullptr;
-  int (*loadState)(const char*) = nullptr;
+  int (*loadState)(const char *) = nullptr;
   int (*logSize)() = nullptr;
-  int (*logEntry)(int, TsimExchange*) = nullptr;
+  int (*logEntry)(int, TsimExchange *) = nullptr;
   void (*clearLog)() = nullptr;
-  int (*stateJson)(char*, int) = nullptr;
+  int (*stateJson)(char *, int) = nullptr;
   devlink::CommandEntry cmdWrite = nullptr;
 };
 
-inline QByteArray bytesOf(const TsimExchange& e) {
-  return QByteArray(reinterpret_cast<const char*>(e.data), static_cast<int>(e.dataSize));
+inline QByteArray bytesOf(const TsimExchange &e) {
+  return QByteArray(reinterpret_cast<const char *>(e.data), static_cast<int>(e.dataSize));
 }

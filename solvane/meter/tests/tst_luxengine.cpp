@@ -26,7 +26,7 @@ QJsonArray ramp(int count, int start, int step) {
   return values;
 }
 
-QJsonObject record(const char* time, double illuminance, double ratio, int firstSample) {
+QJsonObject record(const char *time, double illuminance, double ratio, int firstSample) {
   return {{"time", time},
           {"illuminance", illuminance},
           {"ratio", ratio},
@@ -56,7 +56,7 @@ QJsonObject meterState() {
           {"raw_counts", ramp(3000, 3, 17)}};
 }
 
-QByteArray stateText(const QJsonObject& state) {
+QByteArray stateText(const QJsonObject &state) {
   return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }
 
@@ -77,9 +77,9 @@ class TestLuxEngine : public QObject {
 
 private:
   Simulator sim;
-  LuxEngine* engine = nullptr;
+  LuxEngine *engine = nullptr;
 
-  void expectFrame(const TsimExchange& e, const char* entry, DWORD command, DWORD loc,
+  void expectFrame(const TsimExchange &e, const char *entry, DWORD command, DWORD loc,
                    DWORD count) {
     QCOMPARE(QString(e.entry), QString(entry));
     QCOMPARE(e.command, command);
@@ -320,7 +320,7 @@ private slots:
     for (int k = 0; k < 6; ++k) {
       QVERIFY(devlink::encodeMeterNumber(coefficients[std::size_t(414 + k)], last + 6 * k));
     }
-    QCOMPARE(bytesOf(log[69]), QByteArray(reinterpret_cast<const char*>(last), 36));
+    QCOMPARE(bytesOf(log[69]), QByteArray(reinterpret_cast<const char *>(last), 36));
 
     sim.clearLog();
     std::vector<double> readBack(421, -1);

@@ -44,10 +44,10 @@ private slots:
     TSFoundation foundation;
     BYTE data[2] = {0xE8, 0x03};
     long result = 0;
-    QVERIFY(QMetaObject::invokeMethod(
-        &foundation, "writeCommand", Qt::DirectConnection, Q_RETURN_ARG(long, result),
-        Q_ARG(DWORD, 0), Q_ARG(DWORD, 0), Q_ARG(DWORD, 2), Q_ARG(BYTE*, data),
-        Q_ARG(DWORD, 1234), Q_ARG(char*, nullptr), Q_ARG(DWORD, 7)));
+    QVERIFY(QMetaObject::invokeMethod(&foundation, "writeCommand", Qt::DirectConnection,
+                                      Q_RETURN_ARG(long, result), Q_ARG(DWORD, 0), Q_ARG(DWORD, 0),
+                                      Q_ARG(DWORD, 2), Q_ARG(BYTE *, data), Q_ARG(DWORD, 1234),
+                                      Q_ARG(char *, nullptr), Q_ARG(DWORD, 7)));
     QVERIFY(result > 0);
     // An unknown command is the device's to refuse; its result comes back as is.
     QCOMPARE(foundation.cmdCommand(99, 0, 0, nullptr, 2000, nullptr, 3), 0L);

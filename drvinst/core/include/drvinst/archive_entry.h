@@ -30,7 +30,7 @@ FileAttributes entryAttributes(std::uint16_t versionMadeBy, std::uint32_t extern
 // Creation, access and write times all start as the MS-DOS time, read as
 // local time. The first extended-timestamp ("UT") block of the extra field
 // replaces those whose Unix times it carries.
-FileTimes entryTimes(std::uint32_t dosDateTime, const std::uint8_t* extraField,
+FileTimes entryTimes(std::uint32_t dosDateTime, const std::uint8_t *extraField,
                      std::size_t extraFieldSize);
 
 } // namespace drvinst

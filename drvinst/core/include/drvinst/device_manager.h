@@ -35,19 +35,19 @@ public:
   virtual ~DeviceManager() = default;
 
   // Opens an INF with the system's reader; by default the project's own.
-  virtual std::unique_ptr<InfFile> openInf(const std::string& path) const;
+  virtual std::unique_ptr<InfFile> openInf(const std::string &path) const;
 
   // Present devices of every class; null when the system cannot list them.
   virtual std::unique_ptr<DeviceList> presentDevices(DeviceScope scope) = 0;
 
   // Installs the INF's driver for the devices that carry `hardwareId`.
-  virtual bool updateDriver(const std::string& hardwareId, const std::string& infPath) = 0;
+  virtual bool updateDriver(const std::string &hardwareId, const std::string &infPath) = 0;
 
   // Creates and registers a root-enumerated device of the INF's class that
   // carries `hardwareId`, and returns a list that holds it. A system without
   // root-enumerated devices returns an empty list. Null on failure.
-  virtual std::unique_ptr<DeviceList> createRootDevice(const std::string& infPath,
-                                                       const std::string& hardwareId) = 0;
+  virtual std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
+                                                       const std::string &hardwareId) = 0;
 };
 
 } // namespace drvinst

@@ -18,26 +18,26 @@ namespace drvinst {
 
 class DriverInstaller {
 public:
-  DriverInstaller(DeviceManager& devices, std::string platformDecoration);
+  DriverInstaller(DeviceManager &devices, std::string platformDecoration);
 
   // True when the folder holds at least one INF file and every one of them
   // installed. A failing INF does not stop the others.
-  bool installFolder(const std::string& folder);
+  bool installFolder(const std::string &folder);
 
 private:
   // Remembers the INF and its model hardware ID; a present device that
   // matches the ID replaces it with its own most specific ID (the last
   // match wins). False when the INF cannot be read or has no model.
-  bool scanInf(const std::string& infPath);
-  bool installCurrentInf(bool& deviceExisted);
+  bool scanInf(const std::string &infPath);
+  bool installCurrentInf(bool &deviceExisted);
   // Removes the device that the last scan matched, if any.
   void removeMatchedDevice();
-  bool findExistingDevice(const std::string& hardwareId);
-  bool installRootDevice(const std::string& infPath, const std::string& hardwareId);
-  std::optional<std::string> readModelHardwareId(const std::string& infPath) const;
+  bool findExistingDevice(const std::string &hardwareId);
+  bool installRootDevice(const std::string &infPath, const std::string &hardwareId);
+  std::optional<std::string> readModelHardwareId(const std::string &infPath) const;
   void forgetScan();
 
-  DeviceManager& devices_;
+  DeviceManager &devices_;
   std::string decoration_;
   std::string infPath_;
   std::string hardwareId_;
@@ -47,6 +47,6 @@ private:
 
 // The INF files of `folder`, in the order of the folder listing: files
 // whose names end in ".inf" (without regard to case) and have a title.
-std::vector<std::string> infFilesIn(const std::string& folder);
+std::vector<std::string> infFilesIn(const std::string &folder);
 
 } // namespace drvinst

@@ -22,7 +22,9 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
-inline bool isPathSeparator(char c) { return c == '\\' || c == '/'; }
+inline bool isPathSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 // `folder` and `name` joined by one separator; the separators inside `name`
 // become the system's own.
@@ -47,16 +49,16 @@ struct FolderEntry {
 
 namespace fs {
 
-bool pathExists(const std::string& path);
-bool isFolder(const std::string& path);
+bool pathExists(const std::string &path);
+bool isFolder(const std::string &path);
 // Creates one folder whose parent exists.
-bool createFolder(const std::string& path);
-bool removeFile(const std::string& path);
+bool createFolder(const std::string &path);
+bool removeFile(const std::string &path);
 
 // Entries of `folder` whose names match the wildcard `pattern` ('*', '?'),
 // compared without regard to case. Windows keeps the order of its file
 // search; elsewhere the names are sorted so that runs are repeatable.
-std::vector<FolderEntry> listFolder(const std::string& folder, const std::string& pattern);
+std::vector<FolderEntry> listFolder(const std::string &folder, const std::string &pattern);
 
 // The full path of the running program's file.
 std::string ownProgramPath();
@@ -70,21 +72,20 @@ class OutputFile {
 public:
   OutputFile() = default;
   ~OutputFile();
-  OutputFile(const OutputFile&) = delete;
-  OutputFile& operator=(const OutputFile&) = delete;
+  OutputFile(const OutputFile &) = delete;
+  OutputFile &operator=(const OutputFile &) = delete;
 
-  bool create(const std::string& path, const FileAttributes& attributes);
-  bool write(const void* data, std::size_t size);
+  bool create(const std::string &path, const FileAttributes &attributes);
+  bool write(const void *data, std::size_t size);
   // Applies the times (and, where the system needs it last, the
   // attributes) and closes the file.
-  bool finish(const FileTimes& times);
+  bool finish(const FileTimes &times);
   // Closes the file as it is, for a caller that gives it up.
   void close();
 
 private:
-
 #if defined(_WIN32)
-  void* handle_ = nullptr;
+  void *handle_ = nullptr;
 #else
   int descriptor_ = -1;
   bool readOnly_ = false;

@@ -24,6 +24,6 @@ bool hardwareIdMatches(std::string_view modelId, std::string_view deviceId);
 // decorated section "<models>.<decoration>" is used, otherwise the
 // undecorated one. A model line without IDs yields an empty ID. nullopt
 // when no manufacturer's models section has a line.
-std::optional<std::string> modelHardwareId(const InfFile& inf, std::string_view decoration);
+std::optional<std::string> modelHardwareId(const InfFile &inf, std::string_view decoration);
 
 } // namespace drvinst

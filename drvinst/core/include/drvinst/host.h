@@ -12,7 +12,7 @@ namespace drvinst {
 enum class Architecture : unsigned { X86 = 0, Itanium = 6, X64 = 9, Other = 0xFFFF };
 
 // The INF platform decoration that selects models for `architecture`.
-const char* platformDecoration(Architecture architecture);
+const char *platformDecoration(Architecture architecture);
 
 // Chinese for a locale name of simplified Chinese as used in China
 // ("zh_CN", "zh_CN.UTF-8", ...), English for every other name.

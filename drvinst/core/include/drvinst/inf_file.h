@@ -55,6 +55,6 @@ private:
 
 // Reads and parses the INF at `path`; null when it cannot be read or does
 // not carry a known signature.
-std::unique_ptr<InfFile> readInfFile(const std::string& path);
+std::unique_ptr<InfFile> readInfFile(const std::string &path);
 
 } // namespace drvinst

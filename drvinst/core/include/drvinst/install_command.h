@@ -24,19 +24,19 @@ public:
   // answer means the user chose none.
   using FolderChooser = std::function<std::string()>;
 
-  InstallCommand(DriverInstaller& installer, std::string programPath, FolderChooser chooseFolder);
+  InstallCommand(DriverInstaller &installer, std::string programPath, FolderChooser chooseFolder);
 
   // Only the first run unpacks; a later run has no folder to install from.
   InstallResult run();
 
 private:
-  DriverInstaller& installer_;
+  DriverInstaller &installer_;
   std::string programPath_;
   FolderChooser chooseFolder_;
   bool firstRun_ = true;
 };
 
 // The message text for a result; null for NoFolder, which shows none.
-const char* resultMessage(InstallResult result, Language language);
+const char *resultMessage(InstallResult result, Language language);
 
 } // namespace drvinst

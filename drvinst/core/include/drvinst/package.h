@@ -13,12 +13,12 @@ inline constexpr std::uint64_t kPackageOffset = 131072;
 inline constexpr char kArchiveCopyName[] = "temp.zip";
 
 // Creates `path` and every missing parent folder.
-bool createFolderWithParents(const std::string& path);
+bool createFolderWithParents(const std::string &path);
 
 // Extracts every entry of the ZIP archive into `destination`, which is
 // created when missing. Stops at the first entry that fails; true only when
 // all were extracted. Nothing is ever written outside `destination`.
-bool unzipIntoFolder(const std::string& archivePath, const std::string& destination);
+bool unzipIntoFolder(const std::string &archivePath, const std::string &destination);
 
 enum class UnpackStatus {
   NoArchiveCopy,    // no package, the program file unreadable, or the copy not written
@@ -28,8 +28,8 @@ enum class UnpackStatus {
 
 // Copies the archive appended to `programPath` to "temp.zip" in `folder`
 // and unzips it there. The copy is left in place.
-UnpackStatus unpackAppendedPackage(const std::string& programPath, const std::string& folder);
+UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder);
 
-std::string archiveCopyPath(const std::string& folder);
+std::string archiveCopyPath(const std::string &folder);
 
 } // namespace drvinst

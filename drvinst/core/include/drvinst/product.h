@@ -22,17 +22,17 @@ inline constexpr char kWebAddress[] = "www.tessel-instruments.com";
 
 // The texts of the message box that reports an installation.
 struct InstallMessages {
-  const char* caption;
-  const char* success;
-  const char* failure;
+  const char *caption;
+  const char *success;
+  const char *failure;
 };
 
-inline constexpr InstallMessages kEnglishMessages{DRVINST_MAKER_NAME " driver install", "Install driver OK!",
-                                                  "Install driver failure!"};
-inline constexpr InstallMessages kChineseMessages{DRVINST_MAKER_CHINESE_NAME "USB驱动安装", "驱动安装成功!",
-                                                  "驱动安装失败!"};
+inline constexpr InstallMessages kEnglishMessages{DRVINST_MAKER_NAME " driver install",
+                                                  "Install driver OK!", "Install driver failure!"};
+inline constexpr InstallMessages kChineseMessages{DRVINST_MAKER_CHINESE_NAME "USB驱动安装",
+                                                  "驱动安装成功!", "驱动安装失败!"};
 
-inline const InstallMessages& installMessages(Language language) {
+inline const InstallMessages &installMessages(Language language) {
   return language == Language::Chinese ? kChineseMessages : kEnglishMessages;
 }
 

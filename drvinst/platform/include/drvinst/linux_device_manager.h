@@ -34,27 +34,27 @@ struct LinuxDeviceSettings {
 LinuxDeviceSettings linuxDeviceSettingsFromEnvironment();
 
 struct UsbId {
-  std::string vendor;  // four lower-case hexadecimal digits, as sysfs writes them
+  std::string vendor; // four lower-case hexadecimal digits, as sysfs writes them
   std::string product;
 };
 
 // The vendor and product ID of a USB hardware ID; nullopt for other IDs.
-std::optional<UsbId> usbIdFromHardwareId(const std::string& hardwareId);
+std::optional<UsbId> usbIdFromHardwareId(const std::string &hardwareId);
 
 class LinuxDeviceManager final : public DeviceManager {
 public:
   explicit LinuxDeviceManager(LinuxDeviceSettings settings);
 
   std::unique_ptr<DeviceList> presentDevices(DeviceScope scope) override;
-  bool updateDriver(const std::string& hardwareId, const std::string& infPath) override;
-  std::unique_ptr<DeviceList> createRootDevice(const std::string& infPath,
-                                               const std::string& hardwareId) override;
+  bool updateDriver(const std::string &hardwareId, const std::string &infPath) override;
+  std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
+                                               const std::string &hardwareId) override;
 
   // The rule file written for a device.
-  std::string rulePath(const UsbId& id) const;
+  std::string rulePath(const UsbId &id) const;
 
 private:
-  void reloadUdev(const UsbId& id) const;
+  void reloadUdev(const UsbId &id) const;
 
   LinuxDeviceSettings settings_;
 };

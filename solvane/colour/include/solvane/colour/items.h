@@ -8,13 +8,13 @@ inline constexpr int kColourItems = 26;
 
 // Slots of the array computeColourItems fills.
 enum ColourItem {
-  kItemX = 0,             // CIE 1931 x
-  kItemY = 1,             // CIE 1931 y
-  kItemUPrime = 2,        // CIE 1976 u′
-  kItemVPrime = 3,        // CIE 1976 v′
-  kItemCct = 4,           // correlated colour temperature, K
-  kItemDuv = 5,           // signed distance from the Planckian locus
-  kItemTristimulusX = 6,  // X, Y, Z scaled to the meter's units
+  kItemX = 0,            // CIE 1931 x
+  kItemY = 1,            // CIE 1931 y
+  kItemUPrime = 2,       // CIE 1976 u′
+  kItemVPrime = 3,       // CIE 1976 v′
+  kItemCct = 4,          // correlated colour temperature, K
+  kItemDuv = 5,          // signed distance from the Planckian locus
+  kItemTristimulusX = 6, // X, Y, Z scaled to the meter's units
   kItemTristimulusY = 7,
   kItemTristimulusZ = 8,
   kItemDominantWavelength = 9, // nm
@@ -28,7 +28,7 @@ enum ColourItem {
 // setting returns to 2° and everything else rests on the 2° observer.
 // `ratio` scales only the reported X, Y, Z. Quantities that cannot be formed
 // (a zero spectrum) are NaN; a purple colour has a NaN dominant wavelength.
-void computeColourItems(const double* spectrum, int count, double* items, int observer,
+void computeColourItems(const double *spectrum, int count, double *items, int observer,
                         double ratio);
 
 } // namespace solvane

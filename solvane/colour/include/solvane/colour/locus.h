@@ -15,7 +15,7 @@ using LocusTable = std::array<colorimetry::LocusEntry, kLocusTableEntries>;
 
 // The process-wide locus table. It depends on constants only, so it is
 // built on the first call and returned unchanged afterwards.
-const LocusTable& buildLocusTable();
+const LocusTable &buildLocusTable();
 
 // A locus entry at any temperature: double Planck spectra at 380–780 nm in
 // 5 nm steps, summed with the 2° observer.

@@ -17,6 +17,6 @@ struct ColourRendering {
 
 // Ra and R1..R15 of a 401-value spectrum at 1 nm from 380 nm whose CIE 1960
 // chromaticity is `test` and whose CCT is `cct`, with the 2° observer.
-ColourRendering colourRendering(const double* spectrum, colorimetry::UV test, double cct);
+ColourRendering colourRendering(const double *spectrum, colorimetry::UV test, double cct);
 
 } // namespace solvane

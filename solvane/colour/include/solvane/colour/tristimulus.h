@@ -20,9 +20,9 @@ int observerSetting();
 // from 380 nm: 81 values take every fifth row, 41 every tenth, 400 and 401
 // every row, 701 (300–1000 nm) values 80 to 480 against rows 0 to 400. Any
 // other count gives zeros.
-colorimetry::Tristimulus tristimulus(const double* spectrum, int count, int observer);
+colorimetry::Tristimulus tristimulus(const double *spectrum, int count, int observer);
 
 // The same with the observer setting.
-colorimetry::Tristimulus tristimulus(const double* spectrum, int count);
+colorimetry::Tristimulus tristimulus(const double *spectrum, int count);
 
 } // namespace solvane
