@@ -52,11 +52,12 @@ TEST_F(drvinst_LinuxDevices, InstallingWritesAUdevRuleForTheVendorAndProduct) {
   LinuxDeviceManager manager(settings);
   ASSERT_TRUE(manager.updateDriver("USB\\VID_0483&PID_085F&REV_0200", "meter.inf"));
 
-  const std::string rule = test::readFile(scratch / "rules/70-drvinst-usb-0483-085f.rules");
-  EXPECT_NE(
-      rule.find(
-          "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"0483\", ATTR{idProduct}==\"085f\", MODE=\"0666\""),
-      std::string::npos);
+  // The rule must sort before 73-seat-late.rules, which acts on "uaccess".
+  EXPECT_EQ(test::readFile(scratch / "rules/70-drvinst-usb-0483-085f.rules"),
+            "# Written by drvinst for USB\\VID_0483&PID_085F&REV_0200: the user at the machine "
+            "and group plugdev may open the device.\n"
+            "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"0483\", ATTR{idProduct}==\"085f\", "
+            "TAG+=\"uaccess\", GROUP=\"plugdev\", MODE=\"0660\"\n");
   EXPECT_EQ(test::treeOf(scratch / "rules"),
             std::vector<std::string>{"70-drvinst-usb-0483-085f.rules"});
   // Linux has no root-enumerated devices: nothing is created.

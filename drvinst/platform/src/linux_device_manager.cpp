@@ -78,10 +78,16 @@ std::optional<std::string> hexDigitsAfter(const std::string &id, std::string_vie
   return toLower(digits);
 }
 
+// The device goes to the user at the machine: logind's "uaccess" tag adds
+// an access-control entry for the active local session (it takes effect in
+// 73-seat-late.rules, so this rule must sort before it). Members of
+// "plugdev" may open it too, which covers systems without logind; nobody
+// else may.
 std::string ruleText(const std::string &hardwareId, const UsbId &id) {
-  return "# Written by drvinst for " + hardwareId + ": lets users open the device.\n" +
+  return "# Written by drvinst for " + hardwareId +
+         ": the user at the machine and group plugdev may open the device.\n" +
          "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"" + id.vendor + "\", ATTR{idProduct}==\"" +
-         id.product + "\", MODE=\"0666\"\n";
+         id.product + "\", TAG+=\"uaccess\", GROUP=\"plugdev\", MODE=\"0660\"\n";
 }
 
 // Writes beside the target and renames, so that udev never reads half a rule.

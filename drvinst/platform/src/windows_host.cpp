@@ -28,8 +28,7 @@ Architecture nativeArchitecture() {
 }
 
 Language userLanguage() {
-  constexpr LCID kChinesePrc = 2052;
-  return GetSystemDefaultLCID() == kChinesePrc ? Language::Chinese : Language::English;
+  return languageFromLocaleId(GetSystemDefaultLCID());
 }
 
 } // namespace drvinst::host

@@ -18,6 +18,15 @@ const char *platformDecoration(Architecture architecture);
 // ("zh_CN", "zh_CN.UTF-8", ...), English for every other name.
 Language languageFromLocaleName(std::string_view localeName);
 
+// Chinese for the Windows locale 2052, Chinese as used in China; English
+// for every other locale identifier.
+Language languageFromLocaleId(unsigned long localeId);
+
+// The title of the operating system's new-hardware wizard for a Windows
+// language identifier: GBK bytes for Chinese (China and Taiwan), ASCII for
+// English, null for any other language, whose title is not known.
+const char *newHardwareWizardTitle(unsigned languageId);
+
 namespace host {
 
 Architecture nativeArchitecture();

@@ -1,24 +1,35 @@
 #pragma once
 
 // Product data and the installer's user-visible texts, kept in one place.
-// The texts are UTF-8; a Windows front-end converts them to the ANSI code
-// page before showing them. The driver package's own strings (maker and
+// The texts are UTF-8; the Windows front end shows them through the
+// Unicode calls, so they read right whatever the ANSI code page. The driver package's own strings (maker and
 // device name for the system's device list) live in its INF.
 
-// Macros so that the captions below can be joined from them at compile time.
-#define DRVINST_MAKER_NAME "Tessel"
-#define DRVINST_MAKER_CHINESE_NAME "泰塞尔"
+#include "drvinst/product_texts.h"
 
 namespace drvinst {
 
 enum class Language { English, Chinese };
 
 namespace product {
-inline constexpr char kMakerName[] = DRVINST_MAKER_NAME;
-inline constexpr char kMakerChineseName[] = DRVINST_MAKER_CHINESE_NAME;
 // Shown at the foot of the installer's dialog.
-inline constexpr char kWebAddress[] = "www.tessel-instruments.com";
+inline constexpr char kWebAddress[] = DRVINST_WEB_ADDRESS;
 } // namespace product
+
+// The texts of the installer's dialog, which has one button.
+struct DialogTexts {
+  const char *caption;
+  const char *installButton;
+};
+
+inline constexpr DialogTexts kEnglishDialog{DRVINST_ENGLISH_CAPTION,
+                                            DRVINST_ENGLISH_INSTALL_BUTTON};
+inline constexpr DialogTexts kChineseDialog{DRVINST_CHINESE_CAPTION,
+                                            DRVINST_CHINESE_INSTALL_BUTTON};
+
+inline const DialogTexts &dialogTexts(Language language) {
+  return language == Language::Chinese ? kChineseDialog : kEnglishDialog;
+}
 
 // The texts of the message box that reports an installation.
 struct InstallMessages {
