@@ -1,6 +1,9 @@
-// Command-line front-end of the driver installer, for scripts and tests:
+// Entry of the driver installer. Without arguments it shows its dialog;
+// for scripts and tests it also runs from the command line:
 //   drvinst --unpack DIR   unpacks the appended driver package into DIR
 //   drvinst --install      runs the install command without a dialog
+
+#include "installer_dialog.h"
 
 #include "drvinst/driver_installer.h"
 #include "drvinst/file_system.h"
@@ -21,18 +24,21 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
+// Plain fputs: printf would link a formatter larger than the rest of the
+// program's own code.
+void printError(const std::string &text) {
+  std::fputs(("drvinst: " + text + "\n").c_str(), stderr);
+}
+
 int unpackInto(const std::string &folder) {
   const UnpackStatus status = unpackAppendedPackage(fs::ownProgramPath(), folder);
   if (status == UnpackStatus::NoArchiveCopy) {
-    std::fprintf(stderr, "drvinst: no driver package could be copied out of this program into %s\n",
-                 folder.c_str());
+    printError("no driver package could be copied out of this program into " + folder);
     return kExitFailed;
   }
   fs::removeFile(archiveCopyPath(folder));
   if (status == UnpackStatus::ExtractionFailed) {
-    std::fprintf(stderr,
-                 "drvinst: the driver package is damaged; not every file was unpacked into %s\n",
-                 folder.c_str());
+    printError("the driver package is damaged; not every file was unpacked into " + folder);
     return kExitFailed;
   }
   return kExitOk;
@@ -40,9 +46,7 @@ int unpackInto(const std::string &folder) {
 
 std::string noFolderToInstallFrom() {
   // The dialog asks the user for a folder here; a command line cannot.
-  std::fprintf(stderr,
-               "drvinst: the driver package could not be unpacked, so there is no folder to "
-               "install from\n");
+  printError("the driver package could not be unpacked, so there is no folder to install from");
   return {};
 }
 
@@ -52,20 +56,24 @@ int install() {
   InstallCommand command(installer, fs::ownProgramPath(), noFolderToInstallFrom);
   const InstallResult result = command.run();
   if (const char *message = resultMessage(result, host::userLanguage())) {
-    std::printf("%s\n", message);
+    std::puts(message);
   }
   return result == InstallResult::Installed ? kExitOk : kExitFailed;
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: drvinst --unpack DIR\n"
-                       "       drvinst --install\n");
+  std::fputs("usage: drvinst --unpack DIR\n"
+             "       drvinst --install\n",
+             stderr);
   return kExitUsage;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
+  if (argc == 1) {
+    return runInstallerDialog(argc, argv);
+  }
   if (argc == 3 && std::strcmp(argv[1], "--unpack") == 0) {
     return unpackInto(argv[2]);
   }

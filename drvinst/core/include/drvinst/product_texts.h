@@ -14,5 +14,7 @@
 
 #define DRVINST_ABOUT_MENU_ENTRY "关于 Drvinst(&A)..."
 #define DRVINST_ABOUT_VERSION "Drvinst 1.0 版"
-#define DRVINST_ABOUT_NOTICE "Copyright (C) 2013 " DRVINST_MAKER_NAME " Instruments"
+/* The about box's two legal-notice lines: its caption and a text line. */
+#define DRVINST_ABOUT_CAPTION "Copyright (C) 2013 " DRVINST_MAKER_NAME " Instruments"
+#define DRVINST_ABOUT_NOTICE "All rights reserved."
 #define DRVINST_ABOUT_OK "确定"

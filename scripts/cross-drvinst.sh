@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows installer (drvinst.exe, x86-64) with Debian's
+# mingw-w64 compiler, checks its PE headers and runs its unpack path under
+# wine64. zlib comes from Debian's mingw package; minizip is compiled from
+# the contrib/minizip sources of Debian's zlib source package, fetched once
+# into the build folder (never into the source tree).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${DRVINST_CROSS_BUILD:-build-win64}
+sources="$build/zlib-source"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+
+# apt-get source needs a deb-src entry for the suite this system runs.
+ensure_deb_src() {
+  if apt-get source --print-uris zlib >/dev/null 2>&1; then
+    return
+  fi
+  . /etc/os-release
+  echo "Adding a deb-src entry for Debian $VERSION_CODENAME"
+  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+    "$VERSION_CODENAME" | "${sudo[@]}" tee /etc/apt/sources.list.d/drvinst-deb-src.sources >/dev/null
+  "${sudo[@]}" apt-get update -qq
+}
+
+fetch_minizip_sources() {
+  if ls "$sources"/zlib-*/contrib/minizip/unzip.c >/dev/null 2>&1; then
+    return
+  fi
+  ensure_deb_src
+  rm -rf "$sources"
+  mkdir -p "$sources"
+  (cd "$sources" && apt-get source -qq zlib >/dev/null)
+}
+
+fetch_minizip_sources
+minizip=$(dirname "$(ls "$sources"/zlib-*/contrib/minizip/unzip.c | head -n1)")
+echo "minizip sources: $minizip"
+
+# drvinst_pack runs on the build machine, so it comes from a host build.
+host="$build/host"
+cmake -S . -B "$host" -G Ninja -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF >/dev/null
+cmake --build "$host" --target drvinst_pack
+
+cmake -S . -B "$build/windows" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF \
+  -DDRVINST_MINIZIP_SOURCE_DIR="$PWD/$minizip" \
+  -DDRVINST_HOST_PACK_TOOL="$PWD/$host/bin/drvinst_pack" >/dev/null
+cmake --build "$build/windows" --target drvinst
+
+program="$build/windows/bin/drvinst.exe"
+image="$build/windows/drvinst/app/drvinst-stripped.exe"
+
+echo "Checking the headers of $program"
+headers=$(x86_64-w64-mingw32-objdump -f -p "$program")
+grep -q "file format pei-x86-64" <<<"$headers" || { echo "drvinst.exe is not an x86-64 PE file" >&2; exit 1; }
+grep -Eq "^Subsystem[[:space:]]+00000002" <<<"$headers" || { echo "drvinst.exe is not a GUI program" >&2; exit 1; }
+size=$(stat -c %s "$image")
+[ "$size" -le 131072 ] || { echo "the program image is $size bytes, more than 131072" >&2; exit 1; }
+echo "PE32+ x86-64, GUI subsystem, image $size of 131072 bytes"
+
+# The unpack path under wine, in a throw-away prefix. It needs no display.
+wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+export WINEPREFIX WINEDEBUG=-all
+WINEPREFIX=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+echo "Running drvinst.exe --unpack under $wine64"
+"$wine64" "$program" --unpack 'C:\unpacked' >/dev/null 2>&1 || { echo "drvinst.exe --unpack failed" >&2; exit 1; }
+wineserver -w
+for file in drvinst/package/*; do
+  cmp "$file" "$WINEPREFIX/drive_c/unpacked/$(basename "$file")"
+done
+[ ! -e "$WINEPREFIX/drive_c/unpacked/temp.zip" ] || { echo "temp.zip was left behind" >&2; exit 1; }
+echo "drvinst.exe unpacked its package: $(ls "$WINEPREFIX/drive_c/unpacked" | tr '\n' ' ')"
