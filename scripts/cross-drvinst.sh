@@ -62,13 +62,16 @@ size=$(stat -c %s "$image")
 echo "PE32+ x86-64, GUI subsystem, image $size of 131072 bytes"
 
 # The unpack path under wine, in a throw-away prefix. It needs no display.
+# Debian keeps wine64 and wineserver out of PATH unless the wine package
+# adds its wrappers.
 wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 export WINEPREFIX WINEDEBUG=-all
 WINEPREFIX=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+trap '"$wineserver" -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
 echo "Running drvinst.exe --unpack under $wine64"
 "$wine64" "$program" --unpack 'C:\unpacked' >/dev/null 2>&1 || { echo "drvinst.exe --unpack failed" >&2; exit 1; }
-wineserver -w
+"$wineserver" -w
 for file in drvinst/package/*; do
   cmp "$file" "$WINEPREFIX/drive_c/unpacked/$(basename "$file")"
 done

@@ -8,6 +8,8 @@ packages=(
   qtbase5-dev libqwt-qt5-dev
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # drvinst: the Windows cross build, its run under wine, the dialog pictures
+  g++-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev wine64 xvfb xauth
 )
 
 missing=()
