@@ -74,9 +74,8 @@ InstallerWindow::InstallerWindow(Language language, DriverInstaller &installer,
 }
 
 std::string InstallerWindow::browseForFolder(const char *title) {
-  const QString folder =
-      QFileDialog::getExistingDirectory(this, QString::fromUtf8(title), QString(),
-                                        QFileDialog::ShowDirsOnly);
+  const QString folder = QFileDialog::getExistingDirectory(this, QString::fromUtf8(title),
+                                                           QString(), QFileDialog::ShowDirsOnly);
   return QFile::encodeName(folder).toStdString();
 }
 

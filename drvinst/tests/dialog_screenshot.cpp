@@ -26,8 +26,8 @@ int main(int argc, char **argv) {
     drvinst::qt::InstallerWindow window(language, installer, std::string());
     window.show();
     QApplication::processEvents();
-    saved = window.grab().save(folder + QStringLiteral("/drvinst-dialog-%1.png").arg(name)) &&
-            saved;
+    saved =
+        window.grab().save(folder + QStringLiteral("/drvinst-dialog-%1.png").arg(name)) && saved;
   }
   return saved ? 0 : 1;
 }

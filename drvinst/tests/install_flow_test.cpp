@@ -75,8 +75,8 @@ protected:
 TEST_F(drvinst_InstallFlow, UnpackedPackageInstallsReportsAndLeavesOnlyThePackageFiles) {
   const std::vector<std::string> events = click(program({{"meter.inf", kMeterInf}}), 1033);
 
-  EXPECT_EQ(events, (std::vector<std::string>{
-                        "message: Tessel driver install | Install driver OK!", "close"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"message: Tessel driver install | Install driver OK!",
+                                              "close"}));
   ASSERT_EQ(unpackedFolders().size(), 1u);
   EXPECT_EQ(test::treeOf(unpackedFolders()[0]), std::vector<std::string>{"meter.inf"});
 }
@@ -109,10 +109,10 @@ TEST_F(drvinst_InstallFlow, WithoutAPackageTheUserIsAskedForAFolder) {
   std::filesystem::create_directories(view.chosenFolder);
   test::writeFile(view.chosenFolder + "/meter.inf", kMeterInf);
   test::writeFile(view.chosenFolder + "/temp.zip", "the user's own file");
-  EXPECT_EQ(click(noPackage, 1033),
-            (std::vector<std::string>{"browse: Select driver install path",
-                                      "message: Tessel driver install | Install driver OK!",
-                                      "close"}));
+  EXPECT_EQ(
+      click(noPackage, 1033),
+      (std::vector<std::string>{"browse: Select driver install path",
+                                "message: Tessel driver install | Install driver OK!", "close"}));
   EXPECT_EQ(devices.updatedInfs, std::vector<std::string>{view.chosenFolder + "/meter.inf"});
   EXPECT_TRUE(test::fileExists(view.chosenFolder + "/temp.zip"));
 }

@@ -91,9 +91,10 @@ private slots:
   }
 
 private:
-  static constexpr char kMeterInf[] = "[Version]\nSignature=\"$Windows NT$\"\n"
-                                      "[Manufacturer]\nTessel = Standard,NTamd64\n"
-                                      "[Standard.NTamd64]\nMeter = Install, USB\\VID_0483&PID_085F\n";
+  static constexpr char kMeterInf[] =
+      "[Version]\nSignature=\"$Windows NT$\"\n"
+      "[Manufacturer]\nTessel = Standard,NTamd64\n"
+      "[Standard.NTamd64]\nMeter = Install, USB\\VID_0483&PID_085F\n";
 
   test::ScratchFolder scratch;
   const test::ScopedEnvironment temporaryFolder{"TMPDIR", scratch.path().c_str()};

@@ -32,8 +32,7 @@ protected:
   virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
 private:
-  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
+  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   int templateId_;
   HWND window_ = nullptr;
@@ -50,14 +49,13 @@ protected:
 // Process-wide values set before the dialog runs.
 struct InstallerSession {
   Language language;
-  UINT refreshMessage;         // the registered "DevMgrRefreshOn<computer name>"
-  std::atomic<int> &stopFlag;  // shared with the wizard watcher
+  UINT refreshMessage;        // the registered "DevMgrRefreshOn<computer name>"
+  std::atomic<int> &stopFlag; // shared with the wizard watcher
 };
 
 class CDrvinstDlg final : public ModalDialog, private InstallerView {
 public:
-  CDrvinstDlg(const InstallerSession &session, DriverInstaller &installer,
-              std::string programPath);
+  CDrvinstDlg(const InstallerSession &session, DriverInstaller &installer, std::string programPath);
 
 protected:
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

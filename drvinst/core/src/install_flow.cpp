@@ -6,9 +6,9 @@ namespace drvinst {
 
 InstallFlow::InstallFlow(DriverInstaller &installer, std::string programPath, Language language,
                          InstallerView &view)
-    : view_(view), language_(language),
-      command_(installer, std::move(programPath),
-               [&view] { return view.browseForFolder(kBrowseFolderTitle); }) {}
+    : view_(view), language_(language), command_(installer, std::move(programPath), [&view] {
+        return view.browseForFolder(kBrowseFolderTitle);
+      }) {}
 
 void InstallFlow::onInstallClicked() {
   const InstallResult result = command_.run();

@@ -2,8 +2,9 @@
 
 // Product data and the installer's user-visible texts, kept in one place.
 // The texts are UTF-8; the Windows front end shows them through the
-// Unicode calls, so they read right whatever the ANSI code page. The driver package's own strings (maker and
-// device name for the system's device list) live in its INF.
+// Unicode calls, so they read right whatever the ANSI code page. The
+// driver package's own strings (maker and device name for the system's
+// device list) live in its INF.
 
 #include "drvinst/product_texts.h"
 
