@@ -48,7 +48,7 @@ cmake -S . -B "$build/windows" -G Ninja \
   -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF \
   -DDRVINST_MINIZIP_SOURCE_DIR="$PWD/$minizip" \
   -DDRVINST_HOST_PACK_TOOL="$PWD/$host/bin/drvinst_pack" >/dev/null
-cmake --build "$build/windows" --target drvinst
+cmake --build "$build/windows" --target drvinst wizard_probe
 
 program="$build/windows/bin/drvinst.exe"
 image="$build/windows/drvinst/app/drvinst-stripped.exe"
@@ -77,3 +77,15 @@ for file in drvinst/package/*; do
 done
 [ ! -e "$WINEPREFIX/drive_c/unpacked/temp.zip" ] || { echo "temp.zip was left behind" >&2; exit 1; }
 echo "drvinst.exe unpacked its package: $(ls "$WINEPREFIX/drive_c/unpacked" | tr '\n' ' ')"
+
+# The dialog and its wizard watcher need a display: a virtual one. The
+# probe opens a fake "Found New Hardware Wizard", starts the dialog, waits
+# for the watcher to press the wizard's Cancel, then closes the dialog.
+echo "Running the wizard probe against drvinst.exe under xvfb-run"
+if ! LC_ALL=C timeout 300 xvfb-run -a "$wine64" "$build/windows/bin/wizard_probe.exe" \
+  "Z:$(realpath "$program" | tr / '\\')" >"$build/wizard-probe.log" 2>&1; then
+  cat "$build/wizard-probe.log" >&2
+  echo "the wizard watcher check failed" >&2
+  exit 1
+fi
+echo "drvinst.exe cancelled the wizard and closed"

@@ -22,14 +22,22 @@ std::wstring wizardTitle() {
   return title != nullptr ? widen(title, kGbkCodePage) : std::wstring();
 }
 
+// The wizard belongs to another process. A plain SendMessage would wait
+// for as long as that process does not answer, and the dialog waits for
+// this thread without limit when it closes: a hung wizard would hang the
+// installer. Each click is therefore given up after a while.
+constexpr UINT kClickTimeout = 200; // ms
+
 void cancelWizard(const std::wstring &title) {
   HWND wizard = FindWindowW(nullptr, title.c_str());
   if (wizard == nullptr) {
     return;
   }
   HWND cancel = GetDlgItem(wizard, kCancelButton);
-  SendMessageW(cancel, WM_LBUTTONDOWN, 0, 0);
-  SendMessageW(cancel, WM_LBUTTONUP, 0, 0);
+  DWORD_PTR ignored = 0;
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+    SendMessageTimeoutW(cancel, message, 0, 0, SMTO_ABORTIFHUNG, kClickTimeout, &ignored);
+  }
 }
 
 } // namespace
