@@ -118,7 +118,7 @@ void addHueBins(const SampleColours &test, const SampleColours &reference,
     const double da = f.binTest[j].a - f.binReference[j].a;
     const double db = f.binTest[j].b - f.binReference[j].b;
     const double norm = std::hypot(f.binReference[j].a, f.binReference[j].b);
-    f.binChromaShift[j] = (da * std::cos(middle) + db * std::sin(middle)) / norm;
+    f.binChromaShift[j] = 100 * (da * std::cos(middle) + db * std::sin(middle)) / norm;
     f.binHueShift[j] = (-da * std::sin(middle) + db * std::cos(middle)) / norm;
   }
   f.rg = 100 * polygonArea(f.binTest) / polygonArea(f.binReference);

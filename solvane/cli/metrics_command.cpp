@@ -100,7 +100,7 @@ QJsonObject recordJson(const Record &r) {
       {"tm30_18", QJsonObject{{"rf", number(q.fidelity.rf)},
                               {"rg", number(q.fidelity.rg)},
                               {"rf_hue_bins", numbers(q.fidelity.binFidelity)},
-                              {"rcs_hue_bins", numbers(q.fidelity.binChromaShift)},
+                              {"rcs_hue_bins_percent", numbers(q.fidelity.binChromaShift)},
                               {"rhs_hue_bins", numbers(q.fidelity.binHueShift)},
                               {"rf_ces", numbers(q.fidelity.sampleFidelity)},
                               {"reason", reason(q.fidelity.reason)}}},

@@ -25,7 +25,7 @@ struct ColourFidelity {
   double rf;                                     // CIE 2017 Rf (= TM-30-18 Rf); NaN when undefined
   double rg;                                     // TM-30-18 Rg
   std::array<double, kHueBins> binFidelity;      // Rf,hj
-  std::array<double, kHueBins> binChromaShift;   // Rcs,hj, as a fraction (×100 for %)
+  std::array<double, kHueBins> binChromaShift;   // Rcs,hj, %
   std::array<double, kHueBins> binHueShift;      // Rhs,hj
   std::array<BinAverage, kHueBins> binTest;      // the colour vector graphic's
   std::array<BinAverage, kHueBins> binReference; // test polygon and reference
@@ -42,7 +42,7 @@ struct ColourFidelity {
 // test bin averages / area of the reference one; Rf,hj from each bin's mean
 // ΔE; Rcs,hj and Rhs,hj are the bin's shift of average a′b′ along and across
 // the bin's middle hue, relative to the reference average's distance from
-// the origin. NaN with a reason for a spectrum without a CCT or one above
+// the origin (Rcs,hj in per cent). NaN with a reason for a spectrum without a CCT or one above
 // 25000 K (no CIE daylight there); Rg and the bin values are NaN as well
 // when a hue bin holds no sample.
 ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTemperature &cct);
