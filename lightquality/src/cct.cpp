@@ -90,10 +90,8 @@ double squaredDistance(colorimetry::UV a, colorimetry::UV b) {
 }
 
 // Zero of the distance slope between lo and hi, where it changes sign from
-// negative to positive, by regula falsi with the Illinois modification.
-double nearestKelvin(double lo, double hi, colorimetry::UV p) {
-  double fLo = distanceSlope(lo, p);
-  double fHi = distanceSlope(hi, p);
+// fLo ≤ 0 to fHi ≥ 0, by regula falsi with the Illinois modification.
+double nearestKelvin(double lo, double fLo, double hi, double fHi, colorimetry::UV p) {
   int side = 0;
   for (int i = 0; i < 100 && hi - lo > kKelvinTolerance; ++i) {
     const double k = (lo * fHi - hi * fLo) / (fHi - fLo);
@@ -145,10 +143,12 @@ CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV p) {
   }
   const double lo = table[nearest == 0 ? 0 : nearest - 1].kelvin;
   const double hi = table[nearest + 1 == table.size() ? nearest : nearest + 1].kelvin;
-  if (distanceSlope(lo, p) > 0 || distanceSlope(hi, p) < 0) {
+  const double fLo = distanceSlope(lo, p);
+  const double fHi = distanceSlope(hi, p);
+  if (fLo > 0 || fHi < 0) {
     return undefinedCct("the nearest point of the Planckian locus lies outside 1000-100000 K");
   }
-  const double kelvin = nearestKelvin(lo, hi, p);
+  const double kelvin = nearestKelvin(lo, fLo, hi, fHi, p);
   const colorimetry::UV onLocus = planckianLocus(kelvin);
   const double distance = std::sqrt(squaredDistance(onLocus, p));
   const double duv = p.v >= onLocus.v ? distance : -distance;
