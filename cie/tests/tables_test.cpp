@@ -14,11 +14,18 @@ struct GridCase {
 
 TEST(CieTables, GridsMatchTheirFiles) {
   const GridCase cases[] = {
-      {&cie::cmf1931_2deg, 360, 830, 1, 3},       {&cie::cmf1964_10deg, 360, 830, 1, 3},
-      {&cie::locus1931_5nm_4dp, 380, 780, 5, 2},  {&cie::locus1931_1nm_5dp, 360, 830, 1, 3},
-      {&cie::tcs1to14, 360, 830, 5, 14},          {&cie::tcs15, 380, 780, 5, 1},
-      {&cie::daylightComponents, 300, 830, 5, 3}, {&cie::illuminantA, 300, 830, 1, 1},
-      {&cie::illuminantD65, 300, 830, 1, 1},      {&cie::illuminantsF1toF12, 380, 780, 5, 12},
+      {&cie::cmf1931_2deg, 360, 830, 1, 3},
+      {&cie::cmf1964_10deg, 360, 830, 1, 3},
+      {&cie::locus1931_5nm_4dp, 380, 780, 5, 2},
+      {&cie::locus1931_1nm_5dp, 360, 830, 1, 3},
+      {&cie::tcs1to14, 360, 830, 5, 14},
+      {&cie::tcs15, 380, 780, 5, 1},
+      {&cie::daylightComponents, 300, 830, 5, 3},
+      {&cie::illuminantA, 300, 830, 1, 1},
+      {&cie::illuminantD65, 300, 830, 1, 1},
+      {&cie::illuminantsF1toF12, 380, 780, 5, 12},
+      {&cie::colourEvaluationSamples, 380, 780, 1, 99},
+      {&cie::alphaOpicActionSpectra, 380, 780, 1, 6},
   };
   for (const GridCase &c : cases) {
     EXPECT_EQ(c.table->firstNm, c.firstNm);
@@ -45,6 +52,16 @@ TEST(CieTables, PublishedSampleRows) {
   EXPECT_DOUBLE_EQ(cie::tcs15.at(380, 0), 0.131);
   EXPECT_DOUBLE_EQ(cie::tcs15.at(780, 0), 0.611);
   EXPECT_DOUBLE_EQ(cie::illuminantsF1toF12.at(425, 10), 3.33);
+  // data/cie/extended/README.md: the CIE sample row at 499 nm, the melanopic
+  // peak, and zeros where the CIE leaves s_sc undefined.
+  const double row499[] = {1.03934e-01, 5.77150e-01, 3.79907e-01, 9.76e-01, 9.72451e-01};
+  for (int c = 0; c < 5; ++c) {
+    EXPECT_DOUBLE_EQ(cie::alphaOpicActionSpectra.at(499, c), row499[c]) << c;
+  }
+  EXPECT_DOUBLE_EQ(cie::alphaOpicActionSpectra.at(490, 4), 1.0);
+  EXPECT_DOUBLE_EQ(cie::alphaOpicActionSpectra.at(616, 0), 0.0);
+  EXPECT_DOUBLE_EQ(cie::colourEvaluationSamples.at(380, 0), 0.6359);
+  EXPECT_DOUBLE_EQ(cie::colourEvaluationSamples.at(380, 98), 0.2092);
 }
 
 TEST(CieTables, OffGridLookupsAreRejected) {

@@ -3,6 +3,7 @@
 // library fails, 2 for a command line it does not understand.
 
 #include "luxengine.h"
+#include "metrics_command.h"
 
 #include <QDateTime>
 #include <QString>
@@ -110,7 +111,7 @@ int saveIntegrationTime(LuxEngine &meter, const QStringList &) {
 
 struct Command {
   int (*run)(LuxEngine &, const QStringList &);
-  int arguments;
+  int arguments; // at most; the command checks what it is given
   const char *help;
 };
 
@@ -123,6 +124,9 @@ const std::map<QString, Command> &commands() {
        {setIntegrationTime, 1, "set-integration-time N   set the integration time (0 to 6553)"}},
       {"save-integration-time",
        {saveIntegrationTime, 0, "save-integration-time    keep the integration time in the meter"}},
+      {"metrics",
+       {showMetrics, 1,
+        "metrics [--json]  standard light-quality metrics of every record beside its own"}},
   };
   return table;
 }
@@ -161,7 +165,7 @@ int main(int argc, char **argv) {
     return usage(stderr);
   }
   args.removeFirst();
-  if (args.size() != found->second.arguments) {
+  if (args.size() > found->second.arguments) {
     std::fprintf(stderr, "solvane-cli: wrong number of arguments\n");
     return usage(stderr);
   }

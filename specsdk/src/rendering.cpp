@@ -1,9 +1,6 @@
 #include "colour_internal.h"
 
-#include "colorimetry/daylight.h"
 #include "colorimetry/rendering.h"
-
-#include <algorithm>
 
 namespace specsdk {
 namespace {
@@ -13,25 +10,12 @@ using colorimetry::Tristimulus;
 
 constexpr int kSamples = colorimetry::kGeneralIndexSamples;
 
-// The reference illuminant as the float spectrum QSP_ColorGetXYZ takes.
-struct ReferenceIlluminant {
-  std::array<float, colorimetry::kVisible5nm.count> values{};
-  SpectralPairing pairing{};
-};
-
-// Planckian radiator at 5 nm up to 5000 K, CIE daylight at 10 nm above.
-ReferenceIlluminant referenceIlluminant(int kelvin) {
-  ReferenceIlluminant reference;
-  if (colorimetry::usesPlanckianReference(kelvin)) {
-    colorimetry::samplePlanck(colorimetry::kReferencePlanck, kelvin, colorimetry::kVisible5nm,
-                              reference.values.data());
-    reference.pairing = {colorimetry::kVisible5nm.count, 5, true};
-  } else {
-    const auto daylight = colorimetry::daylightSpectrum10nm(kelvin);
-    std::copy(daylight.begin(), daylight.end(), reference.values.begin());
-    reference.pairing = {colorimetry::kDaylightSamples, 10, true};
-  }
-  return reference;
+// Planckian radiator at 5 nm up to 5000 K, CIE daylight at 10 nm above, as
+// the float spectra QSP_ColorGetXYZ takes.
+colorimetry::ReferenceIlluminant<float, colorimetry::kVisible5nm.count>
+referenceIlluminant(int kelvin) {
+  return colorimetry::referenceIlluminant<float, colorimetry::kVisible5nm.count>(
+      kelvin, colorimetry::kVisible5nm, 5, true);
 }
 
 } // namespace
@@ -43,7 +27,7 @@ double generalRenderingIndex400(const float *spectrum) {
   const colorimetry::UV test = colorimetry::cie1960(tristimulus5nm(spectrum, 400));
   const int kelvin = correlatedColourTemperature(test.u, test.v);
 
-  const ReferenceIlluminant reference = referenceIlluminant(kelvin);
+  const auto reference = referenceIlluminant(kelvin);
   const colorimetry::UV referenceUV =
       colorimetry::cie1960(tristimulus5nm(reference.values.data(), reference.pairing.count));
 

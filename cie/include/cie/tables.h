@@ -63,4 +63,15 @@ extern const Table illuminantD65;
 // columns 0 to 11; 380–780 nm at 5 nm; 2 decimals.
 extern const Table illuminantsF1toF12;
 
+// Spectral radiance factors of the 99 colour evaluation samples of
+// CIE 224:2017 (also those of ANSI/IES TM-30), columns 0 to 98 for CES1 to
+// CES99; 380–780 nm at 1 nm (data/cie/extended/ces99_1nm.csv).
+extern const Table colourEvaluationSamples;
+
+// CIE S 026:2018 α-opic action spectra s_sc, s_mc, s_lc, s_rh, s_mel
+// (columns 0 to 4; 0 where the CIE leaves them undefined) and the scotopic
+// V′(λ) of CIE 018:2019 (column 5); 380–780 nm at 1 nm
+// (data/cie/extended/alpha_opic_1nm.csv).
+extern const Table alphaOpicActionSpectra;
+
 } // namespace cie

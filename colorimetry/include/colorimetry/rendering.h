@@ -5,6 +5,12 @@
 // U*V*W* and the special colour rendering indices Rᵢ.
 
 #include "colorimetry/chromaticity.h"
+#include "colorimetry/daylight.h"
+#include "colorimetry/planck.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
 
 namespace colorimetry {
 
@@ -74,6 +80,34 @@ void specialRenderingIndices(const Tristimulus *underReference, const Tristimulu
 // takes the Planckian radiator here.
 inline bool usesPlanckianReference(double kelvin) {
   return kelvin <= 5000;
+}
+
+// The reference illuminant as an engine's spectrum type, with the pairing
+// its sample sums take.
+template <typename Sample, std::size_t Capacity> struct ReferenceIlluminant {
+  std::array<Sample, Capacity> values{};
+  SpectralPairing pairing{};
+};
+
+// The reference for a CCT: the Planckian radiator (kReferencePlanck) on the
+// engine's grid, whose step is planckStepNm, or CIE daylight at 10 nm; both
+// paired with the tables as cmfHeldOn5nm says. planckGrid.count must not
+// exceed Capacity.
+template <typename Sample, std::size_t Capacity>
+ReferenceIlluminant<Sample, Capacity> referenceIlluminant(double kelvin,
+                                                          const WavelengthGrid &planckGrid,
+                                                          int planckStepNm, bool cmfHeldOn5nm) {
+  static_assert(Capacity >= kDaylightSamples, "room for the daylight spectrum");
+  ReferenceIlluminant<Sample, Capacity> reference;
+  if (usesPlanckianReference(kelvin)) {
+    samplePlanck(kReferencePlanck, kelvin, planckGrid, reference.values.data());
+    reference.pairing = {planckGrid.count, planckStepNm, cmfHeldOn5nm};
+  } else {
+    const auto daylight = daylightSpectrum10nm(kelvin);
+    std::copy(daylight.begin(), daylight.end(), reference.values.begin());
+    reference.pairing = {kDaylightSamples, 10, cmfHeldOn5nm};
+  }
+  return reference;
 }
 
 // Ra = (R1 + ... + R8) × 0.125.

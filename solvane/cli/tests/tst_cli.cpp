@@ -128,6 +128,63 @@ private slots:
     QCOMPARE(run({"save-integration-time"}).exitCode, 0);
   }
 
+  // The demo meter holds A, D65, F2, F7, F11, two phosphor LEDs and a
+  // narrow-band LED, in that order.
+  void metricsJsonParsesBack() {
+    const Run r = run({"metrics", "--json"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray records = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    QCOMPARE(records.size(), 8);
+    for (const QJsonValue &v : records) {
+      const QJsonObject own = v["record_own"].toObject();
+      QVERIFY(own["cct_K"].isDouble() && own["duv"].isDouble() && own["ra"].isDouble());
+      QCOMPARE(v["tm30_18"]["rf_ces"].toArray().size(), 99);
+      QCOMPARE(v["tm30_18"]["rf_hue_bins"].toArray().size(), 16);
+      QCOMPARE(v["cie13_3"]["r1_r14"].toArray().size(), 14);
+    }
+    // D65: the standard Ra is 100 where the record's own method reads 94.2,
+    // and its α-opic EDIs equal the illuminance.
+    const QJsonObject d65 = records[1].toObject();
+    QVERIFY(qAbs(d65["cie13_3"]["ra"].toDouble() - 100) < 0.01);
+    QVERIFY(qAbs(d65["record_own"]["ra"].toDouble() - 94.23) < 0.01);
+    QVERIFY(qAbs(d65["tm30_18"]["rf"].toDouble() - 99.99) < 0.01);
+    const double lux = d65["illuminance_lx"].toDouble();
+    QVERIFY(qAbs(d65["cie_s026"]["edi_lx"]["melanopic"].toDouble() / lux - 1) < 1e-3);
+    // The narrow-band LED has no CCT, Ra or Rf: null with a reason.
+    const QJsonObject led = records[7].toObject();
+    QVERIFY(led["cie15_cct"]["cct_K"].isNull());
+    QVERIFY(led["cie13_3"]["ra"].isNull());
+    QVERIFY(led["tm30_18"]["rg"].isNull());
+    QVERIFY(led["cie13_3"]["reason"].toString().contains("Planckian locus"));
+    QVERIFY(led["cie_s026"]["irradiance_mW_m2"]["melanopic"].toDouble() > 0);
+  }
+
+  void metricsOfDarkAndEmptyRecords() {
+    QJsonObject state = twoRecords();
+    QJsonObject dark = state["records"].toArray()[0].toObject();
+    dark["illuminance"] = 0;
+    QJsonObject empty = dark;
+    empty["spectrum"] = flat(401, 0);
+    state["records"] = QJsonArray{dark, empty};
+    const Run r = run({"metrics", "--json"}, writeState(state, "dark.json"));
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray records = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[0]["cie_s026"]["edi_lx"]["melanopic"].toDouble(), 0.0);
+    QVERIFY(records[0]["tm30_18"]["rf"].isDouble());
+    for (const char *group : {"cie15_cct", "cie13_3", "tm30_18", "cie_s026"}) {
+      QVERIFY2(records[1][group]["reason"].toString().contains("no light"), group);
+    }
+    QVERIFY(records[1]["cie_s026"]["der"]["melanopic"].isNull());
+
+    const Run table = run({"metrics"}, writeState(state, "dark.json"));
+    QCOMPARE(table.exitCode, 0);
+    QVERIFY(table.out.contains("record (meter's method)"));
+    QVERIFY(table.out.contains("CIE 13.3"));
+    QVERIFY(table.out.contains("n/a   (the spectrum holds no light"));
+    QCOMPARE(run({"metrics", "--xml"}).exitCode, 2);
+  }
+
   void badCommandLinesExitWithTwo() {
     const QList<QStringList> bad = {{},
                                     {"frobnicate"},

@@ -2,11 +2,6 @@
 
 #include "solvane/colour/tristimulus.h"
 
-#include "colorimetry/daylight.h"
-#include "colorimetry/planck.h"
-
-#include <algorithm>
-
 namespace solvane {
 namespace {
 
@@ -20,26 +15,11 @@ constexpr int kRecordValues = colorimetry::kVisible1nm.count;
 // Record spectra and the Planckian reference pair each 1 nm value with its
 // own colour-matching row and with the sample row of its 5 nm bin.
 constexpr SpectralPairing kRecordPairing{kRecordValues, 1, false};
-constexpr SpectralPairing kDaylightPairing{colorimetry::kDaylightSamples, 10, false};
-
-struct ReferenceIlluminant {
-  std::array<double, kRecordValues> values{};
-  SpectralPairing pairing{};
-};
 
 // Planckian radiator at 1 nm up to 5000 K, CIE daylight at 10 nm above.
-ReferenceIlluminant referenceIlluminant(double kelvin) {
-  ReferenceIlluminant reference;
-  if (colorimetry::usesPlanckianReference(kelvin)) {
-    colorimetry::samplePlanck(colorimetry::kReferencePlanck, kelvin, colorimetry::kVisible1nm,
-                              reference.values.data());
-    reference.pairing = kRecordPairing;
-  } else {
-    const auto daylight = colorimetry::daylightSpectrum10nm(kelvin);
-    std::copy(daylight.begin(), daylight.end(), reference.values.begin());
-    reference.pairing = kDaylightPairing;
-  }
-  return reference;
+colorimetry::ReferenceIlluminant<double, kRecordValues> referenceIlluminant(double kelvin) {
+  return colorimetry::referenceIlluminant<double, kRecordValues>(kelvin, colorimetry::kVisible1nm,
+                                                                 1, false);
 }
 
 // CIE 1960 (u, v) of a sample, with 1e-5 standing in for a zero X + 15Y + 3Z
@@ -55,7 +35,7 @@ UV sampleUV(const Tristimulus &t) {
 } // namespace
 
 ColourRendering colourRendering(const double *spectrum, UV test, double cct) {
-  const ReferenceIlluminant reference = referenceIlluminant(cct);
+  const auto reference = referenceIlluminant(cct);
   const UV referenceUV = colorimetry::cie1960(
       tristimulus(reference.values.data(), reference.pairing.count, kObserver2deg));
 

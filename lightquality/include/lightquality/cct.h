@@ -1,0 +1,36 @@
+#pragma once
+
+// Correlated colour temperature and Duv by the method of CIE 15:2018 §9.5
+// (Ohno 2013): the temperature of the nearest point of the Planckian locus
+// in the CIE 1960 (u, v) diagram, and the signed distance to it.
+
+#include "colorimetry/chromaticity.h"
+
+#include <string>
+
+namespace lightquality {
+
+// The locus runs from 1000 K to 100000 K.
+inline constexpr double kLocusFirstKelvin = 1000;
+inline constexpr double kLocusLastKelvin = 100000;
+// CIE 15:2018 calls a CCT meaningful only within this distance of the locus.
+inline constexpr double kMaximumAbsDuv = 0.05;
+
+struct CorrelatedColourTemperature {
+  double kelvin;      // NaN when undefined
+  double duv;         // > 0 above the locus (larger v); NaN when undefined
+  std::string reason; // why the values are NaN; empty otherwise
+};
+
+// CIE 1960 (u, v) of a Planckian radiator at T kelvin (c2 = 1.4388e-2 m·K),
+// summed with the full CIE 1931 2° table, 360–830 nm at 1 nm.
+colorimetry::UV planckianLocus(double kelvin);
+
+// The nearest locus point is found to a fraction of a millikelvin: the
+// nearest entry of a table at 1 % temperature steps brackets it, and the
+// zero of d(distance²)/dT between the neighbouring entries is then solved
+// on the exact locus. NaN with a reason for non-finite input, a point whose
+// nearest locus point lies outside 1000–100000 K, or |Duv| > 0.05.
+CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV uv);
+
+} // namespace lightquality

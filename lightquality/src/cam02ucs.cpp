@@ -1,0 +1,127 @@
+#include "cam02ucs.h"
+
+#include <array>
+#include <cmath>
+
+namespace lightquality {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Viewing conditions of CIE 224:2017.
+constexpr double kAdaptingLuminance = 100; // L_A, cd/m²
+constexpr double kBackgroundY = 20;        // Y_b
+constexpr double kSurroundC = 0.69;        // average surround
+constexpr double kSurroundNc = 1.0;
+
+// CAT02 and Hunt–Pointer–Estévez matrices of CIE 159:2004.
+using Matrix = std::array<std::array<double, 3>, 3>;
+constexpr Matrix kCat02{
+    {{0.7328, 0.4296, -0.1624}, {-0.7036, 1.6975, 0.0061}, {0.0030, 0.0136, 0.9834}}};
+constexpr Matrix kHpe{
+    {{0.38971, 0.68898, -0.07868}, {-0.22981, 1.18340, 0.04641}, {0.0, 0.0, 1.0}}};
+
+struct Vector3 {
+  double a, b, c;
+};
+
+Vector3 multiply(const Matrix &m, Vector3 v) {
+  return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c,
+          m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
+          m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
+}
+
+// The exact inverse of a 3 × 3 matrix (adjugate over determinant); the
+// rounded inverse printed in CIE 159 would move J′a′b′ in the sixth digit.
+Matrix inverse(const Matrix &m) {
+  Matrix adjugate{};
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < 3; ++c) {
+      const int r1 = (c + 1) % 3, r2 = (c + 2) % 3, c1 = (r + 1) % 3, c2 = (r + 2) % 3;
+      adjugate[r][c] = m[r1][c1] * m[r2][c2] - m[r1][c2] * m[r2][c1];
+    }
+  }
+  const double determinant =
+      m[0][0] * adjugate[0][0] + m[0][1] * adjugate[1][0] + m[0][2] * adjugate[2][0];
+  for (auto &row : adjugate) {
+    for (double &value : row) {
+      value /= determinant;
+    }
+  }
+  return adjugate;
+}
+
+// HPE · CAT02⁻¹, which carries adapted CAT02 responses to cone responses.
+const Matrix &hpeFromCat02() {
+  static const Matrix product = [] {
+    const Matrix cat02Inverse = inverse(kCat02);
+    Matrix p{};
+    for (int r = 0; r < 3; ++r) {
+      for (int c = 0; c < 3; ++c) {
+        for (int k = 0; k < 3; ++k) {
+          p[r][c] += kHpe[r][k] * cat02Inverse[k][c];
+        }
+      }
+    }
+    return p;
+  }();
+  return product;
+}
+
+// Post-adaptation compression, odd in its argument for negative responses.
+double compressed(double response, double fl) {
+  const double p = std::pow(fl * std::fabs(response) / 100, 0.42);
+  return std::copysign(400 * p / (27.13 + p), response) + 0.1;
+}
+
+} // namespace
+
+Cam02Ucs::Cam02Ucs(const colorimetry::Tristimulus &white) {
+  const double k = 1 / (5 * kAdaptingLuminance + 1);
+  const double k4 = k * k * k * k;
+  fl_ = 0.2 * k4 * (5 * kAdaptingLuminance) +
+        0.1 * (1 - k4) * (1 - k4) * std::cbrt(5 * kAdaptingLuminance);
+  n_ = kBackgroundY / white.Y;
+  nbb_ = 0.725 * std::pow(1 / n_, 0.2);
+  z_ = 1.48 + std::sqrt(n_);
+  // D = 1: each cone response is scaled by Y_w / its white response.
+  const Vector3 w = multiply(kCat02, {white.X, white.Y, white.Z});
+  whiteGain_ = {white.Y / w.a, white.Y / w.b, white.Y / w.c};
+  achromaticWhite_ = achromatic(adaptedCompressed(white));
+}
+
+Cam02Ucs::Responses Cam02Ucs::adaptedCompressed(const colorimetry::Tristimulus &xyz) const {
+  const Vector3 rgb = multiply(kCat02, {xyz.X, xyz.Y, xyz.Z});
+  const Vector3 adapted{rgb.a * whiteGain_.r, rgb.b * whiteGain_.g, rgb.c * whiteGain_.b};
+  const Vector3 hpe = multiply(hpeFromCat02(), adapted);
+  return {compressed(hpe.a, fl_), compressed(hpe.b, fl_), compressed(hpe.c, fl_)};
+}
+
+double Cam02Ucs::achromatic(const Responses &a) const {
+  return (2 * a.r + a.g + a.b / 20 - 0.305) * nbb_;
+}
+
+UcsColour Cam02Ucs::operator()(const colorimetry::Tristimulus &sample) const {
+  const Responses r = adaptedCompressed(sample);
+  const double a = r.r - 12 * r.g / 11 + r.b / 11;
+  const double b = (r.r + r.g - 2 * r.b) / 9;
+  double hue = std::atan2(b, a) * 180 / kPi;
+  if (hue < 0) {
+    hue += 360;
+  }
+  const double eccentricity = 0.25 * (std::cos(hue * kPi / 180 + 2) + 3.8);
+  const double J = 100 * std::pow(achromatic(r) / achromaticWhite_, kSurroundC * z_);
+  const double t = (50000.0 / 13 * kSurroundNc * nbb_ * eccentricity * std::hypot(a, b)) /
+                   (r.r + r.g + 21.0 / 20 * r.b);
+  const double C =
+      std::pow(t, 0.9) * std::sqrt(J / 100) * std::pow(1.64 - std::pow(0.29, n_), 0.73);
+  const double M = C * std::pow(fl_, 0.25);
+
+  // CAM02-UCS: c1 = 0.007, c2 = 0.0228.
+  const double jPrime = 1.7 * J / (1 + 0.007 * J);
+  const double mPrime = std::log(1 + 0.0228 * M) / 0.0228;
+  const double radians = hue * kPi / 180;
+  return {jPrime, mPrime * std::cos(radians), mPrime * std::sin(radians), hue};
+}
+
+} // namespace lightquality

@@ -1,0 +1,43 @@
+#pragma once
+
+// CIECAM02 (CIE 159:2004) followed by CAM02-UCS (Luo, Cui and Li 2006) under
+// the viewing conditions of CIE 224:2017: L_A = 100 cd/m², Y_b = 20, average
+// surround, complete adaptation (the illuminant discounted, D = 1).
+
+#include "colorimetry/chromaticity.h"
+
+namespace lightquality {
+
+// A colour in CAM02-UCS: J′, a′, b′, and the CIECAM02 hue angle h (degrees,
+// 0 to 360) from which a′ and b′ are formed.
+struct UcsColour {
+  double J;
+  double a;
+  double b;
+  double hue;
+};
+
+class Cam02Ucs {
+public:
+  // The adopted white, with its Y = 100 scaling applied to every sample.
+  explicit Cam02Ucs(const colorimetry::Tristimulus &white);
+
+  // A sample on the same scale as the white (white Y = 100).
+  UcsColour operator()(const colorimetry::Tristimulus &sample) const;
+
+private:
+  struct Responses {
+    double r, g, b;
+  };
+  Responses adaptedCompressed(const colorimetry::Tristimulus &xyz) const;
+  double achromatic(const Responses &a) const;
+
+  Responses whiteGain_{};
+  double fl_ = 0;
+  double n_ = 0;
+  double nbb_ = 0;
+  double z_ = 0;
+  double achromaticWhite_ = 0;
+};
+
+} // namespace lightquality

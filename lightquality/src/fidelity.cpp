@@ -1,0 +1,155 @@
+#include "lightquality/fidelity.h"
+
+#include "cam02ucs.h"
+#include "lightquality/reference.h"
+
+#include "cie/tables.h"
+
+#include <cmath>
+#include <limits>
+
+namespace lightquality {
+namespace {
+
+using colorimetry::Tristimulus;
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kScaleFactor = 6.73; // c_f of CIE 224:2017
+constexpr double kBinDegrees = 360.0 / kHueBins;
+
+using SampleColours = std::array<UcsColour, kEvaluationSamples>;
+
+// The samples lit by the spectrum, in CAM02-UCS with the spectrum as white
+// (CIE 1964 10° observer).
+SampleColours sampleColours(const Spectrum &spectrum) {
+  const cie::Table &ces = cie::colourEvaluationSamples;
+  const double *cmf = cie::cmf1964_10deg.row(kFirstNm);
+  std::array<double, kEvaluationSamples> X{}, Y{}, Z{};
+  for (int j = 0; j < kSpectrumValues; ++j) {
+    const double *factors = ces.values + j * ces.columns;
+    const double x = spectrum[j] * cmf[3 * j];
+    const double y = spectrum[j] * cmf[3 * j + 1];
+    const double z = spectrum[j] * cmf[3 * j + 2];
+    for (int i = 0; i < kEvaluationSamples; ++i) {
+      X[i] += factors[i] * x;
+      Y[i] += factors[i] * y;
+      Z[i] += factors[i] * z;
+    }
+  }
+  const Tristimulus white = tristimulus(spectrum, cie::cmf1964_10deg);
+  const double k = 100 / white.Y;
+  const Cam02Ucs ucs({k * white.X, 100, k * white.Z});
+  SampleColours colours{};
+  for (int i = 0; i < kEvaluationSamples; ++i) {
+    colours[i] = ucs({k * X[i], k * Y[i], k * Z[i]});
+  }
+  return colours;
+}
+
+double fidelityOfDifference(double deltaE) {
+  return 10 * std::log(std::exp((100 - kScaleFactor * deltaE) / 10) + 1);
+}
+
+double difference(const UcsColour &p, const UcsColour &q) {
+  const double dJ = p.J - q.J, da = p.a - q.a, db = p.b - q.b;
+  return std::sqrt(dJ * dJ + da * da + db * db);
+}
+
+// Shoelace area of the polygon through the bin averages in hue order.
+double polygonArea(const std::array<BinAverage, kHueBins> &points) {
+  double twiceArea = 0;
+  for (int j = 0; j < kHueBins; ++j) {
+    const BinAverage &p = points[j];
+    const BinAverage &q = points[(j + 1) % kHueBins];
+    twiceArea += p.a * q.b - p.b * q.a;
+  }
+  return twiceArea / 2;
+}
+
+template <std::size_t N> void fillNaN(std::array<double, N> &values) {
+  values.fill(std::numeric_limits<double>::quiet_NaN());
+}
+
+ColourFidelity undefinedFidelity(std::string reason) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  ColourFidelity f{};
+  f.rf = f.rg = nan;
+  fillNaN(f.binFidelity);
+  fillNaN(f.binChromaShift);
+  fillNaN(f.binHueShift);
+  fillNaN(f.sampleFidelity);
+  f.binTest.fill({nan, nan});
+  f.binReference.fill({nan, nan});
+  f.reason = std::move(reason);
+  return f;
+}
+
+// TM-30-18 hue-bin quantities from the samples' colours and differences.
+void addHueBins(const SampleColours &test, const SampleColours &reference,
+                const std::array<double, kEvaluationSamples> &deltaE, ColourFidelity &f) {
+  std::array<int, kHueBins> counts{};
+  std::array<double, kHueBins> deltaSums{};
+  std::array<BinAverage, kHueBins> testSums{}, referenceSums{};
+  for (int i = 0; i < kEvaluationSamples; ++i) {
+    const int bin = static_cast<int>(std::floor(reference[i].hue / kBinDegrees)) % kHueBins;
+    ++counts[bin];
+    deltaSums[bin] += deltaE[i];
+    testSums[bin].a += test[i].a;
+    testSums[bin].b += test[i].b;
+    referenceSums[bin].a += reference[i].a;
+    referenceSums[bin].b += reference[i].b;
+  }
+  for (int j = 0; j < kHueBins; ++j) {
+    if (counts[j] == 0) {
+      const ColourFidelity empty = undefinedFidelity({});
+      f.rg = empty.rg;
+      f.binFidelity = empty.binFidelity;
+      f.binChromaShift = empty.binChromaShift;
+      f.binHueShift = empty.binHueShift;
+      f.binTest = empty.binTest;
+      f.binReference = empty.binReference;
+      f.reason = "hue bin " + std::to_string(j + 1) + " holds no sample; Rg is undefined";
+      return;
+    }
+    f.binTest[j] = {testSums[j].a / counts[j], testSums[j].b / counts[j]};
+    f.binReference[j] = {referenceSums[j].a / counts[j], referenceSums[j].b / counts[j]};
+    f.binFidelity[j] = fidelityOfDifference(deltaSums[j] / counts[j]);
+    const double middle = (j + 0.5) * kBinDegrees * kPi / 180;
+    const double da = f.binTest[j].a - f.binReference[j].a;
+    const double db = f.binTest[j].b - f.binReference[j].b;
+    const double norm = std::hypot(f.binReference[j].a, f.binReference[j].b);
+    f.binChromaShift[j] = 100 * (da * std::cos(middle) + db * std::sin(middle)) / norm;
+    f.binHueShift[j] = (-da * std::sin(middle) + db * std::cos(middle)) / norm;
+  }
+  f.rg = 100 * polygonArea(f.binTest) / polygonArea(f.binReference);
+}
+
+} // namespace
+
+ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTemperature &cct) {
+  if (std::string problem = spectrumProblem(spectrum); !problem.empty()) {
+    return undefinedFidelity(problem);
+  }
+  if (std::isnan(cct.kelvin)) {
+    return undefinedFidelity("no correlated colour temperature: " + cct.reason);
+  }
+  if (cct.kelvin > 25000) {
+    return undefinedFidelity("the CCT lies above 25000 K, where CIE daylight is not defined");
+  }
+  const SampleColours test = sampleColours(spectrum);
+  const SampleColours reference = sampleColours(fidelityReference(cct.kelvin));
+
+  ColourFidelity f{};
+  std::array<double, kEvaluationSamples> deltaE{};
+  double deltaSum = 0;
+  for (int i = 0; i < kEvaluationSamples; ++i) {
+    deltaE[i] = difference(test[i], reference[i]);
+    f.sampleFidelity[i] = fidelityOfDifference(deltaE[i]);
+    deltaSum += deltaE[i];
+  }
+  f.rf = fidelityOfDifference(deltaSum / kEvaluationSamples);
+  addHueBins(test, reference, deltaE, f);
+  return f;
+}
+
+} // namespace lightquality

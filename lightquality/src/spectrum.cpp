@@ -1,0 +1,33 @@
+#include "lightquality/spectrum.h"
+
+#include "cie/tables.h"
+
+#include <cmath>
+
+namespace lightquality {
+
+colorimetry::Tristimulus tristimulus(const Spectrum &spectrum, const cie::Table &cmf) {
+  const double *rows = cmf.row(kFirstNm);
+  colorimetry::Tristimulus sums;
+  for (int j = 0; j < kSpectrumValues; ++j) {
+    const double *row = rows + j * cmf.columns;
+    sums.X += spectrum[j] * row[0];
+    sums.Y += spectrum[j] * row[1];
+    sums.Z += spectrum[j] * row[2];
+  }
+  return sums;
+}
+
+std::string spectrumProblem(const Spectrum &spectrum) {
+  for (double value : spectrum) {
+    if (!std::isfinite(value)) {
+      return "the spectrum holds values that are not finite numbers";
+    }
+  }
+  if (!(tristimulus(spectrum, cie::cmf1931_2deg).Y > 0)) {
+    return "the spectrum holds no light (its luminance sum is not positive)";
+  }
+  return {};
+}
+
+} // namespace lightquality

@@ -1,0 +1,125 @@
+// Every source of data/cie/extended/verification_values_record.csv, given as
+// a meter record holds it (401 values at 1 nm), against the tolerances the
+// metrics promise: Ra, Rf and Rg within 0.01, CCT within 0.5 K, Duv within
+// 1e-5, melanopic quantities within 1e-4 relative. The D65 α-opic
+// efficacies are checked against their published four-decimal values.
+#include "lightquality/metrics.h"
+#include "lightquality/reference.h"
+
+#include "cie/tables.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace lightquality;
+
+using Row = std::map<std::string, std::string>;
+
+// Splits one CSV line, honouring double-quoted fields.
+std::vector<std::string> csvFields(const std::string &line) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (char ch : line) {
+    if (ch == '"') {
+      quoted = !quoted;
+    } else if (ch == ',' && !quoted) {
+      fields.emplace_back();
+    } else {
+      fields.back() += ch;
+    }
+  }
+  return fields;
+}
+
+std::vector<Row> verificationRows() {
+  std::ifstream in(SUITE_DATA_DIR "/cie/extended/verification_values_record.csv");
+  std::string line;
+  std::getline(in, line);
+  const std::vector<std::string> header = csvFields(line);
+  std::vector<Row> rows;
+  while (std::getline(in, line)) {
+    const std::vector<std::string> fields = csvFields(line);
+    Row row;
+    for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i) {
+      row[header[i]] = fields[i];
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// A table column from 380 to 780 nm, linearly interpolated to 1 nm where the
+// table is coarser, as the verification values were made.
+Spectrum tableColumn(const cie::Table &table, int column) {
+  Spectrum s{};
+  for (int j = 0; j < kSpectrumValues; ++j) {
+    const int nm = kFirstNm + j;
+    const int below = nm - (nm - table.firstNm) % table.stepNm;
+    const double t = static_cast<double>(nm - below) / table.stepNm;
+    const double a = table.at(below, column);
+    s[j] = t == 0 ? a : a + t * (table.at(below + table.stepNm, column) - a);
+  }
+  return s;
+}
+
+Spectrum sourceSpectrum(const std::string &name) {
+  if (name == "A") {
+    return tableColumn(cie::illuminantA, 0);
+  }
+  if (name == "D65") {
+    return tableColumn(cie::illuminantD65, 0);
+  }
+  if (name.rfind("Planck", 0) == 0) {
+    return planckianRadiator(std::stod(name.substr(6)));
+  }
+  return tableColumn(cie::illuminantsF1toF12, std::stoi(name.substr(1)) - 1);
+}
+
+double value(const Row &row, const std::string &column) {
+  return std::stod(row.at(column));
+}
+
+TEST(Verification, EverySourceWithinTolerance) {
+  const std::vector<Row> rows = verificationRows();
+  ASSERT_EQ(rows.size(), 16u);
+  for (const Row &row : rows) {
+    const std::string source = row.at("source");
+    SCOPED_TRACE(source);
+    const LightQuality q = lightQuality(sourceSpectrum(source), 1000);
+
+    EXPECT_NEAR(q.cct.kelvin, value(row, "CCT_Ohno2013_K"), 0.5);
+    EXPECT_NEAR(q.cct.duv, value(row, "Duv_Ohno2013"), 1e-5);
+    EXPECT_NEAR(q.rendering.ra, value(row, "CIE13_3_Ra"), 0.01);
+    EXPECT_NEAR(q.fidelity.rf, value(row, "CIE2017_Rf"), 0.01);
+    EXPECT_NEAR(q.fidelity.rg, value(row, "TM30_18_Rg"), 0.01);
+
+    const double mel = value(row, "K_mel_v_mW_per_lm");
+    EXPECT_NEAR(q.alphaOpic.efficacy[kMelanopic] / mel, 1, 1e-4);
+    const double irradiance = value(row, "mel_irradiance_at_1000lx_mW_m2");
+    EXPECT_NEAR(q.alphaOpic.irradiance[kMelanopic] / irradiance, 1, 1e-4);
+    const double edi = value(row, "mel_EDI_at_1000lx_lx");
+    EXPECT_NEAR(q.alphaOpic.edi[kMelanopic] / edi, 1, 1e-4);
+  }
+}
+
+TEST(Verification, D65EfficaciesMatchPublishedValues) {
+  // CIE S 026:2018, mW/lm, four decimals.
+  const AlphaOpicValues published{0.8173, 1.4558, 1.6289, 1.4497, 1.3262};
+  for (int c = 0; c < kAlphaOpicChannels; ++c) {
+    EXPECT_NEAR(d65Efficacies()[c], published[c], 0.00005) << "channel " << c;
+  }
+  const AlphaOpic d65 = alphaOpic(tableColumn(cie::illuminantD65, 0), 250);
+  for (int c = 0; c < kAlphaOpicChannels; ++c) {
+    EXPECT_NEAR(d65.der[c], 1, 1e-12);
+    EXPECT_NEAR(d65.edi[c], 250, 1e-9);
+  }
+}
+
+} // namespace
