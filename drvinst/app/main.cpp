@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
 namespace {
@@ -22,7 +23,8 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 int unpackInto(const std::string &folder) {
-  const UnpackStatus status = unpackAppendedPackage(fs::ownProgramPath(), folder);
+  std::string whyNot;
+  const UnpackStatus status = unpackAppendedPackage(fs::ownProgramPath(), folder, &whyNot);
   if (status == UnpackStatus::NoArchiveCopy) {
     std::fprintf(stderr, "drvinst: no driver package could be copied out of this program into %s\n",
                  folder.c_str());
@@ -30,9 +32,10 @@ int unpackInto(const std::string &folder) {
   }
   fs::removeFile(archiveCopyPath(folder));
   if (status == UnpackStatus::ExtractionFailed) {
-    std::fprintf(stderr,
-                 "drvinst: the driver package is damaged; not every file was unpacked into %s\n",
-                 folder.c_str());
+    std::fprintf(
+        stderr,
+        "drvinst: the driver package is damaged (%s); not every file was unpacked into %s\n",
+        whyNot.c_str(), folder.c_str());
     return kExitFailed;
   }
   return kExitOk;
@@ -63,9 +66,7 @@ int usage() {
   return kExitUsage;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+int run(int argc, char **argv) {
   if (argc == 3 && std::strcmp(argv[1], "--unpack") == 0) {
     return unpackInto(argv[2]);
   }
@@ -73,4 +74,19 @@ int main(int argc, char **argv) {
     return install();
   }
   return usage();
+}
+
+} // namespace
+
+// Whatever escapes (running out of memory, say) ends in a failure line
+// instead of an abort.
+int main(int argc, char **argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::exception &error) {
+    std::fprintf(stderr, "drvinst: stopped: %s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "drvinst: stopped by an unexpected error\n");
+  }
+  return kExitFailed;
 }
