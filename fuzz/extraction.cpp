@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One scratch folder per process, beside which nothing may appear.
+// One scratch folder per process, beside which nothing may appear; it goes
+// when the process ends normally.
 const fs::path &scratchRoot() {
   static const fs::path root = [] {
     const char *temporary = std::getenv("TMPDIR");
@@ -28,6 +29,13 @@ const fs::path &scratchRoot() {
     FUZZ_CHECK(::mkdtemp(pattern.data()) != nullptr);
     return fs::path(pattern);
   }();
+  static const bool removedAtExit = [] {
+    return std::atexit([] {
+             std::error_code ignored;
+             fs::remove_all(root, ignored);
+           }) == 0;
+  }();
+  (void)removedAtExit;
   return root;
 }
 

@@ -8,6 +8,7 @@ packages=(
   qtbase5-dev libqwt-qt5-dev
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

@@ -6,6 +6,8 @@
 #   scripts/fuzz.sh                  corpus run, then FUZZ_SECONDS (30) per target
 #   FUZZ_SECONDS=0 scripts/fuzz.sh   corpus run only
 #   scripts/fuzz.sh TARGET SECONDS   one long campaign, e.g. fuzz_inf_reader 3600
+#   FUZZ_FLAGS=-runs=1000000 scripts/fuzz.sh TARGET 86400
+#                                    further libFuzzer flags for the fuzzing
 #
 # New inputs go to build-fuzz/corpus/<target>; an input that breaks a target
 # is written to build-fuzz/artifacts/<target>/ and stops the script. Each run
@@ -23,7 +25,19 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=
   -DSUITE_BUILD_SOLVANE=OFF "${launcher[@]}" >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target fuzz_targets
 
+# The extraction target writes its files to a memory file system when there
+# is one.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
+
+# AddressSanitizer keeps freed memory aside to catch late uses; 16 MiB of
+# it keeps the memory bound about the program rather than the sanitizer.
+export ASAN_OPTIONS="quarantine_size_mb=16${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+
 limits=(-rss_limit_mb=256 -malloc_limit_mb=256 -timeout=10)
+# New inputs stay small enough to keep the runs quick, and large enough to
+# reach every bound of the readers.
+fuzzing=(-max_len=16384 -print_final_stats=1)
+read -r -a extra <<<"${FUZZ_FLAGS:-}"
 
 # run TARGET LOG ARGUMENTS...: runs the target with the bounds; on failure
 # shows the end of its log.
@@ -46,7 +60,7 @@ fuzz() {
   run "$target" "$log.corpus" -runs=0 "$seeds"
   echo "== $target: $(ls "$seeds" | wc -l) corpus inputs pass"
   if [ "$seconds" -gt 0 ]; then
-    run "$target" "$log.fuzz" -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds"
+    run "$target" "$log.fuzz" -max_total_time="$seconds" "${fuzzing[@]}" "${extra[@]}" "$work" "$seeds"
     echo "== $target: $seconds s, $(grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$log.fuzz" | sed 's/^stat:://' | tr -s ' ' | paste -sd ' ')"
   fi
 }
