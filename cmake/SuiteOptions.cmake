@@ -13,6 +13,12 @@ function(suite_warnings target)
   endif()
 endfunction()
 
+# Fuzz builds instrument every library for the coverage that libFuzzer
+# steers by; the fuzz targets themselves link its driver.
+if(SUITE_BUILD_FUZZERS AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(SUITE_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=all)

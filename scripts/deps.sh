@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # drvinst: the Windows cross build, its run under wine, the dialog pictures
   g++-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev wine64 xvfb xauth
+  # fuzz targets: clang with libFuzzer
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

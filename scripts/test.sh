@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test twice: a normal build, then a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer. Then the fuzz
+# targets: their corpora, and 30 s of fuzzing each (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -19,3 +20,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # The Windows installer, cross-built and run under wine.
 scripts/cross-drvinst.sh
+
+# Every fuzz target over its corpus, then a short campaign each.
+scripts/fuzz.sh

@@ -60,7 +60,9 @@ std::string formatScientific7(double v) {
     exponent = 0;
   }
   char text[32];
-  std::snprintf(text, sizeof text, "%s%c.%se%c%02d", std::signbit(v) ? "-" : "", digits[0],
+  // A negative zero prints without its sign, as Qt prints it; the meter
+  // number is six zero bytes either way.
+  std::snprintf(text, sizeof text, "%s%c.%se%c%02d", v < 0 ? "-" : "", digits[0],
                 digits.c_str() + 1, exponent < 0 ? '-' : '+', std::abs(exponent));
   return text;
 }

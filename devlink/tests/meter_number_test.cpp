@@ -21,6 +21,7 @@ TEST(MeterNumber, PublishedVectors) {
   EXPECT_EQ(encode(1.5), (Bytes{0x00, 0x00, 0x00, 0x40, 0x01, 0x00}));
   EXPECT_EQ(encode(-1.5), (Bytes{0x00, 0x00, 0x00, 0xC0, 0xFF, 0x00}));
   EXPECT_EQ(encode(0.0), (Bytes{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(encode(-0.0), (Bytes{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(encode(0.00123), (Bytes{0xD7, 0xA3, 0x70, 0x1D, 0x01, 0xFD}));
 
   const Bytes plus{0x00, 0x00, 0x00, 0x40, 0x01, 0x00};
@@ -35,6 +36,7 @@ TEST(MeterNumber, TextRoundsExactTiesAwayFromZero) {
   EXPECT_EQ(devlink::formatScientific7(-1.0078125), "-1.007813e+00");
   EXPECT_EQ(devlink::formatScientific7(1.5), "1.500000e+00");
   EXPECT_EQ(devlink::formatScientific7(0.0), "0.000000e+00");
+  EXPECT_EQ(devlink::formatScientific7(-0.0), "0.000000e+00");
   EXPECT_EQ(devlink::formatScientific7(9.9999996), "1.000000e+01");
   EXPECT_EQ(devlink::formatScientific7(123456789.0), "1.234568e+08");
   EXPECT_EQ(devlink::formatScientific7(1e-99), "1.000000e-99");

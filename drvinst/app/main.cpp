@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
 namespace {
@@ -31,14 +32,16 @@ void printError(const std::string &text) {
 }
 
 int unpackInto(const std::string &folder) {
-  const UnpackStatus status = unpackAppendedPackage(fs::ownProgramPath(), folder);
+  std::string whyNot;
+  const UnpackStatus status = unpackAppendedPackage(fs::ownProgramPath(), folder, &whyNot);
   if (status == UnpackStatus::NoArchiveCopy) {
     printError("no driver package could be copied out of this program into " + folder);
     return kExitFailed;
   }
   fs::removeFile(archiveCopyPath(folder));
   if (status == UnpackStatus::ExtractionFailed) {
-    printError("the driver package is damaged; not every file was unpacked into " + folder);
+    printError("the driver package is damaged (" + whyNot + "); not every file was unpacked into " +
+               folder);
     return kExitFailed;
   }
   return kExitOk;
@@ -68,9 +71,7 @@ int usage() {
   return kExitUsage;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+int run(int argc, char **argv) {
   if (argc == 1) {
     return runInstallerDialog(argc, argv);
   }
@@ -81,4 +82,24 @@ int main(int argc, char **argv) {
     return install();
   }
   return usage();
+}
+
+} // namespace
+
+// Whatever escapes (running out of memory, say) ends in a failure line
+// instead of an abort. The Windows image is built without exceptions; its
+// runtime hooks end the process with such a line instead.
+int main(int argc, char **argv) {
+#if defined(__cpp_exceptions)
+  try {
+    return run(argc, argv);
+  } catch (const std::exception &error) {
+    printError(std::string("stopped: ") + error.what());
+  } catch (...) {
+    printError("stopped by an unexpected error");
+  }
+  return kExitFailed;
+#else
+  return run(argc, argv);
+#endif
 }

@@ -28,7 +28,8 @@ TEST(drvinst_EntryName, StripsPrefixesThatLeadOutOfTheFolder) {
 }
 
 TEST(drvinst_EntryName, RefusesNamesThatWouldStillLeaveTheFolder) {
-  for (const char *stored : {"..", "a/..", "a\\..", "../..", "a/b/../../..", "C:.."}) {
+  for (const char *stored :
+       {"..", "a/..", "a\\..", "../..", "a/b/../../..", "C:..", "x.inf:stream", "a/C:b"}) {
     EXPECT_EQ(relativeEntryName(stored), std::nullopt) << stored;
   }
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace drvinst {
 namespace {
@@ -61,6 +62,80 @@ TEST(drvinst_InfReader, AcceptsOnlyKnownSignatures) {
   test::writeFile(scratch / "bad.inf", "this is no INF file\n");
   EXPECT_EQ(readInfFile(scratch / "bad.inf"), nullptr);
   EXPECT_EQ(readInfFile(scratch / "missing.inf"), nullptr);
+}
+
+// INF files built to make the reader amplify its input or slow down. Each
+// bound is tried at its edge: at the bound the INF reads, one beyond it the
+// INF fails with the reason.
+TEST(drvinst_InfBounds, FieldLengthAfterSubstitution) {
+  const std::string strings =
+      "[Strings]\nhalf = \"" + std::string(kMaxInfFieldLength / 2, 'h') + "\"\n";
+  const InfDocument atTheBound = InfDocument::parse("[Use]\n%half%%half%\n" + strings);
+  EXPECT_EQ(atTheBound.error(), "");
+  EXPECT_EQ(atTheBound.sectionLines("Use")[0][1].size(), kMaxInfFieldLength);
+
+  const InfDocument beyond = InfDocument::parse("[Use]\n%half%%half%x\n" + strings);
+  EXPECT_EQ(beyond.error(), "a field is longer than 4096 characters after %name% substitution");
+  EXPECT_TRUE(beyond.sectionLines("Use").empty());
+}
+
+TEST(drvinst_InfBounds, AllFieldsAfterSubstitution) {
+  // [Strings] holds 1 + 2048 bytes; each "%h%%h%" line one empty key
+  // and a field of 4096, so 4095 of them leave room for 2047 more bytes.
+  const std::string strings = "[Strings]\nh = " + std::string(kMaxInfFieldLength / 2, 'h') + "\n";
+  std::string lines = "[Use]\n";
+  for (int i = 0; i < 4095; ++i) {
+    lines += "%h%%h%\n";
+  }
+  EXPECT_EQ(InfDocument::parse(lines + std::string(2047, 'p') + "\n" + strings).error(), "");
+  EXPECT_EQ(InfDocument::parse(lines + std::string(2048, 'p') + "\n" + strings).error(),
+            "its fields come to more than 16777216 bytes after %name% substitution");
+}
+
+TEST(drvinst_InfBounds, SizeOfTheFile) {
+  const std::string head = "[Version]\nSignature=$Chicago$\n";
+  const std::string atTheBound = head + std::string(kMaxInfBytes - head.size() - 1, ';') + "\n";
+  EXPECT_EQ(InfDocument::parse(atTheBound).error(), "");
+  EXPECT_EQ(InfDocument::parse(atTheBound + " ").error(), "larger than 524288 bytes");
+
+  test::ScratchFolder scratch;
+  test::writeFile(scratch / "fits.inf", atTheBound);
+  test::writeFile(scratch / "huge.inf", atTheBound + std::string(8u << 20, ';'));
+  std::string whyNot;
+  EXPECT_NE(readInfFile(scratch / "fits.inf", &whyNot), nullptr) << whyNot;
+  EXPECT_EQ(readInfFile(scratch / "huge.inf", &whyNot), nullptr);
+  EXPECT_EQ(whyNot, "larger than 524288 bytes");
+  EXPECT_EQ(readInfFile(scratch / "missing.inf", &whyNot), nullptr);
+  EXPECT_EQ(whyNot, "cannot be read");
+}
+
+TEST(drvinst_InfBounds, AmplifyingStringsFailInsteadOfExhaustingMemory) {
+  // 64 KiB: one 32 KiB string used over and over once asked for 356 MB.
+  std::string text = "[Version]\nSignature=$Chicago$\n[Use]\n";
+  for (int i = 0; i < 8000; ++i) {
+    text += "%big%,";
+  }
+  text += "\n[Strings]\nbig=" + std::string(32u << 10, 'b') + "\n";
+  EXPECT_EQ(InfDocument::parse(text).error(),
+            "a field is longer than 4096 characters after %name% substitution");
+}
+
+TEST(drvinst_InfBounds, ManyStringsAndReferencesTakeLinearTime) {
+  // 256 KiB of names and references once took over 40 s: every reference
+  // scanned [Strings] with two lower-cased copies per comparison.
+  std::string use = "[Use]\n";
+  std::string strings = "[Strings]\n";
+  for (int i = 0; i < 9000; ++i) {
+    const std::string name = "Name" + std::to_string(i);
+    use += "%" + name + "%,";
+    strings += name + "=v" + std::to_string(i) + "\n";
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const InfDocument document = InfDocument::parse(use + "\n" + strings);
+  const auto took = std::chrono::steady_clock::now() - start;
+  ASSERT_EQ(document.error(), "");
+  EXPECT_EQ(document.sectionLines("Use")[0][8999], "v8998");
+  EXPECT_LT(took, std::chrono::seconds(2)); // milliseconds, even under the sanitizers
 }
 
 TEST(drvinst_HardwareIdMatch, AcceptsMoreSpecificIdsOnly) {

@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
+
 namespace drvinst {
 namespace {
 
@@ -127,6 +129,141 @@ TEST_F(drvinst_Extraction, TruncatedOrGarbageArchivesFailCleanly) {
   for (const std::string &name : test::treeOf(scratch.path())) {
     EXPECT_TRUE(name == "package.zip" || name.rfind("base", 0) == 0) << name;
   }
+}
+
+// Archives that try to make the extraction write too much, too deep or in
+// the wrong place. Each limit is tried at its edge: at the limit the archive
+// unpacks, one beyond it the unzip stops there with the reason.
+class drvinst_ExtractionLimits : public drvinst_Extraction {
+protected:
+  // Unzips and expects a refusal whose reason holds `reason`.
+  void expectRefused(const std::string &zip, const std::string &reason) {
+    std::string whyNot;
+    EXPECT_FALSE(unzipIntoFolder(zip, base, &whyNot));
+    EXPECT_NE(whyNot.find(reason), std::string::npos) << whyNot;
+    EXPECT_EQ(whyNot.find('\n'), std::string::npos);
+  }
+};
+
+std::string numberedName(std::size_t i) {
+  char name[16];
+  std::snprintf(name, sizeof name, "f%04zu.inf", i);
+  return name;
+}
+
+TEST_F(drvinst_ExtractionLimits, NumberOfEntries) {
+  std::vector<ZipEntry> entries;
+  for (std::size_t i = 0; i < kMaxEntries; ++i) {
+    entries.emplace_back(numberedName(i), "x");
+  }
+  EXPECT_TRUE(unzipIntoFolder(archive(entries), base));
+  EXPECT_EQ(test::treeOf(base).size(), kMaxEntries);
+
+  entries.emplace_back(numberedName(kMaxEntries), "x");
+  test::ScratchFolder other;
+  std::string whyNot;
+  EXPECT_FALSE(unzipIntoFolder(archive(entries), other / "base", &whyNot));
+  EXPECT_EQ(whyNot, "the archive holds 1025 entries, more than 1024");
+  EXPECT_TRUE(test::treeOf(other / "base").empty()); // refused before the first entry
+}
+
+TEST_F(drvinst_ExtractionLimits, BytesPerEntryAndInAll) {
+  const std::string full(kMaxEntryBytes, '\0');
+  expectRefused(archive({{"first.inf", "1"}, {"big.sys", full + '\0'}}),
+                "entry 2 declares 33554433 bytes, more than the 33554432 an entry may hold");
+  EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"first.inf"}));
+
+  // Two entries at the entry limit fill the whole allowance; one more byte
+  // is too much.
+  expectRefused(archive({{"a.sys", full}, {"b.sys", full}, {"c.inf", "1"}, {"d.inf", "2"}}),
+                "entry 3 would bring the package beyond 67108864 bytes");
+  EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"a.sys", "b.sys", "first.inf"}));
+  EXPECT_EQ(test::readFile(base + "/b.sys").size(), kMaxEntryBytes);
+}
+
+TEST_F(drvinst_ExtractionLimits, ABombDeclaringAGigabyteWritesNothing) {
+  const std::string zip = archive({{"bomb.sys", std::string(100000, '\0')}});
+  std::string bytes = test::readFile(zip);
+  declareUncompressedSize(bytes, 1u << 30);
+  test::writeFile(zip, bytes);
+  expectRefused(zip, "entry 1 declares 1073741824 bytes");
+  EXPECT_TRUE(test::treeOf(base).empty());
+}
+
+TEST_F(drvinst_ExtractionLimits, AStreamLongerThanItsDeclaredSizeIsCutOffAndRemoved) {
+  const std::string zip = archive({{"liar.sys", std::string(4u << 20, '\0')}});
+  std::string bytes = test::readFile(zip);
+  declareUncompressedSize(bytes, 1000);
+  test::writeFile(zip, bytes);
+  expectRefused(zip, "entry 1 is damaged");
+  EXPECT_TRUE(test::treeOf(base).empty());
+}
+
+TEST_F(drvinst_ExtractionLimits, NameLengthAndFolderDepth) {
+  // Linux allows 255 bytes per component, so the long names have two.
+  const std::string longest = std::string(200, 'a') + "/" + std::string(58, 'b');
+  std::string deepest;
+  for (std::size_t i = 0; i < kMaxFolderDepth; ++i) {
+    deepest += "d/";
+  }
+  ASSERT_EQ(longest.size(), kMaxEntryNameLength);
+  EXPECT_TRUE(unzipIntoFolder(archive({{longest, "1"}, {deepest + "x.inf", "2"}}), base));
+  EXPECT_TRUE(test::fileExists(base + "/" + deepest + "x.inf"));
+
+  expectRefused(archive({{longest + "c", "1"}}),
+                "entry 1 has a name of 260 characters, more than 259");
+  expectRefused(archive({{deepest + "e/x.inf", "1"}}), "entry 1 lies more than 32 folders deep");
+  expectRefused(archive({{deepest + "e/", "", 0x0014, 0x10}}),
+                "entry 1 lies more than 32 folders deep");
+  EXPECT_FALSE(test::fileExists(base + "/" + deepest + "e"));
+}
+
+TEST_F(drvinst_ExtractionLimits, AName32766FoldersDeepIsRefusedAtOnce) {
+  std::string name;
+  for (int i = 0; i < 32766; ++i) {
+    name += "a/";
+  }
+  expectRefused(archive({{name + "f", "x"}}), "entry 1 has a name of 65533 characters");
+  EXPECT_TRUE(test::treeOf(base).empty());
+}
+
+// Points the central-directory record of every entry at the first entry's
+// local header, so that they all share its compressed data.
+void shareFirstEntrysData(std::string &zip) {
+  for (std::size_t at = zip.find("PK\x01\x02"); at != std::string::npos;
+       at = zip.find("PK\x01\x02", at + 4)) {
+    zip.replace(at + 42, 4, std::string(4, '\0'));
+  }
+}
+
+TEST_F(drvinst_ExtractionLimits, EntriesSharingCompressedDataAreRefused) {
+  std::vector<ZipEntry> entries;
+  for (std::size_t i = 0; i < 20; ++i) {
+    entries.emplace_back(numberedName(i), std::string(1u << 20, '\0'));
+  }
+  const std::string zip = archive(entries);
+  std::string bytes = test::readFile(zip);
+  shareFirstEntrysData(bytes);
+  test::writeFile(zip, bytes);
+  expectRefused(zip, "entry 2 shares its compressed data with an earlier entry");
+  EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"f0000.inf"}));
+}
+
+TEST_F(drvinst_ExtractionLimits, NothingOverwritesTheArchiveCopy) {
+  for (const char *name : {"temp.zip", "TEMP.ZIP", "./temp.zip", "temp.zip. ", "a/../temp.zip"}) {
+    expectRefused(archive({{name, "x"}}), "entry 1 would overwrite the archive copy temp.zip");
+  }
+  EXPECT_TRUE(unzipIntoFolder(archive({{"sub/temp.zip", "x"}, {"temp.zip.inf", "y"}}), base));
+
+  // Unpacking from the program: the copy being read stays whole.
+  const std::string package = archive({{"a.inf", "1"}, {"temp.zip", "truncated"}, {"b.inf", "2"}});
+  test::writeProgram(scratch / "program", kPackageOffset, test::readFile(package));
+  std::string whyNot;
+  EXPECT_EQ(unpackAppendedPackage(scratch / "program", scratch / "unpacked", &whyNot),
+            UnpackStatus::ExtractionFailed);
+  EXPECT_EQ(whyNot, "entry 2 would overwrite the archive copy temp.zip");
+  EXPECT_EQ(test::readFile(archiveCopyPath(scratch / "unpacked")), test::readFile(package));
+  EXPECT_FALSE(test::fileExists(scratch / "unpacked/b.inf"));
 }
 
 TEST(drvinst_FreshFolder, IsNeverReused) {

@@ -91,6 +91,49 @@ TEST_F(drvinst_Program, WithoutAPackageThereIsNothingToInstall) {
   EXPECT_EQ(drvinst("--bogus").exitCode, 2);
 }
 
+TEST_F(drvinst_Program, AHostilePackageIsRefusedInOneLine) {
+  // The program's image with an archive whose entry declares 1 GiB.
+  test::writeZip(scratch / "bomb.zip", {{"bomb.sys", std::string(100000, '\0')}});
+  std::string zip = test::readFile(scratch / "bomb.zip");
+  for (std::size_t offset : {std::size_t{22}, zip.find("PK\x01\x02") + 24}) {
+    zip.replace(offset, 4, std::string("\x00\x00\x00\x40", 4));
+  }
+  const std::string hostile = scratch / "hostile-drvinst";
+  test::writeProgram(hostile, 0, test::readFile(DRVINST_PROGRAM).substr(0, kPackageOffset) + zip);
+  ::chmod(hostile.c_str(), 0755);
+
+  const CommandRun run = drvinst("--unpack " + (scratch / "out"), hostile);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "drvinst: the driver package is damaged (entry 1 declares 1073741824 "
+                        "bytes, more than the 33554432 an entry may hold); not every file was "
+                        "unpacked into " +
+                            (scratch / "out") + "\n");
+  EXPECT_TRUE(test::treeOf(scratch / "out").empty());
+}
+
+TEST_F(drvinst_Program, AnAmplifyingInfFailsTheInstallInsteadOfAborting) {
+  // 256 KiB that once asked for gigabytes and ended in an uncaught bad_alloc.
+  std::string inf = "[Version]\nSignature=$Windows NT$\n[Manufacturer]\n";
+  for (int i = 0; i < 10000; ++i) {
+    inf += "%big%,";
+  }
+  inf += "\n[Strings]\nbig=" + std::string(192u << 10, 'b') + "\n";
+  test::writeZip(scratch / "inf.zip", {{"hostile.inf", inf}});
+  const std::string hostile = scratch / "hostile-drvinst";
+  test::writeProgram(hostile, 0,
+                     test::readFile(DRVINST_PROGRAM).substr(0, kPackageOffset) +
+                         test::readFile(scratch / "inf.zip"));
+  ::chmod(hostile.c_str(), 0755);
+
+  const CommandRun run = drvinst("--install", hostile);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.output.find("hostile.inf a field is longer than 4096 characters after %name% "
+                            "substitution\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("Install driver failure!\n"), std::string::npos) << run.output;
+}
+
 TEST(drvinst_PackTool, RefusesAnImageLargerThanTheOffset) {
   test::ScratchFolder scratch;
   test::writeZip(scratch / "p.zip", {{"x.inf", "x"}});

@@ -8,39 +8,50 @@
 // - its compiled std::string and std::wstring, each one piece with every
 //   member.
 // The runtime's manual allows a program to define the first two itself;
-// here they end the process, which is what an exception nobody catches
-// would do. The strings are instantiated here instead, one section per
+// here they end the process with one failure line and status 1, which is
+// what the other builds' entry point does with an exception nobody else
+// catches. The strings are instantiated here instead, one section per
 // member, so that the linker keeps only the members the program calls.
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 template class std::basic_string<char>;
 template class std::basic_string<wchar_t>;
 
+namespace {
+[[noreturn]] void stop(const char *why) {
+  std::fputs("drvinst: stopped: ", stderr);
+  std::fputs(why, stderr);
+  std::fputs("\n", stderr);
+  std::exit(1);
+}
+} // namespace
+
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
-  std::abort();
+  stop("unexpected error");
 }
 } // namespace __gnu_cxx
 
 namespace std {
 void __throw_bad_alloc() {
-  std::abort();
+  stop("out of memory");
 }
 void __throw_bad_array_new_length() {
-  std::abort();
+  stop("out of memory");
 }
 void __throw_bad_function_call() {
-  std::abort();
+  stop("unexpected error");
 }
 void __throw_length_error(const char *) {
-  std::abort();
+  stop("text too long");
 }
 void __throw_logic_error(const char *) {
-  std::abort();
+  stop("unexpected error");
 }
 void __throw_out_of_range_fmt(const char *, ...) {
-  std::abort();
+  stop("unexpected error");
 }
 } // namespace std

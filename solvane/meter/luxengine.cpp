@@ -1,5 +1,6 @@
 #include "luxengine.h"
 
+#include "stored_record.h"
 #include "tsfoundation.h"
 
 #include "devlink/endian.h"
@@ -9,17 +10,13 @@
 #include <QDateTime>
 #include <QDebug>
 
+#include <algorithm>
+
 namespace {
 
 namespace protocol = devlink::meter;
 
 constexpr DWORD kTimeout = 2000;
-
-void decodeSamples(const std::uint8_t *bytes, int count, double *out) {
-  for (int i = 0; i < count; ++i) {
-    out[i] = devlink::readU16le(bytes + 2 * i);
-  }
-}
 
 void decodeSamples(const std::uint8_t *bytes, int count, int *out) {
   for (int i = 0; i < count; ++i) {
@@ -68,16 +65,16 @@ int LuxEngine::readStoredData(int dataOrdinal, QDateTime *time, double *illumina
     qDebug() << "读取存储数据失败!";
     return -1;
   }
-  const std::uint8_t *r = record.data();
-  if (devlink::readU16le(r) == protocol::kNoRecordYear) {
+  const std::optional<StoredRecord> stored = decodeStoredRecord(record.data());
+  if (!stored) {
     qDebug() << "没有可以读取的数据!";
     return 0;
   }
-  time->setDate(QDate(devlink::readU16le(r), r[2], r[3]));
-  time->setTime(QTime(r[4], r[5], r[6], 0));
-  *illuminance = devlink::readF64le(r + protocol::kRecordIlluminanceOffset);
-  *ratio = devlink::readF64le(r + protocol::kRecordRatioOffset);
-  decodeSamples(r + protocol::kRecordSamplesOffset, kSpectrumSamples, intensity);
+  time->setDate(QDate(stored->year, stored->month, stored->day));
+  time->setTime(QTime(stored->hour, stored->minute, stored->second, 0));
+  *illuminance = stored->illuminance;
+  *ratio = stored->ratio;
+  std::copy(stored->intensity.begin(), stored->intensity.end(), intensity);
   qDebug() << "ratio:" << *ratio;
   qDebug() << "读取存储数据成功!";
   return 1;

@@ -325,14 +325,29 @@ std::vector<Fault> readFaults(const json &value, const std::string &path) {
   return faults;
 }
 
+// The JSON library's message without its "[json.exception.<kind>.<id>] "
+// prefix.
+std::string withoutExceptionId(const json::exception &error) {
+  const std::string message = error.what();
+  const std::size_t start = message.find("] ");
+  return start == std::string::npos ? message : message.substr(start + 2);
+}
+
 json parseJson(const std::string &text) {
+  if (text.size() > kMaxStateBytes) {
+    fail("larger than " + std::to_string(kMaxStateBytes) + " bytes");
+  }
+  const json::parser_callback_t limitDepth = [](int depth, json::parse_event_t, json &) {
+    if (depth >= kMaxStateDepth) {
+      fail("nested deeper than " + std::to_string(kMaxStateDepth) + " levels");
+    }
+    return true;
+  };
   try {
-    return json::parse(text, nullptr, true, /*ignore_comments=*/true);
-  } catch (const json::parse_error &error) {
-    // what() reads "[json.exception.parse_error.101] parse error at ...".
-    const std::string message = error.what();
-    const std::size_t start = message.find("] ");
-    fail("not valid JSON: " + (start == std::string::npos ? message : message.substr(start + 2)));
+    return json::parse(text, limitDepth, true, /*ignore_comments=*/true);
+  } catch (const json::exception &error) {
+    // Syntax errors, and numbers such as 1e400 that a double cannot hold.
+    fail("not valid JSON: " + withoutExceptionId(error));
   }
 }
 
@@ -390,10 +405,7 @@ json faultsJson(const std::vector<Fault> &faults) {
   return list;
 }
 
-} // namespace
-
-DeviceState parseState(const std::string &jsonText) {
-  const json root = parseJson(jsonText);
+DeviceState readState(const json &root) {
   ObjectReader reader(root, "");
   std::string device = kMeterKind;
   reader.optional("device", [&](const json &v, const std::string &path) {
@@ -414,6 +426,18 @@ DeviceState parseState(const std::string &jsonText) {
   reader.optional("comment", [](const json &, const std::string &) {});
   reader.rejectUnknownKeys(" for a " + device);
   return state;
+}
+
+} // namespace
+
+DeviceState parseState(const std::string &jsonText) {
+  try {
+    return readState(parseJson(jsonText));
+  } catch (const json::exception &error) {
+    // Whatever else the library refuses, such as a string that is not
+    // UTF-8 where a value is written back into a message.
+    fail(withoutExceptionId(error));
+  }
 }
 
 std::string stateToJson(const DeviceState &state) {

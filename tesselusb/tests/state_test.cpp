@@ -88,6 +88,50 @@ TEST(SimState, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
   EXPECT_EQ(simtest::callEveryEntryPoint(sim().library)[1], "CmdRead=1");
 }
 
+// Whatever the JSON library refuses fails the load like any other invalid
+// state, and the state that was active before is gone.
+TEST(SimState, AFailedLoadReplacesTheActiveState) {
+  for (const char *text :
+       {"{\"ratio\": 1e400}", "[1e400]", "{\"records\": [{\"illuminance\": -1e999}]}"}) {
+    ASSERT_EQ(sim().loadState("{}"), 1);
+    EXPECT_EQ(sim().loadState(text), 0) << text;
+    EXPECT_EQ(sim().stateError().find("state text: not valid JSON: number overflow parsing"), 0u)
+        << sim().stateError();
+    EXPECT_EQ(simtest::callEveryEntryPoint(sim().library), allResults(0)) << text;
+  }
+}
+
+TEST(SimState, MessagesEscapeControlCharactersFromTheText) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"{\"a\\nb\": 1}", "state text: unknown key 'a\\nb' for a meter"},
+      {"{\"\\u001b[2J\": 1}", "state text: unknown key '\\x1b[2J' for a meter"},
+      {"{\"\\u009b2J\\t\": 1}", "state text: unknown key '\\u009b2J\\t' for a meter"},
+      {"{\"device\": \"ca\\r\\u007fmera\"}",
+       "state text: device is 'ca\\r\\x7fmera', expected \"meter\" or \"spectrometer\""},
+  };
+  for (const auto &[text, message] : cases) {
+    EXPECT_EQ(sim().loadState(text.c_str()), 0) << text;
+    EXPECT_EQ(sim().stateError(), message);
+  }
+}
+
+TEST(SimState, SizeAndNestingAreBounded) {
+  // Sixteen levels in all (the object and fifteen arrays) read; one more
+  // does not.
+  const std::string fifteen = std::string(15, '[') + std::string(15, ']');
+  EXPECT_EQ(sim().loadState(("{\"comment\": " + fifteen + "}").c_str()), 1) << sim().stateError();
+  EXPECT_EQ(sim().loadState(("{\"comment\": [" + fifteen + "]}").c_str()), 0);
+  EXPECT_EQ(sim().stateError(), "state text: nested deeper than 16 levels");
+
+  const std::size_t limit = 4u << 20;
+  std::string padded = "{\"comment\": \"\"}";
+  padded.insert(13, limit - padded.size(), 'c');
+  EXPECT_EQ(sim().loadState(padded.c_str()), 1) << sim().stateError();
+  padded.insert(13, "c");
+  EXPECT_EQ(sim().loadState(padded.c_str()), 0);
+  EXPECT_EQ(sim().stateError(), "state text: larger than 4194304 bytes");
+}
+
 TEST(SimState, TextRoundTripsAndMissingKeysTakeDemoValues) {
   for (const char *start : {"{}", R"({"device": "spectrometer"})"}) {
     ASSERT_EQ(sim().loadState(start), 1);
@@ -178,10 +222,14 @@ TEST(SimStartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
   const std::string notJson = temporaryFile("_not.json", "records: none");
   const std::string wrongSize =
       temporaryFile("_size.json", meterWith(recordWithSamples("2019-05-21T14:03:09", 400, 1)));
+  const std::string overflow = temporaryFile("_overflow.json", R"({"ratio": 1e400})");
+  const std::string huge = temporaryFile("_huge.json", std::string(5u << 20, ' '));
   const std::pair<std::string, std::string> cases[] = {
       {missing, "cannot be opened (No such file or directory)"},
       {notJson, "not valid JSON: "},
       {wrongSize, "records[0].spectrum has 400 values, expected 401"},
+      {overflow, "not valid JSON: number overflow parsing '1e400'"},
+      {huge, "larger than 4194304 bytes"},
   };
   for (const auto &[path, problem] : cases) {
     const ProbeRun run = runProbe(path);
@@ -190,8 +238,9 @@ TEST(SimStartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
     EXPECT_EQ(run.errors[0].find("libTesselUSB: state file '" + path + "': " + problem), 0u)
         << run.errors[0];
   }
-  std::remove(notJson.c_str());
-  std::remove(wrongSize.c_str());
+  for (const std::string &path : {notJson, wrongSize, overflow, huge}) {
+    std::remove(path.c_str());
+  }
 }
 
 TEST(SimStartUpState, GoodFileIsServedSilently) {

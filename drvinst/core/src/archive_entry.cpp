@@ -1,7 +1,29 @@
 #include "drvinst/archive_entry.h"
 
+#include "drvinst/text.h"
+
+#include <algorithm>
+
 namespace drvinst {
 namespace {
+
+// The non-empty components of `name` other than ".".
+std::vector<std::string_view> meaningfulComponents(std::string_view name) {
+  std::vector<std::string_view> components;
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = start;
+    while (end < name.size() && !isPathSeparator(name[end])) {
+      ++end;
+    }
+    const std::string_view component = name.substr(start, end - start);
+    if (!component.empty() && component != ".") {
+      components.push_back(component);
+    }
+    start = end + 1;
+  }
+  return components;
+}
 
 bool startsWithParentStep(std::string_view name) {
   return name.size() >= 3 && name[0] == '.' && name[1] == '.' && isPathSeparator(name[2]);
@@ -37,18 +59,8 @@ bool stripOneUnsafePrefix(std::string_view &name) {
 }
 
 bool hasParentComponent(std::string_view name) {
-  std::size_t start = 0;
-  while (start <= name.size()) {
-    std::size_t end = start;
-    while (end < name.size() && !isPathSeparator(name[end])) {
-      ++end;
-    }
-    if (name.substr(start, end - start) == "..") {
-      return true;
-    }
-    start = end + 1;
-  }
-  return false;
+  const std::vector<std::string_view> components = meaningfulComponents(name);
+  return std::find(components.begin(), components.end(), "..") != components.end();
 }
 
 enum HostSystem : std::uint8_t { kMsDos = 0, kMacintosh = 7, kNtfs = 11, kVfat = 14 };
@@ -98,10 +110,27 @@ std::optional<std::string> relativeEntryName(std::string_view storedName) {
   std::string_view name = storedName;
   while (stripOneUnsafePrefix(name)) {
   }
-  if (hasParentComponent(name)) {
+  if (hasParentComponent(name) || name.find(':') != std::string_view::npos) {
     return std::nullopt;
   }
   return std::string(name);
+}
+
+std::size_t folderDepth(std::string_view relativeName, bool isFolder) {
+  const std::size_t components = meaningfulComponents(relativeName).size();
+  return isFolder || components == 0 ? components : components - 1;
+}
+
+bool resolvesTo(std::string_view relativeName, std::string_view fileName) {
+  const std::vector<std::string_view> components = meaningfulComponents(relativeName);
+  if (components.size() != 1) {
+    return false;
+  }
+  std::string_view name = components.front();
+  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+    name.remove_suffix(1);
+  }
+  return equalsIgnoringCase(name, fileName);
 }
 
 FileAttributes entryAttributes(std::uint16_t versionMadeBy, std::uint32_t externalAttributes) {

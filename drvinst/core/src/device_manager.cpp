@@ -1,9 +1,18 @@
 #include "drvinst/device_manager.h"
 
+#include <cstdio>
+
 namespace drvinst {
 
 std::unique_ptr<InfFile> DeviceManager::openInf(const std::string &path) const {
-  return readInfFile(path);
+  std::string whyNot;
+  std::unique_ptr<InfFile> inf = readInfFile(path, &whyNot);
+  if (!inf) {
+    // The installation reports only its overall result; this line says
+    // which INF failed and why.
+    std::fprintf(stderr, "drvinst: %s %s\n", path.c_str(), whyNot.c_str());
+  }
+  return inf;
 }
 
 } // namespace drvinst

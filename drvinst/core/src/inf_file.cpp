@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace drvinst {
 namespace {
@@ -116,7 +118,9 @@ InfLine splitFields(std::string_view line) {
   return fields;
 }
 
-std::optional<std::string> readWholeFile(const std::string &path) {
+// The file's bytes, at most `limit` + 1 of them so that a caller sees that
+// it is too large without reading all of it.
+std::optional<std::string> readFileUpTo(const std::string &path, std::size_t limit) {
   std::FILE *file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) {
     return std::nullopt;
@@ -124,7 +128,7 @@ std::optional<std::string> readWholeFile(const std::string &path) {
   std::string text;
   char chunk[4096];
   std::size_t read = 0;
-  while ((read = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+  while (text.size() <= limit && (read = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
     text.append(chunk, read);
   }
   const bool failed = std::ferror(file) != 0;
@@ -132,15 +136,25 @@ std::optional<std::string> readWholeFile(const std::string &path) {
   return failed ? std::nullopt : std::optional<std::string>(std::move(text));
 }
 
+void tellWhy(std::string *whyNot, const std::string &reason) {
+  if (whyNot != nullptr) {
+    *whyNot = reason;
+  }
+}
+
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
 InfDocument InfDocument::parse(std::string_view text) {
+  InfDocument document;
+  if (text.size() > kMaxInfBytes) {
+    document.error_ = "larger than " + std::to_string(kMaxInfBytes) + " bytes";
+    return document;
+  }
   if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
-  InfDocument document;
   std::vector<InfLine> *current = nullptr;
   for (const std::string &line : logicalLines(text)) {
     if (line.front() == '[') {
@@ -152,53 +166,83 @@ InfDocument InfDocument::parse(std::string_view text) {
       current->push_back(splitFields(line));
     }
   }
+  document.substituteAll();
   return document;
 }
 
 std::vector<InfLine> InfDocument::sectionLines(std::string_view section) const {
   const auto found = sections_.find(toLower(section));
-  if (found == sections_.end()) {
-    return {};
-  }
-  std::vector<InfLine> lines = found->second;
-  for (InfLine &line : lines) {
-    for (std::string &field : line) {
-      field = substitute(field);
-    }
-  }
-  return lines;
+  return found == sections_.end() ? std::vector<InfLine>() : found->second;
 }
 
-std::string InfDocument::substitute(std::string_view field) const {
+InfDocument::StringTable InfDocument::stringTable() const {
+  StringTable strings;
+  const auto section = sections_.find("strings");
+  if (section != sections_.end()) {
+    for (const InfLine &line : section->second) {
+      if (line.size() > 1) {
+        strings.emplace(toLower(line[0]), line[1]); // the first value of a name wins
+      }
+    }
+  }
+  return strings;
+}
+
+// Every field is substituted once, here, so that each %name% costs one
+// look-up and the bounds hold for everything sectionLines hands out.
+void InfDocument::substituteAll() {
+  const StringTable strings = stringTable();
+  std::size_t budget = kMaxInfSubstitutedBytes;
+  for (auto &[name, lines] : sections_) {
+    for (InfLine &line : lines) {
+      for (std::string &field : line) {
+        std::optional<std::string> substituted = substitute(field, strings, budget);
+        if (!substituted) {
+          sections_.clear();
+          return;
+        }
+        field = std::move(*substituted);
+      }
+    }
+  }
+}
+
+std::optional<std::string>
+InfDocument::substitute(std::string_view field, const StringTable &strings, std::size_t &budget) {
   std::string result;
+  const auto append = [&](std::string_view piece) {
+    if (piece.size() > kMaxInfFieldLength - result.size()) {
+      error_ = "a field is longer than " + std::to_string(kMaxInfFieldLength) +
+               " characters after %name% substitution";
+      return false;
+    }
+    if (piece.size() > budget) {
+      error_ = "its fields come to more than " + std::to_string(kMaxInfSubstitutedBytes) +
+               " bytes after %name% substitution";
+      return false;
+    }
+    result.append(piece);
+    budget -= piece.size();
+    return true;
+  };
   for (;;) {
     const std::size_t open = field.find('%');
     const std::size_t close = open == std::string_view::npos ? open : field.find('%', open + 1);
     if (close == std::string_view::npos) {
       break;
     }
-    result.append(field.substr(0, open));
     const std::string_view name = field.substr(open + 1, close - open - 1);
-    field.remove_prefix(close + 1);
-    const std::optional<std::string> value =
-        name.empty() ? std::optional<std::string>("%") : stringValue(name);
-    result += value ? *value : "%" + std::string(name) + "%";
-  }
-  result.append(field);
-  return result;
-}
-
-std::optional<std::string> InfDocument::stringValue(std::string_view name) const {
-  const auto strings = sections_.find("strings");
-  if (strings == sections_.end()) {
-    return std::nullopt;
-  }
-  for (const InfLine &line : strings->second) {
-    if (line.size() > 1 && equalsIgnoringCase(line[0], name)) {
-      return line[1];
+    const auto value = name.empty() ? strings.end() : strings.find(toLower(name));
+    const std::string_view replacement = name.empty() ? std::string_view("%")
+                                         : value != strings.end()
+                                             ? value->second
+                                             : field.substr(open, close - open + 1);
+    if (!append(field.substr(0, open)) || !append(replacement)) {
+      return std::nullopt;
     }
+    field.remove_prefix(close + 1);
   }
-  return std::nullopt;
+  return append(field) ? std::optional<std::string>(std::move(result)) : std::nullopt;
 }
 
 bool InfDocument::hasKnownSignature() const {
@@ -217,13 +261,19 @@ bool InfDocument::hasKnownSignature() const {
   return false;
 }
 
-std::unique_ptr<InfFile> readInfFile(const std::string &path) {
-  const std::optional<std::string> text = readWholeFile(path);
+std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *whyNot) {
+  const std::optional<std::string> text = readFileUpTo(path, kMaxInfBytes);
   if (!text) {
+    tellWhy(whyNot, "cannot be read");
     return nullptr;
   }
   auto document = std::make_unique<InfDocument>(InfDocument::parse(*text));
+  if (!document->error().empty()) {
+    tellWhy(whyNot, document->error());
+    return nullptr;
+  }
   if (!document->hasKnownSignature()) {
+    tellWhy(whyNot, "has no [Version] signature of a Windows NT-style INF");
     return nullptr;
   }
   return document;

@@ -7,6 +7,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace drvinst {
@@ -74,31 +77,29 @@ bool readCurrentEntryInfo(void *archive, EntryInfo &entry) {
 
 // Inflates the open entry into `file` in chunks; true when exactly
 // `expectedSize` bytes came out and were written. The size check catches a
-// deflate stream that ends early, which the CRC check does not see.
+// deflate stream that ends early, which the CRC check does not see; a
+// stream that runs on past the size is cut off at the first chunk beyond
+// it, so an entry never writes more than it declares.
 bool inflateInto(void *archive, fs::OutputFile &file, std::uint64_t expectedSize) {
   std::vector<char> chunk(kChunkSize);
   std::uint64_t total = 0;
   int read = 0;
   while ((read = unzReadCurrentFile(archive, chunk.data(), static_cast<unsigned>(chunk.size()))) >
          0) {
-    if (!file.write(chunk.data(), static_cast<std::size_t>(read))) {
+    total += static_cast<std::uint64_t>(read);
+    if (total > expectedSize || !file.write(chunk.data(), static_cast<std::size_t>(read))) {
       return false;
     }
-    total += static_cast<std::uint64_t>(read);
   }
   return read == 0 && total == expectedSize;
 }
 
-// Writes the current entry to a new file at `path`. A partly written file
-// is removed so that a damaged entry never passes for a whole one.
-bool writeCurrentEntry(void *archive, const EntryInfo &entry, const std::string &path,
-                       const FileAttributes &attributes) {
-  if (unzOpenCurrentFile(archive) != UNZ_OK) {
-    return false;
-  }
+// Writes the open entry to a new file at `path`. A partly written file is
+// removed so that a damaged entry never passes for a whole one.
+bool writeOpenEntry(void *archive, const EntryInfo &entry, const std::string &path,
+                    const FileAttributes &attributes) {
   fs::OutputFile file;
   if (!file.create(path, attributes)) {
-    unzCloseCurrentFile(archive);
     return false;
   }
   const bool inflated = inflateInto(archive, file, entry.info.uncompressed_size);
@@ -114,69 +115,188 @@ bool writeCurrentEntry(void *archive, const EntryInfo &entry, const std::string 
   return false;
 }
 
-bool extractCurrentEntry(void *archive, const std::string &baseFolder) {
-  EntryInfo entry;
-  if (!readCurrentEntryInfo(archive, entry)) {
+// Byte range of an entry's compressed data in the archive.
+struct DataRange {
+  std::uint64_t begin = 0;
+  std::uint64_t end = 0;
+  bool overlaps(const DataRange &other) const { return begin < other.end && other.begin < end; }
+};
+
+// One unzip: where it writes, what the archive has used of the limits so
+// far, and why it stopped.
+class Extraction {
+public:
+  Extraction(void *archive, std::string destination)
+      : archive_(archive), destination_(std::move(destination)) {}
+
+  bool extractEntry(std::uint64_t index) {
+    entryLabel_ = "entry " + std::to_string(index + 1);
+    EntryInfo entry;
+    if (!readCurrentEntryInfo(archive_, entry)) {
+      return refuse("cannot be read");
+    }
+    const std::optional<std::string> name = relativeEntryName(entry.storedName);
+    if (!name) {
+      return refuse("has a name that leads out of the folder");
+    }
+    const FileAttributes attributes =
+        entryAttributes(static_cast<std::uint16_t>(entry.info.version),
+                        static_cast<std::uint32_t>(entry.info.external_fa));
+    if (!nameIsAcceptable(*name, attributes.folder)) {
+      return false;
+    }
+    if (attributes.folder) {
+      return createFolderWithParents(joinPath(destination_, *name)) ||
+             refuse("names a folder that cannot be created");
+    }
+    return extractFile(entry, *name, attributes);
+  }
+
+  const std::string &reason() const { return reason_; }
+
+private:
+  bool refuse(const std::string &why) {
+    reason_ = entryLabel_ + " " + why;
     return false;
   }
-  const std::optional<std::string> name = relativeEntryName(entry.storedName);
-  if (!name) {
-    return false;
+
+  bool nameIsAcceptable(const std::string &name, bool isFolder) {
+    if (name.size() > kMaxEntryNameLength) {
+      return refuse("has a name of " + std::to_string(name.size()) + " characters, more than " +
+                    std::to_string(kMaxEntryNameLength));
+    }
+    if (folderDepth(name, isFolder) > kMaxFolderDepth) {
+      return refuse("lies more than " + std::to_string(kMaxFolderDepth) + " folders deep");
+    }
+    if (resolvesTo(name, kArchiveCopyName)) {
+      return refuse(std::string("would overwrite the archive copy ") + kArchiveCopyName);
+    }
+    return true;
   }
-  const FileAttributes attributes =
-      entryAttributes(static_cast<std::uint16_t>(entry.info.version),
-                      static_cast<std::uint32_t>(entry.info.external_fa));
-  if (attributes.folder) {
-    return createFolderWithParents(joinPath(baseFolder, *name));
+
+  bool sizeIsAcceptable(std::uint64_t size) {
+    if (size > kMaxEntryBytes) {
+      return refuse("declares " + std::to_string(size) + " bytes, more than the " +
+                    std::to_string(kMaxEntryBytes) + " an entry may hold");
+    }
+    if (size > kMaxUnpackedBytes - bytesWritten_) {
+      return refuse("would bring the package beyond " + std::to_string(kMaxUnpackedBytes) +
+                    " bytes");
+    }
+    return true;
   }
-  const std::size_t separator = name->find_last_of("\\/");
-  if (separator != std::string::npos &&
-      !createFolderWithParents(joinPath(baseFolder, name->substr(0, separator)))) {
-    return false;
+
+  // Opens the entry's data, which must not be shared with an earlier entry:
+  // several entries over one compressed stream multiply its output.
+  bool openData(const EntryInfo &entry) {
+    if (unzOpenCurrentFile(archive_) != UNZ_OK) {
+      return refuse("is damaged");
+    }
+    const std::uint64_t begin = unzGetCurrentFileZStreamPos64(archive_);
+    const DataRange range{begin, begin + entry.info.compressed_size};
+    for (const DataRange &earlier : dataRanges_) {
+      if (range.overlaps(earlier)) {
+        unzCloseCurrentFile(archive_);
+        return refuse("shares its compressed data with an earlier entry");
+      }
+    }
+    dataRanges_.push_back(range);
+    return true;
   }
-  return writeCurrentEntry(archive, entry, joinPath(baseFolder, *name), attributes);
+
+  bool extractFile(const EntryInfo &entry, const std::string &name,
+                   const FileAttributes &attributes) {
+    const std::uint64_t size = entry.info.uncompressed_size;
+    if (!sizeIsAcceptable(size)) {
+      return false;
+    }
+    const std::size_t separator = name.find_last_of("\\/");
+    if (separator != std::string::npos &&
+        !createFolderWithParents(joinPath(destination_, name.substr(0, separator)))) {
+      return refuse("names a folder that cannot be created");
+    }
+    if (!openData(entry)) {
+      return false;
+    }
+    if (!writeOpenEntry(archive_, entry, joinPath(destination_, name), attributes)) {
+      return refuse("is damaged or cannot be written");
+    }
+    bytesWritten_ += size;
+    return true;
+  }
+
+  void *archive_;
+  std::string destination_;
+  std::string entryLabel_;
+  std::string reason_;
+  std::uint64_t bytesWritten_ = 0;
+  std::vector<DataRange> dataRanges_;
+};
+
+bool fail(std::string *whyNot, const std::string &reason) {
+  if (whyNot != nullptr) {
+    *whyNot = reason;
+  }
+  return false;
 }
 
 } // namespace
 
 bool createFolderWithParents(const std::string &path) {
-  if (fs::isFolder(path)) {
-    return true;
+  // Lengths of the missing folders' paths, deepest first: one copy of the
+  // path at a time, however deep it goes.
+  std::vector<std::size_t> missing;
+  for (std::string folder = path; !folder.empty() && !fs::isFolder(folder);
+       folder = parentFolder(folder)) {
+    missing.push_back(folder.size());
   }
-  const std::string parent = parentFolder(path);
-  if (!parent.empty() && !createFolderWithParents(parent)) {
-    return false;
-  }
-  return fs::createFolder(path);
-}
-
-bool unzipIntoFolder(const std::string &archivePath, const std::string &destination) {
-  if (archivePath.empty() || destination.empty() || !fs::pathExists(archivePath) ||
-      !createFolderWithParents(destination)) {
-    return false;
-  }
-  Archive archive(unzOpen64(archivePath.c_str()));
-  unz_global_info64 global{};
-  if (!archive || unzGetGlobalInfo64(archive.get(), &global) != UNZ_OK) {
-    return false;
-  }
-  for (ZPOS64_T index = 0; index < global.number_entry; ++index) {
-    const int moved = index == 0 ? unzGoToFirstFile(archive.get()) : unzGoToNextFile(archive.get());
-    if (moved != UNZ_OK || !extractCurrentEntry(archive.get(), destination)) {
+  for (auto length = missing.rbegin(); length != missing.rend(); ++length) {
+    if (!fs::createFolder(path.substr(0, *length))) {
       return false;
     }
   }
   return true;
 }
 
-UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder) {
+bool unzipIntoFolder(const std::string &archivePath, const std::string &destination,
+                     std::string *whyNot) {
+  if (archivePath.empty() || destination.empty() || !fs::pathExists(archivePath)) {
+    return fail(whyNot, "the archive is missing");
+  }
+  if (!createFolderWithParents(destination)) {
+    return fail(whyNot, "the folder " + destination + " cannot be created");
+  }
+  Archive archive(unzOpen64(archivePath.c_str()));
+  unz_global_info64 global{};
+  if (!archive || unzGetGlobalInfo64(archive.get(), &global) != UNZ_OK) {
+    return fail(whyNot, "not a ZIP archive");
+  }
+  if (global.number_entry > kMaxEntries) {
+    return fail(whyNot, "the archive holds " + std::to_string(global.number_entry) +
+                            " entries, more than " + std::to_string(kMaxEntries));
+  }
+  Extraction extraction(archive.get(), destination);
+  for (ZPOS64_T index = 0; index < global.number_entry; ++index) {
+    const int moved = index == 0 ? unzGoToFirstFile(archive.get()) : unzGoToNextFile(archive.get());
+    if (moved != UNZ_OK) {
+      return fail(whyNot, "the archive's directory is damaged");
+    }
+    if (!extraction.extractEntry(index)) {
+      return fail(whyNot, extraction.reason());
+    }
+  }
+  return true;
+}
+
+UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder,
+                                   std::string *whyNot) {
   const std::string copyPath = archiveCopyPath(folder);
   if (!createFolderWithParents(folder) || !copyTail(programPath, kPackageOffset, copyPath) ||
       !isReadable(copyPath)) {
     return UnpackStatus::NoArchiveCopy;
   }
-  return unzipIntoFolder(copyPath, folder) ? UnpackStatus::Extracted
-                                           : UnpackStatus::ExtractionFailed;
+  return unzipIntoFolder(copyPath, folder, whyNot) ? UnpackStatus::Extracted
+                                                   : UnpackStatus::ExtractionFailed;
 }
 
 std::string archiveCopyPath(const std::string &folder) {

@@ -33,6 +33,12 @@ private slots:
     }
     QCOMPARE(QString::number(1.0078125, 'e', 6), QString("1.007813e+00"));
   }
+
+  void matchesQtOnZeroesAndSubnormals() {
+    for (double v : {0.0, -0.0, 4.9e-324, -4.9e-324, -1e-320}) {
+      QCOMPARE(QString::fromStdString(devlink::formatScientific7(v)), QString::number(v, 'e', 6));
+    }
+  }
 };
 
 QTEST_GUILESS_MAIN(TestMeterNumberText)

@@ -4,11 +4,13 @@
 // field, as the installation needs it. Windows reads INF files with
 // SetupAPI; InfDocument is the project's own reader of the same format.
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace drvinst {
@@ -34,8 +36,19 @@ public:
 //   them is one quote;
 // - "%name%" is replaced by the first value of "name" in [Strings] (names
 //   without regard to case), "%%" by "%"; unknown names stay as written.
+//
+// Bounds, far above any real INF, keep a hostile one from taking much
+// memory or time: the size of the file, the length of one field after
+// substitution (SetupAPI's own string limit) and the size of all fields
+// after substitution together.
+inline constexpr std::size_t kMaxInfBytes = 512u << 10;
+inline constexpr std::size_t kMaxInfFieldLength = 4096;
+inline constexpr std::size_t kMaxInfSubstitutedBytes = 16u << 20;
+
 class InfDocument final : public InfFile {
 public:
+  // Parses and substitutes in time linear in the text and its substituted
+  // fields. A text beyond the bounds gives a document with an error.
   static InfDocument parse(std::string_view text);
 
   std::vector<InfLine> sectionLines(std::string_view section) const override;
@@ -44,17 +57,26 @@ public:
   // Windows NT-style INF files.
   bool hasKnownSignature() const;
 
-private:
-  std::string substitute(std::string_view field) const;
-  // The first value of `name` in [Strings].
-  std::optional<std::string> stringValue(std::string_view name) const;
+  // Why the text cannot be used, in one line; empty when it can.
+  const std::string &error() const { return error_; }
 
-  // Lower-cased section name -> raw lines before %name% substitution.
+private:
+  // Lower-cased name -> first value, from the raw lines of [Strings].
+  using StringTable = std::unordered_map<std::string, std::string>;
+
+  StringTable stringTable() const;
+  void substituteAll();
+  std::optional<std::string> substitute(std::string_view field, const StringTable &strings,
+                                        std::size_t &budget);
+
+  // Lower-cased section name -> lines after %name% substitution.
   std::map<std::string, std::vector<InfLine>> sections_;
+  std::string error_;
 };
 
-// Reads and parses the INF at `path`; null when it cannot be read or does
-// not carry a known signature.
-std::unique_ptr<InfFile> readInfFile(const std::string &path);
+// Reads and parses the INF at `path`; null when it cannot be read, breaks
+// the bounds above or does not carry a known signature. `whyNot` (when
+// given) then receives one line saying why.
+std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *whyNot = nullptr);
 
 } // namespace drvinst

@@ -4,6 +4,7 @@
 // the executable image is padded with zero bytes to kPackageOffset and the
 // archive fills the rest of the file. There is no marker or length field.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,13 +13,29 @@ namespace drvinst {
 inline constexpr std::uint64_t kPackageOffset = 131072;
 inline constexpr char kArchiveCopyName[] = "temp.zip";
 
-// Creates `path` and every missing parent folder.
+// Bounds on what an archive may make the extraction do, far above the few
+// megabytes of a real driver package, so that a hostile archive can fill
+// neither the disk nor the memory nor take long.
+inline constexpr std::uint64_t kMaxUnpackedBytes = 64u << 20; // all entries together
+inline constexpr std::uint64_t kMaxEntryBytes = 32u << 20;    // one entry
+inline constexpr std::uint64_t kMaxEntries = 1024;
+// Windows' path limit (MAX_PATH less its terminator) for the name below
+// the extraction folder.
+inline constexpr std::size_t kMaxEntryNameLength = 259;
+// Folders an entry may need below the extraction folder.
+inline constexpr std::size_t kMaxFolderDepth = 32;
+
+// Creates `path` and every missing parent folder, without recursion and
+// with memory linear in the length of `path`.
 bool createFolderWithParents(const std::string &path);
 
 // Extracts every entry of the ZIP archive into `destination`, which is
-// created when missing. Stops at the first entry that fails; true only when
-// all were extracted. Nothing is ever written outside `destination`.
-bool unzipIntoFolder(const std::string &archivePath, const std::string &destination);
+// created when missing. Stops at the first entry that fails or breaks one of
+// the limits above; true only when all were extracted. Nothing is ever
+// written outside `destination`, and a partly written file is removed.
+// On failure `whyNot` (when given) receives one line saying why.
+bool unzipIntoFolder(const std::string &archivePath, const std::string &destination,
+                     std::string *whyNot = nullptr);
 
 enum class UnpackStatus {
   NoArchiveCopy,    // no package, the program file unreadable, or the copy not written
@@ -27,8 +44,10 @@ enum class UnpackStatus {
 };
 
 // Copies the archive appended to `programPath` to "temp.zip" in `folder`
-// and unzips it there. The copy is left in place.
-UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder);
+// and unzips it there. The copy is left in place. `whyNot` as for
+// unzipIntoFolder.
+UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder,
+                                   std::string *whyNot = nullptr);
 
 std::string archiveCopyPath(const std::string &folder);
 
