@@ -161,9 +161,8 @@ SPECSDK_API int SPECSDK_CALL LowPassIntensity(float fs, float df, float fp, int 
  * end - start + 1 values (count with width 0), outX count values.
  * False (nothing written) when end < start, width < 0 or a pointer is
  * null; else true. */
-SPECSDK_API bool SPECSDK_CALL CalceBoxcar(int start, int end, int width, int count,
-                                          const float *x, const float *y, float *outX,
-                                          float *outY);
+SPECSDK_API bool SPECSDK_CALL CalceBoxcar(int start, int end, int width, int count, const float *x,
+                                          const float *y, float *outX, float *outY);
 
 /* ---- Colour ------------------------------------------------------------ */
 

@@ -55,8 +55,7 @@ int SPECSDK_CALL GetDeviceId(char *id) {
 
 void SPECSDK_CALL ReadSpectroInfo(char *text1, char *text2, char *text3, char *text4, char *text5,
                                   unsigned int *value1, unsigned int *value2, int *short1,
-                                  int *short2, int *short3, int *short4, int *short5,
-                                  int *table) {
+                                  int *short2, int *short3, int *short4, int *short5, int *table) {
   protocol::InstrumentInfo info;
   if (!specsdk::readInstrumentInfo(info)) {
     return;

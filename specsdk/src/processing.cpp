@@ -147,8 +147,8 @@ private:
 
 float windowValue(Window window, int l, int length) {
   // A single tap sits at the window's centre, where every window is 1.
-  const float phase = length > 1 ? 6.2831852f * static_cast<float>(l) / static_cast<float>(length - 1)
-                                 : 0.0f;
+  const float phase =
+      length > 1 ? 6.2831852f * static_cast<float>(l) / static_cast<float>(length - 1) : 0.0f;
   switch (window) {
   case Window::Rectangular:
     break;
@@ -184,8 +184,9 @@ std::vector<float> lowPassTaps(float fs, float fc, Window window, int length) {
   std::vector<float> taps(static_cast<std::size_t>(length));
   for (int j = 0; j < length; ++j) {
     const int l = j - middle;
-    const float ideal = l == 0 ? omega / pi
-                               : std::sin(omega * static_cast<float>(l)) / (pi * static_cast<float>(l));
+    const float ideal =
+        l == 0 ? omega / pi
+               : std::sin(omega * static_cast<float>(l)) / (pi * static_cast<float>(l));
     taps[static_cast<std::size_t>(j)] = windowValue(window, l, length) * ideal;
   }
   return taps;

@@ -20,8 +20,9 @@ Binding &binding() {
   return instance;
 }
 
-template <typename Fn> bool resolve(const devlink::SharedLibrary &library, const char *name,
-                                    Fn &entry, std::string &missing) {
+template <typename Fn>
+bool resolve(const devlink::SharedLibrary &library, const char *name, Fn &entry,
+             std::string &missing) {
   entry = library.resolve<Fn>(name);
   if (entry == nullptr && missing.empty()) {
     missing = name;
