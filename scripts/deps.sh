@@ -8,6 +8,7 @@ packages=(
   qtbase5-dev libqwt-qt5-dev
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  gcc-mingw-w64-i686 g++-mingw-w64-i686 binutils-mingw-w64-i686
 )
 
 missing=()
