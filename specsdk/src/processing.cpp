@@ -77,10 +77,20 @@ int reverseBits(int i) {
   return reversed;
 }
 
-// Unscaled radix-2 decimation-in-time transform in place.
-void transform(Signal &re, Signal &im, const Twiddles &w) {
+using BitReversal = std::array<std::uint16_t, kFftPoints>;
+
+BitReversal makeBitReversal() {
+  BitReversal table{};
   for (int i = 0; i < kFftPoints; ++i) {
-    const int j = reverseBits(i);
+    table[i] = static_cast<std::uint16_t>(reverseBits(i));
+  }
+  return table;
+}
+
+// Unscaled radix-2 decimation-in-time transform in place.
+void transform(Signal &re, Signal &im, const Twiddles &w, const BitReversal &reversed) {
+  for (int i = 0; i < kFftPoints; ++i) {
+    const int j = reversed[i];
     if (i < j) {
       std::swap(re[i], re[j]);
       std::swap(im[i], im[j]);
@@ -106,11 +116,14 @@ void transform(Signal &re, Signal &im, const Twiddles &w) {
   }
 }
 
+// The fast form keeps the twiddle factors and the index permutation from
+// the first use; the straightforward form makes them for every transform.
 void transform(Signal &re, Signal &im, int sign, Method method) {
   if (method == Method::Fast) {
-    transform(re, im, sign < 0 ? forwardTwiddles() : inverseTwiddles());
+    static const BitReversal reversed = makeBitReversal();
+    transform(re, im, sign < 0 ? forwardTwiddles() : inverseTwiddles(), reversed);
   } else {
-    transform(re, im, makeTwiddles(sign));
+    transform(re, im, makeTwiddles(sign), makeBitReversal());
   }
 }
 
