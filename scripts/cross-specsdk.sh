@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds the 32-bit Windows specsdk.dll with mingw-w64 and checks it:
 # a 32-bit image whose export table lists exactly the names of
-# specsdk/specsdk.def, undecorated, and that needs no MinGW runtime DLL.
+# specsdk/specsdk.def, undecorated, and that needs no MinGW runtime DLL; and
+# the example compiled for import (no SPECSDK_BUILDING) links against it.
 #
 #   scripts/cross-specsdk.sh [build-dir]     default build-mingw32
 set -euo pipefail
@@ -25,4 +26,6 @@ if "$objdump" -p "$dll" | grep -iE 'DLL Name: (libgcc|libstdc|libwinpthread)'; t
   echo "cross-specsdk: $dll needs a MinGW runtime DLL" >&2
   exit 1
 fi
+i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -Werror -Ispecsdk/include \
+  specsdk/examples/acquire.c "$build/lib/libspecsdk.dll.a" -o "$build/bin/acquire.exe"
 echo "cross-specsdk: $dll ok"
