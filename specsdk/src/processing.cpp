@@ -164,7 +164,7 @@ float windowValue(Window window, int l, int length) {
       length > 1 ? 6.2831852f * static_cast<float>(l) / static_cast<float>(length - 1) : 0.0f;
   switch (window) {
   case Window::Rectangular:
-    break;
+    return 1.0f;
   case Window::Hanning:
     return 0.5f + 0.5f * std::cos(phase);
   case Window::Hamming:
@@ -178,7 +178,7 @@ float windowValue(Window window, int l, int length) {
 float lengthFactor(Window window) {
   switch (window) {
   case Window::Rectangular:
-    break;
+    return 0.91f;
   case Window::Hanning:
     return 3.32f;
   case Window::Hamming:

@@ -193,6 +193,18 @@ TEST(LowPass, ZeroLengthGivesZerosAndAConstantPassesAtUnitGain) {
   EXPECT_NEAR(out[100], 0.0f, 0.01f);
 }
 
+TEST(LowPass, OneTapFilterScalesByOmegaOverPi) {
+  // Hanning: 3.32 * 1 / 2.2 + 0.5 truncates to 2, made odd: one tap, whose
+  // window value is 1 (not 0/0), times h_d(0) = 2 * fc / fs = 2.2.
+  ASSERT_EQ(specsdk::lowPassLength(1.0f, 2.2f, 40), 1);
+  const float in[3] = {1.0f, 2.0f, 3.0f};
+  float out[3];
+  ASSERT_EQ(LowPassIntensity(1.0f, 2.2f, 0.0f, 40, in, out, 3), 0);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(out[i], 2.2f * in[i], 1e-5f) << i;
+  }
+}
+
 TEST(LowPass, RefusesNullBuffersAndEndlessFilters) {
   float out[4] = {7, 7, 7, 7};
   const float in[4] = {1, 1, 1, 1};
