@@ -11,6 +11,9 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DSUITE_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+# The installed SDK with its example, and the 32-bit Windows DLL.
+scripts/check-sdk-install.sh build
+scripts/cross-specsdk.sh build-mingw32
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON >/dev/null

@@ -1,11 +1,11 @@
 #include "luxengine.h"
 
-#include "stored_record.h"
 #include "tsfoundation.h"
 
 #include "devlink/endian.h"
 #include "devlink/meter_number.h"
 #include "devlink/meter_protocol.h"
+#include "devlink/meter_records.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -18,10 +18,8 @@ namespace protocol = devlink::meter;
 
 constexpr DWORD kTimeout = 2000;
 
-void decodeSamples(const std::uint8_t *bytes, int count, int *out) {
-  for (int i = 0; i < count; ++i) {
-    out[i] = devlink::readU16le(bytes + 2 * i);
-  }
+template <typename T> void copySamples(const devlink::meter::Samples &samples, T *out) {
+  std::copy(samples.begin(), samples.end(), out);
 }
 
 // Logs the success or failure text and turns the outcome into a status.
@@ -65,16 +63,17 @@ int LuxEngine::readStoredData(int dataOrdinal, QDateTime *time, double *illumina
     qDebug() << "读取存储数据失败!";
     return -1;
   }
-  const std::optional<StoredRecord> stored = decodeStoredRecord(record.data());
-  if (!stored) {
+  if (!devlink::meter::recordExists(record.data())) {
     qDebug() << "没有可以读取的数据!";
     return 0;
   }
-  time->setDate(QDate(stored->year, stored->month, stored->day));
-  time->setTime(QTime(stored->hour, stored->minute, stored->second, 0));
-  *illuminance = stored->illuminance;
-  *ratio = stored->ratio;
-  std::copy(stored->intensity.begin(), stored->intensity.end(), intensity);
+  const devlink::meter::StoredRecord stored = devlink::meter::decodeStoredRecord(record.data());
+  const devlink::meter::RecordTime &t = stored.time;
+  time->setDate(QDate(t.year, t.month, t.day));
+  time->setTime(QTime(t.hour, t.minute, t.second, 0));
+  *illuminance = stored.illuminance;
+  *ratio = stored.ratio;
+  copySamples(stored.samples, intensity);
   qDebug() << "ratio:" << *ratio;
   qDebug() << "读取存储数据成功!";
   return 1;
@@ -86,8 +85,9 @@ int LuxEngine::readTestResult(int resultConteent, double *illuminacne, int *inte
     qDebug() << "读取测试结果失败!";
     return -1;
   }
-  *illuminacne = devlink::decodeMeterNumber(result.data());
-  decodeSamples(result.data() + protocol::kTestResultSamplesOffset, kSpectrumSamples, intensity);
+  const devlink::meter::TestResult decoded = devlink::meter::decodeTestResult(result.data());
+  *illuminacne = decoded.illuminance;
+  copySamples(decoded.samples, intensity);
   qDebug() << "读取测试结果成功!";
   return 1;
 }
@@ -99,7 +99,9 @@ int LuxEngine::readOriginalData(int *data) {
     Bytes reply(static_cast<std::size_t>(2 * counts));
     ok = read(protocol::kReadRawBlock, static_cast<DWORD>(block), reply);
     if (ok) {
-      decodeSamples(reply.data(), counts, data + protocol::kRawBlockCounts * block);
+      std::uint16_t blockCounts[protocol::kRawBlockCounts];
+      devlink::meter::decodeRawBlock(reply.data(), block, blockCounts);
+      std::copy(blockCounts, blockCounts + counts, data + protocol::kRawBlockCounts * block);
     }
   }
   return report(ok, "获取原始强度成功!", "获取原始强度失败!");

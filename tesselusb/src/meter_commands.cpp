@@ -3,8 +3,8 @@
 #include "common_commands.h"
 #include "wire_format.h"
 
-#include "devlink/endian.h"
 #include "devlink/meter_number.h"
+#include "devlink/meter_records.h"
 
 #include <algorithm>
 
@@ -23,8 +23,9 @@ bool acknowledge(MeterState &, const Frame &) {
 }
 
 bool readRawBlock(MeterState &meter, const Frame &frame) {
-  const std::size_t first = frame.loc * protocol::kRawBlockCounts;
-  writeCounts(meter.rawCounts.data() + first, frame.count / 2, frame.data);
+  const auto block = static_cast<int>(frame.loc);
+  devlink::meter::encodeRawBlock(meter.rawCounts.data() + block * protocol::kRawBlockCounts, block,
+                                 frame.data);
   return true;
 }
 
@@ -69,34 +70,26 @@ bool readReadyFlag(MeterState &meter, const Frame &frame) {
 }
 
 bool readTestResult(MeterState &meter, const Frame &frame) {
-  if (!encodeMeterNumbers(&meter.testResult.illuminance, 1, frame.data)) {
-    return false;
-  }
-  writeCounts(meter.testResult.spectrum.data(), kSpectrumSamples,
-              frame.data + protocol::kTestResultSamplesOffset);
-  return true;
-}
-
-void encodeRecord(const MeterRecord &record, std::uint8_t *out) {
-  devlink::writeU16le(out, static_cast<std::uint16_t>(record.time.year));
-  const int clock[] = {record.time.month, record.time.day, record.time.hour, record.time.minute,
-                       record.time.second};
-  for (std::size_t i = 0; i < std::size(clock); ++i) {
-    out[2 + i] = static_cast<std::uint8_t>(clock[i]);
-  }
-  devlink::writeF64le(out + protocol::kRecordIlluminanceOffset, record.illuminance);
-  writeCounts(record.spectrum.data(), kSpectrumSamples, out + protocol::kRecordSamplesOffset);
-  devlink::writeF64le(out + protocol::kRecordRatioOffset, record.ratio);
+  devlink::meter::TestResult result;
+  result.illuminance = meter.testResult.illuminance;
+  result.samples = meter.testResult.spectrum;
+  return devlink::meter::encodeTestResult(result, frame.data);
 }
 
 // An ordinal past the last record answers with year 65535 and no content.
 bool readStoredRecord(MeterState &meter, const Frame &frame) {
-  if (frame.loc < meter.records.size()) {
-    encodeRecord(meter.records[frame.loc], frame.data);
-  } else {
-    std::fill(frame.data, frame.data + protocol::kRecordBytes, 0);
-    devlink::writeU16le(frame.data, protocol::kNoRecordYear);
+  if (frame.loc >= meter.records.size()) {
+    devlink::meter::encodeNoRecord(frame.data);
+    return true;
   }
+  const MeterRecord &held = meter.records[frame.loc];
+  devlink::meter::StoredRecord record;
+  record.time = {held.time.year, held.time.month,  held.time.day,
+                 held.time.hour, held.time.minute, held.time.second};
+  record.illuminance = held.illuminance;
+  record.samples = held.spectrum;
+  record.ratio = held.ratio;
+  devlink::meter::encodeStoredRecord(record, frame.data);
   return true;
 }
 

@@ -1,10 +1,9 @@
 #include "spectrometer_commands.h"
 
 #include "common_commands.h"
-#include "wire_format.h"
 
-#include "devlink/endian.h"
 #include "devlink/meter_number.h"
+#include "devlink/spectrometer_frames.h"
 #include "devlink/usb_library.h"
 
 #include <algorithm>
@@ -19,16 +18,10 @@ using devlink::encodeMeterNumbers;
 constexpr std::uint32_t kReadLoc = protocol::kReadLoc;
 constexpr std::uint32_t kMeterNumberBytes = devlink::kMeterNumberBytes;
 
+// Commands 3 to 7: each sends its share of the frame.
 bool readPixelPart(SpectrometerState &spectrometer, const Frame &frame) {
-  const std::size_t first = (frame.command - protocol::kFirstPixelPart) * protocol::kPixelsPerPart;
-  writeCounts(spectrometer.pixels.data() + first, protocol::kPixelsPerPart, frame.data);
-  return true;
-}
-
-bool readLastPixelPartAndDark(SpectrometerState &spectrometer, const Frame &frame) {
-  const std::size_t first = kPixels - protocol::kLastPartPixels;
-  writeCounts(spectrometer.pixels.data() + first, protocol::kLastPartPixels, frame.data);
-  writeCounts(spectrometer.dark.data(), kDarkCounts, frame.data + 2 * protocol::kLastPartPixels);
+  protocol::encodePixelPart(frame.command, spectrometer.pixels.data(), spectrometer.dark.data(),
+                            frame.data);
   return true;
 }
 
@@ -60,25 +53,16 @@ bool readQdPart(SpectrometerState &spectrometer, const Frame &frame) {
 }
 
 bool readInfo(SpectrometerState &spectrometer, const Frame &frame) {
-  const SpectrometerInfo &info = spectrometer.info;
-  std::uint8_t *out = frame.data;
-  std::fill(out, out + kInfoTexts * kInfoTextBytes, 0);
-  for (const std::string &text : info.texts) {
-    std::copy_n(text.begin(), std::min(text.size(), kInfoTextBytes), out);
-    out += kInfoTextBytes;
+  const SpectrometerInfo &held = spectrometer.info;
+  protocol::InstrumentInfo info; // texts NUL-padded
+  for (std::size_t k = 0; k < kInfoTexts; ++k) {
+    std::copy_n(held.texts[k].begin(), std::min(held.texts[k].size(), kInfoTextBytes),
+                info.texts[k].begin());
   }
-  for (std::uint32_t value : info.uint32Values) {
-    devlink::writeU32le(out, value);
-    out += 4;
-  }
-  for (std::uint16_t value : info.uint16Values) {
-    devlink::writeU16le(out, value);
-    out += 2;
-  }
-  for (std::int32_t value : info.int32Values) {
-    devlink::writeU32le(out, static_cast<std::uint32_t>(value));
-    out += 4;
-  }
+  info.uint32Values = held.uint32Values;
+  info.uint16Values = held.uint16Values;
+  info.int32Values = held.int32Values;
+  protocol::encodeInfo(info, frame.data);
   return true;
 }
 
@@ -91,12 +75,11 @@ const CommandTable<SpectrometerState> &spectrometerCommands() {
       {protocol::kSetIntegrationTime, E::Write, protocol::kWriteLoc, protocol::kWriteLoc, 2,
        &writeIntegrationTime<S>},
       {protocol::kReadIntegrationTime, E::Read, kReadLoc, kReadLoc, 2, &readIntegrationTime<S>},
-      {3, E::Read, kReadLoc, kReadLoc, protocol::kPixelPartBytes, &readPixelPart},
-      {4, E::Read, kReadLoc, kReadLoc, protocol::kPixelPartBytes, &readPixelPart},
-      {5, E::Read, kReadLoc, kReadLoc, protocol::kPixelPartBytes, &readPixelPart},
-      {6, E::Read, kReadLoc, kReadLoc, protocol::kPixelPartBytes, &readPixelPart},
-      {protocol::kLastPixelPart, E::Read, kReadLoc, kReadLoc, protocol::kLastPartBytes,
-       &readLastPixelPartAndDark},
+      {3, E::Read, kReadLoc, kReadLoc, protocol::pixelPartBytes(3), &readPixelPart},
+      {4, E::Read, kReadLoc, kReadLoc, protocol::pixelPartBytes(4), &readPixelPart},
+      {5, E::Read, kReadLoc, kReadLoc, protocol::pixelPartBytes(5), &readPixelPart},
+      {6, E::Read, kReadLoc, kReadLoc, protocol::pixelPartBytes(6), &readPixelPart},
+      {7, E::Read, kReadLoc, kReadLoc, protocol::pixelPartBytes(7), &readPixelPart},
       {protocol::kReadWavelengthCoefficients, E::Read, kReadLoc, kReadLoc,
        protocol::kWavelengthCoefficientBytes, &readWavelengthCoefficients},
       {protocol::kReadTablePart, E::Read, kReadLoc, kReadLoc,

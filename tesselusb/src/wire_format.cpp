@@ -1,6 +1,5 @@
 #include "wire_format.h"
 
-#include "devlink/endian.h"
 #include "devlink/meter_number.h"
 
 #include <vector>
@@ -24,12 +23,6 @@ bool decodeStorableMeterNumbers(const std::uint8_t *in, std::size_t n, double *v
     values[i] = decoded[i];
   }
   return true;
-}
-
-void writeCounts(const std::uint16_t *counts, std::size_t n, std::uint8_t *out) {
-  for (std::size_t i = 0; i < n; ++i) {
-    devlink::writeU16le(out + 2 * i, counts[i]);
-  }
 }
 
 } // namespace tesselusb

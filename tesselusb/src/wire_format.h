@@ -1,6 +1,6 @@
 #pragma once
 
-// Runs of meter numbers and 16-bit counts as the device link carries them.
+// Runs of meter numbers as the device link carries them.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,5 @@ bool isStorableAsMeterNumber(double v);
 // Decodes n consecutive meter numbers into values, all or none: false when
 // one of them could not be stored again, as the device refuses such data.
 bool decodeStorableMeterNumbers(const std::uint8_t *in, std::size_t n, double *values);
-
-void writeCounts(const std::uint16_t *counts, std::size_t n, std::uint8_t *out);
 
 } // namespace tesselusb

@@ -1,0 +1,54 @@
+#pragma once
+
+// The meter's reply layouts as pure functions: stored records, test results
+// and raw-data blocks. The program's meter layer decodes with them and the
+// simulated meter encodes with them, so both follow one layout.
+
+#include "devlink/meter_protocol.h"
+
+#include <array>
+#include <cstdint>
+
+namespace devlink::meter {
+
+using Samples = std::array<std::uint16_t, kSpectrumSamples>;
+
+struct RecordTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// Reply to kReadStoredRecord.
+struct StoredRecord {
+  RecordTime time;
+  double illuminance = 0;
+  Samples samples{};
+  double ratio = 1;
+};
+
+// False when the reply says that no record exists at the ordinal.
+bool recordExists(const std::uint8_t *reply);
+StoredRecord decodeStoredRecord(const std::uint8_t *reply);
+void encodeStoredRecord(const StoredRecord &record, std::uint8_t *reply);
+// The reply past the last record: year 65535, everything else 0.
+void encodeNoRecord(std::uint8_t *reply);
+
+// Reply to kReadTestResult.
+struct TestResult {
+  double illuminance = 0;
+  Samples samples{};
+};
+
+TestResult decodeTestResult(const std::uint8_t *reply);
+// False when the illuminance cannot be encoded as a meter number.
+bool encodeTestResult(const TestResult &result, std::uint8_t *reply);
+
+// Reply to kReadRawBlock for `block`: rawCountsInBlock(block) counts.
+void decodeRawBlock(const std::uint8_t *reply, int block, std::uint16_t *counts);
+void encodeRawBlock(const std::uint16_t *counts, int block, std::uint8_t *reply);
+
+} // namespace devlink::meter
