@@ -461,6 +461,12 @@ void MainWindow::applyChromaticityAxes(double xTo, double yTo, const char *pictu
 }
 
 void MainWindow::showReadProgress(int recordsRead) {
+  // A few repaints a second keep the count moving without slowing the read.
+  constexpr qint64 kRepaintIntervalMs = 100;
+  if (recordsRead > 0 && progressClock.isValid() && progressClock.elapsed() < kRepaintIntervalMs) {
+    return;
+  }
+  progressClock.start();
   statusBar()->showMessage(tr("Reading stored records: %n read", nullptr, recordsRead));
   // Paint the count without taking user input, so no second read can start.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
@@ -73,4 +74,5 @@ private:
   int currentIndex = -1;
   bool printToPdf = false;
   bool reading = false;
+  QElapsedTimer progressClock; // time since the read count was last painted
 };
