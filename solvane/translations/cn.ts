@@ -287,4 +287,31 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司信息</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>样品信息</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>打印到PDF文件</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>打印到纸张</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

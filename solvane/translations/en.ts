@@ -289,4 +289,31 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Company Information</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>Sample Information</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>Print to PDF</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>Print to Paper</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

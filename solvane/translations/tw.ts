@@ -287,4 +287,31 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司資訊</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>樣品資訊</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>列印到PDF檔案</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>列印到紙張</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>
