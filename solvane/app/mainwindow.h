@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printsettingdlg.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
@@ -67,6 +69,7 @@ private:
   void showReadProgress(int recordsRead);
 
   Ui::MainWindow *ui;
+  PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints
   QwtPlotCurve *curve;
   std::unique_ptr<LuxEngine> meter; // the meter link for the life of the window
   QwtPlotGrid *grid = nullptr;
