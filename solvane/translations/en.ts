@@ -288,6 +288,50 @@
             <numerusform>Reading stored records: %n read</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>No item is selected</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Successful</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>Succeeded in exporting data</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Failure</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>Fail to export data</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>Fail to open the file</translation>
+    </message>
+    <message>
+        <source>No record is selected</source>
+        <translation>No record is selected</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete: the report needs all 430 fields</source>
+        <translation>The selected record is incomplete: the report needs all 430 fields</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>

@@ -24,6 +24,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -174,6 +175,17 @@ private slots:
     selectRows({});
     click("btn_export");
     QCOMPARE(warnings, QStringList{"Error|No item is selected"});
+  }
+
+  void messagesAreTranslated() {
+    QTranslator chinese;
+    QVERIFY(chinese.load("cn", QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&chinese);
+    click("btn_export");
+    click("btn_print");
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(warnings, (QStringList{QString::fromUtf8("错误|没有选中任何数据"),
+                                    QString::fromUtf8("错误|没有选中的记录")}));
   }
 
   void cancelledDialogsChangeNothing() {
