@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev libqwt-qt5-dev
+  qttools5-dev qttools5-dev-tools fonts-noto-cjk
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # specsdk: the 32-bit Windows library
@@ -14,6 +15,8 @@ packages=(
   g++-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev wine64 xvfb xauth
   # fuzz targets: clang with libFuzzer
   clang-14 libclang-rt-14-dev llvm-14
+  # the report: the font its layout is measured for, and the PDF readers its tests use
+  fonts-crosextra-carlito poppler-utils
 )
 
 missing=()

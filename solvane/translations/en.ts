@@ -1,0 +1,363 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Solvane Manager</source>
+        <translation>Solvane Manager</translation>
+    </message>
+    <message>
+        <source>Contact Kestra</source>
+        <translation>Contact Kestra</translation>
+    </message>
+    <message>
+        <source>Add: Building 3, 88 Qiushi Road, Xihu District, Hangzhou 310013, China</source>
+        <translation>Add: Building 3, 88 Qiushi Road, Xihu District, Hangzhou 310013, China</translation>
+    </message>
+    <message>
+        <source>Tel: +86 571 8765 4321</source>
+        <translation>Tel: +86 571 8765 4321</translation>
+    </message>
+    <message>
+        <source>Fax: +86 571 8765 4322</source>
+        <translation>Fax: +86 571 8765 4322</translation>
+    </message>
+    <message>
+        <source>E-mail: support@kestra-instruments.example</source>
+        <translation>E-mail: support@kestra-instruments.example</translation>
+    </message>
+    <message>
+        <source>URL: https://www.kestra-instruments.example</source>
+        <translation>URL: https://www.kestra-instruments.example</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Solvane 1.0.2</source>
+        <translation>Solvane 1.0.2</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Stored Data</source>
+        <translation>Stored Data</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Test Data</source>
+        <translation>Test Data</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Test Item:</source>
+        <translation>Test Item:</translation>
+    </message>
+    <message>
+        <source>No data selected</source>
+        <translation>No data selected</translation>
+    </message>
+    <message>
+        <source>2°</source>
+        <translation>2°</translation>
+    </message>
+    <message>
+        <source>10°</source>
+        <translation>10°</translation>
+    </message>
+    <message>
+        <source>Iluminance</source>
+        <translation>Illuminance</translation>
+    </message>
+    <message>
+        <source>Ev</source>
+        <translation>Ev</translation>
+    </message>
+    <message>
+        <source>lx</source>
+        <translation>lx</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>CCT</translation>
+    </message>
+    <message>
+        <source>Tcp</source>
+        <translation>Tcp</translation>
+    </message>
+    <message>
+        <source>CRI</source>
+        <translation>CRI</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>R1</source>
+        <translation>R1</translation>
+    </message>
+    <message>
+        <source>R2</source>
+        <translation>R2</translation>
+    </message>
+    <message>
+        <source>R3</source>
+        <translation>R3</translation>
+    </message>
+    <message>
+        <source>R4</source>
+        <translation>R4</translation>
+    </message>
+    <message>
+        <source>R5</source>
+        <translation>R5</translation>
+    </message>
+    <message>
+        <source>R6</source>
+        <translation>R6</translation>
+    </message>
+    <message>
+        <source>R7</source>
+        <translation>R7</translation>
+    </message>
+    <message>
+        <source>R8</source>
+        <translation>R8</translation>
+    </message>
+    <message>
+        <source>R9</source>
+        <translation>R9</translation>
+    </message>
+    <message>
+        <source>R10</source>
+        <translation>R10</translation>
+    </message>
+    <message>
+        <source>R11</source>
+        <translation>R11</translation>
+    </message>
+    <message>
+        <source>R12</source>
+        <translation>R12</translation>
+    </message>
+    <message>
+        <source>R13</source>
+        <translation>R13</translation>
+    </message>
+    <message>
+        <source>R14</source>
+        <translation>R14</translation>
+    </message>
+    <message>
+        <source>R15</source>
+        <translation>R15</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>λd</source>
+        <translation>λd</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>CIE1931</source>
+        <translation>CIE1931</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>CIE1976</source>
+        <translation>CIE1976</translation>
+    </message>
+    <message>
+        <source>u&apos;</source>
+        <translation>u&apos;</translation>
+    </message>
+    <message>
+        <source>v&apos;</source>
+        <translation>v&apos;</translation>
+    </message>
+    <message>
+        <source>Tri-stimulus</source>
+        <translation>Tri-stimulus</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Chromatism</source>
+        <translation>Chromatism</translation>
+    </message>
+    <message>
+        <source>△uv</source>
+        <translation>△uv</translation>
+    </message>
+    <message>
+        <source>Spectro</source>
+        <translation>Spectro</translation>
+    </message>
+    <message>
+        <source>Intensity Data</source>
+        <translation>Intensity Data</translation>
+    </message>
+    <message>
+        <source>WaveLength</source>
+        <translation>Wavelength</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensity</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) read</source>
+        <translation>
+            <numerusform>%n record read</numerusform>
+            <numerusform>%n records read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading stored records: %n read</source>
+        <translation>
+            <numerusform>Reading stored records: %n read</numerusform>
+            <numerusform>Reading stored records: %n read</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>No item is selected</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Successful</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>Succeeded in exporting data</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Failure</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>Fail to export data</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>Fail to open the file</translation>
+    </message>
+    <message>
+        <source>No record is selected</source>
+        <translation>No record is selected</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete: the report needs all 430 fields</source>
+        <translation>The selected record is incomplete: the report needs all 430 fields</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Company Information</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>Sample Information</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>Print to PDF</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>Print to Paper</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,361 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Solvane Manager</source>
+        <translation>Solvane 光譜管理軟體</translation>
+    </message>
+    <message>
+        <source>Contact Kestra</source>
+        <translation>聯繫 Kestra</translation>
+    </message>
+    <message>
+        <source>Add: Building 3, 88 Qiushi Road, Xihu District, Hangzhou 310013, China</source>
+        <translation>地址：杭州市西湖區求是路88號3號樓（郵遞區號310013）</translation>
+    </message>
+    <message>
+        <source>Tel: +86 571 8765 4321</source>
+        <translation>電話：+86 571 8765 4321</translation>
+    </message>
+    <message>
+        <source>Fax: +86 571 8765 4322</source>
+        <translation>傳真：+86 571 8765 4322</translation>
+    </message>
+    <message>
+        <source>E-mail: support@kestra-instruments.example</source>
+        <translation>電子郵件：support@kestra-instruments.example</translation>
+    </message>
+    <message>
+        <source>URL: https://www.kestra-instruments.example</source>
+        <translation>網址：https://www.kestra-instruments.example</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Solvane 1.0.2</source>
+        <translation>Solvane 1.0.2</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>聯繫我們</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Stored Data</source>
+        <translation>儲存資料</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Test Data</source>
+        <translation>測試資料</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Test Item:</source>
+        <translation>測試項目：</translation>
+    </message>
+    <message>
+        <source>No data selected</source>
+        <translation>未選擇資料</translation>
+    </message>
+    <message>
+        <source>2°</source>
+        <translation>2°</translation>
+    </message>
+    <message>
+        <source>10°</source>
+        <translation>10°</translation>
+    </message>
+    <message>
+        <source>Iluminance</source>
+        <translation>照度</translation>
+    </message>
+    <message>
+        <source>Ev</source>
+        <translation>Ev</translation>
+    </message>
+    <message>
+        <source>lx</source>
+        <translation>lx</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>色溫</translation>
+    </message>
+    <message>
+        <source>Tcp</source>
+        <translation>Tcp</translation>
+    </message>
+    <message>
+        <source>CRI</source>
+        <translation>顯色指數</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>R1</source>
+        <translation>R1</translation>
+    </message>
+    <message>
+        <source>R2</source>
+        <translation>R2</translation>
+    </message>
+    <message>
+        <source>R3</source>
+        <translation>R3</translation>
+    </message>
+    <message>
+        <source>R4</source>
+        <translation>R4</translation>
+    </message>
+    <message>
+        <source>R5</source>
+        <translation>R5</translation>
+    </message>
+    <message>
+        <source>R6</source>
+        <translation>R6</translation>
+    </message>
+    <message>
+        <source>R7</source>
+        <translation>R7</translation>
+    </message>
+    <message>
+        <source>R8</source>
+        <translation>R8</translation>
+    </message>
+    <message>
+        <source>R9</source>
+        <translation>R9</translation>
+    </message>
+    <message>
+        <source>R10</source>
+        <translation>R10</translation>
+    </message>
+    <message>
+        <source>R11</source>
+        <translation>R11</translation>
+    </message>
+    <message>
+        <source>R12</source>
+        <translation>R12</translation>
+    </message>
+    <message>
+        <source>R13</source>
+        <translation>R13</translation>
+    </message>
+    <message>
+        <source>R14</source>
+        <translation>R14</translation>
+    </message>
+    <message>
+        <source>R15</source>
+        <translation>R15</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>主波長</translation>
+    </message>
+    <message>
+        <source>λd</source>
+        <translation>λd</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>CIE1931</source>
+        <translation>CIE1931</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>CIE1976</source>
+        <translation>CIE1976</translation>
+    </message>
+    <message>
+        <source>u&apos;</source>
+        <translation>u&apos;</translation>
+    </message>
+    <message>
+        <source>v&apos;</source>
+        <translation>v&apos;</translation>
+    </message>
+    <message>
+        <source>Tri-stimulus</source>
+        <translation>三刺激值</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Chromatism</source>
+        <translation>色偏差</translation>
+    </message>
+    <message>
+        <source>△uv</source>
+        <translation>△uv</translation>
+    </message>
+    <message>
+        <source>Spectro</source>
+        <translation>光譜圖</translation>
+    </message>
+    <message>
+        <source>Intensity Data</source>
+        <translation>光譜資料</translation>
+    </message>
+    <message>
+        <source>WaveLength</source>
+        <translation>波長</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>強度</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) read</source>
+        <translation>
+            <numerusform>已讀取 %n 筆記錄</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading stored records: %n read</source>
+        <translation>
+            <numerusform>正在讀取儲存資料：已讀取 %n 筆</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>沒有選中任何資料</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>儲存檔案</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>資料匯出成功</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>資料匯出失敗</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>開啟檔案失敗</translation>
+    </message>
+    <message>
+        <source>No record is selected</source>
+        <translation>沒有選中的記錄</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete: the report needs all 430 fields</source>
+        <translation>選中的記錄不完整：測試報告需要全部 430 個欄位</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司資訊</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>樣品資訊</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>列印到PDF檔案</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>列印到紙張</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+</TS>
