@@ -3,12 +3,14 @@
 // library fails, 2 for a command line it does not understand.
 
 #include "luxengine.h"
+#include "solvane/records/measurement_record.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <vector>
 
@@ -48,6 +50,49 @@ int listRecords(LuxEngine &meter, const QStringList &) {
     std::printf("NO.%03d   %-19s %12.2f %10.6f\n", ordinal,
                 time.toString(Qt::ISODate).toUtf8().constData(), illuminance, ratio);
   }
+}
+
+// Symbol and unit of each test item, in record order (fields 2 to 28).
+constexpr const char *kTestItems[][2] = {
+    {"Ev", "lx"}, {"Tcp", "K"}, {"Ra", ""},  {"R1", ""},  {"R2", ""},   {"R3", ""},  {"R4", ""},
+    {"R5", ""},   {"R6", ""},   {"R7", ""},  {"R8", ""},  {"R9", ""},   {"R10", ""}, {"R11", ""},
+    {"R12", ""},  {"R13", ""},  {"R14", ""}, {"R15", ""}, {"λd", "nm"}, {"x", ""},   {"y", ""},
+    {"u'", ""},   {"v'", ""},   {"X", ""},   {"Y", ""},   {"Z", ""},    {"Δuv", ""},
+};
+static_assert(std::size(kTestItems) == solvane::records::kTestItemCount);
+
+void printRecord(const QStringList &record) {
+  namespace rec = solvane::records;
+  std::printf("%s %s\n", rec::fieldOrEmpty(record, rec::kLabel).toUtf8().constData(),
+              rec::fieldOrEmpty(record, rec::kDateTime).toUtf8().constData());
+  const QStringList items = rec::testItemTexts(record);
+  for (int row = 0; row < rec::kTestItemCount; ++row) {
+    const QString symbol = QString::fromUtf8(kTestItems[row][0]).leftJustified(5);
+    const char *unit = kTestItems[row][1];
+    std::printf("  %s %14s%s%s\n", symbol.toUtf8().constData(), items[row].toUtf8().constData(),
+                *unit ? " " : "", unit);
+  }
+}
+
+// read [--observer 2|10]: every stored record with its 27 test items, built
+// as the window builds them.
+int readRecords(LuxEngine &meter, const QStringList &args) {
+  int observer = 0;
+  if (!args.isEmpty()) {
+    if (args.size() != 2 || args[0] != "--observer" || (args[1] != "2" && args[1] != "10")) {
+      std::fprintf(stderr, "solvane-cli: read takes only --observer 2 or --observer 10\n");
+      return kUsage;
+    }
+    observer = args[1] == "10" ? 1 : 0;
+  }
+  const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(
+      meter, observer, [](const QStringList &record, int) { printRecord(record); });
+  if (outcome.status < 0) {
+    std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n",
+                 static_cast<int>(outcome.records.size()));
+    return kMeterFailed;
+  }
+  return kOk;
 }
 
 void printValues(const char *title, const double *values, int count) {
@@ -110,13 +155,15 @@ int saveIntegrationTime(LuxEngine &meter, const QStringList &) {
 
 struct Command {
   int (*run)(LuxEngine &, const QStringList &);
-  int arguments;
+  int arguments; // -1: the command checks its own arguments
   const char *help;
 };
 
 const std::map<QString, Command> &commands() {
   static const std::map<QString, Command> table = {
       {"list", {listRecords, 0, "list            print every stored record"}},
+      {"read",
+       {readRecords, -1, "read [--observer 2|10]   every stored record with its 27 test items"}},
       {"calibration",
        {showCalibration, 0, "calibration     print the integration time and the coefficients"}},
       {"set-integration-time",
@@ -161,7 +208,7 @@ int main(int argc, char **argv) {
     return usage(stderr);
   }
   args.removeFirst();
-  if (args.size() != found->second.arguments) {
+  if (found->second.arguments >= 0 && args.size() != found->second.arguments) {
     std::fprintf(stderr, "solvane-cli: wrong number of arguments\n");
     return usage(stderr);
   }

@@ -84,6 +84,39 @@ private slots:
     QCOMPARE(lines[2].simplified(), QString("NO.001 2020-12-31T23:59:59 87.25 0.980000"));
   }
 
+  void readPrintsTheTestItemsOfEveryRecord() {
+    const QString state = writeState(twoRecords(), "two.json");
+    const Run r = run({"read"}, state);
+    QCOMPARE(r.exitCode, 0);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2 * 28);
+    QCOMPARE(lines[0], QString("NO.000 2019-05-21T14:03:09"));
+    QCOMPARE(lines[1].simplified(), QString("Ev 1234.50 lx"));
+    QCOMPARE(lines[28], QString("NO.001 2020-12-31T23:59:59"));
+    QVERIFY(lines[27].trimmed().startsWith(QString::fromUtf8("Δuv")));
+
+    QJsonArray sloping;
+    for (int i = 0; i < 401; ++i) {
+      sloping.append(100 * i);
+    }
+    QJsonObject warm = twoRecords();
+    warm["records"] = QJsonArray{
+        QJsonObject{{"time", "2021-01-01T00:00:00"}, {"illuminance", 5.0}, {"spectrum", sloping}}};
+    const QString warmState = writeState(warm, "warm.json");
+    const QStringList two = run({"read", "--observer", "2"}, warmState).out.split('\n');
+    const QStringList ten = run({"read", "--observer", "10"}, warmState).out.split('\n');
+    QCOMPARE(ten[20], two[20]);  // x: 2° either way
+    QVERIFY(ten[22] != two[22]); // u′ from the 10° observer
+
+    QCOMPARE(run({"read", "--observer", "5"}, state).exitCode, 2);
+    QJsonObject failing = twoRecords();
+    failing.insert("faults", QJsonArray{QJsonObject{{"command", 17}, {"loc", 1}}});
+    const Run failed = run({"read"}, writeState(failing, "fault.json"));
+    QCOMPARE(failed.exitCode, 1);
+    QVERIFY(failed.out.startsWith("NO.000"));
+    QVERIFY(failed.err.contains("reading stored record 1 failed"));
+  }
+
   void verboseShowsTheMeterLayersLines() {
     const Run r = run({"-v", "list"}, writeState(twoRecords(), "two.json"));
     QCOMPARE(r.exitCode, 0);

@@ -1,0 +1,169 @@
+// The data file as Export writes it and Open reads it: exact bytes, round
+// trips, the line forms found in files from elsewhere, and failures that
+// must leave the caller's lists and the user's file alone.
+
+#include "tsiostream.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A record of the full width whose fields tell where they belong.
+QStringList sampleRecord(int ordinal) {
+  QStringList record{QString("NO.%1").arg(ordinal, 3, 10, QChar('0')), "2019-05-21T14:03:09",
+                     "1234.50"};
+  while (record.size() < 430) {
+    record << QString::number(ordinal * 1000 + record.size());
+  }
+  return record;
+}
+
+QByteArray readBytes(const QString &path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+struct Loaded {
+  bool ok;
+  QStringList header;
+  QList<QStringList> records;
+};
+
+Loaded load(const QString &path) {
+  TSIOStream stream;
+  stream.setFileName(path);
+  Loaded loaded;
+  loaded.ok = stream.readSolvaneData(&loaded.header, &loaded.records);
+  return loaded;
+}
+
+} // namespace
+
+class TestTSIOStream : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir;
+
+  QString path(const char *name) const { return dir.filePath(name); }
+
+  bool save(const QString &file, const QList<QStringList> &records) {
+    TSIOStream stream;
+    stream.setFileName(file);
+    return stream.writeSolvaneData(TSIOStream::dataFileHeader(), records);
+  }
+
+private slots:
+  void headerNamesTheColumns() {
+    const QStringList header = TSIOStream::dataFileHeader();
+    QCOMPARE(header.size(), 430);
+    QCOMPARE(header.mid(0, 6), (QStringList{"Data", "Date", "Ev", "Tcp", "Ra", "R1"}));
+    QCOMPARE(header.mid(19, 10),
+             (QStringList{"R15", QString::fromUtf8("λd"), "CIE-1931 x", "CIE-1931 y", "CIE-1976 u",
+                          "CIE-1976 v", "X", "Y", "Z", QString::fromUtf8("△uv")}));
+    QCOMPARE(header.at(29), QString("380 nm"));
+    QCOMPARE(header.last(), QString("780 nm"));
+  }
+
+  // The exact bytes of a small export. After an intended format change,
+  // check the file the failing test names and copy it over
+  // tests/data/small_export.csv.
+  void smallExportMatchesTheGoldenFile() {
+    const QString written = path("small_export.csv");
+    QVERIFY(save(written, {sampleRecord(2), sampleRecord(0)}));
+    const QString golden = qEnvironmentVariable("DATAFILE_TEST_DATA") + "/small_export.csv";
+    const bool same = readBytes(written) == readBytes(golden);
+    dir.setAutoRemove(same); // keep the written file for a look
+    QVERIFY2(same, qPrintable(QString("%1 differs from %2").arg(written, golden)));
+  }
+
+  void exportedRecordsOpenFieldByFieldInOrder() {
+    const QList<QStringList> exported{sampleRecord(5), sampleRecord(1)};
+    QVERIFY(save(path("round.csv"), exported));
+    const Loaded loaded = load(path("round.csv"));
+    QVERIFY(loaded.ok);
+    QCOMPARE(loaded.header, TSIOStream::dataFileHeader());
+    QCOMPARE(loaded.records, exported);
+  }
+
+  void linesAsFoundInFilesFromElsewhere_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<QStringList>>("records");
+    QTest::newRow("header only") << QByteArray("Data,Date\n") << QList<QStringList>{};
+    QTest::newRow("last line without line end")
+        << QByteArray("Data,Date\nNO.000,a\nNO.001,b")
+        << QList<QStringList>{{"NO.000", "a"}, {"NO.001", "b"}};
+    QTest::newRow("adjacent commas") << QByteArray("Data,Date,Ev\nNO.000,,12.00\n,,\n")
+                                     << QList<QStringList>{{"NO.000", "", "12.00"}, {"", "", ""}};
+    QTest::newRow("CR LF") << QByteArray("Data,Date\r\nNO.000,a\r\nNO.001,b\r\n")
+                           << QList<QStringList>{{"NO.000", "a"}, {"NO.001", "b"}};
+    QTest::newRow("empty line") << QByteArray("Data\n\nNO.001\n")
+                                << QList<QStringList>{{""}, {"NO.001"}};
+    QTest::newRow("short line") << QByteArray("Data,Date,Ev\nNO.000\n")
+                                << QList<QStringList>{{"NO.000"}};
+  }
+
+  void linesAsFoundInFilesFromElsewhere() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<QStringList>, records);
+    writeBytes(path("elsewhere.csv"), bytes);
+    const Loaded loaded = load(path("elsewhere.csv"));
+    QVERIFY(loaded.ok);
+    QCOMPARE(loaded.header.first(), QString("Data"));
+    QCOMPARE(loaded.records, records);
+  }
+
+  void readingAppendsToTheCallersLists() {
+    writeBytes(path("append.csv"), "Data\nNO.007\n");
+    TSIOStream stream;
+    stream.setFileName(path("append.csv"));
+    QStringList header{"kept"};
+    QList<QStringList> records{{"kept"}};
+    QVERIFY(stream.readSolvaneData(&header, &records));
+    QCOMPARE(header, (QStringList{"kept", "Data"}));
+    QCOMPARE(records, (QList<QStringList>{{"kept"}, {"NO.007"}}));
+  }
+
+  void unopenableFileLeavesTheListsAlone_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing") << "missing.csv";
+    QTest::newRow("folder") << ".";
+  }
+
+  void unopenableFileLeavesTheListsAlone() {
+    QFETCH(QString, name);
+    TSIOStream stream;
+    stream.setFileName(dir.filePath(name));
+    QStringList header;
+    QList<QStringList> records{{"NO.000"}};
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^打开文件失败!  错误原因: \".+\"$"));
+    QVERIFY(!stream.readSolvaneData(&header, &records));
+    QVERIFY(header.isEmpty());
+    QCOMPARE(records, (QList<QStringList>{{"NO.000"}}));
+  }
+
+  void writingReplacesTheWholeFile() {
+    const QString file = path("replace.csv");
+    QVERIFY(save(file, {sampleRecord(0), sampleRecord(1), sampleRecord(2)}));
+    QVERIFY(save(file, {sampleRecord(9)}));
+    QCOMPARE(load(file).records, (QList<QStringList>{sampleRecord(9)}));
+    QCOMPARE(QDir(dir.path()).entryList({"replace.csv*"}, QDir::Files), QStringList{"replace.csv"});
+  }
+
+  void failedWriteIsReported() {
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^打开文件失败!   错误原因: \".+\"$"));
+    QVERIFY(!save(path("no-such-folder/out.csv"), {sampleRecord(0)}));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestTSIOStream)
+#include "tst_tsiostream.moc"

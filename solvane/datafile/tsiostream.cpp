@@ -1,0 +1,86 @@
+#include "tsiostream.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+constexpr QChar kSeparator = QLatin1Char(',');
+constexpr int kFirstWavelength = 380;
+constexpr int kLastWavelength = 780;
+
+// Text mode: '\n' becomes the platform's line ending on the way out, and a
+// CR before LF is dropped on the way in.
+constexpr QIODevice::OpenMode kWriteMode = QIODevice::WriteOnly | QIODevice::Text;
+constexpr QIODevice::OpenMode kReadMode = QIODevice::ReadOnly | QIODevice::Text;
+
+void writeLine(QTextStream &stream, const QStringList &fields) {
+  stream << fields.join(kSeparator) << '\n';
+}
+
+} // namespace
+
+TSIOStream::TSIOStream(QObject *parent) : QObject(parent) {}
+
+QStringList TSIOStream::dataFileHeader() {
+  QStringList header{"Data", "Date", "Ev", "Tcp", "Ra"};
+  for (int i = 1; i <= 15; ++i) {
+    header << QString("R%1").arg(i);
+  }
+  header << QString::fromUtf8("λd") << "CIE-1931 x"
+         << "CIE-1931 y"
+         << "CIE-1976 u"
+         << "CIE-1976 v"
+         << "X"
+         << "Y"
+         << "Z" << QString::fromUtf8("△uv");
+  for (int nm = kFirstWavelength; nm <= kLastWavelength; ++nm) {
+    header << QString("%1 nm").arg(nm, 0, 10);
+  }
+  return header;
+}
+
+bool TSIOStream::writeSolvaneData(const QStringList &header, const QList<QStringList> &data) {
+  QSaveFile file(m_fileName);
+  if (!file.open(kWriteMode)) {
+    qDebug() << "打开文件失败!   错误原因:" << file.errorString();
+    return false;
+  }
+  QTextStream stream(&file);
+  writeLine(stream, header);
+  for (const QStringList &record : data) {
+    writeLine(stream, record);
+  }
+  stream.flush();
+  // commit() renames the finished temporary file over the target; after a
+  // failed write it discards the temporary file instead.
+  if (stream.status() != QTextStream::Ok || !file.commit()) {
+    qDebug() << "写入文件失败!   错误原因:" << file.errorString();
+    return false;
+  }
+  return true;
+}
+
+bool TSIOStream::readSolvaneData(QStringList *header, QList<QStringList> *data) {
+  QFile file(m_fileName);
+  if (!file.open(kReadMode)) {
+    qDebug() << "打开文件失败!  错误原因:" << file.errorString();
+    return false;
+  }
+  QTextStream stream(&file);
+  QString line;
+  stream.readLineInto(&line);
+  *header << line.split(kSeparator);
+  // An empty line still gives a record: one empty field.
+  while (!stream.atEnd()) {
+    stream.readLineInto(&line);
+    data->append(line.split(kSeparator));
+  }
+  if (file.error() != QFileDevice::NoError) {
+    qDebug() << "读取文件失败!  错误原因:" << file.errorString();
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// The measurement data file: comma-separated text, a header line of 430
+// column names, then one line per measurement record with its fields in
+// record order. No field is quoted; every line ends with a line ending.
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class TSIOStream : public QObject {
+  Q_OBJECT
+
+public:
+  explicit TSIOStream(QObject *parent = nullptr);
+
+  void setFileName(const QString &fileName) { m_fileName = fileName; }
+  QString fileName() const { return m_fileName; }
+
+  // Writes the header line and one line per record. The file is replaced
+  // only when every line was written: a failure leaves an existing file as
+  // it was. False when the file cannot be created or written.
+  bool writeSolvaneData(const QStringList &header, const QList<QStringList> &data);
+
+  // Appends the header line's fields to `header` and one field list per
+  // further line to `data`; neither list is cleared first, so callers that
+  // must keep what they show on failure pass fresh lists. Lines end in LF or
+  // CR LF alike. False when the file cannot be opened or read.
+  bool readSolvaneData(QStringList *header, QList<QStringList> *data);
+
+  // The 430 column names: "Data", "Date", the 27 test items and the
+  // wavelengths "380 nm" to "780 nm".
+  static QStringList dataFileHeader();
+
+private:
+  QString m_fileName;
+};
