@@ -2,7 +2,9 @@
 // headless machines. Exit status 0 on success, 1 when the meter or its
 // library fails, 2 for a command line it does not understand.
 
+#include "exit_status.h"
 #include "luxengine.h"
+#include "measure.h"
 #include "solvane/records/measurement_record.h"
 
 #include <QDateTime>
@@ -15,8 +17,6 @@
 #include <vector>
 
 namespace {
-
-enum ExitStatus { kOk = 0, kMeterFailed = 1, kUsage = 2 };
 
 bool verbose = false;
 
@@ -164,6 +164,11 @@ const std::map<QString, Command> &commands() {
       {"list", {listRecords, 0, "list            print every stored record"}},
       {"read",
        {readRecords, -1, "read [--observer 2|10]   every stored record with its 27 test items"}},
+      {"measure",
+       {measureLive, -1,
+        "measure [--count N] [--interval SECONDS] [--mode M] [--csv FILE] [--json]\n"
+        "                  live readings now (count 0: until Ctrl-C), optionally into a data "
+        "file"}},
       {"calibration",
        {showCalibration, 0, "calibration     print the integration time and the coefficients"}},
       {"set-integration-time",
