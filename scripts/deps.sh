@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev libqwt-qt5-dev
+  qttools5-dev qttools5-dev-tools fonts-noto-cjk
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )

@@ -1,0 +1,468 @@
+#include "mainwindow.h"
+
+#include "aboutdialog.h"
+#include "language.h"
+#include "messagebox.h"
+#include "ui_mainwindow.h"
+
+#include "luxengine.h"
+#include "solvane/records/measurement_record.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFont>
+#include <QHeaderView>
+#include <QLinearGradient>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QUrl>
+
+#include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+#include <qwt_scale_div.h>
+#include <qwt_scale_engine.h>
+#include <qwt_symbol.h>
+
+namespace rec = solvane::records;
+
+// The compiled-in pictures live in a static library; this pulls them in.
+static void initialisePictures() {
+  Q_INIT_RESOURCE(images);
+}
+
+namespace {
+
+const char *const kContactPage = "https://www.kestra-instruments.example/contact";
+const char *const kManualName = "KestraOne manual.pdf";
+
+const QColor kValueColour(71, 141, 228);
+
+const char *const kSideButtonStyle =
+    "QPushButton{background-color: rgb(48,52,63); border: 0px solid rgb(48,52,63); color: "
+    "white;image: url(:/images/%1); image-position: left; padding-left: "
+    "15px;}QPushButton:hover{background-color: rgb(71,141,228)}";
+const char *const kInfoButtonStyle =
+    "QPushButton{background-color: rgb(48,52,63); border: 0px solid rgb(48,52,63); "
+    "color:white; image: url(:/images/%1); image-position: left; padding-left: "
+    "15px;}QPushButton:hover{background-color: rgb(71,141,228)}";
+const char *const kComboStyle =
+    "QComboBox{color: %1; background-color: %2; border: 0px solid rgb(255,255,255); "
+    "padding-left: 10px;}QComboBox::drop-down{width: 10px; border: 1px; padding-right: "
+    "10px;}QComboBox::down-arrow{image: url(:/images/%3);}";
+const char *const kTableStyle = "QTableView{background-color: rgb(255,255,255); border: 0px "
+                                "solid; color: rgb(127,138,153);}";
+const char *const kHeaderStyle =
+    "QHeaderView::section{background-color: rgb(238,241,247); border: 0px solid "
+    "rgb(170,170,170); color: rgb(127,138,153);font: bold 10pt \"微软雅黑\";}";
+const char *const kScrollBarStyle =
+    "QScrollBar{background-color: white;}QScrollBar::handle{background:lightgray; border:2px "
+    "solid transparent; border-radius:8px;}QScrollBar::handle:hover{background:gray;}"
+    "QScrollBar::sub-line{background:transparent;}QScrollBar::add-line{background:"
+    "transparent;}";
+const char *const kIntensityScrollBarStyle =
+    "QScrollBar{background-color: white;}QScrollBar::handle{background:lightgray; border:2px "
+    "solid transparent; border-radius:8px; min-height: "
+    "16px;}QScrollBar::handle:hover{background:gray;}QScrollBar::sub-line{background:"
+    "transparent;}QScrollBar::add-line{background:transparent;}";
+
+QFont valueFont() {
+  QFont font(QStringLiteral("微软雅黑"), 10);
+  font.setWeight(QFont::Bold); // 75
+  return font;
+}
+
+QTableWidgetItem *valueItem(const QString &text, Qt::Alignment alignment) {
+  auto *item = new QTableWidgetItem(text);
+  item->setTextAlignment(alignment);
+  item->setForeground(kValueColour);
+  item->setFont(valueFont());
+  return item;
+}
+
+QTableWidgetItem *centredItem(const QString &text) {
+  auto *item = new QTableWidgetItem(text);
+  item->setTextAlignment(Qt::AlignCenter);
+  return item;
+}
+
+void appendStoredRow(QTableWidget *table, const QStringList &record) {
+  const int row = table->rowCount();
+  table->insertRow(row);
+  table->setItem(row, 0, centredItem(rec::fieldOrEmpty(record, rec::kLabel)));
+  table->setItem(row, 1, centredItem(rec::fieldOrEmpty(record, rec::kDateTime)));
+}
+
+void styleTable(QTableWidget *table) {
+  table->setStyleSheet(kTableStyle);
+  table->horizontalHeader()->setStyleSheet(kHeaderStyle);
+  table->horizontalHeader()->setFixedHeight(30);
+}
+
+QPen gridPen() {
+  QPen pen(QColor(120, 120, 120), 0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin);
+  return pen;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), curve(new QwtPlotCurve(QString())),
+      meter(nullptr) {
+  initialisePictures();
+  ui->setupUi(this);
+  meter = new LuxEngine(nullptr); // lives, like the USB library binding, until the process ends
+
+  ui->comboBox_language->setCurrentIndex(solvane::language::storedCode());
+  connect(ui->comboBox_language, qOverload<int>(&QComboBox::currentIndexChanged), this,
+          &MainWindow::on_comboBox_ChangeLanguage);
+
+  initializeWidgets();
+  currentIndex = -1;
+}
+
+MainWindow::~MainWindow() {
+  curve->detach();
+  delete curve;
+  delete ui;
+}
+
+void MainWindow::initializeWidgets() {
+  ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png"));
+  ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png"));
+  ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png"));
+  ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png"));
+  ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png"));
+
+  ui->btn_readData->setStyleSheet(
+      "QPushButton{background-color: rgb(157,166,187); border: 0px solid; color: white; "
+      "border-radius: 3px;}QPushButton:hover{background-color: rgb(187,197,222);}");
+  ui->btn_export->setStyleSheet(
+      "QPushButton{background-color: rgb(54,187,95); border: 0px solid; color: white; "
+      "border-radius: 3px;}QPushButton:hover{background-color: rgb(63,220,110);}");
+
+  ui->comboBox_language->setStyleSheet(
+      QString(kComboStyle).arg("white", "rgb(71,141,228)", "down.png"));
+  ui->comboBox_plot->setStyleSheet(
+      QString(kComboStyle).arg("rgb(127,138,153)", "white", "arrow_blue.png"));
+  ui->comboBox_observer->setStyleSheet(
+      QString(kComboStyle).arg("rgb(127,138,153)", "rgb(238,241,247)", "arrow_blue.png"));
+
+  QTableWidget *stored = ui->tableWidget_storedData;
+  stored->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  styleTable(stored);
+  stored->verticalScrollBar()->setStyleSheet(kScrollBarStyle);
+
+  QTableWidget *items = ui->tableWidget_itemData;
+  items->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  items->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+  items->setColumnWidth(0, 80);
+  items->setColumnWidth(1, 80);
+  items->setStyleSheet("QTableView{background-color: rgb(255,255,255); border: 0px solid; "
+                       "color: rgb(127,138,153);padding-left: 10px;}");
+  items->verticalScrollBar()->setStyleSheet(kScrollBarStyle);
+  for (int row = 0; row < items->rowCount(); ++row) {
+    QTableWidgetItem *value = items->item(row, 2);
+    if (!value) {
+      value = new QTableWidgetItem;
+      items->setItem(row, 2, value);
+    }
+    value->setForeground(kValueColour);
+  }
+
+  QTableWidget *intensity = ui->tableWidget_intensityData;
+  intensity->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  styleTable(intensity);
+  intensity->verticalScrollBar()->setStyleSheet(kIntensityScrollBarStyle);
+  for (int row = 0; row < rec::kSpectrumFields; ++row) {
+    intensity->insertRow(row);
+    intensity->setItem(row, 0,
+                       centredItem(QString::number(rec::kFirstWavelength + row, 10) + " nm"));
+  }
+  changeGraphToSpectro();
+}
+
+void MainWindow::on_btn_contact_clicked() {
+  QDesktopServices::openUrl(QUrl(kContactPage));
+}
+
+void MainWindow::on_btn_about_clicked() {
+  AboutDialog dialog(nullptr);
+  dialog.exec();
+}
+
+void MainWindow::on_comboBox_ChangeLanguage(int index) {
+  solvane::language::storeCode(index);
+  QApplication::closeAllWindows();
+  solvane::language::startNewInstance();
+}
+
+void MainWindow::updatePlot(int /*index*/) {
+  if (const QStringList *record = currentRecord()) {
+    updateIntensityTable(ui->tableWidget_intensityData, *record);
+  }
+}
+
+void MainWindow::updatePlotSpectro(QList<float> data) {
+  QVector<QPointF> samples;
+  samples.reserve(data.size());
+  for (int i = 0; i < data.size(); ++i) {
+    samples.append(QPointF(rec::kFirstWavelength + i, data[i]));
+  }
+  curve->setSamples(samples);
+  curve->setPen(QColor(86, 177, 254, 0), 3.0, Qt::SolidLine);
+  curve->setSymbol(new QwtSymbol(QwtSymbol::NoSymbol));
+
+  QLinearGradient gradient(0, 1, 1, 1);
+  gradient.setCoordinateMode(QGradient::StretchToDeviceMode);
+  gradient.setColorAt(0.0, QColor(255, 0, 255));
+  gradient.setColorAt(0.17, Qt::blue);
+  gradient.setColorAt(0.4, Qt::green);
+  gradient.setColorAt(0.62, Qt::yellow);
+  gradient.setColorAt(1.0, Qt::red);
+  curve->setBrush(gradient);
+
+  curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
+  curve->attach(ui->qwtPlot);
+  ui->qwtPlot->replot();
+}
+
+void MainWindow::updatePlotCIE1931() {
+  plotChromaticity(rec::kX, "x:", ", y:");
+}
+
+void MainWindow::updatePlotCIE1976() {
+  plotChromaticity(rec::kUPrime, "u:", ", v:");
+}
+
+void MainWindow::updateStoredItemTable(QTableWidget *table, QList<QStringList> data) {
+  for (int row = table->rowCount(); row > 0; --row) {
+    table->removeRow(table->rowCount() - 1);
+  }
+  for (const QStringList &record : data) {
+    appendStoredRow(table, record);
+  }
+}
+
+void MainWindow::updateTestItemTable(QTableWidget *table, QStringList data) {
+  if (data.isEmpty()) {
+    qDebug() << "The data list is empty!(updateTestItemTable)";
+    return;
+  }
+  ui->label_dataName->setText(data.first());
+  // A record shorter than the full layout shows the items it holds; the
+  // other value cells are emptied rather than left from the previous record.
+  const QStringList values = rec::testItemTexts(data);
+  for (int row = 0; row < values.size(); ++row) {
+    table->setItem(row, 2, valueItem(values[row], Qt::AlignRight | Qt::AlignVCenter));
+  }
+}
+
+void MainWindow::updateIntensityTable(QTableWidget *table, QStringList data) {
+  if (data.isEmpty()) {
+    qDebug() << "The data list is empty!(updateIntensityTable)";
+    return;
+  }
+  const QStringList texts = rec::intensityTexts(data);
+  QList<float> values;
+  for (int row = 0; row < texts.size(); ++row) {
+    table->setItem(row, 1, valueItem(texts[row], Qt::AlignCenter));
+    if (!texts[row].isEmpty()) { // a short record plots only the values it holds
+      values.append(rec::fieldValue(texts[row]));
+    }
+  }
+  switch (ui->comboBox_plot->currentIndex()) {
+  case 0:
+    updatePlotSpectro(values);
+    break;
+  case 1:
+    updatePlotCIE1931();
+    break;
+  case 2:
+    updatePlotCIE1976();
+    break;
+  default:
+    break;
+  }
+}
+
+void MainWindow::changeGraphToSpectro() {
+  QwtPlot *plot = ui->qwtPlot;
+  plot->setAxisScale(QwtPlot::yLeft, 0, 70000);
+  plot->setCanvas(new QwtPlotCanvas);
+
+  QwtLinearScaleEngine engine(10);
+  QwtScaleDiv division = engine.divideScale(380, 780, 0, 4, 0);
+  division.setTicks(QwtScaleDiv::MajorTick, {380, 480, 580, 680, 780});
+  division.setTicks(QwtScaleDiv::MediumTick, {400, 420, 440, 460, 500, 520, 540, 560, 600, 620, 640,
+                                              660, 700, 720, 740, 760});
+  plot->setAxisScaleDiv(QwtPlot::xBottom, division);
+  replaceGrid();
+  plot->replot();
+}
+
+void MainWindow::changeGraphToCIE1931() {
+  applyChromaticityAxes(0.8, 0.9, "cie1931.png");
+}
+
+void MainWindow::changeGraphToCIE1976() {
+  applyChromaticityAxes(0.65, 0.6, "cie1976.png");
+}
+
+void MainWindow::calculateItems(int dataOrdinal, double illuminance, double *intensity,
+                                int dataCount, double ratio, int observer) {
+  if (dataOrdinal < 0 || dataOrdinal >= records.size()) {
+    qDebug() << "No record to build at" << dataOrdinal;
+    return;
+  }
+  records[dataOrdinal] =
+      rec::calculateItems(dataOrdinal, illuminance, intensity, dataCount, ratio, observer);
+}
+
+void MainWindow::on_btn_readData_clicked() {
+  if (reading) {
+    return; // a read is under way; its own selection step follows
+  }
+  reading = true;
+  ui->btn_readData->setEnabled(false);
+
+  currentIndex = 0;
+  QTableWidget *table = ui->tableWidget_storedData;
+  for (int row = table->rowCount(); row > 0; --row) {
+    table->removeRow(0);
+  }
+  records.clear();
+  showReadProgress(0);
+
+  const rec::ReadOutcome outcome = rec::readStoredRecords(
+      *meter, ui->comboBox_observer->currentIndex(), [&](const QStringList &record, int read) {
+        records.append(record);
+        appendStoredRow(table, record);
+        showReadProgress(read);
+      });
+  statusBar()->showMessage(tr("%n record(s) read", nullptr, records.size()));
+  solvane::ui::warning(this, QString(),
+                       outcome.status == 0 ? QStringLiteral("读取存储数据完成")
+                                           : QStringLiteral("读取存储数据失败"));
+  if (!records.isEmpty()) {
+    table->selectRow(0);
+  }
+  on_tableWidget_storedData_cellClicked(0, 1);
+
+  ui->btn_readData->setEnabled(true);
+  reading = false;
+}
+
+void MainWindow::on_tableWidget_storedData_cellClicked(int row, int /*column*/) {
+  qDebug() << (records.isEmpty() ? "true" : "false");
+  if (records.isEmpty()) {
+    qDebug() << "The data list is empty!(on_tableWidget_storedData_cellClicked)";
+    return;
+  }
+  if (row < 0 || row >= records.size()) {
+    return;
+  }
+  currentIndex = row;
+  updateTestItemTable(ui->tableWidget_itemData, records[row]);
+  updateIntensityTable(ui->tableWidget_intensityData, records[row]);
+}
+
+void MainWindow::on_btn_export_clicked() {
+  // filled by the data-file/report work
+}
+
+void MainWindow::on_btn_open_clicked() {
+  // filled by the data-file/report work
+}
+
+void MainWindow::on_btn_print_clicked() {
+  // filled by the data-file/report work
+}
+
+void MainWindow::print(QPrinter * /*printer*/) {
+  // filled by the data-file/report work
+}
+
+void MainWindow::on_comboBox_plot_currentIndexChanged(int index) {
+  switch (index) {
+  case 0:
+    changeGraphToSpectro();
+    break;
+  case 1:
+    changeGraphToCIE1931();
+    break;
+  case 2:
+    changeGraphToCIE1976();
+    break;
+  default:
+    break;
+  }
+  updatePlot(index);
+}
+
+void MainWindow::setPrintFormat(bool /*isPdf*/) {
+  // filled by the data-file/report work
+}
+
+void MainWindow::on_btn_help_clicked() {
+  // A local file URL made from the working directory on every platform (a
+  // plain "file:///" + path text doubles the slash of a Unix path).
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(kManualName)));
+}
+
+void MainWindow::on_comboBox_observer_currentIndexChanged(int /*index*/) {
+  // The observer applies to records read afterwards; nothing is recomputed.
+}
+
+const QStringList *MainWindow::currentRecord() const {
+  if (currentIndex < 0 || currentIndex >= records.size()) {
+    return nullptr;
+  }
+  return &records[currentIndex];
+}
+
+void MainWindow::plotChromaticity(int xField, const char *xName, const char *yName) {
+  curve->detach();
+  const QStringList *record = currentRecord();
+  if (!record || record->size() <= xField + 1) {
+    ui->qwtPlot->replot(); // nothing to mark
+    return;
+  }
+  const float x = rec::fieldValue(record->at(xField));
+  const float y = rec::fieldValue(record->at(xField + 1));
+  qDebug() << xName << x << yName << y;
+  curve->setSymbol(
+      new QwtSymbol(QwtSymbol::XCross, QBrush(), QPen(Qt::red, 0, Qt::SolidLine), QSize(12, 12)));
+  curve->setSamples(QVector<QPointF>{QPointF(x, y)});
+  curve->attach(ui->qwtPlot);
+  ui->qwtPlot->replot();
+}
+
+void MainWindow::replaceGrid() {
+  if (grid) {
+    grid->detach();
+    delete grid;
+  }
+  grid = new QwtPlotGrid;
+  grid->setPen(gridPen());
+  grid->attach(ui->qwtPlot);
+}
+
+void MainWindow::applyChromaticityAxes(double xTo, double yTo, const char *picture) {
+  QwtPlot *plot = ui->qwtPlot;
+  plot->setAxisScale(QwtPlot::yLeft, 0, yTo, 0.2);
+  plot->setAxisScale(QwtPlot::xBottom, 0, xTo, 0.2);
+  plot->canvas()->setStyleSheet(QString("border-image: url(:/images/%1);").arg(picture));
+  replaceGrid();
+  plot->replot();
+}
+
+void MainWindow::showReadProgress(int recordsRead) {
+  statusBar()->showMessage(tr("Reading stored records: %n read", nullptr, recordsRead));
+  // Paint the count without taking user input, so no second read can start.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+
+class LuxEngine;
+class QPrinter;
+class QTableWidget;
+class QwtPlotCurve;
+class QwtPlotGrid;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's window: reads the records stored in the meter, lists them
+// and shows the selected one in the test-item table, the intensity table and
+// the plot (spectrum, or the chromaticity point on a CIE 1931 or CIE 1976
+// diagram).
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit MainWindow(QWidget *parent = nullptr);
+  ~MainWindow() override;
+
+private slots:
+  void initializeWidgets();
+  void on_btn_contact_clicked();
+  void on_btn_about_clicked();
+  void on_comboBox_ChangeLanguage(int index);
+  void updatePlot(int index);
+  void updatePlotSpectro(QList<float> data);
+  void updatePlotCIE1931();
+  void updatePlotCIE1976();
+  void updateStoredItemTable(QTableWidget *table, QList<QStringList> data);
+  void updateTestItemTable(QTableWidget *table, QStringList data);
+  void updateIntensityTable(QTableWidget *table, QStringList data);
+  void changeGraphToSpectro();
+  void changeGraphToCIE1931();
+  void changeGraphToCIE1976();
+  void calculateItems(int dataOrdinal, double illuminance, double *intensity, int dataCount,
+                      double ratio, int observer);
+  void on_btn_readData_clicked();
+  void on_tableWidget_storedData_cellClicked(int row, int column);
+  void on_btn_export_clicked();
+  void on_btn_open_clicked();
+  void on_btn_print_clicked();
+  void print(QPrinter *printer);
+  void on_comboBox_plot_currentIndexChanged(int index);
+  void setPrintFormat(bool isPdf);
+  void on_btn_help_clicked();
+  void on_comboBox_observer_currentIndexChanged(int index);
+
+private:
+  // The record at the current index, or null when there is none.
+  const QStringList *currentRecord() const;
+  // Draws the current record's chromaticity (fields xField, xField + 1).
+  void plotChromaticity(int xField, const char *xName, const char *yName);
+  // Gives the plot a fresh dotted grey grid in place of the previous one.
+  void replaceGrid();
+  void applyChromaticityAxes(double xTo, double yTo, const char *picture);
+  void showReadProgress(int recordsRead);
+
+  Ui::MainWindow *ui;
+  QwtPlotCurve *curve;
+  LuxEngine *meter;
+  QwtPlotGrid *grid = nullptr;
+  QList<QStringList> records;
+  int currentIndex = -1;
+  bool printToPdf = false;
+  bool reading = false;
+};

@@ -1,0 +1,135 @@
+#include "startup.h"
+
+#include "fonts.h"
+#include "language.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QSharedMemory>
+#include <QSystemSemaphore>
+#include <QThread>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace solvane::startup {
+namespace {
+
+const char *const kLockKey = "ZUBKey";
+const char *const kMarkerKey = "SystemObject";
+
+// How long a restarted instance waits for its predecessor to quit.
+constexpr int kRestartWaitMs = 10000;
+constexpr int kRetryMs = 100;
+
+// A marker segment that outlived its program (killed, crashed) has nobody
+// attached: attaching and detaching again removes it. A running copy stays
+// attached to its marker, so its segment survives this.
+void clearStaleMarker() {
+#ifdef Q_OS_UNIX
+  QSharedMemory stale(kMarkerKey);
+  if (stale.attach(QSharedMemory::ReadOnly)) {
+    stale.detach();
+  }
+#endif
+}
+
+// Creates the marker under the start-up lock. A restarted instance whose
+// predecessor still holds the marker tries again for a bounded time.
+bool takeMarker(QSystemSemaphore &lock, QSharedMemory &marker) {
+  const bool restarted = qEnvironmentVariableIsSet(language::kRestartVariable);
+  QDeadlineTimer deadline(restarted ? kRestartWaitMs : 0);
+  for (;;) {
+    clearStaleMarker();
+    if (marker.create(1, QSharedMemory::ReadWrite)) {
+      return true;
+    }
+    if (deadline.hasExpired()) {
+      return false;
+    }
+    lock.release();
+    QThread::msleep(kRetryMs);
+    lock.acquire();
+  }
+}
+
+// Test and benchmark automation, off unless the variables are set:
+// SOLVANE_TEST_ANSWER_WARNINGS answers every warning box with OK and prints
+// it on stderr; SOLVANE_TEST_QUIT_AFTER_MS=N prints "window shown" once the
+// window has painted and quits N ms later.
+void answerWarningsOnStderr() {
+  ui::setWarningAnswerer([](const QString &title, const QString &text) {
+    std::fprintf(stderr, "warning: %s: %s\n", title.toUtf8().constData(),
+                 text.toUtf8().constData());
+    std::fflush(stderr);
+    return QMessageBox::Ok;
+  });
+}
+
+class FirstPaintReporter : public QObject {
+public:
+  FirstPaintReporter(QWidget *window, int quitAfterMs) : QObject(window), quitAfter(quitAfterMs) {
+    window->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (event->type() == QEvent::Paint && !reported) {
+      reported = true;
+      std::printf("window shown\n");
+      std::fflush(stdout);
+      QTimer::singleShot(quitAfter, qApp, &QCoreApplication::quit);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+private:
+  int quitAfter;
+  bool reported = false;
+};
+
+} // namespace
+
+int run(int &argc, char **argv) {
+  QApplication application(argc, argv);
+  ui::installFontSubstitutions();
+  if (qEnvironmentVariableIsSet("SOLVANE_TEST_ANSWER_WARNINGS")) {
+    answerWarningsOnStderr();
+  }
+
+  QSystemSemaphore lock(kLockKey, 1, QSystemSemaphore::Open);
+  lock.acquire();
+  QSharedMemory marker(kMarkerKey);
+  if (!takeMarker(lock, marker)) {
+    ui::warning(nullptr, QStringLiteral("Error"), QStringLiteral("软件已打开！"), QMessageBox::Ok,
+                QMessageBox::NoButton);
+    lock.release();
+    return 0;
+  }
+  lock.release();
+
+  QTranslator translator;
+  language::loadTranslation(translator);
+  application.installTranslator(&translator);
+
+  int exitCode = 0;
+  {
+    MainWindow window;
+    bool quitAfterOk = false;
+    const int quitAfterMs =
+        qEnvironmentVariableIntValue("SOLVANE_TEST_QUIT_AFTER_MS", &quitAfterOk);
+    if (quitAfterOk) {
+      new FirstPaintReporter(&window, quitAfterMs);
+    }
+    window.show();
+    exitCode = application.exec();
+  }
+  return exitCode;
+}
+
+} // namespace solvane::startup

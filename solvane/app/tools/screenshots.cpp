@@ -1,0 +1,75 @@
+// Pictures of the window for the documentation: reads the meter's stored
+// records, selects one and saves the window in each plot mode.
+//
+//   solvane_screenshots LANGUAGE(cn|tw|en) ROW OUTPUT_FOLDER
+//
+// Run it in the folder that holds the translation files, on any display
+// (xvfb-run, or QT_QPA_PLATFORM=offscreen).
+
+#include "fonts.h"
+#include "language.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMetaObject>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTest>
+#include <QTranslator>
+
+#include <cstdio>
+
+int main(int argc, char **argv) {
+  QApplication application(argc, argv);
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: solvane_screenshots cn|tw|en ROW OUTPUT_FOLDER\n");
+    return 2;
+  }
+  const QString language = QString::fromLocal8Bit(argv[1]);
+  const int row = QString::fromLocal8Bit(argv[2]).toInt();
+  const QDir output(QString::fromLocal8Bit(argv[3]));
+
+  solvane::ui::installFontSubstitutions();
+  solvane::ui::setWarningAnswerer([](const QString &, const QString &) { return QMessageBox::Ok; });
+  QTranslator translator;
+  if (!translator.load(language + ".qm")) {
+    std::fprintf(stderr, "solvane_screenshots: no %s.qm in the working folder\n", argv[1]);
+    return 1;
+  }
+  application.installTranslator(&translator);
+
+  MainWindow window;
+  {
+    // Show the language of the pictures without the restart a change means.
+    auto *languages = window.findChild<QComboBox *>("comboBox_language");
+    const QSignalBlocker quiet(languages);
+    languages->setCurrentIndex(QStringList{"cn", "tw", "en"}.indexOf(language));
+  }
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    std::fprintf(stderr, "solvane_screenshots: the window was never shown\n");
+    return 1;
+  }
+  QMetaObject::invokeMethod(&window, "on_btn_readData_clicked");
+  auto *table = window.findChild<QTableWidget *>("tableWidget_storedData");
+  table->selectRow(row);
+  QMetaObject::invokeMethod(&window, "on_tableWidget_storedData_cellClicked", Q_ARG(int, row),
+                            Q_ARG(int, 0));
+
+  const char *modes[] = {"spectro", "cie1931", "cie1976"};
+  auto *plotMode = window.findChild<QComboBox *>("comboBox_plot");
+  for (int mode = 0; mode < 3; ++mode) {
+    plotMode->setCurrentIndex(mode);
+    QTest::qWait(200);
+    const QString file = output.filePath(QString("window-%1-%2.png").arg(language, modes[mode]));
+    if (!window.grab().save(file)) {
+      std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+      return 1;
+    }
+  }
+  return 0;
+}
