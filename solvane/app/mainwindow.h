@@ -4,11 +4,17 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
+
 class LuxEngine;
 class QPrinter;
 class QTableWidget;
 class QwtPlotCurve;
 class QwtPlotGrid;
+
+namespace solvane::live {
+class LiveSeries;
+}
 
 namespace Ui {
 class MainWindow;
@@ -52,6 +58,10 @@ private slots:
   void setPrintFormat(bool isPdf);
   void on_btn_help_clicked();
   void on_comboBox_observer_currentIndexChanged(int index);
+  // Live measurement: one reading now, or a series in its own dialog; the
+  // readings join the end of the record list.
+  void on_btn_measure_clicked();
+  void on_btn_series_clicked();
 
 private:
   // The record at the current index, or null when there is none.
@@ -71,4 +81,9 @@ private:
   int currentIndex = -1;
   bool printToPdf = false;
   bool reading = false;
+  // Live readings: the one Measure is taking, and the label number of the next.
+  std::unique_ptr<solvane::live::LiveSeries> measurement;
+  int nextLiveOrdinal = 0;
+  void measurementFinished();
+  void appendLiveRecords(const QList<QStringList> &taken);
 };
