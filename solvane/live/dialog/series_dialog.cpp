@@ -10,9 +10,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
+#include <qwt_scale_draw.h>
 #include <qwt_symbol.h>
 
 namespace live = solvane::live;
@@ -25,8 +28,18 @@ constexpr int kMaxCount = 100000;
 constexpr double kDefaultIntervalSeconds = 1;
 constexpr double kMaxIntervalSeconds = 86400;
 
-// The fields the trend plots follow, in plot order.
-constexpr int kTrendFields[] = {records::kIlluminance, records::kCct, records::kRa};
+// What each trend plot follows, in plot order, and the smallest range its
+// axis shows: a steady lamp's last-digit jitter should look flat, not fill
+// the plot.
+struct TrendField {
+  int field;
+  double minimumSpan;
+};
+constexpr TrendField kTrendFields[] = {
+    {records::kIlluminance, 10}, {records::kCct, 100}, {records::kRa, 10}};
+
+// Width kept for the value axes, so the three time axes line up.
+constexpr double kValueAxisExtent = 60;
 
 const QColor kTrendColour(71, 141, 228);
 
@@ -95,6 +108,7 @@ SeriesDialog::Trend SeriesDialog::makeTrend(const QString &axisTitle) {
   plot->setCanvasBackground(Qt::white);
   plot->setAxisTitle(QwtPlot::yLeft, axisTitle);
   plot->setMinimumHeight(140);
+  plot->axisScaleDraw(QwtPlot::yLeft)->setMinimumExtent(kValueAxisExtent);
   auto *grid = new QwtPlotGrid;
   grid->setMajorPen(QColor(200, 200, 200), 0, Qt::DotLine);
   grid->attach(plot);
@@ -156,11 +170,23 @@ void SeriesDialog::showReading(const live::LiveReading &reading) {
   elapsedSeconds << reading.elapsedMs / 1000.0;
   for (int i = 0; i < trends.size(); ++i) {
     Trend &trend = trends[i];
-    trend.values << records::fieldOrEmpty(reading.record, kTrendFields[i]).toDouble();
+    trend.values << records::fieldOrEmpty(reading.record, kTrendFields[i].field).toDouble();
     trend.curve->setSamples(elapsedSeconds, trend.values);
+    scaleToShow(trend, kTrendFields[i].minimumSpan);
     trend.plot->replot();
   }
   showProgress();
+}
+
+// The values' range, widened downwards to the minimum span (the top of the
+// range is where a warming lamp heads, and Ra cannot exceed 100), with a
+// margin so that no point sits on the frame.
+void SeriesDialog::scaleToShow(Trend &trend, double minimumSpan) {
+  constexpr double kMarginOfSpan = 0.05;
+  const auto [low, high] = std::minmax_element(trend.values.cbegin(), trend.values.cend());
+  const double bottom = std::min(*low, *high - minimumSpan);
+  const double margin = (*high - bottom) * kMarginOfSpan;
+  trend.plot->setAxisScale(QwtPlot::yLeft, bottom - margin, *high + margin);
 }
 
 void SeriesDialog::showProgress() {

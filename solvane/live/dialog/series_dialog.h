@@ -51,6 +51,7 @@ private:
   void buildLayout();
   Trend makeTrend(const QString &axisTitle);
   void showReading(const solvane::live::LiveReading &reading);
+  void scaleToShow(Trend &trend, double minimumSpan);
   void seriesFinished();
   void showProgress();
   void setRunning(bool running);
