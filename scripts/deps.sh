@@ -9,6 +9,8 @@ packages=(
   qttools5-dev qttools5-dev-tools fonts-noto-cjk
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the report: the font its layout is measured for, and the PDF readers its tests use
+  fonts-crosextra-carlito poppler-utils
 )
 
 missing=()

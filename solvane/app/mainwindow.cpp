@@ -113,11 +113,10 @@ QPen gridPen() {
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), curve(new QwtPlotCurve(QString())),
-      meter(nullptr) {
+    : QMainWindow(parent), ui(new Ui::MainWindow), curve(new QwtPlotCurve(QString())) {
   initialisePictures();
   ui->setupUi(this);
-  meter = new LuxEngine(nullptr); // lives, like the USB library binding, until the process ends
+  meter = std::make_unique<LuxEngine>(nullptr);
 
   ui->comboBox_language->setCurrentIndex(solvane::language::storedCode());
   connect(ui->comboBox_language, qOverload<int>(&QComboBox::currentIndexChanged), this,

@@ -75,7 +75,7 @@ private:
 
   Ui::MainWindow *ui;
   QwtPlotCurve *curve;
-  LuxEngine *meter;
+  std::unique_ptr<LuxEngine> meter; // the meter link for the life of the window
   QwtPlotGrid *grid = nullptr;
   QList<QStringList> records;
   int currentIndex = -1;

@@ -1,0 +1,34 @@
+#include "printinfo.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace solvane::printinfo {
+
+bool readPrintInfo(const QString &path, QStringList *texts) {
+  texts->clear();
+  QFile file(path);
+  const bool opened = file.open(QIODevice::ReadOnly | QIODevice::Text);
+  QTextStream stream(&file);
+  for (int i = 0; i < kTextCount; ++i) {
+    // A stream past the end, or on a file that did not open, gives empty texts.
+    texts->append(opened ? stream.readLine() : QString());
+  }
+  return opened;
+}
+
+bool writePrintInfo(const QString &path, const QStringList &texts) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    return false;
+  }
+  QTextStream stream(&file);
+  for (int i = 0; i < kTextCount; ++i) {
+    stream << (i > 0 ? "\n" : "") << texts.value(i);
+  }
+  stream.flush();
+  return stream.status() == QTextStream::Ok && file.commit();
+}
+
+} // namespace solvane::printinfo

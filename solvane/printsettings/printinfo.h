@@ -1,0 +1,28 @@
+#pragma once
+
+// "PrintInfo": the eight texts of the report's company and sample blocks,
+// one per line, kept between runs in the working directory. Qt Core only,
+// so the print settings dialog, the window's report and solvane-cli share
+// it.
+
+#include <QString>
+#include <QStringList>
+
+namespace solvane::printinfo {
+
+inline constexpr char kFileName[] = "PrintInfo";
+// Company name, address, telephone, fax, e-mail, then sample name, sample
+// model and remark.
+inline constexpr int kTextCount = 8;
+
+// Fills `texts` with exactly eight texts: the file's first eight lines
+// without their line ends (LF or CR LF), and empty texts for lines the file
+// does not have. False, with eight empty texts, when the file cannot be
+// opened.
+bool readPrintInfo(const QString &path, QStringList *texts);
+
+// Writes the eight texts (missing ones empty), one per line, with no line
+// end after the last. The file is replaced only when it was written whole.
+bool writePrintInfo(const QString &path, const QStringList &texts);
+
+} // namespace solvane::printinfo

@@ -1,0 +1,27 @@
+#pragma once
+
+// The one-page test report of a measurement record: title and time stamp,
+// the company and sample texts, the 27 test results, the spectrum at 10 nm
+// steps and three charts (CIE 1931, CIE 1976, spectrum). The window's print
+// preview and solvane-cli paint it with the same code.
+
+#include <QDateTime>
+#include <QStringList>
+
+class QPrinter;
+
+namespace solvane::report {
+
+// True when the record holds every field the report reads (2 to 429); a
+// record loaded from a file may be shorter.
+bool hasReportFields(const QStringList &record);
+
+// Paints the page of `record` on `printer`. `printInfo` holds the eight
+// texts of the print settings (company name, address, telephone, fax,
+// e-mail, sample name, model, remark); missing texts print empty.
+// `paintedAt` is the time stamp. Paints nothing and returns false when the
+// record lacks report fields or painting cannot begin on the printer.
+bool paintTestReport(QPrinter *printer, const QStringList &record, const QStringList &printInfo,
+                     const QDateTime &paintedAt);
+
+} // namespace solvane::report

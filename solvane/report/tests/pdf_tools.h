@@ -1,0 +1,78 @@
+#pragma once
+
+// Report tests look at PDF files the way a reader does: the text that
+// pdftotext extracts (with word boxes when positions matter) and the page
+// that pdftoppm renders.
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QVector>
+
+namespace pdftools {
+
+// An A4 PDF printer at screen resolution, as the window's PDF mode sets it up.
+inline void makeA4Pdf(QPrinter &printer, const QString &path) {
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setResolution(printer.resolution());
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+}
+
+inline QByteArray run(const QString &program, const QStringList &args) {
+  QProcess process;
+  process.start(program, args);
+  process.waitForFinished(60000);
+  return process.readAllStandardOutput();
+}
+
+inline QString text(const QString &pdf) {
+  return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
+}
+
+// A word and its box in PDF points (1/72 inch) from the page's top-left.
+struct Word {
+  QString text;
+  double xMin, yMin, xMax, yMax;
+};
+
+inline QVector<Word> words(const QString &pdf) {
+  const QString html = QString::fromUtf8(run("pdftotext", {"-bbox", pdf, "-"}));
+  static const QRegularExpression word(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+  QVector<Word> found;
+  for (auto it = word.globalMatch(html); it.hasNext();) {
+    const auto m = it.next();
+    found.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                  m.captured(3).toDouble(), m.captured(4).toDouble()});
+  }
+  return found;
+}
+
+// The first page rendered at `dpi` into an RGB image.
+inline QImage render(const QString &pdf, int dpi) {
+  const QString prefix = QFileInfo(pdf).absoluteFilePath() + ".render";
+  run("pdftoppm", {"-png", "-r", QString::number(dpi), "-singlefile", pdf, prefix});
+  return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+inline bool isDark(const QImage &image, int x, int y) {
+  return image.valid(x, y) && qGray(image.pixel(x, y)) < 160;
+}
+
+// Whether a line passes within two pixels above or below (x, y).
+inline bool darkNear(const QImage &image, double x, double y) {
+  for (int dy = -2; dy <= 2; ++dy) {
+    if (isDark(image, qRound(x), qRound(y) + dy)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+} // namespace pdftools
