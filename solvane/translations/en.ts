@@ -289,18 +289,14 @@
         </translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.ui" line="457"/>
-        <location filename="../app/mainwindow.cpp" line="494"/>
         <source>Measure</source>
         <translation>Measure</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.ui" line="478"/>
         <source>Series</source>
         <translation>Series</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="485"/>
         <source>Measuring...</source>
         <translation>Measuring...</translation>
     </message>
@@ -308,22 +304,18 @@
 <context>
     <name>LiveSeries</name>
     <message>
-        <location filename="../live/src/live_series.cpp" line="30"/>
         <source>Starting a test on the meter failed</source>
         <translation>Starting a test on the meter failed</translation>
     </message>
     <message>
-        <location filename="../live/src/live_series.cpp" line="32"/>
         <source>Asking the meter for its result failed</source>
         <translation>Asking the meter for its result failed</translation>
     </message>
     <message>
-        <location filename="../live/src/live_series.cpp" line="34"/>
         <source>The meter had no result within %1 seconds</source>
         <translation>The meter had no result within %1 seconds</translation>
     </message>
     <message>
-        <location filename="../live/src/live_series.cpp" line="37"/>
         <source>Reading the test result failed</source>
         <translation>Reading the test result failed</translation>
     </message>
@@ -331,82 +323,66 @@
 <context>
     <name>SeriesDialog</name>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="38"/>
         <source>Series</source>
         <translation>Series</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="50"/>
         <source>until stopped</source>
         <translation>until stopped</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="56"/>
         <source> s</source>
         <translation> s</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="59"/>
         <source>Readings</source>
         <translation>Readings</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="60"/>
         <source>Interval</source>
         <translation>Interval</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="62"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="64"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="66"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="84"/>
         <source>Ev (lx)</source>
         <translation>Ev (lx)</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="84"/>
         <source>CCT (K)</source>
         <translation>CCT (K)</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="84"/>
         <source>Ra</source>
         <translation>Ra</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="88"/>
         <source>Elapsed time (s)</source>
         <translation>Elapsed time (s)</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="140"/>
         <source>Stopping after the reading in progress</source>
         <translation>Stopping after the reading in progress</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="169"/>
         <source>Reading %1 of %2 taken</source>
         <translation>Reading %1 of %2 taken</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="170"/>
         <source>Reading %1 taken</source>
         <translation>Reading %1 taken</translation>
     </message>
     <message numerus="yes">
-        <location filename="../live/dialog/series_dialog.cpp" line="178"/>
         <source>%n reading(s) taken</source>
         <translation>
             <numerusform>%n reading taken</numerusform>

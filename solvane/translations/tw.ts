@@ -287,18 +287,14 @@
         </translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.ui" line="457"/>
-        <location filename="../app/mainwindow.cpp" line="494"/>
         <source>Measure</source>
         <translation>測量</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.ui" line="478"/>
         <source>Series</source>
         <translation>連續測量</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="485"/>
         <source>Measuring...</source>
         <translation>正在測量...</translation>
     </message>
@@ -306,22 +302,18 @@
 <context>
     <name>LiveSeries</name>
     <message>
-        <location filename="../live/src/live_series.cpp" line="30"/>
         <source>Starting a test on the meter failed</source>
         <translation>啟動儀器測試失敗</translation>
     </message>
     <message>
-        <location filename="../live/src/live_series.cpp" line="32"/>
         <source>Asking the meter for its result failed</source>
         <translation>查詢儀器測試結果失敗</translation>
     </message>
     <message>
-        <location filename="../live/src/live_series.cpp" line="34"/>
         <source>The meter had no result within %1 seconds</source>
         <translation>儀器在 %1 秒內沒有測試結果</translation>
     </message>
     <message>
-        <location filename="../live/src/live_series.cpp" line="37"/>
         <source>Reading the test result failed</source>
         <translation>讀取測試結果失敗</translation>
     </message>
@@ -329,82 +321,66 @@
 <context>
     <name>SeriesDialog</name>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="38"/>
         <source>Series</source>
         <translation>連續測量</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="50"/>
         <source>until stopped</source>
         <translation>直到停止</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="56"/>
         <source> s</source>
         <translation> 秒</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="59"/>
         <source>Readings</source>
         <translation>測量次數</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="60"/>
         <source>Interval</source>
         <translation>間隔</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="62"/>
         <source>Start</source>
         <translation>開始</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="64"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="66"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="84"/>
         <source>Ev (lx)</source>
         <translation>Ev (lx)</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="84"/>
         <source>CCT (K)</source>
         <translation>色溫 (K)</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="84"/>
         <source>Ra</source>
         <translation>Ra</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="88"/>
         <source>Elapsed time (s)</source>
         <translation>經過時間 (秒)</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="140"/>
         <source>Stopping after the reading in progress</source>
         <translation>當前測量完成後停止</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="169"/>
         <source>Reading %1 of %2 taken</source>
         <translation>已完成第 %1 次測量，共 %2 次</translation>
     </message>
     <message>
-        <location filename="../live/dialog/series_dialog.cpp" line="170"/>
         <source>Reading %1 taken</source>
         <translation>已完成第 %1 次測量</translation>
     </message>
     <message numerus="yes">
-        <location filename="../live/dialog/series_dialog.cpp" line="178"/>
         <source>%n reading(s) taken</source>
         <translation>
             <numerusform>已完成 %n 次測量</numerusform>
