@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # the report: the font its layout is measured for, and the PDF readers its tests use
   fonts-crosextra-carlito poppler-utils
+  # the documentation's pictures of the window and the Series dialog (xvfb-run)
+  xvfb
 )
 
 missing=()
