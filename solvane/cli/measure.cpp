@@ -89,8 +89,9 @@ QByteArray field(const QStringList &record, int index) {
 }
 
 void printTableHeader() {
-  std::printf("%-9s %11s  %-19s %10s %9s %8s %7s %7s %7s\n", "reading", "elapsed (s)", "date-time",
-              "Ev (lx)", "CCT (K)", "duv", "Ra", "x", "y");
+  // "Δ" takes two bytes and one column, so its field is one byte wider.
+  std::printf("%-9s %11s  %-19s %10s %9s %9s %7s %7s %7s\n", "reading", "elapsed (s)", "date-time",
+              "Ev (lx)", "CCT (K)", "Δuv", "Ra", "x", "y");
 }
 
 void printTableRow(const live::LiveReading &reading) {
