@@ -6,17 +6,24 @@
 #include "ui_mainwindow.h"
 
 #include "luxengine.h"
+#include "printinfo.h"
 #include "series_dialog.h"
 #include "solvane/live/live_series.h"
 #include "solvane/records/measurement_record.h"
+#include "testreport.h"
+#include "tsiostream.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFont>
 #include <QHeaderView>
 #include <QLinearGradient>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -41,6 +48,9 @@ namespace {
 
 const char *const kContactPage = "https://www.kestra-instruments.example/contact";
 const char *const kManualName = "KestraOne manual.pdf";
+const char *const kDataFileName = "Solvane Data"; // initial name in the file dialogs
+const char *const kDataFileFilter = "Data file(*.csv)";
+const char *const kReportName = "Report"; // the PDF of the report, unless the preview picks another
 
 const QColor kValueColour(71, 141, 228);
 
@@ -121,6 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
   ui->comboBox_language->setCurrentIndex(solvane::language::storedCode());
   connect(ui->comboBox_language, qOverload<int>(&QComboBox::currentIndexChanged), this,
           &MainWindow::on_comboBox_ChangeLanguage);
+  connect(&printSettings, &PrintSettingDlg::isPdf, this, &MainWindow::setPrintFormat);
 
   initializeWidgets();
   currentIndex = -1;
@@ -359,7 +370,7 @@ void MainWindow::on_btn_readData_clicked() {
 }
 
 void MainWindow::on_tableWidget_storedData_cellClicked(int row, int /*column*/) {
-  qDebug() << (records.isEmpty() ? "true" : "false");
+  qDebug() << records.isEmpty();
   if (records.isEmpty()) {
     qDebug() << "The data list is empty!(on_tableWidget_storedData_cellClicked)";
     return;
@@ -373,19 +384,99 @@ void MainWindow::on_tableWidget_storedData_cellClicked(int row, int /*column*/) 
 }
 
 void MainWindow::on_btn_export_clicked() {
-  // filled by the data-file/report work
+  const QList<QTableWidgetItem *> selected = ui->tableWidget_storedData->selectedItems();
+  if (selected.isEmpty()) {
+    solvane::ui::warning(this, tr("Error"), tr("No item is selected"));
+    return;
+  }
+  // Whole rows are selected, two cells each: every row once, in the order
+  // the table reports them.
+  QList<int> rows;
+  for (const QTableWidgetItem *item : selected) {
+    if (!rows.contains(item->row())) {
+      rows << item->row();
+    }
+  }
+  QList<QStringList> exported;
+  for (int row : rows) {
+    qDebug() << "export:" << row;
+    if (row < records.size()) {
+      exported << records[row];
+    }
+  }
+  const QString fileName =
+      QFileDialog::getSaveFileName(this, tr("Save file"), kDataFileName, kDataFileFilter);
+  if (fileName.isEmpty()) {
+    return;
+  }
+  TSIOStream stream;
+  stream.setFileName(fileName);
+  if (stream.writeSolvaneData(TSIOStream::dataFileHeader(), exported)) {
+    solvane::ui::warning(this, tr("Successful"), tr("Succeeded in exporting data"));
+  } else {
+    solvane::ui::warning(this, tr("Failure"), tr("Fail to export data"));
+  }
 }
 
 void MainWindow::on_btn_open_clicked() {
-  // filled by the data-file/report work
+  const QString fileName =
+      QFileDialog::getOpenFileName(this, tr("Open file"), kDataFileName, kDataFileFilter);
+  if (fileName.isEmpty()) {
+    return;
+  }
+  // Read into a fresh list: a file that cannot be read leaves the records
+  // on screen as they were.
+  TSIOStream stream;
+  stream.setFileName(fileName);
+  QStringList header;
+  QList<QStringList> loaded;
+  if (!stream.readSolvaneData(&header, &loaded)) {
+    solvane::ui::warning(this, tr("Error"), tr("Fail to open the file"));
+    return;
+  }
+  records = loaded;
+  currentIndex = records.isEmpty() ? -1 : 0;
+  updateStoredItemTable(ui->tableWidget_storedData, records);
+  if (!records.isEmpty()) {
+    ui->tableWidget_storedData->selectRow(0);
+  }
+  on_tableWidget_storedData_cellClicked(0, 1);
 }
 
 void MainWindow::on_btn_print_clicked() {
-  // filled by the data-file/report work
+  const QStringList *record = currentRecord();
+  if (!record) {
+    solvane::ui::warning(this, tr("Error"), tr("No record is selected"));
+    return;
+  }
+  if (!solvane::report::hasReportFields(*record)) {
+    solvane::ui::warning(this, tr("Error"),
+                         tr("The selected record is incomplete: the report needs all 430 fields"));
+    return;
+  }
+  if (printSettings.exec() != QDialog::Accepted) {
+    return;
+  }
+  QPrinter printer(QPrinter::ScreenResolution);
+  if (printToPdf) {
+    solvane::report::setUpPdfPrinter(&printer, kReportName);
+  }
+  QPrintPreviewDialog preview(&printer, this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
+  preview.exec();
 }
 
-void MainWindow::print(QPrinter * /*printer*/) {
-  // filled by the data-file/report work
+// Paints on every request of the preview: the current record and the
+// print settings as they are now. Without a readable "PrintInfo" the page
+// still shows the record, with empty company and sample texts.
+void MainWindow::print(QPrinter *printer) {
+  const QStringList *record = currentRecord();
+  if (!record) {
+    return;
+  }
+  QStringList printInfo;
+  solvane::printinfo::readPrintInfo(solvane::printinfo::kFileName, &printInfo);
+  solvane::report::paintTestReport(printer, *record, printInfo, QDateTime::currentDateTime());
 }
 
 void MainWindow::on_comboBox_plot_currentIndexChanged(int index) {
@@ -405,8 +496,8 @@ void MainWindow::on_comboBox_plot_currentIndexChanged(int index) {
   updatePlot(index);
 }
 
-void MainWindow::setPrintFormat(bool /*isPdf*/) {
-  // filled by the data-file/report work
+void MainWindow::setPrintFormat(bool isPdf) {
+  printToPdf = isPdf;
 }
 
 void MainWindow::on_btn_help_clicked() {
@@ -463,6 +554,12 @@ void MainWindow::applyChromaticityAxes(double xTo, double yTo, const char *pictu
 }
 
 void MainWindow::showReadProgress(int recordsRead) {
+  // A few repaints a second keep the count moving without slowing the read.
+  constexpr qint64 kRepaintIntervalMs = 100;
+  if (recordsRead > 0 && progressClock.isValid() && progressClock.elapsed() < kRepaintIntervalMs) {
+    return;
+  }
+  progressClock.start();
   statusBar()->showMessage(tr("Reading stored records: %n read", nullptr, recordsRead));
   // Paint the count without taking user input, so no second read can start.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

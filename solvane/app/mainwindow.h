@@ -1,5 +1,8 @@
 #pragma once
 
+#include "printsettingdlg.h"
+
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
@@ -74,6 +77,7 @@ private:
   void showReadProgress(int recordsRead);
 
   Ui::MainWindow *ui;
+  PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints
   QwtPlotCurve *curve;
   std::unique_ptr<LuxEngine> meter; // the meter link for the life of the window
   QwtPlotGrid *grid = nullptr;
@@ -81,6 +85,7 @@ private:
   int currentIndex = -1;
   bool printToPdf = false;
   bool reading = false;
+  QElapsedTimer progressClock; // time since the read count was last painted
   // Live readings: the one Measure is taking, and the label number of the next.
   std::unique_ptr<solvane::live::LiveSeries> measurement;
   int nextLiveOrdinal = 0;

@@ -1,15 +1,25 @@
 // solvane-cli: the meter layer of the desktop program for scripts and
 // headless machines. Exit status 0 on success, 1 when the meter or its
-// library fails, 2 for a command line it does not understand.
+// library fails, 2 for a command line it does not understand, 3 when a file
+// cannot be read or written or holds no usable record.
 
 #include "exit_status.h"
 #include "luxengine.h"
 #include "measure.h"
+#include "printinfo.h"
 #include "solvane/records/measurement_record.h"
+#include "testreport.h"
+#include "tsiostream.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMap>
+#include <QPrinter>
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <iterator>
@@ -74,24 +84,142 @@ void printRecord(const QStringList &record) {
   }
 }
 
-// read [--observer 2|10]: every stored record with its 27 test items, built
-// as the window builds them.
-int readRecords(LuxEngine &meter, const QStringList &args) {
-  int observer = 0;
-  if (!args.isEmpty()) {
-    if (args.size() != 2 || args[0] != "--observer" || (args[1] != "2" && args[1] != "10")) {
-      std::fprintf(stderr, "solvane-cli: read takes only --observer 2 or --observer 10\n");
-      return kUsage;
-    }
-    observer = args[1] == "10" ? 1 : 0;
+// Options of the form "--name value" with a non-empty value, each name at
+// most once and only from `allowed`.
+bool parseOptions(const QStringList &args, const QStringList &allowed,
+                  QMap<QString, QString> *options) {
+  if (args.size() % 2 != 0) {
+    return false;
   }
-  const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(
-      meter, observer, [](const QStringList &record, int) { printRecord(record); });
+  for (int i = 0; i < args.size(); i += 2) {
+    if (!allowed.contains(args[i]) || options->contains(args[i]) || args[i + 1].isEmpty()) {
+      return false;
+    }
+    options->insert(args[i], args[i + 1]);
+  }
+  return true;
+}
+
+int fileFailure(const QString &what) {
+  std::fprintf(stderr, "solvane-cli: %s\n", what.toLocal8Bit().constData());
+  return kFileFailed;
+}
+
+bool writeDataFile(const QString &path, const QList<QStringList> &records) {
+  TSIOStream stream;
+  stream.setFileName(path);
+  return stream.writeSolvaneData(TSIOStream::dataFileHeader(), records);
+}
+
+// read [--observer 2|10] [--csv FILE]: every stored record, built as the
+// window builds them, printed with its 27 test items or written to a data
+// file as Export writes it. A meter failure part-way still writes the
+// records read before it, as the window keeps them.
+int readRecords(LuxEngine &meter, const QStringList &args) {
+  QMap<QString, QString> options;
+  if (!parseOptions(args, {"--observer", "--csv"}, &options) ||
+      !QStringList{"2", "10"}.contains(options.value("--observer", "2"))) {
+    std::fprintf(stderr, "solvane-cli: read takes --observer 2 or 10 and --csv FILE\n");
+    return kUsage;
+  }
+  const int observer = options.value("--observer") == "10" ? 1 : 0;
+  const QString csv = options.value("--csv");
+  solvane::records::RecordSink print;
+  if (csv.isEmpty()) {
+    print = [](const QStringList &record, int) { printRecord(record); };
+  }
+  const solvane::records::ReadOutcome outcome =
+      solvane::records::readStoredRecords(meter, observer, print);
+  const int count = static_cast<int>(outcome.records.size());
+  if (!csv.isEmpty() && !writeDataFile(csv, outcome.records)) {
+    return fileFailure(QString("cannot write the data file %1").arg(csv));
+  }
   if (outcome.status < 0) {
-    std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n",
-                 static_cast<int>(outcome.records.size()));
+    const QString kept = csv.isEmpty()
+                             ? QString()
+                             : QString("; the %1 records before it are in %2").arg(count).arg(csv);
+    std::fprintf(stderr, "solvane-cli: reading stored record %d failed%s\n", count,
+                 kept.toLocal8Bit().constData());
     return kMeterFailed;
   }
+  if (!csv.isEmpty()) {
+    std::printf("%d records written to %s\n", count, csv.toLocal8Bit().constData());
+  }
+  return kOk;
+}
+
+// Paints into a temporary folder and copies the finished file into place,
+// so that a failure leaves no partial PDF (and an earlier one intact).
+bool writeReportPdf(const QStringList &record, const QStringList &printInfo, const QString &path) {
+  // The tool shows no window: paint with the offscreen platform, which needs
+  // no display.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "solvane-cli";
+  char *argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);
+
+  QTemporaryDir scratch;
+  const QString painted = scratch.filePath("report.pdf");
+  QPrinter printer(QPrinter::ScreenResolution);
+  solvane::report::setUpPdfPrinter(&printer, painted);
+  if (!scratch.isValid() || !solvane::report::paintTestReport(&printer, record, printInfo,
+                                                              QDateTime::currentDateTime())) {
+    return false;
+  }
+  QFile source(painted);
+  QSaveFile target(path);
+  return source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
+         target.write(source.readAll()) == source.size() && target.commit();
+}
+
+// report --csv FILE --record N --pdf OUT [--printinfo FILE]: the test
+// report page of record N (from 0, in file order) as a one-page A4 PDF,
+// painted by the window's code. Without --printinfo the company and sample
+// texts are empty.
+int paintReport(const QStringList &args) {
+  QMap<QString, QString> options;
+  bool isNumber = false;
+  const bool parsed = parseOptions(args, {"--csv", "--record", "--pdf", "--printinfo"}, &options);
+  const int index = options.value("--record").toInt(&isNumber);
+  if (!parsed || !options.contains("--csv") || !options.contains("--pdf") || !isNumber ||
+      index < 0) {
+    std::fprintf(stderr, "solvane-cli: report takes --csv FILE --record N --pdf OUT "
+                         "[--printinfo FILE], N a whole number from 0\n");
+    return kUsage;
+  }
+  const QString csv = options.value("--csv");
+  TSIOStream stream;
+  stream.setFileName(csv);
+  QStringList header;
+  QList<QStringList> records;
+  if (!stream.readSolvaneData(&header, &records)) {
+    return fileFailure(QString("cannot read the data file %1").arg(csv));
+  }
+  if (index >= records.size()) {
+    return fileFailure(QString("%1 holds %2 records; there is no record %3")
+                           .arg(csv)
+                           .arg(records.size())
+                           .arg(index));
+  }
+  const QStringList &record = records[index];
+  if (!solvane::report::hasReportFields(record)) {
+    return fileFailure(QString("record %1 of %2 has %3 fields, the report needs %4")
+                           .arg(index)
+                           .arg(csv)
+                           .arg(record.size())
+                           .arg(solvane::records::kFieldCount));
+  }
+  QStringList printInfo;
+  const QString printInfoPath = options.value("--printinfo");
+  if (!printInfoPath.isEmpty() && !solvane::printinfo::readPrintInfo(printInfoPath, &printInfo)) {
+    return fileFailure(QString("cannot read the print settings file %1").arg(printInfoPath));
+  }
+  const QString pdf = options.value("--pdf");
+  if (!writeReportPdf(record, printInfo, pdf)) {
+    return fileFailure(QString("cannot write the report %1").arg(pdf));
+  }
+  std::printf("report of record %d written to %s\n", index, pdf.toLocal8Bit().constData());
   return kOk;
 }
 
@@ -163,7 +291,9 @@ const std::map<QString, Command> &commands() {
   static const std::map<QString, Command> table = {
       {"list", {listRecords, 0, "list            print every stored record"}},
       {"read",
-       {readRecords, -1, "read [--observer 2|10]   every stored record with its 27 test items"}},
+       {readRecords, -1,
+        "read [--observer 2|10] [--csv FILE]   every stored record with its 27 test items,\n"
+        "                  or all records written to a data file"}},
       {"measure",
        {measureLive, -1,
         "measure [--count N] [--interval SECONDS] [--mode M] [--csv FILE] [--json]\n"
@@ -179,9 +309,27 @@ const std::map<QString, Command> &commands() {
   return table;
 }
 
+// Commands that work on files only and need no meter.
+struct FileCommand {
+  int (*run)(const QStringList &);
+  const char *help;
+};
+
+const std::map<QString, FileCommand> &fileCommands() {
+  static const std::map<QString, FileCommand> table = {
+      {"report",
+       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE]\n"
+                     "                  the test report of record N of a data file as a PDF"}},
+  };
+  return table;
+}
+
 int usage(FILE *out) {
   std::fprintf(out, "usage: solvane-cli [-v] COMMAND [ARGS]\n\ncommands:\n");
   for (const auto &entry : commands()) {
+    std::fprintf(out, "  %s\n", entry.second.help);
+  }
+  for (const auto &entry : fileCommands()) {
     std::fprintf(out, "  %s\n", entry.second.help);
   }
   std::fprintf(out, "\n-v  show the meter layer's diagnostic lines\n");
@@ -205,6 +353,10 @@ int main(int argc, char **argv) {
   }
   if (args.first() == "-h" || args.first() == "--help" || args.first() == "help") {
     return usage(stdout);
+  }
+  const auto fileCommand = fileCommands().find(args.first());
+  if (fileCommand != fileCommands().end()) {
+    return fileCommand->second.run(args.mid(1));
   }
   const auto found = commands().find(args.first());
   if (found == commands().end()) {

@@ -5,6 +5,7 @@
 
 #include "solvane/records/measurement_record.h"
 
+#include <QPageSize>
 #include <QPainter>
 #include <QPolygonF>
 #include <QPrinter>
@@ -168,6 +169,12 @@ void drawPage(KVPainter &page, const QStringList &record, const QStringList &pri
 }
 
 } // namespace
+
+void setUpPdfPrinter(QPrinter *printer, const QString &fileName) {
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(fileName);
+}
 
 bool hasReportFields(const QStringList &record) {
   return record.size() >= rec::kFieldCount;

@@ -6,11 +6,16 @@
 // preview and solvane-cli paint it with the same code.
 
 #include <QDateTime>
+#include <QString>
 #include <QStringList>
 
 class QPrinter;
 
 namespace solvane::report {
+
+// Sets up `printer` to write an A4 PDF file named `fileName`, at the
+// printer's own resolution (screen resolution for the report's printers).
+void setUpPdfPrinter(QPrinter *printer, const QString &fileName);
 
 // True when the record holds every field the report reads (2 to 429); a
 // record loaded from a file may be shorter.

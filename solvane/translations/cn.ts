@@ -287,6 +287,50 @@
         </translation>
     </message>
     <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>没有选中任何数据</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>数据导出成功</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>数据导出失败</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>打开文件失败</translation>
+    </message>
+    <message>
+        <source>No record is selected</source>
+        <translation>没有选中的记录</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete: the report needs all 430 fields</source>
+        <translation>选中的记录不完整：测试报告需要全部 430 个字段</translation>
+    </message>
+    <message>
         <source>Measure</source>
         <translation>测量</translation>
     </message>
@@ -297,6 +341,33 @@
     <message>
         <source>Measuring...</source>
         <translation>正在测量...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司信息</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>样品信息</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>打印到PDF文件</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>打印到纸张</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,50 @@
         </translation>
     </message>
     <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>No item is selected</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Successful</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>Succeeded in exporting data</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Failure</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>Fail to export data</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>Fail to open the file</translation>
+    </message>
+    <message>
+        <source>No record is selected</source>
+        <translation>No record is selected</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete: the report needs all 430 fields</source>
+        <translation>The selected record is incomplete: the report needs all 430 fields</translation>
+    </message>
+    <message>
         <source>Measure</source>
         <translation>Measure</translation>
     </message>
@@ -299,6 +343,33 @@
     <message>
         <source>Measuring...</source>
         <translation>Measuring...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Company Information</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>Sample Information</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>Print to PDF</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>Print to Paper</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

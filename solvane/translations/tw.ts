@@ -287,6 +287,50 @@
         </translation>
     </message>
     <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>沒有選中任何資料</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>儲存檔案</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>資料匯出成功</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>資料匯出失敗</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>開啟檔案失敗</translation>
+    </message>
+    <message>
+        <source>No record is selected</source>
+        <translation>沒有選中的記錄</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete: the report needs all 430 fields</source>
+        <translation>選中的記錄不完整：測試報告需要全部 430 個欄位</translation>
+    </message>
+    <message>
         <source>Measure</source>
         <translation>測量</translation>
     </message>
@@ -297,6 +341,33 @@
     <message>
         <source>Measuring...</source>
         <translation>正在測量...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司資訊</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>樣品資訊</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>列印到PDF檔案</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>列印到紙張</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

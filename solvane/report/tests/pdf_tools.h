@@ -6,23 +6,12 @@
 
 #include <QFileInfo>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QVector>
 
 namespace pdftools {
-
-// An A4 PDF printer at screen resolution, as the window's PDF mode sets it up.
-inline void makeA4Pdf(QPrinter &printer, const QString &path) {
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setResolution(printer.resolution());
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-}
 
 inline QByteArray run(const QString &program, const QStringList &args) {
   QProcess process;

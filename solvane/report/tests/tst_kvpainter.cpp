@@ -6,7 +6,10 @@
 #include "kvpainter.h"
 #include "pdf_tools.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -6,6 +6,7 @@
 #include "pdf_tools.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -82,7 +83,7 @@ private slots:
   void initTestCase() {
     pdf = dir.filePath("report.pdf");
     QPrinter printer(QPrinter::ScreenResolution);
-    pdftools::makeA4Pdf(printer, pdf);
+    solvane::report::setUpPdfPrinter(&printer, pdf);
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     // The painter's origin is the page rectangle's top-left corner.
     const int margin = static_cast<int>(0.05 * page.width());
@@ -198,7 +199,7 @@ private slots:
   void missingPrintInfoTextsPrintEmpty() {
     const QString path = dir.filePath("no-info.pdf");
     QPrinter printer(QPrinter::ScreenResolution);
-    pdftools::makeA4Pdf(printer, path);
+    solvane::report::setUpPdfPrinter(&printer, path);
     QVERIFY(
         solvane::report::paintTestReport(&printer, sampleRecord(), {"Acme Optics"}, kPaintedAt));
     const QString text = pdftools::text(path);
@@ -219,7 +220,7 @@ private slots:
     QVERIFY(!solvane::report::hasReportFields(record));
     const QString path = dir.filePath("short.pdf");
     QPrinter printer(QPrinter::ScreenResolution);
-    pdftools::makeA4Pdf(printer, path);
+    solvane::report::setUpPdfPrinter(&printer, path);
     QVERIFY(!solvane::report::paintTestReport(&printer, record, kPrintInfo, kPaintedAt));
     QVERIFY(!QFile::exists(path));
   }

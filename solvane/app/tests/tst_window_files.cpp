@@ -1,0 +1,292 @@
+// The window's Export, Open and Print against the simulated meter: the file
+// two selected rows give and what opening it shows, opening files that
+// fail, are empty or hold short records, and the print command from the
+// settings dialog to the preview's printer and the painted page.
+
+#include "mainwindow.h"
+#include "messagebox.h"
+
+#include "meter_state.h"
+#include "simulator.h"
+#include "solvane/records/measurement_record.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QItemSelectionModel>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace rec = solvane::records;
+
+namespace {
+
+QList<QStringList> csvRecords(const QString &path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly | QIODevice::Text);
+  QList<QStringList> lines;
+  for (const QString &line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
+    lines << line.split(',');
+  }
+  return lines.mid(1);
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// Runs `answer` on the next modal dialog, once the window has opened it.
+template <typename Dialog> void answerNext(std::function<void(Dialog *)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+    QVERIFY2(dialog, "the expected dialog did not open");
+    answer(dialog);
+  });
+}
+
+void chooseFile(const QString &path) {
+  answerNext<QFileDialog>([path](QFileDialog *dialog) {
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, which checks the name
+  });
+}
+
+} // namespace
+
+class TestWindowFiles : public QObject {
+  Q_OBJECT
+
+  Simulator sim;
+  QStringList warnings;
+  std::unique_ptr<MainWindow> window;
+  QTemporaryDir workDir;
+  QString startDir;
+  const QJsonObject fourRecords = meterstate::withRecords(4);
+
+  template <typename T> T *child(const char *name) const {
+    T *found = window->findChild<T *>(name);
+    Q_ASSERT(found);
+    return found;
+  }
+  QTableWidget *stored() const { return child<QTableWidget>("tableWidget_storedData"); }
+  QString label() const { return child<QLabel>("label_dataName")->text(); }
+  void click(const char *button) { child<QPushButton>(button)->click(); }
+
+  void readFourRecords() {
+    QVERIFY(sim.load(meterstate::text(fourRecords)));
+    click("btn_readData");
+    QCOMPARE(stored()->rowCount(), 4);
+    warnings.clear();
+  }
+
+  void selectRows(const QList<int> &rows) {
+    QItemSelectionModel *selection = stored()->selectionModel();
+    selection->clearSelection();
+    for (int row : rows) {
+      selection->select(stored()->model()->index(row, 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+  }
+
+  QString path(const QString &name) const { return workDir.filePath(name); }
+
+  // Record `ordinal` of the meter, built as the window builds it.
+  QStringList expected(int ordinal) const {
+    const QJsonObject r = fourRecords["records"].toArray()[ordinal].toObject();
+    std::vector<double> spectrum;
+    for (const QJsonValue &v : r["spectrum"].toArray()) {
+      spectrum.push_back(v.toDouble());
+    }
+    return rec::buildMeasurementRecord(ordinal,
+                                       QDateTime::fromString(r["time"].toString(), Qt::ISODate),
+                                       r["illuminance"].toDouble(), spectrum.data(),
+                                       rec::kSpectrumFields, r["ratio"].toDouble(), 0);
+  }
+
+private slots:
+  void initTestCase() {
+    QVERIFY(sim.ready());
+    startDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &text) {
+      warnings << title + "|" + text;
+      return QMessageBox::Ok;
+    });
+  }
+
+  void init() {
+    QFile::remove("PrintInfo");
+    warnings.clear();
+    window = std::make_unique<MainWindow>();
+    window->show();
+  }
+
+  void cleanup() { window.reset(); }
+
+  void cleanupTestCase() {
+    solvane::ui::setWarningAnswerer({});
+    QDir::setCurrent(startDir);
+  }
+
+  void exportedRowsOpenAgainInTheirOrder() {
+    readFourRecords();
+    selectRows({2, 0});
+    const QString file = path("two.csv");
+    chooseFile(file);
+    click("btn_export");
+    QCOMPARE(warnings, QStringList{"Successful|Succeeded in exporting data"});
+    const QList<QStringList> exported = csvRecords(file);
+    QCOMPARE(exported.size(), 2);
+    QCOMPARE(exported[0], expected(2));
+    QCOMPARE(exported[1], expected(0));
+
+    chooseFile(file);
+    click("btn_open");
+    QCOMPARE(stored()->rowCount(), 2);
+    QCOMPARE(stored()->item(0, 0)->text(), QString("NO.002"));
+    QCOMPARE(stored()->item(1, 1)->text(), exported[1][rec::kDateTime]);
+    QCOMPARE(label(), QString("NO.002"));
+    // The reopened records are the exported ones, field by field: export
+    // them again and compare the files.
+    selectRows({0, 1});
+    chooseFile(path("again.csv"));
+    click("btn_export");
+    QCOMPARE(csvRecords(path("again.csv")), exported);
+  }
+
+  void exportNeedsASelectedRow() {
+    readFourRecords();
+    selectRows({});
+    click("btn_export");
+    QCOMPARE(warnings, QStringList{"Error|No item is selected"});
+  }
+
+  void messagesAreTranslated() {
+    QTranslator chinese;
+    QVERIFY(chinese.load("cn", QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&chinese);
+    click("btn_export");
+    click("btn_print");
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(warnings, (QStringList{QString::fromUtf8("错误|没有选中任何数据"),
+                                    QString::fromUtf8("错误|没有选中的记录")}));
+  }
+
+  void cancelledDialogsChangeNothing() {
+    readFourRecords();
+    selectRows({1});
+    answerNext<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+    click("btn_export");
+    answerNext<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+    click("btn_open");
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(stored()->rowCount(), 4);
+  }
+
+  void failedOpenKeepsTheShownRecords() {
+    readFourRecords();
+    const QString file = path("vanishing.csv");
+    writeBytes(file, "Data\nNO.009\n");
+    // The file goes between the dialog and the read.
+    answerNext<QFileDialog>([file](QFileDialog *dialog) {
+      dialog->selectFile(file);
+      static_cast<QDialog *>(dialog)->accept();
+      QFile::remove(file);
+    });
+    click("btn_open");
+    QCOMPARE(warnings, QStringList{"Error|Fail to open the file"});
+    QCOMPARE(stored()->rowCount(), 4);
+    QCOMPARE(label(), QString("NO.000"));
+  }
+
+  void headerOnlyFileEmptiesTheListAndPrintRefuses() {
+    readFourRecords();
+    writeBytes(path("header.csv"), "Data,Date\r\n");
+    chooseFile(path("header.csv"));
+    click("btn_open");
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(stored()->rowCount(), 0);
+    click("btn_print");
+    QCOMPARE(warnings, QStringList{"Error|No record is selected"});
+  }
+
+  void shortRecordsOpenButDoNotPrint() {
+    writeBytes(path("short.csv"), "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\nNO.001\n");
+    chooseFile(path("short.csv"));
+    click("btn_open");
+    QCOMPARE(stored()->rowCount(), 2);
+    QCOMPARE(label(), QString("NO.000"));
+    click("btn_print"); // the settings dialog must not open
+    QCOMPARE(warnings, QStringList{"Error|The selected record is incomplete: the report needs "
+                                   "all 430 fields"});
+  }
+
+  void printGoesThroughSettingsToThePreview_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("outputFile");
+    QTest::newRow("Print to PDF") << 0 << "Report";
+    QTest::newRow("Print to Paper") << 1 << "";
+  }
+
+  void printGoesThroughSettingsToThePreview() {
+    QFETCH(int, entry);
+    QFETCH(QString, outputFile);
+    readFourRecords();
+    QString previewFile;
+    bool a4 = false;
+    answerNext<QDialog>([&](QDialog *settings) {
+      settings->findChild<QComboBox *>("comboBox")->setCurrentIndex(entry);
+      settings->findChild<QLineEdit *>("lineEdit_company")->setText("Acme Optics");
+      settings->findChild<QPushButton *>("btn_print")->click();
+      answerNext<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
+        previewFile = QFileInfo(preview->printer()->outputFileName()).fileName();
+        a4 = preview->printer()->pageLayout().pageSize().id() == QPageSize::A4;
+        preview->reject();
+      });
+    });
+    click("btn_print");
+    QCOMPARE(previewFile, outputFile);
+    if (entry == 0) {
+      QVERIFY(a4);
+    }
+    QFile printInfo("PrintInfo");
+    QVERIFY(printInfo.open(QIODevice::ReadOnly));
+    QVERIFY(printInfo.readAll().startsWith("Acme Optics\n"));
+  }
+
+  void pageIsPaintedWithoutPrintInfo() {
+    readFourRecords();
+    const QString pdf = path("page.pdf");
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "print", Q_ARG(QPrinter *, &printer)));
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(text.waitForFinished(30000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(page.contains("Test Report"));
+    QVERIFY(page.contains("Sample Information"));
+    QVERIFY(page.contains(expected(0)[rec::kIlluminance]));
+    QVERIFY(page.contains(expected(0)[rec::kDuv]));
+  }
+};
+
+QTEST_MAIN(TestWindowFiles)
+#include "tst_window_files.moc"

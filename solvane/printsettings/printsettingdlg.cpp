@@ -1,0 +1,84 @@
+#include "printsettingdlg.h"
+#include "ui_printsettingdlg.h"
+
+#include "printinfo.h"
+
+#include <QLineEdit>
+#include <QVector>
+
+#include <iterator>
+
+namespace {
+
+const char kLineEditStyle[] =
+    "QLineEdit{font-family: \"微软雅黑\"; color: rgb(0, 0, 0); padding-left: 5px; "
+    "background-color: white; border: 0px solid white; border-left: 3px solid white; "
+    "border-bottom: 1px solid rgb(238, 238, 238);}"
+    "QLineEdit:focus{background-color: rgb(255,255,255); border-left: 3px solid "
+    "rgb(71,141,228); color: rgb(0,0,0);}";
+
+const char kPrintButtonStyle[] =
+    "QPushButton{background-color: rgb(54,187,95); border: 0px solid; color: white; "
+    "border-radius: 3px;}QPushButton:hover{background-color: rgb(63,220,110);}";
+
+const char kCancelButtonStyle[] =
+    "QPushButton{background-color: rgb(224, 67, 67); border: 0px solid; color: white; "
+    "border-radius: 3px;}QPushButton:hover{background-color: rgb(249, 74, 74);}";
+
+const char kComboBoxStyle[] =
+    "QComboBox{color: white; background-color: rgb(71,141,228); border: 0px solid "
+    "rgb(255,255,255); padding-left: 10px;}QComboBox::drop-down{width: 10px; border: 1px; "
+    "padding-right: 10px;}QComboBox::down-arrow{image: url(:/images/down.png);}";
+
+// Placeholders, in the order of the texts in "PrintInfo"; not translated.
+const char *const kPlaceholders[] = {"Company name", "Company address", "Company TEL",
+                                     "Company FAX",  "Company E-mail",  "Sample name",
+                                     "Sample model", "Remark"};
+
+static_assert(std::size(kPlaceholders) == solvane::printinfo::kTextCount);
+
+constexpr int kPdfEntry = 0; // "Print to PDF"; entry 1 is "Print to Paper"
+
+} // namespace
+
+PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::PrintSettingDlg) {
+  ui->setupUi(this);
+  QStringList stored;
+  solvane::printinfo::readPrintInfo(solvane::printinfo::kFileName, &stored);
+  const QVector<QLineEdit *> edits = lineEdits();
+  for (int i = 0; i < edits.size(); ++i) {
+    edits[i]->setText(stored.value(i));
+    edits[i]->setStyleSheet(kLineEditStyle);
+    edits[i]->setPlaceholderText(kPlaceholders[i]);
+  }
+  ui->btn_print->setStyleSheet(kPrintButtonStyle);
+  ui->btn_cancel->setStyleSheet(kCancelButtonStyle);
+  ui->comboBox->setStyleSheet(kComboBoxStyle);
+  connect(ui->btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+PrintSettingDlg::~PrintSettingDlg() {
+  delete ui;
+}
+
+QVector<QLineEdit *> PrintSettingDlg::lineEdits() const {
+  return {ui->lineEdit_company, ui->lineEdit_address, ui->lineEdit_tel,   ui->lineEdit_fax,
+          ui->lineEdit_email,   ui->lineEdit_name,    ui->lineEdit_model, ui->lineEdit_remark};
+}
+
+QStringList PrintSettingDlg::texts() const {
+  QStringList typed;
+  for (const QLineEdit *edit : lineEdits()) {
+    typed << edit->text();
+  }
+  return typed;
+}
+
+void PrintSettingDlg::on_btn_print_clicked() {
+  if (!solvane::printinfo::writePrintInfo(solvane::printinfo::kFileName, texts())) {
+    return;
+  }
+  // Before accept(), so the window knows the choice when exec() returns.
+  emit isPdf(ui->comboBox->currentIndex() == kPdfEntry);
+  accept();
+}

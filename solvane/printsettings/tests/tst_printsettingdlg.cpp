@@ -1,0 +1,180 @@
+// The print settings dialog in the working directory it keeps "PrintInfo"
+// in: what it shows on a first run and with a file, what Print writes and
+// reports, what Cancel and a file that cannot be written do, and its
+// translated texts.
+
+#include "printinfo.h"
+#include "printsettingdlg.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+QByteArray readBytes(const QString &path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+const char *const kEditNames[] = {"lineEdit_company", "lineEdit_address", "lineEdit_tel",
+                                  "lineEdit_fax",     "lineEdit_email",   "lineEdit_name",
+                                  "lineEdit_model",   "lineEdit_remark"};
+
+QLineEdit *edit(const PrintSettingDlg &dialog, int index) {
+  return dialog.findChild<QLineEdit *>(kEditNames[index]);
+}
+
+void click(const PrintSettingDlg &dialog, const char *button) {
+  QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestPrintSettingDlg : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir;
+  QString startDir;
+
+private slots:
+  void initTestCase() {
+    startDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+  }
+  void cleanupTestCase() { QDir::setCurrent(startDir); }
+  void init() {
+    QFile::remove("PrintInfo");
+    QDir().rmdir("PrintInfo");
+  }
+
+  void declaresOnlyItsSignalAndPrintSlot() {
+    const QMetaObject &meta = PrintSettingDlg::staticMetaObject;
+    QCOMPARE(meta.methodCount() - meta.methodOffset(), 2);
+    QCOMPARE(meta.method(meta.methodOffset()).methodSignature(), QByteArray("isPdf(bool)"));
+    QCOMPARE(meta.method(meta.methodOffset() + 1).methodSignature(),
+             QByteArray("on_btn_print_clicked()"));
+  }
+
+  void firstRunShowsPlaceholdersAndPrintWritesEightEmptyLines() {
+    PrintSettingDlg dialog;
+    QCOMPARE(edit(dialog, 0)->placeholderText(), QString("Company name"));
+    QCOMPARE(edit(dialog, 7)->placeholderText(), QString("Remark"));
+    for (int i = 0; i < solvane::printinfo::kTextCount; ++i) {
+      QVERIFY(edit(dialog, i)->text().isEmpty());
+    }
+    QSignalSpy pdf(&dialog, &PrintSettingDlg::isPdf);
+    dialog.open();
+    click(dialog, "btn_print");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(pdf.size(), 1);
+    QCOMPARE(pdf.first().first().toBool(), true);
+    QCOMPARE(readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
+  }
+
+  void storedTextsFillTheFieldsAndPrintRewritesThemUnchanged() {
+    const QByteArray stored = "Acme\nRoad 1\nT\nF\nE\nLamp\nLX\nnote";
+    writeBytes("PrintInfo", stored);
+    PrintSettingDlg dialog;
+    QCOMPARE(edit(dialog, 0)->text(), QString("Acme"));
+    QCOMPARE(edit(dialog, 7)->text(), QString("note"));
+    dialog.open();
+    click(dialog, "btn_print");
+    QCOMPARE(readBytes("PrintInfo"), stored);
+  }
+
+  void fewerLinesLeaveTheLaterFieldsEmpty() {
+    writeBytes("PrintInfo", "Acme\nRoad 1\n");
+    PrintSettingDlg dialog;
+    QCOMPARE(edit(dialog, 1)->text(), QString("Road 1"));
+    QVERIFY(edit(dialog, 2)->text().isEmpty());
+    QVERIFY(edit(dialog, 7)->text().isEmpty());
+  }
+
+  void comboEntriesChoosePdfOrPaper_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<bool>("isPdf");
+    QTest::newRow("Print to PDF") << 0 << true;
+    QTest::newRow("Print to Paper") << 1 << false;
+  }
+
+  void comboEntriesChoosePdfOrPaper() {
+    QFETCH(int, entry);
+    QFETCH(bool, isPdf);
+    PrintSettingDlg dialog;
+    auto *combo = dialog.findChild<QComboBox *>("comboBox");
+    QCOMPARE(combo->currentIndex(), 0);
+    combo->setCurrentIndex(entry);
+    QSignalSpy pdf(&dialog, &PrintSettingDlg::isPdf);
+    dialog.open();
+    click(dialog, "btn_print");
+    QCOMPARE(pdf.size(), 1);
+    QCOMPARE(pdf.first().first().toBool(), isPdf);
+  }
+
+  void cancelRejectsAndWritesNothing() {
+    PrintSettingDlg dialog;
+    edit(dialog, 0)->setText("typed");
+    QSignalSpy pdf(&dialog, &PrintSettingDlg::isPdf);
+    dialog.open();
+    click(dialog, "btn_cancel");
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(pdf.isEmpty());
+    QVERIFY(!QFile::exists("PrintInfo"));
+  }
+
+  void unwritableFileKeepsTheDialogOpen() {
+    QVERIFY(QDir().mkdir("PrintInfo")); // a folder cannot be written as a file
+    PrintSettingDlg dialog;
+    edit(dialog, 0)->setText("typed");
+    QSignalSpy pdf(&dialog, &PrintSettingDlg::isPdf);
+    dialog.open();
+    click(dialog, "btn_print");
+    QVERIFY(dialog.isVisible());
+    QVERIFY(pdf.isEmpty());
+    QCOMPARE(edit(dialog, 0)->text(), QString("typed"));
+  }
+
+  void textsAreTranslated_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("cn") << "cn" << QString::fromUtf8("打印") << QString::fromUtf8("取消");
+    QTest::newRow("tw") << "tw" << QString::fromUtf8("列印") << QString::fromUtf8("取消");
+    QTest::newRow("en") << "en"
+                        << "Print"
+                        << "Cancel";
+  }
+
+  void textsAreTranslated() {
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    QFETCH(QString, cancel);
+    QTranslator translator;
+    QVERIFY(translator.load(language, QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&translator);
+    PrintSettingDlg dialog;
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(dialog.windowTitle(), title);
+    QCOMPARE(dialog.findChild<QPushButton *>("btn_cancel")->text(), cancel);
+    QVERIFY(!dialog.findChild<QComboBox *>("comboBox")->itemText(0).isEmpty());
+    QCOMPARE(edit(dialog, 0)->placeholderText(), QString("Company name"));
+  }
+};
+
+QTEST_MAIN(TestPrintSettingDlg)
+#include "tst_printsettingdlg.moc"
