@@ -159,7 +159,7 @@ int measureLive(LuxEngine &meter, const QStringList &args) {
       std::fprintf(stderr, "solvane-cli: cannot write %s: %s\n",
                    options->csvPath.toLocal8Bit().constData(),
                    file->errorString().toLocal8Bit().constData());
-      return kMeterFailed;
+      return kFileFailed;
     }
   }
 
@@ -206,7 +206,7 @@ int measureLive(LuxEngine &meter, const QStringList &args) {
     std::fprintf(stderr, "solvane-cli: writing %s failed: %s\n",
                  options->csvPath.toLocal8Bit().constData(),
                  file->errorString().toLocal8Bit().constData());
-    return kMeterFailed;
+    return kFileFailed;
   }
   return kOk;
 }

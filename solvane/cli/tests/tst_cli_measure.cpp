@@ -145,7 +145,7 @@ private slots:
     QString err;
     QCOMPARE(
         runCli({"--csv", dir.filePath("missing/folder.csv")}, scriptedMeter({100}), nullptr, &err),
-        1);
+        3);
     QVERIFY(err.contains("cannot write"));
   }
 };
