@@ -75,6 +75,9 @@ private:
   void replaceGrid();
   void applyChromaticityAxes(double xTo, double yTo, const char *picture);
   void showReadProgress(int recordsRead);
+  void measurementFinished();
+  // Appends live readings after the records shown and selects the first.
+  void appendLiveRecords(const QList<QStringList> &taken);
 
   Ui::MainWindow *ui;
   PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints
@@ -89,6 +92,4 @@ private:
   // Live readings: the one Measure is taking, and the label number of the next.
   std::unique_ptr<solvane::live::LiveSeries> measurement;
   int nextLiveOrdinal = 0;
-  void measurementFinished();
-  void appendLiveRecords(const QList<QStringList> &taken);
 };
