@@ -103,6 +103,26 @@ private slots:
     QCOMPARE(page.transformToLogicalCoordinate(100, 100), QPointF(715, 1011));
   }
 
+  // setFont changes the owned font and the painter's; setPen only the owned
+  // pen, which drawing does not use.
+  void fontAndPen() {
+    paint("font.pdf", [](KVPainter &page) {
+      QCOMPARE(page.font().family(), QString::fromUtf8("宋体"));
+      QCOMPARE(page.font().pointSize(), 20);
+      QCOMPARE(page.pen().widthF(), 3.0);
+      page.setFont(13, 75, "Calibri");
+      QCOMPARE(page.font().pointSize(), 13);
+      QCOMPARE(page.font().weight(), 75);
+      QCOMPARE(page.font().family(), QString("Calibri"));
+      page.setPen(Qt::red, 2);
+      QCOMPARE(page.pen().color(), QColor(Qt::red));
+      QCOMPARE(page.pen().width(), 2);
+      QCOMPARE(page.pen().style(), Qt::SolidLine);
+      page.setPen(Qt::blue, 4, Qt::DashLine);
+      QCOMPARE(page.pen().style(), Qt::DashLine);
+    });
+  }
+
   void outOfRangeCoordinatesGiveTheOrigin_data() {
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
