@@ -17,6 +17,8 @@ packages=(
   clang-14 libclang-rt-14-dev llvm-14
   # the report: the font its layout is measured for, and the PDF readers its tests use
   fonts-crosextra-carlito poppler-utils
+  # the documentation's pictures of the window and the Series dialog (xvfb-run)
+  xvfb
 )
 
 missing=()

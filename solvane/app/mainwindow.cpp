@@ -7,6 +7,8 @@
 
 #include "luxengine.h"
 #include "printinfo.h"
+#include "series_dialog.h"
+#include "solvane/live/live_series.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
 #include "tsiostream.h"
@@ -561,4 +563,53 @@ void MainWindow::showReadProgress(int recordsRead) {
   statusBar()->showMessage(tr("Reading stored records: %n read", nullptr, recordsRead));
   // Paint the count without taking user input, so no second read can start.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::on_btn_measure_clicked() {
+  if (measurement && measurement->isRunning()) {
+    return;
+  }
+  solvane::live::SeriesSettings settings;
+  settings.observer = ui->comboBox_observer->currentIndex();
+  settings.firstOrdinal = nextLiveOrdinal;
+  measurement = std::make_unique<solvane::live::LiveSeries>(*meter, settings);
+  connect(measurement.get(), &solvane::live::LiveSeries::finished, this,
+          &MainWindow::measurementFinished);
+  // One test at a time: the meter has a single result.
+  ui->btn_measure->setEnabled(false);
+  ui->btn_series->setEnabled(false);
+  statusBar()->showMessage(tr("Measuring..."));
+  measurement->start();
+}
+
+void MainWindow::measurementFinished() {
+  ui->btn_measure->setEnabled(true);
+  ui->btn_series->setEnabled(true);
+  statusBar()->clearMessage();
+  if (measurement->failure() != solvane::live::Failure::None) {
+    solvane::ui::warning(this, tr("Measure"), measurement->failureText());
+    return;
+  }
+  appendLiveRecords({measurement->readings().constFirst().record});
+}
+
+void MainWindow::on_btn_series_clicked() {
+  SeriesDialog dialog(*meter, ui->comboBox_observer->currentIndex(), nextLiveOrdinal, this);
+  dialog.exec();
+  appendLiveRecords(dialog.records());
+}
+
+// Appends after whatever the list holds and shows the first new record.
+void MainWindow::appendLiveRecords(const QList<QStringList> &taken) {
+  if (taken.isEmpty()) {
+    return;
+  }
+  const int first = records.size();
+  for (const QStringList &record : taken) {
+    records.append(record);
+    appendStoredRow(ui->tableWidget_storedData, record);
+  }
+  nextLiveOrdinal += taken.size();
+  ui->tableWidget_storedData->selectRow(first);
+  on_tableWidget_storedData_cellClicked(first, 1);
 }

@@ -15,6 +15,10 @@ class QTableWidget;
 class QwtPlotCurve;
 class QwtPlotGrid;
 
+namespace solvane::live {
+class LiveSeries;
+}
+
 namespace Ui {
 class MainWindow;
 }
@@ -57,6 +61,10 @@ private slots:
   void setPrintFormat(bool isPdf);
   void on_btn_help_clicked();
   void on_comboBox_observer_currentIndexChanged(int index);
+  // Live measurement: one reading now, or a series in its own dialog; the
+  // readings join the end of the record list.
+  void on_btn_measure_clicked();
+  void on_btn_series_clicked();
 
 private:
   // The record at the current index, or null when there is none.
@@ -67,6 +75,9 @@ private:
   void replaceGrid();
   void applyChromaticityAxes(double xTo, double yTo, const char *picture);
   void showReadProgress(int recordsRead);
+  void measurementFinished();
+  // Appends live readings after the records shown and selects the first.
+  void appendLiveRecords(const QList<QStringList> &taken);
 
   Ui::MainWindow *ui;
   PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints
@@ -78,4 +89,7 @@ private:
   bool printToPdf = false;
   bool reading = false;
   QElapsedTimer progressClock; // time since the read count was last painted
+  // Live readings: the one Measure is taking, and the label number of the next.
+  std::unique_ptr<solvane::live::LiveSeries> measurement;
+  int nextLiveOrdinal = 0;
 };

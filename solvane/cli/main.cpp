@@ -3,8 +3,10 @@
 // library fails, 2 for a command line it does not understand, 3 when a file
 // cannot be read or written or holds no usable record.
 
+#include "exit_status.h"
 #include "luxengine.h"
 #include "metrics_command.h"
+#include "measure.h"
 #include "printinfo.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
@@ -26,8 +28,6 @@
 #include <vector>
 
 namespace {
-
-enum ExitStatus { kOk = 0, kMeterFailed = 1, kUsage = 2, kFileFailed = 3 };
 
 bool verbose = false;
 
@@ -295,6 +295,11 @@ const std::map<QString, Command> &commands() {
        {readRecords, -1,
         "read [--observer 2|10] [--csv FILE]   every stored record with its 27 test items,\n"
         "                  or all records written to a data file"}},
+      {"measure",
+       {measureLive, -1,
+        "measure [--count N] [--interval SECONDS] [--mode M] [--csv FILE] [--json]\n"
+        "                  live readings now (count 0: until Ctrl-C), optionally into a data "
+        "file"}},
       {"calibration",
        {showCalibration, 0, "calibration     print the integration time and the coefficients"}},
       {"set-integration-time",

@@ -330,6 +330,18 @@
         <source>The selected record is incomplete: the report needs all 430 fields</source>
         <translation>选中的记录不完整：测试报告需要全部 430 个字段</translation>
     </message>
+    <message>
+        <source>Measure</source>
+        <translation>测量</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>连续测量</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>正在测量...</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -356,6 +368,94 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSeries</name>
+    <message>
+        <source>Starting a test on the meter failed</source>
+        <translation>启动仪器测试失败</translation>
+    </message>
+    <message>
+        <source>Asking the meter for its result failed</source>
+        <translation>查询仪器测试结果失败</translation>
+    </message>
+    <message>
+        <source>The meter had no result within %1 seconds</source>
+        <translation>仪器在 %1 秒内没有测试结果</translation>
+    </message>
+    <message>
+        <source>Reading the test result failed</source>
+        <translation>读取测试结果失败</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Series</source>
+        <translation>连续测量</translation>
+    </message>
+    <message>
+        <source>until stopped</source>
+        <translation>直到停止</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>测量次数</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Ev (lx)</source>
+        <translation>Ev (lx)</translation>
+    </message>
+    <message>
+        <source>CCT (K)</source>
+        <translation>色温 (K)</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>Elapsed time (s)</source>
+        <translation>经过时间 (秒)</translation>
+    </message>
+    <message>
+        <source>Stopping after the reading in progress</source>
+        <translation>当前测量完成后停止</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2 taken</source>
+        <translation>已完成第 %1 次测量，共 %2 次</translation>
+    </message>
+    <message>
+        <source>Reading %1 taken</source>
+        <translation>已完成第 %1 次测量</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) taken</source>
+        <translation>
+            <numerusform>已完成 %n 次测量</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -332,6 +332,18 @@
         <source>The selected record is incomplete: the report needs all 430 fields</source>
         <translation>The selected record is incomplete: the report needs all 430 fields</translation>
     </message>
+    <message>
+        <source>Measure</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Measuring...</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -358,6 +370,95 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSeries</name>
+    <message>
+        <source>Starting a test on the meter failed</source>
+        <translation>Starting a test on the meter failed</translation>
+    </message>
+    <message>
+        <source>Asking the meter for its result failed</source>
+        <translation>Asking the meter for its result failed</translation>
+    </message>
+    <message>
+        <source>The meter had no result within %1 seconds</source>
+        <translation>The meter had no result within %1 seconds</translation>
+    </message>
+    <message>
+        <source>Reading the test result failed</source>
+        <translation>Reading the test result failed</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Series</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>until stopped</source>
+        <translation>until stopped</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ev (lx)</source>
+        <translation>Ev (lx)</translation>
+    </message>
+    <message>
+        <source>CCT (K)</source>
+        <translation>CCT (K)</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>Elapsed time (s)</source>
+        <translation>Elapsed time (s)</translation>
+    </message>
+    <message>
+        <source>Stopping after the reading in progress</source>
+        <translation>Stopping after the reading in progress</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2 taken</source>
+        <translation>Reading %1 of %2 taken</translation>
+    </message>
+    <message>
+        <source>Reading %1 taken</source>
+        <translation>Reading %1 taken</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) taken</source>
+        <translation>
+            <numerusform>%n reading taken</numerusform>
+            <numerusform>%n readings taken</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

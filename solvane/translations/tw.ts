@@ -330,6 +330,18 @@
         <source>The selected record is incomplete: the report needs all 430 fields</source>
         <translation>選中的記錄不完整：測試報告需要全部 430 個欄位</translation>
     </message>
+    <message>
+        <source>Measure</source>
+        <translation>測量</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>連續測量</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>正在測量...</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -356,6 +368,94 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSeries</name>
+    <message>
+        <source>Starting a test on the meter failed</source>
+        <translation>啟動儀器測試失敗</translation>
+    </message>
+    <message>
+        <source>Asking the meter for its result failed</source>
+        <translation>查詢儀器測試結果失敗</translation>
+    </message>
+    <message>
+        <source>The meter had no result within %1 seconds</source>
+        <translation>儀器在 %1 秒內沒有測試結果</translation>
+    </message>
+    <message>
+        <source>Reading the test result failed</source>
+        <translation>讀取測試結果失敗</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Series</source>
+        <translation>連續測量</translation>
+    </message>
+    <message>
+        <source>until stopped</source>
+        <translation>直到停止</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>測量次數</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>間隔</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Ev (lx)</source>
+        <translation>Ev (lx)</translation>
+    </message>
+    <message>
+        <source>CCT (K)</source>
+        <translation>色溫 (K)</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>Elapsed time (s)</source>
+        <translation>經過時間 (秒)</translation>
+    </message>
+    <message>
+        <source>Stopping after the reading in progress</source>
+        <translation>當前測量完成後停止</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2 taken</source>
+        <translation>已完成第 %1 次測量，共 %2 次</translation>
+    </message>
+    <message>
+        <source>Reading %1 taken</source>
+        <translation>已完成第 %1 次測量</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) taken</source>
+        <translation>
+            <numerusform>已完成 %n 次測量</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

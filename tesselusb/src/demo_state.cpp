@@ -1,6 +1,7 @@
 #include "demo_state.h"
 
 #include "cie/tables.h"
+#include "colorimetry/planck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -129,6 +130,61 @@ std::vector<MeterRecord> demoRecords() {
   return records;
 }
 
+// A halogen lamp switched on cold: its filament approaches the working
+// temperature exponentially, so CCT and illuminance rise steeply over the
+// first readings and then settle.
+struct WarmUp {
+  static constexpr int kReadings = 10;
+  static constexpr double kColdKelvin = 2350;
+  static constexpr double kWarmKelvin = 2950;
+  static constexpr double kTimeConstantReadings = 2.0;
+  static constexpr double kWarmIlluminance = 820; // lx
+  static constexpr double kWarmPeakCount = 52000; // at 780 nm, the hot end of the range
+
+  static double kelvinAt(int reading) {
+    return kWarmKelvin - (kWarmKelvin - kColdKelvin) * std::exp(-reading / kTimeConstantReadings);
+  }
+};
+
+// The filament as a Planck radiator: relative exitance at a wavelength.
+SpectralShape filament(double kelvin) {
+  return [kelvin](double nm) {
+    return colorimetry::planckExitance(colorimetry::kReferencePlanck, nm * 1e-9, kelvin);
+  };
+}
+
+// What the eye makes of a spectral shape over 380 to 780 nm: the ȳ-weighted sum.
+double luminousSum(const SpectralShape &shape) {
+  constexpr int kYBar = 1;
+  double sum = 0;
+  for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
+    const int nm = kSpectrumFirstNm + static_cast<int>(i);
+    sum += shape(nm) * cie::cmf1931_2deg.at(nm, kYBar);
+  }
+  return sum;
+}
+
+// The same filament at every reading, so counts and illuminance both scale
+// with its light against the warm lamp's.
+std::vector<TestResult> halogenWarmUp() {
+  const SpectralShape warm = filament(WarmUp::kWarmKelvin);
+  const double warmPeak = warm(kSpectrumFirstNm + kSpectrumSamples - 1.0);
+  const double warmLuminous = luminousSum(warm);
+  std::vector<TestResult> series;
+  for (int reading = 0; reading < WarmUp::kReadings; ++reading) {
+    const SpectralShape lamp = filament(WarmUp::kelvinAt(reading));
+    const double lux = WarmUp::kWarmIlluminance * luminousSum(lamp) / warmLuminous;
+    TestResult result;
+    result.illuminance = std::round(lux * 10) / 10;
+    for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
+      const double nm = kSpectrumFirstNm + static_cast<double>(i);
+      result.spectrum[i] = toCount(lamp(nm) / warmPeak * WarmUp::kWarmPeakCount);
+    }
+    series.push_back(result);
+  }
+  return series;
+}
+
 } // namespace
 
 MeterState demoMeter() {
@@ -143,7 +199,7 @@ MeterState demoMeter() {
   for (std::size_t k = 0; k < kMeterIntensityCoefficients; ++k) {
     meter.intensityCoefficients[k] = std::round(1e4 / detectorResponse(370.0 + k)) / 1e4;
   }
-  meter.testResult = {512.0, spectrumWithPeak(tableShape(cie::illuminantD65, 0), 48000)};
+  meter.testResults = halogenWarmUp();
   meter.rawCounts = detectorFrame<kRawCounts>(pixelWavelength(meter.wavelengthCoefficients),
                                               tableShape(cie::illuminantD65, 0), 480, 30000);
   return meter;

@@ -5,7 +5,8 @@
 namespace tesselusb {
 
 // A meter holding eight stored records of common light sources, with
-// plausible calibration and raw data.
+// plausible calibration and raw data; its started tests watch a halogen
+// lamp warm up over ten readings.
 MeterState demoMeter();
 
 // A spectrometer looking at a cool-white LED.

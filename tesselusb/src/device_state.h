@@ -79,10 +79,15 @@ struct MeterState : CommonSettings {
   double illuminanceCoefficient = 1;
   std::array<double, kMeterWavelengthCoefficients> wavelengthCoefficients{};
   std::array<double, kMeterIntensityCoefficients> intensityCoefficients{};
-  TestResult testResult;
+  // Served in turn: each started test takes the next result, the last one
+  // repeats. Never empty.
+  std::vector<TestResult> testResults;
+  // Ready-flag polls that answer 0 after a test is started, before it is ready.
+  std::uint32_t readyAfterPolls = 0;
   std::array<std::uint16_t, kRawCounts> rawCounts{};
-  // Run time: set by starting a test, reported by the ready flag.
-  bool testStarted = false;
+  // Run time: tests started so far, and ready-flag polls since the last start.
+  std::size_t testsStarted = 0;
+  std::uint32_t pollsSinceStart = 0;
 };
 
 // The 338-byte instrument information block, field group by field group.

@@ -60,19 +60,35 @@ bool readIlluminanceCoefficient(MeterState &meter, const Frame &frame) {
 }
 
 bool startTest(MeterState &meter, const Frame &) {
-  meter.testStarted = true;
+  ++meter.testsStarted;
+  meter.pollsSinceStart = 0;
   return true;
 }
 
+// 0 until a test was started and readyAfterPolls polls have answered 0
+// since; then 1 until the next start.
 bool readReadyFlag(MeterState &meter, const Frame &frame) {
-  frame.data[0] = meter.testStarted ? 1 : 0;
+  const bool started = meter.testsStarted > 0;
+  const bool ready = started && meter.pollsSinceStart >= meter.readyAfterPolls;
+  if (started && !ready) {
+    ++meter.pollsSinceStart;
+  }
+  frame.data[0] = ready ? 1 : 0;
   return true;
+}
+
+// The result of the latest started test (the first before any): started
+// test n takes result n, and past the end of the list the last one.
+const TestResult &latestTestResult(const MeterState &meter) {
+  const std::size_t latest = meter.testsStarted > 0 ? meter.testsStarted - 1 : 0;
+  return meter.testResults[std::min(latest, meter.testResults.size() - 1)];
 }
 
 bool readTestResult(MeterState &meter, const Frame &frame) {
+  const TestResult &latest = latestTestResult(meter);
   devlink::meter::TestResult result;
-  result.illuminance = meter.testResult.illuminance;
-  result.samples = meter.testResult.spectrum;
+  result.illuminance = latest.illuminance;
+  result.samples = latest.spectrum;
   return devlink::meter::encodeTestResult(result, frame.data);
 }
 

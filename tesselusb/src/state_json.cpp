@@ -219,14 +219,31 @@ MeterRecord readRecord(const json &value, const std::string &path) {
   return record;
 }
 
-void readTestResult(const json &value, const std::string &path, TestResult &result) {
+// Keys left out keep the values `result` holds, unless every key is required.
+void readTestResult(const json &value, const std::string &path, TestResult &result,
+                    bool everyKeyRequired = false) {
   ObjectReader reader(value, path);
-  reader.optional("illuminance", [&](const json &v, const std::string &p) {
-    result.illuminance = readCoefficient(v, p);
-  });
-  reader.optional("spectrum",
-                  [&](const json &v, const std::string &p) { readCounts(v, p, result.spectrum); });
+  const auto key = [&](const char *name,
+                       const std::function<void(const json &, const std::string &)> &read) {
+    everyKeyRequired ? reader.required(name, read) : reader.optional(name, read);
+  };
+  key("illuminance",
+      [&](const json &v, const std::string &p) { result.illuminance = readCoefficient(v, p); });
+  key("spectrum", [&](const json &v, const std::string &p) { readCounts(v, p, result.spectrum); });
   reader.rejectUnknownKeys("");
+}
+
+// A scripted series: at least one result, each one complete.
+std::vector<TestResult> readTestResults(const json &value, const std::string &path) {
+  requireType(value.is_array(), value, path, "an array");
+  if (value.empty()) {
+    fail(path + " is empty, expected at least one test result");
+  }
+  std::vector<TestResult> results(value.size());
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    readTestResult(value[i], elementPath(path, i), results[i], true);
+  }
+  return results;
 }
 
 MeterState readMeter(ObjectReader &reader) {
@@ -248,8 +265,22 @@ MeterState readMeter(ObjectReader &reader) {
   reader.optional("intensity_coefficients", [&](const json &v, const std::string &path) {
     readCoefficients(v, path, meter.intensityCoefficients);
   });
+  // One result, whose keys left out take the demo's first: the whole series.
+  bool singleTestResult = false;
   reader.optional("test_result", [&](const json &v, const std::string &path) {
-    readTestResult(v, path, meter.testResult);
+    TestResult result = meter.testResults.front();
+    readTestResult(v, path, result);
+    meter.testResults = {result};
+    singleTestResult = true;
+  });
+  reader.optional("test_results", [&](const json &v, const std::string &path) {
+    if (singleTestResult) {
+      fail(path + " and test_result both given, expected one of them");
+    }
+    meter.testResults = readTestResults(v, path);
+  });
+  reader.optional("ready_after_polls", [&](const json &v, const std::string &path) {
+    meter.readyAfterPolls = readInteger<std::uint32_t>(v, path);
   });
   reader.optional("raw_counts", [&](const json &v, const std::string &path) {
     readCounts(v, path, meter.rawCounts);
@@ -363,17 +394,20 @@ json deviceJson(const MeterState &meter) {
   for (const MeterRecord &record : meter.records) {
     records.push_back(recordJson(record));
   }
-  return {
-      {"device", kMeterKind},
-      {"device_id", meter.deviceId},
-      {"integration_time", integrationTimeJson(meter.integrationTimeTenths)},
-      {"records", records},
-      {"illuminance_coefficient", meter.illuminanceCoefficient},
-      {"wavelength_coefficients", meter.wavelengthCoefficients},
-      {"intensity_coefficients", meter.intensityCoefficients},
-      {"test_result",
-       {{"illuminance", meter.testResult.illuminance}, {"spectrum", meter.testResult.spectrum}}},
-      {"raw_counts", meter.rawCounts}};
+  json testResults = json::array();
+  for (const TestResult &result : meter.testResults) {
+    testResults.push_back({{"illuminance", result.illuminance}, {"spectrum", result.spectrum}});
+  }
+  return {{"device", kMeterKind},
+          {"device_id", meter.deviceId},
+          {"integration_time", integrationTimeJson(meter.integrationTimeTenths)},
+          {"records", records},
+          {"illuminance_coefficient", meter.illuminanceCoefficient},
+          {"wavelength_coefficients", meter.wavelengthCoefficients},
+          {"intensity_coefficients", meter.intensityCoefficients},
+          {"test_results", testResults},
+          {"ready_after_polls", meter.readyAfterPolls},
+          {"raw_counts", meter.rawCounts}};
 }
 
 json deviceJson(const SpectrometerState &spectrometer) {

@@ -115,17 +115,95 @@ TEST_F(SimMeter, RefusesANumberItCouldNotStoreAgain) {
   EXPECT_EQ(reply, simtest::meterNumbers({1.0237}));
 }
 
-TEST_F(SimMeter, TestCycleAndRawData) {
+// The ready flag's answers to `polls` polls.
+std::vector<int> pollReadyFlag(int polls) {
+  std::vector<int> flags;
   Bytes reply;
-  ASSERT_EQ(sim().read(12, 0, 1, reply), 1);
-  EXPECT_EQ(reply[0], 0);
-  ASSERT_EQ(sim().cmd(11, 7), 1);
-  ASSERT_EQ(sim().read(12, 0, 1, reply), 1);
-  EXPECT_EQ(reply[0], 1);
-  ASSERT_EQ(sim().read(13, 3, 808, reply), 1);
-  EXPECT_NEAR(simtest::decodeMeterNumbers(reply, 0, 1)[0], 512.0, 1e-6);
-  EXPECT_EQ(peakSample(reply, 6), 48000);
+  for (int i = 0; i < polls; ++i) {
+    EXPECT_EQ(sim().read(12, 0, 1, reply), 1);
+    flags.push_back(reply[0]);
+  }
+  return flags;
+}
 
+struct ServedResult {
+  double illuminance;
+  std::uint16_t firstSample;
+  std::uint16_t lastSample;
+};
+
+ServedResult readServedResult() {
+  Bytes reply;
+  EXPECT_EQ(sim().read(13, 0, 808, reply), 1);
+  return {simtest::decodeMeterNumbers(reply, 0, 1)[0], simtest::u16At(reply, 6),
+          simtest::u16At(reply, 6 + 2 * 400)};
+}
+
+TEST_F(SimMeter, DemoTestsWatchAHalogenLampWarmUp) {
+  EXPECT_EQ(pollReadyFlag(1), std::vector<int>{0}); // nothing started yet
+  std::vector<ServedResult> series;
+  for (int test = 0; test < 12; ++test) {
+    ASSERT_EQ(sim().cmd(11, 7), 1);
+    EXPECT_EQ(pollReadyFlag(2), (std::vector<int>{1, 1}));
+    series.push_back(readServedResult());
+  }
+  // Rising steeply, then settling; past the tenth reading the last repeats.
+  EXPECT_LT(series[0].illuminance, 0.5 * series[9].illuminance);
+  for (std::size_t i = 1; i < series.size(); ++i) {
+    EXPECT_GE(series[i].illuminance, series[i - 1].illuminance) << i;
+  }
+  EXPECT_LT(series[9].illuminance - series[8].illuminance,
+            0.1 * (series[1].illuminance - series[0].illuminance));
+  EXPECT_NEAR(series[9].illuminance, 820, 20);
+  EXPECT_EQ(series[11].illuminance, series[9].illuminance);
+  // A filament: red end brightest, the blue end gaining as it heats.
+  EXPECT_NEAR(series[9].lastSample, 52000, 1000);
+  EXPECT_LT(series[0].firstSample * 1.0 / series[0].lastSample,
+            series[9].firstSample * 1.0 / series[9].lastSample);
+}
+
+TEST_F(SimMeter, ScriptedResultsAreServedInTurnAfterTheirPolls) {
+  std::string ramp;
+  for (int i = 0; i < 401; ++i) {
+    ramp += (i ? "," : "") + std::to_string(i);
+  }
+  const std::string state = R"({"ready_after_polls": 2, "test_results": [)"
+                            R"({"illuminance": 10.5, "spectrum": [)" +
+                            ramp + R"(]}, {"illuminance": 20.25, "spectrum": [)" + ramp + "]}]}";
+  ASSERT_EQ(sim().loadState(state.c_str()), 1) << sim().stateError();
+  for (double expected : {10.5, 20.25, 20.25}) {
+    ASSERT_EQ(sim().cmd(11, 0), 1);
+    EXPECT_EQ(pollReadyFlag(4), (std::vector<int>{0, 0, 1, 1}));
+    const ServedResult served = readServedResult();
+    EXPECT_NEAR(served.illuminance, expected, 1e-6);
+    EXPECT_EQ(served.lastSample, 400);
+  }
+  // The state text names the series, and reading it back serves the same.
+  const std::string text = sim().stateJson();
+  EXPECT_NE(text.find(R"("ready_after_polls":2)"), std::string::npos);
+  ASSERT_EQ(sim().loadState(text.c_str()), 1);
+  ASSERT_EQ(sim().cmd(11, 0), 1);
+  ASSERT_EQ(sim().cmd(11, 0), 1);
+  EXPECT_EQ(pollReadyFlag(3), (std::vector<int>{0, 0, 1}));
+  EXPECT_NEAR(readServedResult().illuminance, 20.25, 1e-6);
+}
+
+TEST_F(SimMeter, BadSeriesKeysMakeTheStateInvalid) {
+  const std::pair<const char *, const char *> cases[] = {
+      {R"({"test_results": []})", "test_results is empty"},
+      {R"({"test_results": [{"illuminance": 5}]})", "test_results[0].spectrum is missing"},
+      {R"({"test_result": {"illuminance": 5}, "test_results": [{"illuminance": 5}]})",
+       "test_results and test_result both given"},
+      {R"({"ready_after_polls": -1})", "ready_after_polls is -1"},
+  };
+  for (const auto &[text, problem] : cases) {
+    EXPECT_EQ(sim().loadState(text), 0) << text;
+    EXPECT_NE(sim().stateError().find(problem), std::string::npos) << sim().stateError();
+  }
+}
+
+TEST_F(SimMeter, RawData) {
+  Bytes reply;
   std::vector<std::uint16_t> raw;
   for (std::uint32_t block = 0; block <= 6; ++block) {
     ASSERT_EQ(sim().read(3, block, block == 6 ? 600 : 900, reply), 1);

@@ -1,0 +1,139 @@
+#include "solvane/live/live_series.h"
+
+#include "luxengine.h"
+#include "solvane/records/measurement_record.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+
+#include <algorithm>
+#include <vector>
+
+namespace solvane::live {
+
+namespace {
+
+// The ratio a stored record carries; a live result is already scaled.
+constexpr double kLiveRatio = 1.0;
+
+} // namespace
+
+QString liveLabel(int ordinal) {
+  return QStringLiteral("LIVE.%1").arg(ordinal, 3, 10, QLatin1Char('0'));
+}
+
+QString LiveSeries::failureText() const {
+  switch (failed) {
+  case Failure::None:
+    return QString();
+  case Failure::StartFailed:
+    return QCoreApplication::translate("LiveSeries", "Starting a test on the meter failed");
+  case Failure::ReadyFlagFailed:
+    return QCoreApplication::translate("LiveSeries", "Asking the meter for its result failed");
+  case Failure::TimedOut:
+    return QCoreApplication::translate("LiveSeries", "The meter had no result within %1 seconds")
+        .arg(config.polling.timeoutMs / 1000.0);
+  case Failure::ResultReadFailed:
+    return QCoreApplication::translate("LiveSeries", "Reading the test result failed");
+  }
+  return QString();
+}
+
+LiveSeries::LiveSeries(LuxEngine &meterEngine, const SeriesSettings &settings, QObject *parent)
+    : QObject(parent), meter(meterEngine), config(settings) {
+  timer.setSingleShot(true);
+  connect(&timer, &QTimer::timeout, this, &LiveSeries::step);
+}
+
+void LiveSeries::start() {
+  if (isRunning()) {
+    return;
+  }
+  taken.clear();
+  failed = Failure::None;
+  stopRequested = false;
+  seriesClock.start();
+  phase = Phase::Waiting;
+  timer.start(0);
+}
+
+void LiveSeries::stop() {
+  stopRequested = true;
+  if (phase == Phase::Waiting) {
+    timer.stop();
+    end(Failure::None);
+  }
+}
+
+void LiveSeries::step() {
+  if (phase == Phase::Waiting) {
+    beginReading();
+  } else if (phase == Phase::Polling) {
+    pollReady();
+  }
+}
+
+void LiveSeries::beginReading() {
+  if (meter.startToTest(config.mode) != 1) {
+    end(Failure::StartFailed);
+    return;
+  }
+  readingClock.start();
+  phase = Phase::Polling;
+  pollReady(); // a result that is ready at once costs no interval
+}
+
+void LiveSeries::pollReady() {
+  const int ready = meter.isReadyForReadingReslut();
+  if (ready < 0) {
+    end(Failure::ReadyFlagFailed);
+  } else if (ready > 0) {
+    finishReading();
+  } else if (readingClock.elapsed() >= config.polling.timeoutMs) {
+    end(Failure::TimedOut);
+  } else {
+    timer.start(config.polling.intervalMs);
+  }
+}
+
+void LiveSeries::finishReading() {
+  double illuminance = 0;
+  std::vector<int> counts(records::kSpectrumFields);
+  if (meter.readTestResult(kResultSelector, &illuminance, counts.data()) != 1) {
+    end(Failure::ResultReadFailed);
+    return;
+  }
+  const QDateTime now = QDateTime::currentDateTime();
+  const qint64 elapsed = seriesClock.elapsed();
+  const std::vector<double> intensity(counts.begin(), counts.end());
+  QStringList record = records::buildMeasurementRecord(
+      0, now, illuminance, intensity.data(), records::kSpectrumFields, kLiveRatio, config.observer);
+  record[records::kLabel] = liveLabel(config.firstOrdinal + taken.size());
+  taken.append({record, elapsed});
+  emit readingTaken(taken.constLast());
+  if (seriesComplete() || stopRequested) {
+    end(Failure::None);
+  } else {
+    scheduleNextReading();
+  }
+}
+
+bool LiveSeries::seriesComplete() const {
+  return config.count > 0 && taken.size() >= config.count;
+}
+
+// Readings start on a fixed schedule from the start of the series; one that
+// overran its slot is followed at once.
+void LiveSeries::scheduleNextReading() {
+  const qint64 due = static_cast<qint64>(taken.size()) * config.intervalMs;
+  phase = Phase::Waiting;
+  timer.start(static_cast<int>(std::max<qint64>(0, due - seriesClock.elapsed())));
+}
+
+void LiveSeries::end(Failure failure) {
+  failed = failure;
+  phase = Phase::Idle;
+  emit finished();
+}
+
+} // namespace solvane::live
