@@ -10,7 +10,7 @@ std::unique_ptr<InfFile> DeviceManager::openInf(const std::string &path) const {
   if (!inf) {
     // The installation reports only its overall result; this line says
     // which INF failed and why.
-    std::fprintf(stderr, "drvinst: %s %s\n", path.c_str(), whyNot.c_str());
+    std::fputs(("drvinst: " + path + " " + whyNot + "\n").c_str(), stderr);
   }
   return inf;
 }

@@ -149,7 +149,7 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 InfDocument InfDocument::parse(std::string_view text) {
   InfDocument document;
   if (text.size() > kMaxInfBytes) {
-    document.error_ = "larger than " + std::to_string(kMaxInfBytes) + " bytes";
+    document.error_ = "larger than " + decimal(kMaxInfBytes) + " bytes";
     return document;
   }
   if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
@@ -212,12 +212,12 @@ InfDocument::substitute(std::string_view field, const StringTable &strings, std:
   std::string result;
   const auto append = [&](std::string_view piece) {
     if (piece.size() > kMaxInfFieldLength - result.size()) {
-      error_ = "a field is longer than " + std::to_string(kMaxInfFieldLength) +
+      error_ = "a field is longer than " + decimal(kMaxInfFieldLength) +
                " characters after %name% substitution";
       return false;
     }
     if (piece.size() > budget) {
-      error_ = "its fields come to more than " + std::to_string(kMaxInfSubstitutedBytes) +
+      error_ = "its fields come to more than " + decimal(kMaxInfSubstitutedBytes) +
                " bytes after %name% substitution";
       return false;
     }

@@ -2,6 +2,7 @@
 
 #include "drvinst/archive_entry.h"
 #include "drvinst/file_system.h"
+#include "drvinst/text.h"
 
 #include <unzip.h>
 
@@ -130,7 +131,7 @@ public:
       : archive_(archive), destination_(std::move(destination)) {}
 
   bool extractEntry(std::uint64_t index) {
-    entryLabel_ = "entry " + std::to_string(index + 1);
+    entryLabel_ = "entry " + decimal(index + 1);
     EntryInfo entry;
     if (!readCurrentEntryInfo(archive_, entry)) {
       return refuse("cannot be read");
@@ -162,11 +163,11 @@ private:
 
   bool nameIsAcceptable(const std::string &name, bool isFolder) {
     if (name.size() > kMaxEntryNameLength) {
-      return refuse("has a name of " + std::to_string(name.size()) + " characters, more than " +
-                    std::to_string(kMaxEntryNameLength));
+      return refuse("has a name of " + decimal(name.size()) + " characters, more than " +
+                    decimal(kMaxEntryNameLength));
     }
     if (folderDepth(name, isFolder) > kMaxFolderDepth) {
-      return refuse("lies more than " + std::to_string(kMaxFolderDepth) + " folders deep");
+      return refuse("lies more than " + decimal(kMaxFolderDepth) + " folders deep");
     }
     if (resolvesTo(name, kArchiveCopyName)) {
       return refuse(std::string("would overwrite the archive copy ") + kArchiveCopyName);
@@ -176,11 +177,11 @@ private:
 
   bool sizeIsAcceptable(std::uint64_t size) {
     if (size > kMaxEntryBytes) {
-      return refuse("declares " + std::to_string(size) + " bytes, more than the " +
-                    std::to_string(kMaxEntryBytes) + " an entry may hold");
+      return refuse("declares " + decimal(size) + " bytes, more than the " +
+                    decimal(kMaxEntryBytes) + " an entry may hold");
     }
     if (size > kMaxUnpackedBytes - bytesWritten_) {
-      return refuse("would bring the package beyond " + std::to_string(kMaxUnpackedBytes) +
+      return refuse("would bring the package beyond " + decimal(kMaxUnpackedBytes) +
                     " bytes");
     }
     return true;
@@ -272,8 +273,8 @@ bool unzipIntoFolder(const std::string &archivePath, const std::string &destinat
     return fail(whyNot, "not a ZIP archive");
   }
   if (global.number_entry > kMaxEntries) {
-    return fail(whyNot, "the archive holds " + std::to_string(global.number_entry) +
-                            " entries, more than " + std::to_string(kMaxEntries));
+    return fail(whyNot, "the archive holds " + decimal(global.number_entry) +
+                            " entries, more than " + decimal(kMaxEntries));
   }
   Extraction extraction(archive.get(), destination);
   for (ZPOS64_T index = 0; index < global.number_entry; ++index) {

@@ -45,4 +45,13 @@ std::string_view trimBlanks(std::string_view text) {
   return text;
 }
 
+std::string decimal(std::uint64_t value) {
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char>('0' + value % 10));
+    value /= 10;
+  } while (value != 0);
+  return digits;
+}
+
 } // namespace drvinst
