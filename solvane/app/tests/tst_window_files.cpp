@@ -8,6 +8,7 @@
 
 #include "meter_state.h"
 #include "simulator.h"
+#include "test_files.h"
 #include "solvane/records/measurement_record.h"
 
 #include <QComboBox>
@@ -43,12 +44,6 @@ QList<QStringList> csvRecords(const QString &path) {
     lines << line.split(',');
   }
   return lines.mid(1);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 // Runs `answer` on the next modal dialog, once the window has opened it.
@@ -202,7 +197,7 @@ private slots:
   void failedOpenKeepsTheShownRecords() {
     readFourRecords();
     const QString file = path("vanishing.csv");
-    writeBytes(file, "Data\nNO.009\n");
+    testfiles::writeBytes(file, "Data\nNO.009\n");
     // The file goes between the dialog and the read.
     answerNext<QFileDialog>([file](QFileDialog *dialog) {
       dialog->selectFile(file);
@@ -217,7 +212,7 @@ private slots:
 
   void headerOnlyFileEmptiesTheListAndPrintRefuses() {
     readFourRecords();
-    writeBytes(path("header.csv"), "Data,Date\r\n");
+    testfiles::writeBytes(path("header.csv"), "Data,Date\r\n");
     chooseFile(path("header.csv"));
     click("btn_open");
     QVERIFY(warnings.isEmpty());
@@ -227,7 +222,8 @@ private slots:
   }
 
   void shortRecordsOpenButDoNotPrint() {
-    writeBytes(path("short.csv"), "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\nNO.001\n");
+    testfiles::writeBytes(path("short.csv"),
+                          "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\nNO.001\n");
     chooseFile(path("short.csv"));
     click("btn_open");
     QCOMPARE(stored()->rowCount(), 2);

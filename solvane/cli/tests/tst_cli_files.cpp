@@ -3,6 +3,7 @@
 // error line, a non-zero exit and no partial output.
 
 #include "meter_state.h"
+#include "test_files.h"
 
 #include <QFile>
 #include <QProcess>
@@ -34,12 +35,6 @@ QList<QStringList> csvRecords(const QString &path) {
     }
   }
   return lines.mid(1);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 } // namespace
@@ -116,7 +111,7 @@ private slots:
 
   void reportPaintsTheRecordOfTheDataFile() {
     const QString printInfo = path("PrintInfo");
-    writeBytes(printInfo, "Acme Optics\n1 Lake Road\n\n\n\nLamp B\nLX-9\nsecond record");
+    testfiles::writeBytes(printInfo, "Acme Optics\n1 Lake Road\n\n\n\nLamp B\nLX-9\nsecond record");
     const QString pdf = path("report.pdf");
     const Run r = run({"report", "--csv", threeRecordsCsv, "--record", "1", "--pdf", pdf,
                        "--printinfo", printInfo});
@@ -165,7 +160,7 @@ private slots:
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
     QFETCH(QString, error);
-    writeBytes(path("short.csv"), "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\n");
+    testfiles::writeBytes(path("short.csv"), "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\n");
     for (int i = 1; i < args.size(); i += 2) {
       if (args[i - 1] != "--record") {
         args[i] = path(args[i]);
@@ -183,7 +178,7 @@ private slots:
 
   void failedReportLeavesAnEarlierPdfIntact() {
     const QString pdf = path("kept.pdf");
-    writeBytes(pdf, "earlier report");
+    testfiles::writeBytes(pdf, "earlier report");
     QCOMPARE(run({"report", "--csv", threeRecordsCsv, "--record", "7", "--pdf", pdf}).exitCode, 3);
     QFile kept(pdf);
     QVERIFY(kept.open(QIODevice::ReadOnly));
