@@ -2,6 +2,7 @@
 // file read --csv writes, the PDF report paints, and for bad input one
 // error line, a non-zero exit and no partial output.
 
+#include "cli_run.h"
 #include "meter_state.h"
 #include "test_files.h"
 
@@ -10,13 +11,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+using clitest::Run;
+using clitest::run;
+using clitest::writeState;
 
-struct Run {
-  int exitCode;
-  QString out;
-  QString err;
-};
+namespace {
 
 QString pdfText(const QString &pdf) {
   QProcess process;
@@ -47,31 +46,11 @@ class TestCliFiles : public QObject {
 
   QString path(const QString &name) const { return dir.filePath(name); }
 
-  Run run(const QStringList &args, const QString &statePath = QString()) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("TESSELUSB_STATE");
-    if (!statePath.isEmpty()) {
-      env.insert("TESSELUSB_STATE", statePath);
-    }
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("SOLVANE_CLI"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-  }
-
-  QString state(const QJsonObject &contents, const QString &name) {
-    const QString file = path(name);
-    meterstate::write(file, contents);
-    return file;
-  }
-
 private slots:
   void initTestCase() {
     threeRecordsCsv = path("three.csv");
-    const Run r =
-        run({"read", "--csv", threeRecordsCsv}, state(meterstate::withRecords(3), "three.json"));
+    const Run r = run({"read", "--csv", threeRecordsCsv},
+                      writeState(dir, meterstate::withRecords(3), "three.json"));
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("3 records written to %1\n").arg(threeRecordsCsv));
   }
@@ -88,7 +67,7 @@ private slots:
 
     const QString tenDegree = path("ten.csv");
     QCOMPARE(run({"read", "--observer", "10", "--csv", tenDegree},
-                 state(meterstate::withRecords(3), "three.json"))
+                 writeState(dir, meterstate::withRecords(3), "three.json"))
                  .exitCode,
              0);
     const QList<QStringList> ten = csvRecords(tenDegree);
@@ -98,8 +77,9 @@ private slots:
 
   void meterFailingPartWayKeepsTheEarlierRecords() {
     const QString csv = path("partial.csv");
-    const Run r = run({"read", "--csv", csv},
-                      state(meterstate::failingAt(meterstate::withRecords(4), 2), "fail2.json"));
+    const Run r =
+        run({"read", "--csv", csv},
+            writeState(dir, meterstate::failingAt(meterstate::withRecords(4), 2), "fail2.json"));
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QString("solvane-cli: reading stored record 2 failed; the 2 records before "
                             "it are in %1\n")
