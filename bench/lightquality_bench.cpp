@@ -31,11 +31,7 @@ Spectrum recordSpectrum(const NamedSource &source) {
   const cie::Table &t = *source.table;
   Spectrum s{};
   for (int j = 0; j < kSpectrumValues; ++j) {
-    const int nm = kFirstNm + j;
-    const int below = nm - (nm - t.firstNm) % t.stepNm;
-    const double f = static_cast<double>(nm - below) / t.stepNm;
-    const double a = t.at(below, source.column);
-    s[j] = f == 0 ? a : a + f * (t.at(below + t.stepNm, source.column) - a);
+    s[j] = t.linearAt(kFirstNm + j, source.column);
   }
   return s;
 }

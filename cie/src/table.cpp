@@ -20,4 +20,11 @@ double Table::at(int nm, int column) const {
   return r[column];
 }
 
+double Table::linearAt(int nm, int column) const {
+  const int below = nm - (nm - firstNm) % stepNm;
+  const double t = static_cast<double>(nm - below) / stepNm;
+  const double a = at(below, column);
+  return t == 0 ? a : a + t * (at(below + stepNm, column) - a);
+}
+
 } // namespace cie

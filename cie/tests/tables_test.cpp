@@ -72,4 +72,13 @@ TEST(CieTables, OffGridLookupsAreRejected) {
   EXPECT_TRUE(std::isnan(cie::cmf1931_2deg.at(900, 0)));
 }
 
+TEST(CieTables, LinearLookupsBetweenGridRows) {
+  const cie::Table &f = cie::illuminantsF1toF12;
+  EXPECT_EQ(f.linearAt(425, 10), f.at(425, 10));
+  EXPECT_DOUBLE_EQ(f.linearAt(427, 10), f.at(425, 10) + 0.4 * (f.at(430, 10) - f.at(425, 10)));
+  EXPECT_EQ(f.linearAt(780, 0), f.at(780, 0));
+  EXPECT_EQ(cie::illuminantA.linearAt(561, 0), cie::illuminantA.at(561, 0));
+  EXPECT_TRUE(std::isnan(f.linearAt(427, 12)));
+}
+
 } // namespace

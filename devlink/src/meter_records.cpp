@@ -10,18 +10,6 @@ namespace {
 
 constexpr std::size_t kClockFields = 5; // month, day, hour, minute, second after the year
 
-void decodeCounts(const std::uint8_t *bytes, int n, std::uint16_t *counts) {
-  for (int i = 0; i < n; ++i) {
-    counts[i] = readU16le(bytes + 2 * i);
-  }
-}
-
-void encodeCounts(const std::uint16_t *counts, int n, std::uint8_t *bytes) {
-  for (int i = 0; i < n; ++i) {
-    writeU16le(bytes + 2 * i, counts[i]);
-  }
-}
-
 } // namespace
 
 bool recordExists(const std::uint8_t *reply) {

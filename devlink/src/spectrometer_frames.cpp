@@ -16,18 +16,6 @@ int pixelsInPart(DWORD command) {
   return command == kLastPixelPart ? kLastPartPixels : kPixelsPerPart;
 }
 
-void decodeCounts(const std::uint8_t *bytes, int n, std::uint16_t *counts) {
-  for (int i = 0; i < n; ++i) {
-    counts[i] = readU16le(bytes + 2 * i);
-  }
-}
-
-void encodeCounts(const std::uint16_t *counts, int n, std::uint8_t *bytes) {
-  for (int i = 0; i < n; ++i) {
-    writeU16le(bytes + 2 * i, counts[i]);
-  }
-}
-
 } // namespace
 
 void decodePixelPart(DWORD command, const std::uint8_t *reply, std::uint16_t *pixels,

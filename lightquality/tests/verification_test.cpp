@@ -6,6 +6,7 @@
 #include "lightquality/metrics.h"
 #include "lightquality/reference.h"
 
+#include "cie/csv.h"
 #include "cie/tables.h"
 
 #include <gtest/gtest.h>
@@ -22,30 +23,14 @@ using namespace lightquality;
 
 using Row = std::map<std::string, std::string>;
 
-// Splits one CSV line, honouring double-quoted fields.
-std::vector<std::string> csvFields(const std::string &line) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (char ch : line) {
-    if (ch == '"') {
-      quoted = !quoted;
-    } else if (ch == ',' && !quoted) {
-      fields.emplace_back();
-    } else {
-      fields.back() += ch;
-    }
-  }
-  return fields;
-}
-
 std::vector<Row> verificationRows() {
   std::ifstream in(SUITE_DATA_DIR "/cie/extended/verification_values_record.csv");
   std::string line;
   std::getline(in, line);
-  const std::vector<std::string> header = csvFields(line);
+  const std::vector<std::string> header = cie::csvFields(line);
   std::vector<Row> rows;
   while (std::getline(in, line)) {
-    const std::vector<std::string> fields = csvFields(line);
+    const std::vector<std::string> fields = cie::csvFields(line);
     Row row;
     for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i) {
       row[header[i]] = fields[i];
@@ -60,11 +45,7 @@ std::vector<Row> verificationRows() {
 Spectrum tableColumn(const cie::Table &table, int column) {
   Spectrum s{};
   for (int j = 0; j < kSpectrumValues; ++j) {
-    const int nm = kFirstNm + j;
-    const int below = nm - (nm - table.firstNm) % table.stepNm;
-    const double t = static_cast<double>(nm - below) / table.stepNm;
-    const double a = table.at(below, column);
-    s[j] = t == 0 ? a : a + t * (table.at(below + table.stepNm, column) - a);
+    s[j] = table.linearAt(kFirstNm + j, column);
   }
   return s;
 }

@@ -20,16 +20,6 @@ Binding &binding() {
   return instance;
 }
 
-template <typename Fn>
-bool resolve(const devlink::SharedLibrary &library, const char *name, Fn &entry,
-             std::string &missing) {
-  entry = library.resolve<Fn>(name);
-  if (entry == nullptr && missing.empty()) {
-    missing = name;
-  }
-  return entry != nullptr;
-}
-
 } // namespace
 
 const UsbEntries *usbEntries() {
@@ -54,19 +44,8 @@ bool bindUsbLibrary(const char *fileName) {
     b.error = std::string(fileName) + " does not load: " + b.library.lastError();
     return false;
   }
-  // Resolved in this order; GetDeviceList alone may be missing.
   UsbEntries e;
-  std::string missing;
-  resolve(b.library, "OpenDevice", e.openDevice, missing);
-  resolve(b.library, "CloseDevice", e.closeDevice, missing);
-  resolve(b.library, "ReadData", e.readData, missing);
-  resolve(b.library, "WriteData", e.writeData, missing);
-  resolve(b.library, "CmdRead", e.cmdRead, missing);
-  resolve(b.library, "CmdWrite", e.cmdWrite, missing);
-  resolve(b.library, "CmdSpeic", e.cmdSpeic, missing);
-  resolve(b.library, "CmdCmd", e.cmdCmd, missing);
-  std::string optional;
-  resolve(b.library, "GetDeviceList", e.getDeviceList, optional);
+  const std::string missing = devlink::resolveUsbEntries(b.library, e);
   if (!missing.empty()) {
     b.error = std::string(fileName) + " lacks the entry point " + missing;
     b.library.close();

@@ -3,23 +3,13 @@
 // The library-wide binding to the USB access library: its handle and nine
 // entry points, set when the SDK is loaded. The SDK keeps no other state.
 
-#include "devlink/usb_library.h"
+#include "devlink/usb_entries.h"
 
 #include <string>
 
 namespace specsdk {
 
-struct UsbEntries {
-  devlink::OpenDeviceEntry openDevice = nullptr;
-  devlink::CloseDeviceEntry closeDevice = nullptr;
-  devlink::DataEntry readData = nullptr;
-  devlink::DataEntry writeData = nullptr;
-  devlink::CommandEntry cmdRead = nullptr;
-  devlink::CommandEntry cmdWrite = nullptr;
-  devlink::SpecialEntry cmdSpeic = nullptr;
-  devlink::CommandEntry cmdCmd = nullptr;
-  devlink::DeviceListEntry getDeviceList = nullptr; // may be missing
-};
+using devlink::UsbEntries;
 
 // The bound entry points, or nullptr when the binding failed.
 const UsbEntries *usbEntries();

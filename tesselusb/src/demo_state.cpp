@@ -51,13 +51,13 @@ std::uint16_t toCount(double value) {
   return static_cast<std::uint16_t>(std::clamp(std::lround(value), 0L, 65535L));
 }
 
-Spectrum spectrumWithPeak(const SpectralShape &shape, double peakCount) {
+Samples spectrumWithPeak(const SpectralShape &shape, double peakCount) {
   std::array<double, kSpectrumSamples> power{};
   for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
     power[i] = shape(kSpectrumFirstNm + static_cast<double>(i));
   }
   const double peak = *std::max_element(power.begin(), power.end());
-  Spectrum spectrum{};
+  Samples spectrum{};
   for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
     spectrum[i] = toCount(power[i] / peak * peakCount);
   }
@@ -98,14 +98,14 @@ std::array<std::uint16_t, N> detectorFrame(const PixelWavelength &wavelength,
 }
 
 struct DemoRecord {
-  DateTime time;
+  RecordTime time;
   double illuminance;
   double ratio;
   double peakCount;
   SpectralShape shape;
 };
 
-std::vector<MeterRecord> demoRecords() {
+std::vector<StoredRecord> demoRecords() {
   constexpr int kF2 = 1, kF7 = 6, kF11 = 10; // columns of the F1 to F12 table
   const DemoRecord demo[] = {
       {{2019, 5, 21, 14, 3, 9}, 412.6, 1.000, 58000, tableShape(cie::illuminantA, 0)},
@@ -122,10 +122,10 @@ std::vector<MeterRecord> demoRecords() {
        24000,
        [](double nm) { return gaussian(nm, 525, 30); }},
   };
-  std::vector<MeterRecord> records;
+  std::vector<StoredRecord> records;
   for (const DemoRecord &record : demo) {
-    records.push_back({record.time, record.illuminance, record.ratio,
-                       spectrumWithPeak(record.shape, record.peakCount)});
+    records.push_back({record.time, record.illuminance,
+                       spectrumWithPeak(record.shape, record.peakCount), record.ratio});
   }
   return records;
 }
@@ -178,7 +178,7 @@ std::vector<TestResult> halogenWarmUp() {
     result.illuminance = std::round(lux * 10) / 10;
     for (std::size_t i = 0; i < kSpectrumSamples; ++i) {
       const double nm = kSpectrumFirstNm + static_cast<double>(i);
-      result.spectrum[i] = toCount(lamp(nm) / warmPeak * WarmUp::kWarmPeakCount);
+      result.samples[i] = toCount(lamp(nm) / warmPeak * WarmUp::kWarmPeakCount);
     }
     series.push_back(result);
   }

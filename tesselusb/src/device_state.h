@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "devlink/meter_protocol.h"
+#include "devlink/meter_records.h"
 #include "devlink/spectrometer_protocol.h"
 #include "devlink/usb_library.h"
 
@@ -44,28 +45,11 @@ inline constexpr std::size_t kDeviceIdLength = devlink::kDeviceIdBytes;
 inline constexpr const char *kMeterKind = "meter";
 inline constexpr const char *kSpectrometerKind = "spectrometer";
 
-struct DateTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
-using Spectrum = std::array<std::uint16_t, kSpectrumSamples>;
-
-struct MeterRecord {
-  DateTime time;
-  double illuminance = 0;
-  double ratio = 1;
-  Spectrum spectrum{};
-};
-
-struct TestResult {
-  double illuminance = 0;
-  Spectrum spectrum{};
-};
+// The meter's stored records and test results, held as the types its replies encode.
+using devlink::meter::RecordTime;
+using devlink::meter::Samples;
+using devlink::meter::StoredRecord;
+using devlink::meter::TestResult;
 
 // Settings both instruments have.
 struct CommonSettings {
@@ -75,7 +59,7 @@ struct CommonSettings {
 };
 
 struct MeterState : CommonSettings {
-  std::vector<MeterRecord> records;
+  std::vector<StoredRecord> records;
   double illuminanceCoefficient = 1;
   std::array<double, kMeterWavelengthCoefficients> wavelengthCoefficients{};
   std::array<double, kMeterIntensityCoefficients> intensityCoefficients{};

@@ -85,11 +85,7 @@ const TestResult &latestTestResult(const MeterState &meter) {
 }
 
 bool readTestResult(MeterState &meter, const Frame &frame) {
-  const TestResult &latest = latestTestResult(meter);
-  devlink::meter::TestResult result;
-  result.illuminance = latest.illuminance;
-  result.samples = latest.spectrum;
-  return devlink::meter::encodeTestResult(result, frame.data);
+  return devlink::meter::encodeTestResult(latestTestResult(meter), frame.data);
 }
 
 // An ordinal past the last record answers with year 65535 and no content.
@@ -98,14 +94,7 @@ bool readStoredRecord(MeterState &meter, const Frame &frame) {
     devlink::meter::encodeNoRecord(frame.data);
     return true;
   }
-  const MeterRecord &held = meter.records[frame.loc];
-  devlink::meter::StoredRecord record;
-  record.time = {held.time.year, held.time.month,  held.time.day,
-                 held.time.hour, held.time.minute, held.time.second};
-  record.illuminance = held.illuminance;
-  record.samples = held.spectrum;
-  record.ratio = held.ratio;
-  devlink::meter::encodeStoredRecord(record, frame.data);
+  devlink::meter::encodeStoredRecord(meter.records[frame.loc], frame.data);
   return true;
 }
 

@@ -142,7 +142,7 @@ int daysInMonth(int year, int month) {
 }
 
 // "YYYY-MM-DDTHH:MM:SS", a real calendar date and time of day.
-DateTime readTime(const json &value, const std::string &path) {
+RecordTime readTime(const json &value, const std::string &path) {
   const std::string text = readString(value, path);
   const std::string pattern = "0000-00-00T00:00:00";
   bool wellFormed = text.size() == pattern.size();
@@ -150,7 +150,7 @@ DateTime readTime(const json &value, const std::string &path) {
     wellFormed = pattern[i] == '0' ? std::isdigit(static_cast<unsigned char>(text[i])) != 0
                                    : text[i] == pattern[i];
   }
-  DateTime t;
+  RecordTime t;
   if (wellFormed) {
     std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d", &t.year, &t.month, &t.day, &t.hour,
                 &t.minute, &t.second);
@@ -162,7 +162,7 @@ DateTime readTime(const json &value, const std::string &path) {
   return t;
 }
 
-std::string formatTime(const DateTime &t) {
+std::string formatTime(const RecordTime &t) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
                 t.minute, t.second);
@@ -203,8 +203,8 @@ void readCommonSettings(ObjectReader &reader, CommonSettings &settings) {
   });
 }
 
-MeterRecord readRecord(const json &value, const std::string &path) {
-  MeterRecord record;
+StoredRecord readRecord(const json &value, const std::string &path) {
+  StoredRecord record;
   ObjectReader reader(value, path);
   reader.required("time",
                   [&](const json &v, const std::string &p) { record.time = readTime(v, p); });
@@ -214,7 +214,7 @@ MeterRecord readRecord(const json &value, const std::string &path) {
   reader.optional("ratio",
                   [&](const json &v, const std::string &p) { record.ratio = readNumber(v, p); });
   reader.required("spectrum",
-                  [&](const json &v, const std::string &p) { readCounts(v, p, record.spectrum); });
+                  [&](const json &v, const std::string &p) { readCounts(v, p, record.samples); });
   reader.rejectUnknownKeys("");
   return record;
 }
@@ -229,7 +229,7 @@ void readTestResult(const json &value, const std::string &path, TestResult &resu
   };
   key("illuminance",
       [&](const json &v, const std::string &p) { result.illuminance = readCoefficient(v, p); });
-  key("spectrum", [&](const json &v, const std::string &p) { readCounts(v, p, result.spectrum); });
+  key("spectrum", [&](const json &v, const std::string &p) { readCounts(v, p, result.samples); });
   reader.rejectUnknownKeys("");
 }
 
@@ -382,21 +382,21 @@ json parseJson(const std::string &text) {
   }
 }
 
-json recordJson(const MeterRecord &record) {
+json recordJson(const StoredRecord &record) {
   return {{"time", formatTime(record.time)},
           {"illuminance", record.illuminance},
           {"ratio", record.ratio},
-          {"spectrum", record.spectrum}};
+          {"spectrum", record.samples}};
 }
 
 json deviceJson(const MeterState &meter) {
   json records = json::array();
-  for (const MeterRecord &record : meter.records) {
+  for (const StoredRecord &record : meter.records) {
     records.push_back(recordJson(record));
   }
   json testResults = json::array();
   for (const TestResult &result : meter.testResults) {
-    testResults.push_back({{"illuminance", result.illuminance}, {"spectrum", result.spectrum}});
+    testResults.push_back({{"illuminance", result.illuminance}, {"spectrum", result.samples}});
   }
   return {{"device", kMeterKind},
           {"device_id", meter.deviceId},

@@ -12,15 +12,10 @@ SimLibrary::SimLibrary(const std::string &fileName) {
     ADD_FAILURE() << fileName << ": " << library.lastError();
     return;
   }
-  cmdRead = library.resolve<devlink::CommandEntry>("CmdRead");
-  cmdWrite = library.resolve<devlink::CommandEntry>("CmdWrite");
-  cmdCmd = library.resolve<devlink::CommandEntry>("CmdCmd");
-  cmdSpeic = library.resolve<devlink::SpecialEntry>("CmdSpeic");
-  openDevice = library.resolve<devlink::OpenDeviceEntry>("OpenDevice");
-  closeDevice = library.resolve<devlink::CloseDeviceEntry>("CloseDevice");
-  getDeviceList = library.resolve<devlink::DeviceListEntry>("GetDeviceList");
-  readData = library.resolve<devlink::DataEntry>("ReadData");
-  writeData = library.resolve<devlink::DataEntry>("WriteData");
+  const std::string missing = devlink::resolveUsbEntries(library, *this);
+  if (!missing.empty()) {
+    ADD_FAILURE() << fileName << " lacks the entry point " << missing;
+  }
   reset = library.resolve<decltype(reset)>("tsim_reset");
   loadState = library.resolve<decltype(loadState)>("tsim_load_state");
   loadStateFile = library.resolve<decltype(loadStateFile)>("tsim_load_state_file");

@@ -4,7 +4,7 @@
 // like our programs load it, entry points and test controls resolved by name.
 
 #include "devlink/shared_library.h"
-#include "devlink/usb_library.h"
+#include "devlink/usb_entries.h"
 #include "tesselusb/sim_control.h"
 
 #include <cstdint>
@@ -18,19 +18,10 @@ using Bytes = std::vector<std::uint8_t>;
 // What buffers hold before an exchange, to tell untouched bytes apart.
 inline constexpr std::uint8_t kFill = 0xA5;
 
-struct SimLibrary {
+struct SimLibrary : devlink::UsbEntries {
   explicit SimLibrary(const std::string &fileName);
 
   devlink::SharedLibrary library;
-  devlink::CommandEntry cmdRead = nullptr;
-  devlink::CommandEntry cmdWrite = nullptr;
-  devlink::CommandEntry cmdCmd = nullptr;
-  devlink::SpecialEntry cmdSpeic = nullptr;
-  devlink::OpenDeviceEntry openDevice = nullptr;
-  devlink::CloseDeviceEntry closeDevice = nullptr;
-  devlink::DeviceListEntry getDeviceList = nullptr;
-  devlink::DataEntry readData = nullptr;
-  devlink::DataEntry writeData = nullptr;
   decltype(&tsim_reset) reset = nullptr;
   decltype(&tsim_load_state) loadState = nullptr;
   decltype(&tsim_load_state_file) loadStateFile = nullptr;

@@ -19,6 +19,9 @@ struct Table {
   const double *row(int nm) const;
   // Value at a wavelength on the grid; NaN off the grid or for a bad column.
   double at(int nm, int column) const;
+  // Value at a wavelength from firstNm to lastNm, linear between the grid
+  // rows around it; NaN for a bad column.
+  double linearAt(int nm, int column) const;
 };
 
 // CIE 1931 2° standard observer x̄, ȳ, z̄ (CIE 018:2019 Table 6,

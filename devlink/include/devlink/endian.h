@@ -26,6 +26,19 @@ inline void writeU16le(std::uint8_t *p, std::uint16_t v) {
   p[1] = static_cast<std::uint8_t>(v >> 8);
 }
 
+// `n` consecutive 16-bit counts, such as spectrum samples or detector pixels.
+inline void decodeCounts(const std::uint8_t *bytes, int n, std::uint16_t *counts) {
+  for (int i = 0; i < n; ++i) {
+    counts[i] = readU16le(bytes + 2 * i);
+  }
+}
+
+inline void encodeCounts(const std::uint16_t *counts, int n, std::uint8_t *bytes) {
+  for (int i = 0; i < n; ++i) {
+    writeU16le(bytes + 2 * i, counts[i]);
+  }
+}
+
 inline void writeU32le(std::uint8_t *p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) {
     p[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF);

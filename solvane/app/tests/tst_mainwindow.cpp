@@ -3,12 +3,8 @@
 // language setting and the information buttons.
 
 #include "language.h"
-#include "mainwindow.h"
-#include "messagebox.h"
-
 #include "meter_state.h"
-#include "simulator.h"
-#include "solvane/records/measurement_record.h"
+#include "window_test.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -41,25 +37,12 @@ public slots:
   void open(const QUrl &url) { urls << url; }
 };
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowTest {
   Q_OBJECT
 
-  Simulator sim;
-  QStringList warnings;
-  std::unique_ptr<MainWindow> window;
-  QTemporaryDir workDir;
-  QString startDir;
-
-  template <typename T> T *child(const char *name) const {
-    T *found = window->findChild<T *>(name);
-    Q_ASSERT(found);
-    return found;
-  }
-  QTableWidget *stored() const { return child<QTableWidget>("tableWidget_storedData"); }
   QTableWidget *items() const { return child<QTableWidget>("tableWidget_itemData"); }
   QTableWidget *intensity() const { return child<QTableWidget>("tableWidget_intensityData"); }
   QwtPlot *plot() const { return child<QwtPlot>("qwtPlot"); }
-  QString label() const { return child<QLabel>("label_dataName")->text(); }
   static QString text(QTableWidget *table, int row, int column) {
     const QTableWidgetItem *item = table->item(row, column);
     return item ? item->text() : QString();
@@ -83,19 +66,6 @@ class TestMainWindow : public QObject {
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
   }
 
-  // Builds the record the meter's state holds at `ordinal`, as the window does.
-  static QStringList expected(const QJsonObject &state, int ordinal, int observer = 0) {
-    const QJsonObject r = state["records"].toArray()[ordinal].toObject();
-    std::vector<double> spectrum;
-    for (const QJsonValue &v : r["spectrum"].toArray()) {
-      spectrum.push_back(v.toDouble());
-    }
-    return rec::buildMeasurementRecord(ordinal,
-                                       QDateTime::fromString(r["time"].toString(), Qt::ISODate),
-                                       r["illuminance"].toDouble(), spectrum.data(),
-                                       rec::kSpectrumFields, r["ratio"].toDouble(), observer);
-  }
-
   void compareViews(const QStringList &record) {
     QCOMPARE(label(), record[rec::kLabel]);
     for (int row = 0; row < rec::kTestItemCount; ++row) {
@@ -106,21 +76,8 @@ class TestMainWindow : public QObject {
     }
   }
 
-  void recordWarnings() {
-    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &message) {
-      warnings << title + "|" + message;
-      return QMessageBox::Ok;
-    });
-  }
-
 private slots:
-  void initTestCase() {
-    QVERIFY(sim.ready());
-    QVERIFY(workDir.isValid());
-    startDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(workDir.path()));
-    recordWarnings();
-  }
+  void initTestCase() { enterWorkDir(); }
 
   void init() {
     QFile::remove("language.ini");
@@ -130,10 +87,7 @@ private slots:
 
   void cleanup() { window.reset(); }
 
-  void cleanupTestCase() {
-    solvane::ui::setWarningAnswerer({});
-    QDir::setCurrent(startDir);
-  }
+  void cleanupTestCase() { leaveWorkDir(); }
 
   void startsEmpty() {
     QCOMPARE(stored()->rowCount(), 0);
@@ -162,12 +116,12 @@ private slots:
     QCOMPARE(stored()->rowCount(), 3);
     for (int row = 0; row < 3; ++row) {
       QCOMPARE(text(stored(), row, 0), rec::recordLabel(row));
-      QCOMPARE(text(stored(), row, 1), expected(state, row)[rec::kDateTime]);
+      QCOMPARE(text(stored(), row, 1), expectedRecord(state, row)[rec::kDateTime]);
       QCOMPARE(stored()->item(row, 0)->textAlignment(), int(Qt::AlignCenter));
     }
     QCOMPARE(text(stored(), 1, 1), QString("2019-05-21T14:03:10"));
     QVERIFY(stored()->selectionModel()->isRowSelected(0, {}));
-    compareViews(expected(state, 0));
+    compareViews(expectedRecord(state, 0));
     QCOMPARE(text(items(), 0, 2), QString("1234.50"));
     QCOMPARE(items()->item(0, 2)->foreground().color(), QColor(71, 141, 228));
     QCOMPARE(child<QStatusBar>("")->currentMessage(), QString("3 record(s) read"));
@@ -176,17 +130,18 @@ private slots:
     QVERIFY(spectrum);
     QCOMPARE(int(spectrum->dataSize()), 401);
     QCOMPARE(spectrum->sample(400).x(), 780.0);
-    QCOMPARE(spectrum->sample(0).y(), expected(state, 0)[rec::kFirstIntensity].toDouble());
+    QCOMPARE(spectrum->sample(0).y(), expectedRecord(state, 0)[rec::kFirstIntensity].toDouble());
   }
 
   void selectingRows() {
     const QJsonObject state = meterstate::withRecords(3);
     read(state);
     clickStoredRow(2);
-    compareViews(expected(state, 2));
+    compareViews(expectedRecord(state, 2));
     clickStoredRow(1);
-    compareViews(expected(state, 1));
-    QCOMPARE(curve()->sample(10).y(), expected(state, 1)[rec::kFirstIntensity + 10].toDouble());
+    compareViews(expectedRecord(state, 1));
+    QCOMPARE(curve()->sample(10).y(),
+             expectedRecord(state, 1)[rec::kFirstIntensity + 10].toDouble());
   }
 
   void aFailureKeepsTheRecordsReadBefore() {
@@ -195,7 +150,7 @@ private slots:
     QCOMPARE(warnings, QStringList{"|读取存储数据失败"});
     QCOMPARE(stored()->rowCount(), 2);
     QVERIFY(stored()->selectionModel()->isRowSelected(0, {}));
-    compareViews(expected(state, 0));
+    compareViews(expectedRecord(state, 0));
   }
 
   void aSecondReadCannotStartDuringARead() {
@@ -221,7 +176,7 @@ private slots:
     const QJsonObject state = meterstate::withRecords(3);
     read(state);
     clickStoredRow(1);
-    const QStringList record = expected(state, 1);
+    const QStringList record = expectedRecord(state, 1);
     auto *mode = child<QComboBox>("comboBox_plot");
 
     mode->setCurrentIndex(1);
@@ -266,14 +221,14 @@ private slots:
     child<QComboBox>("comboBox_observer")->setCurrentIndex(1);
     QCOMPARE(text(items(), 21, 2), uPrime2); // nothing recomputed
     read(state);
-    compareViews(expected(state, 0, 1));
+    compareViews(expectedRecord(state, 0, 1));
     QVERIFY(text(items(), 21, 2) != uPrime2);
-    QCOMPARE(text(items(), 19, 2), expected(state, 0, 0)[rec::kX]); // x stays 2°
+    QCOMPARE(text(items(), 19, 2), expectedRecord(state, 0, 0)[rec::kX]); // x stays 2°
   }
 
   void shortRecordsShowWhatTheyHold() {
     read(meterstate::withRecords(1));
-    QStringList shortRecord = expected(meterstate::withRecords(1), 0).mid(0, 31);
+    QStringList shortRecord = expectedRecord(meterstate::withRecords(1), 0).mid(0, 31);
     shortRecord[0] = "NO.077";
     QVERIFY(QMetaObject::invokeMethod(window.get(), "updateTestItemTable",
                                       Q_ARG(QTableWidget *, items()),

@@ -3,12 +3,9 @@
 // fail, are empty or hold short records, and the print command from the
 // settings dialog to the preview's printer and the painted page.
 
-#include "mainwindow.h"
-#include "messagebox.h"
-
 #include "meter_state.h"
-#include "simulator.h"
-#include "solvane/records/measurement_record.h"
+#include "test_files.h"
+#include "window_test.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -29,7 +26,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace rec = solvane::records;
 
@@ -43,12 +39,6 @@ QList<QStringList> csvRecords(const QString &path) {
     lines << line.split(',');
   }
   return lines.mid(1);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 // Runs `answer` on the next modal dialog, once the window has opened it.
@@ -69,23 +59,11 @@ void chooseFile(const QString &path) {
 
 } // namespace
 
-class TestWindowFiles : public QObject {
+class TestWindowFiles : public WindowTest {
   Q_OBJECT
 
-  Simulator sim;
-  QStringList warnings;
-  std::unique_ptr<MainWindow> window;
-  QTemporaryDir workDir;
-  QString startDir;
   const QJsonObject fourRecords = meterstate::withRecords(4);
 
-  template <typename T> T *child(const char *name) const {
-    T *found = window->findChild<T *>(name);
-    Q_ASSERT(found);
-    return found;
-  }
-  QTableWidget *stored() const { return child<QTableWidget>("tableWidget_storedData"); }
-  QString label() const { return child<QLabel>("label_dataName")->text(); }
   void click(const char *button) { child<QPushButton>(button)->click(); }
 
   void readFourRecords() {
@@ -106,29 +84,8 @@ class TestWindowFiles : public QObject {
 
   QString path(const QString &name) const { return workDir.filePath(name); }
 
-  // Record `ordinal` of the meter, built as the window builds it.
-  QStringList expected(int ordinal) const {
-    const QJsonObject r = fourRecords["records"].toArray()[ordinal].toObject();
-    std::vector<double> spectrum;
-    for (const QJsonValue &v : r["spectrum"].toArray()) {
-      spectrum.push_back(v.toDouble());
-    }
-    return rec::buildMeasurementRecord(ordinal,
-                                       QDateTime::fromString(r["time"].toString(), Qt::ISODate),
-                                       r["illuminance"].toDouble(), spectrum.data(),
-                                       rec::kSpectrumFields, r["ratio"].toDouble(), 0);
-  }
-
 private slots:
-  void initTestCase() {
-    QVERIFY(sim.ready());
-    startDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(workDir.path()));
-    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &text) {
-      warnings << title + "|" + text;
-      return QMessageBox::Ok;
-    });
-  }
+  void initTestCase() { enterWorkDir(); }
 
   void init() {
     QFile::remove("PrintInfo");
@@ -139,10 +96,7 @@ private slots:
 
   void cleanup() { window.reset(); }
 
-  void cleanupTestCase() {
-    solvane::ui::setWarningAnswerer({});
-    QDir::setCurrent(startDir);
-  }
+  void cleanupTestCase() { leaveWorkDir(); }
 
   void exportedRowsOpenAgainInTheirOrder() {
     readFourRecords();
@@ -153,8 +107,8 @@ private slots:
     QCOMPARE(warnings, QStringList{"Successful|Succeeded in exporting data"});
     const QList<QStringList> exported = csvRecords(file);
     QCOMPARE(exported.size(), 2);
-    QCOMPARE(exported[0], expected(2));
-    QCOMPARE(exported[1], expected(0));
+    QCOMPARE(exported[0], expectedRecord(fourRecords, 2));
+    QCOMPARE(exported[1], expectedRecord(fourRecords, 0));
 
     chooseFile(file);
     click("btn_open");
@@ -202,7 +156,7 @@ private slots:
   void failedOpenKeepsTheShownRecords() {
     readFourRecords();
     const QString file = path("vanishing.csv");
-    writeBytes(file, "Data\nNO.009\n");
+    testfiles::writeBytes(file, "Data\nNO.009\n");
     // The file goes between the dialog and the read.
     answerNext<QFileDialog>([file](QFileDialog *dialog) {
       dialog->selectFile(file);
@@ -217,7 +171,7 @@ private slots:
 
   void headerOnlyFileEmptiesTheListAndPrintRefuses() {
     readFourRecords();
-    writeBytes(path("header.csv"), "Data,Date\r\n");
+    testfiles::writeBytes(path("header.csv"), "Data,Date\r\n");
     chooseFile(path("header.csv"));
     click("btn_open");
     QVERIFY(warnings.isEmpty());
@@ -227,7 +181,8 @@ private slots:
   }
 
   void shortRecordsOpenButDoNotPrint() {
-    writeBytes(path("short.csv"), "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\nNO.001\n");
+    testfiles::writeBytes(path("short.csv"),
+                          "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\nNO.001\n");
     chooseFile(path("short.csv"));
     click("btn_open");
     QCOMPARE(stored()->rowCount(), 2);
@@ -283,8 +238,8 @@ private slots:
     const QString page = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY(page.contains("Test Report"));
     QVERIFY(page.contains("Sample Information"));
-    QVERIFY(page.contains(expected(0)[rec::kIlluminance]));
-    QVERIFY(page.contains(expected(0)[rec::kDuv]));
+    QVERIFY(page.contains(expectedRecord(fourRecords, 0)[rec::kIlluminance]));
+    QVERIFY(page.contains(expectedRecord(fourRecords, 0)[rec::kDuv]));
   }
 };
 

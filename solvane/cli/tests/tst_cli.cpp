@@ -1,39 +1,30 @@
 // solvane-cli as a script sees it: output, exit status and error lines,
 // against the simulated meter configured through its state file.
 
+#include "cli_run.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+using clitest::Run;
+using clitest::run;
+using clitest::writeState;
+
 namespace {
-
-struct Run {
-  int exitCode;
-  QString out;
-  QString err;
-};
-
-QJsonArray flat(int count, int value) {
-  QJsonArray values;
-  for (int i = 0; i < count; ++i) {
-    values.append(value);
-  }
-  return values;
-}
 
 QJsonObject twoRecords() {
   return {{"device", "meter"},
           {"records", QJsonArray{QJsonObject{{"time", "2019-05-21T14:03:09"},
                                              {"illuminance", 1234.5},
                                              {"ratio", 1.0},
-                                             {"spectrum", flat(401, 1000)}},
+                                             {"spectrum", meterstate::flat(401, 1000)}},
                                  QJsonObject{{"time", "2020-12-31T23:59:59"},
                                              {"illuminance", 87.25},
                                              {"ratio", 0.98},
-                                             {"spectrum", flat(401, 65535)}}}}};
+                                             {"spectrum", meterstate::flat(401, 65535)}}}}};
 }
 
 } // namespace
@@ -42,28 +33,6 @@ class TestCli : public QObject {
   Q_OBJECT
 
   QTemporaryDir dir;
-
-  QString writeState(const QJsonObject &state, const QString &name) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QJsonDocument(state).toJson());
-    return path;
-  }
-
-  Run run(const QStringList &args, const QString &statePath = QString()) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("TESSELUSB_STATE");
-    if (!statePath.isEmpty()) {
-      env.insert("TESSELUSB_STATE", statePath);
-    }
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("SOLVANE_CLI"), args);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-  }
 
 private slots:
   void listsTheDemoMeter() {
@@ -76,7 +45,7 @@ private slots:
   }
 
   void listsRecordsOfAStateFile() {
-    const Run r = run({"list"}, writeState(twoRecords(), "two.json"));
+    const Run r = run({"list"}, writeState(dir, twoRecords(), "two.json"));
     QCOMPARE(r.exitCode, 0);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
@@ -85,7 +54,7 @@ private slots:
   }
 
   void readPrintsTheTestItemsOfEveryRecord() {
-    const QString state = writeState(twoRecords(), "two.json");
+    const QString state = writeState(dir, twoRecords(), "two.json");
     const Run r = run({"read"}, state);
     QCOMPARE(r.exitCode, 0);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
@@ -102,7 +71,7 @@ private slots:
     QJsonObject warm = twoRecords();
     warm["records"] = QJsonArray{
         QJsonObject{{"time", "2021-01-01T00:00:00"}, {"illuminance", 5.0}, {"spectrum", sloping}}};
-    const QString warmState = writeState(warm, "warm.json");
+    const QString warmState = writeState(dir, warm, "warm.json");
     const QStringList two = run({"read", "--observer", "2"}, warmState).out.split('\n');
     const QStringList ten = run({"read", "--observer", "10"}, warmState).out.split('\n');
     QCOMPARE(ten[20], two[20]);  // x: 2° either way
@@ -111,14 +80,14 @@ private slots:
     QCOMPARE(run({"read", "--observer", "5"}, state).exitCode, 2);
     QJsonObject failing = twoRecords();
     failing.insert("faults", QJsonArray{QJsonObject{{"command", 17}, {"loc", 1}}});
-    const Run failed = run({"read"}, writeState(failing, "fault.json"));
+    const Run failed = run({"read"}, writeState(dir, failing, "fault.json"));
     QCOMPARE(failed.exitCode, 1);
     QVERIFY(failed.out.startsWith("NO.000"));
     QVERIFY(failed.err.contains("reading stored record 1 failed"));
   }
 
   void verboseShowsTheMeterLayersLines() {
-    const Run r = run({"-v", "list"}, writeState(twoRecords(), "two.json"));
+    const Run r = run({"-v", "list"}, writeState(dir, twoRecords(), "two.json"));
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.err.contains("读取存储数据成功!"));
     QVERIFY(r.err.contains("没有可以读取的数据!"));
@@ -132,18 +101,18 @@ private slots:
 
     QJsonObject state = twoRecords();
     state.insert("faults", QJsonArray{QJsonObject{{"command", 17}, {"loc", 1}}});
-    const Run second = run({"list"}, writeState(state, "fault17.json"));
+    const Run second = run({"list"}, writeState(dir, state, "fault17.json"));
     QCOMPARE(second.exitCode, 1);
     QVERIFY(second.out.contains("NO.000"));
     QVERIFY(second.err.contains("reading stored record 1 failed"));
 
     state.insert("faults", QJsonArray{QJsonObject{{"command", 8}, {"loc", 3}}});
-    const Run calibration = run({"calibration"}, writeState(state, "fault8.json"));
+    const Run calibration = run({"calibration"}, writeState(dir, state, "fault8.json"));
     QCOMPARE(calibration.exitCode, 1);
     QVERIFY(calibration.err.contains("reading the intensity coefficients failed"));
 
     state.insert("faults", QJsonArray{QJsonObject{{"command", 2}}});
-    const Run save = run({"save-integration-time"}, writeState(state, "fault2.json"));
+    const Run save = run({"save-integration-time"}, writeState(dir, state, "fault2.json"));
     QCOMPARE(save.exitCode, 1);
     QVERIFY(save.err.contains("saving the integration time failed"));
   }
@@ -197,9 +166,9 @@ private slots:
     QJsonObject dark = state["records"].toArray()[0].toObject();
     dark["illuminance"] = 0;
     QJsonObject empty = dark;
-    empty["spectrum"] = flat(401, 0);
+    empty["spectrum"] = meterstate::flat(401, 0);
     state["records"] = QJsonArray{dark, empty};
-    const Run r = run({"metrics", "--json"}, writeState(state, "dark.json"));
+    const Run r = run({"metrics", "--json"}, writeState(dir, state, "dark.json"));
     QCOMPARE(r.exitCode, 0);
     const QJsonArray records = QJsonDocument::fromJson(r.out.toUtf8()).array();
     QCOMPARE(records.size(), 2);
@@ -210,7 +179,7 @@ private slots:
     }
     QVERIFY(records[1]["cie_s026"]["der"]["melanopic"].isNull());
 
-    const Run table = run({"metrics"}, writeState(state, "dark.json"));
+    const Run table = run({"metrics"}, writeState(dir, state, "dark.json"));
     QCOMPARE(table.exitCode, 0);
     QVERIFY(table.out.contains("record (meter's method)"));
     QVERIFY(table.out.contains("CIE 13.3"));

@@ -2,20 +2,20 @@
 // file read --csv writes, the PDF report paints, and for bad input one
 // error line, a non-zero exit and no partial output.
 
+#include "cli_run.h"
 #include "meter_state.h"
+#include "test_files.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+using clitest::Run;
+using clitest::run;
+using clitest::writeState;
 
-struct Run {
-  int exitCode;
-  QString out;
-  QString err;
-};
+namespace {
 
 QString pdfText(const QString &pdf) {
   QProcess process;
@@ -36,12 +36,6 @@ QList<QStringList> csvRecords(const QString &path) {
   return lines.mid(1);
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
 } // namespace
 
 class TestCliFiles : public QObject {
@@ -52,31 +46,11 @@ class TestCliFiles : public QObject {
 
   QString path(const QString &name) const { return dir.filePath(name); }
 
-  Run run(const QStringList &args, const QString &statePath = QString()) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("TESSELUSB_STATE");
-    if (!statePath.isEmpty()) {
-      env.insert("TESSELUSB_STATE", statePath);
-    }
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("SOLVANE_CLI"), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-  }
-
-  QString state(const QJsonObject &contents, const QString &name) {
-    const QString file = path(name);
-    meterstate::write(file, contents);
-    return file;
-  }
-
 private slots:
   void initTestCase() {
     threeRecordsCsv = path("three.csv");
-    const Run r =
-        run({"read", "--csv", threeRecordsCsv}, state(meterstate::withRecords(3), "three.json"));
+    const Run r = run({"read", "--csv", threeRecordsCsv},
+                      writeState(dir, meterstate::withRecords(3), "three.json"));
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("3 records written to %1\n").arg(threeRecordsCsv));
   }
@@ -93,7 +67,7 @@ private slots:
 
     const QString tenDegree = path("ten.csv");
     QCOMPARE(run({"read", "--observer", "10", "--csv", tenDegree},
-                 state(meterstate::withRecords(3), "three.json"))
+                 writeState(dir, meterstate::withRecords(3), "three.json"))
                  .exitCode,
              0);
     const QList<QStringList> ten = csvRecords(tenDegree);
@@ -103,8 +77,9 @@ private slots:
 
   void meterFailingPartWayKeepsTheEarlierRecords() {
     const QString csv = path("partial.csv");
-    const Run r = run({"read", "--csv", csv},
-                      state(meterstate::failingAt(meterstate::withRecords(4), 2), "fail2.json"));
+    const Run r =
+        run({"read", "--csv", csv},
+            writeState(dir, meterstate::failingAt(meterstate::withRecords(4), 2), "fail2.json"));
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QString("solvane-cli: reading stored record 2 failed; the 2 records before "
                             "it are in %1\n")
@@ -116,7 +91,7 @@ private slots:
 
   void reportPaintsTheRecordOfTheDataFile() {
     const QString printInfo = path("PrintInfo");
-    writeBytes(printInfo, "Acme Optics\n1 Lake Road\n\n\n\nLamp B\nLX-9\nsecond record");
+    testfiles::writeBytes(printInfo, "Acme Optics\n1 Lake Road\n\n\n\nLamp B\nLX-9\nsecond record");
     const QString pdf = path("report.pdf");
     const Run r = run({"report", "--csv", threeRecordsCsv, "--record", "1", "--pdf", pdf,
                        "--printinfo", printInfo});
@@ -165,7 +140,7 @@ private slots:
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
     QFETCH(QString, error);
-    writeBytes(path("short.csv"), "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\n");
+    testfiles::writeBytes(path("short.csv"), "Data,Date,Ev\nNO.000,2019-05-21T14:03:09,12.00\n");
     for (int i = 1; i < args.size(); i += 2) {
       if (args[i - 1] != "--record") {
         args[i] = path(args[i]);
@@ -183,7 +158,7 @@ private slots:
 
   void failedReportLeavesAnEarlierPdfIntact() {
     const QString pdf = path("kept.pdf");
-    writeBytes(pdf, "earlier report");
+    testfiles::writeBytes(pdf, "earlier report");
     QCOMPARE(run({"report", "--csv", threeRecordsCsv, "--record", "7", "--pdf", pdf}).exitCode, 3);
     QFile kept(pdf);
     QVERIFY(kept.open(QIODevice::ReadOnly));

@@ -4,6 +4,7 @@
 // Planck radiators and CIE illuminants as 401 values at 1 nm from 380 nm,
 // and the CIE figures of data/cie/reference_values.csv.
 
+#include "cie/csv.h"
 #include "cie/tables.h"
 #include "colorimetry/planck.h"
 
@@ -27,29 +28,9 @@ inline std::vector<double> planck1nm(double kelvin) {
 inline std::vector<double> illuminant1nm(const cie::Table &table, int column = 0) {
   std::vector<double> s(401);
   for (int j = 0; j < 401; ++j) {
-    const int nm = 380 + j;
-    const int below = nm - (nm - table.firstNm) % table.stepNm;
-    const double t = static_cast<double>(nm - below) / table.stepNm;
-    const double a = table.at(below, column);
-    s[j] = t == 0 ? a : a + t * (table.at(below + table.stepNm, column) - a);
+    s[j] = table.linearAt(380 + j, column);
   }
   return s;
-}
-
-// Splits one CSV line, honouring double-quoted fields.
-inline std::vector<std::string> csvFields(const std::string &line) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (char ch : line) {
-    if (ch == '"') {
-      quoted = !quoted;
-    } else if (ch == ',' && !quoted) {
-      fields.emplace_back();
-    } else {
-      fields.back() += ch;
-    }
-  }
-  return fields;
 }
 
 // Values of reference_values.csv by "subject/quantity", e.g. "F7/Ra". Empty
@@ -60,7 +41,7 @@ inline std::map<std::string, double> referenceValues(const std::string &path) {
   std::string line;
   std::getline(in, line); // header
   while (std::getline(in, line)) {
-    const std::vector<std::string> f = csvFields(line);
+    const std::vector<std::string> f = cie::csvFields(line);
     if (f.size() < 3) {
       continue;
     }

@@ -2,6 +2,7 @@
 // trips, the line forms found in files from elsewhere, and failures that
 // must leave the caller's lists and the user's file alone.
 
+#include "test_files.h"
 #include "tsiostream.h"
 
 #include <QDir>
@@ -19,18 +20,6 @@ QStringList sampleRecord(int ordinal) {
     record << QString::number(ordinal * 1000 + record.size());
   }
   return record;
-}
-
-QByteArray readBytes(const QString &path) {
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 struct Loaded {
@@ -81,7 +70,7 @@ private slots:
     const QString written = path("small_export.csv");
     QVERIFY(save(written, {sampleRecord(2), sampleRecord(0)}));
     const QString golden = qEnvironmentVariable("DATAFILE_TEST_DATA") + "/small_export.csv";
-    const bool same = readBytes(written) == readBytes(golden);
+    const bool same = testfiles::readBytes(written) == testfiles::readBytes(golden);
     dir.setAutoRemove(same); // keep the written file for a look
     QVERIFY2(same, qPrintable(QString("%1 differs from %2").arg(written, golden)));
   }
@@ -115,7 +104,7 @@ private slots:
   void linesAsFoundInFilesFromElsewhere() {
     QFETCH(QByteArray, bytes);
     QFETCH(QList<QStringList>, records);
-    writeBytes(path("elsewhere.csv"), bytes);
+    testfiles::writeBytes(path("elsewhere.csv"), bytes);
     const Loaded loaded = load(path("elsewhere.csv"));
     QVERIFY(loaded.ok);
     QCOMPARE(loaded.header.first(), QString("Data"));
@@ -123,7 +112,7 @@ private slots:
   }
 
   void readingAppendsToTheCallersLists() {
-    writeBytes(path("append.csv"), "Data\nNO.007\n");
+    testfiles::writeBytes(path("append.csv"), "Data\nNO.007\n");
     TSIOStream stream;
     stream.setFileName(path("append.csv"));
     QStringList header{"kept"};

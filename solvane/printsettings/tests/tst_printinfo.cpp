@@ -2,6 +2,7 @@
 // bytes, short and long files, files from Windows, and a missing file.
 
 #include "printinfo.h"
+#include "test_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,18 +11,6 @@
 using namespace solvane::printinfo;
 
 namespace {
-
-QByteArray readBytes(const QString &path) {
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 const QStringList kTexts{"Acme Optics",   "1 Lake Road", "0571-1234", "0571-5678",
                          "lab@acme.test", "Lamp A",      "LX-2",      "warm white"};
@@ -60,7 +49,7 @@ private slots:
     QFETCH(QByteArray, bytes);
     const QString path = dir.filePath("PrintInfo");
     QVERIFY(writePrintInfo(path, texts));
-    QCOMPARE(readBytes(path), bytes);
+    QCOMPARE(testfiles::readBytes(path), bytes);
     QStringList read;
     QVERIFY(readPrintInfo(path, &read));
     while (texts.size() < kTextCount) {
@@ -69,7 +58,7 @@ private slots:
     QCOMPARE(read, texts);
     // Writing unchanged texts again gives the identical file.
     QVERIFY(writePrintInfo(path, read));
-    QCOMPARE(readBytes(path), bytes);
+    QCOMPARE(testfiles::readBytes(path), bytes);
   }
 
   void readingFilesFromElsewhere_data() {
@@ -89,7 +78,7 @@ private slots:
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, texts);
     const QString path = dir.filePath("elsewhere");
-    writeBytes(path, bytes);
+    testfiles::writeBytes(path, bytes);
     QStringList read;
     QVERIFY(readPrintInfo(path, &read));
     QCOMPARE(read, texts);

@@ -5,6 +5,7 @@
 
 #include "printinfo.h"
 #include "printsettingdlg.h"
+#include "test_files.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,18 +18,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString &path) {
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 const char *const kEditNames[] = {"lineEdit_company", "lineEdit_address", "lineEdit_tel",
                                   "lineEdit_fax",     "lineEdit_email",   "lineEdit_name",
@@ -82,22 +71,22 @@ private slots:
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(pdf.size(), 1);
     QCOMPARE(pdf.first().first().toBool(), true);
-    QCOMPARE(readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
+    QCOMPARE(testfiles::readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
   }
 
   void storedTextsFillTheFieldsAndPrintRewritesThemUnchanged() {
     const QByteArray stored = "Acme\nRoad 1\nT\nF\nE\nLamp\nLX\nnote";
-    writeBytes("PrintInfo", stored);
+    testfiles::writeBytes("PrintInfo", stored);
     PrintSettingDlg dialog;
     QCOMPARE(edit(dialog, 0)->text(), QString("Acme"));
     QCOMPARE(edit(dialog, 7)->text(), QString("note"));
     dialog.open();
     click(dialog, "btn_print");
-    QCOMPARE(readBytes("PrintInfo"), stored);
+    QCOMPARE(testfiles::readBytes("PrintInfo"), stored);
   }
 
   void fewerLinesLeaveTheLaterFieldsEmpty() {
-    writeBytes("PrintInfo", "Acme\nRoad 1\n");
+    testfiles::writeBytes("PrintInfo", "Acme\nRoad 1\n");
     PrintSettingDlg dialog;
     QCOMPARE(edit(dialog, 1)->text(), QString("Road 1"));
     QVERIFY(edit(dialog, 2)->text().isEmpty());

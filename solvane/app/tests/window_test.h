@@ -1,0 +1,79 @@
+#pragma once
+
+// What the window tests share: the window on the simulated meter in a
+// temporary working folder, its children by object name, warning boxes
+// recorded instead of shown, and the record the window builds from a state.
+
+#include "mainwindow.h"
+#include "messagebox.h"
+
+#include "simulator.h"
+#include "solvane/records/measurement_record.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+// Builds the record the meter's state holds at `ordinal`, as the window does.
+inline QStringList expectedRecord(const QJsonObject &state, int ordinal, int observer = 0) {
+  namespace rec = solvane::records;
+  const QJsonObject r = state["records"].toArray()[ordinal].toObject();
+  std::vector<double> spectrum;
+  for (const QJsonValue &v : r["spectrum"].toArray()) {
+    spectrum.push_back(v.toDouble());
+  }
+  return rec::buildMeasurementRecord(ordinal,
+                                     QDateTime::fromString(r["time"].toString(), Qt::ISODate),
+                                     r["illuminance"].toDouble(), spectrum.data(),
+                                     rec::kSpectrumFields, r["ratio"].toDouble(), observer);
+}
+
+// The base of the window test classes: initTestCase calls enterWorkDir(),
+// cleanupTestCase leaveWorkDir(), cleanup resets the window.
+class WindowTest : public QObject {
+protected:
+  Simulator sim;
+  QStringList warnings;
+  std::unique_ptr<MainWindow> window;
+  QTemporaryDir workDir;
+
+  template <typename T> T *child(const char *name) const {
+    T *found = window->findChild<T *>(name);
+    Q_ASSERT(found);
+    return found;
+  }
+  QTableWidget *stored() const { return child<QTableWidget>("tableWidget_storedData"); }
+  QString label() const { return child<QLabel>("label_dataName")->text(); }
+
+  // Every warning box answers Ok at once and adds "title|message" to warnings.
+  void recordWarnings() {
+    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &message) {
+      warnings << title + "|" + message;
+      return QMessageBox::Ok;
+    });
+  }
+
+  // The window keeps its files in the working folder: a temporary one here.
+  void enterWorkDir() {
+    QVERIFY(sim.ready());
+    QVERIFY(workDir.isValid());
+    startDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    recordWarnings();
+  }
+
+  void leaveWorkDir() {
+    solvane::ui::setWarningAnswerer({});
+    QDir::setCurrent(startDir);
+  }
+
+private:
+  QString startDir;
+};
