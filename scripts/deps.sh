@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qtbase5-dev libqwt-qt5-dev
   qttools5-dev qttools5-dev-tools fonts-noto-cjk
   nlohmann-json3-dev libminizip-dev zlib1g-dev

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+. scripts/compiler-cache.sh
 
 jobs=$(nproc)
 

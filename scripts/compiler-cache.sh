@@ -1,0 +1,7 @@
+# Sourced by the build scripts from the top of the tree: compile through
+# ccache when it is installed, so that a build in a fresh clone reuses the
+# objects of earlier builds on this machine.
+if command -v ccache >/dev/null; then
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR="$PWD"
+fi
