@@ -308,7 +308,8 @@ const std::map<QString, Command> &commands() {
        {saveIntegrationTime, 0, "save-integration-time    keep the integration time in the meter"}},
       {"metrics",
        {showMetrics, -1,
-        "metrics [--json]  standard light-quality metrics of every record beside its own"}},
+        "metrics [--csv FILE] [--json]   standard light-quality metrics of every record\n"
+        "                  (of the meter or of a data file) beside the record's own"}},
   };
   return table;
 }
@@ -361,6 +362,9 @@ int main(int argc, char **argv) {
   const auto fileCommand = fileCommands().find(args.first());
   if (fileCommand != fileCommands().end()) {
     return fileCommand->second.run(args.mid(1));
+  }
+  if (args.first() == "metrics" && metricsReadFile(args.mid(1))) {
+    return showFileMetrics(args.mid(1));
   }
   const auto found = commands().find(args.first());
   if (found == commands().end()) {

@@ -5,6 +5,9 @@
 #include "meter_state.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -112,6 +115,50 @@ private slots:
     const QList<QStringList> records = csvRecords(csv);
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[1][0], QString("NO.001"));
+  }
+
+  // The metrics of a data file are those of the meter it was read from; a
+  // short or garbled line gets its reason and the others their metrics.
+  void metricsOfADataFile() {
+    const QString csv = path("demo.csv");
+    QCOMPARE(run({"read", "--csv", csv}).exitCode, 0);
+    const Run fromMeter = run({"metrics", "--json"});
+    const Run fromFile = run({"metrics", "--json", "--csv", csv});
+    QCOMPARE(fromFile.exitCode, 0);
+    QCOMPARE(fromFile.out, fromMeter.out);
+    const QJsonArray records = QJsonDocument::fromJson(fromFile.out.toUtf8()).array();
+    QCOMPARE(records.size(), 8);
+    QVERIFY(qAbs(records[1]["cie13_3"]["ra"].toDouble() - 100) < 0.01); // D65
+    QCOMPARE(records[1]["record_own"]["ra"].toDouble(), csvRecords(csv)[1][4].toDouble());
+
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::Append));
+    QStringList garbled = csvRecords(csv)[0];
+    garbled[0] = "NO.900";
+    garbled[29 + 100] = "abc";
+    file.write("NO.800,2019-05-21T14:03:09,12\n" + garbled.join(',').toUtf8() + "\n");
+    file.close();
+    const Run json = run({"metrics", "--csv", csv, "--json"});
+    QCOMPARE(json.exitCode, 3);
+    QCOMPARE(json.err,
+             QString("solvane-cli: some records of %1 could not be evaluated\n").arg(csv));
+    const QJsonArray withBad = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QCOMPARE(withBad.size(), 10);
+    QCOMPARE(withBad[7]["tm30_18"]["rf_ces"].toArray().size(), 99);
+    QCOMPARE(withBad[8].toObject(),
+             (QJsonObject{{"record", "NO.800"},
+                          {"reason", "the record has 3 fields, the metrics need 430"}}));
+    QCOMPARE(withBad[9]["reason"].toString(),
+             QString("the intensity at 480 nm, 'abc', is not a number"));
+
+    const Run table = run({"metrics", "--csv", csv});
+    QCOMPARE(table.exitCode, 3);
+    QVERIFY(table.out.contains("CIE 2017 / TM-30-18"));
+    QVERIFY(table.out.contains("NO.800  not evaluated: the record has 3 fields"));
+
+    QCOMPARE(run({"metrics", "--csv"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", csv, "--xml"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", path("missing.csv")}).exitCode, 3);
   }
 
   void reportPaintsTheRecordOfTheDataFile() {
