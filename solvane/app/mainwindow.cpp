@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "language.h"
+#include "lightqualitydialog.h"
 #include "messagebox.h"
 #include "ui_mainwindow.h"
 
@@ -146,6 +147,7 @@ MainWindow::~MainWindow() {
 void MainWindow::initializeWidgets() {
   ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png"));
   ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png"));
+  ui->btn_quality->setStyleSheet(QString(kSideButtonStyle).arg("quality.png"));
   ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png"));
   ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png"));
   ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png"));
@@ -464,6 +466,27 @@ void MainWindow::on_btn_print_clicked() {
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
   preview.exec();
+}
+
+// A window of its own per record, so that several records can be compared
+// side by side while the main window stays usable.
+void MainWindow::on_btn_quality_clicked() {
+  const QStringList *record = currentRecord();
+  if (!record) {
+    solvane::ui::warning(this, tr("Error"), tr("No record is selected"));
+    return;
+  }
+  solvane::quality::RecordQuality quality;
+  QString reason;
+  if (!solvane::quality::evaluateRecord(*record, &quality, &reason)) {
+    solvane::ui::warning(
+        this, tr("Error"),
+        tr("The light quality of the selected record cannot be shown: %1").arg(reason));
+    return;
+  }
+  auto *window = new solvane::quality::LightQualityDialog(quality, this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
 }
 
 // Paints on every request of the preview: the current record and the
