@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -159,6 +160,40 @@ private slots:
     QCOMPARE(run({"metrics", "--csv"}).exitCode, 2);
     QCOMPARE(run({"metrics", "--csv", csv, "--xml"}).exitCode, 2);
     QCOMPARE(run({"metrics", "--csv", path("missing.csv")}).exitCode, 3);
+  }
+
+  // The SPDX file holds the record's intensities as the data file has them;
+  // a record that is not there or not whole leaves no file.
+  void spdxOfARecord() {
+    const QString out = path("record1.spdx");
+    const Run r = run({"spdx", "--csv", threeRecordsCsv, "--record", "1", "--out", out});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QString("spectrum of record 1 written to %1\n").arg(out));
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList values;
+    while (!xml.atEnd()) {
+      if (xml.readNext() == QXmlStreamReader::StartElement &&
+          xml.name() == QLatin1String("SpectralData")) {
+        values << xml.readElementText();
+      }
+    }
+    QVERIFY(!xml.hasError());
+    QCOMPARE(values, csvRecords(threeRecordsCsv)[1].mid(29));
+
+    const QString shortCsv = path("short-spdx.csv");
+    writeBytes(shortCsv, "Data,Date\nNO.000,2019-05-21T14:03:09,12\n");
+    const QString none = path("none.spdx");
+    const Run missing = run({"spdx", "--csv", threeRecordsCsv, "--record", "3", "--out", none});
+    QCOMPARE(missing.exitCode, 3);
+    QVERIFY(missing.err.contains("holds 3 records; there is no record 3"));
+    const Run shortRecord = run({"spdx", "--csv", shortCsv, "--record", "0", "--out", none});
+    QCOMPARE(shortRecord.exitCode, 3);
+    QVERIFY(shortRecord.err.contains("the record has 3 fields"));
+    QCOMPARE(run({"spdx", "--csv", threeRecordsCsv, "--record", "0"}).exitCode, 2);
+    QCOMPARE(run({"spdx", "--csv", threeRecordsCsv, "--record", "-1", "--out", none}).exitCode, 2);
+    QVERIFY(!QFile::exists(none));
   }
 
   void reportPaintsTheRecordOfTheDataFile() {

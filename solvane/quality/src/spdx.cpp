@@ -1,5 +1,6 @@
 #include "solvane/quality/spdx.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 #include <QUuid>
 #include <QXmlStreamWriter>
@@ -42,8 +43,12 @@ void writeSpectralDistribution(QXmlStreamWriter &xml, const RecordInput &input) 
 } // namespace
 
 QByteArray spdxDocument(const RecordInput &input, const QDate &created) {
+  // Through a device, so that the declaration names the encoding.
   QByteArray document;
-  QXmlStreamWriter xml(&document);
+  QBuffer buffer(&document);
+  buffer.open(QIODevice::WriteOnly);
+  QXmlStreamWriter xml(&buffer);
+  xml.setCodec("UTF-8");
   xml.setAutoFormatting(true);
   xml.writeStartDocument("1.0");
   xml.writeStartElement("IESTM2714");

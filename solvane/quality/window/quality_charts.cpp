@@ -12,10 +12,10 @@ namespace {
 const QColor kReferenceColour(127, 138, 153);
 const QColor kTestColour(200, 40, 40);
 
-// Hue-bin colours as TM-30 charts show them, from red (bin 1) round the hue
-// circle, so a bar and its place in the graphic read alike.
+// Hue-bin colours round the hue circle from red (bin 1), as TM-30 charts
+// show them, so a bar and its arrow in the graphic read alike.
 QColor binColour(int bin) {
-  return QColor::fromHsvF(std::fmod(1.0 - bin / 16.0, 1.0), 0.55, 0.85);
+  return QColor::fromHsvF(bin / double(lightquality::kHueBins), 0.55, 0.85);
 }
 
 void drawArrow(QPainter &p, const QPointF &from, const QPointF &to) {
