@@ -1,6 +1,7 @@
 #include "solvane/quality/spdx.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QSaveFile>
 #include <QUuid>
 #include <QXmlStreamWriter>
@@ -34,7 +35,8 @@ void writeSpectralDistribution(QXmlStreamWriter &xml, const RecordInput &input) 
   for (int i = 0; i < lightquality::kSpectrumValues; ++i) {
     xml.writeStartElement("SpectralData");
     xml.writeAttribute("wavelength", QString::number(lightquality::kFirstNm + i));
-    xml.writeCharacters(QString::number(input.spectrum[static_cast<std::size_t>(i)], 'g', 6));
+    xml.writeCharacters(QString::number(input.spectrum[static_cast<std::size_t>(i)], 'g',
+                                        QLocale::FloatingPointShortest));
     xml.writeEndElement();
   }
   xml.writeEndElement();

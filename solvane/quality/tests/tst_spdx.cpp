@@ -16,10 +16,11 @@ struct Element {
   QString text;
 };
 
-// Every element below the root, in document order, with its text.
+// Every element below the root (the reader stands on its start), in
+// document order, with its text.
 QList<Element> elements(QXmlStreamReader &xml) {
   QList<Element> found;
-  QStringList path;
+  QStringList path{xml.name().toString()};
   while (!xml.atEnd()) {
     const QXmlStreamReader::TokenType token = xml.readNext();
     if (token == QXmlStreamReader::StartElement) {
