@@ -499,7 +499,9 @@ void MainWindow::print(QPrinter *printer) {
   }
   QStringList printInfo;
   solvane::printinfo::readPrintInfo(solvane::printinfo::kFileName, &printInfo);
-  solvane::report::paintTestReport(printer, *record, printInfo, QDateTime::currentDateTime());
+  solvane::report::paintTestReport(
+      printer, *record, printInfo, QDateTime::currentDateTime(),
+      solvane::printinfo::readQualityPageChoice(solvane::printinfo::kQualityPageFileName));
 }
 
 void MainWindow::on_comboBox_plot_currentIndexChanged(int index) {

@@ -152,7 +152,8 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
 
 // Paints into a temporary folder and copies the finished file into place,
 // so that a failure leaves no partial PDF (and an earlier one intact).
-bool writeReportPdf(const QStringList &record, const QStringList &printInfo, const QString &path) {
+bool writeReportPdf(const QStringList &record, const QStringList &printInfo, bool withQualityPage,
+                    const QString &path) {
   // The tool shows no window: paint with the offscreen platform, which needs
   // no display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -165,8 +166,9 @@ bool writeReportPdf(const QStringList &record, const QStringList &printInfo, con
   const QString painted = scratch.filePath("report.pdf");
   QPrinter printer(QPrinter::ScreenResolution);
   solvane::report::setUpPdfPrinter(&printer, painted);
-  if (!scratch.isValid() || !solvane::report::paintTestReport(&printer, record, printInfo,
-                                                              QDateTime::currentDateTime())) {
+  if (!scratch.isValid() ||
+      !solvane::report::paintTestReport(&printer, record, printInfo, QDateTime::currentDateTime(),
+                                        withQualityPage)) {
     return false;
   }
   QFile source(painted);
@@ -202,18 +204,20 @@ int readFileRecord(const QString &csv, int index, QStringList *record) {
   return kOk;
 }
 
-// report --csv FILE --record N --pdf OUT [--printinfo FILE]: the test
-// report page of record N (from 0, in file order) as a one-page A4 PDF,
-// painted by the window's code. Without --printinfo the company and sample
-// texts are empty.
+// report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]:
+// the test report page of record N (from 0, in file order) as an A4 PDF,
+// painted by the window's code; "--pages 2" adds the light quality page.
+// Without --printinfo the company and sample texts are empty.
 int paintReport(const QStringList &args) {
   QMap<QString, QString> options;
   int index = 0;
-  const bool parsed = parseOptions(args, {"--csv", "--record", "--pdf", "--printinfo"}, &options);
+  const bool parsed =
+      parseOptions(args, {"--csv", "--record", "--pdf", "--printinfo", "--pages"}, &options);
+  const QString pages = options.value("--pages", "1");
   if (!parsed || !options.contains("--csv") || !options.contains("--pdf") ||
-      !recordIndex(options, &index)) {
+      !recordIndex(options, &index) || (pages != "1" && pages != "2")) {
     std::fprintf(stderr, "solvane-cli: report takes --csv FILE --record N --pdf OUT "
-                         "[--printinfo FILE], N a whole number from 0\n");
+                         "[--printinfo FILE] [--pages 1|2], N a whole number from 0\n");
     return kUsage;
   }
   const QString csv = options.value("--csv");
@@ -234,7 +238,7 @@ int paintReport(const QStringList &args) {
     return fileFailure(QString("cannot read the print settings file %1").arg(printInfoPath));
   }
   const QString pdf = options.value("--pdf");
-  if (!writeReportPdf(record, printInfo, pdf)) {
+  if (!writeReportPdf(record, printInfo, pages == "2", pdf)) {
     return fileFailure(QString("cannot write the report %1").arg(pdf));
   }
   std::printf("report of record %d written to %s\n", index, pdf.toLocal8Bit().constData());
@@ -370,8 +374,9 @@ struct FileCommand {
 const std::map<QString, FileCommand> &fileCommands() {
   static const std::map<QString, FileCommand> table = {
       {"report",
-       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE]\n"
-                     "                  the test report of record N of a data file as a PDF"}},
+       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]\n"
+                     "                  the test report of record N of a data file as a PDF;\n"
+                     "                  page 2: its light quality"}},
       {"spdx",
        {exportSpdx, "spdx --csv FILE --record N --out OUT\n"
                     "                  the spectrum of record N of a data file as an IES "

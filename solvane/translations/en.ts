@@ -379,6 +379,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Add a light quality page</source>
+        <translation>Add a light quality page</translation>
+    </message>
 </context>
 <context>
     <name>LiveSeries</name>

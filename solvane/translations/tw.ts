@@ -377,6 +377,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Add a light quality page</source>
+        <translation>加入光品質頁</translation>
+    </message>
 </context>
 <context>
     <name>LiveSeries</name>

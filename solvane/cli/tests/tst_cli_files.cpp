@@ -21,9 +21,14 @@ struct Run {
   QString err;
 };
 
-QString pdfText(const QString &pdf) {
+// The text of the PDF, or of its pages `first` to `last`.
+QString pdfText(const QString &pdf, int first = 1, int last = 0) {
+  QStringList args = {"-layout", "-f", QString::number(first)};
+  if (last > 0) {
+    args << "-l" << QString::number(last);
+  }
   QProcess process;
-  process.start("pdftotext", {"-layout", pdf, "-"});
+  process.start("pdftotext", args << pdf << "-");
   process.waitForFinished(30000);
   return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -211,6 +216,43 @@ private slots:
           record[2], record[3], record[21], record[28], record[29], record[429]}) {
       QVERIFY2(text.contains(expected), qPrintable(expected));
     }
+  }
+
+  // The second page shows the metrics solvane-cli reports for the record;
+  // the first page reads as without it.
+  void reportWithTheLightQualityPage() {
+    const QString one = path("one-page.pdf");
+    const QString two = path("two-pages.pdf");
+    QCOMPARE(run({"report", "--csv", threeRecordsCsv, "--record", "2", "--pdf", one}).exitCode, 0);
+    QCOMPARE(
+        run({"report", "--csv", threeRecordsCsv, "--record", "2", "--pdf", two, "--pages", "2"})
+            .exitCode,
+        0);
+    // Apart from the minute it was painted in.
+    const QRegularExpression stamp("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d");
+    QCOMPARE(pdfText(two, 1, 1).remove(stamp), pdfText(one).remove(stamp));
+    QVERIFY(pdfText(one, 2).isEmpty());
+
+    const QString page = pdfText(two, 2, 2);
+    const QJsonObject metrics =
+        QJsonDocument::fromJson(run({"metrics", "--csv", threeRecordsCsv, "--json"}).out.toUtf8())
+            .array()[2]
+            .toObject();
+    const QStringList record = csvRecords(threeRecordsCsv)[2];
+    for (const QString &expected :
+         {QString("Light Quality"), QString("Standard Figures"),
+          QString("CIE 13.3 Special Indices"), QString("TM-30 Colour Vector Graphic"),
+          QString("Local chroma shift"), QString("CIE S 026"), record[0], record[4], record[28],
+          QString::number(metrics["tm30_18"]["rf"].toDouble(), 'f', 1),
+          QString::number(metrics["tm30_18"]["rg"].toDouble(), 'f', 1),
+          QString::number(metrics["cie13_3"]["ra"].toDouble(), 'f', 1),
+          QString::number(metrics["cie_s026"]["edi_lx"]["melanopic"].toDouble(), 'f', 2)}) {
+      QVERIFY2(page.contains(expected), qPrintable(expected));
+    }
+    QCOMPARE(
+        run({"report", "--csv", threeRecordsCsv, "--record", "2", "--pdf", two, "--pages", "3"})
+            .exitCode,
+        2);
   }
 
   void reportWithoutPrintInfoIsNeverBlank() {

@@ -6,6 +6,7 @@
 #include "printinfo.h"
 #include "printsettingdlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -59,6 +60,7 @@ private slots:
   void init() {
     QFile::remove("PrintInfo");
     QDir().rmdir("PrintInfo");
+    QFile::remove("PrintQualityPage");
   }
 
   void declaresOnlyItsSignalAndPrintSlot() {
@@ -125,6 +127,29 @@ private slots:
     QCOMPARE(pdf.first().first().toBool(), isPdf);
   }
 
+  // The choice survives the dialog in a file of its own; "PrintInfo" keeps
+  // its eight lines.
+  void qualityPageChoiceIsKeptApart() {
+    {
+      PrintSettingDlg dialog;
+      auto *quality = dialog.findChild<QCheckBox *>("checkBox_qualityPage");
+      QVERIFY(!quality->isChecked());
+      quality->setChecked(true);
+      dialog.open();
+      click(dialog, "btn_print");
+    }
+    QCOMPARE(readBytes("PrintQualityPage"), QByteArray("1\n"));
+    QCOMPARE(readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
+    PrintSettingDlg again;
+    QVERIFY(again.findChild<QCheckBox *>("checkBox_qualityPage")->isChecked());
+    again.findChild<QCheckBox *>("checkBox_qualityPage")->setChecked(false);
+    again.open();
+    click(again, "btn_print");
+    QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
+    writeBytes("PrintQualityPage", "yes");
+    QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
+  }
+
   void cancelRejectsAndWritesNothing() {
     PrintSettingDlg dialog;
     edit(dialog, 0)->setText("typed");
@@ -135,6 +160,7 @@ private slots:
     QVERIFY(!dialog.isVisible());
     QVERIFY(pdf.isEmpty());
     QVERIFY(!QFile::exists("PrintInfo"));
+    QVERIFY(!QFile::exists("PrintQualityPage"));
   }
 
   void unwritableFileKeepsTheDialogOpen() {
