@@ -21,10 +21,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLinearGradient>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -121,6 +123,20 @@ QPen gridPen() {
   return pen;
 }
 
+// The side bar is 150 px wide and its icons end 35 px from the left. A label
+// too long to stand centred clear of its icon (the English "Light quality")
+// is set a point smaller and flush right instead.
+QString fittedSideButtonStyle(const QPushButton &button, const char *picture) {
+  constexpr int kSideBarWidth = 150;
+  constexpr int kIconRight = 15 + 20 + 2;
+  const QString style = QString(kSideButtonStyle).arg(picture);
+  const int textWidth = QFontMetrics(button.font()).horizontalAdvance(button.text());
+  if ((kSideBarWidth - textWidth) / 2 >= kIconRight) {
+    return style;
+  }
+  return style + "QPushButton{text-align: right; padding-right: 6px; font-size: 11pt;}";
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -147,7 +163,7 @@ MainWindow::~MainWindow() {
 void MainWindow::initializeWidgets() {
   ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png"));
   ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png"));
-  ui->btn_quality->setStyleSheet(QString(kSideButtonStyle).arg("quality.png"));
+  ui->btn_quality->setStyleSheet(fittedSideButtonStyle(*ui->btn_quality, "quality.png"));
   ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png"));
   ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png"));
   ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png"));
