@@ -10,7 +10,6 @@
 
 #include <QDialog>
 
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QTableWidget;
