@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "language.h"
+#include "lightqualitydialog.h"
 #include "messagebox.h"
 #include "ui_mainwindow.h"
 
@@ -20,10 +21,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLinearGradient>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -120,6 +123,20 @@ QPen gridPen() {
   return pen;
 }
 
+// The side bar is 150 px wide and its icons end 35 px from the left. A label
+// too long to stand centred clear of its icon (the English "Light quality")
+// is set a point smaller and flush right instead.
+QString fittedSideButtonStyle(const QPushButton &button, const char *picture) {
+  constexpr int kSideBarWidth = 150;
+  constexpr int kIconRight = 15 + 20 + 2;
+  const QString style = QString(kSideButtonStyle).arg(picture);
+  const int textWidth = QFontMetrics(button.font()).horizontalAdvance(button.text());
+  if ((kSideBarWidth - textWidth) / 2 >= kIconRight) {
+    return style;
+  }
+  return style + "QPushButton{text-align: right; padding-right: 6px; font-size: 11pt;}";
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -146,6 +163,7 @@ MainWindow::~MainWindow() {
 void MainWindow::initializeWidgets() {
   ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png"));
   ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png"));
+  ui->btn_quality->setStyleSheet(fittedSideButtonStyle(*ui->btn_quality, "quality.png"));
   ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png"));
   ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png"));
   ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png"));
@@ -466,6 +484,27 @@ void MainWindow::on_btn_print_clicked() {
   preview.exec();
 }
 
+// A window of its own per record, so that several records can be compared
+// side by side while the main window stays usable.
+void MainWindow::on_btn_quality_clicked() {
+  const QStringList *record = currentRecord();
+  if (!record) {
+    solvane::ui::warning(this, tr("Error"), tr("No record is selected"));
+    return;
+  }
+  solvane::quality::RecordQuality quality;
+  QString reason;
+  if (!solvane::quality::evaluateRecord(*record, &quality, &reason)) {
+    solvane::ui::warning(
+        this, tr("Error"),
+        tr("The light quality of the selected record cannot be shown: %1").arg(reason));
+    return;
+  }
+  auto *window = new solvane::quality::LightQualityDialog(quality, this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+}
+
 // Paints on every request of the preview: the current record and the
 // print settings as they are now. Without a readable "PrintInfo" the page
 // still shows the record, with empty company and sample texts.
@@ -476,7 +515,9 @@ void MainWindow::print(QPrinter *printer) {
   }
   QStringList printInfo;
   solvane::printinfo::readPrintInfo(solvane::printinfo::kFileName, &printInfo);
-  solvane::report::paintTestReport(printer, *record, printInfo, QDateTime::currentDateTime());
+  solvane::report::paintTestReport(
+      printer, *record, printInfo, QDateTime::currentDateTime(),
+      solvane::printinfo::readQualityPageChoice(solvane::printinfo::kQualityPageFileName));
 }
 
 void MainWindow::on_comboBox_plot_currentIndexChanged(int index) {

@@ -56,6 +56,7 @@ private slots:
   void on_btn_export_clicked();
   void on_btn_open_clicked();
   void on_btn_print_clicked();
+  void on_btn_quality_clicked();
   void print(QPrinter *printer);
   void on_comboBox_plot_currentIndexChanged(int index);
   void setPrintFormat(bool isPdf);

@@ -8,6 +8,7 @@
 #include "metrics_command.h"
 #include "measure.h"
 #include "printinfo.h"
+#include "solvane/quality/spdx.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
 #include "tsiostream.h"
@@ -151,7 +152,8 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
 
 // Paints into a temporary folder and copies the finished file into place,
 // so that a failure leaves no partial PDF (and an earlier one intact).
-bool writeReportPdf(const QStringList &record, const QStringList &printInfo, const QString &path) {
+bool writeReportPdf(const QStringList &record, const QStringList &printInfo, bool withQualityPage,
+                    const QString &path) {
   // The tool shows no window: paint with the offscreen platform, which needs
   // no display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -164,8 +166,9 @@ bool writeReportPdf(const QStringList &record, const QStringList &printInfo, con
   const QString painted = scratch.filePath("report.pdf");
   QPrinter printer(QPrinter::ScreenResolution);
   solvane::report::setUpPdfPrinter(&printer, painted);
-  if (!scratch.isValid() || !solvane::report::paintTestReport(&printer, record, printInfo,
-                                                              QDateTime::currentDateTime())) {
+  if (!scratch.isValid() ||
+      !solvane::report::paintTestReport(&printer, record, printInfo, QDateTime::currentDateTime(),
+                                        withQualityPage)) {
     return false;
   }
   QFile source(painted);
@@ -174,22 +177,16 @@ bool writeReportPdf(const QStringList &record, const QStringList &printInfo, con
          target.write(source.readAll()) == source.size() && target.commit();
 }
 
-// report --csv FILE --record N --pdf OUT [--printinfo FILE]: the test
-// report page of record N (from 0, in file order) as a one-page A4 PDF,
-// painted by the window's code. Without --printinfo the company and sample
-// texts are empty.
-int paintReport(const QStringList &args) {
-  QMap<QString, QString> options;
+// The --record option: a whole number from 0.
+bool recordIndex(const QMap<QString, QString> &options, int *index) {
   bool isNumber = false;
-  const bool parsed = parseOptions(args, {"--csv", "--record", "--pdf", "--printinfo"}, &options);
-  const int index = options.value("--record").toInt(&isNumber);
-  if (!parsed || !options.contains("--csv") || !options.contains("--pdf") || !isNumber ||
-      index < 0) {
-    std::fprintf(stderr, "solvane-cli: report takes --csv FILE --record N --pdf OUT "
-                         "[--printinfo FILE], N a whole number from 0\n");
-    return kUsage;
-  }
-  const QString csv = options.value("--csv");
+  *index = options.value("--record").toInt(&isNumber);
+  return isNumber && *index >= 0;
+}
+
+// Record `index` (from 0, in file order) of the data file `csv` into
+// `record`: kOk, or after one line on stderr kFileFailed.
+int readFileRecord(const QString &csv, int index, QStringList *record) {
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
@@ -203,7 +200,31 @@ int paintReport(const QStringList &args) {
                            .arg(records.size())
                            .arg(index));
   }
-  const QStringList &record = records[index];
+  *record = records[index];
+  return kOk;
+}
+
+// report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]:
+// the test report page of record N (from 0, in file order) as an A4 PDF,
+// painted by the window's code; "--pages 2" adds the light quality page.
+// Without --printinfo the company and sample texts are empty.
+int paintReport(const QStringList &args) {
+  QMap<QString, QString> options;
+  int index = 0;
+  const bool parsed =
+      parseOptions(args, {"--csv", "--record", "--pdf", "--printinfo", "--pages"}, &options);
+  const QString pages = options.value("--pages", "1");
+  if (!parsed || !options.contains("--csv") || !options.contains("--pdf") ||
+      !recordIndex(options, &index) || (pages != "1" && pages != "2")) {
+    std::fprintf(stderr, "solvane-cli: report takes --csv FILE --record N --pdf OUT "
+                         "[--printinfo FILE] [--pages 1|2], N a whole number from 0\n");
+    return kUsage;
+  }
+  const QString csv = options.value("--csv");
+  QStringList record;
+  if (const int status = readFileRecord(csv, index, &record); status != kOk) {
+    return status;
+  }
   if (!solvane::report::hasReportFields(record)) {
     return fileFailure(QString("record %1 of %2 has %3 fields, the report needs %4")
                            .arg(index)
@@ -217,10 +238,40 @@ int paintReport(const QStringList &args) {
     return fileFailure(QString("cannot read the print settings file %1").arg(printInfoPath));
   }
   const QString pdf = options.value("--pdf");
-  if (!writeReportPdf(record, printInfo, pdf)) {
+  if (!writeReportPdf(record, printInfo, pages == "2", pdf)) {
     return fileFailure(QString("cannot write the report %1").arg(pdf));
   }
   std::printf("report of record %d written to %s\n", index, pdf.toLocal8Bit().constData());
+  return kOk;
+}
+
+// spdx --csv FILE --record N --out OUT: the spectrum of record N (from 0,
+// in file order) as an IES TM-27-14 spectral data file. Nothing is written
+// when the record cannot be read.
+int exportSpdx(const QStringList &args) {
+  QMap<QString, QString> options;
+  int index = 0;
+  const bool parsed = parseOptions(args, {"--csv", "--record", "--out"}, &options);
+  if (!parsed || options.size() != 3 || !recordIndex(options, &index)) {
+    std::fprintf(stderr, "solvane-cli: spdx takes --csv FILE --record N --out OUT, "
+                         "N a whole number from 0\n");
+    return kUsage;
+  }
+  const QString csv = options.value("--csv");
+  QStringList record;
+  if (const int status = readFileRecord(csv, index, &record); status != kOk) {
+    return status;
+  }
+  solvane::quality::RecordInput input;
+  QString problem;
+  if (!solvane::quality::readRecordInput(record, &input, &problem)) {
+    return fileFailure(QString("record %1 of %2: %3").arg(index).arg(csv, problem));
+  }
+  const QString out = options.value("--out");
+  if (!solvane::quality::saveSpdx(input, out, &problem)) {
+    return fileFailure(QString("cannot write %1: %2").arg(out, problem));
+  }
+  std::printf("spectrum of record %d written to %s\n", index, out.toLocal8Bit().constData());
   return kOk;
 }
 
@@ -308,7 +359,8 @@ const std::map<QString, Command> &commands() {
        {saveIntegrationTime, 0, "save-integration-time    keep the integration time in the meter"}},
       {"metrics",
        {showMetrics, -1,
-        "metrics [--json]  standard light-quality metrics of every record beside its own"}},
+        "metrics [--csv FILE] [--json]   standard light-quality metrics of every record\n"
+        "                  (of the meter or of a data file) beside the record's own"}},
   };
   return table;
 }
@@ -322,8 +374,13 @@ struct FileCommand {
 const std::map<QString, FileCommand> &fileCommands() {
   static const std::map<QString, FileCommand> table = {
       {"report",
-       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE]\n"
-                     "                  the test report of record N of a data file as a PDF"}},
+       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]\n"
+                     "                  the test report of record N of a data file as a PDF;\n"
+                     "                  page 2: its light quality"}},
+      {"spdx",
+       {exportSpdx, "spdx --csv FILE --record N --out OUT\n"
+                    "                  the spectrum of record N of a data file as an IES "
+                    "TM-27-14 (SPDX) file"}},
   };
   return table;
 }
@@ -361,6 +418,9 @@ int main(int argc, char **argv) {
   const auto fileCommand = fileCommands().find(args.first());
   if (fileCommand != fileCommands().end()) {
     return fileCommand->second.run(args.mid(1));
+  }
+  if (args.first() == "metrics" && metricsReadFile(args.mid(1))) {
+    return showFileMetrics(args.mid(1));
   }
   const auto found = commands().find(args.first());
   if (found == commands().end()) {

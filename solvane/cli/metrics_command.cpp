@@ -1,11 +1,13 @@
 #include "metrics_command.h"
 
+#include "exit_status.h"
 #include "luxengine.h"
+#include "tsiostream.h"
 
 #include "lightquality/metrics.h"
-#include "solvane/colour/items.h"
+#include "solvane/quality/record_quality.h"
+#include "solvane/records/measurement_record.h"
 
-#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,49 +15,32 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
-struct Record {
-  QString name;
-  QDateTime time;
-  double illuminance = 0;
-  double ratio = 0;
-  lightquality::Spectrum spectrum{};
-};
-
-// Every stored record; false (after one line on stderr) when a read fails.
-bool readRecords(LuxEngine &meter, std::vector<Record> &records) {
-  for (int ordinal = 0;; ++ordinal) {
-    Record r;
-    const int status =
-        meter.readStoredData(ordinal, &r.time, &r.illuminance, r.spectrum.data(), &r.ratio);
-    if (status == 0) {
-      return true;
-    }
-    if (status < 0) {
-      std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n", ordinal);
-      return false;
-    }
-    r.name = QString("NO.%1").arg(ordinal, 3, 10, QChar('0'));
-    records.push_back(r);
-  }
-}
-
-// The record's own figures, computed the way the meter program always has.
-struct OwnFigures {
-  double cct, duv, ra;
-};
-
-OwnFigures ownFigures(const Record &r) {
-  double items[solvane::kColourItems];
-  solvane::computeColourItems(r.spectrum.data(), lightquality::kSpectrumValues, items, 0, r.ratio);
-  return {items[solvane::kItemCct], items[solvane::kItemDuv], items[solvane::kItemRa]};
-}
+using solvane::quality::RecordQuality;
 
 const char *const kChannelNames[lightquality::kAlphaOpicChannels] = {"s_cone", "m_cone", "l_cone",
                                                                      "rhodopic", "melanopic"};
+
+// One record of the input: its metrics, or why it has none.
+struct Evaluation {
+  QString name;
+  QString problem; // empty when `quality` holds the record's metrics
+  RecordQuality quality;
+};
+
+// A record without a label (a short line of a data file) is named by its
+// position, from 0 as `report --record` counts.
+Evaluation evaluate(const QStringList &record, int index) {
+  Evaluation e;
+  e.name = record.value(solvane::records::kLabel);
+  if (e.name.isEmpty()) {
+    e.name = QString("record %1").arg(index);
+  }
+  solvane::quality::evaluateRecord(record, &e.quality, &e.problem);
+  return e;
+}
 
 // JSON has no NaN: an undefined value is null, with the reason beside it.
 QJsonValue number(double v) {
@@ -82,13 +67,13 @@ QJsonObject channels(const lightquality::AlphaOpicValues &values) {
   return o;
 }
 
-QJsonObject recordJson(const Record &r) {
-  const OwnFigures own = ownFigures(r);
-  const lightquality::LightQuality q = lightquality::lightQuality(r.spectrum, r.illuminance);
+QJsonObject metricsJson(const RecordQuality &r) {
+  const solvane::quality::OwnFigures &own = r.input.own;
+  const lightquality::LightQuality &q = r.metrics;
   return {
-      {"record", r.name},
-      {"time", r.time.toString(Qt::ISODate)},
-      {"illuminance_lx", r.illuminance},
+      {"record", r.input.label},
+      {"time", r.input.time},
+      {"illuminance_lx", r.input.illuminance},
       {"record_own",
        QJsonObject{{"cct_K", number(own.cct)}, {"duv", number(own.duv)}, {"ra", number(own.ra)}}},
       {"cie15_cct", QJsonObject{{"cct_K", number(q.cct.kelvin)},
@@ -111,6 +96,14 @@ QJsonObject recordJson(const Record &r) {
   };
 }
 
+// A record that cannot be evaluated keeps its place with the reason only.
+QJsonObject evaluationJson(const Evaluation &e) {
+  if (!e.problem.isEmpty()) {
+    return {{"record", e.name}, {"reason", e.problem}};
+  }
+  return metricsJson(e.quality);
+}
+
 // The value with `decimals` decimals and its unit, or "n/a" for a NaN.
 std::string shown(double value, int decimals, const char *unit = "") {
   if (!std::isfinite(value)) {
@@ -126,11 +119,11 @@ void endLine(const std::string &reason) {
   std::printf(reason.empty() ? "\n" : "   (%s)\n", reason.c_str());
 }
 
-void printRecordTable(const Record &r) {
-  const OwnFigures own = ownFigures(r);
-  const lightquality::LightQuality q = lightquality::lightQuality(r.spectrum, r.illuminance);
-  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(r.name), qPrintable(r.time.toString(Qt::ISODate)),
-              r.illuminance);
+void printMetricsTable(const RecordQuality &r) {
+  const solvane::quality::OwnFigures &own = r.input.own;
+  const lightquality::LightQuality &q = r.metrics;
+  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(r.input.label), qPrintable(r.input.time),
+              r.input.illuminance);
   std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s\n",
               shown(own.cct, 0, " K").c_str(), shown(own.duv, 5).c_str(), shown(own.ra, 2).c_str());
   std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s", shown(q.cct.kelvin, 1, " K").c_str(),
@@ -148,7 +141,7 @@ void printRecordTable(const Record &r) {
   std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s", shown(q.fidelity.rf, 2).c_str(),
               shown(q.fidelity.rg, 2).c_str());
   endLine(q.fidelity.reason);
-  std::printf("  CIE S 026 at %.2f lx", r.illuminance);
+  std::printf("  CIE S 026 at %.2f lx", r.input.illuminance);
   endLine(q.alphaOpic.reason);
   std::printf("%28s%-10s %14s %10s %8s\n", "", "channel", "E (mW/m²)", "EDI (lx)", "DER");
   for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
@@ -158,26 +151,70 @@ void printRecordTable(const Record &r) {
   }
 }
 
+// Prints every record's metrics; false when a record could not be evaluated.
+bool printMetrics(const QList<QStringList> &records, bool json) {
+  bool everyRecord = true;
+  QJsonArray all;
+  for (int i = 0; i < records.size(); ++i) {
+    const Evaluation e = evaluate(records[i], i);
+    everyRecord = everyRecord && e.problem.isEmpty();
+    if (json) {
+      all.append(evaluationJson(e));
+    } else if (e.problem.isEmpty()) {
+      printMetricsTable(e.quality);
+    } else {
+      std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
+    }
+  }
+  if (json) {
+    std::printf("%s", QJsonDocument(all).toJson().constData());
+  }
+  return everyRecord;
+}
+
 } // namespace
 
 int showMetrics(LuxEngine &meter, const QStringList &args) {
   const bool json = args.value(0) == "--json";
   if (!args.isEmpty() && !json) {
-    std::fprintf(stderr, "solvane-cli: metrics takes no argument or --json\n");
-    return 2;
+    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
+    return kUsage;
   }
-  std::vector<Record> records;
-  const bool complete = readRecords(meter, records);
-  if (json) {
-    QJsonArray all;
-    for (const Record &r : records) {
-      all.append(recordJson(r));
-    }
-    std::printf("%s", QJsonDocument(all).toJson().constData());
-  } else {
-    for (const Record &r : records) {
-      printRecordTable(r);
-    }
+  const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
+  printMetrics(outcome.records, json);
+  if (outcome.status < 0) {
+    std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n",
+                 static_cast<int>(outcome.records.size()));
+    return kMeterFailed;
   }
-  return complete ? 0 : 1;
+  return kOk;
+}
+
+bool metricsReadFile(const QStringList &args) {
+  return args.contains("--csv");
+}
+
+int showFileMetrics(const QStringList &args) {
+  QStringList rest = args;
+  const bool json = rest.removeAll("--json") == 1;
+  const int csvAt = rest.indexOf("--csv");
+  if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
+    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
+    return kUsage;
+  }
+  const QString csv = rest[1];
+  TSIOStream stream;
+  stream.setFileName(csv);
+  QStringList header;
+  QList<QStringList> records;
+  if (!stream.readSolvaneData(&header, &records)) {
+    std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
+    return kFileFailed;
+  }
+  if (!printMetrics(records, json)) {
+    std::fprintf(stderr, "solvane-cli: some records of %s could not be evaluated\n",
+                 qPrintable(csv));
+    return kFileFailed;
+  }
+  return kOk;
 }

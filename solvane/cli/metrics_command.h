@@ -1,7 +1,8 @@
 #pragma once
 
 // solvane-cli metrics: the standard light-quality metrics of every stored
-// record beside the record's own Ra, CCT and Δuv.
+// record, or of every record of a data file, beside the record's own Ra, CCT
+// and Δuv.
 
 #include <QStringList>
 
@@ -9,3 +10,9 @@ class LuxEngine;
 
 // Arguments: none (a table) or "--json". Exit status as the other commands.
 int showMetrics(LuxEngine &meter, const QStringList &args);
+
+// True when the arguments name a data file (--csv), so no meter is needed.
+bool metricsReadFile(const QStringList &args);
+
+// Arguments: "--csv FILE" and optionally "--json", in any order.
+int showFileMetrics(const QStringList &args);

@@ -105,6 +105,11 @@ void bars(QPainter &p, double) {
     p.drawLine(QPointF(5 + 3.5 * i, 19), QPointF(5 + 3.5 * i, 19 - heights[i]));
   }
 }
+// A colour vector graphic: the reference circle and a skewed test polygon.
+void colourVector(QPainter &p, double) {
+  p.drawEllipse(QRectF(3, 3, 18, 18));
+  p.drawPolygon(poly({{12, 5}, {19, 10}, {17, 18}, {8, 19}, {5, 11}}));
+}
 void triangle(QPainter &p, double) {
   p.setBrush(p.pen().color());
   p.drawPolygon(poly({{6, 9}, {18, 9}, {12, 16}}));
@@ -394,6 +399,7 @@ int main(int argc, char **argv) {
   const Picture pictures[] = {
       {"open.png", icon(20, kWhite, openFolder)},
       {"print.png", icon(20, kWhite, printer)},
+      {"quality.png", icon(20, kWhite, colourVector)},
       {"help.png", icon(20, kWhite, question)},
       {"homepage.png", icon(20, kWhite, house)},
       {"about.png", icon(20, kWhite, information)},

@@ -31,4 +31,15 @@ bool writePrintInfo(const QString &path, const QStringList &texts) {
   return stream.status() == QTextStream::Ok && file.commit();
 }
 
+bool readQualityPageChoice(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) && file.readAll().trimmed() == "1";
+}
+
+bool writeQualityPageChoice(const QString &path, bool withQualityPage) {
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(withQualityPage ? "1\n" : "0\n") == 2 &&
+         file.commit();
+}
+
 } // namespace solvane::printinfo

@@ -25,4 +25,15 @@ bool readPrintInfo(const QString &path, QStringList *texts);
 // end after the last. The file is replaced only when it was written whole.
 bool writePrintInfo(const QString &path, const QStringList &texts);
 
+// The choice of the report's light quality page, kept in a file of its own
+// so that "PrintInfo" keeps its eight lines: "1" for the page, "0" without.
+inline constexpr char kQualityPageFileName[] = "PrintQualityPage";
+
+// True only when the file holds "1"; a missing or unreadable file means no
+// second page, as before the choice existed.
+bool readQualityPageChoice(const QString &path);
+
+// Replaces the file only when it was written whole.
+bool writeQualityPageChoice(const QString &path, bool withQualityPage);
+
 } // namespace solvane::printinfo

@@ -51,6 +51,8 @@ PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::
     edits[i]->setStyleSheet(kLineEditStyle);
     edits[i]->setPlaceholderText(kPlaceholders[i]);
   }
+  ui->checkBox_qualityPage->setChecked(
+      solvane::printinfo::readQualityPageChoice(solvane::printinfo::kQualityPageFileName));
   ui->btn_print->setStyleSheet(kPrintButtonStyle);
   ui->btn_cancel->setStyleSheet(kCancelButtonStyle);
   ui->comboBox->setStyleSheet(kComboBoxStyle);
@@ -75,7 +77,9 @@ QStringList PrintSettingDlg::texts() const {
 }
 
 void PrintSettingDlg::on_btn_print_clicked() {
-  if (!solvane::printinfo::writePrintInfo(solvane::printinfo::kFileName, texts())) {
+  if (!solvane::printinfo::writePrintInfo(solvane::printinfo::kFileName, texts()) ||
+      !solvane::printinfo::writeQualityPageChoice(solvane::printinfo::kQualityPageFileName,
+                                                  ui->checkBox_qualityPage->isChecked())) {
     return;
   }
   // Before accept(), so the window knows the choice when exec() returns.

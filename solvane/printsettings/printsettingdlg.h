@@ -1,8 +1,9 @@
 #pragma once
 
 // The modal print settings dialog: the company and sample texts of the test
-// report, kept in "PrintInfo" in the working directory, and the choice of
-// a PDF file or paper. Print writes the file, reports the choice through
+// report, kept in "PrintInfo" in the working directory, whether the report
+// gets its light quality page (kept in "PrintQualityPage"), and the choice
+// of a PDF file or paper. Print writes the files, reports the choice through
 // isPdf(bool) and accepts; Cancel, Escape and closing the window reject.
 
 #include <QDialog>
@@ -28,7 +29,8 @@ signals:
   void isPdf(bool isPdf);
 
 private slots:
-  // Writes "PrintInfo" and accepts. When the file cannot be written the
+  // Writes "PrintInfo" and "PrintQualityPage" and accepts. When a file
+  // cannot be written the
   // dialog stays open with the texts as typed, and nothing is reported.
   void on_btn_print_clicked();
 

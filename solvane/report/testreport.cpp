@@ -2,6 +2,7 @@
 
 #include "kvgraph.h"
 #include "kvpainter.h"
+#include "qualitypage.h"
 
 #include "solvane/records/measurement_record.h"
 
@@ -181,7 +182,7 @@ bool hasReportFields(const QStringList &record) {
 }
 
 bool paintTestReport(QPrinter *printer, const QStringList &record, const QStringList &printInfo,
-                     const QDateTime &paintedAt) {
+                     const QDateTime &paintedAt, bool withQualityPage) {
   if (!hasReportFields(record)) {
     return false;
   }
@@ -191,6 +192,10 @@ bool paintTestReport(QPrinter *printer, const QStringList &record, const QString
   }
   KVPainter page(&painter, printer);
   drawPage(page, record, printInfo, paintedAt);
+  if (withQualityPage) {
+    printer->newPage();
+    drawQualityPage(page, record);
+  }
   return painter.end();
 }
 

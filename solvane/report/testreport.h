@@ -24,9 +24,11 @@ bool hasReportFields(const QStringList &record);
 // Paints the page of `record` on `printer`. `printInfo` holds the eight
 // texts of the print settings (company name, address, telephone, fax,
 // e-mail, sample name, model, remark); missing texts print empty.
-// `paintedAt` is the time stamp. Paints nothing and returns false when the
-// record lacks report fields or painting cannot begin on the printer.
+// `paintedAt` is the time stamp. With `withQualityPage` the light quality
+// of the record follows on a second page. Paints nothing and returns false
+// when the record lacks report fields or painting cannot begin on the
+// printer.
 bool paintTestReport(QPrinter *printer, const QStringList &record, const QStringList &printInfo,
-                     const QDateTime &paintedAt);
+                     const QDateTime &paintedAt, bool withQualityPage = false);
 
 } // namespace solvane::report

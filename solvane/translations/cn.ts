@@ -342,6 +342,14 @@
         <source>Measuring...</source>
         <translation>正在测量...</translation>
     </message>
+    <message>
+        <source>Light quality</source>
+        <translation>光品质</translation>
+    </message>
+    <message>
+        <source>The light quality of the selected record cannot be shown: %1</source>
+        <translation>无法显示所选记录的光品质：%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -368,6 +376,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add a light quality page</source>
+        <translation>添加光品质页</translation>
     </message>
 </context>
 <context>
@@ -456,6 +468,149 @@
         <translation>
             <numerusform>已完成 %n 次测量</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>solvane::quality::LightQualityDialog</name>
+    <message>
+        <source>Light quality of %1</source>
+        <translation>光品质 - %1</translation>
+    </message>
+    <message>
+        <source>TM-30 colour vector graphic</source>
+        <translation>TM-30 颜色矢量图</translation>
+    </message>
+    <message>
+        <source>Export spectrum (SPDX)...</source>
+        <translation>导出光谱 (SPDX)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>CIE 13.3 special colour rendering indices</source>
+        <translation>CIE 13.3 特殊显色指数</translation>
+    </message>
+    <message>
+        <source>CIE S 026 α-opic quantities at the record&apos;s illuminance</source>
+        <translation>记录照度下的 CIE S 026 α-opic 量</translation>
+    </message>
+    <message>
+        <source>Record %1    %2    Ev %3 lx</source>
+        <translation>记录 %1    %2    Ev %3 lx</translation>
+    </message>
+    <message>
+        <source>Standard figures</source>
+        <translation>标准指标</translation>
+    </message>
+    <message>
+        <source>Fidelity index Rf (CIE 2017, TM-30-18)</source>
+        <translation>保真度指数 Rf (CIE 2017, TM-30-18)</translation>
+    </message>
+    <message>
+        <source>Gamut index Rg (TM-30-18)</source>
+        <translation>色域指数 Rg (TM-30-18)</translation>
+    </message>
+    <message>
+        <source>Colour rendering index Ra (CIE 13.3)</source>
+        <translation>显色指数 Ra (CIE 13.3)</translation>
+    </message>
+    <message>
+        <source>CCT (CIE 15:2018)</source>
+        <translation>相关色温 (CIE 15:2018)</translation>
+    </message>
+    <message>
+        <source>Duv (CIE 15:2018)</source>
+        <translation>Duv (CIE 15:2018)</translation>
+    </message>
+    <message>
+        <source>The record&apos;s own figures (meter&apos;s method)</source>
+        <translation>记录自身的指标（仪器算法）</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>相关色温</translation>
+    </message>
+    <message>
+        <source>Δuv</source>
+        <translation>Δuv</translation>
+    </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S 视锥</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M 视锥</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L 视锥</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>视杆</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>黑视素</translation>
+    </message>
+    <message>
+        <source>Irradiance (mW/m²)</source>
+        <translation>辐照度 (mW/m²)</translation>
+    </message>
+    <message>
+        <source>EDI (lx)</source>
+        <translation>等效日光照度 EDI (lx)</translation>
+    </message>
+    <message>
+        <source>DER</source>
+        <translation>日光效能比 DER</translation>
+    </message>
+    <message>
+        <source>Local chroma shift Rcs,hj (%) by hue bin</source>
+        <translation>各色相区局部彩度偏移 Rcs,hj (%)</translation>
+    </message>
+    <message>
+        <source>Local hue shift Rhs,hj by hue bin</source>
+        <translation>各色相区局部色相偏移 Rhs,hj</translation>
+    </message>
+    <message>
+        <source>CCT and Duv</source>
+        <translation>相关色温与 Duv</translation>
+    </message>
+    <message>
+        <source>Rf and Rg</source>
+        <translation>Rf 与 Rg</translation>
+    </message>
+    <message>
+        <source>α-opic quantities</source>
+        <translation>α-opic 量</translation>
+    </message>
+    <message>
+        <source>%1: n/a, %2</source>
+        <translation>%1：无，%2</translation>
+    </message>
+    <message>
+        <source>Export spectrum</source>
+        <translation>导出光谱</translation>
+    </message>
+    <message>
+        <source>IES TM-27-14 spectral data (*.spdx)</source>
+        <translation>IES TM-27-14 光谱数据 (*.spdx)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
     </message>
 </context>
 </TS>

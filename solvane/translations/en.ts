@@ -344,6 +344,14 @@
         <source>Measuring...</source>
         <translation>Measuring...</translation>
     </message>
+    <message>
+        <source>Light quality</source>
+        <translation>Light quality</translation>
+    </message>
+    <message>
+        <source>The light quality of the selected record cannot be shown: %1</source>
+        <translation>The light quality of the selected record cannot be shown: %1</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -370,6 +378,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Add a light quality page</source>
+        <translation>Add a light quality page</translation>
     </message>
 </context>
 <context>
@@ -459,6 +471,149 @@
             <numerusform>%n reading taken</numerusform>
             <numerusform>%n readings taken</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>solvane::quality::LightQualityDialog</name>
+    <message>
+        <source>Light quality of %1</source>
+        <translation>Light quality of %1</translation>
+    </message>
+    <message>
+        <source>TM-30 colour vector graphic</source>
+        <translation>TM-30 colour vector graphic</translation>
+    </message>
+    <message>
+        <source>Export spectrum (SPDX)...</source>
+        <translation>Export spectrum (SPDX)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>CIE 13.3 special colour rendering indices</source>
+        <translation>CIE 13.3 special colour rendering indices</translation>
+    </message>
+    <message>
+        <source>CIE S 026 α-opic quantities at the record&apos;s illuminance</source>
+        <translation>CIE S 026 α-opic quantities at the record&apos;s illuminance</translation>
+    </message>
+    <message>
+        <source>Record %1    %2    Ev %3 lx</source>
+        <translation>Record %1    %2    Ev %3 lx</translation>
+    </message>
+    <message>
+        <source>Standard figures</source>
+        <translation>Standard figures</translation>
+    </message>
+    <message>
+        <source>Fidelity index Rf (CIE 2017, TM-30-18)</source>
+        <translation>Fidelity index Rf (CIE 2017, TM-30-18)</translation>
+    </message>
+    <message>
+        <source>Gamut index Rg (TM-30-18)</source>
+        <translation>Gamut index Rg (TM-30-18)</translation>
+    </message>
+    <message>
+        <source>Colour rendering index Ra (CIE 13.3)</source>
+        <translation>Colour rendering index Ra (CIE 13.3)</translation>
+    </message>
+    <message>
+        <source>CCT (CIE 15:2018)</source>
+        <translation>CCT (CIE 15:2018)</translation>
+    </message>
+    <message>
+        <source>Duv (CIE 15:2018)</source>
+        <translation>Duv (CIE 15:2018)</translation>
+    </message>
+    <message>
+        <source>The record&apos;s own figures (meter&apos;s method)</source>
+        <translation>The record&apos;s own figures (meter&apos;s method)</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>CCT</translation>
+    </message>
+    <message>
+        <source>Δuv</source>
+        <translation>Δuv</translation>
+    </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S-cone</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M-cone</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L-cone</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>Rhodopic</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>Melanopic</translation>
+    </message>
+    <message>
+        <source>Irradiance (mW/m²)</source>
+        <translation>Irradiance (mW/m²)</translation>
+    </message>
+    <message>
+        <source>EDI (lx)</source>
+        <translation>EDI (lx)</translation>
+    </message>
+    <message>
+        <source>DER</source>
+        <translation>DER</translation>
+    </message>
+    <message>
+        <source>Local chroma shift Rcs,hj (%) by hue bin</source>
+        <translation>Local chroma shift Rcs,hj (%) by hue bin</translation>
+    </message>
+    <message>
+        <source>Local hue shift Rhs,hj by hue bin</source>
+        <translation>Local hue shift Rhs,hj by hue bin</translation>
+    </message>
+    <message>
+        <source>CCT and Duv</source>
+        <translation>CCT and Duv</translation>
+    </message>
+    <message>
+        <source>Rf and Rg</source>
+        <translation>Rf and Rg</translation>
+    </message>
+    <message>
+        <source>α-opic quantities</source>
+        <translation>α-opic quantities</translation>
+    </message>
+    <message>
+        <source>%1: n/a, %2</source>
+        <translation>%1: n/a, %2</translation>
+    </message>
+    <message>
+        <source>Export spectrum</source>
+        <translation>Export spectrum</translation>
+    </message>
+    <message>
+        <source>IES TM-27-14 spectral data (*.spdx)</source>
+        <translation>IES TM-27-14 spectral data (*.spdx)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -342,6 +342,14 @@
         <source>Measuring...</source>
         <translation>正在測量...</translation>
     </message>
+    <message>
+        <source>Light quality</source>
+        <translation>光品質</translation>
+    </message>
+    <message>
+        <source>The light quality of the selected record cannot be shown: %1</source>
+        <translation>無法顯示所選記錄的光品質：%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -368,6 +376,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add a light quality page</source>
+        <translation>加入光品質頁</translation>
     </message>
 </context>
 <context>
@@ -456,6 +468,149 @@
         <translation>
             <numerusform>已完成 %n 次測量</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>solvane::quality::LightQualityDialog</name>
+    <message>
+        <source>Light quality of %1</source>
+        <translation>光品質 - %1</translation>
+    </message>
+    <message>
+        <source>TM-30 colour vector graphic</source>
+        <translation>TM-30 顏色向量圖</translation>
+    </message>
+    <message>
+        <source>Export spectrum (SPDX)...</source>
+        <translation>匯出光譜 (SPDX)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>CIE 13.3 special colour rendering indices</source>
+        <translation>CIE 13.3 特殊演色指數</translation>
+    </message>
+    <message>
+        <source>CIE S 026 α-opic quantities at the record&apos;s illuminance</source>
+        <translation>記錄照度下的 CIE S 026 α-opic 量</translation>
+    </message>
+    <message>
+        <source>Record %1    %2    Ev %3 lx</source>
+        <translation>記錄 %1    %2    Ev %3 lx</translation>
+    </message>
+    <message>
+        <source>Standard figures</source>
+        <translation>標準指標</translation>
+    </message>
+    <message>
+        <source>Fidelity index Rf (CIE 2017, TM-30-18)</source>
+        <translation>保真度指數 Rf (CIE 2017, TM-30-18)</translation>
+    </message>
+    <message>
+        <source>Gamut index Rg (TM-30-18)</source>
+        <translation>色域指數 Rg (TM-30-18)</translation>
+    </message>
+    <message>
+        <source>Colour rendering index Ra (CIE 13.3)</source>
+        <translation>演色指數 Ra (CIE 13.3)</translation>
+    </message>
+    <message>
+        <source>CCT (CIE 15:2018)</source>
+        <translation>相關色溫 (CIE 15:2018)</translation>
+    </message>
+    <message>
+        <source>Duv (CIE 15:2018)</source>
+        <translation>Duv (CIE 15:2018)</translation>
+    </message>
+    <message>
+        <source>The record&apos;s own figures (meter&apos;s method)</source>
+        <translation>記錄自身的指標（儀器演算法）</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>相關色溫</translation>
+    </message>
+    <message>
+        <source>Δuv</source>
+        <translation>Δuv</translation>
+    </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S 視錐</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M 視錐</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L 視錐</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>視桿</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>黑視素</translation>
+    </message>
+    <message>
+        <source>Irradiance (mW/m²)</source>
+        <translation>輻照度 (mW/m²)</translation>
+    </message>
+    <message>
+        <source>EDI (lx)</source>
+        <translation>等效日光照度 EDI (lx)</translation>
+    </message>
+    <message>
+        <source>DER</source>
+        <translation>日光效能比 DER</translation>
+    </message>
+    <message>
+        <source>Local chroma shift Rcs,hj (%) by hue bin</source>
+        <translation>各色相區局部彩度偏移 Rcs,hj (%)</translation>
+    </message>
+    <message>
+        <source>Local hue shift Rhs,hj by hue bin</source>
+        <translation>各色相區局部色相偏移 Rhs,hj</translation>
+    </message>
+    <message>
+        <source>CCT and Duv</source>
+        <translation>相關色溫與 Duv</translation>
+    </message>
+    <message>
+        <source>Rf and Rg</source>
+        <translation>Rf 與 Rg</translation>
+    </message>
+    <message>
+        <source>α-opic quantities</source>
+        <translation>α-opic 量</translation>
+    </message>
+    <message>
+        <source>%1: n/a, %2</source>
+        <translation>%1：無，%2</translation>
+    </message>
+    <message>
+        <source>Export spectrum</source>
+        <translation>匯出光譜</translation>
+    </message>
+    <message>
+        <source>IES TM-27-14 spectral data (*.spdx)</source>
+        <translation>IES TM-27-14 光譜資料 (*.spdx)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>無法寫入 %1：%2</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 // Pictures of the window for the documentation: reads the meter's stored
-// records, selects one and saves the window in each plot mode.
+// records, selects one and saves the window in each plot mode and the
+// Light quality window of that record.
 //
 //   solvane_screenshots LANGUAGE(cn|tw|en) ROW OUTPUT_FOLDER
 //
@@ -8,6 +9,7 @@
 
 #include "fonts.h"
 #include "language.h"
+#include "lightqualitydialog.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 
@@ -70,6 +72,18 @@ int main(int argc, char **argv) {
       std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
       return 1;
     }
+  }
+  QMetaObject::invokeMethod(&window, "on_btn_quality_clicked");
+  auto *quality = window.findChild<solvane::quality::LightQualityDialog *>();
+  if (!quality || !QTest::qWaitForWindowExposed(quality)) {
+    std::fprintf(stderr, "solvane_screenshots: the Light quality window was never shown\n");
+    return 1;
+  }
+  QTest::qWait(200);
+  const QString file = output.filePath(QString("quality-%1.png").arg(language));
+  if (!quality->grab().save(file)) {
+    std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+    return 1;
   }
   return 0;
 }

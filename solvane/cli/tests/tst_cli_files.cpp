@@ -7,8 +7,12 @@
 #include "test_files.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 using clitest::Run;
@@ -17,9 +21,14 @@ using clitest::writeState;
 
 namespace {
 
-QString pdfText(const QString &pdf) {
+// The text of the PDF, or of its pages `first` to `last`.
+QString pdfText(const QString &pdf, int first = 1, int last = 0) {
+  QStringList args = {"-layout", "-f", QString::number(first)};
+  if (last > 0) {
+    args << "-l" << QString::number(last);
+  }
   QProcess process;
-  process.start("pdftotext", {"-layout", pdf, "-"});
+  process.start("pdftotext", args << pdf << "-");
   process.waitForFinished(30000);
   return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -89,6 +98,84 @@ private slots:
     QCOMPARE(records[1][0], QString("NO.001"));
   }
 
+  // The metrics of a data file are those of the meter it was read from; a
+  // short or garbled line gets its reason and the others their metrics.
+  void metricsOfADataFile() {
+    const QString csv = path("demo.csv");
+    QCOMPARE(run({"read", "--csv", csv}).exitCode, 0);
+    const Run fromMeter = run({"metrics", "--json"});
+    const Run fromFile = run({"metrics", "--json", "--csv", csv});
+    QCOMPARE(fromFile.exitCode, 0);
+    QCOMPARE(fromFile.out, fromMeter.out);
+    const QJsonArray records = QJsonDocument::fromJson(fromFile.out.toUtf8()).array();
+    QCOMPARE(records.size(), 8);
+    QVERIFY(qAbs(records[1]["cie13_3"]["ra"].toDouble() - 100) < 0.01); // D65
+    QCOMPARE(records[1]["record_own"]["ra"].toDouble(), csvRecords(csv)[1][4].toDouble());
+
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::Append));
+    QStringList garbled = csvRecords(csv)[0];
+    garbled[0] = "NO.900";
+    garbled[29 + 100] = "abc";
+    file.write("NO.800,2019-05-21T14:03:09,12\n" + garbled.join(',').toUtf8() + "\n");
+    file.close();
+    const Run json = run({"metrics", "--csv", csv, "--json"});
+    QCOMPARE(json.exitCode, 3);
+    QCOMPARE(json.err,
+             QString("solvane-cli: some records of %1 could not be evaluated\n").arg(csv));
+    const QJsonArray withBad = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QCOMPARE(withBad.size(), 10);
+    QCOMPARE(withBad[7]["tm30_18"]["rf_ces"].toArray().size(), 99);
+    QCOMPARE(withBad[8].toObject(),
+             (QJsonObject{{"record", "NO.800"},
+                          {"reason", "the record has 3 fields, the metrics need 430"}}));
+    QCOMPARE(withBad[9]["reason"].toString(),
+             QString("the intensity at 480 nm, 'abc', is not a number"));
+
+    const Run table = run({"metrics", "--csv", csv});
+    QCOMPARE(table.exitCode, 3);
+    QVERIFY(table.out.contains("CIE 2017 / TM-30-18"));
+    QVERIFY(table.out.contains("NO.800  not evaluated: the record has 3 fields"));
+
+    QCOMPARE(run({"metrics", "--csv"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", csv, "--xml"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", path("missing.csv")}).exitCode, 3);
+  }
+
+  // The SPDX file holds the record's intensities as the data file has them;
+  // a record that is not there or not whole leaves no file.
+  void spdxOfARecord() {
+    const QString out = path("record1.spdx");
+    const Run r = run({"spdx", "--csv", threeRecordsCsv, "--record", "1", "--out", out});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QString("spectrum of record 1 written to %1\n").arg(out));
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList values;
+    while (!xml.atEnd()) {
+      if (xml.readNext() == QXmlStreamReader::StartElement &&
+          xml.name() == QLatin1String("SpectralData")) {
+        values << xml.readElementText();
+      }
+    }
+    QVERIFY(!xml.hasError());
+    QCOMPARE(values, csvRecords(threeRecordsCsv)[1].mid(29));
+
+    const QString shortCsv = path("short-spdx.csv");
+    writeBytes(shortCsv, "Data,Date\nNO.000,2019-05-21T14:03:09,12\n");
+    const QString none = path("none.spdx");
+    const Run missing = run({"spdx", "--csv", threeRecordsCsv, "--record", "3", "--out", none});
+    QCOMPARE(missing.exitCode, 3);
+    QVERIFY(missing.err.contains("holds 3 records; there is no record 3"));
+    const Run shortRecord = run({"spdx", "--csv", shortCsv, "--record", "0", "--out", none});
+    QCOMPARE(shortRecord.exitCode, 3);
+    QVERIFY(shortRecord.err.contains("the record has 3 fields"));
+    QCOMPARE(run({"spdx", "--csv", threeRecordsCsv, "--record", "0"}).exitCode, 2);
+    QCOMPARE(run({"spdx", "--csv", threeRecordsCsv, "--record", "-1", "--out", none}).exitCode, 2);
+    QVERIFY(!QFile::exists(none));
+  }
+
   void reportPaintsTheRecordOfTheDataFile() {
     const QString printInfo = path("PrintInfo");
     testfiles::writeBytes(printInfo, "Acme Optics\n1 Lake Road\n\n\n\nLamp B\nLX-9\nsecond record");
@@ -104,6 +191,43 @@ private slots:
           record[2], record[3], record[21], record[28], record[29], record[429]}) {
       QVERIFY2(text.contains(expected), qPrintable(expected));
     }
+  }
+
+  // The second page shows the metrics solvane-cli reports for the record;
+  // the first page reads as without it.
+  void reportWithTheLightQualityPage() {
+    const QString one = path("one-page.pdf");
+    const QString two = path("two-pages.pdf");
+    QCOMPARE(run({"report", "--csv", threeRecordsCsv, "--record", "2", "--pdf", one}).exitCode, 0);
+    QCOMPARE(
+        run({"report", "--csv", threeRecordsCsv, "--record", "2", "--pdf", two, "--pages", "2"})
+            .exitCode,
+        0);
+    // Apart from the minute it was painted in.
+    const QRegularExpression stamp("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d");
+    QCOMPARE(pdfText(two, 1, 1).remove(stamp), pdfText(one).remove(stamp));
+    QVERIFY(pdfText(one, 2).isEmpty());
+
+    const QString page = pdfText(two, 2, 2);
+    const QJsonObject metrics =
+        QJsonDocument::fromJson(run({"metrics", "--csv", threeRecordsCsv, "--json"}).out.toUtf8())
+            .array()[2]
+            .toObject();
+    const QStringList record = csvRecords(threeRecordsCsv)[2];
+    for (const QString &expected :
+         {QString("Light Quality"), QString("Standard Figures"),
+          QString("CIE 13.3 Special Indices"), QString("TM-30 Colour Vector Graphic"),
+          QString("Local chroma shift"), QString("CIE S 026"), record[0], record[4], record[28],
+          QString::number(metrics["tm30_18"]["rf"].toDouble(), 'f', 1),
+          QString::number(metrics["tm30_18"]["rg"].toDouble(), 'f', 1),
+          QString::number(metrics["cie13_3"]["ra"].toDouble(), 'f', 1),
+          QString::number(metrics["cie_s026"]["edi_lx"]["melanopic"].toDouble(), 'f', 2)}) {
+      QVERIFY2(page.contains(expected), qPrintable(expected));
+    }
+    QCOMPARE(
+        run({"report", "--csv", threeRecordsCsv, "--record", "2", "--pdf", two, "--pages", "3"})
+            .exitCode,
+        2);
   }
 
   void reportWithoutPrintInfoIsNeverBlank() {

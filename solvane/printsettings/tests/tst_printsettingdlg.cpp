@@ -7,6 +7,7 @@
 #include "printsettingdlg.h"
 #include "test_files.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,7 @@ private slots:
   void init() {
     QFile::remove("PrintInfo");
     QDir().rmdir("PrintInfo");
+    QFile::remove("PrintQualityPage");
   }
 
   void declaresOnlyItsSignalAndPrintSlot() {
@@ -114,6 +116,29 @@ private slots:
     QCOMPARE(pdf.first().first().toBool(), isPdf);
   }
 
+  // The choice survives the dialog in a file of its own; "PrintInfo" keeps
+  // its eight lines.
+  void qualityPageChoiceIsKeptApart() {
+    {
+      PrintSettingDlg dialog;
+      auto *quality = dialog.findChild<QCheckBox *>("checkBox_qualityPage");
+      QVERIFY(!quality->isChecked());
+      quality->setChecked(true);
+      dialog.open();
+      click(dialog, "btn_print");
+    }
+    QCOMPARE(readBytes("PrintQualityPage"), QByteArray("1\n"));
+    QCOMPARE(readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
+    PrintSettingDlg again;
+    QVERIFY(again.findChild<QCheckBox *>("checkBox_qualityPage")->isChecked());
+    again.findChild<QCheckBox *>("checkBox_qualityPage")->setChecked(false);
+    again.open();
+    click(again, "btn_print");
+    QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
+    writeBytes("PrintQualityPage", "yes");
+    QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
+  }
+
   void cancelRejectsAndWritesNothing() {
     PrintSettingDlg dialog;
     edit(dialog, 0)->setText("typed");
@@ -124,6 +149,7 @@ private slots:
     QVERIFY(!dialog.isVisible());
     QVERIFY(pdf.isEmpty());
     QVERIFY(!QFile::exists("PrintInfo"));
+    QVERIFY(!QFile::exists("PrintQualityPage"));
   }
 
   void unwritableFileKeepsTheDialogOpen() {

@@ -1,0 +1,199 @@
+// The Light quality button of the window against the simulated meter: the
+// window of the clicked record with its figures beside the record's own, a
+// warning for no record or a short one, its texts in Chinese, and the SPDX
+// export from it.
+
+#include "lightqualitydialog.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+
+#include "meter_state.h"
+#include "simulator.h"
+#include "solvane/quality/record_quality.h"
+#include "solvane/records/measurement_record.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace rec = solvane::records;
+using solvane::quality::LightQualityDialog;
+
+class TestWindowQuality : public QObject {
+  Q_OBJECT
+
+  Simulator sim;
+  QStringList warnings;
+  std::unique_ptr<MainWindow> window;
+  QTemporaryDir workDir;
+  const QJsonObject fourRecords = meterstate::withRecords(4);
+
+  template <typename T> T *child(QObject *parent, const char *name) const {
+    T *found = parent->findChild<T *>(name);
+    Q_ASSERT(found);
+    return found;
+  }
+  QTableWidget *stored() const {
+    return child<QTableWidget>(window.get(), "tableWidget_storedData");
+  }
+  void clickQuality() { child<QPushButton>(window.get(), "btn_quality")->click(); }
+  QList<LightQualityDialog *> qualityWindows() const {
+    return window->findChildren<LightQualityDialog *>();
+  }
+  QString text(LightQualityDialog *dialog, const char *label) const {
+    return child<QLabel>(dialog, label)->text();
+  }
+
+  void readFourRecords() {
+    QVERIFY(sim.load(meterstate::text(fourRecords)));
+    child<QPushButton>(window.get(), "btn_readData")->click();
+    QCOMPARE(stored()->rowCount(), 4);
+    warnings.clear(); // the read's own message
+  }
+
+  // Record `ordinal` of the meter, built as the window builds it.
+  QStringList expected(int ordinal) const {
+    const QJsonObject r = fourRecords["records"].toArray()[ordinal].toObject();
+    std::vector<double> spectrum;
+    for (const QJsonValue &v : r["spectrum"].toArray()) {
+      spectrum.push_back(v.toDouble());
+    }
+    return rec::buildMeasurementRecord(ordinal,
+                                       QDateTime::fromString(r["time"].toString(), Qt::ISODate),
+                                       r["illuminance"].toDouble(), spectrum.data(),
+                                       rec::kSpectrumFields, r["ratio"].toDouble(), 0);
+  }
+
+private slots:
+  void initTestCase() {
+    QVERIFY(sim.ready());
+    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &text) {
+      warnings << title + "|" + text;
+      return QMessageBox::Ok;
+    });
+  }
+
+  void init() {
+    warnings.clear();
+    window = std::make_unique<MainWindow>();
+    window->show();
+  }
+
+  void cleanup() { window.reset(); }
+
+  void cleanupTestCase() { solvane::ui::setWarningAnswerer({}); }
+
+  void withoutARecordOnlyAWarning() {
+    clickQuality();
+    QCOMPARE(warnings, QStringList{"Error|No record is selected"});
+    QVERIFY(qualityWindows().isEmpty());
+  }
+
+  // Each click opens a window of the clicked record; the standard figures
+  // are the library's for that record's fields, its own figures its fields.
+  void opensTheClickedRecord() {
+    readFourRecords();
+    stored()->cellClicked(2, 0);
+    clickQuality();
+    stored()->cellClicked(1, 0);
+    clickQuality();
+    QVERIFY(warnings.isEmpty());
+    const QList<LightQualityDialog *> windows = qualityWindows();
+    QCOMPARE(windows.size(), 2);
+    LightQualityDialog *second = windows[1];
+    QVERIFY(second->isVisible());
+    QVERIFY(second->windowTitle().endsWith("NO.001"));
+    QVERIFY(windows[0]->windowTitle().endsWith("NO.002"));
+
+    solvane::quality::RecordQuality quality;
+    QString reason;
+    QVERIFY(solvane::quality::evaluateRecord(expected(1), &quality, &reason));
+    QVERIFY(text(second, "label_record").contains(expected(1)[rec::kDateTime]));
+    QCOMPARE(text(second, "value_rf"), QString::number(quality.metrics.fidelity.rf, 'f', 1));
+    QCOMPARE(text(second, "value_cct"), QString::number(quality.metrics.cct.kelvin, 'f', 0));
+    QCOMPARE(text(second, "value_ownRa"),
+             QString::number(expected(1)[rec::kRa].toDouble(), 'f', 1));
+    QCOMPARE(text(second, "value_ownDuv"),
+             QString::number(expected(1)[rec::kDuv].toDouble(), 'f', 4));
+    QCOMPARE(child<QTableWidget>(second, "table_specialIndices")->columnCount(), 14);
+    QCOMPARE(child<QTableWidget>(second, "table_alphaOpic")->item(1, 4)->text(),
+             QString::number(quality.metrics.alphaOpic.edi[lightquality::kMelanopic], 'f', 2));
+    QVERIFY(!child<QLabel>(second, "label_reasons")->isVisible());
+  }
+
+  // A record of a file that lacks fields opens no window.
+  void aShortRecordOnlyAWarning() {
+    const QString file = workDir.filePath("short.csv");
+    QFile csv(file);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Data,Date,Ev\nNO.007,2019-05-21T14:03:09,12\n");
+    csv.close();
+    QTimer::singleShot(0, [file] {
+      auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->selectFile(file);
+      static_cast<QDialog *>(dialog)->accept();
+    });
+    child<QPushButton>(window.get(), "btn_open")->click();
+    QCOMPARE(stored()->rowCount(), 1);
+    warnings.clear();
+    clickQuality();
+    QCOMPARE(warnings, QStringList{"Error|The light quality of the selected record cannot be "
+                                   "shown: the record has 3 fields, the metrics need 430"});
+    QVERIFY(qualityWindows().isEmpty());
+  }
+
+  void textsAreTranslated() {
+    QTranslator chinese;
+    QVERIFY(chinese.load("cn", QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&chinese);
+    readFourRecords();
+    clickQuality();
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(qualityWindows().size(), 1);
+    QVERIFY(qualityWindows()[0]->windowTitle().startsWith(QString::fromUtf8("光品质")));
+    QCOMPARE(child<QPushButton>(qualityWindows()[0], "btn_close")->text(),
+             QString::fromUtf8("关闭"));
+  }
+
+  // The exported file holds the record's 401 values; a file that cannot be
+  // written gives a warning and leaves nothing.
+  void exportsTheSpectrum() {
+    readFourRecords();
+    clickQuality();
+    LightQualityDialog *dialog = qualityWindows().value(0);
+    QVERIFY(dialog);
+    const QString file = workDir.filePath("NO.000.spdx");
+    QVERIFY(dialog->exportSpectrum(file));
+    QFile spdx(file);
+    QVERIFY(spdx.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&spdx);
+    QStringList values;
+    while (!xml.atEnd()) {
+      if (xml.readNext() == QXmlStreamReader::StartElement &&
+          xml.name() == QLatin1String("SpectralData")) {
+        values << xml.readElementText();
+      }
+    }
+    QVERIFY(!xml.hasError());
+    QCOMPARE(values, rec::intensityTexts(expected(0)));
+
+    const QString unwritable = workDir.filePath("missing/NO.000.spdx");
+    QVERIFY(!dialog->exportSpectrum(unwritable));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings[0].startsWith("Error|Cannot write " + unwritable));
+    QVERIFY(!QFile::exists(unwritable));
+  }
+};
+
+QTEST_MAIN(TestWindowQuality)
+#include "tst_window_quality.moc"

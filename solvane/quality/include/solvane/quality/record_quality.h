@@ -1,0 +1,44 @@
+#pragma once
+
+// The standard light-quality metrics of one measurement record, from its
+// text fields: the 401 intensities and the illuminance, with the record's own
+// Ra, CCT and Δuv kept beside them. The window, the report, the SPDX export
+// and solvane-cli all start from here, so they read a record the same way.
+
+#include "lightquality/metrics.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace solvane::quality {
+
+// The figures the record itself holds, computed the meter's way (NaN where
+// the field is not a number).
+struct OwnFigures {
+  double cct;
+  double duv;
+  double ra;
+};
+
+struct RecordInput {
+  QString label;      // field 0, "NO.000"
+  QString time;       // field 1, ISO date-time
+  double illuminance; // field 2, lx
+  OwnFigures own;
+  lightquality::Spectrum spectrum; // the 401 intensities, 380..780 nm
+};
+
+// Reads a record's fields into `input`. False, with why in `reason`, for a
+// record with fewer than 430 fields or a non-numeric illuminance or intensity.
+bool readRecordInput(const QStringList &record, RecordInput *input, QString *reason);
+
+struct RecordQuality {
+  RecordInput input;
+  lightquality::LightQuality metrics;
+};
+
+// readRecordInput, then every metric of the spectrum at the record's
+// illuminance. False, with the reason, when the record cannot be read.
+bool evaluateRecord(const QStringList &record, RecordQuality *quality, QString *reason);
+
+} // namespace solvane::quality

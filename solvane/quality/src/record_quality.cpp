@@ -1,0 +1,60 @@
+#include "solvane/quality/record_quality.h"
+
+#include "solvane/records/measurement_record.h"
+
+#include <cmath>
+#include <limits>
+
+namespace solvane::quality {
+namespace {
+
+namespace rec = solvane::records;
+
+double numberOrNaN(const QString &text) {
+  bool ok = false;
+  const double value = text.toDouble(&ok);
+  return ok ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace
+
+bool readRecordInput(const QStringList &record, RecordInput *input, QString *reason) {
+  if (record.size() < rec::kFieldCount) {
+    *reason = QString("the record has %1 fields, the metrics need %2")
+                  .arg(record.size())
+                  .arg(rec::kFieldCount);
+    return false;
+  }
+  input->label = record[rec::kLabel];
+  input->time = record[rec::kDateTime];
+  input->illuminance = numberOrNaN(record[rec::kIlluminance]);
+  if (!std::isfinite(input->illuminance)) {
+    *reason = QString("the illuminance '%1' is not a number").arg(record[rec::kIlluminance]);
+    return false;
+  }
+  input->own = {numberOrNaN(record[rec::kCct]), numberOrNaN(record[rec::kDuv]),
+                numberOrNaN(record[rec::kRa])};
+  const QStringList intensities = rec::intensityTexts(record);
+  for (int i = 0; i < rec::kSpectrumFields; ++i) {
+    const double value = numberOrNaN(intensities[i]);
+    if (!std::isfinite(value)) {
+      *reason = QString("the intensity at %1 nm, '%2', is not a number")
+                    .arg(rec::kFirstWavelength + i)
+                    .arg(intensities[i]);
+      return false;
+    }
+    input->spectrum[static_cast<std::size_t>(i)] = value;
+  }
+  return true;
+}
+
+bool evaluateRecord(const QStringList &record, RecordQuality *quality, QString *reason) {
+  if (!readRecordInput(record, &quality->input, reason)) {
+    return false;
+  }
+  quality->metrics =
+      lightquality::lightQuality(quality->input.spectrum, quality->input.illuminance);
+  return true;
+}
+
+} // namespace solvane::quality

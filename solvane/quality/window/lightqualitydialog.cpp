@@ -1,0 +1,242 @@
+#include "lightqualitydialog.h"
+
+#include "messagebox.h"
+#include "quality_charts.h"
+#include "solvane/quality/spdx.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace solvane::quality {
+namespace {
+
+// A figure with its decimals, or "n/a" where it is undefined (the reason
+// stands at the foot of the window).
+QString figure(double value, int decimals) {
+  return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
+}
+
+QLabel *valueLabel(const QString &text, const QString &objectName) {
+  auto *label = new QLabel(text);
+  label->setObjectName(objectName);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  return label;
+}
+
+void addRow(QGridLayout *grid, const QString &name, QLabel *value, const QString &unit = {}) {
+  const int row = grid->rowCount();
+  grid->addWidget(new QLabel(name), row, 0);
+  grid->addWidget(value, row, 1);
+  grid->addWidget(new QLabel(unit), row, 2);
+}
+
+QTableWidget *valueTable(int rows, int columns) {
+  auto *table = new QTableWidget(rows, columns);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  return table;
+}
+
+void setCell(QTableWidget *table, int row, int column, const QString &text) {
+  auto *item = new QTableWidgetItem(text);
+  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  table->setItem(row, column, item);
+}
+
+// Just tall enough for its rows, so the window shows every value unscrolled.
+void fitHeight(QTableWidget *table) {
+  table->resizeColumnsToContents();
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
+  for (int row = 0; row < table->rowCount(); ++row) {
+    height += table->rowHeight(row);
+  }
+  table->setFixedHeight(height);
+}
+
+} // namespace
+
+LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *parent)
+    : QDialog(parent), m_quality(quality) {
+  setObjectName("LightQualityDialog");
+  setWindowTitle(tr("Light quality of %1").arg(quality.input.label));
+
+  auto *graphicColumn = new QVBoxLayout;
+  graphicColumn->addWidget(new QLabel(tr("TM-30 colour vector graphic")), 0, Qt::AlignHCenter);
+  auto *graphic = new VectorGraphicView(vectorGraphic(quality.metrics.fidelity));
+  graphic->setObjectName("view_vectorGraphic");
+  graphicColumn->addWidget(graphic, 1);
+
+  auto *figureColumn = new QVBoxLayout;
+  figureColumn->addWidget(createFiguresBox());
+  figureColumn->addWidget(createOwnFiguresBox());
+  figureColumn->addStretch(1);
+
+  auto *top = new QHBoxLayout;
+  top->addLayout(graphicColumn, 1);
+  top->addLayout(figureColumn);
+
+  auto *exportButton = new QPushButton(tr("Export spectrum (SPDX)..."));
+  exportButton->setObjectName("btn_exportSpdx");
+  auto *closeButton = new QPushButton(tr("Close"));
+  closeButton->setObjectName("btn_close");
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(exportButton);
+  buttons->addWidget(closeButton);
+
+  auto *layout = new QVBoxLayout(this);
+  layout->addWidget(createHeader());
+  layout->addLayout(top, 1);
+  layout->addWidget(new QLabel(tr("CIE 13.3 special colour rendering indices")));
+  layout->addWidget(createSpecialIndexTable());
+  layout->addWidget(createShiftBars());
+  layout->addWidget(new QLabel(tr("CIE S 026 α-opic quantities at the record's illuminance")));
+  layout->addWidget(createAlphaOpicTable());
+  layout->addWidget(createReasons());
+  layout->addLayout(buttons);
+  QMetaObject::connectSlotsByName(this);
+}
+
+QWidget *LightQualityDialog::createHeader() {
+  const RecordInput &input = m_quality.input;
+  auto *header = new QLabel(tr("Record %1    %2    Ev %3 lx")
+                                .arg(input.label, input.time)
+                                .arg(input.illuminance, 0, 'f', 2));
+  header->setObjectName("label_record");
+  QFont font = header->font();
+  font.setPointSize(font.pointSize() + 2);
+  font.setBold(true);
+  header->setFont(font);
+  return header;
+}
+
+QGroupBox *LightQualityDialog::createFiguresBox() {
+  const lightquality::LightQuality &q = m_quality.metrics;
+  auto *box = new QGroupBox(tr("Standard figures"));
+  auto *grid = new QGridLayout(box);
+  addRow(grid, tr("Fidelity index Rf (CIE 2017, TM-30-18)"),
+         valueLabel(figure(q.fidelity.rf, 1), "value_rf"));
+  addRow(grid, tr("Gamut index Rg (TM-30-18)"), valueLabel(figure(q.fidelity.rg, 1), "value_rg"));
+  addRow(grid, tr("Colour rendering index Ra (CIE 13.3)"),
+         valueLabel(figure(q.rendering.ra, 1), "value_ra"));
+  addRow(grid, tr("CCT (CIE 15:2018)"), valueLabel(figure(q.cct.kelvin, 0), "value_cct"), "K");
+  addRow(grid, tr("Duv (CIE 15:2018)"), valueLabel(figure(q.cct.duv, 4), "value_duv"));
+  return box;
+}
+
+QGroupBox *LightQualityDialog::createOwnFiguresBox() {
+  const OwnFigures &own = m_quality.input.own;
+  auto *box = new QGroupBox(tr("The record's own figures (meter's method)"));
+  auto *grid = new QGridLayout(box);
+  addRow(grid, tr("Ra"), valueLabel(figure(own.ra, 1), "value_ownRa"));
+  addRow(grid, tr("CCT"), valueLabel(figure(own.cct, 0), "value_ownCct"), "K");
+  addRow(grid, tr("Δuv"), valueLabel(figure(own.duv, 4), "value_ownDuv"));
+  return box;
+}
+
+QTableWidget *LightQualityDialog::createSpecialIndexTable() {
+  const auto &special = m_quality.metrics.rendering.special;
+  auto *table = valueTable(1, static_cast<int>(special.size()));
+  table->setObjectName("table_specialIndices");
+  table->verticalHeader()->hide();
+  for (int i = 0; i < table->columnCount(); ++i) {
+    table->setHorizontalHeaderItem(i, new QTableWidgetItem(QString("R%1").arg(i + 1)));
+    setCell(table, 0, i, figure(special[static_cast<std::size_t>(i)], 1));
+  }
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitHeight(table);
+  return table;
+}
+
+QTableWidget *LightQualityDialog::createAlphaOpicTable() {
+  const lightquality::AlphaOpic &a = m_quality.metrics.alphaOpic;
+  auto *table = valueTable(3, lightquality::kAlphaOpicChannels);
+  table->setObjectName("table_alphaOpic");
+  table->setHorizontalHeaderLabels(
+      {tr("S-cone"), tr("M-cone"), tr("L-cone"), tr("Rhodopic"), tr("Melanopic")});
+  table->setVerticalHeaderLabels({tr("Irradiance (mW/m²)"), tr("EDI (lx)"), tr("DER")});
+  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
+    const auto channel = static_cast<std::size_t>(c);
+    setCell(table, 0, c, figure(a.irradiance[channel], 3));
+    setCell(table, 1, c, figure(a.edi[channel], 2));
+    setCell(table, 2, c, figure(a.der[channel], 4));
+  }
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitHeight(table);
+  return table;
+}
+
+QWidget *LightQualityDialog::createShiftBars() {
+  const lightquality::ColourFidelity &f = m_quality.metrics.fidelity;
+  auto *bars = new QWidget;
+  auto *row = new QHBoxLayout(bars);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto *chroma =
+      new ShiftBarsView(tr("Local chroma shift Rcs,hj (%) by hue bin"), f.binChromaShift, 40);
+  chroma->setObjectName("view_chromaShift");
+  auto *hue = new ShiftBarsView(tr("Local hue shift Rhs,hj by hue bin"), f.binHueShift, 0.4);
+  hue->setObjectName("view_hueShift");
+  row->addWidget(chroma);
+  row->addWidget(hue);
+  return bars;
+}
+
+// Why some figures read "n/a", one line per group, in the library's words.
+QLabel *LightQualityDialog::createReasons() {
+  const lightquality::LightQuality &q = m_quality.metrics;
+  QStringList lines;
+  const std::pair<QString, const std::string &> groups[] = {
+      {tr("CCT and Duv"), q.cct.reason},
+      {tr("Ra"), q.rendering.reason},
+      {tr("Rf and Rg"), q.fidelity.reason},
+      {tr("α-opic quantities"), q.alphaOpic.reason},
+  };
+  for (const auto &[group, reason] : groups) {
+    if (!reason.empty()) {
+      lines << tr("%1: n/a, %2").arg(group, QString::fromStdString(reason));
+    }
+  }
+  auto *label = new QLabel(lines.join('\n'));
+  label->setObjectName("label_reasons");
+  label->setWordWrap(true);
+  label->setStyleSheet("color: rgb(200,40,40);");
+  label->setVisible(!lines.isEmpty());
+  return label;
+}
+
+void LightQualityDialog::on_btn_exportSpdx_clicked() {
+  const QString path =
+      QFileDialog::getSaveFileName(this, tr("Export spectrum"), m_quality.input.label + ".spdx",
+                                   tr("IES TM-27-14 spectral data (*.spdx)"));
+  if (!path.isEmpty()) {
+    exportSpectrum(path);
+  }
+}
+
+bool LightQualityDialog::exportSpectrum(const QString &path) {
+  QString error;
+  if (saveSpdx(m_quality.input, path, &error)) {
+    return true;
+  }
+  solvane::ui::warning(this, tr("Error"), tr("Cannot write %1: %2").arg(path, error));
+  return false;
+}
+
+} // namespace solvane::quality

@@ -1,0 +1,43 @@
+#pragma once
+
+// The Light quality window of one measurement record: the standard figures
+// (CIE 2017 / TM-30 Rf and Rg with the colour vector graphic and the hue-bin
+// shifts, CIE 13.3 Ra and R1–R14, CIE 15 CCT and Duv, CIE S 026 α-opic
+// quantities) beside the record's own Ra, CCT and Δuv, and the export of
+// its spectrum as an SPDX file.
+
+#include "solvane/quality/record_quality.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QTableWidget;
+
+namespace solvane::quality {
+
+class LightQualityDialog : public QDialog {
+  Q_OBJECT
+
+public:
+  LightQualityDialog(const RecordQuality &quality, QWidget *parent = nullptr);
+
+  // Writes the record's spectrum to `path`; a warning box on failure.
+  bool exportSpectrum(const QString &path);
+
+private slots:
+  void on_btn_exportSpdx_clicked();
+
+private:
+  QWidget *createHeader();
+  QGroupBox *createFiguresBox();
+  QGroupBox *createOwnFiguresBox();
+  QTableWidget *createSpecialIndexTable();
+  QTableWidget *createAlphaOpicTable();
+  QWidget *createShiftBars();
+  QLabel *createReasons();
+
+  RecordQuality m_quality;
+};
+
+} // namespace solvane::quality
