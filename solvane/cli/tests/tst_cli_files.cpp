@@ -163,7 +163,7 @@ private slots:
     QCOMPARE(values, csvRecords(threeRecordsCsv)[1].mid(29));
 
     const QString shortCsv = path("short-spdx.csv");
-    writeBytes(shortCsv, "Data,Date\nNO.000,2019-05-21T14:03:09,12\n");
+    testfiles::writeBytes(shortCsv, "Data,Date\nNO.000,2019-05-21T14:03:09,12\n");
     const QString none = path("none.spdx");
     const Run missing = run({"spdx", "--csv", threeRecordsCsv, "--record", "3", "--out", none});
     QCOMPARE(missing.exitCode, 3);

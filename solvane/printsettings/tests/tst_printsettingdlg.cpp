@@ -127,15 +127,15 @@ private slots:
       dialog.open();
       click(dialog, "btn_print");
     }
-    QCOMPARE(readBytes("PrintQualityPage"), QByteArray("1\n"));
-    QCOMPARE(readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
+    QCOMPARE(testfiles::readBytes("PrintQualityPage"), QByteArray("1\n"));
+    QCOMPARE(testfiles::readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
     PrintSettingDlg again;
     QVERIFY(again.findChild<QCheckBox *>("checkBox_qualityPage")->isChecked());
     again.findChild<QCheckBox *>("checkBox_qualityPage")->setChecked(false);
     again.open();
     click(again, "btn_print");
     QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
-    writeBytes("PrintQualityPage", "yes");
+    testfiles::writeBytes("PrintQualityPage", "yes");
     QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
   }
 
