@@ -11,6 +11,7 @@
 #include "simulator.h"
 #include "solvane/quality/record_quality.h"
 #include "solvane/records/measurement_record.h"
+#include "test_files.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -19,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
@@ -174,18 +174,7 @@ private slots:
     QVERIFY(dialog);
     const QString file = workDir.filePath("NO.000.spdx");
     QVERIFY(dialog->exportSpectrum(file));
-    QFile spdx(file);
-    QVERIFY(spdx.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&spdx);
-    QStringList values;
-    while (!xml.atEnd()) {
-      if (xml.readNext() == QXmlStreamReader::StartElement &&
-          xml.name() == QLatin1String("SpectralData")) {
-        values << xml.readElementText();
-      }
-    }
-    QVERIFY(!xml.hasError());
-    QCOMPARE(values, rec::intensityTexts(expected(0)));
+    QCOMPARE(testfiles::spdxSpectralValues(file), rec::intensityTexts(expected(0)));
 
     const QString unwritable = workDir.filePath("missing/NO.000.spdx");
     QVERIFY(!dialog->exportSpectrum(unwritable));

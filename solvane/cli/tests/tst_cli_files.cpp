@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 using clitest::Run;
@@ -149,18 +148,7 @@ private slots:
     const Run r = run({"spdx", "--csv", threeRecordsCsv, "--record", "1", "--out", out});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("spectrum of record 1 written to %1\n").arg(out));
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    QStringList values;
-    while (!xml.atEnd()) {
-      if (xml.readNext() == QXmlStreamReader::StartElement &&
-          xml.name() == QLatin1String("SpectralData")) {
-        values << xml.readElementText();
-      }
-    }
-    QVERIFY(!xml.hasError());
-    QCOMPARE(values, csvRecords(threeRecordsCsv)[1].mid(29));
+    QCOMPARE(testfiles::spdxSpectralValues(out), csvRecords(threeRecordsCsv)[1].mid(29));
 
     const QString shortCsv = path("short-spdx.csv");
     testfiles::writeBytes(shortCsv, "Data,Date\nNO.000,2019-05-21T14:03:09,12\n");
