@@ -3,6 +3,7 @@
 #include "devlink/endian.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace devlink::meter {
 
@@ -11,6 +12,13 @@ namespace {
 constexpr std::size_t kClockFields = 5; // month, day, hour, minute, second after the year
 
 } // namespace
+
+double ratioForIlluminance(double illuminance, double plainY) {
+  if (!(plainY > 0) || !std::isfinite(plainY)) {
+    return 1;
+  }
+  return illuminance / (plainY * kTristimulusScale);
+}
 
 bool recordExists(const std::uint8_t *reply) {
   return readU16le(reply + kRecordTimeOffset) != kNoRecordYear;

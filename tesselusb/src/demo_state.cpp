@@ -2,6 +2,8 @@
 
 #include "cie/tables.h"
 #include "colorimetry/planck.h"
+#include "colorimetry/tristimulus.h"
+#include "devlink/meter_records.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,32 +102,40 @@ std::array<std::uint16_t, N> detectorFrame(const PixelWavelength &wavelength,
 struct DemoRecord {
   RecordTime time;
   double illuminance;
-  double ratio;
   double peakCount;
   SpectralShape shape;
 };
 
+// The ratio a calibrated meter stores with counts taken at an illuminance:
+// the record's reported Y is that illuminance.
+double calibratedRatio(const Samples &counts, double illuminance) {
+  const std::vector<double> values(counts.begin(), counts.end());
+  const colorimetry::Tristimulus sums =
+      colorimetry::plainSums(values.data(), static_cast<int>(values.size()), 1, cie::cmf1931_2deg);
+  return devlink::meter::ratioForIlluminance(illuminance, sums.Y);
+}
+
 std::vector<StoredRecord> demoRecords() {
   constexpr int kF2 = 1, kF7 = 6, kF11 = 10; // columns of the F1 to F12 table
   const DemoRecord demo[] = {
-      {{2019, 5, 21, 14, 3, 9}, 412.6, 1.000, 58000, tableShape(cie::illuminantA, 0)},
-      {{2019, 5, 21, 14, 7, 42}, 1035.2, 0.987, 41000, tableShape(cie::illuminantD65, 0)},
-      {{2019, 5, 22, 9, 15, 30}, 523.8, 1.012, 52000, tableShape(cie::illuminantsF1toF12, kF2)},
-      {{2019, 5, 22, 9, 21, 4}, 748.1, 0.994, 47000, tableShape(cie::illuminantsF1toF12, kF7)},
-      {{2019, 5, 23, 16, 45, 51}, 612.4, 1.021, 56000, tableShape(cie::illuminantsF1toF12, kF11)},
+      {{2019, 5, 21, 14, 3, 9}, 412.6, 58000, tableShape(cie::illuminantA, 0)},
+      {{2019, 5, 21, 14, 7, 42}, 1035.2, 41000, tableShape(cie::illuminantD65, 0)},
+      {{2019, 5, 22, 9, 15, 30}, 523.8, 52000, tableShape(cie::illuminantsF1toF12, kF2)},
+      {{2019, 5, 22, 9, 21, 4}, 748.1, 47000, tableShape(cie::illuminantsF1toF12, kF7)},
+      {{2019, 5, 23, 16, 45, 51}, 612.4, 56000, tableShape(cie::illuminantsF1toF12, kF11)},
       // About 3000 K and 6000 K.
-      {{2019, 6, 2, 10, 12, 17}, 318.9, 1.003, 36000, whiteLed(0.35, 600, 150)},
-      {{2019, 6, 2, 10, 18, 55}, 1520.3, 0.978, 44000, whiteLed(1.67, 560, 130)},
+      {{2019, 6, 2, 10, 12, 17}, 318.9, 36000, whiteLed(0.35, 600, 150)},
+      {{2019, 6, 2, 10, 18, 55}, 1520.3, 44000, whiteLed(1.67, 560, 130)},
       {{2019, 6, 3, 20, 31, 8},
        184.7,
-       1.006,
        24000,
        [](double nm) { return gaussian(nm, 525, 30); }},
   };
   std::vector<StoredRecord> records;
   for (const DemoRecord &record : demo) {
-    records.push_back({record.time, record.illuminance,
-                       spectrumWithPeak(record.shape, record.peakCount), record.ratio});
+    const Samples counts = spectrumWithPeak(record.shape, record.peakCount);
+    records.push_back(
+        {record.time, record.illuminance, counts, calibratedRatio(counts, record.illuminance)});
   }
   return records;
 }

@@ -2,7 +2,10 @@
 
 #include "sim_library.h"
 
+#include "cie/tables.h"
+#include "colorimetry/tristimulus.h"
 #include "devlink/endian.h"
+#include "devlink/meter_records.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +27,13 @@ std::uint16_t peakSample(const Bytes &reply, std::size_t firstOffset) {
   return peak;
 }
 
+// The plain 2° Y sum of a stored record's counts.
+double plainY(const Bytes &reply) {
+  const devlink::meter::StoredRecord record = devlink::meter::decodeStoredRecord(reply.data());
+  const std::vector<double> counts(record.samples.begin(), record.samples.end());
+  return colorimetry::plainSums(counts.data(), 401, 1, cie::cmf1931_2deg).Y;
+}
+
 class SimMeter : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -41,7 +51,10 @@ TEST_F(SimMeter, DemoHoldsEightDistinctRecordsThenTheEndMarker) {
     dateTimes.insert(Bytes(record.begin(), record.begin() + 7));
     const double illuminance = devlink::readF64le(record.data() + 7);
     EXPECT_TRUE(illuminance > 100 && illuminance < 3000) << illuminance;
-    EXPECT_NEAR(devlink::readF64le(record.data() + 817), 1.0, 0.05);
+    // A calibrated meter's ratio: the record's reported Y is its illuminance.
+    const double reportedY = devlink::readF64le(record.data() + 817) *
+                             devlink::meter::kTristimulusScale * plainY(record);
+    EXPECT_NEAR(reportedY, illuminance, illuminance * 1e-12);
     EXPECT_GE(peakSample(record, 15), 20000);
   }
   EXPECT_EQ(dateTimes.size(), 8u);

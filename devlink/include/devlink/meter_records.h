@@ -22,6 +22,16 @@ struct RecordTime {
   int second = 0;
 };
 
+// A record's colour-matching sums are plain sums over its counts; times the
+// record's ratio and this scale they are in the meter's absolute units.
+inline constexpr double kTristimulusScale = 47080 / 13.785;
+
+// The ratio under which counts whose plain 2° Y sum is `plainY` report a Y
+// equal to `illuminance`: how a calibrated meter ties its spectrum to its
+// photometer. 1 when the counts have no luminous part, so nothing divides
+// by zero.
+double ratioForIlluminance(double illuminance, double plainY);
+
 // Reply to kReadStoredRecord.
 struct StoredRecord {
   RecordTime time;

@@ -5,18 +5,14 @@
 #include "solvane/colour/rendering.h"
 #include "solvane/colour/tristimulus.h"
 
+#include "devlink/meter_records.h"
+
 #include <limits>
 
 namespace solvane {
 namespace {
 
 constexpr int kRecordValues = 401;
-
-// ratio × 47080 / 13.785 scales the plain sums of a record to the meter's
-// absolute units.
-double meterScale(double ratio) {
-  return ratio * 47080 / 13.785;
-}
 
 struct Chromaticities {
   double x, y;           // CIE 1931
@@ -60,7 +56,7 @@ void computeColourItems(const double *spectrum, int /*count*/, double *items, in
   const CctAndDuv cct = correlatedColourTemperature(c.u, c.v);
   const ColourRendering rendering = colourRendering(spectrum, {c.u, c.v}, cct.cct);
 
-  const double scale = meterScale(ratio);
+  const double scale = ratio * devlink::meter::kTristimulusScale;
   items[kItemX] = c.x;
   items[kItemY] = c.y;
   items[kItemUPrime] = chosen.uPrime;

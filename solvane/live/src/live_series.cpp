@@ -1,6 +1,8 @@
 #include "solvane/live/live_series.h"
 
 #include "luxengine.h"
+#include "devlink/meter_records.h"
+#include "solvane/colour/tristimulus.h"
 #include "solvane/records/measurement_record.h"
 
 #include <QCoreApplication>
@@ -13,8 +15,15 @@ namespace solvane::live {
 
 namespace {
 
-// The ratio a stored record carries; a live result is already scaled.
-constexpr double kLiveRatio = 1.0;
+// A test result carries no ratio: scale its counts so that the reported Y is
+// the illuminance the meter measured with them, as a stored record's is.
+double liveRatio(const std::vector<double> &intensity, double illuminance) {
+  const double plainY =
+      solvane::tristimulus(intensity.data(), static_cast<int>(intensity.size()),
+                           solvane::kObserver2deg)
+          .Y;
+  return devlink::meter::ratioForIlluminance(illuminance, plainY);
+}
 
 } // namespace
 
@@ -107,7 +116,8 @@ void LiveSeries::finishReading() {
   const qint64 elapsed = seriesClock.elapsed();
   const std::vector<double> intensity(counts.begin(), counts.end());
   QStringList record = records::buildMeasurementRecord(
-      0, now, illuminance, intensity.data(), records::kSpectrumFields, kLiveRatio, config.observer);
+      0, now, illuminance, intensity.data(), records::kSpectrumFields,
+      liveRatio(intensity, illuminance), config.observer);
   record[records::kLabel] = liveLabel(config.firstOrdinal + taken.size());
   taken.append({record, elapsed});
   emit readingTaken(taken.constLast());

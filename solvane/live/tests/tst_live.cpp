@@ -116,6 +116,8 @@ private slots:
       QCOMPARE(record[records::kFirstIntensity + i].toInt(), spectrum[i].toInt());
     }
     QVERIFY(record[records::kCct].toDouble() > 1000);
+    // The reading carries no ratio: its X, Y, Z are scaled so that Y is Ev.
+    QCOMPARE(record[records::kTristimulusY].toDouble(), 410.5);
 
     const auto log = sim.log();
     QCOMPARE(commandsSent(log), (QList<quint32>{11, 12, 13}));
