@@ -357,6 +357,9 @@ void MainWindow::on_btn_readData_clicked() {
   if (reading) {
     return; // a read is under way; its own selection step follows
   }
+  if (measurement && measurement->isRunning()) {
+    return; // stored records are read between tests, not during one
+  }
   reading = true;
   ui->btn_readData->setEnabled(false);
 
@@ -616,16 +619,21 @@ void MainWindow::on_btn_measure_clicked() {
   measurement = std::make_unique<solvane::live::LiveSeries>(*meter, settings);
   connect(measurement.get(), &solvane::live::LiveSeries::finished, this,
           &MainWindow::measurementFinished);
-  // One test at a time: the meter has a single result.
-  ui->btn_measure->setEnabled(false);
-  ui->btn_series->setEnabled(false);
+  // One test at a time: the meter has a single result. Reading the stored
+  // records would mix its exchanges with the test's.
+  setMeterButtonsEnabled(false);
   statusBar()->showMessage(tr("Measuring..."));
   measurement->start();
 }
 
+void MainWindow::setMeterButtonsEnabled(bool enabled) {
+  ui->btn_readData->setEnabled(enabled);
+  ui->btn_measure->setEnabled(enabled);
+  ui->btn_series->setEnabled(enabled);
+}
+
 void MainWindow::measurementFinished() {
-  ui->btn_measure->setEnabled(true);
-  ui->btn_series->setEnabled(true);
+  setMeterButtonsEnabled(true);
   statusBar()->clearMessage();
   if (measurement->failure() != solvane::live::Failure::None) {
     solvane::ui::warning(this, tr("Measure"), measurement->failureText());

@@ -76,6 +76,8 @@ private:
   void replaceGrid();
   void applyChromaticityAxes(double xTo, double yTo, const char *picture);
   void showReadProgress(int recordsRead);
+  // Read, Measure and Series: the buttons that start exchanges with the meter.
+  void setMeterButtonsEnabled(bool enabled);
   void measurementFinished();
   // Appends live readings after the records shown and selects the first.
   void appendLiveRecords(const QList<QStringList> &taken);

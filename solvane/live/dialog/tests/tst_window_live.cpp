@@ -84,6 +84,25 @@ private slots:
     QVERIFY(warnings.size() == 1); // only the read's completion box
   }
 
+  void readWaitsForTheMeasurementToEnd() {
+    QJsonObject state = storedAndLive(2, {111});
+    state.insert("ready_after_polls", 3);
+    QVERIFY(sim.load(meterstate::text(state)));
+    MainWindow window;
+    QTest::mouseClick(button(window, "btn_measure"), Qt::LeftButton);
+    QVERIFY(!button(window, "btn_readData")->isEnabled());
+    // Even when called directly, Read sends nothing while the test runs.
+    sim.clearLog();
+    QVERIFY(QMetaObject::invokeMethod(&window, "on_btn_readData_clicked"));
+    for (const TsimExchange &exchange : sim.log()) {
+      QVERIFY(exchange.command != 17);
+    }
+    QTRY_VERIFY(button(window, "btn_readData")->isEnabled());
+    auto *table = window.findChild<QTableWidget *>("tableWidget_storedData");
+    QCOMPARE(column0(table), QStringList{"LIVE.000"});
+    QVERIFY(warnings.isEmpty());
+  }
+
   void failedMeasureOnlyWarns() {
     QJsonObject state = storedAndLive(0, {111});
     state.insert("faults", QJsonArray{QJsonObject{{"command", 12}}});
