@@ -61,14 +61,15 @@ size=$(stat -c %s "$image")
 [ "$size" -le 131072 ] || { echo "the program image is $size bytes, more than 131072" >&2; exit 1; }
 echo "PE32+ x86-64, GUI subsystem, image $size of 131072 bytes"
 
-# The dialogs (size in dialog units), the About entry's string and the icon
-# must have been linked in.
+# The dialogs (size in dialog units), the About entry's string, the icon and
+# the manifest that asks for an administrator must have been linked in.
 resources=$(x86_64-w64-mingw32-windres -i "$image" -J coff -O rc)
 for expected in '^2000 DIALOGEX 0, 0, 232, 71$' '^2001 DIALOGEX 0, 0, 231, 71$' \
   '^100 DIALOGEX 0, 0, 235, 55$' '^  101, ' '^128 14 '; do
   grep -Eq "$expected" <<<"$resources" || { echo "drvinst.exe lacks the resource $expected" >&2; exit 1; }
 done
-echo "dialogs 2000, 2001 and 100, string 101 and icon 128 present"
+grep -q 'requireAdministrator' <<<"$resources" || { echo "drvinst.exe lacks its manifest" >&2; exit 1; }
+echo "dialogs 2000, 2001 and 100, string 101, icon 128 and the manifest present"
 
 # The unpack path under wine, in a throw-away prefix. It needs no display.
 # Debian keeps wine64 and wineserver out of PATH unless the wine package
