@@ -51,6 +51,9 @@ QString LiveSeries::failureText() const {
 LiveSeries::LiveSeries(LuxEngine &meterEngine, const SeriesSettings &settings, QObject *parent)
     : QObject(parent), meter(meterEngine), config(settings) {
   timer.setSingleShot(true);
+  // A coarse timer may fire up to 5 % early; a reading must not start
+  // before its slot.
+  timer.setTimerType(Qt::PreciseTimer);
   connect(&timer, &QTimer::timeout, this, &LiveSeries::step);
 }
 
