@@ -45,7 +45,7 @@ int fail(const char *what) {
 }
 
 int listRecords(LuxEngine &meter, const QStringList &) {
-  std::printf("%-8s %-19s %12s %10s\n", "record", "date-time", "Ev (lx)", "ratio");
+  std::printf("%-8s %-19s %12s %13s\n", "record", "date-time", "Ev (lx)", "ratio");
   std::vector<double> intensity(LuxEngine::kSpectrumSamples);
   for (int ordinal = 0;; ++ordinal) {
     QDateTime time;
@@ -59,7 +59,9 @@ int listRecords(LuxEngine &meter, const QStringList &) {
       std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n", ordinal);
       return kMeterFailed;
     }
-    std::printf("NO.%03d   %-19s %12.2f %10.6f\n", ordinal,
+    // A calibrated meter's ratio may be far from 1 (1e-7 and less), so it
+    // keeps seven significant digits at any magnitude.
+    std::printf("NO.%03d   %-19s %12.2f %13.6e\n", ordinal,
                 time.toString(Qt::ISODate).toUtf8().constData(), illuminance, ratio);
   }
 }

@@ -23,7 +23,7 @@ QJsonObject twoRecords() {
                                              {"spectrum", meterstate::flat(401, 1000)}},
                                  QJsonObject{{"time", "2020-12-31T23:59:59"},
                                              {"illuminance", 87.25},
-                                             {"ratio", 0.98},
+                                             {"ratio", 8.25e-8}, // a calibrated meter's
                                              {"spectrum", meterstate::flat(401, 65535)}}}}};
 }
 
@@ -49,8 +49,8 @@ private slots:
     QCOMPARE(r.exitCode, 0);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[1].simplified(), QString("NO.000 2019-05-21T14:03:09 1234.50 1.000000"));
-    QCOMPARE(lines[2].simplified(), QString("NO.001 2020-12-31T23:59:59 87.25 0.980000"));
+    QCOMPARE(lines[1].simplified(), QString("NO.000 2019-05-21T14:03:09 1234.50 1.000000e+00"));
+    QCOMPARE(lines[2].simplified(), QString("NO.001 2020-12-31T23:59:59 87.25 8.250000e-08"));
   }
 
   void readPrintsTheTestItemsOfEveryRecord() {
