@@ -12,6 +12,7 @@
 #include "solvane/quality/record_quality.h"
 #include "solvane/records/measurement_record.h"
 #include "test_files.h"
+#include "window_test.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -23,7 +24,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <vector>
 
 namespace rec = solvane::records;
 using solvane::quality::LightQualityDialog;
@@ -58,19 +58,6 @@ class TestWindowQuality : public QObject {
     child<QPushButton>(window.get(), "btn_readData")->click();
     QCOMPARE(stored()->rowCount(), 4);
     warnings.clear(); // the read's own message
-  }
-
-  // Record `ordinal` of the meter, built as the window builds it.
-  QStringList expected(int ordinal) const {
-    const QJsonObject r = fourRecords["records"].toArray()[ordinal].toObject();
-    std::vector<double> spectrum;
-    for (const QJsonValue &v : r["spectrum"].toArray()) {
-      spectrum.push_back(v.toDouble());
-    }
-    return rec::buildMeasurementRecord(ordinal,
-                                       QDateTime::fromString(r["time"].toString(), Qt::ISODate),
-                                       r["illuminance"].toDouble(), spectrum.data(),
-                                       rec::kSpectrumFields, r["ratio"].toDouble(), 0);
   }
 
 private slots:
@@ -116,14 +103,14 @@ private slots:
 
     solvane::quality::RecordQuality quality;
     QString reason;
-    QVERIFY(solvane::quality::evaluateRecord(expected(1), &quality, &reason));
-    QVERIFY(text(second, "label_record").contains(expected(1)[rec::kDateTime]));
+    QVERIFY(solvane::quality::evaluateRecord(expectedRecord(fourRecords, 1), &quality, &reason));
+    QVERIFY(text(second, "label_record").contains(expectedRecord(fourRecords, 1)[rec::kDateTime]));
     QCOMPARE(text(second, "value_rf"), QString::number(quality.metrics.fidelity.rf, 'f', 1));
     QCOMPARE(text(second, "value_cct"), QString::number(quality.metrics.cct.kelvin, 'f', 0));
     QCOMPARE(text(second, "value_ownRa"),
-             QString::number(expected(1)[rec::kRa].toDouble(), 'f', 1));
+             QString::number(expectedRecord(fourRecords, 1)[rec::kRa].toDouble(), 'f', 1));
     QCOMPARE(text(second, "value_ownDuv"),
-             QString::number(expected(1)[rec::kDuv].toDouble(), 'f', 4));
+             QString::number(expectedRecord(fourRecords, 1)[rec::kDuv].toDouble(), 'f', 4));
     QCOMPARE(child<QTableWidget>(second, "table_specialIndices")->columnCount(), 14);
     QCOMPARE(child<QTableWidget>(second, "table_alphaOpic")->item(1, 4)->text(),
              QString::number(quality.metrics.alphaOpic.edi[lightquality::kMelanopic], 'f', 2));
@@ -174,7 +161,7 @@ private slots:
     QVERIFY(dialog);
     const QString file = workDir.filePath("NO.000.spdx");
     QVERIFY(dialog->exportSpectrum(file));
-    QCOMPARE(testfiles::spdxSpectralValues(file), rec::intensityTexts(expected(0)));
+    QCOMPARE(testfiles::spdxSpectralValues(file), rec::intensityTexts(expectedRecord(fourRecords, 0)));
 
     const QString unwritable = workDir.filePath("missing/NO.000.spdx");
     QVERIFY(!dialog->exportSpectrum(unwritable));
