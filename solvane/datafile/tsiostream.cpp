@@ -8,6 +8,7 @@
 namespace {
 
 constexpr QChar kSeparator = QLatin1Char(',');
+constexpr QChar kByteOrderMark(0xFEFF);
 constexpr int kFirstWavelength = 380;
 constexpr int kLastWavelength = 780;
 
@@ -72,6 +73,12 @@ bool TSIOStream::readSolvaneData(QStringList *header, QList<QStringList> *data) 
   QTextStream stream(&file);
   QString line;
   stream.readLineInto(&line);
+  // Byte-order marks belong to the encoding, not to the first column's name.
+  // The stream takes one; a file marked twice would keep the next, and every
+  // write and read would then drop one more.
+  while (line.startsWith(kByteOrderMark)) {
+    line.remove(0, 1);
+  }
   *header << line.split(kSeparator);
   // An empty line still gives a record: one empty field.
   while (!stream.atEnd()) {

@@ -99,6 +99,10 @@ private slots:
                                 << QList<QStringList>{{""}, {"NO.001"}};
     QTest::newRow("short line") << QByteArray("Data,Date,Ev\nNO.000\n")
                                 << QList<QStringList>{{"NO.000"}};
+    QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF" "Data\nNO.000\n")
+                                           << QList<QStringList>{{"NO.000"}};
+    QTest::newRow("byte-order mark twice")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "Data\nNO.000\n") << QList<QStringList>{{"NO.000"}};
   }
 
   void linesAsFoundInFilesFromElsewhere() {
