@@ -10,7 +10,9 @@ build=$(realpath "${1:-build}")
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
-cmake --install "$build" --component specsdk --prefix "$prefix" >/dev/null
+for component in specsdk specsdk_dev; do
+  cmake --install "$build" --component "$component" --prefix "$prefix" >/dev/null
+done
 export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
 cc -std=c99 -Wall -Wextra -Werror "$prefix/share/specsdk/examples/acquire.c" \
   $(pkg-config --cflags --libs specsdk) -o "$prefix/acquire"

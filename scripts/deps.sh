@@ -19,6 +19,8 @@ packages=(
   fonts-crosextra-carlito poppler-utils
   # the documentation's pictures of the window and the Series dialog (xvfb-run)
   xvfb
+  # the Debian packages: manual pages, their check and the package checker
+  help2man man-db lintian
 )
 
 missing=()

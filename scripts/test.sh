@@ -14,6 +14,9 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 # The installed SDK with its example, and the 32-bit Windows DLL.
 scripts/check-sdk-install.sh build
+# The Debian packages, built in a fresh clone and installed into a
+# throw-away root (needs root, as CI runs).
+scripts/check-packages.sh
 scripts/cross-specsdk.sh build-mingw32
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \

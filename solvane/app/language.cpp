@@ -1,6 +1,9 @@
 #include "language.h"
 
+#include "program_files.h"
+
 #include <QCoreApplication>
+#include <QDebug>
 #include <QProcess>
 #include <QSettings>
 #include <QTranslator>
@@ -14,7 +17,7 @@ const char *const kKey = "language";
 } // namespace
 
 int storedCode() {
-  const QSettings settings(kSettingsFile, QSettings::IniFormat);
+  const QSettings settings(paths::settingsFile(kSettingsFile), QSettings::IniFormat);
   return settings.value(kKey).toInt(); // absent or not a number: 0
 }
 
@@ -33,14 +36,23 @@ QString translationFile(int code) {
 
 bool loadTranslation(QTranslator &translator) {
   const QString file = translationFile(storedCode());
-  return !file.isEmpty() && translator.load(file);
+  if (file.isEmpty()) {
+    return false;
+  }
+  const QString path = paths::dataFile(file);
+  const bool loaded = translator.load(path);
+  // Says which file an installed program took, or where it looked.
+  qDebug().noquote() << (loaded ? QStringLiteral("Translation %1 loaded")
+                                : QStringLiteral("Translation %1 not loaded"))
+                            .arg(path);
+  return loaded;
 }
 
 bool storeCode(int index) {
   if (index < 0 || index > 2) {
     return true;
   }
-  QSettings settings(kSettingsFile, QSettings::IniFormat);
+  QSettings settings(paths::settingsFile(kSettingsFile), QSettings::IniFormat);
   settings.setValue(kKey, QString::number(index));
   settings.sync();
   return settings.status() == QSettings::NoError;

@@ -1,8 +1,9 @@
 #pragma once
 
 // The interface language: code 0 simplified Chinese, 1 traditional Chinese,
-// 2 English, kept under the key "language" of "language.ini" in the working
-// directory and applied at start-up by a translator.
+// 2 English, kept under the key "language" of "language.ini" (in the working
+// directory, or the user's configuration folder for an installed program)
+// and applied at start-up by a translator.
 
 #include <QString>
 
@@ -17,8 +18,9 @@ int storedCode();
 // "cn.qm", "tw.qm", "en.qm" for codes 0, 1, 2; empty for any other code.
 QString translationFile(int code);
 
-// Loads the translation file of the stored code into `translator`, taken
-// relative to the working directory. False when none was loaded.
+// Loads the translation file of the stored code into `translator`, found
+// beside the program or in its installed data folder. False when none was
+// loaded.
 bool loadTranslation(QTranslator &translator);
 
 // Writes codes 0 to 2 and syncs the file, so that a new instance reads the

@@ -8,6 +8,7 @@
 
 #include "luxengine.h"
 #include "printinfo.h"
+#include "program_files.h"
 #include "series_dialog.h"
 #include "solvane/live/live_series.h"
 #include "solvane/records/measurement_record.h"
@@ -19,6 +20,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
@@ -378,9 +380,13 @@ void MainWindow::on_btn_readData_clicked() {
         showReadProgress(read);
       });
   statusBar()->showMessage(tr("%n record(s) read", nullptr, records.size()));
-  solvane::ui::warning(this, QString(),
-                       outcome.status == 0 ? QStringLiteral("读取存储数据完成")
-                                           : QStringLiteral("读取存储数据失败"));
+  QString message =
+      outcome.status == 0 ? QStringLiteral("读取存储数据完成") : QStringLiteral("读取存储数据失败");
+  if (outcome.status != 0 && !meter->isLibraryBound()) {
+    // The reason, untranslated like the system's own text within it.
+    message += QStringLiteral("\nNo USB library could be loaded: ") + meter->libraryErrorString();
+  }
+  solvane::ui::warning(this, QString(), message);
   if (!records.isEmpty()) {
     table->selectRow(0);
   }
@@ -517,10 +523,10 @@ void MainWindow::print(QPrinter *printer) {
     return;
   }
   QStringList printInfo;
-  solvane::printinfo::readPrintInfo(solvane::printinfo::kFileName, &printInfo);
+  solvane::printinfo::readPrintInfo(solvane::printinfo::printInfoFile(), &printInfo);
   solvane::report::paintTestReport(
       printer, *record, printInfo, QDateTime::currentDateTime(),
-      solvane::printinfo::readQualityPageChoice(solvane::printinfo::kQualityPageFileName));
+      solvane::printinfo::readQualityPageChoice(solvane::printinfo::qualityPageFile()));
 }
 
 void MainWindow::on_comboBox_plot_currentIndexChanged(int index) {
@@ -545,9 +551,10 @@ void MainWindow::setPrintFormat(bool isPdf) {
 }
 
 void MainWindow::on_btn_help_clicked() {
-  // A local file URL made from the working directory on every platform (a
-  // plain "file:///" + path text doubles the slash of a Unix path).
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(kManualName)));
+  // A local file URL on every platform (a plain "file:///" + path text
+  // doubles the slash of a Unix path).
+  QDesktopServices::openUrl(
+      QUrl::fromLocalFile(QFileInfo(solvane::paths::dataFile(kManualName)).absoluteFilePath()));
 }
 
 void MainWindow::on_comboBox_observer_currentIndexChanged(int /*index*/) {

@@ -437,7 +437,8 @@ int main(int argc, char **argv) {
   }
   LuxEngine meter;
   if (!meter.isLibraryBound()) {
-    std::fprintf(stderr, "solvane-cli: cannot load the USB library %s\n", devlink::kUsbLibraryName);
+    std::fprintf(stderr, "solvane-cli: no USB library could be loaded: %s\n",
+                 meter.libraryErrorString().toLocal8Bit().constData());
     return kMeterFailed;
   }
   return found->second.run(meter, args);

@@ -76,12 +76,19 @@ void onInterrupt(int) {
 // The first Ctrl-C asks for a clean stop; the handler then resets itself,
 // so a second one ends the program at once.
 void catchInterrupts() {
+#ifdef _WIN32
+  // Windows has no sigaction; its C runtime resets a handler to the
+  // default before calling it, as SA_RESETHAND does.
+  std::signal(SIGINT, onInterrupt);
+  std::signal(SIGTERM, onInterrupt);
+#else
   struct sigaction action = {};
   action.sa_handler = onInterrupt;
   action.sa_flags = SA_RESETHAND;
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+#endif
 }
 
 QByteArray field(const QStringList &record, int index) {

@@ -1,8 +1,10 @@
 // Draws every picture the program compiles in: side-bar, header and report
 // icons, the banner and logos, and the CIE 1931 (x, y) and CIE 1976 (u′, v′)
-// chromaticity diagrams computed from the 2° colour-matching functions.
+// chromaticity diagrams computed from the 2° colour-matching functions; and
+// the desktop menu's icon at a given size.
 //
 //   solvane_make_images OUTPUT_FOLDER
+//   solvane_make_images --icon SIZE FILE.png
 
 #include "cie/tables.h"
 
@@ -19,6 +21,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 
@@ -381,10 +385,28 @@ bool save(const QDir &folder, const char *name, const QImage &image) {
 
 } // namespace
 
+// The desktop menu's icon: the logo, square, at one of the theme's sizes.
+int saveAppIcon(const char *size, const char *file) {
+  const int pixels = std::atoi(size);
+  if (pixels < 16 || pixels > 1024) {
+    std::fprintf(stderr, "solvane_make_images: icon size %s is not from 16 to 1024\n", size);
+    return 2;
+  }
+  if (!logo(pixels, pixels, false).save(QString::fromLocal8Bit(file), "PNG")) {
+    std::fprintf(stderr, "solvane_make_images: cannot write %s\n", file);
+    return 1;
+  }
+  return 0;
+}
+
 int main(int argc, char **argv) {
   QGuiApplication application(argc, argv);
+  if (argc == 4 && std::strcmp(argv[1], "--icon") == 0) {
+    return saveAppIcon(argv[2], argv[3]);
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: solvane_make_images OUTPUT_FOLDER\n");
+    std::fprintf(stderr, "usage: solvane_make_images OUTPUT_FOLDER\n"
+                         "       solvane_make_images --icon SIZE FILE.png\n");
     return 2;
   }
   QDir output(QString::fromLocal8Bit(argv[1]));

@@ -34,6 +34,8 @@ public:
   ~LuxEngine() override;
 
   bool isLibraryBound() const;
+  // Why the USB library is not bound, naming the file; empty when it is.
+  QString libraryErrorString() const;
 
 public slots:
   int readStoredData(int dataOrdinal, QDateTime *time, double *illuminance, double *intensity,

@@ -1,5 +1,7 @@
 #include "tsfoundation.h"
 
+#include "program_files.h"
+
 #include <QDebug>
 
 namespace {
@@ -17,11 +19,16 @@ long forward(devlink::CommandEntry entry, DWORD dwID, DWORD loc, DWORD count, BY
 } // namespace
 
 TSFoundation::TSFoundation(QObject *parent)
-    : TSFoundation(parent, QString::fromLatin1(devlink::kUsbLibraryName)) {}
+    : TSFoundation(parent, QString::fromLatin1(devlink::kUsbLibraryName),
+                   solvane::paths::usbLibrary()) {}
 
 TSFoundation::TSFoundation(QObject *parent, const QString &libraryName)
+    : TSFoundation(parent, libraryName, libraryName) {}
+
+TSFoundation::TSFoundation(QObject *parent, const QString &libraryName,
+                           const QString &libraryFile)
     : QObject(parent), name(libraryName) {
-  bind();
+  bind(libraryFile);
 }
 
 TSFoundation::~TSFoundation() {
@@ -29,12 +36,18 @@ TSFoundation::~TSFoundation() {
   module.release();
 }
 
-void TSFoundation::bind() {
-  if (module.open(name.toStdString())) {
+void TSFoundation::bind(const QString &file) {
+  if (module.open(file.toStdString())) {
     cmdRead = module.resolve<devlink::CommandEntry>("CmdRead");
     cmdWrite = module.resolve<devlink::CommandEntry>("CmdWrite");
     cmdCmd = module.resolve<devlink::CommandEntry>("CmdCmd");
     cmdSpeic = module.symbol("CmdSpeic");
+    if (!(cmdRead && cmdWrite && cmdCmd && cmdSpeic)) {
+      error = QStringLiteral("%1 lacks one of CmdRead, CmdWrite, CmdCmd and CmdSpeic").arg(file);
+    }
+  } else {
+    // The loader's message names the file and says why it did not load.
+    error = QString::fromStdString(module.lastError());
   }
   bound = cmdRead && cmdWrite && cmdCmd && cmdSpeic;
   const QString message = bound ? QStringLiteral("Succeeded in loading Dll(%1)!")

@@ -6,9 +6,10 @@
 #include <QObject>
 #include <QString>
 
-// The program's binding to the USB access library: loads it once by bare
-// file name, resolves the command entry points and forwards each command
-// frame unchanged. The library stays loaded for the rest of the process.
+// The program's binding to the USB access library: loads it once (found
+// beside the program or in the installed library folder, else by bare file
+// name), resolves the command entry points and forwards each command frame
+// unchanged. The library stays loaded for the rest of the process.
 class TSFoundation : public QObject {
   Q_OBJECT
 
@@ -22,6 +23,8 @@ public:
   // True when the library loaded and all four command entry points resolved.
   bool isBound() const { return bound; }
   const QString &libraryName() const { return name; }
+  // Why binding failed, naming the library file; empty when bound.
+  QString errorString() const { return error; }
 
 public slots:
   long readCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *disc,
@@ -32,7 +35,8 @@ public slots:
                   DWORD dwTry);
 
 private:
-  void bind();
+  TSFoundation(QObject *parent, const QString &libraryName, const QString &libraryFile);
+  void bind(const QString &file);
 
   devlink::SharedLibrary module;
   devlink::CommandEntry cmdRead = nullptr;
@@ -41,5 +45,6 @@ private:
   // Resolved so that a library without it is refused, never called.
   void *cmdSpeic = nullptr;
   bool bound = false;
+  QString error;
   const QString name;
 };

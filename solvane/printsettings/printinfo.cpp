@@ -1,5 +1,7 @@
 #include "printinfo.h"
 
+#include "program_files.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
@@ -40,6 +42,14 @@ bool writeQualityPageChoice(const QString &path, bool withQualityPage) {
   QSaveFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(withQualityPage ? "1\n" : "0\n") == 2 &&
          file.commit();
+}
+
+QString printInfoFile() {
+  return paths::settingsFile(kFileName);
+}
+
+QString qualityPageFile() {
+  return paths::settingsFile(kQualityPageFileName);
 }
 
 } // namespace solvane::printinfo

@@ -1,7 +1,8 @@
 #pragma once
 
 // "PrintInfo": the eight texts of the report's company and sample blocks,
-// one per line, kept between runs in the working directory. Qt Core only,
+// one per line, kept between runs in the working directory (the user's
+// configuration folder for an installed program). Qt Core only,
 // so the print settings dialog, the window's report and solvane-cli share
 // it.
 
@@ -35,5 +36,9 @@ bool readQualityPageChoice(const QString &path);
 
 // Replaces the file only when it was written whole.
 bool writeQualityPageChoice(const QString &path, bool withQualityPage);
+
+// Where the program keeps the two files.
+QString printInfoFile();
+QString qualityPageFile();
 
 } // namespace solvane::printinfo

@@ -44,7 +44,7 @@ constexpr int kPdfEntry = 0; // "Print to PDF"; entry 1 is "Print to Paper"
 PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::PrintSettingDlg) {
   ui->setupUi(this);
   QStringList stored;
-  solvane::printinfo::readPrintInfo(solvane::printinfo::kFileName, &stored);
+  solvane::printinfo::readPrintInfo(solvane::printinfo::printInfoFile(), &stored);
   const QVector<QLineEdit *> edits = lineEdits();
   for (int i = 0; i < edits.size(); ++i) {
     edits[i]->setText(stored.value(i));
@@ -52,7 +52,7 @@ PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::
     edits[i]->setPlaceholderText(kPlaceholders[i]);
   }
   ui->checkBox_qualityPage->setChecked(
-      solvane::printinfo::readQualityPageChoice(solvane::printinfo::kQualityPageFileName));
+      solvane::printinfo::readQualityPageChoice(solvane::printinfo::qualityPageFile()));
   ui->btn_print->setStyleSheet(kPrintButtonStyle);
   ui->btn_cancel->setStyleSheet(kCancelButtonStyle);
   ui->comboBox->setStyleSheet(kComboBoxStyle);
@@ -77,8 +77,8 @@ QStringList PrintSettingDlg::texts() const {
 }
 
 void PrintSettingDlg::on_btn_print_clicked() {
-  if (!solvane::printinfo::writePrintInfo(solvane::printinfo::kFileName, texts()) ||
-      !solvane::printinfo::writeQualityPageChoice(solvane::printinfo::kQualityPageFileName,
+  if (!solvane::printinfo::writePrintInfo(solvane::printinfo::printInfoFile(), texts()) ||
+      !solvane::printinfo::writeQualityPageChoice(solvane::printinfo::qualityPageFile(),
                                                   ui->checkBox_qualityPage->isChecked())) {
     return;
   }

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Builds the Debian packages in a fresh clone of the committed tree, installs
+# them into a throw-away root with dpkg --root and checks the installed
+# suite: where the files land, solvane-cli and solvane running from there on
+# the simulated meter (and saying so without it), the SDK through its
+# pkg-config file, lintian, and the manual pages. Needs root (dpkg --root).
+#
+#   scripts/check-packages.sh            the packages of HEAD
+#   KEEP=1 scripts/check-packages.sh     keep the work folder and say where
+#
+# The build compiles through ccache, so after a build in build/ it takes a
+# few minutes. See docs/packaging.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_tree=$PWD
+
+fail() {
+  echo "check-packages: $*" >&2
+  exit 1
+}
+
+[ "$(id -u)" -eq 0 ] || fail "installing into a root with dpkg needs root"
+work=$(mktemp -d)
+if [ -n "${KEEP:-}" ]; then
+  echo "check-packages: work folder $work"
+else
+  trap 'rm -rf "$work"' EXIT
+fi
+# The programs run as an ordinary user below, and man drops root's rights.
+chmod 755 "$work"
+
+# 1. A fresh clone, built for /usr, packed.
+git clone -q --no-hardlinks "$source_tree" "$work/src"
+cd "$work/src"
+. scripts/compiler-cache.sh
+cmake -S . -B build -G Ninja -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake --build build -j "$(nproc)" >/dev/null
+(cd build && cpack -G DEB >/dev/null)
+debs=(build/*.deb)
+for package in solvane libspecsdk1 libspecsdk-dev solvane-udev solvane-simulator; do
+  ls build/"${package}"_*.deb >/dev/null 2>&1 || fail "cpack made no package $package"
+done
+
+# 2. lintian: no errors. Every warning left must be explained in
+# docs/packaging.md.
+lintian --fail-on error --no-tag-display-limit "${debs[@]}" >"$work/lintian.txt" ||
+  { cat "$work/lintian.txt" >&2; fail "lintian reports errors"; }
+while read -r tag; do
+  grep -q "\`$tag\`" docs/packaging.md || {
+    cat "$work/lintian.txt" >&2
+    fail "lintian warning $tag is not explained in docs/packaging.md"
+  }
+done < <(sed -n 's/^W: [^:]*: \([a-z0-9-]*\).*/\1/p' "$work/lintian.txt" | sort -u)
+
+# 3. Installed into an empty root. Dependencies are the host's; the
+# maintainer scripts see DPKG_ROOT and leave the host's udev alone.
+root=$work/root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
+install_debs() {
+  dpkg --root="$root" --force-depends --force-script-chrootless --log=/dev/null \
+    -i "$@" >/dev/null
+}
+install_debs "${debs[@]}"
+
+triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+lib=usr/lib/$triplet
+expected=(
+  usr/bin/solvane usr/bin/solvane-cli usr/sbin/drvinst
+  "$lib/libspecsdk.so.1" "$lib/libspecsdk.so" "$lib/libTesselUSB.so"
+  usr/include/specsdk.h "$lib/pkgconfig/specsdk.pc" usr/share/specsdk/examples/acquire.c
+  usr/share/solvane/cn.qm usr/share/solvane/tw.qm usr/share/solvane/en.qm
+  "usr/share/solvane/KestraOne manual.pdf"
+  usr/share/applications/example.kestra_instruments.solvane.desktop
+  usr/share/metainfo/example.kestra_instruments.solvane.metainfo.xml
+  usr/share/man/man1/solvane.1.gz usr/share/man/man1/solvane-cli.1.gz
+  usr/share/man/man8/drvinst.8.gz
+  usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules
+)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/solvane.png")
+done
+for package in solvane libspecsdk1 libspecsdk-dev solvane-udev solvane-simulator; do
+  expected+=("usr/share/doc/$package/copyright" "usr/share/doc/$package/changelog.gz")
+done
+for file in "${expected[@]}"; do
+  [ -e "$root/$file" ] || fail "$file is not installed"
+done
+strays=$(cd "$root" && find . -path ./var -prune -o -type f -print | grep -v '^\./usr/' || true)
+[ -z "$strays" ] || fail "files outside /usr: $strays"
+grep -q 'ATTR{idVendor}=="0483", ATTR{idProduct}=="085f", TAG+="uaccess"' \
+  "$root/usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules" ||
+  fail "the udev rule does not give the meter to the user at the machine"
+
+# 4. The programs from the installed layout, as an ordinary user whose
+# settings go to the configuration folder, started from an empty folder.
+user_home=$work/home
+mkdir -p "$user_home/.config/solvane" "$user_home/cwd"
+printf '[General]\nlanguage=2\n' >"$user_home/.config/solvane/language.ini"
+chown -R nobody "$user_home"
+as_user() {
+  (cd "$user_home/cwd" && setpriv --reuid=nobody --regid=nogroup --clear-groups \
+    env -i PATH=/usr/bin:/bin HOME="$user_home" XDG_CONFIG_HOME="$user_home/.config" \
+    XDG_RUNTIME_DIR="$user_home" QT_QPA_PLATFORM=offscreen "$@")
+}
+
+as_user "$root/usr/bin/solvane-cli" list >"$work/list.txt" ||
+  fail "solvane-cli list failed from the installed layout"
+[ "$(grep -c '^NO\.' "$work/list.txt")" -eq 8 ] ||
+  { cat "$work/list.txt" >&2; fail "solvane-cli list did not list the demo meter's eight records"; }
+
+as_user env SOLVANE_TEST_QUIT_AFTER_MS=200 SOLVANE_TEST_ANSWER_WARNINGS=1 \
+  "$root/usr/bin/solvane" >"$work/solvane.out" 2>"$work/solvane.err" ||
+  { cat "$work/solvane.err" >&2; fail "solvane did not run from the installed layout"; }
+grep -q 'window shown' "$work/solvane.out" || fail "solvane showed no window"
+grep -qF "Translation $root/usr/share/solvane/en.qm loaded" "$work/solvane.err" ||
+  { cat "$work/solvane.err" >&2; fail "solvane did not take en.qm from /usr/share/solvane as its language.ini says"; }
+[ -z "$(ls -A "$user_home/cwd")" ] || fail "solvane wrote into its working folder"
+
+# Without the simulator package there is no USB library, and both say so.
+dpkg --root="$root" --force-depends --force-script-chrootless --log=/dev/null \
+  -r solvane-simulator >/dev/null
+if as_user "$root/usr/bin/solvane-cli" list 2>"$work/nolib.txt"; then
+  fail "solvane-cli list succeeded without a USB library"
+fi
+grep -q '^solvane-cli: no USB library could be loaded: libTesselUSB.so' "$work/nolib.txt" ||
+  { cat "$work/nolib.txt" >&2; fail "solvane-cli does not say that no USB library is present"; }
+install_debs build/solvane-simulator_*.deb
+
+# 5. The SDK from the installed tree through its pkg-config file.
+export PKG_CONFIG_PATH=$root/$lib/pkgconfig
+flags=$(pkg-config --cflags --libs specsdk) || fail "pkg-config does not know specsdk"
+case "$flags" in *"-I$root/usr/include"*"-L$root/$lib"*) ;; *) fail "pkg-config gives $flags" ;; esac
+# shellcheck disable=SC2086 # the flags are words
+cc -std=c99 -Wall -Wextra -Werror "$root/usr/share/specsdk/examples/acquire.c" $flags \
+  -o "$work/acquire"
+LD_LIBRARY_PATH=$root/$lib TESSELUSB_STATE=$PWD/tesselusb/examples/spectrometer_demo.json \
+  "$work/acquire" 150 >/dev/null || fail "the SDK example failed against the installed tree"
+
+# 6. Every manual page renders without a warning.
+for page in man1/solvane.1.gz man1/solvane-cli.1.gz man8/drvinst.8.gz; do
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/$page" \
+    >"$work/page.txt" 2>"$work/page.err" || fail "man -l $page failed"
+  [ ! -s "$work/page.err" ] || { cat "$work/page.err" >&2; fail "man -l $page warns"; }
+  grep -q 'NAME' "$work/page.txt" || fail "man -l $page shows no NAME section"
+done
+
+echo "check-packages: the packages install and run ($(cd build && echo *.deb))"
