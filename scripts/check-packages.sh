@@ -92,6 +92,9 @@ strays=$(cd "$root" && find . -path ./var -prune -o -type f -print | grep -v '^\
 grep -q 'ATTR{idVendor}=="0483", ATTR{idProduct}=="085f", TAG+="uaccess"' \
   "$root/usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules" ||
   fail "the udev rule does not give the meter to the user at the machine"
+# The installed drvinst still carries its driver package.
+"$root/usr/sbin/drvinst" --unpack "$work/unpacked" >/dev/null &&
+  ls "$work/unpacked"/*.inf >/dev/null 2>&1 || fail "the installed drvinst lost its driver package"
 
 # 4. The programs from the installed layout, as an ordinary user whose
 # settings go to the configuration folder, started from an empty folder.

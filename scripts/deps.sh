@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # specsdk: the 32-bit Windows library
   gcc-mingw-w64-i686 g++-mingw-w64-i686 binutils-mingw-w64-i686
+  # solvane: its sources checked against the Windows compiler
+  python3
   # drvinst: the Windows cross build, its run under wine, the dialog pictures
   g++-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev wine64 xvfb xauth
   # fuzz targets: clang with libFuzzer

@@ -18,6 +18,8 @@ scripts/check-sdk-install.sh build
 # throw-away root (needs root, as CI runs).
 scripts/check-packages.sh
 scripts/cross-specsdk.sh build-mingw32
+# The desktop program's sources compile for Windows too.
+scripts/check-windows-sources.sh build
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON >/dev/null
