@@ -99,13 +99,16 @@ grep -q 'ATTR{idVendor}=="0483", ATTR{idProduct}=="085f", TAG+="uaccess"' \
 # 4. The programs from the installed layout, as an ordinary user whose
 # settings go to the configuration folder, started from an empty folder.
 user_home=$work/home
-mkdir -p "$user_home/.config/solvane" "$user_home/cwd"
+mkdir -p "$user_home/.config/solvane" "$user_home/cwd" "$user_home/tmp"
 printf '[General]\nlanguage=2\n' >"$user_home/.config/solvane/language.ini"
 chown -R nobody "$user_home"
+chmod 700 "$user_home/tmp"
+# A temporary folder of its own gives the program single-instance keys of
+# its own: tests running meanwhile (as root) cannot turn it away.
 as_user() {
   (cd "$user_home/cwd" && setpriv --reuid=nobody --regid=nogroup --clear-groups \
     env -i PATH=/usr/bin:/bin HOME="$user_home" XDG_CONFIG_HOME="$user_home/.config" \
-    XDG_RUNTIME_DIR="$user_home" QT_QPA_PLATFORM=offscreen "$@")
+    TMPDIR="$user_home/tmp" XDG_RUNTIME_DIR="$user_home/tmp" QT_QPA_PLATFORM=offscreen "$@")
 }
 
 as_user "$root/usr/bin/solvane-cli" list >"$work/list.txt" ||
