@@ -12,8 +12,35 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --component specsdk --prefix "$prefix" >/dev/null
 export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
+
+# One version: pkg-config's, the installed header's, the library file's;
+# the SONAME and the link the example records carry its major number.
+version=$(pkg-config --modversion specsdk)
+major=${version%%.*}
+header_version=$(printf '#include <specsdk.h>\nSPECSDK_VERSION\n' |
+  cc -E -P $(pkg-config --cflags specsdk) - | tail -n 1)
+if [ "$header_version" != "\"$version\"" ]; then
+  echo "check-sdk-install: specsdk.h says $header_version, pkg-config $version" >&2
+  exit 1
+fi
+lib="$prefix/lib"
+if [ "$(readlink "$lib/libspecsdk.so")" != "libspecsdk.so.$major" ] ||
+  [ "$(readlink "$lib/libspecsdk.so.$major")" != "libspecsdk.so.$version" ] ||
+  [ ! -f "$lib/libspecsdk.so.$version" ] || [ -L "$lib/libspecsdk.so.$version" ]; then
+  echo "check-sdk-install: expected libspecsdk.so -> .so.$major -> .so.$version in $lib:" >&2
+  ls -l "$lib" >&2
+  exit 1
+fi
+if ! objdump -p "$lib/libspecsdk.so.$version" | grep -qE "SONAME +libspecsdk\.so\.$major\$"; then
+  echo "check-sdk-install: the SONAME of libspecsdk.so.$version is not libspecsdk.so.$major" >&2
+  exit 1
+fi
 cc -std=c99 -Wall -Wextra -Werror "$prefix/share/specsdk/examples/acquire.c" \
   $(pkg-config --cflags --libs specsdk) -o "$prefix/acquire"
+if ! objdump -p "$prefix/acquire" | grep -qE "NEEDED +libspecsdk\.so\.$major\$"; then
+  echo "check-sdk-install: the example does not record libspecsdk.so.$major" >&2
+  exit 1
+fi
 # The installed library finds the simulated USB library of the build.
 LD_LIBRARY_PATH="$prefix/lib:$build/bin" \
   TESSELUSB_STATE="$PWD/tesselusb/examples/spectrometer_demo.json" "$prefix/acquire" 150
