@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the SDK from a build into a temporary prefix, compiles the example
-# against it through its pkg-config file only, and runs it against the
-# simulated spectrometer of that build.
+# Installs the SDK from a build into a temporary prefix, checks its version,
+# file names and SONAME, compiles the example against it through its
+# pkg-config file only, and runs it against the simulated spectrometer of
+# that build, which must give the demo LED's colour.
 #
 #   scripts/check-sdk-install.sh [build-dir]     default build
 set -euo pipefail
@@ -41,6 +42,20 @@ if ! objdump -p "$prefix/acquire" | grep -qE "NEEDED +libspecsdk\.so\.$major\$";
   echo "check-sdk-install: the example does not record libspecsdk.so.$major" >&2
   exit 1
 fi
-# The installed library finds the simulated USB library of the build.
+# The installed library finds the simulated USB library of the build. The
+# demo spectrometer looks at the cool-white LED of 6040 K, x 0.3199,
+# y 0.3498: the example must report those within 1 %.
 LD_LIBRARY_PATH="$prefix/lib:$build/bin" \
-  TESSELUSB_STATE="$PWD/tesselusb/examples/spectrometer_demo.json" "$prefix/acquire" 150
+  TESSELUSB_STATE="$PWD/tesselusb/examples/spectrometer_demo.json" "$prefix/acquire" 150 |
+  tee "$prefix/acquire.out"
+awk '
+  function near(got, want) { return got >= want * 0.99 && got <= want * 1.01 }
+  $1 == "CCT" { cct = $2 }
+  $1 == "x" && $3 == "y" { x = $2; y = $4 }
+  END {
+    if (!near(cct, 6040) || !near(x, 0.3199) || !near(y, 0.3498)) {
+      print "check-sdk-install: the example reports CCT " cct " K, x " x ", y " y \
+        "; the demo LED is 6040 K, x 0.3199, y 0.3498" > "/dev/stderr"
+      exit 1
+    }
+  }' "$prefix/acquire.out"
