@@ -69,7 +69,7 @@ lib=usr/lib/$triplet
 expected=(
   usr/bin/solvane usr/bin/solvane-cli usr/sbin/drvinst
   "$lib/libspecsdk.so.1" "$lib/libspecsdk.so" "$lib/libTesselUSB.so"
-  usr/include/specsdk.h "$lib/pkgconfig/specsdk.pc" usr/share/specsdk/examples/acquire.c
+  usr/include/specsdk.h usr/include/specsdk_version.h "$lib/pkgconfig/specsdk.pc" usr/share/specsdk/examples/acquire.c
   usr/share/solvane/cn.qm usr/share/solvane/tw.qm usr/share/solvane/en.qm
   "usr/share/solvane/KestraOne manual.pdf"
   usr/share/applications/example.kestra_instruments.solvane.desktop
