@@ -133,7 +133,7 @@ dpkg_root -r solvane-simulator
 if as_user "$root/usr/bin/solvane-cli" list 2>"$work/nolib.txt"; then
   fail "solvane-cli list succeeded without a USB library"
 fi
-grep -q '^solvane-cli: no USB library could be loaded: libTesselUSB.so' "$work/nolib.txt" ||
+grep -q '^solvane-cli: cannot load the USB library: libTesselUSB.so: ' "$work/nolib.txt" ||
   { cat "$work/nolib.txt" >&2; fail "solvane-cli does not say that no USB library is present"; }
 install_debs build/solvane-simulator_*.deb
 

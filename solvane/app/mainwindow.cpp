@@ -383,8 +383,8 @@ void MainWindow::on_btn_readData_clicked() {
   QString message =
       outcome.status == 0 ? QStringLiteral("读取存储数据完成") : QStringLiteral("读取存储数据失败");
   if (outcome.status != 0 && !meter->isLibraryBound()) {
-    // The reason, untranslated like the system's own text within it.
-    message += QStringLiteral("\nNo USB library could be loaded: ") + meter->libraryErrorString();
+    // The reason on a line of its own, in the system's words.
+    message += QLatin1Char('\n') + meter->libraryErrorString();
   }
   solvane::ui::warning(this, QString(), message);
   if (!records.isEmpty()) {

@@ -437,8 +437,7 @@ int main(int argc, char **argv) {
   }
   LuxEngine meter;
   if (!meter.isLibraryBound()) {
-    std::fprintf(stderr, "solvane-cli: no USB library could be loaded: %s\n",
-                 meter.libraryErrorString().toLocal8Bit().constData());
+    std::fprintf(stderr, "solvane-cli: %s\n", meter.libraryErrorString().toLocal8Bit().constData());
     return kMeterFailed;
   }
   return found->second.run(meter, args);

@@ -34,7 +34,7 @@ public:
   ~LuxEngine() override;
 
   bool isLibraryBound() const;
-  // Why the USB library is not bound, naming the file; empty when it is.
+  // Why the library is not bound (TSFoundation::errorString()).
   QString libraryErrorString() const;
 
 public slots:

@@ -42,14 +42,15 @@ void TSFoundation::bind(const QString &file) {
     cmdWrite = module.resolve<devlink::CommandEntry>("CmdWrite");
     cmdCmd = module.resolve<devlink::CommandEntry>("CmdCmd");
     cmdSpeic = module.symbol("CmdSpeic");
-    if (!(cmdRead && cmdWrite && cmdCmd && cmdSpeic)) {
-      error = QStringLiteral("%1 lacks one of CmdRead, CmdWrite, CmdCmd and CmdSpeic").arg(file);
-    }
-  } else {
-    // The loader's message names the file and says why it did not load.
-    error = QString::fromStdString(module.lastError());
   }
   bound = cmdRead && cmdWrite && cmdCmd && cmdSpeic;
+  if (!module.isOpen()) {
+    failure = "cannot load the USB library: " + QString::fromStdString(module.lastError());
+  } else if (!bound) {
+    failure = QString("cannot load the USB library: %1: it lacks one of the entry points "
+                      "CmdRead, CmdWrite, CmdCmd, CmdSpeic")
+                  .arg(name);
+  }
   const QString message = bound ? QStringLiteral("Succeeded in loading Dll(%1)!")
                                 : QStringLiteral("Failed to load Dll(%1)!");
   qDebug() << message.arg(name);

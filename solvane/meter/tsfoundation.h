@@ -23,8 +23,9 @@ public:
   // True when the library loaded and all four command entry points resolved.
   bool isBound() const { return bound; }
   const QString &libraryName() const { return name; }
-  // Why binding failed, naming the library file; empty when bound.
-  QString errorString() const { return error; }
+  // Why the library is not bound: "cannot load the USB library: " and the
+  // loader's message, or the entry point it lacks. Empty when bound.
+  QString errorString() const { return failure; }
 
 public slots:
   long readCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *disc,
@@ -45,6 +46,6 @@ private:
   // Resolved so that a library without it is refused, never called.
   void *cmdSpeic = nullptr;
   bool bound = false;
-  QString error;
   const QString name;
+  QString failure;
 };
