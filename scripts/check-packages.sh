@@ -93,6 +93,13 @@ for file in "${expected[@]}"; do
 done
 strays=$(cd "$root" && find . -path ./var -prune -o -type f -print | grep -v '^\./usr/' || true)
 [ -z "$strays" ] || fail "files outside /usr: $strays"
+desktop-file-validate "$root/usr/share/applications/example.kestra_instruments.solvane.desktop" ||
+  fail "the menu entry is not valid"
+appstreamcli validate --no-net --pedantic \
+  "$root/usr/share/metainfo/example.kestra_instruments.solvane.metainfo.xml" >"$work/appstream.txt" ||
+  { cat "$work/appstream.txt" >&2; fail "the AppStream metainfo is not valid"; }
+grep -q '^Exec=solvane$' "$root/usr/share/applications/example.kestra_instruments.solvane.desktop" &&
+  [ -x "$root/usr/bin/solvane" ] || fail "the menu entry does not start the installed solvane"
 grep -q 'ATTR{idVendor}=="0483", ATTR{idProduct}=="085f", TAG+="uaccess"' \
   "$root/usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules" ||
   fail "the udev rule does not give the meter to the user at the machine"

@@ -22,7 +22,7 @@ packages=(
   # the documentation's pictures of the window and the Series dialog (xvfb-run)
   xvfb
   # the Debian packages: manual pages, their check and the package checker
-  help2man man-db lintian
+  help2man man-db lintian desktop-file-utils appstream
 )
 
 missing=()
