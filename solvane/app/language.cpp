@@ -59,7 +59,7 @@ bool storeCode(int index, QString *error) {
   settings.setValue(kKey, QString::number(index));
   settings.sync();
   if (settings.status() != QSettings::NoError) {
-    return errors::report(error, errors::fileError(QStringLiteral("cannot write"),
+    return errors::report(error, errors::fileError(QStringLiteral("cannot write the language setting"),
                                                    QString::fromLatin1(kSettingsFile),
                                                    whySettingsFail()));
   }
