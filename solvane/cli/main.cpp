@@ -471,7 +471,7 @@ int main(int argc, char **argv) {
   }
   LuxEngine meter;
   if (!meter.isLibraryBound()) {
-    std::fprintf(stderr, "solvane-cli: cannot load the USB library %s\n", devlink::kUsbLibraryName);
+    std::fprintf(stderr, "solvane-cli: %s\n", meter.libraryErrorString().toLocal8Bit().constData());
     return kMeterFailed;
   }
   return runCommand(command, args, meter);
