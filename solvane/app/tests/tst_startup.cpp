@@ -10,6 +10,10 @@
 #include <csignal>
 #include <memory>
 
+#include <sys/ipc.h>
+#include <sys/sem.h>
+#include <sys/shm.h>
+
 class TestStartup : public QObject {
   Q_OBJECT
 
@@ -92,11 +96,29 @@ class TestStartup : public QObject {
     return false;
   }
 
+  // A copy killed while it owned the semaphore leaves it in the kernel.
+  // Qt derives the key from a file in the temporary folder (ftok with 'Q'),
+  // so removing the folder would strand it: remove what is still there.
+  void removeLeftIpcObjects() {
+    const QDir temp(tempDir.path());
+    for (const QString &name : temp.entryList({"qipc_*"}, QDir::Files)) {
+      const key_t key = ::ftok(QFile::encodeName(temp.filePath(name)).constData(), 'Q');
+      if (const int semaphore = ::semget(key, 1, 0); semaphore >= 0) {
+        ::semctl(semaphore, 0, IPC_RMID);
+      }
+      if (const int segment = ::shmget(key, 0, 0); segment >= 0) {
+        ::shmctl(segment, IPC_RMID, nullptr);
+      }
+    }
+  }
+
 private slots:
   void initTestCase() {
     QVERIFY(!qEnvironmentVariable("SOLVANE_PROGRAM").isEmpty());
     QVERIFY(tempDir.isValid());
   }
+
+  void cleanupTestCase() { removeLeftIpcObjects(); }
 
   void aSecondCopyIsRefusedWhileTheFirstRuns() {
     auto first = start();
