@@ -59,9 +59,9 @@ bool storeCode(int index, QString *error) {
   settings.setValue(kKey, QString::number(index));
   settings.sync();
   if (settings.status() != QSettings::NoError) {
-    return errors::report(error, errors::fileError(QStringLiteral("cannot write the language setting"),
-                                                   QString::fromLatin1(kSettingsFile),
-                                                   whySettingsFail()));
+    return errors::report(error,
+                          errors::fileError(QStringLiteral("cannot write the language setting"),
+                                            QString::fromLatin1(kSettingsFile), whySettingsFail()));
   }
   return true;
 }

@@ -442,7 +442,8 @@ void MainWindow::on_btn_export_clicked() {
   if (stream.writeSolvaneData(TSIOStream::dataFileHeader(), exported)) {
     solvane::ui::warning(this, tr("Successful"), tr("Succeeded in exporting data"));
   } else {
-    solvane::ui::warning(this, tr("Failure"), tr("Fail to export data") + '\n' + stream.errorString());
+    solvane::ui::warning(this, tr("Failure"),
+                         tr("Fail to export data") + '\n' + stream.errorString());
   }
 }
 
@@ -459,7 +460,8 @@ void MainWindow::on_btn_open_clicked() {
   QStringList header;
   QList<QStringList> loaded;
   if (!stream.readSolvaneData(&header, &loaded)) {
-    solvane::ui::warning(this, tr("Error"), tr("Fail to open the file") + '\n' + stream.errorString());
+    solvane::ui::warning(this, tr("Error"),
+                         tr("Fail to open the file") + '\n' + stream.errorString());
     return;
   }
   records = loaded;

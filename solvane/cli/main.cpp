@@ -146,11 +146,10 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
     return fileFailure(error);
   }
   if (outcome.status < 0) {
-    const QString kept =
-        csv.isEmpty() ? QString()
-                      : QString("; the %1 before it %2 in %3")
-                            .arg(solvane::errors::counted(count, "record"),
-                                 count == 1 ? "is" : "are", csv);
+    const QString kept = csv.isEmpty() ? QString()
+                                       : QString("; the %1 before it %2 in %3")
+                                             .arg(solvane::errors::counted(count, "record"),
+                                                  count == 1 ? "is" : "are", csv);
     std::fprintf(stderr, "solvane-cli: reading stored record %d failed%s\n", count,
                  kept.toLocal8Bit().constData());
     return kMeterFailed;
@@ -367,18 +366,17 @@ const std::map<QString, Command> &commands() {
        {readRecords, "read [--observer 2|10] [--csv FILE]",
         "every stored record with its 27 test items, or all records written to a data file"}},
       {"measure",
-       {measureLive,
-        "measure [--count N] [--interval SECONDS] [--mode M] [--csv FILE] [--json]",
+       {measureLive, "measure [--count N] [--interval SECONDS] [--mode M] [--csv FILE] [--json]",
         "live readings now (count 0: until Ctrl-C; interval 0 to 86400), optionally into a "
         "data file"}},
       {"calibration",
-       {showCalibration, "calibration",
-        "print the integration time and the coefficients", false}},
+       {showCalibration, "calibration", "print the integration time and the coefficients", false}},
       {"set-integration-time",
-       {setIntegrationTime, "set-integration-time N", "set the integration time (N from 0 to 6553)"}},
+       {setIntegrationTime, "set-integration-time N",
+        "set the integration time (N from 0 to 6553)"}},
       {"save-integration-time",
-       {saveIntegrationTime, "save-integration-time",
-        "keep the integration time in the meter", false}},
+       {saveIntegrationTime, "save-integration-time", "keep the integration time in the meter",
+        false}},
       {"metrics",
        {showMetrics, "metrics [--csv FILE] [--json]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "

@@ -175,8 +175,8 @@ private slots:
       QFile::remove(file);
     });
     click("btn_open");
-    QCOMPARE(warnings, QStringList{"Error|Fail to open the file\ncannot read the data file: " + file +
-                                   ": No such file or directory"});
+    QCOMPARE(warnings, QStringList{"Error|Fail to open the file\ncannot read the data file: " +
+                                   file + ": No such file or directory"});
     QCOMPARE(stored()->rowCount(), 4);
     QCOMPARE(label(), QString("NO.000"));
   }

@@ -257,11 +257,12 @@ private slots:
     QTest::newRow("missing print settings")
         << QStringList{"--csv", "three.csv", "--record", "0", "--printinfo", "absent"} << 3
         << "cannot read the print settings file";
-    QTest::newRow("record not a number")
-        << QStringList{"--csv", "three.csv", "--record", "one"} << 2 << "usage: solvane-cli report --csv FILE --record N";
-    QTest::newRow("negative record")
-        << QStringList{"--csv", "three.csv", "--record", "-1"} << 2 << "usage: solvane-cli report --csv FILE --record N";
-    QTest::newRow("no data file") << QStringList{"--record", "0"} << 2 << "usage: solvane-cli report --csv FILE --record N";
+    QTest::newRow("record not a number") << QStringList{"--csv", "three.csv", "--record", "one"}
+                                         << 2 << "usage: solvane-cli report --csv FILE --record N";
+    QTest::newRow("negative record") << QStringList{"--csv", "three.csv", "--record", "-1"} << 2
+                                     << "usage: solvane-cli report --csv FILE --record N";
+    QTest::newRow("no data file") << QStringList{"--record", "0"} << 2
+                                  << "usage: solvane-cli report --csv FILE --record N";
   }
 
   void badInputFailsWithOneLineAndNoOutput() {

@@ -100,10 +100,12 @@ private slots:
                                 << QList<QStringList>{{""}, {"NO.001"}};
     QTest::newRow("short line") << QByteArray("Data,Date,Ev\nNO.000\n")
                                 << QList<QStringList>{{"NO.000"}};
-    QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF" "Data\nNO.000\n")
+    QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                         "Data\nNO.000\n")
                                            << QList<QStringList>{{"NO.000"}};
-    QTest::newRow("byte-order mark twice")
-        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "Data\nNO.000\n") << QList<QStringList>{{"NO.000"}};
+    QTest::newRow("byte-order mark twice") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                         "Data\nNO.000\n")
+                                           << QList<QStringList>{{"NO.000"}};
   }
 
   void linesAsFoundInFilesFromElsewhere() {
@@ -143,9 +145,9 @@ private slots:
     QVERIFY(!stream.readSolvaneData(&header, &records));
     QVERIFY(header.isEmpty());
     QCOMPARE(records, (QList<QStringList>{{"NO.000"}}));
-    QVERIFY2(stream.errorString().startsWith("cannot read the data file: " + stream.fileName() +
-                                             ": "),
-             qPrintable(stream.errorString()));
+    QVERIFY2(
+        stream.errorString().startsWith("cannot read the data file: " + stream.fileName() + ": "),
+        qPrintable(stream.errorString()));
   }
 
   void writingReplacesTheWholeFile() {

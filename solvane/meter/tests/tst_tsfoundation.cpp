@@ -25,9 +25,10 @@ private slots:
     TSFoundation foundation(nullptr, "libNoSuchUsb.so");
     QVERIFY(!foundation.isBound());
     // The loader's own message names the file and the system's reason.
-    QVERIFY2(foundation.errorString().startsWith("cannot load the USB library: libNoSuchUsb.so: ") &&
-                 foundation.errorString().endsWith("No such file or directory"),
-             qPrintable(foundation.errorString()));
+    QVERIFY2(
+        foundation.errorString().startsWith("cannot load the USB library: libNoSuchUsb.so: ") &&
+            foundation.errorString().endsWith("No such file or directory"),
+        qPrintable(foundation.errorString()));
     BYTE buffer[825] = {};
     QCOMPARE(foundation.readCommand(17, 0, 825, buffer, 2000, nullptr, 3), 0L);
     QCOMPARE(foundation.writeCommand(0, 0, 2, buffer, 2000, nullptr, 3), 0L);

@@ -73,7 +73,8 @@ bool saveSpdx(const RecordInput &input, const QString &path, QString *error) {
   QFileDevice &file = *target;
   if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
       !files::finishTarget(file)) {
-    return errors::report(error, errors::fileError(QStringLiteral("cannot write the SPDX file"), file));
+    return errors::report(error,
+                          errors::fileError(QStringLiteral("cannot write the SPDX file"), file));
   }
   return true;
 }
