@@ -285,6 +285,25 @@ private slots:
     QVERIFY(!QFile::exists(pdf));
   }
 
+  // A count of one reads in the singular in every message that counts.
+  void countsOfOneAreSingular() {
+    const QString oneField = path("one-field.csv");
+    testfiles::writeBytes(oneField, "Data,Date\nNO.000\n");
+    const Run report =
+        run({"report", "--csv", oneField, "--record", "0", "--pdf", path("one.pdf")});
+    QVERIFY2(report.err.contains(oneField + " has 1 field, the report needs 430"),
+             qPrintable(report.err));
+    const Run metrics = run({"metrics", "--csv", oneField});
+    QVERIFY2(metrics.out.contains("the record has 1 field, the metrics need 430"),
+             qPrintable(metrics.out));
+    const Run past = run({"report", "--csv", oneField, "--record", "1", "--pdf", path("one.pdf")});
+    QVERIFY2(past.err.contains(oneField + " holds 1 record; there is no record 1"),
+             qPrintable(past.err));
+    const Run read = run({"read", "--csv", path("one-record.csv")},
+                         writeState(dir, meterstate::withRecords(1), "one.json"));
+    QCOMPARE(read.out, "1 record written to " + path("one-record.csv") + "\n");
+  }
+
   // Each command that writes a file names it and the system's reason on its
   // one failure line, and leaves nothing behind.
   void unwritableOutputsSayWhy_data() {

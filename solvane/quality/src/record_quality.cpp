@@ -1,5 +1,6 @@
 #include "solvane/quality/record_quality.h"
 
+#include "count_text.h"
 #include "file_error.h"
 #include "solvane/records/measurement_record.h"
 
@@ -21,8 +22,8 @@ double numberOrNaN(const QString &text) {
 
 bool readRecordInput(const QStringList &record, RecordInput *input, QString *error) {
   if (record.size() < rec::kFieldCount) {
-    return errors::report(error, QString("the record has %1 fields, the metrics need %2")
-                                     .arg(record.size())
+    return errors::report(error, QString("the record has %1, the metrics need %2")
+                                     .arg(errors::counted(record.size(), "field"))
                                      .arg(rec::kFieldCount));
   }
   input->label = record[rec::kLabel];
