@@ -165,7 +165,10 @@ private slots:
     auto old = start();
     QVERIFY(waitForWindow(*old));
     auto restarted = start(QString::number(old->processId()));
-    QTest::qWait(500); // the restarted copy is waiting for the marker now
+    QVERIFY(restarted->waitForStarted(60000));
+    // Time for the restarted copy to reach the marker and find it taken; it
+    // retries for 10 s, so the predecessor may quit any time before that.
+    QTest::qWait(2000);
     QCOMPARE(end(*old, true).exitCode, 0);
     QVERIFY(waitForWindow(*restarted));
     const Ended next = end(*restarted, true);
