@@ -1,10 +1,12 @@
 #include "language.h"
 
+#include "file_error.h"
 #include "program_files.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTranslator>
 
@@ -14,10 +16,26 @@ namespace {
 const char *const kSettingsFile = "language.ini";
 const char *const kKey = "language";
 
+// QSettings tells only that saving failed. It saves through a temporary file
+// beside the target, as QSaveFile does, so opening one gives the system's
+// reason (a read-only folder, a full disk).
+QString whySettingsFail(const QString &path) {
+  QSaveFile probe(path);
+  if (!probe.open(QIODevice::WriteOnly)) {
+    return probe.errorString();
+  }
+  probe.cancelWriting();
+  return QStringLiteral("the settings could not be saved");
+}
+
+QString settingsPath() {
+  return paths::settingsFile(kSettingsFile);
+}
+
 } // namespace
 
 int storedCode() {
-  const QSettings settings(paths::settingsFile(kSettingsFile), QSettings::IniFormat);
+  const QSettings settings(settingsPath(), QSettings::IniFormat);
   return settings.value(kKey).toInt(); // absent or not a number: 0
 }
 
@@ -48,14 +66,19 @@ bool loadTranslation(QTranslator &translator) {
   return loaded;
 }
 
-bool storeCode(int index) {
+bool storeCode(int index, QString *error) {
   if (index < 0 || index > 2) {
     return true;
   }
-  QSettings settings(paths::settingsFile(kSettingsFile), QSettings::IniFormat);
+  const QString path = settingsPath();
+  QSettings settings(path, QSettings::IniFormat);
   settings.setValue(kKey, QString::number(index));
   settings.sync();
-  return settings.status() == QSettings::NoError;
+  if (settings.status() != QSettings::NoError) {
+    return errors::report(error, errors::fileError(QStringLiteral("cannot write the language setting"),
+                                                   path, whySettingsFail(path)));
+  }
+  return true;
 }
 
 bool startNewInstance() {
