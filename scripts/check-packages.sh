@@ -5,11 +5,12 @@
 # the simulated meter (and saying so without it), the SDK through its
 # pkg-config file, lintian, and the manual pages. Needs root (dpkg --root).
 #
-#   scripts/check-packages.sh            the packages of HEAD
-#   KEEP=1 scripts/check-packages.sh     keep the work folder and say where
+#   scripts/check-packages.sh [CMAKE-ARGUMENTS]   the packages of HEAD
+#   KEEP=1 scripts/check-packages.sh              keep the work folder and say where
 #
-# The build compiles through ccache, so after a build in build/ it takes a
-# few minutes. See docs/packaging.md.
+# The build compiles through ccache: given the compiler flags of an earlier
+# build (scripts/test.sh passes those of build/), it reuses its objects.
+# See docs/packaging.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_tree=$PWD
@@ -33,8 +34,8 @@ chmod 755 "$work"
 git clone -q --no-hardlinks "$source_tree" "$work/src"
 cd "$work/src"
 . scripts/compiler-cache.sh
-cmake -S . -B build -G Ninja -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake -S . -B build -G Ninja -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_TOOLS=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr "$@" >/dev/null
 cmake --build build -j "$(nproc)" >/dev/null
 (cd build && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 debs=(build/*.deb)

@@ -17,17 +17,18 @@ jobs=$(nproc)
 # crash reports keep file and line, and the compiler does about a third less
 # work than with full debug information.
 lines_only="-g1"
+release_flags=(-DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 $lines_only -DNDEBUG"
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 $lines_only -DNDEBUG")
 
-cmake -S . -B build -G Ninja -DSUITE_WERROR=ON \
-  -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 $lines_only -DNDEBUG" \
-  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 $lines_only -DNDEBUG" >/dev/null
+cmake -S . -B build -G Ninja -DSUITE_WERROR=ON "${release_flags[@]}" >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 # The installed SDK with its example, and the 32-bit Windows DLL.
 scripts/check-sdk-install.sh build
-# The Debian packages, built in a fresh clone and installed into a
-# throw-away root (needs root, as CI runs).
-scripts/check-packages.sh
+# The Debian packages, built in a fresh clone with the flags of build (so
+# the compiler cache serves its objects) and installed into a throw-away
+# root (needs root, as CI runs).
+scripts/check-packages.sh "${release_flags[@]}"
 scripts/cross-specsdk.sh build-mingw32
 # The desktop program's sources compile for Windows too.
 scripts/check-windows-sources.sh build
