@@ -75,8 +75,9 @@ bool storeCode(int index, QString *error) {
   settings.setValue(kKey, QString::number(index));
   settings.sync();
   if (settings.status() != QSettings::NoError) {
-    return errors::report(error, errors::fileError(QStringLiteral("cannot write the language setting"),
-                                                   path, whySettingsFail(path)));
+    return errors::report(error,
+                          errors::fileError(QStringLiteral("cannot write the language setting"),
+                                            path, whySettingsFail(path)));
   }
   return true;
 }

@@ -25,8 +25,7 @@ TSFoundation::TSFoundation(QObject *parent)
 TSFoundation::TSFoundation(QObject *parent, const QString &libraryName)
     : TSFoundation(parent, libraryName, libraryName) {}
 
-TSFoundation::TSFoundation(QObject *parent, const QString &libraryName,
-                           const QString &libraryFile)
+TSFoundation::TSFoundation(QObject *parent, const QString &libraryName, const QString &libraryFile)
     : QObject(parent), name(libraryName) {
   bind(libraryFile);
 }
