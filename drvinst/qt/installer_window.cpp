@@ -79,9 +79,11 @@ std::string InstallerWindow::browseForFolder(const char *title) {
   return QFile::encodeName(folder).toStdString();
 }
 
-void InstallerWindow::showMessage(const char *caption, const char *text) {
+void InstallerWindow::showMessage(const char *caption, const char *text,
+                                  const std::string &reason) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text),
                   QMessageBox::Ok, this);
+  box.setInformativeText(QFile::decodeName(reason.c_str()));
   box.exec();
 }
 
