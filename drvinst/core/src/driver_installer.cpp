@@ -57,7 +57,7 @@ bool DriverInstaller::installFolder(const std::string &folder, std::string *erro
     return false;
   }
   if (infFiles->empty()) {
-    return fail(error, "cannot install the driver: " + folder + ": the folder holds no INF file");
+    return fail(error, {"cannot install the driver: ", folder, ": the folder holds no INF file"});
   }
   std::string firstFailure;
   std::size_t failures = 0;
@@ -67,12 +67,12 @@ bool DriverInstaller::installFolder(const std::string &folder, std::string *erro
       firstFailure = why;
     }
   }
-  if (failures > 1) {
-    const std::size_t more = failures - 1;
-    firstFailure += " (" + decimal(more) + (more == 1 ? " more INF file" : " more INF files") +
-                    " failed too)";
+  if (failures <= 1) {
+    return failures == 0 || fail(error, firstFailure);
   }
-  return failures == 0 || fail(error, firstFailure);
+  const std::size_t more = failures - 1;
+  return fail(error, {firstFailure, " (", decimal(more),
+                      more == 1 ? " more INF file" : " more INF files", " failed too)"});
 }
 
 bool DriverInstaller::installInf(const std::string &infPath, std::string *error) {
@@ -104,8 +104,8 @@ std::optional<std::string> DriverInstaller::readModelHardwareId(const std::strin
   }
   std::optional<std::string> id = modelHardwareId(*inf, decoration_);
   if (!id) {
-    fail(error, "cannot use the INF file: " + infPath +
-                    ": its [Manufacturer] section names no models section with a device");
+    fail(error, {"cannot use the INF file: ", infPath,
+                 ": its [Manufacturer] section names no models section with a device"});
   }
   return id;
 }
@@ -137,8 +137,8 @@ bool DriverInstaller::installCurrentInf(bool &deviceExisted, std::string *error)
     hardwareId_ = *modelId;
   }
   if (hardwareId_.empty()) {
-    return fail(error, "cannot use the INF file: " + infPath_ +
-                           ": its first device model has no hardware ID");
+    return fail(error, {"cannot use the INF file: ", infPath_,
+                        ": its first device model has no hardware ID"});
   }
   if (!fs::pathExists(infPath_)) {
     return failWithSystemError(error, "cannot read the INF file", infPath_);

@@ -13,11 +13,19 @@ bool fail(std::string *error, std::string sentence) {
   return false;
 }
 
+bool fail(std::string *error, std::initializer_list<std::string_view> pieces) {
+  if (error != nullptr) {
+    error->clear();
+    for (std::string_view piece : pieces) {
+      error->append(piece);
+    }
+  }
+  return false;
+}
+
 bool failWithSystemError(std::string *error, std::string_view what, std::string_view file) {
   const std::string reason = host::lastSystemError();
-  std::string sentence(what);
-  sentence.append(": ").append(file).append(": ").append(reason);
-  return fail(error, std::move(sentence));
+  return fail(error, {what, ": ", file, ": ", reason});
 }
 
 bool failInstalling(std::string *error, std::string_view what, std::string_view file) {

@@ -271,14 +271,12 @@ std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *error
     failWithSystemError(error, "cannot read the INF file", path);
     return nullptr;
   }
-  const std::string cannotUse = "cannot use the INF file: " + path + ": ";
   auto document = std::make_unique<InfDocument>(InfDocument::parse(*text));
-  if (!document->error().empty()) {
-    fail(error, cannotUse + document->error());
-    return nullptr;
-  }
-  if (!document->hasKnownSignature()) {
-    fail(error, cannotUse + "it has no [Version] signature of a Windows NT-style INF");
+  if (!document->error().empty() || !document->hasKnownSignature()) {
+    const std::string_view why = !document->error().empty()
+                                     ? std::string_view(document->error())
+                                     : "it has no [Version] signature of a Windows NT-style INF";
+    fail(error, {"cannot use the INF file: ", path, ": ", why});
     return nullptr;
   }
   return document;

@@ -52,8 +52,8 @@ bool copyPackage(const std::string &programPath, const std::string &target, std:
   }
   const long length = std::ftell(input.get());
   if (length < 0 || static_cast<std::uint64_t>(length) <= kPackageOffset) {
-    return fail(error, "no driver package in the program file: " + programPath +
-                           ": it holds nothing from offset " + decimal(kPackageOffset) + " on");
+    return fail(error, {"no driver package in the program file: ", programPath,
+                        ": it holds nothing from offset ", decimal(kPackageOffset), " on"});
   }
   if (std::fseek(input.get(), static_cast<long>(kPackageOffset), SEEK_SET) != 0) {
     return failWithSystemError(error, "cannot read the program file", programPath);
@@ -141,16 +141,24 @@ public:
   }
 
 private:
-  bool refuse(std::uint64_t index, const std::string &why, std::string *error) const {
-    return fail(error, subject_ + ": entry " + decimal(index + 1) + " " + why);
+  // Fails with "SUBJECT: entry N " followed by the pieces of `why`.
+  bool refuse(std::uint64_t index, std::initializer_list<std::string_view> why,
+              std::string *error) const {
+    fail(error, {subject_, ": entry ", decimal(index + 1), " "});
+    for (std::string_view piece : why) {
+      if (error != nullptr) {
+        error->append(piece);
+      }
+    }
+    return false;
   }
 
   bool readEntry(std::uint64_t index, EntryInfo &entry, std::string *error) {
     const int moved = index == 0 ? unzGoToFirstFile(archive_) : unzGoToNextFile(archive_);
     if (moved != UNZ_OK) {
-      return fail(error, subject_ + ": the archive's directory is damaged");
+      return fail(error, {subject_, ": the archive's directory is damaged"});
     }
-    return readCurrentEntryInfo(archive_, entry) || refuse(index, "cannot be read", error);
+    return readCurrentEntryInfo(archive_, entry) || refuse(index, {"cannot be read"}, error);
   }
 
   // The entry's place and attributes when its name and size keep within
@@ -159,7 +167,7 @@ private:
                                     std::uint64_t &declaredBytes, std::string *error) const {
     std::optional<std::string> name = relativeEntryName(entry.storedName);
     if (!name) {
-      refuse(index, "has a name that leads out of the folder", error);
+      refuse(index, {"has a name that leads out of the folder"}, error);
       return std::nullopt;
     }
     const FileAttributes attributes =
@@ -178,16 +186,15 @@ private:
                         std::string *error) const {
     if (name.size() > kMaxEntryNameLength) {
       return refuse(index,
-                    "has a name of " + decimal(name.size()) + " characters, more than " +
-                        decimal(kMaxEntryNameLength),
+                    {"has a name of ", decimal(name.size()), " characters, more than ",
+                     decimal(kMaxEntryNameLength)},
                     error);
     }
     if (folderDepth(name, isFolder) > kMaxFolderDepth) {
-      return refuse(index, "lies more than " + decimal(kMaxFolderDepth) + " folders deep", error);
+      return refuse(index, {"lies more than ", decimal(kMaxFolderDepth), " folders deep"}, error);
     }
     if (resolvesTo(name, kArchiveCopyName)) {
-      return refuse(index, std::string("would overwrite the archive copy ") + kArchiveCopyName,
-                    error);
+      return refuse(index, {"would overwrite the archive copy ", kArchiveCopyName}, error);
     }
     return true;
   }
@@ -196,12 +203,12 @@ private:
                         std::string *error) const {
     if (size > kMaxEntryBytes) {
       return refuse(index,
-                    "declares " + decimal(size) + " bytes, more than the " +
-                        decimal(kMaxEntryBytes) + " an entry may hold",
+                    {"declares ", decimal(size), " bytes, more than the ", decimal(kMaxEntryBytes),
+                     " an entry may hold"},
                     error);
     }
     if (size > kMaxUnpackedBytes - declaredBytes) {
-      return refuse(index, "would bring the package beyond " + decimal(kMaxUnpackedBytes) + " bytes",
+      return refuse(index, {"would bring the package beyond ", decimal(kMaxUnpackedBytes), " bytes"},
                     error);
     }
     return true;
@@ -227,14 +234,14 @@ private:
   // several entries over one compressed stream multiply its output.
   bool openData(std::uint64_t index, const EntryInfo &entry, std::string *error) {
     if (unzOpenCurrentFile(archive_) != UNZ_OK) {
-      return refuse(index, "is damaged", error);
+      return refuse(index, {"is damaged"}, error);
     }
     const std::uint64_t begin = unzGetCurrentFileZStreamPos64(archive_);
     const DataRange range{begin, begin + entry.info.compressed_size};
     for (const DataRange &earlier : dataRanges_) {
       if (range.overlaps(earlier)) {
         unzCloseCurrentFile(archive_);
-        return refuse(index, "shares its compressed data with an earlier entry", error);
+        return refuse(index, {"shares its compressed data with an earlier entry"}, error);
       }
     }
     dataRanges_.push_back(range);
@@ -255,13 +262,13 @@ private:
                                       static_cast<unsigned>(chunk.size()))) > 0) {
       total += static_cast<std::uint64_t>(read);
       if (total > expectedSize) {
-        return refuse(index, "is damaged", error);
+        return refuse(index, {"is damaged"}, error);
       }
       if (!file.write(chunk.data(), static_cast<std::size_t>(read), error)) {
         return false;
       }
     }
-    return (read == 0 && total == expectedSize) || refuse(index, "is damaged", error);
+    return (read == 0 && total == expectedSize) || refuse(index, {"is damaged"}, error);
   }
 
   // Writes the open entry to a new file at `path`. A partly written file is
@@ -276,7 +283,7 @@ private:
     const bool inflated = inflateInto(index, file, entry.info.uncompressed_size, error);
     // Closing the entry reports a CRC mismatch once all its data was read.
     const bool closed = unzCloseCurrentFile(archive_) == UNZ_OK;
-    const bool intact = inflated && (closed || refuse(index, "is damaged", error));
+    const bool intact = inflated && (closed || refuse(index, {"is damaged"}, error));
     const FileTimes times = entryTimes(static_cast<std::uint32_t>(entry.info.dosDate),
                                        entry.extraField.data(), entry.extraField.size());
     if (intact && file.finish(&times, error)) {
@@ -298,16 +305,16 @@ private:
 bool unzip(const std::string &archivePath, const std::string &destination,
            const std::string &subject, std::string *error) {
   if (archivePath.empty() || destination.empty() || !fs::pathExists(archivePath)) {
-    return fail(error, subject + ": the archive is missing");
+    return fail(error, {subject, ": the archive is missing"});
   }
   Archive archive(unzOpen64(archivePath.c_str()));
   unz_global_info64 global{};
   if (!archive || unzGetGlobalInfo64(archive.get(), &global) != UNZ_OK) {
-    return fail(error, subject + ": it is not a ZIP archive");
+    return fail(error, {subject, ": it is not a ZIP archive"});
   }
   if (global.number_entry > kMaxEntries) {
-    return fail(error, subject + ": it holds " + decimal(global.number_entry) +
-                           " entries, more than " + decimal(kMaxEntries));
+    return fail(error, {subject, ": it holds ", decimal(global.number_entry),
+                        " entries, more than ", decimal(kMaxEntries)});
   }
   Extraction extraction(archive.get(), destination, subject);
   return extraction.survey(global.number_entry, error) &&
@@ -355,15 +362,15 @@ bool unpackIntoNewFolder(const std::string &programPath, const std::string &fold
   const std::string subject = "cannot unpack into the folder: " + folder;
   if (fs::pathExists(folder)) {
     if (!fs::isFolder(folder)) {
-      return fail(error, subject + ": it is not a folder");
+      return fail(error, {subject, ": it is not a folder"});
     }
     const std::optional<std::vector<FolderEntry>> entries = fs::listFolder(folder, "*", error);
     if (!entries) {
       return false;
     }
     if (!entries->empty()) {
-      return fail(error, subject + ": it already holds " + entries->front().name +
-                             "; unpack into a new or empty folder");
+      return fail(error, {subject, ": it already holds ", entries->front().name,
+                          "; unpack into a new or empty folder"});
     }
   }
   const UnpackStatus status = unpackAppendedPackage(programPath, folder, error);

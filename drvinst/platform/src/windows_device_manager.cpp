@@ -4,7 +4,6 @@
 #include "drvinst/system_device_manager.h"
 
 #include "drvinst/failure.h"
-#include "drvinst/text.h"
 
 #include <windows.h>
 
@@ -153,11 +152,6 @@ public:
                                                const std::string &hardwareId,
                                                std::string *error) override {
     const std::string what = "cannot create a root-enumerated device for " + hardwareId;
-    if (hardwareId.size() + 2 > kHardwareIdBuffer) {
-      fail(error, what + ": " + infPath + ": the hardware ID is longer than " +
-                      decimal(kHardwareIdBuffer - 2) + " characters");
-      return nullptr;
-    }
     GUID classGuid{};
     char className[kFieldLengthBuffer];
     if (!SetupDiGetINFClassA(infPath.c_str(), &classGuid, className, sizeof className, nullptr)) {
@@ -169,16 +163,17 @@ public:
       failInstalling(error, what, infPath);
       return nullptr;
     }
-    // The hardware ID property is a multi-string: the ID and an empty string.
-    char ids[kHardwareIdBuffer] = {};
-    std::memcpy(ids, hardwareId.data(), hardwareId.size());
+    // The hardware ID property is a multi-string: the ID and an empty
+    // string, so two terminators, sized to the ID however long it is.
+    std::string ids = hardwareId;
+    ids.append(2, '\0');
     SP_DEVINFO_DATA device{};
     device.cbSize = sizeof device;
     const bool registered = SetupDiCreateDeviceInfoA(set, className, &classGuid, nullptr, nullptr,
                                                      DICD_GENERATE_ID, &device) &&
                             SetupDiSetDeviceRegistryPropertyA(
-                                set, &device, SPDRP_HARDWAREID, reinterpret_cast<BYTE *>(ids),
-                                static_cast<DWORD>(hardwareId.size() + 2)) &&
+                                set, &device, SPDRP_HARDWAREID, reinterpret_cast<BYTE *>(ids.data()),
+                                static_cast<DWORD>(ids.size())) &&
                             SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set, &device);
     if (!registered) {
       failInstalling(error, what, infPath); // before the clean-up changes the error

@@ -7,6 +7,7 @@
 // text for the error ("Permission denied", "No space left on device") or
 // what is wrong with the input. Callers pass the sentence on unchanged.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ namespace drvinst {
 // Stores `sentence` in `error` when one is given. Returns false, so that a
 // failing function can end with `return fail(error, ...)`.
 bool fail(std::string *error, std::string sentence);
+// The same with the sentence in pieces, which it joins: one call instead of
+// a chain of concatenations, which keeps the Windows image small.
+bool fail(std::string *error, std::initializer_list<std::string_view> pieces);
 
 // Fails with "what: file: " and the system's text for the error of the last
 // failed system call. Call it straight after that call, before anything
