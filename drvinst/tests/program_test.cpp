@@ -76,11 +76,18 @@ TEST_F(drvinst_Program, InstallsForAMeterThatIsNotPluggedIn) {
 // the user's language, and leaves no temporary folder behind.
 TEST_F(drvinst_Program, AFailedInstallNamesItsCauseAndLeavesNoFolder) {
   std::filesystem::remove(scratch / "rules");
-  const CommandRun run = drvinst("--install", DRVINST_PROGRAM, "LC_ALL=zh_CN.UTF-8");
+  CommandRun run = drvinst("--install", DRVINST_PROGRAM, "LC_ALL=zh_CN.UTF-8");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.output, "drvinst: 驱动安装失败! cannot write the udev rule: " + (scratch / "rules") +
                             "/70-drvinst-usb-0483-085f.rules: No such file or directory\n");
   EXPECT_TRUE(test::unpackFolders(scratch.path()).empty());
+
+  // No temporary folder to unpack into: nothing to install from.
+  const std::string missing = scratch / "missing";
+  run = drvinst("--install", DRVINST_PROGRAM, "TMPDIR=" + missing);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "drvinst: cannot create a temporary folder: " + missing +
+                            "/drvinst-XXXXXX: No such file or directory\n");
 }
 
 TEST_F(drvinst_Program, ARulesFolderOnlyRootMayWriteSaysInstallingNeedsRoot) {

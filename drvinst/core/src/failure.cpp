@@ -14,13 +14,11 @@ bool fail(std::string *error, std::string sentence) {
 }
 
 bool fail(std::string *error, std::initializer_list<std::string_view> pieces) {
-  if (error != nullptr) {
-    error->clear();
-    for (std::string_view piece : pieces) {
-      error->append(piece);
-    }
+  std::string sentence; // a piece may still look into *error
+  for (std::string_view piece : pieces) {
+    sentence.append(piece);
   }
-  return false;
+  return fail(error, std::move(sentence));
 }
 
 bool failWithSystemError(std::string *error, std::string_view what, std::string_view file) {

@@ -90,14 +90,15 @@ std::string ownProgramPath() {
 
 std::string createFreshFolder(std::string *error) {
   const char *temporary = std::getenv("TMPDIR");
-  std::string pattern =
+  const std::string pattern =
       joinPath(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp", "drvinst-XXXXXX");
   // mkdtemp draws a new name until it creates a folder no one else has.
-  if (::mkdtemp(pattern.data()) == nullptr) {
+  std::string path = pattern;
+  if (::mkdtemp(path.data()) == nullptr) {
     failWithSystemError(error, "cannot create a temporary folder", pattern);
     return {};
   }
-  return pattern;
+  return path;
 }
 
 OutputFile::~OutputFile() {
