@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "fitting.h"
 #include "language.h"
 #include "lightqualitydialog.h"
 #include "messagebox.h"
@@ -19,10 +20,11 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLinearGradient>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -40,6 +42,9 @@
 #include <qwt_scale_engine.h>
 #include <qwt_symbol.h>
 
+#include <iterator>
+#include <utility>
+
 namespace rec = solvane::records;
 
 // The compiled-in pictures live in a static library; this pulls them in.
@@ -50,9 +55,12 @@ static void initialisePictures() {
 namespace {
 
 const char *const kContactPage = "https://www.kestra-instruments.example/contact";
-const char *const kManualName = "KestraOne manual.pdf";
+const char *const kManualName = "KestraOne manual.pdf"; // English, and where a translation is missing
+const char *const kManualNames[] = {"KestraOne manual cn.pdf", "KestraOne manual tw.pdf",
+                                    kManualName}; // by language code
 const char *const kDataFileName = "Solvane Data"; // initial name in the file dialogs
 const char *const kDataFileFilter = "Data file(*.csv)";
+const char *const kDataFileSuffix = "csv";
 const char *const kReportName = "Report"; // the PDF of the report, unless the preview picks another
 
 const QColor kValueColour(71, 141, 228);
@@ -151,6 +159,7 @@ MainWindow::MainWindow(QWidget *parent)
   connect(&printSettings, &PrintSettingDlg::isPdf, this, &MainWindow::setPrintFormat);
 
   initializeWidgets();
+  setUpShortcuts();
   currentIndex = -1;
 }
 
@@ -213,6 +222,11 @@ void MainWindow::initializeWidgets() {
     intensity->setItem(row, 0,
                        centredItem(QString::number(rec::kFirstWavelength + row, 10) + " nm"));
   }
+  // Cells elide what does not fit; the full text shows as tooltip.
+  auto *fullTexts = new solvane::ui::FullTextToolTips(this);
+  for (QTableWidget *table : {stored, items, intensity}) {
+    table->setItemDelegate(fullTexts);
+  }
   changeGraphToSpectro();
 }
 
@@ -222,6 +236,7 @@ void MainWindow::on_btn_contact_clicked() {
 
 void MainWindow::on_btn_about_clicked() {
   AboutDialog dialog(nullptr);
+  solvane::ui::placeOnScreen(&dialog, this);
   dialog.exec();
 }
 
@@ -425,8 +440,7 @@ void MainWindow::on_btn_export_clicked() {
       exported << records[row];
     }
   }
-  const QString fileName =
-      QFileDialog::getSaveFileName(this, tr("Save file"), kDataFileName, kDataFileFilter);
+  const QString fileName = chooseDataFile(QFileDialog::AcceptSave, tr("Save file"));
   if (fileName.isEmpty()) {
     return;
   }
@@ -440,8 +454,7 @@ void MainWindow::on_btn_export_clicked() {
 }
 
 void MainWindow::on_btn_open_clicked() {
-  const QString fileName =
-      QFileDialog::getOpenFileName(this, tr("Open file"), kDataFileName, kDataFileFilter);
+  const QString fileName = chooseDataFile(QFileDialog::AcceptOpen, tr("Open file"));
   if (fileName.isEmpty()) {
     return;
   }
@@ -462,6 +475,8 @@ void MainWindow::on_btn_open_clicked() {
     ui->tableWidget_storedData->selectRow(0);
   }
   on_tableWidget_storedData_cellClicked(0, 1);
+  statusBar()->showMessage(tr("%n record(s) opened from %1", nullptr, records.size())
+                               .arg(QFileInfo(fileName).fileName()));
 }
 
 void MainWindow::on_btn_print_clicked() {
@@ -475,6 +490,7 @@ void MainWindow::on_btn_print_clicked() {
                          tr("The selected record is incomplete: the report needs all 430 fields"));
     return;
   }
+  solvane::ui::placeOnScreen(&printSettings, this);
   if (printSettings.exec() != QDialog::Accepted) {
     return;
   }
@@ -505,6 +521,7 @@ void MainWindow::on_btn_quality_clicked() {
   }
   auto *window = new solvane::quality::LightQualityDialog(quality, this);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  solvane::ui::placeOnScreen(window, this);
   window->show();
 }
 
@@ -547,7 +564,7 @@ void MainWindow::setPrintFormat(bool isPdf) {
 void MainWindow::on_btn_help_clicked() {
   // A local file URL made from the working directory on every platform (a
   // plain "file:///" + path text doubles the slash of a Unix path).
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(kManualName)));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath()));
 }
 
 void MainWindow::on_comboBox_observer_currentIndexChanged(int /*index*/) {
@@ -639,13 +656,20 @@ void MainWindow::measurementFinished() {
     solvane::ui::warning(this, tr("Measure"), measurement->failureText());
     return;
   }
-  appendLiveRecords({measurement->readings().constFirst().record});
+  const QStringList &record = measurement->readings().constFirst().record;
+  appendLiveRecords({record});
+  statusBar()->showMessage(tr("Measure: %1 added").arg(rec::fieldOrEmpty(record, rec::kLabel)));
 }
 
 void MainWindow::on_btn_series_clicked() {
   SeriesDialog dialog(*meter, ui->comboBox_observer->currentIndex(), nextLiveOrdinal, this);
+  solvane::ui::placeOnScreen(&dialog, this);
   dialog.exec();
-  appendLiveRecords(dialog.records());
+  const QList<QStringList> taken = dialog.records();
+  appendLiveRecords(taken);
+  if (!taken.isEmpty()) {
+    statusBar()->showMessage(tr("Series: %n record(s) added", nullptr, taken.size()));
+  }
 }
 
 // Appends after whatever the list holds and shows the first new record.
@@ -661,4 +685,50 @@ void MainWindow::appendLiveRecords(const QList<QStringList> &taken) {
   nextLiveOrdinal += taken.size();
   ui->tableWidget_storedData->selectRow(first);
   on_tableWidget_storedData_cellClicked(first, 1);
+}
+
+void MainWindow::setUpShortcuts() {
+  const std::pair<QAbstractButton *, QKeySequence> keys[] = {
+      {ui->btn_open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {ui->btn_export, QKeySequence(Qt::CTRL | Qt::Key_E)},
+      {ui->btn_print, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {ui->btn_readData, QKeySequence(Qt::Key_F5)},
+      {ui->btn_help, QKeySequence(Qt::Key_F1)},
+  };
+  for (const auto &[button, key] : keys) {
+    button->setShortcut(key);
+    const QString name = button->accessibleName().isEmpty() ? button->text()
+                                                            : button->accessibleName();
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
+  }
+}
+
+QString MainWindow::chooseDataFile(QFileDialog::AcceptMode mode, const QString &caption) {
+  QFileDialog dialog(this, caption, QDir(dataFolder).filePath(kDataFileName), kDataFileFilter);
+  dialog.setAcceptMode(mode);
+  if (mode == QFileDialog::AcceptSave) {
+    // Added before the dialog asks about overwriting, so it asks about the
+    // file that will be written; and Open's filter shows the file later.
+    dialog.setDefaultSuffix(kDataFileSuffix);
+  } else {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return QString();
+  }
+  const QString fileName = dialog.selectedFiles().constFirst();
+  dataFolder = QFileInfo(fileName).absolutePath();
+  return fileName;
+}
+
+QString MainWindow::manualPath() const {
+  const QDir folder = QDir::current();
+  const int code = ui->comboBox_language->currentIndex();
+  if (code >= 0 && code < int(std::size(kManualNames))) {
+    const QString manual = folder.absoluteFilePath(kManualNames[code]);
+    if (QFileInfo::exists(manual)) {
+      return manual;
+    }
+  }
+  return folder.absoluteFilePath(kManualName);
 }

@@ -1,9 +1,11 @@
 #include "startup.h"
 
 #include "fonts.h"
+#include "fitting.h"
 #include "language.h"
 #include "mainwindow.h"
 #include "messagebox.h"
+#include "qttranslation.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -116,6 +118,10 @@ int run(int &argc, char **argv) {
   QTranslator translator;
   language::loadTranslation(translator);
   application.installTranslator(&translator);
+  QTranslator qtTexts; // OK, Cancel, the file and print dialogs
+  if (language::loadQtTranslation(qtTexts, language::storedCode())) {
+    application.installTranslator(&qtTexts);
+  }
 
   int exitCode = 0;
   {
@@ -126,6 +132,7 @@ int run(int &argc, char **argv) {
     if (quitAfterOk) {
       new FirstPaintReporter(&window, quitAfterMs);
     }
+    ui::placeOnScreen(&window, nullptr);
     window.show();
     exitCode = application.exec();
   }

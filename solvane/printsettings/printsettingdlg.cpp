@@ -39,6 +39,16 @@ static_assert(std::size(kPlaceholders) == solvane::printinfo::kTextCount);
 
 constexpr int kPdfEntry = 0; // "Print to PDF"; entry 1 is "Print to Paper"
 
+// The style sheet paints typed text black; placeholders in this grey, so an
+// empty field never looks filled in.
+const QColor kPlaceholderColour(160, 166, 176);
+
+void lightenPlaceholder(QLineEdit *edit) {
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::PlaceholderText, kPlaceholderColour);
+  edit->setPalette(palette);
+}
+
 } // namespace
 
 PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::PrintSettingDlg) {
@@ -50,6 +60,7 @@ PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::
     edits[i]->setText(stored.value(i));
     edits[i]->setStyleSheet(kLineEditStyle);
     edits[i]->setPlaceholderText(kPlaceholders[i]);
+    lightenPlaceholder(edits[i]);
   }
   ui->checkBox_qualityPage->setChecked(
       solvane::printinfo::readQualityPageChoice(solvane::printinfo::kQualityPageFileName));
