@@ -160,6 +160,7 @@ MainWindow::MainWindow(QWidget *parent)
 
   initializeWidgets();
   setUpShortcuts();
+  ui->btn_readData->setFocus(); // the first of the tab order
   currentIndex = -1;
 }
 

@@ -43,7 +43,10 @@ constexpr int kPdfEntry = 0; // "Print to PDF"; entry 1 is "Print to Paper"
 // empty field never looks filled in.
 const QColor kPlaceholderColour(160, 166, 176);
 
+// After the style sheet has been applied, which gives the placeholder the
+// text colour.
 void lightenPlaceholder(QLineEdit *edit) {
+  edit->ensurePolished();
   QPalette palette = edit->palette();
   palette.setColor(QPalette::PlaceholderText, kPlaceholderColour);
   edit->setPalette(palette);

@@ -10,14 +10,18 @@
 #include "simulator.h"
 #include "solvane/records/measurement_record.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +37,34 @@ inline QStringList expectedRecord(const QJsonObject &state, int ordinal, int obs
                                      QDateTime::fromString(r["time"].toString(), Qt::ISODate),
                                      r["illuminance"].toDouble(), spectrum.data(),
                                      rec::kSpectrumFields, r["ratio"].toDouble(), observer);
+}
+
+// Runs `answer` on the next modal dialog once the window has opened it,
+// which a keyboard shortcut does only after its button's click animation.
+template <typename Dialog> void answerNext(std::function<void(Dialog *)> answer) {
+  constexpr int kPollMs = 10;
+  constexpr int kTries = 300;
+  auto *poll = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, [poll, tries, answer] {
+    auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+    if (!dialog && ++*tries < kTries) {
+      return;
+    }
+    poll->stop();
+    poll->deleteLater();
+    QVERIFY2(dialog, "the expected dialog did not open");
+    answer(dialog);
+  });
+  poll->start(kPollMs);
+}
+
+// Answers the next file dialog with `path` as if typed.
+inline void chooseFile(const QString &path) {
+  answerNext<QFileDialog>([path](QFileDialog *dialog) {
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, which checks the name
+  });
 }
 
 // The base of the window test classes: initTestCase calls enterWorkDir(),
