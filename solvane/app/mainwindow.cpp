@@ -25,6 +25,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -131,13 +132,22 @@ QPen gridPen() {
   return pen;
 }
 
+// A style sheet draws its "image" as large as the content rectangle allows,
+// taking the largest picture that fits; on a screen of twice the density
+// that is the "@2x" twin, which would then be drawn at twice its size.
+// Content rectangles of the pictures' own height keep them at their size and
+// sharp. Side-bar buttons are 50 high, icons 20; header icons 20 in 40.
+const char *const kSideButtonIconFit =
+    "QPushButton{padding-top: 15px; padding-bottom: 15px; max-height: 20px;}";
+const char *const kHeaderIconFit = "\npadding: 10px;";
+
 // The side bar is 150 px wide and its icons end 35 px from the left. A label
 // too long to stand centred clear of its icon (the English "Light quality")
 // is set a point smaller and flush right instead.
 QString fittedSideButtonStyle(const QPushButton &button, const char *picture) {
   constexpr int kSideBarWidth = 150;
   constexpr int kIconRight = 15 + 20 + 2;
-  const QString style = QString(kSideButtonStyle).arg(picture);
+  const QString style = QString(kSideButtonStyle).arg(picture) + kSideButtonIconFit;
   const int textWidth = QFontMetrics(button.font()).horizontalAdvance(button.text());
   if ((kSideBarWidth - textWidth) / 2 >= kIconRight) {
     return style;
@@ -171,12 +181,16 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::initializeWidgets() {
-  ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png"));
-  ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png"));
+  ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png") + kSideButtonIconFit);
+  ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png") + kSideButtonIconFit);
   ui->btn_quality->setStyleSheet(fittedSideButtonStyle(*ui->btn_quality, "quality.png"));
-  ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png"));
-  ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png"));
-  ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png"));
+  ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png") + kSideButtonIconFit);
+  ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png") + kSideButtonIconFit);
+  ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png") +
+                                 kSideButtonIconFit);
+  for (QLabel *icon : {ui->label_9, ui->label_7, ui->label_8, ui->label_10}) {
+    icon->setStyleSheet(icon->styleSheet() + kHeaderIconFit);
+  }
 
   ui->btn_readData->setStyleSheet(
       "QPushButton{background-color: rgb(157,166,187); border: 0px solid; color: white; "
