@@ -48,6 +48,28 @@ QJsonObject threeRecordsAndALamp() {
   return state;
 }
 
+// Rejects the next modal dialog once it is open, after `opened` has been
+// given its name (or "open" or "save" for a file dialog). A keyboard shortcut
+// opens it only after its button's click animation.
+void rejectWhenOpened(QString *opened) {
+  constexpr int kPollMs = 10;
+  auto *poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, opened] {
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    if (!dialog) {
+      return;
+    }
+    poll->stop();
+    poll->deleteLater();
+    auto *files = qobject_cast<QFileDialog *>(dialog);
+    *opened = !files                                           ? dialog->objectName()
+              : files->acceptMode() == QFileDialog::AcceptSave ? "save"
+                                                               : "open";
+    dialog->reject();
+  });
+  poll->start(kPollMs);
+}
+
 bool inside(const QRect &outer, const QRect &inner) {
   return outer.contains(inner.topLeft()) && outer.contains(inner.bottomRight());
 }
@@ -259,13 +281,7 @@ private slots:
       window->activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(window.get()));
       QString opened;
-      answerNext<QDialog>([&opened](QDialog *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        opened = !files ? dialog->objectName()
-                 : files->acceptMode() == QFileDialog::AcceptSave ? "save"
-                                                                  : "open";
-        dialog->reject();
-      });
+      rejectWhenOpened(&opened);
       pressKey(d.key, Qt::ControlModifier);
       QTRY_COMPARE(opened, QString(d.expected));
     }

@@ -39,24 +39,13 @@ inline QStringList expectedRecord(const QJsonObject &state, int ordinal, int obs
                                      rec::kSpectrumFields, r["ratio"].toDouble(), observer);
 }
 
-// Runs `answer` on the next modal dialog once the window has opened it,
-// which a keyboard shortcut does only after its button's click animation.
+// Runs `answer` on the next modal dialog, once the window has opened it.
 template <typename Dialog> void answerNext(std::function<void(Dialog *)> answer) {
-  constexpr int kPollMs = 10;
-  constexpr int kTries = 300;
-  auto *poll = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, [poll, tries, answer] {
+  QTimer::singleShot(0, [answer] {
     auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-    if (!dialog && ++*tries < kTries) {
-      return;
-    }
-    poll->stop();
-    poll->deleteLater();
     QVERIFY2(dialog, "the expected dialog did not open");
     answer(dialog);
   });
-  poll->start(kPollMs);
 }
 
 // Answers the next file dialog with `path` as if typed.
