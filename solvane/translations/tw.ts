@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Live measurement</source>
-        <translation>即時量測</translation>
+        <translation>即時測量</translation>
     </message>
     <message>
         <source>Open a data file</source>
@@ -322,12 +322,12 @@
     </message>
     <message>
         <source>Measure: %1 added</source>
-        <translation>量測：已加入 %1</translation>
+        <translation>測量：已加入 %1</translation>
     </message>
     <message numerus="yes">
         <source>Series: %n record(s) added</source>
         <translation>
-            <numerusform>連續量測：已加入 %n 筆記錄</numerusform>
+            <numerusform>連續測量：已加入 %n 筆記錄</numerusform>
         </translation>
     </message>
     <message>
