@@ -1,7 +1,7 @@
 #include "startup.h"
 
-#include "fonts.h"
 #include "fitting.h"
+#include "fonts.h"
 #include "language.h"
 #include "mainwindow.h"
 #include "messagebox.h"
@@ -12,12 +12,18 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QSharedMemory>
+#include <QSocketNotifier>
 #include <QSystemSemaphore>
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace solvane::startup {
 namespace {
@@ -63,7 +69,9 @@ bool takeMarker(QSystemSemaphore &lock, QSharedMemory &marker) {
 // Test and benchmark automation, off unless the variables are set:
 // SOLVANE_TEST_ANSWER_WARNINGS answers every warning box with OK and prints
 // it on stderr; SOLVANE_TEST_QUIT_AFTER_MS=N prints "window shown" once the
-// window has painted and quits N ms later.
+// window has painted and quits N ms later; SOLVANE_TEST_QUIT_ON_EOF prints
+// "window shown" the same way and quits when standard input ends, so a test
+// ends each copy when it is done with it.
 void answerWarningsOnStderr() {
   ui::setWarningAnswerer([](const QString &title, const QString &text) {
     std::fprintf(stderr, "warning: %s: %s\n", title.toUtf8().constData(),
@@ -75,7 +83,8 @@ void answerWarningsOnStderr() {
 
 class FirstPaintReporter : public QObject {
 public:
-  FirstPaintReporter(QWidget *window, int quitAfterMs) : QObject(window), quitAfter(quitAfterMs) {
+  FirstPaintReporter(QWidget *window, std::optional<int> quitAfterMs)
+      : QObject(window), quitAfter(quitAfterMs) {
     window->installEventFilter(this);
   }
 
@@ -85,15 +94,43 @@ protected:
       reported = true;
       std::printf("window shown\n");
       std::fflush(stdout);
-      QTimer::singleShot(quitAfter, qApp, &QCoreApplication::quit);
+      if (quitAfter) {
+        QTimer::singleShot(*quitAfter, qApp, &QCoreApplication::quit);
+      }
     }
     return QObject::eventFilter(watched, event);
   }
 
 private:
-  int quitAfter;
+  std::optional<int> quitAfter;
   bool reported = false;
 };
+
+void quitWhenInputEnds() {
+#ifdef Q_OS_UNIX
+  auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
+  QObject::connect(notifier, &QSocketNotifier::activated, [notifier] {
+    char buffer[256];
+    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+      notifier->setEnabled(false);
+      QCoreApplication::quit();
+    }
+  });
+#endif
+}
+
+// The automation of SOLVANE_TEST_QUIT_AFTER_MS and SOLVANE_TEST_QUIT_ON_EOF.
+void automateQuitting(QWidget *window) {
+  bool quitAfterSet = false;
+  const int quitAfterMs = qEnvironmentVariableIntValue("SOLVANE_TEST_QUIT_AFTER_MS", &quitAfterSet);
+  const bool quitOnEof = qEnvironmentVariableIsSet("SOLVANE_TEST_QUIT_ON_EOF");
+  if (quitOnEof) {
+    quitWhenInputEnds();
+  }
+  if (quitAfterSet || quitOnEof) {
+    new FirstPaintReporter(window, quitAfterSet ? std::optional<int>(quitAfterMs) : std::nullopt);
+  }
+}
 
 } // namespace
 
@@ -126,12 +163,7 @@ int run(int &argc, char **argv) {
   int exitCode = 0;
   {
     MainWindow window;
-    bool quitAfterOk = false;
-    const int quitAfterMs =
-        qEnvironmentVariableIntValue("SOLVANE_TEST_QUIT_AFTER_MS", &quitAfterOk);
-    if (quitAfterOk) {
-      new FirstPaintReporter(&window, quitAfterMs);
-    }
+    automateQuitting(&window);
     ui::placeOnScreen(&window, nullptr);
     window.show();
     exitCode = application.exec();
