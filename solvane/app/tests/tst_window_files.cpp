@@ -57,15 +57,6 @@ class TestWindowFiles : public WindowTest {
     warnings.clear();
   }
 
-  void selectRows(const QList<int> &rows) {
-    QItemSelectionModel *selection = stored()->selectionModel();
-    selection->clearSelection();
-    for (int row : rows) {
-      selection->select(stored()->model()->index(row, 0),
-                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-  }
-
   QString path(const QString &name) const { return workDir.filePath(name); }
 
 private slots:

@@ -92,15 +92,6 @@ class TestWindowFit : public WindowTest {
     child<QPushButton>("btn_readData")->click();
   }
 
-  void selectRows(const QList<int> &rows) {
-    QItemSelectionModel *selection = stored()->selectionModel();
-    selection->clearSelection();
-    for (int row : rows) {
-      selection->select(stored()->model()->index(row, 0),
-                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-  }
-
   bool cellElided(QTableWidget *table, int row, int column) const {
     auto *tips = qobject_cast<FullTextToolTips *>(table->itemDelegate());
     if (!tips) {

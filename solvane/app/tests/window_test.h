@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QItemSelectionModel>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
@@ -72,6 +73,16 @@ protected:
   }
   QTableWidget *stored() const { return child<QTableWidget>("tableWidget_storedData"); }
   QString label() const { return child<QLabel>("label_dataName")->text(); }
+
+  // Selects whole rows of the stored-data table, as a user's clicks would.
+  void selectRows(const QList<int> &rows) {
+    QItemSelectionModel *selection = stored()->selectionModel();
+    selection->clearSelection();
+    for (int row : rows) {
+      selection->select(stored()->model()->index(row, 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+  }
 
   // Every warning box answers Ok at once and adds "title|message" to warnings.
   void recordWarnings() {
