@@ -55,7 +55,8 @@ QSize ElidedLabel::sizeHint() const {
           full.height()};
 }
 
-void ElidedLabel::paintEvent(QPaintEvent * /*event*/) {
+void ElidedLabel::paintEvent(QPaintEvent *event) {
+  QFrame::paintEvent(event); // the frame and the style sheet's box
   QPainter painter(this);
   const QRect area = textArea();
   const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
