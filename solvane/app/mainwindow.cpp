@@ -141,13 +141,17 @@ const char *const kSideButtonIconFit =
     "QPushButton{padding-top: 15px; padding-bottom: 15px; max-height: 20px;}";
 const char *const kHeaderIconFit = "\npadding: 10px;";
 
+QString sideButtonStyle(const char *style, const char *picture) {
+  return QString(style).arg(picture) + kSideButtonIconFit;
+}
+
 // The side bar is 150 px wide and its icons end 35 px from the left. A label
 // too long to stand centred clear of its icon (the English "Light quality")
 // is set a point smaller and flush right instead.
 QString fittedSideButtonStyle(const QPushButton &button, const char *picture) {
   constexpr int kSideBarWidth = 150;
   constexpr int kIconRight = 15 + 20 + 2;
-  const QString style = QString(kSideButtonStyle).arg(picture) + kSideButtonIconFit;
+  const QString style = sideButtonStyle(kSideButtonStyle, picture);
   const int textWidth = QFontMetrics(button.font()).horizontalAdvance(button.text());
   if ((kSideBarWidth - textWidth) / 2 >= kIconRight) {
     return style;
@@ -181,13 +185,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::initializeWidgets() {
-  ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png") + kSideButtonIconFit);
-  ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png") + kSideButtonIconFit);
+  ui->btn_open->setStyleSheet(sideButtonStyle(kSideButtonStyle, "open.png"));
+  ui->btn_print->setStyleSheet(sideButtonStyle(kSideButtonStyle, "print.png"));
   ui->btn_quality->setStyleSheet(fittedSideButtonStyle(*ui->btn_quality, "quality.png"));
-  ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png") + kSideButtonIconFit);
-  ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png") + kSideButtonIconFit);
-  ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png") +
-                                 kSideButtonIconFit);
+  ui->btn_about->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "about.png"));
+  ui->btn_help->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "help.png"));
+  ui->btn_contact->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "homepage.png"));
   for (QLabel *icon : {ui->label_9, ui->label_7, ui->label_8, ui->label_10}) {
     icon->setStyleSheet(icon->styleSheet() + kHeaderIconFit);
   }
