@@ -393,11 +393,9 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "solvane_make_images: cannot create %s\n", argv[1]);
     return 1;
   }
-  // The main window's pictures are drawn a second time at twice the size,
-  // "NAME@2x.png", which Qt takes on screens of twice the density
-  // (QT_SCALE_FACTOR=2, a 2560 × 1440 laptop), so they stay sharp. The print
-  // dialog's icons sit in larger labels, where a style sheet would draw the
-  // twin at twice the size; they keep one size.
+  // The pictures of the window and the print dialog are drawn a second time
+  // at twice the size, "NAME@2x.png", which Qt takes on screens of twice the
+  // density (QT_SCALE_FACTOR=2, a 2560 × 1440 laptop), so they stay sharp.
   struct Picture {
     const char *name;
     std::function<QImage(int scale)> draw;
@@ -424,16 +422,16 @@ int main(int argc, char **argv) {
       {"Kestra_Logo.png", [](int scale) { return logo(66 * scale, 66 * scale, false); }, true},
       {"logo.png", [](int) { return logo(236, 236, false); }, false},
       {"logo3D.png", [](int) { return logo(477, 452, true); }, false},
-      {"company.png", iconOf(20, kGrey, building), false},
-      {"sample.png", iconOf(20, kGrey, flask), false},
-      {"email.png", iconOf(24, kGrey, envelope), false},
-      {"fax.png", iconOf(24, kGrey, fax), false},
-      {"map.png", iconOf(24, kGrey, pin), false},
-      {"model.png", iconOf(24, kGrey, meter), false},
-      {"name.png", iconOf(24, kGrey, person), false},
-      {"remark.png", iconOf(24, kGrey, pencil), false},
-      {"sampleName.png", iconOf(24, kGrey, tag), false},
-      {"telephone.png", iconOf(24, kGrey, handset), false},
+      {"company.png", iconOf(20, kGrey, building), true},
+      {"sample.png", iconOf(20, kGrey, flask), true},
+      {"email.png", iconOf(24, kGrey, envelope), true},
+      {"fax.png", iconOf(24, kGrey, fax), true},
+      {"map.png", iconOf(24, kGrey, pin), true},
+      {"model.png", iconOf(24, kGrey, meter), true},
+      {"name.png", iconOf(24, kGrey, person), true},
+      {"remark.png", iconOf(24, kGrey, pencil), true},
+      {"sampleName.png", iconOf(24, kGrey, tag), true},
+      {"telephone.png", iconOf(24, kGrey, handset), true},
       {"cie1931.png", [](int) { return cie1931(); }, false},
       {"cie1976.png", [](int) { return cie1976(); }, false},
   };

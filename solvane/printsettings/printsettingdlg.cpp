@@ -4,10 +4,12 @@
 #include "messagebox.h"
 #include "printinfo.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QVector>
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -72,6 +74,24 @@ PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::
   ui->btn_cancel->setStyleSheet(kCancelButtonStyle);
   ui->comboBox->setStyleSheet(kComboBoxStyle);
   connect(ui->btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  fitIcons();
+}
+
+// A style sheet draws its "image" as large as the label's content allows,
+// taking the largest picture that fits: on a screen of twice the density the
+// "@2x" twin, at twice the icon's size. Padding gives the 40-pixel labels a
+// content of the icon's own size, so the icons keep it there and are sharp.
+void PrintSettingDlg::fitIcons() {
+  const std::pair<QLabel *, int> icons[] = {
+      {ui->label_companyLogo_2, 20}, {ui->label_companyLogo, 20}, {ui->label_10, 24},
+      {ui->label_3, 24},             {ui->label_4, 24},           {ui->label_5, 24},
+      {ui->label_6, 24},             {ui->label_2, 24},           {ui->label_7, 24},
+      {ui->label_8, 24}};
+  constexpr int kLabelSize = 40;
+  for (const auto &[label, iconSize] : icons) {
+    label->setStyleSheet(label->styleSheet() +
+                         QString("\npadding: %1px;").arg((kLabelSize - iconSize) / 2));
+  }
 }
 
 PrintSettingDlg::~PrintSettingDlg() {
