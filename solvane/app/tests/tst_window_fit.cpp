@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
 
@@ -151,6 +153,12 @@ private slots:
     QVERIFY(cellElided(stored(), 0, 0));
     QVERIFY(cellElided(stored(), 0, 1));
     QVERIFY(cellElided(child<QTableWidget>("tableWidget_itemData"), 0, 2));
+    // Resting the mouse on a cut cell shows its whole text.
+    const QPoint cell = stored()->visualRect(stored()->model()->index(0, 0)).center();
+    QHelpEvent help(QEvent::ToolTip, cell, stored()->viewport()->mapToGlobal(cell));
+    QCoreApplication::sendEvent(stored()->viewport(), &help);
+    QCOMPARE(QToolTip::text(), record[rec::kLabel]);
+    QToolTip::hideText();
 
     // The Light quality window of that record fits the screen too.
     child<QPushButton>("btn_quality")->click();
