@@ -103,13 +103,13 @@ bool FullTextToolTips::isElided(const QStyleOptionViewItem &option,
 FittingScrollArea::FittingScrollArea(QWidget *content, QWidget *parent) : QScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(true);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setWidget(content);
 }
 
 // QScrollArea caps its hint at a few dozen lines of text; this one asks for
 // the content's whole size and room for the vertical scroll bar, which shows
-// when the window is held lower than that.
+// when the window is held lower than that (so that a window of the hinted
+// width never needs a horizontal one).
 QSize FittingScrollArea::sizeHint() const {
   const QSize content = widget() ? widget()->sizeHint() : QSize();
   return content + QSize(verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
