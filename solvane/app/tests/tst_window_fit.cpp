@@ -208,6 +208,23 @@ private slots:
     }
   }
 
+  // At the narrowest the window allows, every button of the Stored Data bar
+  // and its live row shows its whole text and touches no other.
+  void storedDataButtonsNeverOverlap() {
+    window->resize(window->minimumSizeHint());
+    QTRY_COMPARE(window->size(), window->minimumSizeHint());
+    QList<QRect> taken;
+    for (const char *name : {"btn_readData", "btn_export", "btn_measure", "btn_series"}) {
+      auto *button = child<QPushButton>(name);
+      const QRect area(button->mapTo(window.get(), QPoint()), button->size());
+      QVERIFY2(button->width() >= button->sizeHint().width(), name);
+      for (const QRect &other : taken) {
+        QVERIFY2(!area.intersects(other.adjusted(-1, 0, 1, 0)), name); // not even touching
+      }
+      taken << area;
+    }
+  }
+
   void dialogsAreCappedToTheScreenAndCentredOnTheirWindow() {
     QWidget anchor;
     anchor.setGeometry(100, 80, 400, 300);
