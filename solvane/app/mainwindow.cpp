@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "filechooser.h"
 #include "fitting.h"
 #include "language.h"
 #include "lightqualitydialog.h"
@@ -465,7 +466,8 @@ void MainWindow::on_btn_export_clicked() {
       exported << records[row];
     }
   }
-  const QString fileName = chooseDataFile(QFileDialog::AcceptSave, tr("Save file"));
+  const QString fileName = solvane::ui::chooseFile(this, QFileDialog::AcceptSave, tr("Save file"),
+                                                   kDataFileName, kDataFileFilter, kDataFileSuffix);
   if (fileName.isEmpty()) {
     return;
   }
@@ -480,7 +482,8 @@ void MainWindow::on_btn_export_clicked() {
 }
 
 void MainWindow::on_btn_open_clicked() {
-  const QString fileName = chooseDataFile(QFileDialog::AcceptOpen, tr("Open file"));
+  const QString fileName = solvane::ui::chooseFile(this, QFileDialog::AcceptOpen, tr("Open file"),
+                                                   kDataFileName, kDataFileFilter, kDataFileSuffix);
   if (fileName.isEmpty()) {
     return;
   }
@@ -728,24 +731,6 @@ void MainWindow::setUpShortcuts() {
                                                             : button->accessibleName();
     button->setToolTip(QStringLiteral("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
   }
-}
-
-QString MainWindow::chooseDataFile(QFileDialog::AcceptMode mode, const QString &caption) {
-  QFileDialog dialog(this, caption, QDir(dataFolder).filePath(kDataFileName), kDataFileFilter);
-  dialog.setAcceptMode(mode);
-  if (mode == QFileDialog::AcceptSave) {
-    // Added before the dialog asks about overwriting, so it asks about the
-    // file that will be written; and Open's filter shows the file later.
-    dialog.setDefaultSuffix(kDataFileSuffix);
-  } else {
-    dialog.setFileMode(QFileDialog::ExistingFile);
-  }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    return QString();
-  }
-  const QString fileName = dialog.selectedFiles().constFirst();
-  dataFolder = QFileInfo(fileName).absolutePath();
-  return fileName;
 }
 
 QString MainWindow::manualPath() const {

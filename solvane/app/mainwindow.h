@@ -3,7 +3,6 @@
 #include "printsettingdlg.h"
 
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
@@ -84,10 +83,6 @@ private:
   void appendLiveRecords(const QList<QStringList> &taken);
   // Keyboard: the shortcuts of the side-bar and Stored Data buttons.
   void setUpShortcuts();
-  // The data file dialog of Open (AcceptOpen) or Export (AcceptSave), in the
-  // folder of the last file chosen; a name typed without extension gets
-  // ".csv". Empty when cancelled.
-  QString chooseDataFile(QFileDialog::AcceptMode mode, const QString &caption);
   // The manual of the language shown, or the English one where it is missing.
   QString manualPath() const;
 
@@ -104,5 +99,4 @@ private:
   // Live readings: the one Measure is taking, and the label number of the next.
   std::unique_ptr<solvane::live::LiveSeries> measurement;
   int nextLiveOrdinal = 0;
-  QString dataFolder; // where Open and Export last found or put a data file
 };

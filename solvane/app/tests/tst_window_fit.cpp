@@ -243,7 +243,7 @@ private slots:
     QVERIFY(inside(available(), huge.frameGeometry()));
   }
 
-  void statusBarTellsWhatTheListShowsAndExportAddsCsv() {
+  void statusBarTellsWhatTheListShowsAndFileDialogsAddSuffixes() {
     QTranslator english;
     QVERIFY(english.load("en", QCoreApplication::applicationDirPath()));
     QCoreApplication::installTranslator(&english);
@@ -266,6 +266,20 @@ private slots:
     child<QPushButton>("btn_open")->click();
     QCOMPARE(openedIn, QDir(workDir.filePath("sub")).absolutePath());
     QCOMPARE(statusBar()->currentMessage(), QString("2 records opened from exp1.csv"));
+
+    // The spectrum export starts there too and adds its own suffix.
+    child<QPushButton>("btn_quality")->click();
+    auto *quality = window->findChild<solvane::quality::LightQualityDialog *>();
+    QVERIFY(quality);
+    answerNext<QFileDialog>([&](QFileDialog *dialog) {
+      openedIn = dialog->directory().absolutePath();
+      dialog->selectFile(workDir.filePath("sub/lamp"));
+      static_cast<QDialog *>(dialog)->accept();
+    });
+    quality->findChild<QPushButton *>("btn_exportSpdx")->click();
+    quality->close();
+    QCOMPARE(openedIn, QDir(workDir.filePath("sub")).absolutePath());
+    QVERIFY(QFile::exists(workDir.filePath("sub/lamp.spdx")));
 
     // A name with an extension of its own keeps it.
     chooseFile(workDir.filePath("sub/exp1.old"));

@@ -1,5 +1,6 @@
 #include "lightqualitydialog.h"
 
+#include "filechooser.h"
 #include "fitting.h"
 #include "messagebox.h"
 #include "quality_charts.h"
@@ -234,9 +235,9 @@ QLabel *LightQualityDialog::createReasons() {
 }
 
 void LightQualityDialog::on_btn_exportSpdx_clicked() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, tr("Export spectrum"), m_quality.input.label + ".spdx",
-                                   tr("IES TM-27-14 spectral data (*.spdx)"));
+  const QString path = solvane::ui::chooseFile(
+      this, QFileDialog::AcceptSave, tr("Export spectrum"), m_quality.input.label + ".spdx",
+      tr("IES TM-27-14 spectral data (*.spdx)"), QStringLiteral("spdx"));
   if (!path.isEmpty()) {
     exportSpectrum(path);
   }
