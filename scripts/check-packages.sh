@@ -76,7 +76,8 @@ expected=(
   "$lib/libspecsdk.so.1" "$lib/libspecsdk.so" "$lib/libTesselUSB.so"
   usr/include/specsdk.h usr/include/specsdk_version.h "$lib/pkgconfig/specsdk.pc" usr/share/specsdk/examples/acquire.c
   usr/share/solvane/cn.qm usr/share/solvane/tw.qm usr/share/solvane/en.qm
-  "usr/share/solvane/KestraOne manual.pdf"
+  "usr/share/solvane/KestraOne manual.pdf" "usr/share/solvane/KestraOne manual cn.pdf"
+  "usr/share/solvane/KestraOne manual tw.pdf"
   usr/share/applications/example.kestra_instruments.solvane.desktop
   usr/share/metainfo/example.kestra_instruments.solvane.metainfo.xml
   usr/share/man/man1/solvane.1.gz usr/share/man/man1/solvane-cli.1.gz

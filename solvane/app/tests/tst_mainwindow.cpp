@@ -327,9 +327,11 @@ private slots:
     QDesktopServices::unsetUrlHandler("file");
     QDesktopServices::unsetUrlHandler("https");
     QCOMPARE(recorder.urls.size(), 2);
-    // The manual beside the program, wherever it was started from.
-    QCOMPARE(recorder.urls[0].toLocalFile(),
-             QDir(QCoreApplication::applicationDirPath()).filePath("KestraOne manual.pdf"));
+    // A manual beside the program, wherever it was started from (which one
+    // follows the language: tst_window_fit).
+    const QFileInfo manual(recorder.urls[0].toLocalFile());
+    QCOMPARE(manual.absolutePath(), QCoreApplication::applicationDirPath());
+    QVERIFY(manual.fileName().startsWith("KestraOne manual"));
     QCOMPARE(recorder.urls[1].scheme(), QString("https"));
 
     QString title;
