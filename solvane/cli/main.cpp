@@ -192,17 +192,22 @@ int readFileRecord(const QString &csv, int index, QStringList *record) {
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  QList<QStringList> records;
-  if (!stream.readSolvaneData(&header, &records)) {
+  int records = 0;
+  // Only the lines up to the record wanted are read.
+  const bool read = stream.readSolvaneData(&header, [&](QStringList &line) {
+    if (records++ < index) {
+      return true;
+    }
+    *record = line;
+    return false;
+  });
+  if (!read) {
     return fileFailure(QString("cannot read the data file %1").arg(csv));
   }
-  if (index >= records.size()) {
-    return fileFailure(QString("%1 holds %2 records; there is no record %3")
-                           .arg(csv)
-                           .arg(records.size())
-                           .arg(index));
+  if (records <= index) {
+    return fileFailure(
+        QString("%1 holds %2 records; there is no record %3").arg(csv).arg(records).arg(index));
   }
-  *record = records[index];
   return kOk;
 }
 

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "data_file_text.h"
+
 class TSIOStream : public QObject {
   Q_OBJECT
 
@@ -28,6 +30,11 @@ public:
   // must keep what they show on failure pass fresh lists. Lines end in LF or
   // CR LF alike. False when the file cannot be opened or read.
   bool readSolvaneData(QStringList *header, QList<QStringList> *data);
+
+  // The same, handing each record to `visit` as it is read instead of
+  // keeping it, so a caller that needs one record or a running result holds
+  // one line at a time. Reading stops when `visit` returns false.
+  bool readSolvaneData(QStringList *header, const solvane::datafile::RecordVisitor &visit);
 
   // The 430 column names: "Data", "Date", the 27 test items and the
   // wavelengths "380 nm" to "780 nm".
