@@ -11,6 +11,7 @@
 // DATAFILE_BENCH_FILE=/path/big.csv keeps the file there, so that
 // bench/pandas_read_csv.py can read the same file beside it.
 
+#include "big_data_file.h"
 #include "tsiostream.h"
 
 #include "solvane/records/measurement_record.h"
@@ -31,52 +32,9 @@
 namespace {
 
 constexpr int kRecords = 100000;
-constexpr int kDistinctSpectra = 1000;
 constexpr double kMiB = 1024.0 * 1024.0;
 
 namespace rec = solvane::records;
-
-// Records of a lamp warming up: 1,000 spectra of a drifting shape computed
-// like the meter's, then each record of the file takes one of them with its
-// own label, a date one second after the one before, its own illuminance
-// and intensities that differ from record to record by a little noise.
-class RecordMaker {
-public:
-  RecordMaker() {
-    std::vector<double> spectrum(rec::kSpectrumFields);
-    for (int k = 0; k < kDistinctSpectra; ++k) {
-      const double warmth = static_cast<double>(k) / kDistinctSpectra;
-      for (size_t i = 0; i < spectrum.size(); ++i) {
-        const double x = static_cast<double>(i) / static_cast<double>(spectrum.size());
-        spectrum[i] = std::round(1500 + (9000 + 9000 * warmth) * x * x +
-                                 4000 * std::exp(-std::pow((x - 0.18) / 0.04, 2)));
-      }
-      templates.append(rec::buildMeasurementRecord(0, QDateTime(), 1000, spectrum.data(),
-                                                   static_cast<int>(spectrum.size()), 1.0, 0));
-    }
-  }
-
-  QStringList record(int ordinal) const {
-    QStringList record = templates[ordinal % kDistinctSpectra];
-    record[rec::kLabel] = rec::recordLabel(ordinal);
-    record[rec::kDateTime] = kStart.addSecs(ordinal).toString(Qt::ISODate);
-    record[rec::kIlluminance] = QString::number(1000 + 0.01 * ordinal, 'f', 2);
-    for (int i = rec::kFirstIntensity; i < rec::kFieldCount; ++i) {
-      const int noise = static_cast<int>((ordinal * 7919u + static_cast<unsigned>(i) * 104729u) % 41) - 20;
-      record[i] = QString::number(record[i].toInt() + noise);
-    }
-    return record;
-  }
-
-private:
-  const QDateTime kStart = QDateTime(QDate(2026, 12, 8), QTime(0, 0, 0));
-  QList<QStringList> templates;
-};
-
-const RecordMaker &recordMaker() {
-  static const RecordMaker maker;
-  return maker;
-}
 
 QString filePath(const char *name) {
   static QTemporaryDir dir;
@@ -102,26 +60,11 @@ double statusMiB(const QByteArray &key) {
   return 0;
 }
 
-// The file to read, written record by record so that no record list
-// inflates the process's memory before the reads are measured. Written
-// once per run.
+// The file to read, written once per run.
 const QString &bigFile() {
   static const QString path = [] {
     const QString target = bigFilePath();
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      return QString();
-    }
-    QByteArray lines;
-    solvane::datafile::appendDataFileLine(TSIOStream::dataFileHeader(), &lines);
-    for (int i = 0; i < kRecords; ++i) {
-      solvane::datafile::appendDataFileLine(recordMaker().record(i), &lines);
-      if (lines.size() > (1 << 20) || i + 1 == kRecords) {
-        file.write(lines);
-        lines.clear();
-      }
-    }
-    return file.flush() ? target : QString();
+    return bigdata::writeDataFile(target, kRecords) ? target : QString();
   }();
   return path;
 }
@@ -229,7 +172,7 @@ void BM_Export(benchmark::State &state) {
   QList<QStringList> records;
   records.reserve(kRecords);
   for (int i = 0; i < kRecords; ++i) {
-    records << recordMaker().record(i);
+    records << bigdata::recordMaker().record(i);
   }
   const QString path = filePath("export.csv");
   for (auto _ : state) {

@@ -1,12 +1,15 @@
 // The desktop program against a simulated meter holding 1,000 records:
 // start-up until the window has painted (a separate process each time), and
-// Read: reading, computing and listing every record in the window.
+// Read: reading, computing and listing every record in the window. Then
+// a data file of 100,000 records: Open, and with that list selecting a row,
+// scrolling and switching the plot mode.
 //
 //   window_bench [--benchmark_repetitions=N]
 //
 // Run from any folder; the program and the simulated library are found
 // beside this benchmark.
 
+#include "big_data_file.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 
@@ -15,11 +18,15 @@
 #include "luxengine.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -89,13 +96,100 @@ void BM_ReadAndBuild1000(benchmark::State &state) {
 }
 BENCHMARK(BM_ReadAndBuild1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// A window holding the 100,000 records of a day-long series, opened from
+// their data file once per run.
+constexpr int kFileRecords = 100000;
+
+QString bigFilePath() {
+  return stateDir().filePath("day.csv");
+}
+
+// Answers the next file dialog with `path`, once the window has opened it.
+void chooseFileWhenAsked(const QString &path) {
+  QTimer::singleShot(0, [path] {
+    if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+      dialog->selectFile(path);
+      static_cast<QDialog *>(dialog)->accept();
+    }
+  });
+}
+
+MainWindow &dayWindow() {
+  static MainWindow *window = [] {
+    auto *w = new MainWindow; // lives until the process ends, like the program's window
+    w->show();
+    chooseFileWhenAsked(bigFilePath());
+    w->findChild<QPushButton *>("btn_open")->click();
+    return w;
+  }();
+  return *window;
+}
+
+QTableWidget *storedTable(MainWindow &window) {
+  return window.findChild<QTableWidget *>("tableWidget_storedData");
+}
+
+// Open: the file dialog answered, the file read, the list filled, row 0
+// shown and painted.
+void BM_Open100000(benchmark::State &state) {
+  MainWindow window;
+  window.show();
+  auto *open = window.findChild<QPushButton *>("btn_open");
+  for (auto _ : state) {
+    chooseFileWhenAsked(bigFilePath());
+    open->click();
+    window.repaint();
+  }
+  if (storedTable(window)->rowCount() != kFileRecords) {
+    state.SkipWithError("not every record was listed");
+  }
+}
+BENCHMARK(BM_Open100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A click on a row far down the list: the record's tables and plot.
+void BM_SelectRow100000(benchmark::State &state) {
+  MainWindow &window = dayWindow();
+  QTableWidget *table = storedTable(window);
+  int row = 0;
+  for (auto _ : state) {
+    row = (row + 33331) % kFileRecords;
+    table->selectRow(row);
+    emit table->cellClicked(row, 1);
+    window.repaint();
+  }
+}
+BENCHMARK(BM_SelectRow100000)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Scrolling the list by a page, painted.
+void BM_Scroll100000(benchmark::State &state) {
+  QTableWidget *table = storedTable(dayWindow());
+  QScrollBar *bar = table->verticalScrollBar();
+  for (auto _ : state) {
+    bar->setValue((bar->value() + 7 * bar->pageStep()) % (bar->maximum() + 1));
+    table->viewport()->repaint();
+  }
+}
+BENCHMARK(BM_Scroll100000)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Switching the plot between spectrum, CIE 1931 and CIE 1976, painted.
+void BM_PlotMode100000(benchmark::State &state) {
+  MainWindow &window = dayWindow();
+  auto *mode = window.findChild<QComboBox *>("comboBox_plot");
+  for (auto _ : state) {
+    mode->setCurrentIndex((mode->currentIndex() + 1) % mode->count());
+    window.repaint();
+  }
+}
+BENCHMARK(BM_PlotMode100000)->Unit(benchmark::kMillisecond)->Iterations(21);
+
 } // namespace
 
 int main(int argc, char **argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
-  if (!stateDir().isValid() || !meterstate::write(statePath(), meterstate::withRecords(kRecords))) {
+  if (!stateDir().isValid() || !meterstate::write(statePath(), meterstate::withRecords(kRecords)) ||
+      !bigdata::writeDataFile(bigFilePath(), kFileRecords)) {
     std::fprintf(stderr, "window_bench: cannot write the meter state\n");
     return 1;
   }
