@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <cstring>
 #include <vector>
@@ -148,9 +149,16 @@ private:
   }
 
   static constexpr size_t kCacheSlots = size_t(1) << 16;
+  // Texts up to this long are kept in the cache; longer ones (dates) are
+  // rarely repeated.
+  static constexpr int kCachedLength = 11;
 
+  // A cached text with its bytes beside it, so that a lookup compares
+  // them without following the string's pointer.
   struct Slot {
     quint32 hash = 0;
+    quint8 length = 0;
+    std::array<char, kCachedLength> bytes{};
     QString text;
   };
 
@@ -162,26 +170,20 @@ private:
     return hash;
   }
 
-  static bool holds(const QString &text, const char *begin, const char *end) {
-    const std::ptrdiff_t length = end - begin;
-    if (text.isNull() || text.size() != length) {
-      return false;
-    }
-    const ushort *units = text.utf16();
-    for (std::ptrdiff_t i = 0; i < length; ++i) {
-      if (units[i] != static_cast<unsigned char>(begin[i])) {
-        return false;
-      }
-    }
-    return true;
-  }
-
   const QString &cached(const char *begin, const char *end) {
+    const int length = static_cast<int>(end - begin);
+    if (length > kCachedLength) {
+      scratch = QString::fromLatin1(begin, length);
+      return scratch;
+    }
     const quint32 hash = hashOf(begin, end);
     Slot &slot = cache[hash & (kCacheSlots - 1)];
-    if (slot.hash != hash || !holds(slot.text, begin, end)) {
+    if (slot.text.isNull() || slot.hash != hash || slot.length != length ||
+        std::memcmp(slot.bytes.data(), begin, static_cast<size_t>(length)) != 0) {
       slot.hash = hash;
-      slot.text = QString::fromLatin1(begin, static_cast<int>(end - begin));
+      slot.length = static_cast<quint8>(length);
+      std::memcpy(slot.bytes.data(), begin, static_cast<size_t>(length));
+      slot.text = QString::fromLatin1(begin, length);
     }
     return slot.text;
   }
@@ -232,11 +234,17 @@ public:
   }
 
 private:
+  // The fields are gathered first, so that the list is made with room
+  // for exactly its fields.
   QStringList split(const char *begin, const char *end) {
-    QStringList fields;
-    fields.reserve(static_cast<int>(std::count(begin, end, kSeparator)) + 1);
+    fieldTexts.clear();
     for (const char *field = begin; field;) {
-      fields.append(texts.next(field, end, &field));
+      fieldTexts.push_back(texts.next(field, end, &field));
+    }
+    QStringList fields;
+    fields.reserve(static_cast<int>(fieldTexts.size()));
+    for (const QString &text : fieldTexts) {
+      fields.append(text);
     }
     return fields;
   }
@@ -244,6 +252,7 @@ private:
   QStringList *header;
   const RecordVisitor &visit;
   FieldTexts texts;
+  std::vector<QString> fieldTexts; // the line being split
   bool atHeader = true;
 };
 
