@@ -30,7 +30,8 @@ colorimetry::UV planckianLocus(double kelvin);
 // nearest entry of a table at 1 % temperature steps, which holds the exact
 // locus and its derivative, brackets it, and the zero of d(distance²)/dT
 // between the neighbouring entries is solved on the cubic Hermite curve
-// through them (within 1e-10 in u and v of the exact locus). NaN with a reason for non-finite input, a point whose
+// through them; Duv is measured to the exact locus at that temperature.
+// NaN with a reason for non-finite input, a point whose
 // nearest locus point lies outside 1000–100000 K, or |Duv| > 0.05.
 CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV uv);
 
