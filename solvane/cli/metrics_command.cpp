@@ -197,9 +197,8 @@ private:
 } // namespace
 
 int showMetrics(LuxEngine &meter, const QStringList &args) {
-  const bool json = args.value(0) == "--json";
+  const bool json = args == QStringList{"--json"};
   if (!args.isEmpty() && !json) {
-    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
@@ -225,7 +224,6 @@ int showFileMetrics(const QStringList &args) {
   const bool json = rest.removeAll("--json") == 1;
   const int csvAt = rest.indexOf("--csv");
   if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
-    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
     return kUsage;
   }
   const QString csv = rest[1];
@@ -240,7 +238,7 @@ int showFileMetrics(const QStringList &args) {
   // A file that could not be opened prints nothing.
   const bool everyRecord = read || printer.printed() > 0 ? printer.finish() : true;
   if (!read) {
-    std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(stream.errorString()));
     return kFileFailed;
   }
   if (!everyRecord) {

@@ -1,11 +1,13 @@
 #include "tsiostream.h"
 
 #include "data_file_text.h"
+#include "file_error.h"
+#include "file_target.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QSaveFile>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -21,6 +23,11 @@ constexpr int kWriteChunkBytes = 1 << 20;
 } // namespace
 
 TSIOStream::TSIOStream(QObject *parent) : QObject(parent) {}
+
+bool TSIOStream::fail(const char *what, const QString &systemReason) {
+  m_errorString = solvane::errors::fileError(QLatin1String(what), m_fileName, systemReason);
+  return false;
+}
 
 QStringList TSIOStream::dataFileHeader() {
   QStringList header{"Data", "Date", "Ev", "Tcp", "Ra"};
@@ -41,10 +48,11 @@ QStringList TSIOStream::dataFileHeader() {
 }
 
 bool TSIOStream::writeSolvaneData(const QStringList &header, const QList<QStringList> &data) {
-  QSaveFile file(m_fileName);
+  const std::unique_ptr<QFileDevice> target = solvane::files::openTarget(m_fileName);
+  QFileDevice &file = *target;
   if (!file.open(kWriteMode)) {
     qDebug() << "打开文件失败!   错误原因:" << file.errorString();
-    return false;
+    return fail("cannot write the data file", file.errorString());
   }
   QByteArray lines;
   bool written = true;
@@ -60,11 +68,11 @@ bool TSIOStream::writeSolvaneData(const QStringList &header, const QList<QString
     }
   }
   writeOut();
-  // commit() renames the finished temporary file over the target; after a
-  // failed write it discards the temporary file instead.
-  if (!written || !file.commit()) {
+  // A saved file is renamed over the target only now; after a failed write
+  // its temporary file is discarded instead.
+  if (!written || !solvane::files::finishTarget(file)) {
     qDebug() << "写入文件失败!   错误原因:" << file.errorString();
-    return false;
+    return fail("cannot write the data file", file.errorString());
   }
   return true;
 }
@@ -81,12 +89,12 @@ bool TSIOStream::readSolvaneData(QStringList *header,
   QFile file(m_fileName);
   if (!file.open(QIODevice::ReadOnly)) {
     qDebug() << "打开文件失败!  错误原因:" << file.errorString();
-    return false;
+    return fail("cannot read the data file", file.errorString());
   }
   QString error;
   if (!solvane::datafile::readDataFileText(file, header, visit, &error)) {
     qDebug() << "读取文件失败!  错误原因:" << error;
-    return false;
+    return fail("cannot read the data file", file.errorString());
   }
   return true;
 }
