@@ -12,6 +12,7 @@
 // bench/pandas_read_csv.py can read the same file beside it.
 
 #include "big_data_file.h"
+#include "process_memory.h"
 #include "tsiostream.h"
 
 #include "solvane/records/measurement_record.h"
@@ -24,9 +25,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <vector>
 
 namespace {
@@ -46,18 +44,8 @@ QString bigFilePath() {
   return kept.isEmpty() ? filePath("big.csv") : kept;
 }
 
-// Resident memory figures of this process in MiB, from /proc/self/status.
 double statusMiB(const QByteArray &key) {
-  QFile status("/proc/self/status");
-  if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    return 0;
-  }
-  for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-    if (line.startsWith(key)) {
-      return line.mid(key.size()).trimmed().split(' ').first().toDouble() * 1024 / kMiB;
-    }
-  }
-  return 0;
+  return procmem::statusKiB(key) / 1024;
 }
 
 // The file to read, written once per run.
@@ -67,21 +55,6 @@ const QString &bigFile() {
     return bigdata::writeDataFile(target, kRecords) ? target : QString();
   }();
   return path;
-}
-
-// Hands freed heap back to the system, so each read starts from the same
-// resident size.
-void returnFreedMemory() {
-#ifdef __GLIBC__
-  malloc_trim(0);
-#endif
-}
-
-void resetPeakMemory() {
-  QFile clearRefs("/proc/self/clear_refs");
-  if (clearRefs.open(QIODevice::WriteOnly)) {
-    clearRefs.write("5");
-  }
 }
 
 // Runs `read` once per iteration and reports the peak resident memory it
@@ -97,8 +70,8 @@ void measureRead(benchmark::State &state, Read read, Release release = [] {}) {
   double peak = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    returnFreedMemory();
-    resetPeakMemory();
+    procmem::returnFreedMemory();
+    procmem::resetPeakMemory();
     before = statusMiB("VmRSS:");
     state.ResumeTiming();
     if (!read(path)) {

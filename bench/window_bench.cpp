@@ -2,7 +2,7 @@
 // start-up until the window has painted (a separate process each time), and
 // Read: reading, computing and listing every record in the window. Then
 // a data file of 100,000 records: Open, and with that list selecting a row,
-// scrolling and switching the plot mode.
+// scrolling and switching the plot mode; and a day-long live series.
 //
 //   window_bench [--benchmark_repetitions=N]
 //
@@ -12,6 +12,8 @@
 #include "big_data_file.h"
 #include "mainwindow.h"
 #include "messagebox.h"
+#include "process_memory.h"
+#include "series_dialog.h"
 
 #include "meter_state.h"
 #include "solvane/records/measurement_record.h"
@@ -19,18 +21,22 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -181,6 +187,57 @@ void BM_PlotMode100000(benchmark::State &state) {
   }
 }
 BENCHMARK(BM_PlotMode100000)->Unit(benchmark::kMillisecond)->Iterations(21);
+
+// A day-long series in the Series dialog: 1,000, 10,000 and 100,000
+// readings at interval 0 on the simulated meter. Reports the resident
+// memory growth per reading, split into the record list itself (measured
+// by letting it go after the dialog) and everything else (the trends, the
+// curves, the series' bookkeeping), and the longest the event loop was held
+// by one step, which is how long the window could not answer the user.
+double settledKiB() {
+  procmem::returnFreedMemory();
+  return procmem::statusKiB("VmRSS:");
+}
+
+void BM_DayLongSeries(benchmark::State &state) {
+  const int readings = static_cast<int>(state.range(0));
+  LuxEngine meter;
+  double total = 0, recordList = 0;
+  qint64 longestStepNs = 0;
+  for (auto _ : state) {
+    const double before = settledKiB();
+    auto dialog = std::make_unique<SeriesDialog>(meter, 0, 0);
+    dialog->findChild<QSpinBox *>("spinBox_count")->setValue(readings);
+    dialog->findChild<QDoubleSpinBox *>("doubleSpinBox_interval")->setValue(0);
+    dialog->show();
+    dialog->startSeries();
+    QElapsedTimer step;
+    while (dialog->isRunning()) {
+      step.start();
+      QCoreApplication::processEvents();
+      longestStepNs = std::max(longestStepNs, step.nsecsElapsed());
+    }
+    const double atEnd = procmem::statusKiB("VmRSS:");
+    QList<QStringList> kept = dialog->records();
+    if (kept.size() != readings) {
+      state.SkipWithError("the series did not take every reading");
+      return;
+    }
+    state.PauseTiming();
+    dialog.reset();
+    const double withRecords = settledKiB();
+    kept.clear();
+    const double without = settledKiB();
+    state.ResumeTiming();
+    total = atEnd - before;
+    recordList = withRecords - without;
+  }
+  state.counters["KiB_per_reading"] = total / readings;
+  state.counters["record_KiB_per_reading"] = recordList / readings;
+  state.counters["other_bytes_per_reading"] = (total - recordList) * 1024.0 / readings;
+  state.counters["longest_step_ms"] = static_cast<double>(longestStepNs) / 1e6;
+}
+BENCHMARK(BM_DayLongSeries)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
 
