@@ -91,6 +91,16 @@ const NumberTexts &numberTexts() {
 // a bounded cache costs no memory for them).
 class FieldTexts {
 public:
+  // The cache grows with the file, a slot per 64 bytes up to 65,536 slots,
+  // so that opening a small file costs no large table.
+  explicit FieldTexts(qint64 fileBytes) {
+    size_t slotCount = kFewestCacheSlots;
+    while (slotCount < kMostCacheSlots && static_cast<qint64>(slotCount) * 64 < fileBytes) {
+      slotCount *= 2;
+    }
+    cache.resize(slotCount);
+  }
+
   // The text of the field that starts at `begin` and ends at the next comma
   // or at `end`, the line's end (`*end` is the line feed). Sets `*after`
   // past the comma, or to null after the line's last field. The text stays
@@ -148,7 +158,8 @@ private:
     return cached(begin, end);
   }
 
-  static constexpr size_t kCacheSlots = size_t(1) << 16;
+  static constexpr size_t kFewestCacheSlots = 256;
+  static constexpr size_t kMostCacheSlots = size_t(1) << 16;
   // Texts up to this long are kept in the cache; longer ones (dates) are
   // rarely repeated.
   static constexpr int kCachedLength = 11;
@@ -177,7 +188,7 @@ private:
       return scratch;
     }
     const quint32 hash = hashOf(begin, end);
-    Slot &slot = cache[hash & (kCacheSlots - 1)];
+    Slot &slot = cache[hash & (cache.size() - 1)];
     if (slot.text.isNull() || slot.hash != hash || slot.length != length ||
         std::memcmp(slot.bytes.data(), begin, static_cast<size_t>(length)) != 0) {
       slot.hash = hash;
@@ -190,12 +201,13 @@ private:
 
   const NumberTexts &numbers = numberTexts();
   QString scratch;
-  std::vector<Slot> cache = std::vector<Slot>(kCacheSlots);
+  std::vector<Slot> cache; // a power of two slots
 };
 
 class Reader {
 public:
-  Reader(QStringList *headerOut, const RecordVisitor &visitor) : header(headerOut), visit(visitor) {}
+  Reader(QStringList *headerOut, const RecordVisitor &visitor, qint64 fileBytes)
+      : header(headerOut), visit(visitor), texts(fileBytes) {}
 
   // One line without its line feed; false once the visitor wants no more.
   bool line(const char *begin, const char *end) {
@@ -288,11 +300,14 @@ bool readDataFileText(QIODevice &device, QStringList *header, const RecordVisito
   if (!localeIsUtf8() || startsWithWideByteOrderMark(device.peek(4))) {
     return readThroughTextStream(device, header, visit);
   }
-  Reader reader(header, visit);
+  Reader reader(header, visit, device.size());
   QByteArray buffer;
   qint64 held = 0; // bytes of an unfinished line at the front of the buffer
   for (;;) {
-    const qint64 room = std::max(kChunkBytes, held);
+    // A block, or what is left of a smaller file (and at least a byte, to
+    // see the end); a line longer than a block doubles it.
+    const qint64 left = device.isSequential() ? kChunkBytes : device.size() - device.pos() + 1;
+    const qint64 room = std::max(std::clamp(left, qint64(1), kChunkBytes), held);
     buffer.resize(static_cast<int>(held + room));
     const qint64 got = device.read(buffer.data() + held, room);
     if (got < 0) {
