@@ -23,7 +23,16 @@ QStringList translationFolders() {
   return {programFolder, QDir(programFolder).filePath("../share/specview/translations")};
 }
 
+QString &installed() {
+  static QString code;
+  return code;
+}
+
 } // namespace
+
+QString current() {
+  return installed().isEmpty() ? stored() : installed();
+}
 
 QString stored() {
   const QString code = settings().value("language").toString();
@@ -38,6 +47,7 @@ bool store(const QString &code) {
 }
 
 bool install(QCoreApplication &app, const QString &code) {
+  installed() = code;
   auto *qt = new QTranslator(&app);
   if (qt->load("qtbase_" + qtLocale(code), QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
     app.installTranslator(qt);

@@ -21,4 +21,7 @@ bool store(const QString &code);
 // False when specview's translation file was not found.
 bool install(QCoreApplication &app, const QString &code);
 
+// The code install() was last given; the stored one before that.
+QString current();
+
 } // namespace specview::language

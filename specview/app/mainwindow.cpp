@@ -113,7 +113,7 @@ MainWindow::~MainWindow() = default;
 QWidget *MainWindow::buildLanguageBox() {
   auto *box = new QComboBox;
   box->addItems({QStringLiteral("简体中文"), QStringLiteral("繁體中文"), QStringLiteral("English")});
-  box->setCurrentIndex(language::kCodes.indexOf(language::stored()));
+  box->setCurrentIndex(language::kCodes.indexOf(language::current()));
   connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
     statusBar()->showMessage(language::store(language::kCodes.value(index))
                                  ? tr("The language changes at the next start.")
@@ -276,7 +276,7 @@ QLabel *MainWindow::addFigure(QFormLayout *form, const QString &key, const QStri
 
 QWidget *MainWindow::buildFiguresGroup() {
   auto *panel = new QWidget;
-  panel->setFixedWidth(230);
+  panel->setFixedWidth(240);
   auto *layout = new QVBoxLayout(panel);
   layout->setContentsMargins(0, 0, 0, 0);
   auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
@@ -287,7 +287,7 @@ QWidget *MainWindow::buildFiguresGroup() {
   addFigure(sdkForm, "v", tr("v′"));
   addFigure(sdkForm, "cct", tr("CCT (K)"));
   addFigure(sdkForm, "ra", tr("Ra"));
-  addFigure(sdkForm, "dominant", tr("Dominant wavelength (nm)"));
+  addFigure(sdkForm, "dominant", tr("Dominant λ (nm)"));
   layout->addWidget(sdk);
   auto *quality = new QGroupBox(tr("Light quality"));
   auto *qualityForm = new QFormLayout(quality);
@@ -607,6 +607,11 @@ void MainWindow::refreshPlot() {
     plot_->setAxisScale(QwtPlot::yLeft, 0, info_.fullScale() * 1.05);
   } else {
     plot_->setAxisAutoScale(QwtPlot::yLeft);
+  }
+  if (series.x.isEmpty()) {
+    plot_->setAxisAutoScale(QwtPlot::xBottom);
+  } else {
+    plot_->setAxisScale(QwtPlot::xBottom, series.x.first(), series.x.last());
   }
   plot_->replot();
 }

@@ -19,7 +19,7 @@ constexpr int kInfoTableValues = 60;
 constexpr int kIntensityGridPoints = 701;
 
 QString tr(const char *text) {
-  return QCoreApplication::translate("specview::Device", text);
+  return QCoreApplication::translate("specview", text);
 }
 
 void fail(QString *error, const QString &sentence) {
@@ -91,6 +91,30 @@ bool lowPass(const LowPassSettings &settings, QVector<double> *values, QString *
   return true;
 }
 
+// The resampled grid runs from 300 to 1000 nm, but a grid point that no
+// pixel reaches holds no spectrum: only the points within the pixels'
+// wavelengths (widened by half the boxcar) are kept.
+bool keepCoveredGrid(int boxcar, const std::vector<float> &grid, const std::vector<float> &values,
+                     Frame *frame, QString *error) {
+  std::vector<float> pixelNm(kPixels);
+  if (GetLumbda(pixelNm.data()) != 0 || pixelNm.back() <= pixelNm.front()) {
+    fail(error, failureReason(tr("Reading the pixel wavelengths")));
+    return false;
+  }
+  const double from = pixelNm.front() - boxcar / 2.0;
+  const double to = pixelNm.back() + boxcar / 2.0;
+  frame->wavelengths.clear();
+  frame->intensity.clear();
+  for (int i = 0; i < kIntensityGridPoints; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (grid[k] >= from && grid[k] <= to) {
+      frame->wavelengths.append(grid[k]);
+      frame->intensity.append(values[k]);
+    }
+  }
+  return true;
+}
+
 bool readProcessed(const AcquisitionSettings &settings, Frame *frame, QString *error) {
   std::vector<float> intensity(kPixels);
   std::vector<float> wavelengths(kPixels);
@@ -99,9 +123,12 @@ bool readProcessed(const AcquisitionSettings &settings, Frame *frame, QString *e
     fail(error, failureReason(tr("Reading the averaged intensity")));
     return false;
   }
-  const int points = settings.boxcar > 0 ? kIntensityGridPoints : kPixels;
-  frame->wavelengths = QVector<double>(wavelengths.begin(), wavelengths.begin() + points);
-  frame->intensity = QVector<double>(intensity.begin(), intensity.begin() + points);
+  if (settings.boxcar == 0) {
+    frame->wavelengths = QVector<double>(wavelengths.begin(), wavelengths.end());
+    frame->intensity = QVector<double>(intensity.begin(), intensity.end());
+  } else if (!keepCoveredGrid(settings.boxcar, wavelengths, intensity, frame, error)) {
+    return false;
+  }
   return !settings.lowPass.enabled || lowPass(settings.lowPass, &frame->intensity, error);
 }
 

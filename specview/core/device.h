@@ -59,7 +59,8 @@ struct Frame {
   QVector<int> pixels; // 2048 raw counts
   QVector<int> dark;   // the 16 dark counts
   // The processed intensity (GetIntensity, then the low-pass filter when on):
-  // 701 values at 300 to 1000 nm, or the 2048 pixel wavelengths with boxcar 0.
+  // the 1 nm grid from 300 to 1000 nm as far as the pixels reach, or the 2048
+  // pixel wavelengths with boxcar 0.
   QVector<double> wavelengths;
   QVector<double> intensity;
   // The calibrated spectrum of QSP_SpectrometerDataAcquire, 380 to 779 nm, as

@@ -14,7 +14,7 @@ namespace specview {
 namespace {
 
 QString tr(const char *text) {
-  return QCoreApplication::translate("specview::Export", text);
+  return QCoreApplication::translate("specview", text);
 }
 
 QString number(double value) {
