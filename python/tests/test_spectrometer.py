@@ -85,9 +85,6 @@ def test_failing_settings_reads_raise(spectrometer, sim):
 
 
 def test_failing_identifier_write_and_coefficient_reads_raise(spectrometer, sim):
-    # The library itself reports these failures only once it no longer
-    # answers success for a refused exchange; the package catches the
-    # identifier and the wavelengths either way.
     sim.load({**DEMO, "faults": [{"command": 8}, {"command": 10}, {"command": 0, "loc": 1}]})
     with pytest.raises(specsdk.SpecsdkError):
         spectrometer.device_id

@@ -83,7 +83,7 @@ int deviceCount();
 // or the device does not answer as a spectrometer.
 bool connectDevice(int index, DeviceInfo *info, QString *error);
 
-// Sends the time and reads it back (the device may refuse it unnoticed).
+// Sends the time; false with why when the device refuses it.
 bool setIntegrationTime(int time, QString *error);
 
 // Sets the integration time when it differs from the device's, then reads

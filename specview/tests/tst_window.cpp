@@ -290,6 +290,17 @@ private slots:
     QVERIFY(window->message().contains("did not answer"));
   }
 
+  void refusedIntegrationTimeIsReported() {
+    acquire();
+    const QDateTime good = window->lastFrame().frame.time;
+    QVERIFY(sim().loadState(
+        spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 0}, {"loc", 1}}}}})));
+    setSpin("time", 150);
+    window->acquireOnce();
+    QTRY_VERIFY(window->message().contains("Setting the integration time to 150 failed"));
+    QCOMPARE(window->lastFrame().frame.time, good);
+  }
+
   void savedFilesReadBack() {
     window->setView(MainWindow::CalibratedSpectrum);
     acquire();
