@@ -12,8 +12,10 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DSUITE_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
-# The installed SDK with its example, and the 32-bit Windows DLL.
+# The installed SDK with its example and its Python package (the package's
+# pytest suite itself runs in ctest above), and the 32-bit Windows DLL.
 scripts/check-sdk-install.sh build
+scripts/check-python.sh build
 scripts/cross-specsdk.sh build-mingw32
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \

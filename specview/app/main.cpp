@@ -8,24 +8,68 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
-int main(int argc, char **argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("specview");
-  QApplication::setApplicationVersion(SPECVIEW_VERSION);
+namespace {
 
-  QCommandLineParser parser;
-  parser.setApplicationDescription("Looks at light with the 2048-pixel USB spectrometer: live "
-                                   "spectrum, dark and reference, colour figures, saving.");
+const QCommandLineOption kLanguageOption(
+    "language", "Interface language for this run: cn, tw or en (default: the stored one).",
+    "code");
+
+void describe(QCommandLineParser &parser) {
+  QCoreApplication::setApplicationName("specview");
+  QCoreApplication::setApplicationVersion(SPECVIEW_VERSION);
+  parser.setApplicationDescription(
+      "Looks at light with the 2048-pixel USB spectrometer: live spectrum, integration time, "
+      "averaging, dark and reference, colour figures, saving as CSV, SPDX or PNG.");
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption languageOption(
-      "language", "Interface language for this run: cn, tw or en (default: the stored one).",
-      "code");
-  parser.addOption(languageOption);
+  parser.addOption(kLanguageOption);
+}
+
+// --help and --version print and end without a window, so they work with no display.
+bool printsOnly(int argc, char **argv) {
+  for (int i = 1; i < argc; ++i) {
+    for (const char *option : {"-h", "--help", "--help-all", "-v", "--version"}) {
+      if (std::strcmp(argv[i], option) == 0) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool hasDisplay() {
+  for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char *value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') {
+      return true;
+    }
+  }
+  return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  QCommandLineParser parser;
+  if (printsOnly(argc, argv)) {
+    QCoreApplication app(argc, argv);
+    describe(parser);
+    parser.process(app); // prints and exits
+    return 0;
+  }
+  if (!hasDisplay()) {
+    std::fprintf(stderr, "specview: cannot open the window: no display (DISPLAY and "
+                         "WAYLAND_DISPLAY are unset)\n");
+    return 1;
+  }
+  QApplication app(argc, argv);
+  describe(parser);
   parser.process(app);
-  const QString code = parser.isSet(languageOption) ? parser.value(languageOption)
-                                                    : specview::language::stored();
+  const QString code = parser.isSet(kLanguageOption) ? parser.value(kLanguageOption)
+                                                     : specview::language::stored();
   if (!specview::language::kCodes.contains(code)) {
     std::fprintf(stderr, "specview: unknown language '%s': expected cn, tw or en\n",
                  qPrintable(code));
