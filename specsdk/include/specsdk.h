@@ -25,6 +25,13 @@
 #ifndef SPECSDK_H
 #define SPECSDK_H
 
+/* SPECSDK_VERSION_MAJOR, _MINOR, _PATCH, SPECSDK_VERSION ("MAJOR.MINOR.PATCH")
+ * and SPECSDK_VERSION_NUMBER (MAJOR * 10000 + MINOR * 100 + PATCH): the
+ * version of this header, which is the pkg-config version. On Linux the library's SONAME carries the major
+ * version (libspecsdk.so.1); it changes only when an export changes in a
+ * way that breaks existing callers. */
+#include "specsdk_version.h"
+
 #if defined(_WIN32)
 #define SPECSDK_CALL __cdecl
 #if defined(SPECSDK_BUILDING)

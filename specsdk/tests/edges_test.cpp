@@ -553,4 +553,71 @@ TEST(SpecsdkFaults, NoFailedDeviceExchangeIsReportedAsSuccess) {
   }
 }
 
+// ---- The demo spectrometer's colour ---------------------------------------
+
+struct Colour {
+  double cct, x, y;
+};
+
+// CCT, x and y as the SDK example computes them.
+Colour colourOf(const std::vector<float> &spectrum) {
+  double X = 0, Y = 0, Z = 0, u = 0, v = 0;
+  Colour c{};
+  QSP_ColorGetXYZ(spectrum.data(), static_cast<int>(spectrum.size()), &X, &Y, &Z);
+  GetCIE1931XY(X, Y, Z, &c.x, &c.y);
+  GetCIE1960XY(X, Y, Z, &u, &v);
+  QSP_ColorGetCCT(u, v, &c.cct);
+  return c;
+}
+
+// The cool-white LED of the demo (tesselusb/src/demo_state.cpp): a blue
+// emitter at 450 nm, 20 nm wide, 1.67 times a phosphor band at 560 nm,
+// 130 nm wide; 400 values at 1 nm from 380 nm.
+std::vector<float> coolWhiteLed() {
+  const auto band = [](double nm, double centre, double fwhm) {
+    const double z = (nm - centre) / (fwhm / 2.3548200450309493);
+    return std::exp(-0.5 * z * z);
+  };
+  std::vector<float> spectrum(400);
+  for (int i = 0; i < 400; ++i) {
+    const double nm = 380 + i;
+    spectrum[static_cast<std::size_t>(i)] =
+        static_cast<float>(1.67 * band(nm, 450, 20) + band(nm, 560, 130));
+  }
+  return spectrum;
+}
+
+void expectWithinOnePercent(const Colour &measured, const Colour &led, const char *how) {
+  EXPECT_NEAR(measured.cct, led.cct, 0.01 * led.cct) << how;
+  EXPECT_NEAR(measured.x, led.x, 0.01 * led.x) << how;
+  EXPECT_NEAR(measured.y, led.y, 0.01 * led.y) << how;
+}
+
+TEST(DemoSpectrometer, ReportsTheColourOfTheLedItLooksAt) {
+  // The LED's own colour, as docs/simulator.md gives it.
+  const Colour led = colourOf(coolWhiteLed());
+  EXPECT_EQ(led.cct, 6040);
+  EXPECT_NEAR(led.x, 0.3199, 5e-5);
+  EXPECT_NEAR(led.y, 0.3498, 5e-5);
+
+  // What the SDK example does: acquire, scale back by 10000, colour.
+  loadState(json::parse(kDemo));
+  ASSERT_EQ(QSP_SpectrometerOpen(0), 0);
+  ASSERT_EQ(QSP_SetIntegrationTime(100), 0);
+  std::vector<int> wavelengths(400), counts(400);
+  ASSERT_EQ(QSP_SpectrometerDataAcquire(wavelengths.data(), counts.data()), 0);
+  std::vector<float> spectrum(400);
+  std::transform(counts.begin(), counts.end(), spectrum.begin(),
+                 [](int count) { return static_cast<float>(count) / 10000.0f; });
+  expectWithinOnePercent(colourOf(spectrum), led, "QSP_SpectrometerDataAcquire");
+
+  // The other road: GetIntensity's 300 to 1000 nm, corrected by the qd table.
+  std::vector<float> intensity(2048), wavelength(2048);
+  ASSERT_EQ(GetIntensity(intensity.data(), wavelength.data(), 1, 0, 1, 0, 0, 0), 0);
+  std::vector<double> adjusted(intensity.begin(), intensity.begin() + 751);
+  ASSERT_EQ(GetAdjustIntensity(adjusted.data()), 1);
+  const std::vector<float> visible(adjusted.begin(), adjusted.begin() + 701);
+  expectWithinOnePercent(colourOf(visible), led, "GetIntensity and GetAdjustIntensity");
+}
+
 } // namespace
