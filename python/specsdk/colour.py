@@ -73,21 +73,22 @@ def cri(spectrum: npt.ArrayLike) -> float:
     return _finite(ra.value, "Ra")
 
 
+def _of_xy(function_name: str, spectrum: npt.ArrayLike, what: str) -> float:
+    x, y = chromaticity_xy(spectrum)
+    value = ctypes.c_double()
+    getattr(library(), function_name)(x, y, ctypes.byref(value))
+    return _finite(value.value, what)
+
+
 def dominant_wavelength(spectrum: npt.ArrayLike) -> float:
     """Dominant wavelength in nm relative to the white point (0.3333, 0.3333).
 
     Purple colours have none: SpecsdkError."""
-    x, y = chromaticity_xy(spectrum)
-    nm = ctypes.c_double()
-    library().QSP_ColorGetDominantWavelength(x, y, ctypes.byref(nm))
-    return _finite(nm.value, "the dominant wavelength")
+    return _of_xy("QSP_ColorGetDominantWavelength", spectrum, "the dominant wavelength")
 
 
 def purity(spectrum: npt.ArrayLike) -> float:
     """Excitation purity as a fraction (1 on the spectral locus).
 
     Purple colours have none: SpecsdkError."""
-    x, y = chromaticity_xy(spectrum)
-    value = ctypes.c_double()
-    library().QSP_ColorGetPurity(x, y, ctypes.byref(value))
-    return _finite(value.value, "the excitation purity")
+    return _of_xy("QSP_ColorGetPurity", spectrum, "the excitation purity")
