@@ -203,12 +203,14 @@ QWidget *MainWindow::buildAcquisitionGroup() {
   buttons->addWidget(startButton_);
   form->addRow(buttons);
 
-  for (QSpinBox *box : {integrationTime_, scans_, attenuation_}) {
+  for (QSpinBox *box : {integrationTime_, scans_}) {
     connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::pushSettings);
   }
+  // The filter's parameters change the processing only while it is on.
+  const auto filterChanged = [this] { lowPass_->isChecked() ? processingChanged() : pushSettings(); };
+  connect(attenuation_, qOverload<int>(&QSpinBox::valueChanged), this, filterChanged);
   for (QDoubleSpinBox *box : {passBand_, transition_}) {
-    connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
-            &MainWindow::processingChanged);
+    connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this, filterChanged);
   }
   connect(boxcar_, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::processingChanged);
   connect(lowPass_, &QGroupBox::toggled, this, &MainWindow::processingChanged);
@@ -507,6 +509,7 @@ void MainWindow::storeDark() {
     return;
   }
   dark_ = last_.frame.intensity;
+  darkTime_ = last_.frame.integrationTime;
   refreshPlot();
   refreshMarks();
 }
@@ -522,6 +525,7 @@ void MainWindow::storeReference() {
     return;
   }
   reference_ = last_.frame.intensity;
+  referenceTime_ = last_.frame.integrationTime;
   refreshMarks();
   refreshPlot();
 }
@@ -646,8 +650,12 @@ void MainWindow::refreshMarks() {
                                      : QString());
   saturation_->setVisible(saturated > 0);
   darkMark_->setVisible(isDarkActive() && view_ == ProcessedIntensity);
-  darkState_->setText(isDarkActive() ? tr("Dark stored, subtracted") : tr("No dark"));
-  referenceState_->setText(hasReference() ? tr("Reference stored") : tr("No reference"));
+  // Counts follow the integration time: the labels say which time each was taken at.
+  darkState_->setText(isDarkActive() ? tr("Dark of integration time %1, subtracted").arg(darkTime_)
+                                     : tr("No dark"));
+  referenceState_->setText(hasReference() ? tr("Reference of integration time %1")
+                                                .arg(referenceTime_)
+                                          : tr("No reference"));
   modeBox_->setEnabled(view_ == ProcessedIntensity);
   if (frame.isValid()) {
     statusBar()->showMessage(tr("%1  integration time %2, peak %3 counts")

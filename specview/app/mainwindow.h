@@ -104,6 +104,8 @@ private:
   AcquiredFrame last_;
   QVector<double> dark_;
   QVector<double> reference_;
+  int darkTime_ = 0;
+  int referenceTime_ = 0;
   View view_ = ProcessedIntensity;
   ProcessedMode mode_ = Intensity;
   // Repaints at most at the screen's rate, with the newest frame.

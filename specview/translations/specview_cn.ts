@@ -377,16 +377,8 @@ Calibrated %10, shortest time %11</source>
         <translation><numerusform>饱和：%n 个像素达到满量程（%1 计数）。请缩短积分时间。</numerusform></translation>
     </message>
     <message>
-        <source>Dark stored, subtracted</source>
-        <translation>已保存暗背景，正在扣除</translation>
-    </message>
-    <message>
         <source>No dark</source>
         <translation>无暗背景</translation>
-    </message>
-    <message>
-        <source>Reference stored</source>
-        <translation>已保存参考</translation>
     </message>
     <message>
         <source>No reference</source>
@@ -411,6 +403,14 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>Dominant λ (nm)</source>
         <translation>主波长 (nm)</translation>
+    </message>
+    <message>
+        <source>Dark of integration time %1, subtracted</source>
+        <translation>积分时间 %1 的暗背景，正在扣除</translation>
+    </message>
+    <message>
+        <source>Reference of integration time %1</source>
+        <translation>积分时间 %1 的参考</translation>
     </message>
 </context>
 </TS>

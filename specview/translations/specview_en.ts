@@ -377,16 +377,8 @@ Calibrated %10, shortest time %11</translation>
         <translation><numerusform>Saturated: %n pixel at full scale (%1 counts). Shorten the integration time.</numerusform><numerusform>Saturated: %n pixels at full scale (%1 counts). Shorten the integration time.</numerusform></translation>
     </message>
     <message>
-        <source>Dark stored, subtracted</source>
-        <translation>Dark stored, subtracted</translation>
-    </message>
-    <message>
         <source>No dark</source>
         <translation>No dark</translation>
-    </message>
-    <message>
-        <source>Reference stored</source>
-        <translation>Reference stored</translation>
     </message>
     <message>
         <source>No reference</source>
@@ -411,6 +403,14 @@ Calibrated %10, shortest time %11</translation>
     <message>
         <source>Dominant λ (nm)</source>
         <translation>Dominant λ (nm)</translation>
+    </message>
+    <message>
+        <source>Dark of integration time %1, subtracted</source>
+        <translation>Dark of integration time %1, subtracted</translation>
+    </message>
+    <message>
+        <source>Reference of integration time %1</source>
+        <translation>Reference of integration time %1</translation>
     </message>
 </context>
 </TS>

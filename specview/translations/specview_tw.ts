@@ -377,16 +377,8 @@ Calibrated %10, shortest time %11</source>
         <translation><numerusform>飽和：%n 個像素達到滿刻度（%1 計數）。請縮短積分時間。</numerusform></translation>
     </message>
     <message>
-        <source>Dark stored, subtracted</source>
-        <translation>已儲存暗背景，正在扣除</translation>
-    </message>
-    <message>
         <source>No dark</source>
         <translation>無暗背景</translation>
-    </message>
-    <message>
-        <source>Reference stored</source>
-        <translation>已儲存參考</translation>
     </message>
     <message>
         <source>No reference</source>
@@ -411,6 +403,14 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>Dominant λ (nm)</source>
         <translation>主波長 (nm)</translation>
+    </message>
+    <message>
+        <source>Dark of integration time %1, subtracted</source>
+        <translation>積分時間 %1 的暗背景，正在扣除</translation>
+    </message>
+    <message>
+        <source>Reference of integration time %1</source>
+        <translation>積分時間 %1 的參考</translation>
     </message>
 </context>
 </TS>
