@@ -1,6 +1,11 @@
 """The Spectrometer class on the simulated spectrometer: every value equals
 what the C calls give, and every failure raises."""
 
+import os
+import shutil
+import subprocess
+import sys
+
 import numpy as np
 import pytest
 
@@ -98,3 +103,23 @@ def test_no_device_raises_device_not_available(sim):
     sim.load({"device": "spectrometer", "device_id": "bad"}, valid=False)  # nothing answers
     with pytest.raises(specsdk.DeviceNotAvailableError):
         specsdk.Spectrometer().open()
+
+
+def test_without_a_usb_library_nothing_is_available(tmp_path):
+    # A copy of the library alone in a folder finds no USB library beside it.
+    alone = tmp_path / "libspecsdk.so"
+    shutil.copy(specsdk.library_path(), alone)
+    script = (
+        "import specsdk\n"
+        "for call in (specsdk.device_count, lambda: specsdk.Spectrometer().open()):\n"
+        "    try:\n"
+        "        call()\n"
+        "    except specsdk.DeviceNotAvailableError as error:\n"
+        "        print('unavailable:', error)\n"
+    )
+    environment = {**os.environ, "SPECSDK_LIBRARY": str(alone)}
+    environment.pop("LD_LIBRARY_PATH", None)
+    done = subprocess.run([sys.executable, "-c", script], env=environment, capture_output=True,
+                          text=True, check=True)
+    assert done.stdout.count("unavailable:") == 2, done.stdout + done.stderr
+    assert "libTesselUSB" in done.stderr  # the library's own line on why
