@@ -301,6 +301,7 @@ QWidget *MainWindow::buildFiguresGroup() {
   layout->addWidget(quality);
   figuresReason_ = new QLabel;
   figuresReason_->setWordWrap(true);
+  figures_.insert("reason", figuresReason_);
   layout->addWidget(figuresReason_);
   layout->addStretch();
   return panel;

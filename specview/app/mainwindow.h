@@ -43,7 +43,8 @@ public:
   QString message() const;
   // Why the last connect failed; empty when connected.
   QString connectMessage() const;
-  // The figure shown for `key` ("x", "cct", "lqRf", ...), as displayed.
+  // The figure shown for `key` ("x", "cct", "lqRf", ...) as displayed, or
+  // why figures are undefined ("reason").
   QString figureText(const QString &key) const;
 
   bool saveCsv(const QString &path, QString *error) const;

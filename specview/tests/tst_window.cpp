@@ -197,6 +197,17 @@ private slots:
     QVERIFY(window->figureText("lqRf") != "n/a");
   }
 
+  void figuresOfDarknessAreUndefinedWithTheReason() {
+    QJsonObject darkness = exposedFrame();
+    darkness["pixels"] = flat(specview::kPixels, 500); // every pixel at the dark level
+    QVERIFY(sim().loadState(darkness));
+    acquire();
+    QTRY_COMPARE(window->figureText("cct"), QString("n/a"));
+    QCOMPARE(window->figureText("x"), QString("n/a"));
+    QCOMPARE(window->figureText("lqRf"), QString("n/a"));
+    QCOMPARE(window->figureText("reason"), QString("The spectrum holds no light."));
+  }
+
   void scansAreAveragedByTheSdk() {
     setSpin("scans", 4);
     sim().clearLog();
