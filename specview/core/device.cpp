@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace specview {
@@ -15,8 +17,10 @@ constexpr int kIdBytes = 14;
 constexpr int kInfoTexts = 5;
 constexpr int kInfoTextBytes = 16;
 constexpr int kInfoTableValues = 60;
-// GetIntensity's resampled grid: 300 to 1000 nm.
-constexpr int kIntensityGridPoints = 701;
+// The processed intensity's 1 nm grid.
+constexpr int kGridFirstNm = 300;
+constexpr int kGridLastNm = 1000;
+constexpr int kGridPoints = kGridLastNm - kGridFirstNm + 1;
 
 QString tr(const char *text) {
   return QCoreApplication::translate("specview", text);
@@ -90,42 +94,43 @@ bool lowPass(const LowPassSettings &settings, QVector<double> *values, QString *
   return true;
 }
 
-// The resampled grid runs from 300 to 1000 nm, but a grid point that no
-// pixel reaches holds no spectrum: only the points within the pixels'
-// wavelengths (widened by half the boxcar) are kept.
-bool keepCoveredGrid(int boxcar, const std::vector<float> &grid, const std::vector<float> &values,
-                     Frame *frame, QString *error) {
-  std::vector<float> pixelNm(kPixels);
-  if (GetLumbda(pixelNm.data()) != 0) {
-    fail(error, failureReason(tr("Reading the pixel wavelengths")));
+// The boxcar onto 1 nm from 300 to 1000 nm, as GetIntensity would resample,
+// but a grid point no pixel reaches stays out instead of keeping whatever
+// the buffer held there.
+bool resampleOntoGrid(int boxcar, const std::vector<float> &pixelNm,
+                      const std::vector<float> &counts, Frame *frame, QString *error) {
+  std::vector<float> gridNm(kPixels);
+  std::vector<float> values(kGridPoints, std::numeric_limits<float>::quiet_NaN());
+  if (!CalceBoxcar(kGridFirstNm, kGridLastNm, boxcar, kPixels, pixelNm.data(), counts.data(),
+                   gridNm.data(), values.data())) {
+    fail(error, tr("The boxcar width %1 was refused.").arg(boxcar));
     return false;
   }
-  const double from = pixelNm.front() - boxcar / 2.0;
-  const double to = pixelNm.back() + boxcar / 2.0;
   frame->wavelengths.clear();
   frame->intensity.clear();
-  for (int i = 0; i < kIntensityGridPoints; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    if (grid[k] >= from && grid[k] <= to) {
-      frame->wavelengths.append(grid[k]);
-      frame->intensity.append(values[k]);
+  for (int i = 0; i < kGridPoints; ++i) {
+    const float value = values[static_cast<std::size_t>(i)];
+    if (!std::isnan(value)) {
+      frame->wavelengths.append(kGridFirstNm + i);
+      frame->intensity.append(value);
     }
   }
   return true;
 }
 
+// GetIntensity averages the frames, takes off the dark level and filters;
+// with width 0 it hands back the counts at the pixel wavelengths.
 bool readProcessed(const AcquisitionSettings &settings, Frame *frame, QString *error) {
-  std::vector<float> intensity(kPixels);
-  std::vector<float> wavelengths(kPixels);
-  if (GetIntensity(intensity.data(), wavelengths.data(), settings.scans, 0, settings.boxcar, 0, 0,
-                   0) != 0) {
+  std::vector<float> counts(kPixels);
+  std::vector<float> pixelNm(kPixels);
+  if (GetIntensity(counts.data(), pixelNm.data(), settings.scans, 0, 0, 0, 0, 0) != 0) {
     fail(error, failureReason(tr("Reading the averaged intensity")));
     return false;
   }
   if (settings.boxcar == 0) {
-    frame->wavelengths = QVector<double>(wavelengths.begin(), wavelengths.end());
-    frame->intensity = QVector<double>(intensity.begin(), intensity.end());
-  } else if (!keepCoveredGrid(settings.boxcar, wavelengths, intensity, frame, error)) {
+    frame->wavelengths = QVector<double>(pixelNm.begin(), pixelNm.end());
+    frame->intensity = QVector<double>(counts.begin(), counts.end());
+  } else if (!resampleOntoGrid(settings.boxcar, pixelNm, counts, frame, error)) {
     return false;
   }
   return !settings.lowPass.enabled || lowPass(settings.lowPass, &frame->intensity, error);

@@ -58,9 +58,9 @@ struct Frame {
   int integrationTime = 0;
   QVector<int> pixels; // 2048 raw counts
   QVector<int> dark;   // the 16 dark counts
-  // The processed intensity (GetIntensity, then the low-pass filter when on):
-  // the 1 nm grid from 300 to 1000 nm as far as the pixels reach, or the 2048
-  // pixel wavelengths with boxcar 0.
+  // The processed intensity (GetIntensity, CalceBoxcar, then the low-pass
+  // filter when on): the 1 nm grid from 300 to 1000 nm as far as the pixels
+  // reach, or the 2048 pixel wavelengths with boxcar 0.
   QVector<double> wavelengths;
   QVector<double> intensity;
   // The calibrated spectrum of QSP_SpectrometerDataAcquire, 380 to 779 nm, as

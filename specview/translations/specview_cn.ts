@@ -67,8 +67,8 @@
         <translation>无法写入 %1：%2</translation>
     </message>
     <message>
-        <source>Reading the pixel wavelengths</source>
-        <translation>读取像素波长</translation>
+        <source>The boxcar width %1 was refused.</source>
+        <translation>平滑宽度 %1 被拒绝。</translation>
     </message>
 </context>
 <context>

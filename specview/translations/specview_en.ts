@@ -67,8 +67,8 @@
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <source>Reading the pixel wavelengths</source>
-        <translation>Reading the pixel wavelengths</translation>
+        <source>The boxcar width %1 was refused.</source>
+        <translation>The boxcar width %1 was refused.</translation>
     </message>
 </context>
 <context>

@@ -67,8 +67,8 @@
         <translation>無法寫入 %1：%2</translation>
     </message>
     <message>
-        <source>Reading the pixel wavelengths</source>
-        <translation>讀取像素波長</translation>
+        <source>The boxcar width %1 was refused.</source>
+        <translation>平滑寬度 %1 被拒絕。</translation>
     </message>
 </context>
 <context>
