@@ -171,6 +171,7 @@ QWidget *MainWindow::buildAcquisitionGroup() {
   form->addRow(tr("Boxcar width (nm)"), boxcar_);
 
   lowPass_ = new QGroupBox(tr("Low-pass filter"));
+  lowPass_->setObjectName("lowPass");
   lowPass_->setCheckable(true);
   lowPass_->setChecked(false);
   auto *lowPassForm = new QFormLayout(lowPass_);

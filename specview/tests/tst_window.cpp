@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -222,6 +223,31 @@ private slots:
     for (int i = 0; i < shown.values.size(); i += 50) {
       QCOMPARE(shown.values[i], double(expected[static_cast<std::size_t>(i)]));
     }
+  }
+
+  void lowPassFilterRunsOverTheProcessedIntensity() {
+    acquire();
+    const QVector<double> plain = window->shownSeries().values;
+    window->storeDark();
+    auto *filter = window->findChild<QGroupBox *>("lowPass");
+    filter->setChecked(true);
+    // A new processing: the dark no longer belongs to it.
+    QVERIFY(!window->isDarkActive());
+    QVERIFY(window->message().contains("cleared"));
+    acquire();
+    const std::vector<float> in(plain.begin(), plain.end());
+    std::vector<float> expected(in.size());
+    const specview::LowPassSettings settings;
+    QCOMPARE(LowPassIntensity(float(settings.sampleRate), float(settings.transition),
+                              float(settings.passBand), settings.attenuation, in.data(),
+                              expected.data(), int(in.size())),
+             0);
+    const QVector<double> filtered = window->shownSeries().values;
+    QCOMPARE(filtered.size(), plain.size());
+    for (int i = 0; i < filtered.size(); i += 20) {
+      QCOMPARE(float(filtered[i]), expected[static_cast<std::size_t>(i)]);
+    }
+    QVERIFY(filtered != plain);
   }
 
   void darkIsSubtractedAndMarked() {
