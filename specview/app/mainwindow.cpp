@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -33,7 +34,7 @@ namespace {
 
 constexpr int kMaxScans = 1000;
 constexpr int kMaxBoxcar = 50;
-constexpr int kSidePanelWidth = 290;
+constexpr int kSidePanelWidth = 300;
 
 QString figureNumber(double value, int decimals) {
   return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
@@ -68,7 +69,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   auto *layout = new QHBoxLayout(central);
 
   auto *side = new QWidget;
-  side->setFixedWidth(kSidePanelWidth);
   auto *sideLayout = new QVBoxLayout(side);
   sideLayout->setContentsMargins(0, 0, 0, 0);
   sideLayout->addWidget(buildDeviceGroup());
@@ -76,7 +76,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   sideLayout->addWidget(buildDarkReferenceGroup());
   sideLayout->addWidget(buildSaveGroup());
   sideLayout->addStretch();
-  layout->addWidget(side);
+  // Scrolls on short screens (1366 x 768 with larger fonts) instead of
+  // making the window taller than the screen.
+  auto *sideScroll = new QScrollArea;
+  sideScroll->setWidget(side);
+  sideScroll->setWidgetResizable(true);
+  sideScroll->setFrameShape(QFrame::NoFrame);
+  sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sideScroll->setFixedWidth(kSidePanelWidth);
+  layout->addWidget(sideScroll);
   layout->addWidget(buildPlotArea(), 1);
   layout->addWidget(buildFiguresGroup());
   setCentralWidget(central);

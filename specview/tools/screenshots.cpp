@@ -75,7 +75,7 @@ int main(int argc, char **argv) {
     return 1;
   }
   specview::MainWindow window;
-  window.resize(1280, 720);
+  window.resize(1280, 800);
   window.show();
   window.connectDevice();
 
