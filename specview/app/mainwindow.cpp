@@ -698,33 +698,33 @@ SaveContext MainWindow::saveContext() const {
   return context;
 }
 
-bool MainWindow::saveCsv(const QString &path, QString *error) const {
+bool MainWindow::saveCsv(const QString &path) {
   if (!last_.frame.isValid()) {
-    *error = tr("There is no spectrum to save yet.");
+    errorString_ = tr("There is no spectrum to save yet.");
     return false;
   }
-  return specview::saveCsv(path, saveContext(), shownSeries(), error);
+  return specview::saveCsv(path, saveContext(), shownSeries(), &errorString_);
 }
 
-bool MainWindow::saveSpdx(const QString &path, QString *error) const {
+bool MainWindow::saveSpdx(const QString &path) {
   if (!last_.frame.isValid()) {
-    *error = tr("There is no spectrum to save yet.");
+    errorString_ = tr("There is no spectrum to save yet.");
     return false;
   }
   const Frame &frame = last_.frame;
   return specview::saveSpdx(path, saveContext(),
                             {indices(kSpectrumPoints, kSpectrumFirstNm), frame.spectrumValues()},
-                            error);
+                            &errorString_);
 }
 
-bool MainWindow::savePlot(const QString &path, QString *error) const {
+bool MainWindow::savePlot(const QString &path) {
   const QImage image = plot_->grab().toImage();
   QSaveFile file(path);
   QImageWriter writer(&file, "png");
   if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
-    *error = tr("Cannot write %1: %2")
-                 .arg(path, file.error() != QFileDevice::NoError ? file.errorString()
-                                                                 : writer.errorString());
+    errorString_ = tr("Cannot write %1: %2")
+                       .arg(path, file.error() != QFileDevice::NoError ? file.errorString()
+                                                                       : writer.errorString());
     return false;
   }
   return true;
@@ -732,7 +732,7 @@ bool MainWindow::savePlot(const QString &path, QString *error) const {
 
 void MainWindow::saveWithDialog(const QString &title, const QString &filter,
                                 const QString &suffix,
-                                bool (MainWindow::*save)(const QString &, QString *) const) {
+                                bool (MainWindow::*save)(const QString &)) {
   QFileDialog dialog(this, title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(suffix);
@@ -740,11 +740,10 @@ void MainWindow::saveWithDialog(const QString &title, const QString &filter,
     return;
   }
   const QString path = dialog.selectedFiles().constFirst();
-  QString error;
-  if ((this->*save)(path, &error)) {
+  if ((this->*save)(path)) {
     statusBar()->showMessage(tr("Saved %1").arg(path));
   } else {
-    showMessage(error);
+    showMessage(errorString_);
   }
 }
 

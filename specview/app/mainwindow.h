@@ -47,9 +47,12 @@ public:
   // why figures are undefined ("reason").
   QString figureText(const QString &key) const;
 
-  bool saveCsv(const QString &path, QString *error) const;
-  bool saveSpdx(const QString &path, QString *error) const;
-  bool savePlot(const QString &path, QString *error) const;
+  // Each writes atomically; false leaves the earlier file, and
+  // errorString() says why.
+  bool saveCsv(const QString &path);
+  bool saveSpdx(const QString &path);
+  bool savePlot(const QString &path);
+  QString errorString() const { return errorString_; }
 
 public slots:
   void connectDevice();
@@ -96,7 +99,7 @@ private:
   QVector<double> processedValues() const;
   SaveContext saveContext() const;
   void saveWithDialog(const QString &title, const QString &filter, const QString &suffix,
-                      bool (MainWindow::*save)(const QString &, QString *) const);
+                      bool (MainWindow::*save)(const QString &));
 
   Acquisition acquisition_;
   DeviceInfo info_;
@@ -141,6 +144,7 @@ private:
   QHash<QString, QLabel *> figures_;
   QLabel *figuresReason_;
   QList<QWidget *> deviceControls_;
+  QString errorString_;
 };
 
 } // namespace specview

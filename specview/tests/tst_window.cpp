@@ -339,12 +339,14 @@ private slots:
   }
 
   void savedFilesReadBack() {
+    QTemporaryDir dir;
+    QVERIFY(!window->saveCsv(dir.filePath("early.csv"))); // nothing acquired yet
+    QCOMPARE(window->errorString(), QString("There is no spectrum to save yet."));
     window->setView(MainWindow::CalibratedSpectrum);
     acquire();
-    QTemporaryDir dir;
     QString error;
     const QString csv = dir.filePath("lamp.csv");
-    QVERIFY2(window->saveCsv(csv, &error), qPrintable(error));
+    QVERIFY2(window->saveCsv(csv), qPrintable(window->errorString()));
     QVector<QPair<QString, QString>> header;
     specview::Series read;
     QVERIFY2(specview::readCsv(csv, &header, &read, &error), qPrintable(error));
@@ -359,7 +361,7 @@ private slots:
     QCOMPARE(header[1].second, QString("SP2048-0000123"));
 
     const QString spdx = dir.filePath("lamp.spdx");
-    QVERIFY2(window->saveSpdx(spdx, &error), qPrintable(error));
+    QVERIFY2(window->saveSpdx(spdx), qPrintable(window->errorString()));
     QFile file(spdx);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
@@ -377,14 +379,15 @@ private slots:
     QCOMPARE(first, QString("380"));
 
     const QString png = dir.filePath("plot.png");
-    QVERIFY2(window->savePlot(png, &error), qPrintable(error));
+    QVERIFY2(window->savePlot(png), qPrintable(window->errorString()));
     QVERIFY(!QImage(png).isNull());
 
     // A folder that is not there: no file, and the reason.
-    QVERIFY(!window->saveCsv(dir.filePath("missing/lamp.csv"), &error));
+    QVERIFY(!window->saveCsv(dir.filePath("missing/lamp.csv")));
+    error = window->errorString();
     QVERIFY2(error.contains("missing/lamp.csv") && error.contains("No such file"),
              qPrintable(error));
-    QVERIFY(!window->saveSpdx(dir.filePath("missing/lamp.spdx"), &error));
+    QVERIFY(!window->saveSpdx(dir.filePath("missing/lamp.spdx")));
     QVERIFY(!QFile::exists(dir.filePath("missing")));
   }
 };
