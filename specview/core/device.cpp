@@ -1,8 +1,8 @@
 #include "device.h"
 
-#include <specsdk.h>
+#include "messages.h"
 
-#include <QCoreApplication>
+#include <specsdk.h>
 
 #include <algorithm>
 #include <array>
@@ -21,16 +21,6 @@ constexpr int kInfoTableValues = 60;
 constexpr int kGridFirstNm = 300;
 constexpr int kGridLastNm = 1000;
 constexpr int kGridPoints = kGridLastNm - kGridFirstNm + 1;
-
-QString tr(const char *text) {
-  return QCoreApplication::translate("specview", text);
-}
-
-void fail(QString *error, const QString &sentence) {
-  if (error != nullptr) {
-    *error = sentence;
-  }
-}
 
 // A failed exchange, or a device that went away meanwhile.
 QString failureReason(const QString &what) {

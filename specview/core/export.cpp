@@ -1,8 +1,9 @@
 #include "export.h"
 
+#include "messages.h"
+
 #include "spdx/spdx_document.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
@@ -12,10 +13,6 @@
 
 namespace specview {
 namespace {
-
-QString tr(const char *text) {
-  return QCoreApplication::translate("specview", text);
-}
 
 QString number(double value) {
   return std::isfinite(value) ? QString::number(value, 'g', QLocale::FloatingPointShortest)
@@ -53,7 +50,7 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
              QString *error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    *error = tr("Cannot read %1: %2").arg(path, file.errorString());
+    fail(error, tr("Cannot read %1: %2").arg(path, file.errorString()));
     return false;
   }
   bool columnsSeen = false;
@@ -72,7 +69,7 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
     bool xOk = false;
     const double x = fields.value(0).toDouble(&xOk);
     if (fields.size() != 2 || (!xOk && columnsSeen)) {
-      *error = tr("%1, line %2: expected two comma-separated values").arg(path).arg(lineNumber);
+      fail(error, tr("%1, line %2: expected two comma-separated values").arg(path).arg(lineNumber));
       return false;
     }
     if (!columnsSeen) {
@@ -88,9 +85,7 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
 bool saveAtomically(const QString &path, const QByteArray &text, QString *error) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    if (error != nullptr) {
-      *error = tr("Cannot write %1: %2").arg(path, file.errorString());
-    }
+    fail(error, tr("Cannot write %1: %2").arg(path, file.errorString()));
     return false;
   }
   return true;
@@ -118,9 +113,7 @@ bool saveSpdx(const QString &path, const SaveContext &context, const Series &spe
   }
   QString reason;
   if (!spdx::save(document, path, &reason)) {
-    if (error != nullptr) {
-      *error = tr("Cannot write %1: %2").arg(path, reason);
-    }
+    fail(error, tr("Cannot write %1: %2").arg(path, reason));
     return false;
   }
   return true;

@@ -2,11 +2,11 @@
 
 #include "device.h"
 
+#include "messages.h"
+
 #include "lightquality/metrics.h"
 
 #include <specsdk.h>
-
-#include <QCoreApplication>
 
 #include <cmath>
 #include <limits>
@@ -22,7 +22,7 @@ void sdkFigures(const QVector<double> &spectrum, Figures *figures) {
   double X = 0, Y = 0, Z = 0, u = 0, v = 0;
   QSP_ColorGetXYZ(values.data(), kSpectrumPoints, &X, &Y, &Z);
   if (!(X + Y + Z > 0)) {
-    figures->reason = QCoreApplication::translate("specview::Figures", "The spectrum holds no light.");
+    figures->reason = tr("The spectrum holds no light.");
     return;
   }
   GetCIE1931XY(X, Y, Z, &figures->x, &figures->y);

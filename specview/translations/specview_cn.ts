@@ -70,9 +70,6 @@
         <source>The boxcar width %1 was refused.</source>
         <translation>平滑宽度 %1 被拒绝。</translation>
     </message>
-</context>
-<context>
-    <name>specview::Figures</name>
     <message>
         <source>The spectrum holds no light.</source>
         <translation>光谱中没有光。</translation>

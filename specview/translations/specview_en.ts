@@ -70,9 +70,6 @@
         <source>The boxcar width %1 was refused.</source>
         <translation>The boxcar width %1 was refused.</translation>
     </message>
-</context>
-<context>
-    <name>specview::Figures</name>
     <message>
         <source>The spectrum holds no light.</source>
         <translation>The spectrum holds no light.</translation>

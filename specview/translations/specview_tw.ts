@@ -70,9 +70,6 @@
         <source>The boxcar width %1 was refused.</source>
         <translation>平滑寬度 %1 被拒絕。</translation>
     </message>
-</context>
-<context>
-    <name>specview::Figures</name>
     <message>
         <source>The spectrum holds no light.</source>
         <translation>光譜中沒有光。</translation>
