@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -159,6 +160,24 @@ private slots:
     connect->click();
     QVERIFY(window->isConnected());
     QCOMPARE(connect->text(), QString("Connect"));
+  }
+
+  void noUsbLibraryIsSaidClearly() {
+    // specsdk alone in a folder finds no USB library beside it.
+    QTemporaryDir alone;
+    const QString probe = alone.filePath("probe");
+    QVERIFY(QFile::copy(SPECVIEW_CONNECT_PROBE, probe));
+    QVERIFY(QFile::copy(SPECSDK_LIBRARY_FILE, alone.filePath(SPECSDK_LIBRARY_SONAME)));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("LD_LIBRARY_PATH");
+    process.setProcessEnvironment(environment);
+    process.start(probe, QStringList());
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
+             QString("The USB access library is missing or incomplete, so no spectrometer can "
+                     "be reached."));
   }
 
   void acquireOnceShowsEveryViewAsTheSdkGivesIt() {
