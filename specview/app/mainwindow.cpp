@@ -89,6 +89,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   layout->addWidget(buildFiguresGroup());
   setCentralWidget(central);
   statusBar()->showMessage(tr("Not connected"));
+  // The newest frame's time, integration time and peak stay in view beside
+  // the passing messages.
+  frameInfo_ = new QLabel;
+  statusBar()->addPermanentWidget(frameInfo_);
   statusBar()->addPermanentWidget(buildLanguageBox());
 
   connect(&acquisition_, &Acquisition::frameAcquired, this, &MainWindow::frameAcquired);
@@ -668,10 +672,10 @@ void MainWindow::refreshMarks() {
                                           : tr("No reference"));
   modeBox_->setEnabled(view_ == ProcessedIntensity);
   if (frame.isValid()) {
-    statusBar()->showMessage(tr("%1  integration time %2, peak %3 counts")
-                                 .arg(frame.time.toString("HH:mm:ss.zzz"))
-                                 .arg(frame.integrationTime)
-                                 .arg(frame.peakCount()));
+    frameInfo_->setText(tr("%1  integration time %2, peak %3 counts")
+                            .arg(frame.time.toString("HH:mm:ss.zzz"))
+                            .arg(frame.integrationTime)
+                            .arg(frame.peakCount()));
   }
 }
 

@@ -143,6 +143,7 @@ private:
   QwtPlotCurve *curve_;
   QHash<QString, QLabel *> figures_;
   QLabel *figuresReason_;
+  QLabel *frameInfo_;
   QList<QWidget *> deviceControls_;
   QString errorString_;
 };
