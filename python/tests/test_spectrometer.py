@@ -100,6 +100,8 @@ def test_failing_identifier_write_and_coefficient_reads_raise(spectrometer, sim)
 
 
 def test_no_device_raises_device_not_available(sim):
+    with pytest.raises(specsdk.DeviceNotAvailableError):
+        specsdk.Spectrometer(index=1).open()  # the simulator has device 0 only
     sim.load({"device": "spectrometer", "device_id": "bad"}, valid=False)  # nothing answers
     with pytest.raises(specsdk.DeviceNotAvailableError):
         specsdk.Spectrometer().open()
