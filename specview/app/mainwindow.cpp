@@ -7,7 +7,6 @@
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -227,7 +226,6 @@ QWidget *MainWindow::buildAcquisitionGroup() {
   }
   connect(boxcar_, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::processingChanged);
   connect(lowPass_, &QGroupBox::toggled, this, &MainWindow::processingChanged);
-  deviceControls_ << singleButton_ << startButton_ << autoButton_;
   return group;
 }
 

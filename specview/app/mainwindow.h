@@ -9,7 +9,6 @@
 #include <QMainWindow>
 #include <QTimer>
 
-class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QFormLayout;
@@ -144,7 +143,6 @@ private:
   QHash<QString, QLabel *> figures_;
   QLabel *figuresReason_;
   QLabel *frameInfo_;
-  QList<QWidget *> deviceControls_;
   QString errorString_;
 };
 
