@@ -224,8 +224,4 @@ bool acquireFrame(const AcquisitionSettings &settings, Frame *frame, QString *er
   return true;
 }
 
-void disconnectDevice() {
-  QSP_SpectrometerClose();
-}
-
 } // namespace specview

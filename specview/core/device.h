@@ -91,6 +91,4 @@ bool setIntegrationTime(int time, QString *error);
 // `frame` is then untouched.
 bool acquireFrame(const AcquisitionSettings &settings, Frame *frame, QString *error);
 
-void disconnectDevice();
-
 } // namespace specview

@@ -23,8 +23,6 @@ QString onOff(bool on) {
   return on ? QStringLiteral("on") : QStringLiteral("off");
 }
 
-} // namespace
-
 QByteArray csvDocument(const SaveContext &context, const Series &series) {
   QByteArray text;
   QTextStream out(&text);
@@ -45,6 +43,17 @@ QByteArray csvDocument(const SaveContext &context, const Series &series) {
   out.flush();
   return text;
 }
+
+bool saveAtomically(const QString &path, const QByteArray &text, QString *error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    fail(error, tr("Cannot write %1: %2").arg(path, file.errorString()));
+    return false;
+  }
+  return true;
+}
+
+} // namespace
 
 bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Series *series,
              QString *error) {
@@ -78,15 +87,6 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
     }
     series->x.append(x);
     series->values.append(fields[1] == QLatin1String("nan") ? std::nan("") : fields[1].toDouble());
-  }
-  return true;
-}
-
-bool saveAtomically(const QString &path, const QByteArray &text, QString *error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    fail(error, tr("Cannot write %1: %2").arg(path, file.errorString()));
-    return false;
   }
   return true;
 }

@@ -28,19 +28,14 @@ struct Series {
   QVector<double> values;
 };
 
-// "# key: value" header lines, then "x,value" and one line per point;
-// NaN values are written as "nan".
-QByteArray csvDocument(const SaveContext &context, const Series &series);
-
-// Reads a file that csvDocument wrote: the header keys and the points.
+// Reads a file that saveCsv wrote: the header keys and the points.
 // False with why in `error` when it is not such a file.
 bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Series *series,
              QString *error);
 
-// Writes `text` to `path` through a temporary file renamed into place only
-// when complete. False, with the file and the system's reason, otherwise.
-bool saveAtomically(const QString &path, const QByteArray &text, QString *error);
-
+// The commented header ("# key: value"), then "x,value" and one line per
+// point, NaN written as "nan"; through a temporary file renamed into place
+// only when complete. False, with the file and the system's reason, otherwise.
 bool saveCsv(const QString &path, const SaveContext &context, const Series &series,
              QString *error);
 
