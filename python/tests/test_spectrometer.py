@@ -10,7 +10,7 @@ import numpy as np
 import pytest
 
 import specsdk
-from conftest import DEMO, reference, reference_array
+from conftest import DEMO, reference_array
 
 
 def test_acquire_equals_the_c_call(spectrometer):
