@@ -135,28 +135,28 @@ class Spectrometer:
         info["temperature_table"] = table
         return info
 
+    def _two_int_arrays(self, export: str, first: int, second: int, what: str
+                        ) -> Tuple[np.ndarray, np.ndarray]:
+        """Calls `export` with two int32 output arrays of the given lengths."""
+        self._require_open()
+        a = np.zeros(first, dtype=np.int32)
+        b = np.zeros(second, dtype=np.int32)
+        if getattr(library(), export)(pointer(a, ctypes.c_int), pointer(b, ctypes.c_int)) != 0:
+            raise _failure(what)
+        return a, b
+
     def acquire(self) -> Tuple[np.ndarray, np.ndarray]:
         """One calibrated spectrum, exactly as QSP_SpectrometerDataAcquire gives it.
 
         Returns (wavelengths, intensities), two int32 arrays of 400 values:
         380 to 779 nm, and the spectrum times 10000."""
-        self._require_open()
-        wavelengths = np.zeros(SPECTRUM_POINTS, dtype=np.int32)
-        intensities = np.zeros(SPECTRUM_POINTS, dtype=np.int32)
-        if library().QSP_SpectrometerDataAcquire(pointer(wavelengths, ctypes.c_int),
-                                                 pointer(intensities, ctypes.c_int)) != 0:
-            raise _failure("acquiring a spectrum")
-        return wavelengths, intensities
+        return self._two_int_arrays("QSP_SpectrometerDataAcquire", SPECTRUM_POINTS,
+                                    SPECTRUM_POINTS, "acquiring a spectrum")
 
     def raw(self) -> Tuple[np.ndarray, np.ndarray]:
         """One detector frame: (2048 pixel counts, 16 dark counts), int32 arrays."""
-        self._require_open()
-        pixels = np.zeros(PIXELS, dtype=np.int32)
-        dark = np.zeros(DARK_PIXELS, dtype=np.int32)
-        if library().GetOrgIntesnsity(pointer(pixels, ctypes.c_int),
-                                      pointer(dark, ctypes.c_int)) != 0:
-            raise _failure("reading a detector frame")
-        return pixels, dark
+        return self._two_int_arrays("GetOrgIntesnsity", PIXELS, DARK_PIXELS,
+                                    "reading a detector frame")
 
     def wavelengths(self) -> np.ndarray:
         """The 2048 pixel wavelengths (nm, float32) from the device's coefficients."""
