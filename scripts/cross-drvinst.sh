@@ -39,15 +39,22 @@ minizip=$(dirname "$(ls "$sources"/zlib-*/contrib/minizip/unzip.c | head -n1)")
 echo "minizip sources: $minizip"
 
 # drvinst_pack runs on the build machine, so it comes from a host build.
-host="$build/host"
-cmake -S . -B "$host" -G Ninja -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF >/dev/null
-cmake --build "$host" --target drvinst_pack
+# The archive is packed by a host build of drvinst_pack: the one named by
+# DRVINST_HOST_PACK_TOOL (scripts/test.sh passes its first build's), or one
+# built here.
+pack_tool=${DRVINST_HOST_PACK_TOOL:-}
+if [ -z "$pack_tool" ]; then
+  host="$build/host"
+  cmake -S . -B "$host" -G Ninja -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF >/dev/null
+  cmake --build "$host" --target drvinst_pack
+  pack_tool="$PWD/$host/bin/drvinst_pack"
+fi
 
 cmake -S . -B "$build/windows" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF \
   -DDRVINST_MINIZIP_SOURCE_DIR="$PWD/$minizip" \
-  -DDRVINST_HOST_PACK_TOOL="$PWD/$host/bin/drvinst_pack" >/dev/null
+  -DDRVINST_HOST_PACK_TOOL="$pack_tool" >/dev/null
 cmake --build "$build/windows" --target drvinst wizard_probe
 
 program="$build/windows/bin/drvinst.exe"
@@ -87,6 +94,17 @@ for file in drvinst/package/*; do
 done
 [ ! -e "$WINEPREFIX/drive_c/unpacked/temp.zip" ] || { echo "temp.zip was left behind" >&2; exit 1; }
 echo "drvinst.exe unpacked its package: $(ls "$WINEPREFIX/drive_c/unpacked" | tr '\n' ' ')"
+
+# A folder that holds anything is refused, and what it holds stays.
+echo "the user's own archive" >"$WINEPREFIX/drive_c/unpacked/temp.zip"
+if "$wine64" "$program" --unpack 'C:\unpacked' >"$build/unpack-refusal.log" 2>&1; then
+  echo "drvinst.exe --unpack wrote into a folder that held files" >&2
+  exit 1
+fi
+"$wineserver" -w
+grep -q "it already holds" "$build/unpack-refusal.log" || { cat "$build/unpack-refusal.log" >&2; exit 1; }
+grep -q "the user's own archive" "$WINEPREFIX/drive_c/unpacked/temp.zip" || { echo "drvinst.exe --unpack replaced the user's temp.zip" >&2; exit 1; }
+echo "drvinst.exe refused to unpack into a folder with the user's files"
 
 # The dialog and its wizard watcher need a display: a virtual one. The
 # probe opens a fake "Found New Hardware Wizard", starts the dialog, waits

@@ -175,9 +175,8 @@ bool printMetrics(const QList<QStringList> &records, bool json) {
 } // namespace
 
 int showMetrics(LuxEngine &meter, const QStringList &args) {
-  const bool json = args.value(0) == "--json";
+  const bool json = args == QStringList{"--json"};
   if (!args.isEmpty() && !json) {
-    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
@@ -199,7 +198,6 @@ int showFileMetrics(const QStringList &args) {
   const bool json = rest.removeAll("--json") == 1;
   const int csvAt = rest.indexOf("--csv");
   if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
-    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
     return kUsage;
   }
   const QString csv = rest[1];
@@ -208,7 +206,7 @@ int showFileMetrics(const QStringList &args) {
   QStringList header;
   QList<QStringList> records;
   if (!stream.readSolvaneData(&header, &records)) {
-    std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(stream.errorString()));
     return kFileFailed;
   }
   if (!printMetrics(records, json)) {

@@ -350,6 +350,10 @@
         <source>The light quality of the selected record cannot be shown: %1</source>
         <translation>无法显示所选记录的光品质：%1</translation>
     </message>
+    <message>
+        <source>The language cannot be changed</source>
+        <translation>无法更改语言</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -380,6 +384,14 @@
     <message>
         <source>Add a light quality page</source>
         <translation>添加光品质页</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The print settings cannot be saved</source>
+        <translation>无法保存打印设置</translation>
     </message>
 </context>
 <context>
@@ -609,8 +621,8 @@
         <translation>错误</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>无法写入 %1：%2</translation>
+        <source>Cannot write %1</source>
+        <translation>无法写入 %1</translation>
     </message>
 </context>
 </TS>

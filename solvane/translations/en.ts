@@ -352,6 +352,10 @@
         <source>The light quality of the selected record cannot be shown: %1</source>
         <translation>The light quality of the selected record cannot be shown: %1</translation>
     </message>
+    <message>
+        <source>The language cannot be changed</source>
+        <translation>The language cannot be changed</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -382,6 +386,14 @@
     <message>
         <source>Add a light quality page</source>
         <translation>Add a light quality page</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The print settings cannot be saved</source>
+        <translation>The print settings cannot be saved</translation>
     </message>
 </context>
 <context>
@@ -612,8 +624,8 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Cannot write %1: %2</translation>
+        <source>Cannot write %1</source>
+        <translation>Cannot write %1</translation>
     </message>
 </context>
 </TS>

@@ -350,6 +350,10 @@
         <source>The light quality of the selected record cannot be shown: %1</source>
         <translation>無法顯示所選記錄的光品質：%1</translation>
     </message>
+    <message>
+        <source>The language cannot be changed</source>
+        <translation>無法變更語言</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -380,6 +384,14 @@
     <message>
         <source>Add a light quality page</source>
         <translation>加入光品質頁</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>The print settings cannot be saved</source>
+        <translation>無法儲存列印設定</translation>
     </message>
 </context>
 <context>
@@ -609,8 +621,8 @@
         <translation>錯誤</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>無法寫入 %1：%2</translation>
+        <source>Cannot write %1</source>
+        <translation>無法寫入 %1</translation>
     </message>
 </context>
 </TS>

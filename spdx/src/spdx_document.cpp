@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QLocale>
-#include <QSaveFile>
 #include <QUuid>
 #include <QXmlStreamWriter>
 
@@ -58,18 +57,6 @@ QByteArray write(const Document &document, const QDate &created) {
   xml.writeEndElement();
   xml.writeEndDocument();
   return text;
-}
-
-bool save(const Document &document, const QString &path, QString *error) {
-  const QByteArray text = write(document, QDate::currentDate());
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    if (error != nullptr) {
-      *error = file.errorString();
-    }
-    return false;
-  }
-  return true;
 }
 
 } // namespace spdx

@@ -724,7 +724,7 @@ bool MainWindow::savePlot(const QString &path) {
   QSaveFile file(path);
   QImageWriter writer(&file, "png");
   if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
-    errorString_ = tr("Cannot write %1: %2")
+    errorString_ = tr("cannot write the PNG image: %1: %2")
                        .arg(path, file.error() != QFileDevice::NoError ? file.errorString()
                                                                        : writer.errorString());
     return false;

@@ -44,10 +44,12 @@ QByteArray csvDocument(const SaveContext &context, const Series &series) {
   return text;
 }
 
-bool saveAtomically(const QString &path, const QByteArray &text, QString *error) {
+// `what` is the sentence's start, "cannot write the CSV file: %1: %2".
+bool saveAtomically(const QString &path, const QByteArray &text, const QString &what,
+                    QString *error) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    fail(error, tr("Cannot write %1: %2").arg(path, file.errorString()));
+    fail(error, what.arg(path, file.errorString()));
     return false;
   }
   return true;
@@ -59,7 +61,7 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
              QString *error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    fail(error, tr("Cannot read %1: %2").arg(path, file.errorString()));
+    fail(error, tr("cannot read the CSV file: %1: %2").arg(path, file.errorString()));
     return false;
   }
   bool columnsSeen = false;
@@ -78,7 +80,10 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
     bool xOk = false;
     const double x = fields.value(0).toDouble(&xOk);
     if (fields.size() != 2 || (!xOk && columnsSeen)) {
-      fail(error, tr("%1, line %2: expected two comma-separated values").arg(path).arg(lineNumber));
+      fail(error, tr("cannot read the CSV file: %1: line %2 does not hold two comma-separated "
+                     "values")
+                      .arg(path)
+                      .arg(lineNumber));
       return false;
     }
     if (!columnsSeen) {
@@ -93,7 +98,8 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
 
 bool saveCsv(const QString &path, const SaveContext &context, const Series &series,
              QString *error) {
-  return saveAtomically(path, csvDocument(context, series), error);
+  return saveAtomically(path, csvDocument(context, series), tr("cannot write the CSV file: %1: %2"),
+                        error);
 }
 
 bool saveSpdx(const QString &path, const SaveContext &context, const Series &spectrum,
@@ -111,12 +117,8 @@ bool saveSpdx(const QString &path, const SaveContext &context, const Series &spe
   for (int i = 0; i < spectrum.x.size() && i < spectrum.values.size(); ++i) {
     document.samples.append({spectrum.x[i], spectrum.values[i]});
   }
-  QString reason;
-  if (!spdx::save(document, path, &reason)) {
-    fail(error, tr("Cannot write %1: %2").arg(path, reason));
-    return false;
-  }
-  return true;
+  return saveAtomically(path, spdx::write(document, QDate::currentDate()),
+                        tr("cannot write the SPDX file: %1: %2"), error);
 }
 
 } // namespace specview

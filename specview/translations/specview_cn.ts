@@ -55,24 +55,28 @@
         <translation>采集校准光谱</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1, line %2: expected two comma-separated values</source>
-        <translation>%1，第 %2 行：应为两个以逗号分隔的值</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
         <source>The boxcar width %1 was refused.</source>
         <translation>平滑宽度 %1 被拒绝。</translation>
     </message>
     <message>
         <source>The spectrum holds no light.</source>
         <translation>光谱中没有光。</translation>
+    </message>
+    <message>
+        <source>cannot read the CSV file: %1: %2</source>
+        <translation>无法读取 CSV 文件：%1：%2</translation>
+    </message>
+    <message>
+        <source>cannot read the CSV file: %1: line %2 does not hold two comma-separated values</source>
+        <translation>无法读取 CSV 文件：%1：第 %2 行不是两个以逗号分隔的值</translation>
+    </message>
+    <message>
+        <source>cannot write the CSV file: %1: %2</source>
+        <translation>无法写入 CSV 文件：%1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write the SPDX file: %1: %2</source>
+        <translation>无法写入 SPDX 文件：%1：%2</translation>
     </message>
 </context>
 <context>
@@ -390,10 +394,6 @@ Calibrated %10, shortest time %11</source>
         <translation>还没有可保存的光谱。</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>已保存 %1</translation>
     </message>
@@ -408,6 +408,10 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>Reference of integration time %1</source>
         <translation>积分时间 %1 的参考</translation>
+    </message>
+    <message>
+        <source>cannot write the PNG image: %1: %2</source>
+        <translation>无法写入 PNG 图像：%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -55,24 +55,28 @@
         <translation>Acquiring the calibrated spectrum</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>Cannot read %1: %2</translation>
-    </message>
-    <message>
-        <source>%1, line %2: expected two comma-separated values</source>
-        <translation>%1, line %2: expected two comma-separated values</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Cannot write %1: %2</translation>
-    </message>
-    <message>
         <source>The boxcar width %1 was refused.</source>
         <translation>The boxcar width %1 was refused.</translation>
     </message>
     <message>
         <source>The spectrum holds no light.</source>
         <translation>The spectrum holds no light.</translation>
+    </message>
+    <message>
+        <source>cannot read the CSV file: %1: %2</source>
+        <translation>cannot read the CSV file: %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the CSV file: %1: line %2 does not hold two comma-separated values</source>
+        <translation>cannot read the CSV file: %1: line %2 does not hold two comma-separated values</translation>
+    </message>
+    <message>
+        <source>cannot write the CSV file: %1: %2</source>
+        <translation>cannot write the CSV file: %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the SPDX file: %1: %2</source>
+        <translation>cannot write the SPDX file: %1: %2</translation>
     </message>
 </context>
 <context>
@@ -390,10 +394,6 @@ Calibrated %10, shortest time %11</translation>
         <translation>There is no spectrum to save yet.</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Cannot write %1: %2</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>Saved %1</translation>
     </message>
@@ -408,6 +408,10 @@ Calibrated %10, shortest time %11</translation>
     <message>
         <source>Reference of integration time %1</source>
         <translation>Reference of integration time %1</translation>
+    </message>
+    <message>
+        <source>cannot write the PNG image: %1: %2</source>
+        <translation>cannot write the PNG image: %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -55,24 +55,28 @@
         <translation>擷取校準光譜</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>無法讀取 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1, line %2: expected two comma-separated values</source>
-        <translation>%1，第 %2 行：應為兩個以逗號分隔的值</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>無法寫入 %1：%2</translation>
-    </message>
-    <message>
         <source>The boxcar width %1 was refused.</source>
         <translation>平滑寬度 %1 被拒絕。</translation>
     </message>
     <message>
         <source>The spectrum holds no light.</source>
         <translation>光譜中沒有光。</translation>
+    </message>
+    <message>
+        <source>cannot read the CSV file: %1: %2</source>
+        <translation>無法讀取 CSV 檔案：%1：%2</translation>
+    </message>
+    <message>
+        <source>cannot read the CSV file: %1: line %2 does not hold two comma-separated values</source>
+        <translation>無法讀取 CSV 檔案：%1：第 %2 行不是兩個以逗號分隔的值</translation>
+    </message>
+    <message>
+        <source>cannot write the CSV file: %1: %2</source>
+        <translation>無法寫入 CSV 檔案：%1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write the SPDX file: %1: %2</source>
+        <translation>無法寫入 SPDX 檔案：%1：%2</translation>
     </message>
 </context>
 <context>
@@ -390,10 +394,6 @@ Calibrated %10, shortest time %11</source>
         <translation>還沒有可儲存的光譜。</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>無法寫入 %1：%2</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>已儲存 %1</translation>
     </message>
@@ -408,6 +408,10 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>Reference of integration time %1</source>
         <translation>積分時間 %1 的參考</translation>
+    </message>
+    <message>
+        <source>cannot write the PNG image: %1: %2</source>
+        <translation>無法寫入 PNG 圖像：%1：%2</translation>
     </message>
 </context>
 </TS>

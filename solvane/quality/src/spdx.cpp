@@ -1,8 +1,13 @@
 #include "solvane/quality/spdx.h"
 
+#include "file_error.h"
+#include "file_target.h"
+
 #include "spdx/spdx_document.h"
 
 #include <QDateTime>
+
+#include <memory>
 
 namespace solvane::quality {
 namespace {
@@ -32,7 +37,15 @@ QByteArray spdxDocument(const RecordInput &input, const QDate &created) {
 }
 
 bool saveSpdx(const RecordInput &input, const QString &path, QString *error) {
-  return spdx::save(recordDocument(input), path, error);
+  const QByteArray document = spdxDocument(input, QDate::currentDate());
+  const std::unique_ptr<QFileDevice> target = files::openTarget(path);
+  QFileDevice &file = *target;
+  if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
+      !files::finishTarget(file)) {
+    return errors::report(error,
+                          errors::fileError(QStringLiteral("cannot write the SPDX file"), file));
+  }
+  return true;
 }
 
 } // namespace solvane::quality

@@ -30,8 +30,4 @@ struct Document {
 // SpectralData element per sample, in their shortest exact decimal form.
 QByteArray write(const Document &document, const QDate &created);
 
-// Writes write(document, today) to `path`. The file appears only when it
-// was written whole: on failure nothing is left and `error` says why.
-bool save(const Document &document, const QString &path, QString *error);
-
 } // namespace spdx
