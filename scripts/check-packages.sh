@@ -39,7 +39,8 @@ cmake -S . -B build -G Ninja -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_B
 cmake --build build -j "$(nproc)" >/dev/null
 (cd build && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 debs=(build/*.deb)
-for package in solvane libspecsdk1 libspecsdk-dev solvane-udev solvane-simulator; do
+packages=(solvane libspecsdk1 libspecsdk-dev solvane-udev solvane-simulator specview)
+for package in "${packages[@]}"; do
   ls build/"${package}"_*.deb >/dev/null 2>&1 || fail "cpack made no package $package"
 done
 
@@ -81,13 +82,13 @@ expected=(
   usr/share/applications/example.kestra_instruments.solvane.desktop
   usr/share/metainfo/example.kestra_instruments.solvane.metainfo.xml
   usr/share/man/man1/solvane.1.gz usr/share/man/man1/solvane-cli.1.gz
-  usr/share/man/man8/drvinst.8.gz
+  usr/share/man/man8/drvinst.8.gz usr/bin/specview usr/share/man/man1/specview.1.gz
   usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/solvane.png")
 done
-for package in solvane libspecsdk1 libspecsdk-dev solvane-udev solvane-simulator; do
+for package in "${packages[@]}"; do
   expected+=("usr/share/doc/$package/copyright" "usr/share/doc/$package/changelog.gz")
 done
 for file in "${expected[@]}"; do
@@ -159,7 +160,7 @@ LD_LIBRARY_PATH=$root/$lib TESSELUSB_STATE=$PWD/tesselusb/examples/spectrometer_
   "$work/acquire" 150 >/dev/null || fail "the SDK example failed against the installed tree"
 
 # 6. Every manual page renders without a warning.
-for page in man1/solvane.1.gz man1/solvane-cli.1.gz man8/drvinst.8.gz; do
+for page in man1/solvane.1.gz man1/solvane-cli.1.gz man8/drvinst.8.gz man1/specview.1.gz; do
   LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/$page" \
     >"$work/page.txt" 2>"$work/page.err" || fail "man -l $page failed"
   [ ! -s "$work/page.err" ] || { cat "$work/page.err" >&2; fail "man -l $page warns"; }

@@ -23,8 +23,10 @@ release_flags=(-DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 $lines_only -DNDEBUG"
 cmake -S . -B build -G Ninja -DSUITE_WERROR=ON "${release_flags[@]}" >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
-# The installed SDK with its example, and the 32-bit Windows DLL.
+# The installed SDK with its example and its Python package (the package's
+# pytest suite itself runs in ctest above), and the 32-bit Windows DLL.
 scripts/check-sdk-install.sh build
+scripts/check-python.sh build
 # The Debian packages, built in a fresh clone with the flags of build (so
 # the compiler cache serves its objects) and installed into a throw-away
 # root (needs root, as CI runs).
