@@ -4,6 +4,7 @@
 
 #include "cie/tables.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -128,8 +129,10 @@ SimilarityIndex spectralSimilarityIndex(const Spectrum &test, const Spectrum &re
     const double smoothed = 0.22 * before + 0.56 * weighted[static_cast<std::size_t>(i)] + 0.22 * after;
     squares += smoothed * smoothed;
   }
-  // Half-way cases round to even, as the published tools do.
-  return {std::nearbyint(100 - 32 * std::sqrt(squares)), {}};
+  // Half-way cases round to even, as the published tools do. The index runs
+  // from 0: lights further apart than that (narrow-band LEDs against a
+  // broad reference) are all "not similar", not negative.
+  return {std::max(0.0, std::nearbyint(100 - 32 * std::sqrt(squares))), {}};
 }
 
 Spectrum ssiPlanckReference(double kelvin) {

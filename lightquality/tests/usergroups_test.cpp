@@ -106,6 +106,14 @@ TEST(UserGroups, SimilarityIgnoresScaleAndRanksCloserLights) {
   EXPECT_LT(near, 100);
   EXPECT_LT(far, near);
   EXPECT_EQ(near, std::round(near));
+  // A narrow green LED against a broad reference lies beyond the scale's
+  // far end (the formula gives about -90): 0, not a negative index.
+  Spectrum green{};
+  for (int j = 0; j < kSpectrumValues; ++j) {
+    const double offset = (kFirstNm + j - 530) / 8.0;
+    green[j] = std::exp(-offset * offset / 2);
+  }
+  EXPECT_EQ(spectralSimilarityIndex(green, warm).value, 0);
 }
 
 TEST(UserGroups, ExposureShutterAndMiredInClosedForm) {

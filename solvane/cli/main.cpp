@@ -3,6 +3,7 @@
 // library fails, 2 for a command line it does not understand, 3 when a file
 // cannot be read or written or holds no usable record.
 
+#include "compare_command.h"
 #include "exit_status.h"
 #include "luxengine.h"
 #include "metrics_command.h"
@@ -361,8 +362,9 @@ const std::map<QString, Command> &commands() {
        {saveIntegrationTime, 0, "save-integration-time    keep the integration time in the meter"}},
       {"metrics",
        {showMetrics, -1,
-        "metrics [--csv FILE] [--json]   standard light-quality metrics of every record\n"
-        "                  (of the meter or of a data file) beside the record's own"}},
+        "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]\n"
+        "                  standard light-quality metrics of every record (of the meter or of\n"
+        "                  a data file) beside the record's own; one more SSI reference"}},
   };
   return table;
 }
@@ -375,6 +377,9 @@ struct FileCommand {
 
 const std::map<QString, FileCommand> &fileCommands() {
   static const std::map<QString, FileCommand> table = {
+      {"compare",
+       {compareRecords, "compare --csv FILE --records N,M[,...] [--json]\n"
+                        "                  records of a data file against the first of them"}},
       {"report",
        {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]\n"
                      "                  the test report of record N of a data file as a PDF;\n"

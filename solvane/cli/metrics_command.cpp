@@ -1,8 +1,10 @@
 #include "metrics_command.h"
 
+#include "cli_format.h"
 #include "exit_status.h"
 #include "luxengine.h"
 #include "tsiostream.h"
+#include "usergroup_output.h"
 
 #include "lightquality/metrics.h"
 #include "solvane/quality/record_quality.h"
@@ -67,10 +69,10 @@ QJsonObject channels(const lightquality::AlphaOpicValues &values) {
   return o;
 }
 
-QJsonObject metricsJson(const RecordQuality &r) {
+QJsonObject metricsJson(const RecordQuality &r, const SsiReference *extra) {
   const solvane::quality::OwnFigures &own = r.input.own;
   const lightquality::LightQuality &q = r.metrics;
-  return {
+  QJsonObject object{
       {"record", r.input.label},
       {"time", r.input.time},
       {"illuminance_lx", r.input.illuminance},
@@ -94,24 +96,16 @@ QJsonObject metricsJson(const RecordQuality &r) {
                                {"der", channels(q.alphaOpic.der)},
                                {"reason", reason(q.alphaOpic.reason)}}},
   };
+  addUserGroupJson(&object, r, extra);
+  return object;
 }
 
 // A record that cannot be evaluated keeps its place with the reason only.
-QJsonObject evaluationJson(const Evaluation &e) {
+QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
   if (!e.problem.isEmpty()) {
     return {{"record", e.name}, {"reason", e.problem}};
   }
-  return metricsJson(e.quality);
-}
-
-// The value with `decimals` decimals and its unit, or "n/a" for a NaN.
-std::string shown(double value, int decimals, const char *unit = "") {
-  if (!std::isfinite(value)) {
-    return "n/a";
-  }
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f%s", decimals, value, unit);
-  return text;
+  return metricsJson(e.quality, extra);
 }
 
 // A group's reason for its NaN values, after its line.
@@ -119,7 +113,7 @@ void endLine(const std::string &reason) {
   std::printf(reason.empty() ? "\n" : "   (%s)\n", reason.c_str());
 }
 
-void printMetricsTable(const RecordQuality &r) {
+void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   const solvane::quality::OwnFigures &own = r.input.own;
   const lightquality::LightQuality &q = r.metrics;
   std::printf("%s  %s  Ev %.2f lx\n", qPrintable(r.input.label), qPrintable(r.input.time),
@@ -149,19 +143,20 @@ void printMetricsTable(const RecordQuality &r) {
                 shown(q.alphaOpic.irradiance[c], 3).c_str(), shown(q.alphaOpic.edi[c], 2).c_str(),
                 shown(q.alphaOpic.der[c], 4).c_str());
   }
+  printUserGroupLines(r, extra);
 }
 
 // Prints every record's metrics; false when a record could not be evaluated.
-bool printMetrics(const QList<QStringList> &records, bool json) {
+bool printMetrics(const QList<QStringList> &records, bool json, const SsiReference *extra) {
   bool everyRecord = true;
   QJsonArray all;
   for (int i = 0; i < records.size(); ++i) {
     const Evaluation e = evaluate(records[i], i);
     everyRecord = everyRecord && e.problem.isEmpty();
     if (json) {
-      all.append(evaluationJson(e));
+      all.append(evaluationJson(e, extra));
     } else if (e.problem.isEmpty()) {
-      printMetricsTable(e.quality);
+      printMetricsTable(e.quality, extra);
     } else {
       std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
     }
@@ -174,14 +169,35 @@ bool printMetrics(const QList<QStringList> &records, bool json) {
 
 } // namespace
 
-int showMetrics(LuxEngine &meter, const QStringList &args) {
+// The extra SSI reference of --ssi-reference, with its spectrum; false after
+// one line on stderr when the reference record cannot be used.
+bool extraSsiReference(std::optional<SsiReference> *reference, const QList<QStringList> &records) {
+  QString error;
+  if (*reference && !resolveSsiReference(&**reference, records, &error)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+    return false;
+  }
+  return true;
+}
+
+int showMetrics(LuxEngine &meter, const QStringList &arguments) {
+  QStringList args = arguments;
+  std::optional<SsiReference> extra;
+  QString error;
+  if (!takeSsiReference(&args, &extra, &error)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+    return kUsage;
+  }
   const bool json = args.value(0) == "--json";
   if (!args.isEmpty() && !json) {
     std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
-  printMetrics(outcome.records, json);
+  if (!extraSsiReference(&extra, outcome.records)) {
+    return kFileFailed;
+  }
+  printMetrics(outcome.records, json, extra ? &*extra : nullptr);
   if (outcome.status < 0) {
     std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n",
                  static_cast<int>(outcome.records.size()));
@@ -196,6 +212,12 @@ bool metricsReadFile(const QStringList &args) {
 
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
+  std::optional<SsiReference> extra;
+  QString error;
+  if (!takeSsiReference(&rest, &extra, &error)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+    return kUsage;
+  }
   const bool json = rest.removeAll("--json") == 1;
   const int csvAt = rest.indexOf("--csv");
   if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
@@ -211,7 +233,10 @@ int showFileMetrics(const QStringList &args) {
     std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
     return kFileFailed;
   }
-  if (!printMetrics(records, json)) {
+  if (!extraSsiReference(&extra, records)) {
+    return kFileFailed;
+  }
+  if (!printMetrics(records, json, extra ? &*extra : nullptr)) {
     std::fprintf(stderr, "solvane-cli: some records of %s could not be evaluated\n",
                  qPrintable(csv));
     return kFileFailed;

@@ -26,7 +26,8 @@ struct SimilarityIndex {
 // both on 375–675 nm (0 where a record has no data, 375–379 nm), thirty
 // 10 nm bins by trapezoid sums, each normalised to a sum of 1, relative
 // differences (t − r) / (r + 1/30), weighted at the ends of the range,
-// smoothed by (0.22, 0.56, 0.22); SSI = 100 − 32·√Σc², rounded. NaN with a
+// smoothed by (0.22, 0.56, 0.22); SSI = 100 − 32·√Σc², rounded, and 0
+// where that formula falls below 0 (the index runs from 0). NaN with a
 // reason when either spectrum holds non-finite values or no light in that
 // range. The scale of either spectrum does not matter.
 SimilarityIndex spectralSimilarityIndex(const Spectrum &test, const Spectrum &reference);

@@ -1,0 +1,120 @@
+#include "compare_command.h"
+
+#include "exit_status.h"
+#include "tsiostream.h"
+
+#include "solvane/quality/comparison_table.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+using solvane::quality::RecordQuality;
+
+const char *const kUsageLine =
+    "solvane-cli: compare takes --csv FILE --records N,M[,...] (two or more record numbers from "
+    "0) and --json\n";
+
+// "0,3,5": two or more whole numbers from 0.
+bool parseRecordList(const QString &text, QList<int> *indices) {
+  const QStringList parts = text.split(',');
+  for (const QString &part : parts) {
+    bool ok = false;
+    const int index = part.toInt(&ok);
+    if (!ok || index < 0) {
+      return false;
+    }
+    *indices << index;
+  }
+  return indices->size() >= 2;
+}
+
+QJsonValue number(double v) {
+  return std::isfinite(v) ? QJsonValue(v) : QJsonValue();
+}
+
+QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Comparison &c) {
+  return {{"record", r.input.label},
+          {"index", index},
+          {"delta_ev_percent", number(c.illuminancePercent)},
+          {"delta_cct_K", number(c.cctKelvin)},
+          {"delta_duv", number(c.duv)},
+          {"delta_uv_prime", number(c.uvPrimeDistance)},
+          {"delta_ra", number(c.ra)},
+          {"delta_rf", number(c.rf)},
+          {"ssi", number(c.ssi.value)},
+          {"ssi_reason", c.ssi.reason.empty() ? QJsonValue()
+                                              : QJsonValue(QString::fromStdString(c.ssi.reason))}};
+}
+
+void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
+                const QList<lightquality::Comparison> &rows) {
+  std::printf("against %s (record %d)\n", qPrintable(records.first().input.label), indices.first());
+  std::printf("%-6s %-10s", "index", "record");
+  for (const char *heading : solvane::quality::kComparisonHeadings) {
+    // Headings hold multi-byte signs (Δ, ′); pad by characters, not bytes.
+    std::printf(" %s", qPrintable(QString::fromUtf8(heading).rightJustified(10)));
+  }
+  std::printf("\n");
+  for (int i = 0; i < rows.size(); ++i) {
+    std::printf("%-6d %-10s", indices[i], qPrintable(records[i].input.label));
+    for (const QString &cell : solvane::quality::comparisonCells(rows[i])) {
+      std::printf(" %10s", qPrintable(cell));
+    }
+    std::printf("\n");
+  }
+}
+
+} // namespace
+
+int compareRecords(const QStringList &arguments) {
+  QStringList args = arguments;
+  const bool json = args.removeAll("--json") == 1;
+  const int csvAt = args.indexOf("--csv");
+  const int recordsAt = args.indexOf("--records");
+  QList<int> indices;
+  if (args.size() != 4 || csvAt < 0 || recordsAt < 0 || csvAt % 2 != 0 || recordsAt % 2 != 0 ||
+      args[csvAt + 1].isEmpty() || !parseRecordList(args[recordsAt + 1], &indices)) {
+    std::fprintf(stderr, "%s", kUsageLine);
+    return kUsage;
+  }
+  const QString csv = args[csvAt + 1];
+  TSIOStream stream;
+  stream.setFileName(csv);
+  QStringList header;
+  QList<QStringList> file;
+  if (!stream.readSolvaneData(&header, &file)) {
+    std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
+    return kFileFailed;
+  }
+  QList<RecordQuality> records;
+  for (int index : indices) {
+    RecordQuality r;
+    QString problem;
+    if (index >= file.size()) {
+      problem = QString("%1 holds %2 records").arg(csv).arg(file.size());
+    } else if (solvane::quality::evaluateRecord(file[index], &r, &problem)) {
+      records << r;
+      continue;
+    }
+    std::fprintf(stderr, "solvane-cli: record %d cannot be compared: %s\n", index,
+                 qPrintable(problem));
+    return kFileFailed;
+  }
+  const QList<lightquality::Comparison> rows = solvane::quality::compareWithFirst(records);
+  if (!json) {
+    printTable(records, indices, rows);
+    return kOk;
+  }
+  QJsonArray all;
+  for (int i = 0; i < rows.size(); ++i) {
+    all.append(rowJson(records[i], indices[i], rows[i]));
+  }
+  std::printf("%s", QJsonDocument(all).toJson().constData());
+  return kOk;
+}

@@ -1,0 +1,162 @@
+#include "usergroup_output.h"
+
+#include "cli_format.h"
+
+#include "lightquality/usergroups.h"
+
+#include <QJsonValue>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using solvane::quality::RecordQuality;
+
+QJsonValue number(double v) {
+  return std::isfinite(v) ? QJsonValue(v) : QJsonValue();
+}
+
+// The first reason among the figures of a group, or null.
+QJsonValue reason(std::initializer_list<const std::string *> reasons) {
+  for (const std::string *r : reasons) {
+    if (!r->empty()) {
+      return QString::fromStdString(*r);
+    }
+  }
+  return QJsonValue();
+}
+
+lightquality::SimilarityIndex extraSsi(const RecordQuality &r, const SsiReference &extra) {
+  return lightquality::spectralSimilarityIndex(r.input.spectrum, extra.spectrum);
+}
+
+// planck:T and daylight:T take a temperature in kelvin, record:N a record
+// number from 0. CIE daylight is defined from 4000 to 25000 K.
+bool parseSsiReference(const QString &text, SsiReference *reference) {
+  const QString kind = text.section(':', 0, 0);
+  const QString value = text.section(':', 1);
+  bool ok = false;
+  if (kind == "record") {
+    reference->kind = SsiReference::kRecord;
+    reference->record = value.toInt(&ok);
+    reference->key = QString("record_%1").arg(reference->record);
+    return ok && reference->record >= 0;
+  }
+  reference->kelvin = value.toDouble(&ok);
+  if (!ok || !std::isfinite(reference->kelvin)) {
+    return false;
+  }
+  const QString kelvin = QString::number(reference->kelvin, 'g', 10);
+  if (kind == "planck") {
+    reference->kind = SsiReference::kPlanck;
+    reference->key = QString("planck_%1K").arg(kelvin);
+    return reference->kelvin >= 1000 && reference->kelvin <= 100000;
+  }
+  if (kind == "daylight") {
+    reference->kind = SsiReference::kDaylight;
+    reference->key = QString("daylight_%1K").arg(kelvin);
+    return reference->kelvin >= 4000 && reference->kelvin <= 25000;
+  }
+  return false;
+}
+
+} // namespace
+
+bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference, QString *error) {
+  const int at = args->indexOf("--ssi-reference");
+  if (at < 0) {
+    return true;
+  }
+  const QString value = args->value(at + 1);
+  args->removeAt(at);
+  if (at < args->size()) {
+    args->removeAt(at);
+  }
+  SsiReference parsed;
+  if (!parseSsiReference(value, &parsed) || args->contains("--ssi-reference")) {
+    *error = QString("--ssi-reference takes planck:T (1000 to 100000 K), daylight:T (4000 to "
+                     "25000 K) or record:N (from 0), once; not '%1'")
+                 .arg(value);
+    return false;
+  }
+  *reference = parsed;
+  return true;
+}
+
+bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &records,
+                         QString *error) {
+  switch (reference->kind) {
+  case SsiReference::kPlanck:
+    reference->spectrum = lightquality::ssiPlanckReference(reference->kelvin);
+    return true;
+  case SsiReference::kDaylight:
+    reference->spectrum = lightquality::ssiDaylightReference(reference->kelvin);
+    return true;
+  case SsiReference::kRecord:
+    break;
+  }
+  if (reference->record >= records.size()) {
+    *error = QString("the SSI reference record %1 does not exist; there are %2 records")
+                 .arg(reference->record)
+                 .arg(records.size());
+    return false;
+  }
+  solvane::quality::RecordInput input;
+  QString problem;
+  if (!solvane::quality::readRecordInput(records[reference->record], &input, &problem)) {
+    *error = QString("the SSI reference record %1 cannot be read: %2")
+                 .arg(reference->record)
+                 .arg(problem);
+    return false;
+  }
+  reference->spectrum = input.spectrum;
+  return true;
+}
+
+void addUserGroupJson(QJsonObject *object, const RecordQuality &r, const SsiReference *extra) {
+  const lightquality::UserGroupFigures &f = r.metrics.userGroups;
+  QJsonObject ssi{{"planck_3200K", number(f.ssiPlanck3200.value)},
+                  {"daylight_5600K", number(f.ssiDaylight5600.value)}};
+  std::string extraReason;
+  if (extra) {
+    const lightquality::SimilarityIndex s = extraSsi(r, *extra);
+    ssi.insert(extra->key, number(s.value));
+    extraReason = s.reason;
+  }
+  ssi.insert("reason", reason({&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason}));
+  object->insert("ssi", ssi);
+  object->insert("photon", QJsonObject{{"ppfd_umol_m2_s", number(f.photon.ppfd)},
+                                       {"pfd_fr_umol_m2_s", number(f.photon.pfdFarRed)},
+                                       {"r_fr", number(f.photon.redFarRed)},
+                                       {"reason", reason({&f.photon.reason})}});
+  object->insert("scotopic", QJsonObject{{"s_p_ratio", number(f.scotopic.value)},
+                                         {"reason", reason({&f.scotopic.reason})}});
+  object->insert("exposure",
+                 QJsonObject{{"ev100", number(f.exposure.ev100)},
+                             {"calibration_constant", lightquality::kIncidentCalibrationConstant},
+                             {"reason", reason({&f.exposure.reason})}});
+}
+
+void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
+  const lightquality::UserGroupFigures &f = r.metrics.userGroups;
+  std::printf("  %-26sSSI Planck 3200 K %s   SSI daylight 5600 K %s", "Cinema",
+              shown(f.ssiPlanck3200.value, 0).c_str(),
+              shown(f.ssiDaylight5600.value, 0).c_str());
+  if (extra) {
+    std::printf("   SSI %s %s", qPrintable(extra->key),
+                shown(extraSsi(r, *extra).value, 0).c_str());
+  }
+  std::printf("   EV100 %s (C = %.0f)", shown(f.exposure.ev100, 2).c_str(),
+              lightquality::kIncidentCalibrationConstant);
+  const std::string &cinemaReason =
+      !f.ssiPlanck3200.reason.empty() ? f.ssiPlanck3200.reason : f.exposure.reason;
+  std::printf(cinemaReason.empty() ? "\n" : "   (%s)\n", cinemaReason.c_str());
+  std::printf("  %-26sPPFD %s µmol/m²/s   PFD-FR %s µmol/m²/s   R:FR %s", "Horticulture",
+              shown(f.photon.ppfd, 3).c_str(), shown(f.photon.pfdFarRed, 3).c_str(),
+              shown(f.photon.redFarRed, 3).c_str());
+  std::printf(f.photon.reason.empty() ? "\n" : "   (%s)\n", f.photon.reason.c_str());
+  std::printf("  %-26sS/P %s", "Outdoor lighting", shown(f.scotopic.value, 3).c_str());
+  std::printf(f.scotopic.reason.empty() ? "\n" : "   (%s)\n", f.scotopic.reason.c_str());
+}
