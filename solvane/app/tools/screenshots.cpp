@@ -1,6 +1,8 @@
 // Pictures of the window for the documentation: reads the meter's stored
 // records, selects one and saves the window in each plot mode and the
-// Light quality window of that record.
+// Light quality window of that record (its first and its cinema tab); then
+// selects three records and saves their overlay in the spectrum and CIE 1931
+// modes and their Compare window.
 //
 //   solvane_screenshots LANGUAGE(cn|tw|en) ROW OUTPUT_FOLDER
 //
@@ -9,6 +11,7 @@
 
 #include "fonts.h"
 #include "language.h"
+#include "comparedialog.h"
 #include "lightqualitydialog.h"
 #include "mainwindow.h"
 #include "messagebox.h"
@@ -19,11 +22,24 @@
 #include <QMetaObject>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
 
 #include <cstdio>
+
+namespace {
+
+bool save(QWidget *widget, const QString &file) {
+  if (widget->grab().save(file)) {
+    return true;
+  }
+  std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+  return false;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
   QApplication application(argc, argv);
@@ -67,9 +83,7 @@ int main(int argc, char **argv) {
   for (int mode = 0; mode < 3; ++mode) {
     plotMode->setCurrentIndex(mode);
     QTest::qWait(200);
-    const QString file = output.filePath(QString("window-%1-%2.png").arg(language, modes[mode]));
-    if (!window.grab().save(file)) {
-      std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+    if (!save(&window, output.filePath(QString("window-%1-%2.png").arg(language, modes[mode])))) {
       return 1;
     }
   }
@@ -80,10 +94,35 @@ int main(int argc, char **argv) {
     return 1;
   }
   QTest::qWait(200);
-  const QString file = output.filePath(QString("quality-%1.png").arg(language));
-  if (!quality->grab().save(file)) {
-    std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+  if (!save(quality, output.filePath(QString("quality-%1.png").arg(language)))) {
     return 1;
   }
-  return 0;
+  quality->findChild<QTabWidget *>("tab_groups")->setCurrentIndex(1);
+  QTest::qWait(200);
+  if (!save(quality, output.filePath(QString("quality-cinema-%1.png").arg(language)))) {
+    return 1;
+  }
+  quality->close();
+
+  // Incandescent, daylight and a warm-white LED of the demo meter together.
+  table->clearSelection();
+  for (int selected : {0, 1, 5}) {
+    table->selectionModel()->select(table->model()->index(selected, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+  for (int mode = 0; mode < 2; ++mode) {
+    plotMode->setCurrentIndex(mode);
+    QTest::qWait(200);
+    if (!save(&window, output.filePath(QString("overlay-%1-%2.png").arg(language, modes[mode])))) {
+      return 1;
+    }
+  }
+  QMetaObject::invokeMethod(&window, "compareSelectedRecords");
+  auto *compare = window.findChild<solvane::quality::CompareDialog *>();
+  if (!compare || !QTest::qWaitForWindowExposed(compare)) {
+    std::fprintf(stderr, "solvane_screenshots: the Compare window was never shown\n");
+    return 1;
+  }
+  QTest::qWait(200);
+  return save(compare, output.filePath(QString("compare-%1.png").arg(language))) ? 0 : 1;
 }

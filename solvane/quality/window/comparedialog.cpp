@@ -42,6 +42,7 @@ CompareDialog::CompareDialog(const QList<RecordQuality> &records, QWidget *paren
     }
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitHeight(table);
   table->setMinimumWidth(640);
 
   auto *note = new QLabel(
@@ -60,10 +61,10 @@ CompareDialog::CompareDialog(const QList<RecordQuality> &records, QWidget *paren
 
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(heading);
-  layout->addWidget(table, 1);
+  layout->addWidget(table);
   layout->addWidget(note);
   layout->addLayout(buttons);
-  resize(760, 120 + 32 * rows.size() + 60);
+  resize(760, sizeHint().height());
 }
 
 } // namespace solvane::quality
