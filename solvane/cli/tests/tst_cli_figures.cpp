@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -174,6 +175,25 @@ private slots:
     QCOMPARE(missing.err, QString("solvane-cli: the SSI reference record 8 does not exist; there "
                                   "are 8 records\n"));
     QVERIFY(missing.out.isEmpty());
+  }
+
+  // The report's light-quality page carries the same figures in its block.
+  void reportPageShowsTheUserGroupBlock() {
+    const QString pdf = path("report.pdf");
+    QCOMPARE(run({"report", "--csv", demoCsv, "--record", "4", "--pdf", pdf, "--pages", "2"}).exitCode,
+             0);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", "-f", "2", "-l", "2", pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const lightquality::UserGroupFigures f = evaluated(4).metrics.userGroups;
+    for (const QString &expected :
+         {QString("Cinema, Horticulture and Outdoor Lighting"), QString("SSI Planck 3200 K"),
+          QString::number(f.ssiPlanck3200.value), QString::number(f.exposure.ev100, 'f', 2),
+          QString::number(f.photon.ppfd, 'f', 2), QString::number(f.photon.pfdFarRed, 'f', 2),
+          QString::number(f.photon.redFarRed, 'f', 3), QString::number(f.scotopic.value, 'f', 3)}) {
+      QVERIFY2(page.contains(expected), qPrintable(expected));
+    }
   }
 
   // The same cells as the dialog, computed by the same code.
