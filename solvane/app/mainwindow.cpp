@@ -691,8 +691,11 @@ void MainWindow::showSelectionOverlay() {
     }
     return;
   }
+  // A legend beyond a screenful of labels helps nobody, and a selection of
+  // every row of a large file must not stall the window.
+  constexpr int kMostOverlaid = 16;
   QList<QStringList> shown;
-  for (int row : rows) {
+  for (int row : rows.mid(0, kMostOverlaid)) {
     shown << records[row];
   }
   curve->detach(); // the single record's fill or cross gives way to the overlay
