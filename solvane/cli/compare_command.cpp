@@ -1,7 +1,7 @@
 #include "compare_command.h"
 
 #include "exit_status.h"
-#include "tsiostream.h"
+#include "data_file_input.h"
 
 #include "solvane/quality/comparison_table.h"
 
@@ -84,12 +84,8 @@ int compareRecords(const QStringList &arguments) {
     return kUsage;
   }
   const QString csv = args[csvAt + 1];
-  TSIOStream stream;
-  stream.setFileName(csv);
-  QStringList header;
   QList<QStringList> file;
-  if (!stream.readSolvaneData(&header, &file)) {
-    std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
+  if (!readDataFileRecords(csv, &file)) {
     return kFileFailed;
   }
   QList<RecordQuality> records;

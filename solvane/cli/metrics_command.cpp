@@ -1,9 +1,9 @@
 #include "metrics_command.h"
 
 #include "cli_format.h"
+#include "data_file_input.h"
 #include "exit_status.h"
 #include "luxengine.h"
-#include "tsiostream.h"
 #include "usergroup_output.h"
 
 #include "lightquality/metrics.h"
@@ -225,12 +225,8 @@ int showFileMetrics(const QStringList &args) {
     return kUsage;
   }
   const QString csv = rest[1];
-  TSIOStream stream;
-  stream.setFileName(csv);
-  QStringList header;
   QList<QStringList> records;
-  if (!stream.readSolvaneData(&header, &records)) {
-    std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
+  if (!readDataFileRecords(csv, &records)) {
     return kFileFailed;
   }
   if (!extraSsiReference(&extra, records)) {

@@ -42,6 +42,20 @@ QLabel *sourceNote(const QString &text) {
   return label;
 }
 
+// A note below the rows of a grid, across its three columns.
+void addSourceNote(QGridLayout *grid, const QString &text) {
+  grid->addWidget(sourceNote(text), grid->rowCount(), 0, 1, 3);
+}
+
+// A tab holding one group box at its top.
+QWidget *boxPage(QGroupBox *box) {
+  auto *page = new QWidget;
+  auto *layout = new QVBoxLayout(page);
+  layout->addWidget(box);
+  layout->addStretch(1);
+  return page;
+}
+
 QSpinBox *kelvinBox(int value, const char *objectName) {
   auto *box = new QSpinBox;
   box->setObjectName(objectName);
@@ -103,10 +117,9 @@ QWidget *LightQualityDialog::createSimilarityBox() {
   connect(kind, qOverload<int>(&QComboBox::currentIndexChanged), this, update);
   connect(kelvin, qOverload<int>(&QSpinBox::valueChanged), this, update);
   update();
-  grid->addWidget(sourceNote(tr("The Academy's Spectral Similarity Index (2020): the record's "
-                                "spectrum against the reference over 375–675 nm; 100 is the "
-                                "same spectrum.")),
-                  grid->rowCount(), 0, 1, 3);
+  addSourceNote(grid, tr("The Academy's Spectral Similarity Index (2020): the record's "
+                         "spectrum against the reference over 375–675 nm; 100 is the "
+                         "same spectrum."));
   return box;
 }
 
@@ -162,17 +175,14 @@ QWidget *LightQualityDialog::createMiredBox() {
   };
   connect(target, qOverload<int>(&QSpinBox::valueChanged), this, update);
   update();
-  grid->addWidget(sourceNote(tr("10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); "
-                                "negative: a blue, cooling filter; positive: an orange, warming "
-                                "one.")),
-                  2, 0, 1, 3);
+  addSourceNote(grid, tr("10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); "
+                         "negative: a blue, cooling filter; positive: an orange, warming "
+                         "one."));
   return box;
 }
 
 QWidget *LightQualityDialog::createHorticulturePage() {
   const lightquality::PhotonQuantities &p = m_quality.metrics.userGroups.photon;
-  auto *page = new QWidget;
-  auto *layout = new QVBoxLayout(page);
   auto *box = new QGroupBox(tr("Photon quantities at the record's illuminance"));
   auto *grid = new QGridLayout(box);
   const QString unit = QStringLiteral("µmol·m⁻²·s⁻¹");
@@ -181,28 +191,20 @@ QWidget *LightQualityDialog::createHorticulturePage() {
          unit);
   addRow(grid, tr("R:FR (655–665 nm / 725–735 nm)"),
          valueLabel(figure(p.redFarRed, 3), "value_rFr"));
-  grid->addWidget(sourceNote(tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
-                                "ratio of Smith (1982), from the spectrum scaled to the record's "
-                                "illuminance.")),
-                  grid->rowCount(), 0, 1, 3);
-  layout->addWidget(box);
-  layout->addStretch(1);
-  return page;
+  addSourceNote(grid, tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
+                         "ratio of Smith (1982), from the spectrum scaled to the record's "
+                         "illuminance."));
+  return boxPage(box);
 }
 
 QWidget *LightQualityDialog::createOutdoorPage() {
   const lightquality::ScotopicRatio &sp = m_quality.metrics.userGroups.scotopic;
-  auto *page = new QWidget;
-  auto *layout = new QVBoxLayout(page);
   auto *box = new QGroupBox(tr("Night vision"));
   auto *grid = new QGridLayout(box);
   addRow(grid, tr("S/P ratio"), valueLabel(figure(sp.value, 3), "value_spRatio"));
-  grid->addWidget(sourceNote(tr("Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / "
-                                "(683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.")),
-                  grid->rowCount(), 0, 1, 3);
-  layout->addWidget(box);
-  layout->addStretch(1);
-  return page;
+  addSourceNote(grid, tr("Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / "
+                         "(683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′."));
+  return boxPage(box);
 }
 
 } // namespace solvane::quality
