@@ -54,6 +54,7 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
 
   auto *colourPage = new QWidget;
   auto *colour = new QVBoxLayout(colourPage);
+  colour->setContentsMargins(4, 4, 4, 4); // the tab's frame is margin enough
   colour->addLayout(top, 1);
   colour->addWidget(new QLabel(tr("CIE 13.3 special colour rendering indices")));
   colour->addWidget(createSpecialIndexTable());
