@@ -32,7 +32,8 @@ lightquality::SimilarityIndex extraSsi(const RecordQuality &r, const SsiReferenc
   return lightquality::spectralSimilarityIndex(r.input.spectrum, extra.spectrum);
 }
 
-// planck:T and daylight:T take a temperature in kelvin, record:N a record
+// planck:T and daylight:T take a temperature in kelvin (a trailing K is
+// allowed), record:N a record
 // number from 0. CIE daylight is defined from 4000 to 25000 K.
 bool parseSsiReference(const QString &text, SsiReference *reference) {
   const QString kind = text.section(':', 0, 0);
@@ -44,7 +45,8 @@ bool parseSsiReference(const QString &text, SsiReference *reference) {
     reference->key = QString("record_%1").arg(reference->record);
     return ok && reference->record >= 0;
   }
-  reference->kelvin = value.toDouble(&ok);
+  // "planck:3200" or "planck:3200K"
+  reference->kelvin = (value.endsWith('K') ? value.chopped(1) : value).toDouble(&ok);
   if (!ok || !std::isfinite(reference->kelvin)) {
     return false;
   }

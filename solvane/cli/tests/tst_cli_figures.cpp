@@ -152,7 +152,7 @@ private slots:
         jsonArray(run({"metrics", "--ssi-reference", "record:2", "--csv", demoCsv, "--json"}));
     QCOMPARE(record[2].toObject()["ssi"].toObject()["record_2"].toDouble(), 100.0);
     QVERIFY(record[0].toObject()["ssi"].toObject()["record_2"].toDouble() < 100);
-    const Run table = run({"metrics", "--csv", demoCsv, "--ssi-reference", "daylight:5600"});
+    const Run table = run({"metrics", "--csv", demoCsv, "--ssi-reference", "daylight:5600K"});
     QVERIFY(table.out.contains("SSI daylight_5600K 55"));
 
     // The meter path takes it too.
