@@ -15,3 +15,8 @@ inline std::string shown(double value, int decimals, const char *unit = "") {
   std::snprintf(text, sizeof text, "%.*f%s", decimals, value, unit);
   return text;
 }
+
+// A group's reason for its NaN values, after its line of the table.
+inline void endLine(const std::string &reason) {
+  std::printf(reason.empty() ? "\n" : "   (%s)\n", reason.c_str());
+}

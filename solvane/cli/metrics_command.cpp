@@ -108,11 +108,6 @@ QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
   return metricsJson(e.quality, extra);
 }
 
-// A group's reason for its NaN values, after its line.
-void endLine(const std::string &reason) {
-  std::printf(reason.empty() ? "\n" : "   (%s)\n", reason.c_str());
-}
-
 void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   const solvane::quality::OwnFigures &own = r.input.own;
   const lightquality::LightQuality &q = r.metrics;

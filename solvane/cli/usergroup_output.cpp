@@ -18,14 +18,18 @@ QJsonValue number(double v) {
   return std::isfinite(v) ? QJsonValue(v) : QJsonValue();
 }
 
-// The first reason among the figures of a group, or null.
-QJsonValue reason(std::initializer_list<const std::string *> reasons) {
+// The first reason among the figures of a group; empty when all have values.
+std::string firstReason(std::initializer_list<const std::string *> reasons) {
   for (const std::string *r : reasons) {
     if (!r->empty()) {
-      return QString::fromStdString(*r);
+      return *r;
     }
   }
-  return QJsonValue();
+  return {};
+}
+
+QJsonValue reasonJson(const std::string &text) {
+  return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
 }
 
 lightquality::SimilarityIndex extraSsi(const RecordQuality &r, const SsiReference &extra) {
@@ -127,18 +131,19 @@ void addUserGroupJson(QJsonObject *object, const RecordQuality &r, const SsiRefe
     ssi.insert(extra->key, number(s.value));
     extraReason = s.reason;
   }
-  ssi.insert("reason", reason({&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason}));
+  ssi.insert("reason", reasonJson(firstReason(
+                           {&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason})));
   object->insert("ssi", ssi);
   object->insert("photon", QJsonObject{{"ppfd_umol_m2_s", number(f.photon.ppfd)},
                                        {"pfd_fr_umol_m2_s", number(f.photon.pfdFarRed)},
                                        {"r_fr", number(f.photon.redFarRed)},
-                                       {"reason", reason({&f.photon.reason})}});
+                                       {"reason", reasonJson(f.photon.reason)}});
   object->insert("scotopic", QJsonObject{{"s_p_ratio", number(f.scotopic.value)},
-                                         {"reason", reason({&f.scotopic.reason})}});
+                                         {"reason", reasonJson(f.scotopic.reason)}});
   object->insert("exposure",
                  QJsonObject{{"ev100", number(f.exposure.ev100)},
                              {"calibration_constant", lightquality::kIncidentCalibrationConstant},
-                             {"reason", reason({&f.exposure.reason})}});
+                             {"reason", reasonJson(f.exposure.reason)}});
 }
 
 void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
@@ -146,19 +151,20 @@ void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
   std::printf("  %-26sSSI Planck 3200 K %s   SSI daylight 5600 K %s", "Cinema",
               shown(f.ssiPlanck3200.value, 0).c_str(),
               shown(f.ssiDaylight5600.value, 0).c_str());
+  std::string extraReason;
   if (extra) {
-    std::printf("   SSI %s %s", qPrintable(extra->key),
-                shown(extraSsi(r, *extra).value, 0).c_str());
+    const lightquality::SimilarityIndex s = extraSsi(r, *extra);
+    std::printf("   SSI %s %s", qPrintable(extra->key), shown(s.value, 0).c_str());
+    extraReason = s.reason;
   }
   std::printf("   EV100 %s (C = %.0f)", shown(f.exposure.ev100, 2).c_str(),
               lightquality::kIncidentCalibrationConstant);
-  const std::string &cinemaReason =
-      !f.ssiPlanck3200.reason.empty() ? f.ssiPlanck3200.reason : f.exposure.reason;
-  std::printf(cinemaReason.empty() ? "\n" : "   (%s)\n", cinemaReason.c_str());
+  endLine(firstReason({&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason,
+                       &f.exposure.reason}));
   std::printf("  %-26sPPFD %s µmol/m²/s   PFD-FR %s µmol/m²/s   R:FR %s", "Horticulture",
               shown(f.photon.ppfd, 3).c_str(), shown(f.photon.pfdFarRed, 3).c_str(),
               shown(f.photon.redFarRed, 3).c_str());
-  std::printf(f.photon.reason.empty() ? "\n" : "   (%s)\n", f.photon.reason.c_str());
+  endLine(f.photon.reason);
   std::printf("  %-26sS/P %s", "Outdoor lighting", shown(f.scotopic.value, 3).c_str());
-  std::printf(f.scotopic.reason.empty() ? "\n" : "   (%s)\n", f.scotopic.reason.c_str());
+  endLine(f.scotopic.reason);
 }
