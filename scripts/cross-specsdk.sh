@@ -26,6 +26,6 @@ if "$objdump" -p "$dll" | grep -iE 'DLL Name: (libgcc|libstdc|libwinpthread)'; t
   echo "cross-specsdk: $dll needs a MinGW runtime DLL" >&2
   exit 1
 fi
-i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -Werror -Ispecsdk/include \
+i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -Werror -Ispecsdk/include -I"$build/specsdk/include" \
   specsdk/examples/acquire.c "$build/lib/libspecsdk.dll.a" -o "$build/bin/acquire.exe"
 echo "cross-specsdk: $dll ok"

@@ -3,7 +3,8 @@
  * Every function uses the cdecl calling convention and takes scalars and
  * caller-owned buffers only; buffer sizes are given in elements. Colour
  * functions report no status: degenerate input gives IEEE infinite or
- * not-a-number results.
+ * not-a-number results, and a null pointer argument makes a colour function
+ * write nothing (each one's description says so).
  *
  * The spectrometer is reached through the USB access library (TesselUSB.dll
  * on Windows, libTesselUSB.so elsewhere), loaded by bare file name when this
@@ -23,6 +24,13 @@
  */
 #ifndef SPECSDK_H
 #define SPECSDK_H
+
+/* SPECSDK_VERSION_MAJOR, _MINOR, _PATCH, SPECSDK_VERSION ("MAJOR.MINOR.PATCH")
+ * and SPECSDK_VERSION_NUMBER (MAJOR * 10000 + MINOR * 100 + PATCH): the
+ * version of this header, which is the pkg-config version. On Linux the library's SONAME carries the major
+ * version (libspecsdk.so.1); it changes only when an export changes in a
+ * way that breaks existing callers. */
+#include "specsdk_version.h"
 
 #if defined(_WIN32)
 #define SPECSDK_CALL __cdecl
@@ -54,9 +62,10 @@ SPECSDK_API int SPECSDK_CALL QSP_SpectrometerOpen(int index);
 SPECSDK_API int SPECSDK_CALL QSP_SpectrometerClose(void);
 
 /* Sets the integration time, 0 to 6553 (the device holds ten times the
- * value in 16 bits). 0 once sent (the device's answer is not examined);
- * -1 when the device is not available or the time is out of range, and
- * then nothing is sent. */
+ * value in 16 bits). 0 when the device took the new time; -1 when the
+ * device is not available or the time is out of range (then nothing is
+ * sent), or when the device refuses the write (it then keeps its old
+ * time). */
 SPECSDK_API int SPECSDK_CALL QSP_SetIntegrationTime(int time);
 
 /* The integration time (tenths dropped); 0 when the device is not
@@ -71,9 +80,10 @@ SPECSDK_API int SPECSDK_CALL ReadIntegrationTime(void);
 SPECSDK_API int SPECSDK_CALL QSP_GetDeviceList(void);
 
 /* Copies the 14-character device identifier (no terminator added) into
- * `id`, at least 14 bytes, then closes the device. 1, also when the
- * identifier read fails (`id` then untouched); -1 when the device is not
- * available or `id` is null. */
+ * `id`, at least 14 bytes, then closes the device (also after a failed
+ * read). 1 when the identifier was read; -1 when the device is not
+ * available, the identifier read fails or `id` is null, `id` then
+ * untouched. */
 SPECSDK_API int SPECSDK_CALL GetDeviceId(char *id);
 
 /* Reads the instrument information block: five texts of 16 bytes each
@@ -93,12 +103,16 @@ SPECSDK_API void SPECSDK_CALL ReadSpectroInfo(char *text1, char *text2, char *te
 SPECSDK_API void SPECSDK_CALL ReadQD(float *table);
 
 /* Acquires one calibrated spectrum: a detector frame less its dark level,
- * FFT-smoothed, resampled to 1 nm, divided by the device's 400 intensity
- * coefficients (1 where their read fails) and smoothed over 5 nm.
- * Writes 400 values each: wavelengths[i] = 380 + i, intensities[i] the
- * spectrum at that wavelength times 10000, truncated (saturated at the int
- * range). 0 acquired; -1 when the device is not available, a frame read
- * fails or a pointer is null, outputs then untouched. */
+ * FFT-smoothed, resampled to 1 nm at the pixel wavelengths of the device's
+ * wavelength coefficients, divided by the device's 400 intensity
+ * coefficients and smoothed over 5 nm. Writes 400 values each:
+ * wavelengths[i] = 380 + i, intensities[i] the spectrum at that wavelength
+ * times 10000, truncated (saturated at the int range). 0 acquired; -1,
+ * outputs untouched, when a pointer is null, the device is not available,
+ * or a read fails: a frame read, the wavelength-coefficient read (without
+ * it there are no pixel wavelengths to resample at) or any of the four
+ * intensity-coefficient reads (without them the spectrum would keep the
+ * detector's own spectral response, and so the wrong colour). */
 SPECSDK_API int SPECSDK_CALL QSP_SpectrometerDataAcquire(int *wavelengths, int *intensities);
 
 /* ---- Spectrum processing ----------------------------------------------- */
@@ -124,21 +138,23 @@ SPECSDK_API int SPECSDK_CALL GetOrgIntesnsity2(int *pixels);
  * 2048 floats; width 0 passes the pixel wavelengths and filtered counts
  * through instead. `unused` is ignored. 0; -1 when `scans` < 1, `width` < 0
  * or a pointer is null (nothing read), or when the device is not available
- * or a read fails (outputs untouched). */
+ * or a read fails, the wavelength-coefficient read included (outputs
+ * untouched). */
 SPECSDK_API int SPECSDK_CALL GetIntensity(float *intensity, float *wavelength, int scans,
                                           int unused, int width, int cutLow, int cutHigh,
                                           int keepDark);
 
 /* The 2048 pixel wavelengths c0 + c1*i + c2*i^2 from the device's
- * wavelength coefficients into `wavelength` (2048 floats); all 0 when the
- * coefficients cannot be read. 0; -1 when the device is not available or
- * `wavelength` is null. */
+ * wavelength coefficients into `wavelength` (2048 floats). 0; -1,
+ * `wavelength` untouched, when the device is not available, the
+ * coefficient read fails or `wavelength` is null. */
 SPECSDK_API int SPECSDK_CALL GetLumbda(float *wavelength);
 
 /* Divides spectrum[i] by the correction factor i (ReadQD) for i = 0 to 750;
  * `spectrum` holds at least 751 doubles. When the table cannot be read
  * completely (or `spectrum` is null) the spectrum is left unchanged.
- * Always 1. */
+ * Always 1: this function has no failure value, so a caller that must know
+ * whether the correction was applied reads the table with ReadQD itself. */
 SPECSDK_API int SPECSDK_CALL GetAdjustIntensity(double *spectrum);
 
 /* Window-method FIR low-pass filter (single precision) of `count` samples
@@ -170,33 +186,39 @@ SPECSDK_API bool SPECSDK_CALL CalceBoxcar(int start, int end, int width, int cou
  * from its length: 81 (380-780 nm, 5 nm), 41 (380-780 nm, 10 nm), 400
  * (380-779 nm, 1 nm), 401 (380-780 nm, 1 nm) or 701 (300-1000 nm, 1 nm).
  * 1 nm input is decimated to 5 nm. The sums carry no normalising factor, so
- * only their ratios are meaningful. Any other count gives X = Y = Z = 0. */
+ * only their ratios are meaningful. Any other count gives X = Y = Z = 0.
+ * A null pointer among spectrum, X, Y, Z: nothing is written. */
 SPECSDK_API void SPECSDK_CALL QSP_ColorGetXYZ(const float *spectrum, int count, double *X,
                                               double *Y, double *Z);
 
-/* CIE 1931 chromaticity x = X / (X + Y + Z), y = Y / (X + Y + Z). */
+/* CIE 1931 chromaticity x = X / (X + Y + Z), y = Y / (X + Y + Z).
+ * A null x or y: nothing is written. */
 SPECSDK_API void SPECSDK_CALL GetCIE1931XY(double X, double Y, double Z, double *x, double *y);
 
-/* CIE 1960 UCS u = 4X / (X + 15Y + 3Z), v = 6Y / (X + 15Y + 3Z). */
+/* CIE 1960 UCS u = 4X / (X + 15Y + 3Z), v = 6Y / (X + 15Y + 3Z).
+ * A null u or v: nothing is written. */
 SPECSDK_API void SPECSDK_CALL GetCIE1960XY(double X, double Y, double Z, double *u, double *v);
 
 /* Correlated colour temperature of a CIE 1960 (u, v) point, rounded down to
  * a multiple of 5 K: 1995 below 2000 K, 50000 at or above 50000 K and for
- * non-finite input. Written to *cct and returned. */
+ * non-finite input. Written to *cct and returned; a null cct is not
+ * written, the temperature is still returned. */
 SPECSDK_API int SPECSDK_CALL QSP_ColorGetCCT(double u, double v, double *cct);
 
 /* General colour rendering index Ra (CIE 13.3-1995, samples 1 to 8) of a
- * spectrum of 400 values at 1 nm from 380 to 779 nm. */
+ * spectrum of 400 values at 1 nm from 380 to 779 nm. A null spectrum or
+ * ra: nothing is written. */
 SPECSDK_API void SPECSDK_CALL QSP_ColorGetCRI(const float *spectrum, double *ra);
 
 /* Dominant wavelength (nm) of a CIE 1931 (x, y) point relative to the white
  * point (0.3333, 0.3333). Points in the purple region give not-a-number or
- * infinite values. */
+ * infinite values. A null wavelength: nothing is written. */
 SPECSDK_API void SPECSDK_CALL QSP_ColorGetDominantWavelength(double x, double y,
                                                              double *wavelength);
 
 /* Excitation purity of a CIE 1931 (x, y) point as a fraction, 1 on the
- * spectral locus; not-a-number in the purple region. */
+ * spectral locus; not-a-number in the purple region. A null purity:
+ * nothing is written. */
 SPECSDK_API void SPECSDK_CALL QSP_ColorGetPurity(double x, double y, double *purity);
 
 #ifdef __cplusplus

@@ -114,10 +114,9 @@ bool writeIntegrationTime(int time) {
   }
   Bytes data(protocol::kIntegrationTimeBytes);
   protocol::encodeIntegrationTime(time, data.data());
-  usbEntries()->cmdWrite(protocol::kSetIntegrationTime, protocol::kWriteLoc,
-                         static_cast<DWORD>(data.size()), data.data(),
-                         protocol::kWriteIntegrationTimeTimeout, nullptr, devlink::kTries);
-  return true;
+  return usbEntries()->cmdWrite(
+             protocol::kSetIntegrationTime, protocol::kWriteLoc, static_cast<DWORD>(data.size()),
+             data.data(), protocol::kWriteIntegrationTimeTimeout, nullptr, devlink::kTries) > 0;
 }
 
 bool readDeviceId(char *id) {
@@ -126,11 +125,12 @@ bool readDeviceId(char *id) {
   }
   const UsbEntries *usb = usbEntries();
   Bytes reply(devlink::kSpecialReplyBytes);
-  if (usb->cmdSpeic(devlink::kDeviceIdCommand, reply.data(), 0, 0) > 0) {
+  const bool read = usb->cmdSpeic(devlink::kDeviceIdCommand, reply.data(), 0, 0) > 0;
+  if (read) {
     std::copy_n(reply.begin(), devlink::kDeviceIdBytes, id);
   }
   usb->closeDevice();
-  return true;
+  return read;
 }
 
 } // namespace specsdk

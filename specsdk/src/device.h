@@ -21,7 +21,8 @@ bool readRawFrame(devlink::spectrometer::RawFrame &frame);
 bool readWavelengthCoefficients(float (&coefficients)[kPolynomialTerms]);
 
 // Opens the device and reads the 400 intensity coefficients in four parts;
-// each successful part fills the next 100 values. Returns the values filled.
+// each successful part fills the next 100 values. Returns the values filled
+// (400 when the whole table arrived).
 int readIntensityCoefficients(double *table);
 
 // Opens the device and reads the 2000-value QD table in sixteen parts;
@@ -33,11 +34,13 @@ bool readInstrumentInfo(devlink::spectrometer::InstrumentInfo &info);
 
 // The device's integration time, or nothing (-1) when it cannot be read.
 int readIntegrationTime();
-// Sends time x 10 (0..6553); false when refused or the device is unavailable.
+// Sends time x 10 (0..6553). False when the time is out of range (nothing
+// sent), the device is unavailable, or the device refuses the write.
 bool writeIntegrationTime(int time);
 
 // CmdSpeic(8, 128-byte buffer, 0, 0); copies the 14 identifier bytes on
-// success, then closes the device. False when the device cannot be opened.
+// success, then closes the device (also after a failed read). False, `id`
+// untouched, when the device cannot be opened or the read fails.
 bool readDeviceId(char *id);
 
 } // namespace specsdk

@@ -13,6 +13,8 @@ namespace {
 namespace protocol = devlink::spectrometer;
 
 constexpr int kNotAvailable = -1;
+// A device exchange failed (the device was there).
+constexpr int kFailed = -1;
 
 } // namespace
 
@@ -28,7 +30,7 @@ int SPECSDK_CALL QSP_SpectrometerClose(void) {
 }
 
 int SPECSDK_CALL QSP_SetIntegrationTime(int time) {
-  return specsdk::writeIntegrationTime(time) ? 0 : kNotAvailable;
+  return specsdk::writeIntegrationTime(time) ? 0 : kFailed;
 }
 
 int SPECSDK_CALL QSP_GetIntegrationTime(void) {
@@ -50,7 +52,10 @@ int SPECSDK_CALL QSP_GetDeviceList(void) {
 }
 
 int SPECSDK_CALL GetDeviceId(char *id) {
-  return id != nullptr && specsdk::readDeviceId(id) ? 1 : kNotAvailable;
+  if (id == nullptr) {
+    return kNotAvailable;
+  }
+  return specsdk::readDeviceId(id) ? 1 : kFailed;
 }
 
 void SPECSDK_CALL ReadSpectroInfo(char *text1, char *text2, char *text3, char *text4, char *text5,
@@ -94,13 +99,20 @@ int SPECSDK_CALL QSP_SpectrometerDataAcquire(int *wavelengths, int *intensities)
   if (!wavelengths || !intensities || !specsdk::openDevice() || !specsdk::readRawFrame(frame)) {
     return kNotAvailable;
   }
-  // Failed coefficient reads do not fail the acquisition: the polynomial
-  // then stays 0 and missing intensity coefficients leave values uncorrected.
+  // Without the wavelength polynomial every pixel would sit at 0 nm and
+  // the resampling would produce no spectrum at all; without the whole
+  // intensity table the spectrum would keep the detector's response (or
+  // part of it) and so the wrong colour. Either fails the acquisition,
+  // outputs untouched.
   float coefficients[specsdk::kPolynomialTerms] = {};
-  specsdk::readWavelengthCoefficients(coefficients);
+  if (!specsdk::readWavelengthCoefficients(coefficients)) {
+    return kFailed;
+  }
   double intensityCoefficients[specsdk::kIntensityCoefficients];
-  std::fill(std::begin(intensityCoefficients), std::end(intensityCoefficients), 1.0);
-  specsdk::readIntensityCoefficients(intensityCoefficients);
+  if (specsdk::readIntensityCoefficients(intensityCoefficients) !=
+      specsdk::kIntensityCoefficients) {
+    return kFailed;
+  }
   specsdk::acquisitionSpectrum(frame, coefficients, intensityCoefficients, wavelengths,
                                intensities);
   return 0;

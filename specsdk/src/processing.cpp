@@ -392,7 +392,8 @@ bool intensitySpectrum(const Signal &pixels, const std::array<float, kDarkCounts
       value = std::max(value - darkMean, 0.0f);
     }
   }
-  const int half = std::min(options.halfBand, kHalfPoints);
+  // No band for h <= 0, the whole transform at most (and no overflow).
+  const int half = std::clamp(options.halfBand, 0, kHalfPoints);
   fftFilter(filtered, kHalfPoints - half, kHalfPoints + half - 1, method);
 
   Signal lambda;

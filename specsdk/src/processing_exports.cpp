@@ -84,7 +84,9 @@ int SPECSDK_CALL GetIntensity(float *intensity, float *wavelength, int scans, in
     return kFailed;
   }
   float coefficients[specsdk::kPolynomialTerms] = {};
-  specsdk::readWavelengthCoefficients(coefficients);
+  if (!specsdk::readWavelengthCoefficients(coefficients)) {
+    return kFailed; // outputs untouched
+  }
   specsdk::IntensityOptions options;
   options.width = width;
   // Half the difference of any two ints fits an int; the pipeline clamps it.
@@ -100,7 +102,9 @@ int SPECSDK_CALL GetLumbda(float *wavelength) {
     return kFailed;
   }
   float coefficients[specsdk::kPolynomialTerms] = {};
-  specsdk::readWavelengthCoefficients(coefficients);
+  if (!specsdk::readWavelengthCoefficients(coefficients)) {
+    return kFailed; // wavelength untouched
+  }
   specsdk::pixelWavelengths(coefficients, wavelength);
   return 0;
 }

@@ -13,8 +13,6 @@ namespace tesselusb {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Relative spectral power at a wavelength in nm.
 using SpectralShape = std::function<double(double nm)>;
 
@@ -126,10 +124,7 @@ std::vector<StoredRecord> demoRecords() {
       // About 3000 K and 6000 K.
       {{2019, 6, 2, 10, 12, 17}, 318.9, 36000, whiteLed(0.35, 600, 150)},
       {{2019, 6, 2, 10, 18, 55}, 1520.3, 44000, whiteLed(1.67, 560, 130)},
-      {{2019, 6, 3, 20, 31, 8},
-       184.7,
-       24000,
-       [](double nm) { return gaussian(nm, 525, 30); }},
+      {{2019, 6, 3, 20, 31, 8}, 184.7, 24000, [](double nm) { return gaussian(nm, 525, 30); }},
   };
   std::vector<StoredRecord> records;
   for (const DemoRecord &record : demo) {
@@ -226,15 +221,15 @@ SpectrometerState demoSpectrometer() {
   for (std::size_t k = 0; k < kDarkCounts; ++k) {
     spectrometer.dark[k] = static_cast<std::uint16_t>(496 + (k * 5) % 9);
   }
-  // Both correction tables stay within a few percent of 1.
+  // The SDK divides by both correction tables, so each holds the detector
+  // response at its wavelength and undoes it: intensity coefficient k
+  // belongs to 380 + k nm (QSP_SpectrometerDataAcquire), qd value k to
+  // 300 + k nm (GetAdjustIntensity over GetIntensity's 300 to 1000 nm).
   for (std::size_t k = 0; k < kSpectrometerIntensityCoefficients; ++k) {
-    spectrometer.intensityCoefficients[k] =
-        std::round(1e4 *
-                   (1.0 + 0.06 * std::sin(2 * kPi * k / kSpectrometerIntensityCoefficients))) /
-        1e4;
+    spectrometer.intensityCoefficients[k] = std::round(1e4 * detectorResponse(380.0 + k)) / 1e4;
   }
   for (std::size_t k = 0; k < kQdValues; ++k) {
-    spectrometer.qd[k] = std::round(1e4 * (1.0 + 0.02 * std::cos(2 * kPi * k / kQdValues))) / 1e4;
+    spectrometer.qd[k] = std::round(1e4 * detectorResponse(300.0 + k)) / 1e4;
   }
   SpectrometerInfo &info = spectrometer.info;
   info.texts = {"SP2048", "0000123", "FW 2.14", "CCD 2048 px", "2019-03-12"};
