@@ -6,6 +6,7 @@
 
 #include "comparedialog.h"
 #include "lightqualitydialog.h"
+#include "test_files.h"
 #include "window_test.h"
 
 #include "lightquality/usergroups.h"
@@ -13,9 +14,11 @@
 #include "solvane/quality/comparison_table.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTranslator>
 
 #include <qwt_plot.h>
@@ -154,6 +157,35 @@ private slots:
     QCOMPARE(table->verticalHeaderItem(0)->text(), QString("NO.002"));
     QCOMPARE(table->item(0, 6)->text(), QString("100"));
     QVERIFY(dialogs[0]->windowTitle().endsWith("NO.002"));
+  }
+
+  // A file may hold records too short to evaluate: the overlay draws what
+  // they hold (nothing) beside the others, Compare says which one it cannot
+  // use and opens nothing.
+  void shortRecordsInASelection() {
+    readFourRecords();
+    const QString file = workDir.filePath("mixed.csv");
+    const QStringList lines = {"Data,Date,Ev", expectedRecord(fourRecords, 0).join(','),
+             "NO.800,2019-05-21T14:03:09,12"};
+    testfiles::writeBytes(file, (lines.join('\n') + '\n').toUtf8());
+    QTimer::singleShot(0, [file] {
+      auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->selectFile(file);
+      static_cast<QDialog *>(dialog)->accept();
+    });
+    child<QPushButton>("btn_open")->click();
+    QCOMPARE(stored()->rowCount(), 2);
+    selectRows({0, 1});
+    QCOMPARE(curves().keys(), (QStringList{"NO.000", "NO.800"}));
+    QCOMPARE(int(curves().value("NO.800")->dataSize()), 0);
+    setPlotMode(1);
+    QCOMPARE(int(curves().value("NO.800")->dataSize()), 0);
+    warnings.clear();
+    child<QPushButton>("btn_compare")->click();
+    QCOMPARE(warnings, QStringList{"Error|Record NO.800 cannot be compared: the record has 3 "
+                                   "fields, the metrics need 430"});
+    QVERIFY(window->findChildren<CompareDialog *>().isEmpty());
   }
 
   void compareTextsAreTranslated() {
