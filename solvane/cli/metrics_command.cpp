@@ -162,10 +162,19 @@ bool printMetrics(const QList<QStringList> &records, bool json, const SsiReferen
   return everyRecord;
 }
 
-} // namespace
+// Takes --ssi-reference out of the arguments; false after one line on
+// stderr when its value is malformed.
+bool takeExtraSsiReference(QStringList *args, std::optional<SsiReference> *reference) {
+  QString error;
+  if (!takeSsiReference(args, reference, &error)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+    return false;
+  }
+  return true;
+}
 
-// The extra SSI reference of --ssi-reference, with its spectrum; false after
-// one line on stderr when the reference record cannot be used.
+// Gives the --ssi-reference its spectrum; false after one line on stderr
+// when the reference record cannot be used.
 bool extraSsiReference(std::optional<SsiReference> *reference, const QList<QStringList> &records) {
   QString error;
   if (*reference && !resolveSsiReference(&**reference, records, &error)) {
@@ -175,12 +184,12 @@ bool extraSsiReference(std::optional<SsiReference> *reference, const QList<QStri
   return true;
 }
 
+} // namespace
+
 int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   QStringList args = arguments;
   std::optional<SsiReference> extra;
-  QString error;
-  if (!takeSsiReference(&args, &extra, &error)) {
-    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+  if (!takeExtraSsiReference(&args, &extra)) {
     return kUsage;
   }
   const bool json = args.value(0) == "--json";
@@ -208,9 +217,7 @@ bool metricsReadFile(const QStringList &args) {
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
   std::optional<SsiReference> extra;
-  QString error;
-  if (!takeSsiReference(&rest, &extra, &error)) {
-    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+  if (!takeExtraSsiReference(&rest, &extra)) {
     return kUsage;
   }
   const bool json = rest.removeAll("--json") == 1;

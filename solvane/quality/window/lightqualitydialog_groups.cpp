@@ -13,6 +13,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <iterator>
+
 namespace solvane::quality {
 
 using namespace dialogwidgets;
