@@ -39,15 +39,22 @@ minizip=$(dirname "$(ls "$sources"/zlib-*/contrib/minizip/unzip.c | head -n1)")
 echo "minizip sources: $minizip"
 
 # drvinst_pack runs on the build machine, so it comes from a host build.
-host="$build/host"
-cmake -S . -B "$host" -G Ninja -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF >/dev/null
-cmake --build "$host" --target drvinst_pack
+# The archive is packed by a host build of drvinst_pack: the one named by
+# DRVINST_HOST_PACK_TOOL (scripts/test.sh passes its first build's), or one
+# built here.
+pack_tool=${DRVINST_HOST_PACK_TOOL:-}
+if [ -z "$pack_tool" ]; then
+  host="$build/host"
+  cmake -S . -B "$host" -G Ninja -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF >/dev/null
+  cmake --build "$host" --target drvinst_pack
+  pack_tool="$PWD/$host/bin/drvinst_pack"
+fi
 
 cmake -S . -B "$build/windows" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_SOLVANE=OFF \
   -DDRVINST_MINIZIP_SOURCE_DIR="$PWD/$minizip" \
-  -DDRVINST_HOST_PACK_TOOL="$PWD/$host/bin/drvinst_pack" >/dev/null
+  -DDRVINST_HOST_PACK_TOOL="$pack_tool" >/dev/null
 cmake --build "$build/windows" --target drvinst wizard_probe
 
 program="$build/windows/bin/drvinst.exe"

@@ -47,7 +47,7 @@ AlphaOpic alphaOpic(const Spectrum &spectrum, double illuminanceLux) {
   result.edi.fill(nan);
   result.efficacy.fill(nan);
   result.der.fill(nan);
-  if (std::string problem = spectrumProblem(spectrum); !problem.empty()) {
+  if (std::string problem; !spectrumUsable(spectrum, &problem)) {
     result.reason = problem;
     return result;
   }

@@ -127,7 +127,7 @@ void addHueBins(const SampleColours &test, const SampleColours &reference,
 } // namespace
 
 ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTemperature &cct) {
-  if (std::string problem = spectrumProblem(spectrum); !problem.empty()) {
+  if (std::string problem; !spectrumUsable(spectrum, &problem)) {
     return undefinedFidelity(problem);
   }
   if (std::isnan(cct.kelvin)) {

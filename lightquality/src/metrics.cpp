@@ -8,7 +8,7 @@ namespace lightquality {
 
 LightQuality lightQuality(const Spectrum &spectrum, double illuminanceLux) {
   LightQuality q;
-  if (std::string problem = spectrumProblem(spectrum); !problem.empty()) {
+  if (std::string problem; !spectrumUsable(spectrum, &problem)) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     q.cct = {nan, nan, problem};
   } else {

@@ -65,7 +65,7 @@ ColourRenderingIndex undefinedRendering(std::string reason) {
 
 ColourRenderingIndex colourRenderingIndex(const Spectrum &spectrum,
                                           const CorrelatedColourTemperature &cct) {
-  if (std::string problem = spectrumProblem(spectrum); !problem.empty()) {
+  if (std::string problem; !spectrumUsable(spectrum, &problem)) {
     return undefinedRendering(problem);
   }
   if (std::isnan(cct.kelvin)) {

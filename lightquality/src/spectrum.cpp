@@ -18,16 +18,27 @@ colorimetry::Tristimulus tristimulus(const Spectrum &spectrum, const cie::Table 
   return sums;
 }
 
-std::string spectrumProblem(const Spectrum &spectrum) {
+namespace {
+
+bool fail(std::string *error, const char *reason) {
+  if (error) {
+    *error = reason;
+  }
+  return false;
+}
+
+} // namespace
+
+bool spectrumUsable(const Spectrum &spectrum, std::string *error) {
   for (double value : spectrum) {
     if (!std::isfinite(value)) {
-      return "the spectrum holds values that are not finite numbers";
+      return fail(error, "the spectrum holds values that are not finite numbers");
     }
   }
   if (!(tristimulus(spectrum, cie::cmf1931_2deg).Y > 0)) {
-    return "the spectrum holds no light (its luminance sum is not positive)";
+    return fail(error, "the spectrum holds no light (its luminance sum is not positive)");
   }
-  return {};
+  return true;
 }
 
 } // namespace lightquality

@@ -1,7 +1,10 @@
 #include "language.h"
 
+#include "file_error.h"
+
 #include <QCoreApplication>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTranslator>
 
@@ -10,6 +13,18 @@ namespace {
 
 const char *const kSettingsFile = "language.ini";
 const char *const kKey = "language";
+
+// QSettings tells only that saving failed. It saves through a temporary file
+// beside the target, as QSaveFile does, so opening one gives the system's
+// reason (a read-only folder, a full disk).
+QString whySettingsFail() {
+  QSaveFile probe(kSettingsFile);
+  if (!probe.open(QIODevice::WriteOnly)) {
+    return probe.errorString();
+  }
+  probe.cancelWriting();
+  return QStringLiteral("the settings could not be saved");
+}
 
 } // namespace
 
@@ -36,14 +51,19 @@ bool loadTranslation(QTranslator &translator) {
   return !file.isEmpty() && translator.load(file);
 }
 
-bool storeCode(int index) {
+bool storeCode(int index, QString *error) {
   if (index < 0 || index > 2) {
     return true;
   }
   QSettings settings(kSettingsFile, QSettings::IniFormat);
   settings.setValue(kKey, QString::number(index));
   settings.sync();
-  return settings.status() == QSettings::NoError;
+  if (settings.status() != QSettings::NoError) {
+    return errors::report(error,
+                          errors::fileError(QStringLiteral("cannot write the language setting"),
+                                            QString::fromLatin1(kSettingsFile), whySettingsFail()));
+  }
+  return true;
 }
 
 bool startNewInstance() {

@@ -22,9 +22,9 @@ QString translationFile(int code);
 bool loadTranslation(QTranslator &translator);
 
 // Writes codes 0 to 2 and syncs the file, so that a new instance reads the
-// new value; any other index writes nothing. False when the file could not
-// be written.
-bool storeCode(int index);
+// new value; any other index writes nothing. False, with the reason in
+// `error` (may be null), when the file could not be written.
+bool storeCode(int index, QString *error = nullptr);
 
 // The environment variable through which a restarted instance learns that
 // its predecessor may still be quitting.

@@ -233,7 +233,14 @@ void MainWindow::on_btn_about_clicked() {
 }
 
 void MainWindow::on_comboBox_ChangeLanguage(int index) {
-  solvane::language::storeCode(index);
+  // A choice that cannot be kept would restart in the old language: say so,
+  // and show the language still in use.
+  if (QString error; !solvane::language::storeCode(index, &error)) {
+    solvane::ui::warning(this, tr("Error"), tr("The language cannot be changed") + '\n' + error);
+    const QSignalBlocker blocker(ui->comboBox_language);
+    ui->comboBox_language->setCurrentIndex(solvane::language::storedCode());
+    return;
+  }
   QApplication::closeAllWindows();
   solvane::language::startNewInstance();
 }
@@ -443,7 +450,8 @@ void MainWindow::on_btn_export_clicked() {
   if (stream.writeSolvaneData(TSIOStream::dataFileHeader(), exported)) {
     solvane::ui::warning(this, tr("Successful"), tr("Succeeded in exporting data"));
   } else {
-    solvane::ui::warning(this, tr("Failure"), tr("Fail to export data"));
+    solvane::ui::warning(this, tr("Failure"),
+                         tr("Fail to export data") + '\n' + stream.errorString());
   }
 }
 
@@ -460,7 +468,8 @@ void MainWindow::on_btn_open_clicked() {
   QStringList header;
   QList<QStringList> loaded;
   if (!stream.readSolvaneData(&header, &loaded)) {
-    solvane::ui::warning(this, tr("Error"), tr("Fail to open the file"));
+    solvane::ui::warning(this, tr("Error"),
+                         tr("Fail to open the file") + '\n' + stream.errorString());
     return;
   }
   records = loaded;

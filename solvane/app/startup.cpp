@@ -10,12 +10,18 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QSharedMemory>
+#include <QSocketNotifier>
 #include <QSystemSemaphore>
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace solvane::startup {
 namespace {
@@ -61,7 +67,9 @@ bool takeMarker(QSystemSemaphore &lock, QSharedMemory &marker) {
 // Test and benchmark automation, off unless the variables are set:
 // SOLVANE_TEST_ANSWER_WARNINGS answers every warning box with OK and prints
 // it on stderr; SOLVANE_TEST_QUIT_AFTER_MS=N prints "window shown" once the
-// window has painted and quits N ms later.
+// window has painted and quits N ms later; SOLVANE_TEST_QUIT_ON_EOF prints
+// "window shown" the same way and quits when standard input ends, so a test
+// ends each copy when it is done with it.
 void answerWarningsOnStderr() {
   ui::setWarningAnswerer([](const QString &title, const QString &text) {
     std::fprintf(stderr, "warning: %s: %s\n", title.toUtf8().constData(),
@@ -73,7 +81,8 @@ void answerWarningsOnStderr() {
 
 class FirstPaintReporter : public QObject {
 public:
-  FirstPaintReporter(QWidget *window, int quitAfterMs) : QObject(window), quitAfter(quitAfterMs) {
+  FirstPaintReporter(QWidget *window, std::optional<int> quitAfterMs)
+      : QObject(window), quitAfter(quitAfterMs) {
     window->installEventFilter(this);
   }
 
@@ -83,15 +92,43 @@ protected:
       reported = true;
       std::printf("window shown\n");
       std::fflush(stdout);
-      QTimer::singleShot(quitAfter, qApp, &QCoreApplication::quit);
+      if (quitAfter) {
+        QTimer::singleShot(*quitAfter, qApp, &QCoreApplication::quit);
+      }
     }
     return QObject::eventFilter(watched, event);
   }
 
 private:
-  int quitAfter;
+  std::optional<int> quitAfter;
   bool reported = false;
 };
+
+void quitWhenInputEnds() {
+#ifdef Q_OS_UNIX
+  auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
+  QObject::connect(notifier, &QSocketNotifier::activated, [notifier] {
+    char buffer[256];
+    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+      notifier->setEnabled(false);
+      QCoreApplication::quit();
+    }
+  });
+#endif
+}
+
+// The automation of SOLVANE_TEST_QUIT_AFTER_MS and SOLVANE_TEST_QUIT_ON_EOF.
+void automateQuitting(QWidget *window) {
+  bool quitAfterSet = false;
+  const int quitAfterMs = qEnvironmentVariableIntValue("SOLVANE_TEST_QUIT_AFTER_MS", &quitAfterSet);
+  const bool quitOnEof = qEnvironmentVariableIsSet("SOLVANE_TEST_QUIT_ON_EOF");
+  if (quitOnEof) {
+    quitWhenInputEnds();
+  }
+  if (quitAfterSet || quitOnEof) {
+    new FirstPaintReporter(window, quitAfterSet ? std::optional<int>(quitAfterMs) : std::nullopt);
+  }
+}
 
 } // namespace
 
@@ -120,12 +157,7 @@ int run(int &argc, char **argv) {
   int exitCode = 0;
   {
     MainWindow window;
-    bool quitAfterOk = false;
-    const int quitAfterMs =
-        qEnvironmentVariableIntValue("SOLVANE_TEST_QUIT_AFTER_MS", &quitAfterOk);
-    if (quitAfterOk) {
-      new FirstPaintReporter(&window, quitAfterMs);
-    }
+    automateQuitting(&window);
     window.show();
     exitCode = application.exec();
   }

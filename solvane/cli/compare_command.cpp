@@ -1,6 +1,7 @@
 #include "compare_command.h"
 
 #include "exit_status.h"
+#include "count_text.h"
 #include "data_file_input.h"
 
 #include "solvane/quality/comparison_table.h"
@@ -15,10 +16,6 @@
 namespace {
 
 using solvane::quality::RecordQuality;
-
-const char *const kUsageLine =
-    "solvane-cli: compare takes --csv FILE --records N,M[,...] (two or more record numbers from "
-    "0) and --json\n";
 
 // "0,3,5": two or more whole numbers from 0.
 bool parseRecordList(const QString &text, QList<int> *indices) {
@@ -80,7 +77,6 @@ int compareRecords(const QStringList &arguments) {
   QList<int> indices;
   if (args.size() != 4 || csvAt < 0 || recordsAt < 0 || csvAt % 2 != 0 || recordsAt % 2 != 0 ||
       args[csvAt + 1].isEmpty() || !parseRecordList(args[recordsAt + 1], &indices)) {
-    std::fprintf(stderr, "%s", kUsageLine);
     return kUsage;
   }
   const QString csv = args[csvAt + 1];
@@ -93,13 +89,16 @@ int compareRecords(const QStringList &arguments) {
     RecordQuality r;
     QString problem;
     if (index >= file.size()) {
-      problem = QString("%1 holds %2 records").arg(csv).arg(file.size());
+      problem = QString("%1 holds %2; there is no record %3")
+                    .arg(csv, solvane::errors::counted(file.size(), "record"))
+                    .arg(index);
     } else if (solvane::quality::evaluateRecord(file[index], &r, &problem)) {
       records << r;
       continue;
+    } else {
+      problem = QString("record %1 of %2 cannot be compared: %3").arg(index).arg(csv, problem);
     }
-    std::fprintf(stderr, "solvane-cli: record %d cannot be compared: %s\n", index,
-                 qPrintable(problem));
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(problem));
     return kFileFailed;
   }
   const QList<lightquality::Comparison> rows = solvane::quality::compareWithFirst(records);

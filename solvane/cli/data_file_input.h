@@ -10,8 +10,9 @@
 
 #include <cstdio>
 
-// Every record of the data file `csv`; false after one line on stderr when
-// the file cannot be read.
+// Every record of the data file `csv`; false after one line on stderr, the
+// reader's sentence with the file and the system's reason, when the file
+// cannot be read.
 inline bool readDataFileRecords(const QString &csv, QList<QStringList> *records) {
   TSIOStream stream;
   stream.setFileName(csv);
@@ -19,6 +20,6 @@ inline bool readDataFileRecords(const QString &csv, QList<QStringList> *records)
   if (stream.readSolvaneData(&header, records)) {
     return true;
   }
-  std::fprintf(stderr, "solvane-cli: cannot read the data file %s\n", qPrintable(csv));
+  std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(stream.errorString()));
   return false;
 }

@@ -4,7 +4,10 @@
 // cannot be read or written or holds no usable record.
 
 #include "compare_command.h"
+#include "count_text.h"
 #include "exit_status.h"
+#include "file_error.h"
+#include "file_target.h"
 #include "luxengine.h"
 #include "metrics_command.h"
 #include "measure.h"
@@ -15,11 +18,11 @@
 #include "tsiostream.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMap>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,6 +30,7 @@
 #include <cstdio>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -110,10 +114,14 @@ int fileFailure(const QString &what) {
   return kFileFailed;
 }
 
-bool writeDataFile(const QString &path, const QList<QStringList> &records) {
+bool writeDataFile(const QString &path, const QList<QStringList> &records, QString *error) {
   TSIOStream stream;
   stream.setFileName(path);
-  return stream.writeSolvaneData(TSIOStream::dataFileHeader(), records);
+  if (!stream.writeSolvaneData(TSIOStream::dataFileHeader(), records)) {
+    *error = stream.errorString();
+    return false;
+  }
+  return true;
 }
 
 // read [--observer 2|10] [--csv FILE]: every stored record, built as the
@@ -124,7 +132,6 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
   QMap<QString, QString> options;
   if (!parseOptions(args, {"--observer", "--csv"}, &options) ||
       !QStringList{"2", "10"}.contains(options.value("--observer", "2"))) {
-    std::fprintf(stderr, "solvane-cli: read takes --observer 2 or 10 and --csv FILE\n");
     return kUsage;
   }
   const int observer = options.value("--observer") == "10" ? 1 : 0;
@@ -136,19 +143,21 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
   const solvane::records::ReadOutcome outcome =
       solvane::records::readStoredRecords(meter, observer, print);
   const int count = static_cast<int>(outcome.records.size());
-  if (!csv.isEmpty() && !writeDataFile(csv, outcome.records)) {
-    return fileFailure(QString("cannot write the data file %1").arg(csv));
+  if (QString error; !csv.isEmpty() && !writeDataFile(csv, outcome.records, &error)) {
+    return fileFailure(error);
   }
   if (outcome.status < 0) {
-    const QString kept = csv.isEmpty()
-                             ? QString()
-                             : QString("; the %1 records before it are in %2").arg(count).arg(csv);
+    const QString kept = csv.isEmpty() ? QString()
+                                       : QString("; the %1 before it %2 in %3")
+                                             .arg(solvane::errors::counted(count, "record"),
+                                                  count == 1 ? "is" : "are", csv);
     std::fprintf(stderr, "solvane-cli: reading stored record %d failed%s\n", count,
                  kept.toLocal8Bit().constData());
     return kMeterFailed;
   }
   if (!csv.isEmpty()) {
-    std::printf("%d records written to %s\n", count, csv.toLocal8Bit().constData());
+    std::printf("%s written to %s\n", qPrintable(solvane::errors::counted(count, "record")),
+                csv.toLocal8Bit().constData());
   }
   return kOk;
 }
@@ -156,7 +165,9 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
 // Paints into a temporary folder and copies the finished file into place,
 // so that a failure leaves no partial PDF (and an earlier one intact).
 bool writeReportPdf(const QStringList &record, const QStringList &printInfo, bool withQualityPage,
-                    const QString &path) {
+                    const QString &path, QString *error) {
+  using solvane::errors::fileError;
+  using solvane::errors::report;
   // The tool shows no window: paint with the offscreen platform, which needs
   // no display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -166,18 +177,27 @@ bool writeReportPdf(const QStringList &record, const QStringList &printInfo, boo
   QGuiApplication application(argc, argv);
 
   QTemporaryDir scratch;
+  if (!scratch.isValid()) {
+    return report(error, fileError("cannot make a temporary folder", QDir::tempPath(),
+                                   scratch.errorString()));
+  }
   const QString painted = scratch.filePath("report.pdf");
   QPrinter printer(QPrinter::ScreenResolution);
   solvane::report::setUpPdfPrinter(&printer, painted);
-  if (!scratch.isValid() ||
-      !solvane::report::paintTestReport(&printer, record, printInfo, QDateTime::currentDateTime(),
+  if (!solvane::report::paintTestReport(&printer, record, printInfo, QDateTime::currentDateTime(),
                                         withQualityPage)) {
-    return false;
+    return report(error, QString("cannot paint the report into %1").arg(painted));
   }
   QFile source(painted);
-  QSaveFile target(path);
-  return source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
-         target.write(source.readAll()) == source.size() && target.commit();
+  if (!source.open(QIODevice::ReadOnly)) {
+    return report(error, fileError("cannot read the painted report", source));
+  }
+  const std::unique_ptr<QFileDevice> target = solvane::files::openTarget(path);
+  if (!target->open(QIODevice::WriteOnly) || target->write(source.readAll()) != source.size() ||
+      !solvane::files::finishTarget(*target)) {
+    return report(error, fileError("cannot write the report", *target));
+  }
+  return true;
 }
 
 // The --record option: a whole number from 0.
@@ -195,12 +215,11 @@ int readFileRecord(const QString &csv, int index, QStringList *record) {
   QStringList header;
   QList<QStringList> records;
   if (!stream.readSolvaneData(&header, &records)) {
-    return fileFailure(QString("cannot read the data file %1").arg(csv));
+    return fileFailure(stream.errorString());
   }
   if (index >= records.size()) {
-    return fileFailure(QString("%1 holds %2 records; there is no record %3")
-                           .arg(csv)
-                           .arg(records.size())
+    return fileFailure(QString("%1 holds %2; there is no record %3")
+                           .arg(csv, solvane::errors::counted(records.size(), "record"))
                            .arg(index));
   }
   *record = records[index];
@@ -219,8 +238,6 @@ int paintReport(const QStringList &args) {
   const QString pages = options.value("--pages", "1");
   if (!parsed || !options.contains("--csv") || !options.contains("--pdf") ||
       !recordIndex(options, &index) || (pages != "1" && pages != "2")) {
-    std::fprintf(stderr, "solvane-cli: report takes --csv FILE --record N --pdf OUT "
-                         "[--printinfo FILE] [--pages 1|2], N a whole number from 0\n");
     return kUsage;
   }
   const QString csv = options.value("--csv");
@@ -229,20 +246,21 @@ int paintReport(const QStringList &args) {
     return status;
   }
   if (!solvane::report::hasReportFields(record)) {
-    return fileFailure(QString("record %1 of %2 has %3 fields, the report needs %4")
+    return fileFailure(QString("record %1 of %2 has %3, the report needs %4")
                            .arg(index)
-                           .arg(csv)
-                           .arg(record.size())
+                           .arg(csv, solvane::errors::counted(record.size(), "field"))
                            .arg(solvane::records::kFieldCount));
   }
   QStringList printInfo;
+  QString error;
   const QString printInfoPath = options.value("--printinfo");
-  if (!printInfoPath.isEmpty() && !solvane::printinfo::readPrintInfo(printInfoPath, &printInfo)) {
-    return fileFailure(QString("cannot read the print settings file %1").arg(printInfoPath));
+  if (!printInfoPath.isEmpty() &&
+      !solvane::printinfo::readPrintInfo(printInfoPath, &printInfo, &error)) {
+    return fileFailure(error);
   }
   const QString pdf = options.value("--pdf");
-  if (!writeReportPdf(record, printInfo, pages == "2", pdf)) {
-    return fileFailure(QString("cannot write the report %1").arg(pdf));
+  if (!writeReportPdf(record, printInfo, pages == "2", pdf, &error)) {
+    return fileFailure(error);
   }
   std::printf("report of record %d written to %s\n", index, pdf.toLocal8Bit().constData());
   return kOk;
@@ -256,8 +274,6 @@ int exportSpdx(const QStringList &args) {
   int index = 0;
   const bool parsed = parseOptions(args, {"--csv", "--record", "--out"}, &options);
   if (!parsed || options.size() != 3 || !recordIndex(options, &index)) {
-    std::fprintf(stderr, "solvane-cli: spdx takes --csv FILE --record N --out OUT, "
-                         "N a whole number from 0\n");
     return kUsage;
   }
   const QString csv = options.value("--csv");
@@ -272,7 +288,7 @@ int exportSpdx(const QStringList &args) {
   }
   const QString out = options.value("--out");
   if (!solvane::quality::saveSpdx(input, out, &problem)) {
-    return fileFailure(QString("cannot write %1: %2").arg(out, problem));
+    return fileFailure(problem);
   }
   std::printf("spectrum of record %d written to %s\n", index, out.toLocal8Bit().constData());
   return kOk;
@@ -317,8 +333,6 @@ int setIntegrationTime(LuxEngine &meter, const QStringList &args) {
   bool ok = false;
   const int time = args.value(0).toInt(&ok);
   if (args.size() != 1 || !ok || time < 0 || time > LuxEngine::kMaxIntegrationTime) {
-    std::fprintf(stderr, "solvane-cli: set-integration-time takes one whole number from 0 to %d\n",
-                 LuxEngine::kMaxIntegrationTime);
     return kUsage;
   }
   if (meter.setIntegrationTime(time) < 0) {
@@ -336,35 +350,39 @@ int saveIntegrationTime(LuxEngine &meter, const QStringList &) {
   return kOk;
 }
 
+// A command that needs the meter. Its run function returns kUsage, without
+// printing, for arguments it does not take; main prints the usage line.
+// Commands without arguments are refused any before the meter is opened.
 struct Command {
   int (*run)(LuxEngine &, const QStringList &);
-  int arguments; // -1: the command checks its own arguments
-  const char *help;
+  const char *synopsis; // the usage line after "solvane-cli"
+  const char *summary;
+  bool takesArguments = true;
 };
 
 const std::map<QString, Command> &commands() {
   static const std::map<QString, Command> table = {
-      {"list", {listRecords, 0, "list            print every stored record"}},
+      {"list", {listRecords, "list", "print every stored record", false}},
       {"read",
-       {readRecords, -1,
-        "read [--observer 2|10] [--csv FILE]   every stored record with its 27 test items,\n"
-        "                  or all records written to a data file"}},
+       {readRecords, "read [--observer 2|10] [--csv FILE]",
+        "every stored record with its 27 test items, or all records written to a data file"}},
       {"measure",
-       {measureLive, -1,
-        "measure [--count N] [--interval SECONDS] [--mode M] [--csv FILE] [--json]\n"
-        "                  live readings now (count 0: until Ctrl-C), optionally into a data "
-        "file"}},
+       {measureLive, "measure [--count N] [--interval SECONDS] [--mode M] [--csv FILE] [--json]",
+        "live readings now (count 0: until Ctrl-C; interval 0 to 86400), optionally into a "
+        "data file"}},
       {"calibration",
-       {showCalibration, 0, "calibration     print the integration time and the coefficients"}},
+       {showCalibration, "calibration", "print the integration time and the coefficients", false}},
       {"set-integration-time",
-       {setIntegrationTime, 1, "set-integration-time N   set the integration time (0 to 6553)"}},
+       {setIntegrationTime, "set-integration-time N",
+        "set the integration time (N from 0 to 6553)"}},
       {"save-integration-time",
-       {saveIntegrationTime, 0, "save-integration-time    keep the integration time in the meter"}},
+       {saveIntegrationTime, "save-integration-time", "keep the integration time in the meter",
+        false}},
       {"metrics",
-       {showMetrics, -1,
-        "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]\n"
-        "                  standard light-quality metrics of every record (of the meter or of\n"
-        "                  a data file) beside the record's own; one more SSI reference"}},
+       {showMetrics,
+        "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]",
+        "standard light-quality metrics of every record (of the meter or of a data file) beside "
+        "the record's own; --ssi-reference adds one more SSI"}},
   };
   return table;
 }
@@ -372,36 +390,50 @@ const std::map<QString, Command> &commands() {
 // Commands that work on files only and need no meter.
 struct FileCommand {
   int (*run)(const QStringList &);
-  const char *help;
+  const char *synopsis;
+  const char *summary;
 };
 
 const std::map<QString, FileCommand> &fileCommands() {
   static const std::map<QString, FileCommand> table = {
       {"compare",
-       {compareRecords, "compare --csv FILE --records N,M[,...] [--json]\n"
-                        "                  records of a data file against the first of them"}},
+       {compareRecords, "compare --csv FILE --records N,M[,...] [--json]",
+        "records of a data file (from 0) against the first of them"}},
       {"report",
-       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]\n"
-                     "                  the test report of record N of a data file as a PDF;\n"
-                     "                  page 2: its light quality"}},
+       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]",
+        "the test report of record N (from 0) of a data file as a PDF; page 2: its light "
+        "quality"}},
       {"spdx",
-       {exportSpdx, "spdx --csv FILE --record N --out OUT\n"
-                    "                  the spectrum of record N of a data file as an IES "
-                    "TM-27-14 (SPDX) file"}},
+       {exportSpdx, "spdx --csv FILE --record N --out OUT",
+        "the spectrum of record N (from 0) of a data file as an IES TM-27-14 (SPDX) file"}},
   };
   return table;
 }
 
+template <typename Table> void printHelp(FILE *out, const Table &table) {
+  for (const auto &entry : table) {
+    std::fprintf(out, "  %s\n      %s\n", entry.second.synopsis, entry.second.summary);
+  }
+}
+
 int usage(FILE *out) {
   std::fprintf(out, "usage: solvane-cli [-v] COMMAND [ARGS]\n\ncommands:\n");
-  for (const auto &entry : commands()) {
-    std::fprintf(out, "  %s\n", entry.second.help);
-  }
-  for (const auto &entry : fileCommands()) {
-    std::fprintf(out, "  %s\n", entry.second.help);
-  }
+  printHelp(out, commands());
+  printHelp(out, fileCommands());
   std::fprintf(out, "\n-v  show the meter layer's diagnostic lines\n");
   return out == stdout ? kOk : kUsage;
+}
+
+// The one line for a command given arguments it does not take.
+int refused(const char *synopsis) {
+  std::fprintf(stderr, "solvane-cli: usage: solvane-cli %s\n", synopsis);
+  return kUsage;
+}
+
+template <typename Entry, typename... Meter>
+int runCommand(const Entry &entry, const QStringList &args, Meter &...meter) {
+  const int status = entry.run(meter..., args);
+  return status == kUsage ? refused(entry.synopsis) : status;
 }
 
 } // namespace
@@ -422,28 +454,28 @@ int main(int argc, char **argv) {
   if (args.first() == "-h" || args.first() == "--help" || args.first() == "help") {
     return usage(stdout);
   }
-  const auto fileCommand = fileCommands().find(args.first());
+  const QString name = args.takeFirst();
+  const auto fileCommand = fileCommands().find(name);
   if (fileCommand != fileCommands().end()) {
-    return fileCommand->second.run(args.mid(1));
+    return runCommand(fileCommand->second, args);
   }
-  if (args.first() == "metrics" && metricsReadFile(args.mid(1))) {
-    return showFileMetrics(args.mid(1));
-  }
-  const auto found = commands().find(args.first());
+  const auto found = commands().find(name);
   if (found == commands().end()) {
-    std::fprintf(stderr, "solvane-cli: unknown command '%s'\n",
-                 args.first().toLocal8Bit().constData());
+    std::fprintf(stderr, "solvane-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
     return usage(stderr);
   }
-  args.removeFirst();
-  if (found->second.arguments >= 0 && args.size() != found->second.arguments) {
-    std::fprintf(stderr, "solvane-cli: wrong number of arguments\n");
-    return usage(stderr);
+  const Command &command = found->second;
+  if (!command.takesArguments && !args.isEmpty()) {
+    return refused(command.synopsis);
+  }
+  if (name == "metrics" && metricsReadFile(args)) {
+    const FileCommand fileMetrics{showFileMetrics, command.synopsis, command.summary};
+    return runCommand(fileMetrics, args);
   }
   LuxEngine meter;
   if (!meter.isLibraryBound()) {
-    std::fprintf(stderr, "solvane-cli: cannot load the USB library %s\n", devlink::kUsbLibraryName);
+    std::fprintf(stderr, "solvane-cli: %s\n", meter.libraryErrorString().toLocal8Bit().constData());
     return kMeterFailed;
   }
-  return found->second.run(meter, args);
+  return runCommand(command, args, meter);
 }

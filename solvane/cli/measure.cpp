@@ -146,8 +146,6 @@ std::unique_ptr<QCoreApplication> makeApplication() {
 int measureLive(LuxEngine &meter, const QStringList &args) {
   const std::optional<MeasureOptions> options = parseOptions(args);
   if (!options) {
-    std::fprintf(stderr, "solvane-cli: measure takes [--count N (0: until Ctrl-C)] "
-                         "[--interval SECONDS (0 to 86400)] [--mode M] [--csv FILE] [--json]\n");
     return kUsage;
   }
   const auto application = makeApplication();
@@ -156,9 +154,7 @@ int measureLive(LuxEngine &meter, const QStringList &args) {
   if (!options->csvPath.isEmpty()) {
     file = std::make_unique<live::SeriesFile>(options->csvPath);
     if (!file->open()) {
-      std::fprintf(stderr, "solvane-cli: cannot write %s: %s\n",
-                   options->csvPath.toLocal8Bit().constData(),
-                   file->errorString().toLocal8Bit().constData());
+      std::fprintf(stderr, "solvane-cli: %s\n", file->errorString().toLocal8Bit().constData());
       return kFileFailed;
     }
   }
@@ -203,9 +199,7 @@ int measureLive(LuxEngine &meter, const QStringList &args) {
     return kMeterFailed;
   }
   if (fileFailed) {
-    std::fprintf(stderr, "solvane-cli: writing %s failed: %s\n",
-                 options->csvPath.toLocal8Bit().constData(),
-                 file->errorString().toLocal8Bit().constData());
+    std::fprintf(stderr, "solvane-cli: %s\n", file->errorString().toLocal8Bit().constData());
     return kFileFailed;
   }
   return kOk;

@@ -162,17 +162,6 @@ bool printMetrics(const QList<QStringList> &records, bool json, const SsiReferen
   return everyRecord;
 }
 
-// Takes --ssi-reference out of the arguments; false after one line on
-// stderr when its value is malformed.
-bool takeExtraSsiReference(QStringList *args, std::optional<SsiReference> *reference) {
-  QString error;
-  if (!takeSsiReference(args, reference, &error)) {
-    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
-    return false;
-  }
-  return true;
-}
-
 // Gives the --ssi-reference its spectrum; false after one line on stderr
 // when the reference record cannot be used.
 bool extraSsiReference(std::optional<SsiReference> *reference, const QList<QStringList> &records) {
@@ -189,12 +178,11 @@ bool extraSsiReference(std::optional<SsiReference> *reference, const QList<QStri
 int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   QStringList args = arguments;
   std::optional<SsiReference> extra;
-  if (!takeExtraSsiReference(&args, &extra)) {
+  if (!takeSsiReference(&args, &extra)) {
     return kUsage;
   }
-  const bool json = args.value(0) == "--json";
+  const bool json = args == QStringList{"--json"};
   if (!args.isEmpty() && !json) {
-    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
@@ -217,13 +205,12 @@ bool metricsReadFile(const QStringList &args) {
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
   std::optional<SsiReference> extra;
-  if (!takeExtraSsiReference(&rest, &extra)) {
+  if (!takeSsiReference(&rest, &extra)) {
     return kUsage;
   }
   const bool json = rest.removeAll("--json") == 1;
   const int csvAt = rest.indexOf("--csv");
   if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
-    std::fprintf(stderr, "solvane-cli: metrics takes --json and --csv FILE\n");
     return kUsage;
   }
   const QString csv = rest[1];

@@ -1,6 +1,7 @@
 #include "usergroup_output.h"
 
 #include "cli_format.h"
+#include "count_text.h"
 
 #include "lightquality/usergroups.h"
 
@@ -70,7 +71,7 @@ bool parseSsiReference(const QString &text, SsiReference *reference) {
 
 } // namespace
 
-bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference, QString *error) {
+bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference) {
   const int at = args->indexOf("--ssi-reference");
   if (at < 0) {
     return true;
@@ -82,9 +83,6 @@ bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference,
   }
   SsiReference parsed;
   if (!parseSsiReference(value, &parsed) || args->contains("--ssi-reference")) {
-    *error = QString("--ssi-reference takes planck:T (1000 to 100000 K), daylight:T (4000 to "
-                     "25000 K) or record:N (from 0), once; not '%1'")
-                 .arg(value);
     return false;
   }
   *reference = parsed;
@@ -104,9 +102,9 @@ bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &reco
     break;
   }
   if (reference->record >= records.size()) {
-    *error = QString("the SSI reference record %1 does not exist; there are %2 records")
+    *error = QString("there is no SSI reference record %1: the input holds %2")
                  .arg(reference->record)
-                 .arg(records.size());
+                 .arg(solvane::errors::counted(records.size(), "record"));
     return false;
   }
   solvane::quality::RecordInput input;

@@ -23,9 +23,10 @@ struct SsiReference {
   lightquality::Spectrum spectrum; // filled by resolveSsiReference
 };
 
-// Takes "--ssi-reference VALUE" out of `args`. False, with why in `error`,
-// for a missing or malformed value or an option given twice.
-bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference, QString *error);
+// Takes "--ssi-reference VALUE" out of `args`. False for a missing or
+// malformed value or an option given twice: a command line the command does
+// not understand.
+bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference);
 
 // Sets the reference's spectrum: the Planck law or CIE daylight at its
 // temperature, or the spectrum of record N (from 0) of `records`. False,

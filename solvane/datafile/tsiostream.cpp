@@ -1,9 +1,13 @@
 #include "tsiostream.h"
 
+#include "file_error.h"
+#include "file_target.h"
+
 #include <QDebug>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -25,6 +29,11 @@ void writeLine(QTextStream &stream, const QStringList &fields) {
 
 TSIOStream::TSIOStream(QObject *parent) : QObject(parent) {}
 
+bool TSIOStream::fail(const char *what, const QString &systemReason) {
+  m_errorString = solvane::errors::fileError(QLatin1String(what), m_fileName, systemReason);
+  return false;
+}
+
 QStringList TSIOStream::dataFileHeader() {
   QStringList header{"Data", "Date", "Ev", "Tcp", "Ra"};
   for (int i = 1; i <= 15; ++i) {
@@ -44,10 +53,11 @@ QStringList TSIOStream::dataFileHeader() {
 }
 
 bool TSIOStream::writeSolvaneData(const QStringList &header, const QList<QStringList> &data) {
-  QSaveFile file(m_fileName);
+  const std::unique_ptr<QFileDevice> target = solvane::files::openTarget(m_fileName);
+  QFileDevice &file = *target;
   if (!file.open(kWriteMode)) {
     qDebug() << "打开文件失败!   错误原因:" << file.errorString();
-    return false;
+    return fail("cannot write the data file", file.errorString());
   }
   QTextStream stream(&file);
   writeLine(stream, header);
@@ -55,11 +65,11 @@ bool TSIOStream::writeSolvaneData(const QStringList &header, const QList<QString
     writeLine(stream, record);
   }
   stream.flush();
-  // commit() renames the finished temporary file over the target; after a
-  // failed write it discards the temporary file instead.
-  if (stream.status() != QTextStream::Ok || !file.commit()) {
+  // A saved file is renamed over the target only now; after a failed write
+  // its temporary file is discarded instead.
+  if (stream.status() != QTextStream::Ok || !solvane::files::finishTarget(file)) {
     qDebug() << "写入文件失败!   错误原因:" << file.errorString();
-    return false;
+    return fail("cannot write the data file", file.errorString());
   }
   return true;
 }
@@ -68,7 +78,7 @@ bool TSIOStream::readSolvaneData(QStringList *header, QList<QStringList> *data) 
   QFile file(m_fileName);
   if (!file.open(kReadMode)) {
     qDebug() << "打开文件失败!  错误原因:" << file.errorString();
-    return false;
+    return fail("cannot read the data file", file.errorString());
   }
   QTextStream stream(&file);
   QString line;
@@ -87,7 +97,7 @@ bool TSIOStream::readSolvaneData(QStringList *header, QList<QStringList> *data) 
   }
   if (file.error() != QFileDevice::NoError) {
     qDebug() << "读取文件失败!  错误原因:" << file.errorString();
-    return false;
+    return fail("cannot read the data file", file.errorString());
   }
   return true;
 }

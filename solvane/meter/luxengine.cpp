@@ -41,6 +41,10 @@ bool LuxEngine::isLibraryBound() const {
   return foundation->isBound();
 }
 
+QString LuxEngine::libraryErrorString() const {
+  return foundation->errorString();
+}
+
 bool LuxEngine::read(DWORD commandCode, DWORD loc, Bytes &reply) {
   return foundation->readCommand(commandCode, loc, static_cast<DWORD>(reply.size()), reply.data(),
                                  kTimeout, nullptr, devlink::kTries) > 0;

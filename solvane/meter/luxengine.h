@@ -34,6 +34,8 @@ public:
   ~LuxEngine() override;
 
   bool isLibraryBound() const;
+  // Why the library is not bound (TSFoundation::errorString()).
+  QString libraryErrorString() const;
 
 public slots:
   int readStoredData(int dataOrdinal, QDateTime *time, double *illuminance, double *intensity,

@@ -37,6 +37,13 @@ void TSFoundation::bind() {
     cmdSpeic = module.symbol("CmdSpeic");
   }
   bound = cmdRead && cmdWrite && cmdCmd && cmdSpeic;
+  if (!module.isOpen()) {
+    failure = "cannot load the USB library: " + QString::fromStdString(module.lastError());
+  } else if (!bound) {
+    failure = QString("cannot load the USB library: %1: it lacks one of the entry points "
+                      "CmdRead, CmdWrite, CmdCmd, CmdSpeic")
+                  .arg(name);
+  }
   const QString message = bound ? QStringLiteral("Succeeded in loading Dll(%1)!")
                                 : QStringLiteral("Failed to load Dll(%1)!");
   qDebug() << message.arg(name);

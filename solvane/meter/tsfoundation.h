@@ -22,6 +22,9 @@ public:
   // True when the library loaded and all four command entry points resolved.
   bool isBound() const { return bound; }
   const QString &libraryName() const { return name; }
+  // Why the library is not bound: "cannot load the USB library: " and the
+  // loader's message, or the entry point it lacks. Empty when bound.
+  QString errorString() const { return failure; }
 
 public slots:
   long readCommand(DWORD dwID, DWORD loc, DWORD count, BYTE *buf, DWORD dwTimeout, char *disc,
@@ -42,4 +45,5 @@ private:
   void *cmdSpeic = nullptr;
   bool bound = false;
   const QString name;
+  QString failure;
 };

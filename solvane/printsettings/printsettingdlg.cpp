@@ -1,6 +1,7 @@
 #include "printsettingdlg.h"
 #include "ui_printsettingdlg.h"
 
+#include "messagebox.h"
 #include "printinfo.h"
 
 #include <QLineEdit>
@@ -77,9 +78,14 @@ QStringList PrintSettingDlg::texts() const {
 }
 
 void PrintSettingDlg::on_btn_print_clicked() {
-  if (!solvane::printinfo::writePrintInfo(solvane::printinfo::kFileName, texts()) ||
+  // The dialog stays open with the typed texts, so the user can free the
+  // file or its folder and press Print again.
+  QString error;
+  if (!solvane::printinfo::writePrintInfo(solvane::printinfo::kFileName, texts(), &error) ||
       !solvane::printinfo::writeQualityPageChoice(solvane::printinfo::kQualityPageFileName,
-                                                  ui->checkBox_qualityPage->isChecked())) {
+                                                  ui->checkBox_qualityPage->isChecked(), &error)) {
+    solvane::ui::warning(this, tr("Error"),
+                         tr("The print settings cannot be saved") + '\n' + error);
     return;
   }
   // Before accept(), so the window knows the choice when exec() returns.

@@ -366,6 +366,10 @@
         <source>Record %1 cannot be compared: %2</source>
         <translation>记录 %1 无法比较：%2</translation>
     </message>
+    <message>
+        <source>The language cannot be changed</source>
+        <translation>无法更改语言</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -396,6 +400,14 @@
     <message>
         <source>Add a light quality page</source>
         <translation>添加光品质页</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The print settings cannot be saved</source>
+        <translation>无法保存打印设置</translation>
     </message>
 </context>
 <context>
@@ -625,8 +637,8 @@
         <translation>错误</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>无法写入 %1：%2</translation>
+        <source>Cannot write %1</source>
+        <translation>无法写入 %1</translation>
     </message>
     <message>
         <source>Colour and α-opic</source>

@@ -368,6 +368,10 @@
         <source>Record %1 cannot be compared: %2</source>
         <translation>Record %1 cannot be compared: %2</translation>
     </message>
+    <message>
+        <source>The language cannot be changed</source>
+        <translation>The language cannot be changed</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -398,6 +402,14 @@
     <message>
         <source>Add a light quality page</source>
         <translation>Add a light quality page</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The print settings cannot be saved</source>
+        <translation>The print settings cannot be saved</translation>
     </message>
 </context>
 <context>
@@ -628,8 +640,8 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Cannot write %1: %2</translation>
+        <source>Cannot write %1</source>
+        <translation>Cannot write %1</translation>
     </message>
     <message>
         <source>Colour and α-opic</source>

@@ -366,6 +366,10 @@
         <source>Record %1 cannot be compared: %2</source>
         <translation>記錄 %1 無法比較：%2</translation>
     </message>
+    <message>
+        <source>The language cannot be changed</source>
+        <translation>無法變更語言</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -396,6 +400,14 @@
     <message>
         <source>Add a light quality page</source>
         <translation>加入光品質頁</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>The print settings cannot be saved</source>
+        <translation>無法儲存列印設定</translation>
     </message>
 </context>
 <context>
@@ -625,8 +637,8 @@
         <translation>錯誤</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>無法寫入 %1：%2</translation>
+        <source>Cannot write %1</source>
+        <translation>無法寫入 %1</translation>
     </message>
     <message>
         <source>Colour and α-opic</source>

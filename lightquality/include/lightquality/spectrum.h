@@ -24,8 +24,9 @@ using Spectrum = std::array<double, kSpectrumValues>;
 // columns of a 1 nm colour-matching table (Δλ = 1 nm, no normalisation).
 colorimetry::Tristimulus tristimulus(const Spectrum &spectrum, const cie::Table &cmf);
 
-// Why a spectrum has no colour quantities: non-finite values, or no light
-// (its CIE 1931 Y sum is not positive). Empty when it can be evaluated.
-std::string spectrumProblem(const Spectrum &spectrum);
+// Whether a spectrum has colour quantities. False, with why in `error` (may
+// be null), for non-finite values or no light (its CIE 1931 Y sum is not
+// positive).
+bool spectrumUsable(const Spectrum &spectrum, std::string *error);
 
 } // namespace lightquality

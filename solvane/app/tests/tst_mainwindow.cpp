@@ -297,6 +297,27 @@ private slots:
     QCOMPARE(solvane::language::storedCode(), 1);
   }
 
+  // A choice that cannot be stored would restart in the old language: the
+  // window says why and stays, showing the language still in use.
+  void languageThatCannotBeStoredIsReported() {
+    QVERIFY(QDir().mkdir("language.ini")); // a folder cannot be written as a file
+    QString error;
+    QVERIFY(!solvane::language::storeCode(2, &error));
+    QVERIFY2(error.startsWith("cannot write the language setting: language.ini: "),
+             qPrintable(error));
+
+    auto *box = child<QComboBox>("comboBox_language");
+    QCOMPARE(box->currentIndex(), 0);
+    warnings.clear();
+    box->setCurrentIndex(2);
+    QVERIFY(QDir().rmdir("language.ini"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings[0].startsWith("Error|The language cannot be changed\n" + error),
+             qPrintable(warnings[0]));
+    QCOMPARE(box->currentIndex(), 0);
+    QVERIFY(window->isVisible());
+  }
+
   void helpContactAndAbout() {
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler("file", &recorder, "open");

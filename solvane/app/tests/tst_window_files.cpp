@@ -124,6 +124,17 @@ private slots:
     QCOMPARE(csvRecords(path("again.csv")), exported);
   }
 
+  // The box keeps its text; the reason follows on a second line.
+  void failedExportSaysWhy() {
+    readFourRecords();
+    selectRows({1});
+    const QString file = path("no-such-folder/out.csv");
+    chooseFile(file);
+    click("btn_export");
+    QCOMPARE(warnings, QStringList{"Failure|Fail to export data\ncannot write the data file: " +
+                                   file + ": No such file or directory"});
+  }
+
   void exportNeedsASelectedRow() {
     readFourRecords();
     selectRows({});
@@ -164,7 +175,8 @@ private slots:
       QFile::remove(file);
     });
     click("btn_open");
-    QCOMPARE(warnings, QStringList{"Error|Fail to open the file"});
+    QCOMPARE(warnings, QStringList{"Error|Fail to open the file\ncannot read the data file: " +
+                                   file + ": No such file or directory"});
     QCOMPARE(stored()->rowCount(), 4);
     QCOMPARE(label(), QString("NO.000"));
   }

@@ -163,7 +163,10 @@ private slots:
     for (const char *bad : {"planck:abc", "daylight:3000", "record:-1", "sun:5000", ""}) {
       const Run r = run({"metrics", "--csv", demoCsv, "--ssi-reference", bad});
       QCOMPARE(r.exitCode, 2);
-      QVERIFY2(r.err.startsWith("solvane-cli: --ssi-reference takes"), qPrintable(r.err));
+      QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli metrics [--csv FILE] [--json] "
+                                "[--ssi-reference planck:T|daylight:T|record:N]"),
+               qPrintable(r.err));
+      QCOMPARE(r.err.count('\n'), 1);
     }
     QCOMPARE(run({"metrics", "--csv", demoCsv, "--ssi-reference"}).exitCode, 2);
     QCOMPARE(run({"metrics", "--csv", demoCsv, "--ssi-reference", "planck:3000",
@@ -172,8 +175,8 @@ private slots:
              2);
     const Run missing = run({"metrics", "--csv", demoCsv, "--ssi-reference", "record:8"});
     QCOMPARE(missing.exitCode, 3);
-    QCOMPARE(missing.err, QString("solvane-cli: the SSI reference record 8 does not exist; there "
-                                  "are 8 records\n"));
+    QCOMPARE(missing.err, QString("solvane-cli: there is no SSI reference record 8: the input "
+                                  "holds 8 records\n"));
     QVERIFY(missing.out.isEmpty());
   }
 
@@ -241,8 +244,8 @@ private slots:
     QCOMPARE(run({"compare", "--csv", demoCsv, "--records", "0,1", "--xml"}).exitCode, 2);
     const Run outOfRange = run({"compare", "--csv", demoCsv, "--records", "0,8"});
     QCOMPARE(outOfRange.exitCode, 3);
-    QCOMPARE(outOfRange.err, QString("solvane-cli: record 8 cannot be compared: %1 holds 8 records\n")
-                                 .arg(demoCsv));
+    QCOMPARE(outOfRange.err,
+             QString("solvane-cli: %1 holds 8 records; there is no record 8\n").arg(demoCsv));
     QVERIFY(outOfRange.out.isEmpty());
     QCOMPARE(run({"compare", "--csv", path("missing.csv"), "--records", "0,1"}).exitCode, 3);
 
@@ -253,7 +256,15 @@ private slots:
                                     {records[0], {"NO.800", "2019-05-21T14:03:09", "12"}}));
     const Run shortRecord = run({"compare", "--csv", shortCsv, "--records", "0,1"});
     QCOMPARE(shortRecord.exitCode, 3);
-    QVERIFY(shortRecord.err.contains("record 1 cannot be compared: the record has 3 fields"));
+    QCOMPARE(shortRecord.err, QString("solvane-cli: record 1 of %1 cannot be compared: the "
+                                      "record has 3 fields, the metrics need 430\n")
+                                  .arg(shortCsv));
+    const Run missingFile = run({"compare", "--csv", path("missing.csv"), "--records", "0,1"});
+    QVERIFY2(missingFile.err.endsWith("missing.csv: No such file or directory\n"),
+             qPrintable(missingFile.err));
+    const Run usage = run({"compare", "--csv", demoCsv, "--records", "1"});
+    QCOMPARE(usage.err, QString("solvane-cli: usage: solvane-cli compare --csv FILE --records "
+                                "N,M[,...] [--json]\n"));
   }
 };
 

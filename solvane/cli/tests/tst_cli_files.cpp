@@ -6,13 +6,17 @@
 #include "meter_state.h"
 #include "test_files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using clitest::Run;
 using clitest::run;
@@ -53,6 +57,18 @@ class TestCliFiles : public QObject {
   QString threeRecordsCsv;
 
   QString path(const QString &name) const { return dir.filePath(name); }
+
+  // A folder this process cannot write to. Root writes anywhere a mode allows
+  // nothing, so it gets the kernel's object folder, which refuses new files.
+  QString readOnlyFolder() const {
+    if (::geteuid() == 0) {
+      return "/sys";
+    }
+    const QString folder = path("read-only");
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    return folder;
+  }
 
 private slots:
   void initTestCase() {
@@ -241,11 +257,12 @@ private slots:
     QTest::newRow("missing print settings")
         << QStringList{"--csv", "three.csv", "--record", "0", "--printinfo", "absent"} << 3
         << "cannot read the print settings file";
-    QTest::newRow("record not a number")
-        << QStringList{"--csv", "three.csv", "--record", "one"} << 2 << "report takes";
-    QTest::newRow("negative record")
-        << QStringList{"--csv", "three.csv", "--record", "-1"} << 2 << "report takes";
-    QTest::newRow("no data file") << QStringList{"--record", "0"} << 2 << "report takes";
+    QTest::newRow("record not a number") << QStringList{"--csv", "three.csv", "--record", "one"}
+                                         << 2 << "usage: solvane-cli report --csv FILE --record N";
+    QTest::newRow("negative record") << QStringList{"--csv", "three.csv", "--record", "-1"} << 2
+                                     << "usage: solvane-cli report --csv FILE --record N";
+    QTest::newRow("no data file") << QStringList{"--record", "0"} << 2
+                                  << "usage: solvane-cli report --csv FILE --record N";
   }
 
   void badInputFailsWithOneLineAndNoOutput() {
@@ -266,6 +283,85 @@ private slots:
              qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
     QVERIFY(!QFile::exists(pdf));
+  }
+
+  // A count of one reads in the singular in every message that counts.
+  void countsOfOneAreSingular() {
+    const QString oneField = path("one-field.csv");
+    testfiles::writeBytes(oneField, "Data,Date\nNO.000\n");
+    const Run report =
+        run({"report", "--csv", oneField, "--record", "0", "--pdf", path("one.pdf")});
+    QVERIFY2(report.err.contains(oneField + " has 1 field, the report needs 430"),
+             qPrintable(report.err));
+    const Run metrics = run({"metrics", "--csv", oneField});
+    QVERIFY2(metrics.out.contains("the record has 1 field, the metrics need 430"),
+             qPrintable(metrics.out));
+    const Run past = run({"report", "--csv", oneField, "--record", "1", "--pdf", path("one.pdf")});
+    QVERIFY2(past.err.contains(oneField + " holds 1 record; there is no record 1"),
+             qPrintable(past.err));
+    const Run read = run({"read", "--csv", path("one-record.csv")},
+                         writeState(dir, meterstate::withRecords(1), "one.json"));
+    QCOMPARE(read.out, "1 record written to " + path("one-record.csv") + "\n");
+  }
+
+  // Each command that writes a file names it and the system's reason on its
+  // one failure line, and leaves nothing behind.
+  void unwritableOutputsSayWhy_data() {
+    QTest::addColumn<QStringList>("args"); // OUT stands for the output path
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("reason");
+    const QList<QPair<QStringList, QString>> commands = {
+        {{"read", "--csv", "OUT"}, "cannot write the data file"},
+        {{"measure", "--count", "1", "--interval", "0", "--csv", "OUT"},
+         "cannot write the data file"},
+        {{"report", "--csv", "THREE", "--record", "0", "--pdf", "OUT"}, "cannot write the report"},
+        {{"spdx", "--csv", "THREE", "--record", "0", "--out", "OUT"}, "cannot write the SPDX file"},
+    };
+    const QList<QPair<QString, QString>> places = {
+        {"missing folder", "No such file or directory"},
+        {"read-only folder", "Permission denied"},
+        {"full disk", "No space left on device"},
+    };
+    for (const auto &command : commands) {
+      for (const auto &place : places) {
+        QTest::newRow(qPrintable(command.first[0] + ", " + place.first))
+            << command.first << command.second << place.first << place.second;
+      }
+    }
+  }
+
+  void unwritableOutputsSayWhy() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, what);
+    QFETCH(QString, where);
+    QFETCH(QString, reason);
+    QString out;
+    if (where == "missing folder") {
+      out = path("no-such-folder/out");
+    } else if (where == "read-only folder") {
+      out = readOnlyFolder() + "/out";
+      if (::geteuid() == 0) {
+        // The kernel's folder may also be mounted read-only.
+        QFile probe(out);
+        QVERIFY(!probe.open(QIODevice::WriteOnly));
+        QVERIFY(QStringList({"Permission denied", "Read-only file system"})
+                    .contains(probe.errorString()));
+        reason = probe.errorString();
+      }
+    } else {
+      if (!QFileInfo("/dev/full").exists() || QFileInfo("/dev/full").isFile()) {
+        QSKIP("no /dev/full device here");
+      }
+      out = "/dev/full";
+    }
+    args.replaceInStrings("THREE", threeRecordsCsv);
+    args.replaceInStrings("OUT", out);
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 3);
+    const QString line = QString("solvane-cli: %1: %2: %3\n").arg(what, out, reason);
+    QVERIFY2(r.err.endsWith(line) && r.err.count("solvane-cli:") == 1, qPrintable(r.err));
+    QVERIFY(!QFileInfo(out).isFile()); // nothing left, and a device stays a device
   }
 
   void failedReportLeavesAnEarlierPdfIntact() {

@@ -23,8 +23,6 @@ struct Point {
   double y;
 };
 
-constexpr Point kWhitePoint{kWhite, kWhite};
-
 constexpr int kLocusRows = 401; // 380–780 nm
 
 Point locusPoint(int row) {

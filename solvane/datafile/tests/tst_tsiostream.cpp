@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,10 +100,12 @@ private slots:
                                 << QList<QStringList>{{""}, {"NO.001"}};
     QTest::newRow("short line") << QByteArray("Data,Date,Ev\nNO.000\n")
                                 << QList<QStringList>{{"NO.000"}};
-    QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF" "Data\nNO.000\n")
+    QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                         "Data\nNO.000\n")
                                            << QList<QStringList>{{"NO.000"}};
-    QTest::newRow("byte-order mark twice")
-        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "Data\nNO.000\n") << QList<QStringList>{{"NO.000"}};
+    QTest::newRow("byte-order mark twice") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                         "Data\nNO.000\n")
+                                           << QList<QStringList>{{"NO.000"}};
   }
 
   void linesAsFoundInFilesFromElsewhere() {
@@ -142,6 +145,9 @@ private slots:
     QVERIFY(!stream.readSolvaneData(&header, &records));
     QVERIFY(header.isEmpty());
     QCOMPARE(records, (QList<QStringList>{{"NO.000"}}));
+    QVERIFY2(
+        stream.errorString().startsWith("cannot read the data file: " + stream.fileName() + ": "),
+        qPrintable(stream.errorString()));
   }
 
   void writingReplacesTheWholeFile() {
@@ -152,9 +158,35 @@ private slots:
     QCOMPARE(QDir(dir.path()).entryList({"replace.csv*"}, QDir::Files), QStringList{"replace.csv"});
   }
 
-  void failedWriteIsReported() {
+  // The reason names the file and the system's cause, and a later success
+  // does not depend on it.
+  void failedWriteSaysWhy() {
+    TSIOStream stream;
+    QCOMPARE(stream.errorString(), QString());
+    stream.setFileName(path("no-such-folder/out.csv"));
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^打开文件失败!   错误原因: \".+\"$"));
-    QVERIFY(!save(path("no-such-folder/out.csv"), {sampleRecord(0)}));
+    QVERIFY(!stream.writeSolvaneData(TSIOStream::dataFileHeader(), {sampleRecord(0)}));
+    QCOMPARE(stream.errorString(),
+             "cannot write the data file: " + stream.fileName() + ": No such file or directory");
+  }
+
+  // A device is written in place, never replaced by a file: a full disk is
+  // a failure with its reason.
+  void fullDeviceSaysWhyAndStaysADevice() {
+    if (!QFileInfo("/dev/full").exists() || QFileInfo("/dev/full").isFile()) {
+      QSKIP("no /dev/full device here");
+    }
+    TSIOStream stream;
+    stream.setFileName("/dev/full");
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^写入文件失败!   错误原因: \".+\"$"));
+    QVERIFY(!stream.writeSolvaneData(TSIOStream::dataFileHeader(), {sampleRecord(0)}));
+    QCOMPARE(stream.errorString(),
+             QString("cannot write the data file: /dev/full: No space left on device"));
+    QVERIFY(!QFileInfo("/dev/full").isFile());
+
+    stream.setFileName("/dev/null");
+    QVERIFY(stream.writeSolvaneData(TSIOStream::dataFileHeader(), {sampleRecord(0)}));
+    QVERIFY(!QFileInfo("/dev/null").isFile());
   }
 };
 

@@ -254,8 +254,11 @@ private slots:
   void seriesFileThatCannotBeCreated() {
     SeriesFile file(dir.filePath("no-such-folder/series.csv"));
     QVERIFY(!file.open());
-    QVERIFY(!file.errorString().isEmpty());
+    QCOMPARE(file.errorString(),
+             "cannot write the data file: " + dir.filePath("no-such-folder/series.csv") +
+                 ": No such file or directory");
     QVERIFY(!file.append({"LIVE.000"}));
+    QVERIFY(!file.errorString().isEmpty());
   }
 };
 

@@ -17,12 +17,18 @@ private slots:
     TSFoundation foundation;
     QVERIFY(foundation.isBound());
     QCOMPARE(foundation.libraryName(), QString("libTesselUSB.so"));
+    QCOMPARE(foundation.errorString(), QString());
   }
 
   void missingLibraryFailsEveryCommandWithoutCalling() {
     QTest::ignoreMessage(QtDebugMsg, "\"Failed to load Dll(libNoSuchUsb.so)!\"");
     TSFoundation foundation(nullptr, "libNoSuchUsb.so");
     QVERIFY(!foundation.isBound());
+    // The loader's own message names the file and the system's reason.
+    QVERIFY2(
+        foundation.errorString().startsWith("cannot load the USB library: libNoSuchUsb.so: ") &&
+            foundation.errorString().endsWith("No such file or directory"),
+        qPrintable(foundation.errorString()));
     BYTE buffer[825] = {};
     QCOMPARE(foundation.readCommand(17, 0, 825, buffer, 2000, nullptr, 3), 0L);
     QCOMPARE(foundation.writeCommand(0, 0, 2, buffer, 2000, nullptr, 3), 0L);
@@ -33,6 +39,9 @@ private slots:
     QTest::ignoreMessage(QtDebugMsg, "\"Failed to load Dll(libTesselUSB_noSpeic.so)!\"");
     TSFoundation foundation(nullptr, "libTesselUSB_noSpeic.so");
     QVERIFY(!foundation.isBound());
+    QVERIFY2(foundation.errorString().startsWith(
+                 "cannot load the USB library: libTesselUSB_noSpeic.so: it lacks"),
+             qPrintable(foundation.errorString()));
     BYTE reply[825] = {};
     QVERIFY(foundation.readCommand(17, 0, 825, reply, 2000, nullptr, 3) > 0);
   }

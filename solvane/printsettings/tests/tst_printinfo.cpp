@@ -29,6 +29,10 @@ private slots:
     QStringList texts{"stale"};
     QVERIFY(!readPrintInfo(dir.filePath("missing"), &texts));
     QCOMPARE(texts, kEmpty);
+    QString error;
+    QVERIFY(!readPrintInfo(dir.filePath("missing"), &texts, &error));
+    QCOMPARE(error, "cannot read the print settings file: " + dir.filePath("missing") +
+                        ": No such file or directory");
   }
 
   void eightLinesWithSevenLineEnds_data() {
@@ -85,7 +89,16 @@ private slots:
   }
 
   void unwritableTargetIsReported() {
-    QVERIFY(!writePrintInfo(dir.filePath("no-such-folder/PrintInfo"), kTexts));
+    const QString target = dir.filePath("no-such-folder/PrintInfo");
+    QVERIFY(!writePrintInfo(target, kTexts));
+    QString error;
+    QVERIFY(!writePrintInfo(target, kTexts, &error));
+    QCOMPARE(error,
+             "cannot write the print settings file: " + target + ": No such file or directory");
+    error.clear();
+    QVERIFY(!writeQualityPageChoice(target, true, &error));
+    QVERIFY2(error.startsWith("cannot write the print settings file: " + target + ": "),
+             qPrintable(error));
   }
 };
 

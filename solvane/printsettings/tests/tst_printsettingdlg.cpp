@@ -3,6 +3,7 @@
 // reports, what Cancel and a file that cannot be written do, and its
 // translated texts.
 
+#include "messagebox.h"
 #include "printinfo.h"
 #include "printsettingdlg.h"
 #include "test_files.h"
@@ -152,16 +153,27 @@ private slots:
     QVERIFY(!QFile::exists("PrintQualityPage"));
   }
 
-  void unwritableFileKeepsTheDialogOpen() {
+  void unwritableFileKeepsTheDialogOpenAndSaysWhy() {
     QVERIFY(QDir().mkdir("PrintInfo")); // a folder cannot be written as a file
+    QStringList warnings;
+    solvane::ui::setWarningAnswerer([&](const QString &title, const QString &text) {
+      warnings << title + "|" + text;
+      return QMessageBox::Ok;
+    });
     PrintSettingDlg dialog;
     edit(dialog, 0)->setText("typed");
     QSignalSpy pdf(&dialog, &PrintSettingDlg::isPdf);
     dialog.open();
     click(dialog, "btn_print");
+    solvane::ui::setWarningAnswerer({});
     QVERIFY(dialog.isVisible());
     QVERIFY(pdf.isEmpty());
     QCOMPARE(edit(dialog, 0)->text(), QString("typed"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings[0].startsWith("Error|The print settings cannot be saved\n"
+                                    "cannot write the print settings file: PrintInfo: "),
+             qPrintable(warnings[0]));
+    QVERIFY(QDir().rmdir("PrintInfo"));
   }
 
   void textsAreTranslated_data() {

@@ -1,5 +1,7 @@
 #include "solvane/quality/record_quality.h"
 
+#include "count_text.h"
+#include "file_error.h"
 #include "solvane/records/measurement_record.h"
 
 #include <cmath>
@@ -18,19 +20,18 @@ double numberOrNaN(const QString &text) {
 
 } // namespace
 
-bool readRecordInput(const QStringList &record, RecordInput *input, QString *reason) {
+bool readRecordInput(const QStringList &record, RecordInput *input, QString *error) {
   if (record.size() < rec::kFieldCount) {
-    *reason = QString("the record has %1 fields, the metrics need %2")
-                  .arg(record.size())
-                  .arg(rec::kFieldCount);
-    return false;
+    return errors::report(error, QString("the record has %1, the metrics need %2")
+                                     .arg(errors::counted(record.size(), "field"))
+                                     .arg(rec::kFieldCount));
   }
   input->label = record[rec::kLabel];
   input->time = record[rec::kDateTime];
   input->illuminance = numberOrNaN(record[rec::kIlluminance]);
   if (!std::isfinite(input->illuminance)) {
-    *reason = QString("the illuminance '%1' is not a number").arg(record[rec::kIlluminance]);
-    return false;
+    return errors::report(
+        error, QString("the illuminance '%1' is not a number").arg(record[rec::kIlluminance]));
   }
   input->own = {numberOrNaN(record[rec::kCct]), numberOrNaN(record[rec::kDuv]),
                 numberOrNaN(record[rec::kRa])};
@@ -38,18 +39,17 @@ bool readRecordInput(const QStringList &record, RecordInput *input, QString *rea
   for (int i = 0; i < rec::kSpectrumFields; ++i) {
     const double value = numberOrNaN(intensities[i]);
     if (!std::isfinite(value)) {
-      *reason = QString("the intensity at %1 nm, '%2', is not a number")
-                    .arg(rec::kFirstWavelength + i)
-                    .arg(intensities[i]);
-      return false;
+      return errors::report(error, QString("the intensity at %1 nm, '%2', is not a number")
+                                       .arg(rec::kFirstWavelength + i)
+                                       .arg(intensities[i]));
     }
     input->spectrum[static_cast<std::size_t>(i)] = value;
   }
   return true;
 }
 
-bool evaluateRecord(const QStringList &record, RecordQuality *quality, QString *reason) {
-  if (!readRecordInput(record, &quality->input, reason)) {
+bool evaluateRecord(const QStringList &record, RecordQuality *quality, QString *error) {
+  if (!readRecordInput(record, &quality->input, error)) {
     return false;
   }
   quality->metrics =

@@ -1,10 +1,14 @@
 #include "solvane/quality/spdx.h"
 
+#include "file_error.h"
+#include "file_target.h"
+
 #include <QBuffer>
 #include <QLocale>
-#include <QSaveFile>
 #include <QUuid>
 #include <QXmlStreamWriter>
+
+#include <memory>
 
 namespace solvane::quality {
 namespace {
@@ -65,11 +69,12 @@ QByteArray spdxDocument(const RecordInput &input, const QDate &created) {
 
 bool saveSpdx(const RecordInput &input, const QString &path, QString *error) {
   const QByteArray document = spdxDocument(input, QDate::currentDate());
-  QSaveFile file(path);
+  const std::unique_ptr<QFileDevice> target = files::openTarget(path);
+  QFileDevice &file = *target;
   if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
-      !file.commit()) {
-    *error = file.errorString();
-    return false;
+      !files::finishTarget(file)) {
+    return errors::report(error,
+                          errors::fileError(QStringLiteral("cannot write the SPDX file"), file));
   }
   return true;
 }

@@ -200,7 +200,7 @@ bool LightQualityDialog::exportSpectrum(const QString &path) {
   if (saveSpdx(m_quality.input, path, &error)) {
     return true;
   }
-  solvane::ui::warning(this, tr("Error"), tr("Cannot write %1: %2").arg(path, error));
+  solvane::ui::warning(this, tr("Error"), tr("Cannot write %1").arg(path) + '\n' + error);
   return false;
 }
 

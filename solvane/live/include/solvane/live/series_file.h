@@ -21,15 +21,20 @@ public:
   // Creates or truncates the file and writes the header line. False (with
   // errorString()) when the file cannot be created or written.
   bool open();
-  // Appends one record line. False when it could not be written.
+  // Appends one record line. False (with errorString()) when it could not
+  // be written.
   bool append(const QStringList &record);
-  QString errorString() const { return file.errorString(); }
+  // Why the last failing call failed: "cannot write the data file: FILE:
+  // system reason".
+  QString errorString() const { return failure; }
 
 private:
   bool writeLine(const QStringList &fields);
+  bool fail();
 
   QFile file;
   QTextStream stream;
+  QString failure;
 };
 
 } // namespace solvane::live

@@ -28,9 +28,10 @@ struct RecordInput {
   lightquality::Spectrum spectrum; // the 401 intensities, 380..780 nm
 };
 
-// Reads a record's fields into `input`. False, with why in `reason`, for a
-// record with fewer than 430 fields or a non-numeric illuminance or intensity.
-bool readRecordInput(const QStringList &record, RecordInput *input, QString *reason);
+// Reads a record's fields into `input`. False, with why in `error` (may be
+// null), for a record with fewer than 430 fields or a non-numeric
+// illuminance or intensity.
+bool readRecordInput(const QStringList &record, RecordInput *input, QString *error);
 
 struct RecordQuality {
   RecordInput input;
@@ -38,7 +39,7 @@ struct RecordQuality {
 };
 
 // readRecordInput, then every metric of the spectrum at the record's
-// illuminance. False, with the reason, when the record cannot be read.
-bool evaluateRecord(const QStringList &record, RecordQuality *quality, QString *reason);
+// illuminance. False, with why in `error`, when the record cannot be read.
+bool evaluateRecord(const QStringList &record, RecordQuality *quality, QString *error);
 
 } // namespace solvane::quality

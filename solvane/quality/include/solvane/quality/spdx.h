@@ -17,7 +17,8 @@ namespace solvane::quality {
 QByteArray spdxDocument(const RecordInput &input, const QDate &created);
 
 // Writes spdxDocument(input, today) to `path`. The file appears only when it
-// was written whole: on failure nothing is left and `error` says why.
+// was written whole: on failure nothing is left and `error` (may be null)
+// says why.
 bool saveSpdx(const RecordInput &input, const QString &path, QString *error);
 
 } // namespace solvane::quality
