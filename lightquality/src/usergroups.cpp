@@ -83,10 +83,9 @@ double weightedSum(const Spectrum &s, const cie::Table &table, int column) {
   return sum;
 }
 
-// Σ S·V; the spectrum's problem, if any, in `reason`.
-double luminousSum(const Spectrum &s, std::string *reason) {
-  *reason = spectrumProblem(s);
-  return reason->empty() ? tristimulus(s, cie::cmf1931_2deg).Y : kNaN;
+// Σ S·V over 380–780 nm.
+double luminousSum(const Spectrum &s) {
+  return tristimulus(s, cie::cmf1931_2deg).Y;
 }
 
 // Photon irradiance summed over [fromNm, toNm], both ends included, given
@@ -144,15 +143,13 @@ Spectrum ssiDaylightReference(double kelvin) {
 }
 
 PhotonQuantities photonQuantities(const Spectrum &spectrum, double illuminanceLux) {
-  std::string reason;
-  const double luminous = luminousSum(spectrum, &reason);
-  if (!reason.empty()) {
+  if (std::string reason; !spectrumUsable(spectrum, &reason)) {
     return {kNaN, kNaN, kNaN, reason};
   }
   if (!(illuminanceLux >= 0) || !std::isfinite(illuminanceLux)) {
     return {kNaN, kNaN, kNaN, "the illuminance is negative or not a finite number"};
   }
-  const double wattsPerUnit = illuminanceLux / (kMaximumLuminousEfficacy * luminous);
+  const double wattsPerUnit = illuminanceLux / (kMaximumLuminousEfficacy * luminousSum(spectrum));
   PhotonQuantities q{photonBand(spectrum, wattsPerUnit, 400, 700),
                      photonBand(spectrum, wattsPerUnit, 700, 750), kNaN, {}};
   const double red = photonBand(spectrum, wattsPerUnit, 655, 665);
@@ -167,13 +164,11 @@ PhotonQuantities photonQuantities(const Spectrum &spectrum, double illuminanceLu
 }
 
 ScotopicRatio scotopicPhotopicRatio(const Spectrum &spectrum) {
-  std::string reason;
-  const double luminous = luminousSum(spectrum, &reason);
-  if (!reason.empty()) {
+  if (std::string reason; !spectrumUsable(spectrum, &reason)) {
     return {kNaN, reason};
   }
   return {kMaximumScotopicLuminousEfficacy * weightedSum(spectrum, cie::scotopic1951, 0) /
-              (kMaximumLuminousEfficacy * luminous),
+              (kMaximumLuminousEfficacy * luminousSum(spectrum)),
           {}};
 }
 
