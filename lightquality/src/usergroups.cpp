@@ -14,11 +14,11 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-constexpr double kMaximumLuminousEfficacy = 683.002;          // K_m, lm/W
-constexpr double kMaximumScotopicLuminousEfficacy = 1700.06;  // K′m, lm/W
-constexpr double kPlanckConstant = 6.62607015e-34;            // J·s
-constexpr double kSpeedOfLight = 299792458.0;                 // m/s
-constexpr double kAvogadroConstant = 6.02214076e23;           // mol⁻¹
+constexpr double kMaximumLuminousEfficacy = 683.002;         // K_m, lm/W
+constexpr double kMaximumScotopicLuminousEfficacy = 1700.06; // K′m, lm/W
+constexpr double kPlanckConstant = 6.62607015e-34;           // J·s
+constexpr double kSpeedOfLight = 299792458.0;                // m/s
+constexpr double kAvogadroConstant = 6.02214076e23;          // mol⁻¹
 
 // The SSI range and its 10 nm bins.
 constexpr int kSsiFirstNm = 375;
@@ -29,7 +29,9 @@ using SsiBins = std::array<double, kSsiBins>;
 // Trapezoid sums of the spectrum over each 10 nm bin; 0 below 380 nm, where
 // a record has no data.
 SsiBins ssiBins(const Spectrum &s) {
-  const auto at = [&](int nm) { return nm < kFirstNm ? 0.0 : s[static_cast<std::size_t>(nm - kFirstNm)]; };
+  const auto at = [&](int nm) {
+    return nm < kFirstNm ? 0.0 : s[static_cast<std::size_t>(nm - kFirstNm)];
+  };
   SsiBins bins{};
   for (int i = 0; i < kSsiBins; ++i) {
     const int first = kSsiFirstNm + kSsiBinNm * i;
@@ -125,7 +127,8 @@ SimilarityIndex spectralSimilarityIndex(const Spectrum &test, const Spectrum &re
   for (int i = 0; i < kSsiBins; ++i) {
     const double before = i > 0 ? weighted[static_cast<std::size_t>(i - 1)] : 0.0;
     const double after = i + 1 < kSsiBins ? weighted[static_cast<std::size_t>(i + 1)] : 0.0;
-    const double smoothed = 0.22 * before + 0.56 * weighted[static_cast<std::size_t>(i)] + 0.22 * after;
+    const double smoothed =
+        0.22 * before + 0.56 * weighted[static_cast<std::size_t>(i)] + 0.22 * after;
     squares += smoothed * smoothed;
   }
   // Half-way cases round to even, as the published tools do. The index runs
@@ -151,7 +154,9 @@ PhotonQuantities photonQuantities(const Spectrum &spectrum, double illuminanceLu
   }
   const double wattsPerUnit = illuminanceLux / (kMaximumLuminousEfficacy * luminousSum(spectrum));
   PhotonQuantities q{photonBand(spectrum, wattsPerUnit, 400, 700),
-                     photonBand(spectrum, wattsPerUnit, 700, 750), kNaN, {}};
+                     photonBand(spectrum, wattsPerUnit, 700, 750),
+                     kNaN,
+                     {}};
   const double red = photonBand(spectrum, wattsPerUnit, 655, 665);
   const double farRed = photonBand(spectrum, wattsPerUnit, 725, 735);
   if (farRed != 0) {

@@ -73,7 +73,8 @@ TEST(UserGroups, IlluminanceZeroNegativeOrMissing) {
     EXPECT_TRUE(std::isnan(exposureAtIso100(bad).ev100)) << bad;
   }
   // The shape-only figures stay.
-  EXPECT_EQ(userGroupFigures(a, 0).ssiPlanck3200.value, userGroupFigures(a, 800).ssiPlanck3200.value);
+  EXPECT_EQ(userGroupFigures(a, 0).ssiPlanck3200.value,
+            userGroupFigures(a, 800).ssiPlanck3200.value);
   EXPECT_EQ(userGroupFigures(a, 0).scotopic.value, userGroupFigures(a, 800).scotopic.value);
 }
 
@@ -123,7 +124,7 @@ TEST(UserGroups, ExposureShutterAndMiredInClosedForm) {
   EXPECT_TRUE(exposureAtIso100(640).reason.empty());
   EXPECT_DOUBLE_EQ(exposureValue(8, 400), 10);
   EXPECT_DOUBLE_EQ(exposureValue(8, 800), 11);
-  EXPECT_DOUBLE_EQ(shutterSeconds(6, 8), 1);        // f/8, 1 s at EV 6
+  EXPECT_DOUBLE_EQ(shutterSeconds(6, 8), 1);         // f/8, 1 s at EV 6
   EXPECT_DOUBLE_EQ(shutterSeconds(10, 4), 1 / 64.0); // f/4 at EV 10
   // Tungsten to daylight needs a blue filter (negative), the reverse an
   // orange one of the same size.

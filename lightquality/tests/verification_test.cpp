@@ -64,7 +64,8 @@ Spectrum sourceSpectrum(const std::string &name) {
     return planckianRadiator(std::stod(name.substr(6)));
   }
   // "F2" in one file, "FL2" in the other.
-  return tableColumn(cie::illuminantsF1toF12, std::stoi(name.substr(name.find_first_of("0123456789"))) - 1);
+  return tableColumn(cie::illuminantsF1toF12,
+                     std::stoi(name.substr(name.find_first_of("0123456789"))) - 1);
 }
 
 // verification_user_groups.csv takes illuminant A from its 5 nm table,

@@ -19,9 +19,9 @@ namespace rec = solvane::records;
 namespace {
 
 // Colours that stay apart on white and on the diagrams' colour fills.
-const QColor kColours[] = {QColor(31, 119, 180), QColor(214, 39, 40),  QColor(44, 160, 44),
+const QColor kColours[] = {QColor(31, 119, 180),  QColor(214, 39, 40),  QColor(44, 160, 44),
                            QColor(148, 103, 189), QColor(255, 127, 14), QColor(23, 190, 207),
-                           QColor(140, 86, 75),  QColor(0, 0, 0)};
+                           QColor(140, 86, 75),   QColor(0, 0, 0)};
 
 QColor colourOf(int index) {
   return kColours[index % static_cast<int>(std::size(kColours))];

@@ -45,8 +45,8 @@ QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Compa
           {"delta_ra", number(c.ra)},
           {"delta_rf", number(c.rf)},
           {"ssi", number(c.ssi.value)},
-          {"ssi_reason", c.ssi.reason.empty() ? QJsonValue()
-                                              : QJsonValue(QString::fromStdString(c.ssi.reason))}};
+          {"ssi_reason",
+           c.ssi.reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(c.ssi.reason))}};
 }
 
 void printTable(const QList<RecordQuality> &records, const QList<int> &indices,

@@ -379,8 +379,7 @@ const std::map<QString, Command> &commands() {
        {saveIntegrationTime, "save-integration-time", "keep the integration time in the meter",
         false}},
       {"metrics",
-       {showMetrics,
-        "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]",
+       {showMetrics, "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
         "the record's own; --ssi-reference adds one more SSI"}},
   };

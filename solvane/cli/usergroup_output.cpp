@@ -147,8 +147,7 @@ void addUserGroupJson(QJsonObject *object, const RecordQuality &r, const SsiRefe
 void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
   const lightquality::UserGroupFigures &f = r.metrics.userGroups;
   std::printf("  %-26sSSI Planck 3200 K %s   SSI daylight 5600 K %s", "Cinema",
-              shown(f.ssiPlanck3200.value, 0).c_str(),
-              shown(f.ssiDaylight5600.value, 0).c_str());
+              shown(f.ssiPlanck3200.value, 0).c_str(), shown(f.ssiDaylight5600.value, 0).c_str());
   std::string extraReason;
   if (extra) {
     const lightquality::SimilarityIndex s = extraSsi(r, *extra);
@@ -157,8 +156,8 @@ void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
   }
   std::printf("   EV100 %s (C = %.0f)", shown(f.exposure.ev100, 2).c_str(),
               lightquality::kIncidentCalibrationConstant);
-  endLine(firstReason({&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason,
-                       &f.exposure.reason}));
+  endLine(firstReason(
+      {&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason, &f.exposure.reason}));
   std::printf("  %-26sPPFD %s µmol/m²/s   PFD-FR %s µmol/m²/s   R:FR %s", "Horticulture",
               shown(f.photon.ppfd, 3).c_str(), shown(f.photon.pfdFarRed, 3).c_str(),
               shown(f.photon.redFarRed, 3).c_str());

@@ -120,14 +120,14 @@ private slots:
       const QwtPlotCurve *point = curves().value(record[rec::kLabel]);
       QVERIFY(point);
       QCOMPARE(int(point->dataSize()), 1);
-      QCOMPARE(point->sample(0), QPointF(rec::fieldValue(record[rec::kX]),
-                                         rec::fieldValue(record[rec::kX + 1])));
+      QCOMPARE(point->sample(0),
+               QPointF(rec::fieldValue(record[rec::kX]), rec::fieldValue(record[rec::kX + 1])));
     }
     setPlotMode(2);
     const QStringList record = expectedRecord(fourRecords, 1);
-    QCOMPARE(curves().value("NO.001")->sample(0),
-             QPointF(rec::fieldValue(record[rec::kUPrime]),
-                     rec::fieldValue(record[rec::kUPrime + 1])));
+    QCOMPARE(
+        curves().value("NO.001")->sample(0),
+        QPointF(rec::fieldValue(record[rec::kUPrime]), rec::fieldValue(record[rec::kUPrime + 1])));
     setPlotMode(0); // the spectrum overlay again, on the relative axis
     QCOMPARE(curves().size(), 3);
     QCOMPARE(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.05);
@@ -166,7 +166,7 @@ private slots:
     readFourRecords();
     const QString file = workDir.filePath("mixed.csv");
     const QStringList lines = {"Data,Date,Ev", expectedRecord(fourRecords, 0).join(','),
-             "NO.800,2019-05-21T14:03:09,12"};
+                               "NO.800,2019-05-21T14:03:09,12"};
     testfiles::writeBytes(file, (lines.join('\n') + '\n').toUtf8());
     QTimer::singleShot(0, [file] {
       auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -214,7 +214,9 @@ private slots:
     QCOMPARE(dialog->findChild<QTabWidget *>("tab_groups")->count(), 4);
     const solvane::quality::RecordQuality q = evaluated(1);
     const lightquality::UserGroupFigures &f = q.metrics.userGroups;
-    const auto text = [dialog](const char *name) { return dialog->findChild<QLabel *>(name)->text(); };
+    const auto text = [dialog](const char *name) {
+      return dialog->findChild<QLabel *>(name)->text();
+    };
     QCOMPARE(text("value_ssiPlanck"), QString::number(f.ssiPlanck3200.value));
     QCOMPARE(text("value_ssiDaylight"), QString::number(f.ssiDaylight5600.value));
     QCOMPARE(text("value_ev100"), QString::number(f.exposure.ev100, 'f', 2));

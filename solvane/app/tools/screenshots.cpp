@@ -78,14 +78,22 @@ int main(int argc, char **argv) {
   QMetaObject::invokeMethod(&window, "on_tableWidget_storedData_cellClicked", Q_ARG(int, row),
                             Q_ARG(int, 0));
 
-  const char *modes[] = {"spectro", "cie1931", "cie1976"};
+  // The window in the first `count` plot modes, as PREFIX-LANGUAGE-MODE.png.
   auto *plotMode = window.findChild<QComboBox *>("comboBox_plot");
-  for (int mode = 0; mode < 3; ++mode) {
-    plotMode->setCurrentIndex(mode);
-    QTest::qWait(200);
-    if (!save(&window, output.filePath(QString("window-%1-%2.png").arg(language, modes[mode])))) {
-      return 1;
+  const auto saveModes = [&](const char *prefix, int count) {
+    const char *modes[] = {"spectro", "cie1931", "cie1976"};
+    for (int mode = 0; mode < count; ++mode) {
+      plotMode->setCurrentIndex(mode);
+      QTest::qWait(200);
+      if (!save(&window,
+                output.filePath(QString("%1-%2-%3.png").arg(prefix, language, modes[mode])))) {
+        return false;
+      }
     }
+    return true;
+  };
+  if (!saveModes("window", 3)) {
+    return 1;
   }
   QMetaObject::invokeMethod(&window, "on_btn_quality_clicked");
   auto *quality = window.findChild<solvane::quality::LightQualityDialog *>();
@@ -110,12 +118,8 @@ int main(int argc, char **argv) {
     table->selectionModel()->select(table->model()->index(selected, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
   }
-  for (int mode = 0; mode < 2; ++mode) {
-    plotMode->setCurrentIndex(mode);
-    QTest::qWait(200);
-    if (!save(&window, output.filePath(QString("overlay-%1-%2.png").arg(language, modes[mode])))) {
-      return 1;
-    }
+  if (!saveModes("overlay", 2)) {
+    return 1;
   }
   QMetaObject::invokeMethod(&window, "compareSelectedRecords");
   auto *compare = window.findChild<solvane::quality::CompareDialog *>();

@@ -31,8 +31,9 @@ QJsonArray jsonArray(const Run &r) {
 
 // A JSON number equals a figure, or is null where the figure is NaN.
 bool sameFigure(const QJsonValue &json, double figure) {
-  return std::isfinite(figure) ? json.isDouble() && qAbs(json.toDouble() - figure) <= 1e-9 * qMax(1.0, qAbs(figure))
-                               : json.isNull();
+  return std::isfinite(figure)
+             ? json.isDouble() && qAbs(json.toDouble() - figure) <= 1e-9 * qMax(1.0, qAbs(figure))
+             : json.isNull();
 }
 
 } // namespace
@@ -75,7 +76,8 @@ private slots:
     for (int i = 0; i < all.size(); ++i) {
       const QJsonObject o = all[i].toObject();
       const lightquality::UserGroupFigures f = evaluated(i).metrics.userGroups;
-      QVERIFY2(sameFigure(o["ssi"]["planck_3200K"], f.ssiPlanck3200.value), qPrintable(o["record"].toString()));
+      QVERIFY2(sameFigure(o["ssi"]["planck_3200K"], f.ssiPlanck3200.value),
+               qPrintable(o["record"].toString()));
       QVERIFY(sameFigure(o["ssi"]["daylight_5600K"], f.ssiDaylight5600.value));
       QVERIFY(sameFigure(o["photon"]["ppfd_umol_m2_s"], f.photon.ppfd));
       QVERIFY(sameFigure(o["photon"]["pfd_fr_umol_m2_s"], f.photon.pfdFarRed));
@@ -124,14 +126,16 @@ private slots:
     QCOMPARE(r.exitCode, 0);
     const QStringList lines = r.out.split('\n');
     const lightquality::UserGroupFigures f = evaluated(0).metrics.userGroups;
-    QVERIFY(lines.contains(QString("  Cinema                    SSI Planck 3200 K 91   SSI daylight "
-                                   "5600 K 55   EV100 %1 (C = 250)")
-                               .arg(f.exposure.ev100, 0, 'f', 2)));
-    QVERIFY(lines.contains(QString::fromUtf8("  Horticulture              PPFD %1 µmol/m²/s   PFD-FR %2 "
-                                             "µmol/m²/s   R:FR %3")
-                               .arg(f.photon.ppfd, 0, 'f', 3)
-                               .arg(f.photon.pfdFarRed, 0, 'f', 3)
-                               .arg(f.photon.redFarRed, 0, 'f', 3)));
+    QVERIFY(
+        lines.contains(QString("  Cinema                    SSI Planck 3200 K 91   SSI daylight "
+                               "5600 K 55   EV100 %1 (C = 250)")
+                           .arg(f.exposure.ev100, 0, 'f', 2)));
+    QVERIFY(lines.contains(
+        QString::fromUtf8("  Horticulture              PPFD %1 µmol/m²/s   PFD-FR %2 "
+                          "µmol/m²/s   R:FR %3")
+            .arg(f.photon.ppfd, 0, 'f', 3)
+            .arg(f.photon.pfdFarRed, 0, 'f', 3)
+            .arg(f.photon.redFarRed, 0, 'f', 3)));
     QVERIFY(lines.contains(
         QString("  Outdoor lighting          S/P %1").arg(f.scotopic.value, 0, 'f', 3)));
   }
@@ -139,14 +143,16 @@ private slots:
   // One more SSI under its own key: a reference that repeats a default
   // gives the same numbers, a record against itself 100.
   void ssiReferenceAddsOneIndex() {
-    const Run planck = run({"metrics", "--csv", demoCsv, "--json", "--ssi-reference", "planck:4300"});
+    const Run planck =
+        run({"metrics", "--csv", demoCsv, "--json", "--ssi-reference", "planck:4300"});
     QCOMPARE(planck.exitCode, 0);
     const lightquality::Spectrum at4300 = lightquality::ssiPlanckReference(4300);
     for (int i = 0; i < records.size(); ++i) {
       const QJsonObject ssi = jsonArray(planck)[i].toObject()["ssi"].toObject();
       QCOMPARE(ssi.size(), 4); // two defaults, the extra one, the reason
-      QVERIFY(sameFigure(ssi["planck_4300K"],
-                         lightquality::spectralSimilarityIndex(evaluated(i).input.spectrum, at4300).value));
+      QVERIFY(sameFigure(
+          ssi["planck_4300K"],
+          lightquality::spectralSimilarityIndex(evaluated(i).input.spectrum, at4300).value));
     }
     const QJsonArray record =
         jsonArray(run({"metrics", "--ssi-reference", "record:2", "--csv", demoCsv, "--json"}));
@@ -169,8 +175,8 @@ private slots:
       QCOMPARE(r.err.count('\n'), 1);
     }
     QCOMPARE(run({"metrics", "--csv", demoCsv, "--ssi-reference"}).exitCode, 2);
-    QCOMPARE(run({"metrics", "--csv", demoCsv, "--ssi-reference", "planck:3000",
-                  "--ssi-reference", "planck:4000"})
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--ssi-reference", "planck:3000", "--ssi-reference",
+                  "planck:4000"})
                  .exitCode,
              2);
     const Run missing = run({"metrics", "--csv", demoCsv, "--ssi-reference", "record:8"});
@@ -183,8 +189,9 @@ private slots:
   // The report's light-quality page carries the same figures in its block.
   void reportPageShowsTheUserGroupBlock() {
     const QString pdf = path("report.pdf");
-    QCOMPARE(run({"report", "--csv", demoCsv, "--record", "4", "--pdf", pdf, "--pages", "2"}).exitCode,
-             0);
+    QCOMPARE(
+        run({"report", "--csv", demoCsv, "--record", "4", "--pdf", pdf, "--pages", "2"}).exitCode,
+        0);
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", "-f", "2", "-l", "2", pdf, "-"});
     QVERIFY(pdftotext.waitForFinished(30000));

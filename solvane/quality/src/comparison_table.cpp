@@ -51,9 +51,12 @@ QList<lightquality::Comparison> compareWithFirst(const QList<RecordQuality> &rec
 }
 
 QStringList comparisonCells(const lightquality::Comparison &c) {
-  return {signedFigure(c.illuminancePercent, 1), signedFigure(c.cctKelvin, 0),
-          signedFigure(c.duv, 4),                plainFigure(c.uvPrimeDistance, 4),
-          signedFigure(c.ra, 1),                 signedFigure(c.rf, 1),
+  return {signedFigure(c.illuminancePercent, 1),
+          signedFigure(c.cctKelvin, 0),
+          signedFigure(c.duv, 4),
+          plainFigure(c.uvPrimeDistance, 4),
+          signedFigure(c.ra, 1),
+          signedFigure(c.rf, 1),
           plainFigure(c.ssi.value, 0)};
 }
 

@@ -31,7 +31,8 @@ inline QLabel *valueLabel(const QString &text, const QString &objectName) {
   return label;
 }
 
-inline void addRow(QGridLayout *grid, const QString &name, QLabel *value, const QString &unit = {}) {
+inline void addRow(QGridLayout *grid, const QString &name, QLabel *value,
+                   const QString &unit = {}) {
   const int row = grid->rowCount();
   grid->addWidget(new QLabel(name), row, 0);
   grid->addWidget(value, row, 1);

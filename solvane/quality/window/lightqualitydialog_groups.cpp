@@ -134,8 +134,8 @@ QWidget *LightQualityDialog::createExposureBox() {
   addRow(grid, tr("EV at ISO 100"), valueLabel(figure(ev100, 2), "value_ev100"));
   layout->addLayout(grid);
 
-  auto *table = valueTable(static_cast<int>(std::size(kSpeeds)),
-                           static_cast<int>(std::size(kApertures)) + 1);
+  auto *table =
+      valueTable(static_cast<int>(std::size(kSpeeds)), static_cast<int>(std::size(kApertures)) + 1);
   table->setObjectName("table_exposure");
   QStringList columns{tr("EV")};
   for (double n : kApertures) {
@@ -149,9 +149,9 @@ QWidget *LightQualityDialog::createExposureBox() {
     setCell(table, row, 0, figure(ev, 2));
     for (int column = 1; column < table->columnCount(); ++column) {
       setCell(table, row, column,
-              std::isfinite(ev) ? shutterText(lightquality::shutterSeconds(
-                                      ev, kApertures[column - 1]))
-                                : QStringLiteral("n/a"));
+              std::isfinite(ev)
+                  ? shutterText(lightquality::shutterSeconds(ev, kApertures[column - 1]))
+                  : QStringLiteral("n/a"));
     }
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -190,8 +190,7 @@ QWidget *LightQualityDialog::createHorticulturePage() {
   auto *grid = new QGridLayout(box);
   const QString unit = QStringLiteral("µmol·m⁻²·s⁻¹");
   addRow(grid, tr("PPFD (400–700 nm)"), valueLabel(figure(p.ppfd, 2), "value_ppfd"), unit);
-  addRow(grid, tr("PFD-FR (700–750 nm)"), valueLabel(figure(p.pfdFarRed, 2), "value_pfdFr"),
-         unit);
+  addRow(grid, tr("PFD-FR (700–750 nm)"), valueLabel(figure(p.pfdFarRed, 2), "value_pfdFr"), unit);
   addRow(grid, tr("R:FR (655–665 nm / 725–735 nm)"),
          valueLabel(figure(p.redFarRed, 3), "value_rFr"));
   addSourceNote(grid, tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
