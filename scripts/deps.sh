@@ -12,7 +12,7 @@ packages=(
   # specsdk: the 32-bit Windows library
   gcc-mingw-w64-i686 g++-mingw-w64-i686 binutils-mingw-w64-i686
   # drvinst: the Windows cross build, its run under wine, the dialog pictures
-  g++-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev wine64 xvfb xauth
+  g++-mingw-w64-x86-64 dpkg-dev wine64 xvfb xauth
   # fuzz targets: clang with libFuzzer
   clang-14 libclang-rt-14-dev llvm-14
   # the report: the font its layout is measured for, and the PDF readers its tests use
