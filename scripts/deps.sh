@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qtbase5-dev libqwt-qt5-dev
   qttools5-dev qttools5-dev-tools fonts-noto-cjk
+  # Qt's own texts (standard buttons, file and print dialogs) in Chinese
+  qttranslations5-l10n
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # specsdk: the 32-bit Windows library

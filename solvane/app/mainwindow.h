@@ -90,6 +90,10 @@ private:
   // selected; otherwise the single record as before.
   void showSelectionOverlay();
   void addCompareButton();
+  // Keyboard: the shortcuts of the side-bar and Stored Data buttons.
+  void setUpShortcuts();
+  // The manual of the language shown, or the English one where it is missing.
+  QString manualPath() const;
 
   Ui::MainWindow *ui;
   PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints

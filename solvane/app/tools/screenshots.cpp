@@ -1,17 +1,22 @@
 // Pictures of the window for the documentation: reads the meter's stored
 // records, selects one and saves the window in each plot mode and the
 // Light quality window of that record (its first and its cinema tab); then
-// selects three records and saves their overlay in the spectrum and CIE 1931
-// modes and their Compare window.
+// the whole screen with the window filling it and the Light quality window
+// centred on it (screen-WIDTHxHEIGHT-LANGUAGE.png, in device pixels), and the
+// window at its minimum size (window-LANGUAGE-minimum.png); last, at the
+// window's first size, three records selected: their overlay in the spectrum
+// and CIE 1931 modes (overlay-LANGUAGE-MODE.png) and their Compare window
+// (compare-LANGUAGE.png).
 //
 //   solvane_screenshots LANGUAGE(cn|tw|en) ROW OUTPUT_FOLDER
 //
 // Run it in the folder that holds the translation files, on any display
 // (xvfb-run, or QT_QPA_PLATFORM=offscreen).
 
+#include "comparedialog.h"
+#include "fitting.h"
 #include "fonts.h"
 #include "language.h"
-#include "comparedialog.h"
 #include "lightqualitydialog.h"
 #include "mainwindow.h"
 #include "messagebox.h"
@@ -21,6 +26,7 @@
 #include <QDir>
 #include <QMetaObject>
 #include <QPixmap>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -31,8 +37,8 @@
 
 namespace {
 
-bool save(QWidget *widget, const QString &file) {
-  if (widget->grab().save(file)) {
+bool save(const QPixmap &picture, const QString &file) {
+  if (picture.save(file)) {
     return true;
   }
   std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
@@ -85,7 +91,7 @@ int main(int argc, char **argv) {
     for (int mode = 0; mode < count; ++mode) {
       plotMode->setCurrentIndex(mode);
       QTest::qWait(200);
-      if (!save(&window,
+      if (!save(window.grab(),
                 output.filePath(QString("%1-%2-%3.png").arg(prefix, language, modes[mode])))) {
         return false;
       }
@@ -95,6 +101,7 @@ int main(int argc, char **argv) {
   if (!saveModes("window", 3)) {
     return 1;
   }
+  const QSize firstSize = window.size();
   QMetaObject::invokeMethod(&window, "on_btn_quality_clicked");
   auto *quality = window.findChild<solvane::quality::LightQualityDialog *>();
   if (!quality || !QTest::qWaitForWindowExposed(quality)) {
@@ -102,17 +109,39 @@ int main(int argc, char **argv) {
     return 1;
   }
   QTest::qWait(200);
-  if (!save(quality, output.filePath(QString("quality-%1.png").arg(language)))) {
+  if (!save(quality->grab(), output.filePath(QString("quality-%1.png").arg(language)))) {
     return 1;
   }
-  quality->findChild<QTabWidget *>("tab_groups")->setCurrentIndex(1);
+  auto *tabs = quality->findChild<QTabWidget *>("tab_groups");
+  tabs->setCurrentIndex(1);
   QTest::qWait(200);
-  if (!save(quality, output.filePath(QString("quality-cinema-%1.png").arg(language)))) {
+  if (!save(quality->grab(), output.filePath(QString("quality-cinema-%1.png").arg(language)))) {
+    return 1;
+  }
+  tabs->setCurrentIndex(0);
+
+  QScreen *screen = window.screen();
+  window.setGeometry(screen->availableGeometry());
+  solvane::ui::placeOnScreen(quality, &window);
+  quality->raise();
+  QTest::qWait(500);
+  const QPixmap wholeScreen = screen->grabWindow(0);
+  if (!save(wholeScreen, output.filePath(QString("screen-%1x%2-%3.png")
+                                             .arg(wholeScreen.width())
+                                             .arg(wholeScreen.height())
+                                             .arg(language)))) {
     return 1;
   }
   quality->close();
 
+  window.resize(window.minimumSizeHint());
+  QTest::qWait(300);
+  if (!save(window.grab(), output.filePath(QString("window-%1-minimum.png").arg(language)))) {
+    return 1;
+  }
+
   // Incandescent, daylight and a warm-white LED of the demo meter together.
+  window.resize(firstSize);
   table->clearSelection();
   for (int selected : {0, 1, 5}) {
     table->selectionModel()->select(table->model()->index(selected, 0),
@@ -128,5 +157,5 @@ int main(int argc, char **argv) {
     return 1;
   }
   QTest::qWait(200);
-  return save(compare, output.filePath(QString("compare-%1.png").arg(language))) ? 0 : 1;
+  return save(compare->grab(), output.filePath(QString("compare-%1.png").arg(language))) ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #include "lightqualitydialog.h"
 
 #include "dialog_widgets.h"
+#include "filechooser.h"
+#include "fitting.h"
 #include "messagebox.h"
 #include "quality_charts.h"
 #include "solvane/quality/spdx.h"
@@ -52,19 +54,23 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
   buttons->addWidget(exportButton);
   buttons->addWidget(closeButton);
 
-  auto *colourPage = new QWidget;
-  auto *colour = new QVBoxLayout(colourPage);
-  colour->setContentsMargins(4, 4, 4, 4); // the tab's frame is margin enough
-  colour->addLayout(top, 1);
-  colour->addWidget(new QLabel(tr("CIE 13.3 special colour rendering indices")));
-  colour->addWidget(createSpecialIndexTable());
-  colour->addWidget(createShiftBars());
-  colour->addWidget(new QLabel(tr("CIE S 026 α-opic quantities at the record's illuminance")));
-  colour->addWidget(createAlphaOpicTable());
+  // The figures scroll on a screen too low for them; the header, the tabs,
+  // the reasons and the buttons stay in view.
+  auto *figures = new QWidget;
+  auto *body = new QVBoxLayout(figures);
+  body->setContentsMargins(4, 4, 4, 4); // the tab's frame is margin enough
+  body->addLayout(top, 1);
+  body->addWidget(new QLabel(tr("CIE 13.3 special colour rendering indices")));
+  body->addWidget(createSpecialIndexTable());
+  body->addWidget(createShiftBars());
+  body->addWidget(new QLabel(tr("CIE S 026 α-opic quantities at the record's illuminance")));
+  body->addWidget(createAlphaOpicTable());
+  auto *scroll = new solvane::ui::FittingScrollArea(figures);
+  scroll->setObjectName("scrollArea_figures");
 
   auto *tabs = new QTabWidget;
   tabs->setObjectName("tab_groups");
-  tabs->addTab(colourPage, tr("Colour and α-opic"));
+  tabs->addTab(scroll, tr("Colour and α-opic"));
   addUserGroupTabs(tabs);
 
   auto *layout = new QVBoxLayout(this);
@@ -77,9 +83,11 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
 
 QWidget *LightQualityDialog::createHeader() {
   const RecordInput &input = m_quality.input;
-  auto *header = new QLabel(tr("Record %1    %2    Ev %3 lx")
-                                .arg(input.label, input.time)
-                                .arg(input.illuminance, 0, 'f', 2));
+  // A label or date of any length from a file is elided, never widens the window.
+  auto *header = new solvane::ui::ElidedLabel;
+  header->setText(tr("Record %1    %2    Ev %3 lx")
+                      .arg(input.label, input.time)
+                      .arg(input.illuminance, 0, 'f', 2));
   header->setObjectName("label_record");
   QFont font = header->font();
   font.setPointSize(font.pointSize() + 2);
@@ -187,9 +195,9 @@ QLabel *LightQualityDialog::createReasons() {
 }
 
 void LightQualityDialog::on_btn_exportSpdx_clicked() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, tr("Export spectrum"), m_quality.input.label + ".spdx",
-                                   tr("IES TM-27-14 spectral data (*.spdx)"));
+  const QString path = solvane::ui::chooseFile(
+      this, QFileDialog::AcceptSave, tr("Export spectrum"), m_quality.input.label + ".spdx",
+      tr("IES TM-27-14 spectral data (*.spdx)"), QStringLiteral("spdx"));
   if (!path.isEmpty()) {
     exportSpectrum(path);
   }

@@ -2,6 +2,7 @@
 // mired shift), horticulture (photon quantities) and outdoor lighting (S/P).
 
 #include "dialog_widgets.h"
+#include "fitting.h"
 #include "lightqualitydialog.h"
 
 #include "lightquality/usergroups.h"
@@ -71,10 +72,12 @@ QSpinBox *kelvinBox(int value, const char *objectName) {
 
 } // namespace
 
+// Each tab scrolls, like the first, where the screen is too low for it.
 void LightQualityDialog::addUserGroupTabs(QTabWidget *tabs) {
-  tabs->addTab(createCinemaPage(), tr("Cinema and photography"));
-  tabs->addTab(createHorticulturePage(), tr("Horticulture"));
-  tabs->addTab(createOutdoorPage(), tr("Outdoor lighting"));
+  tabs->addTab(new solvane::ui::FittingScrollArea(createCinemaPage()),
+               tr("Cinema and photography"));
+  tabs->addTab(new solvane::ui::FittingScrollArea(createHorticulturePage()), tr("Horticulture"));
+  tabs->addTab(new solvane::ui::FittingScrollArea(createOutdoorPage()), tr("Outdoor lighting"));
 }
 
 QWidget *LightQualityDialog::createCinemaPage() {
