@@ -2,13 +2,14 @@
 
 #include "exit_status.h"
 #include "count_text.h"
-#include "data_file_input.h"
+#include "tsiostream.h"
 
 #include "solvane/quality/comparison_table.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 
 #include <cmath>
 #include <cstdio>
@@ -67,6 +68,48 @@ void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
   }
 }
 
+// Records `indices` (from 0) of the data file `csv`, evaluated, into
+// `records`: kOk, or after one line on stderr kFileFailed. Only the chosen
+// records are kept, and reading stops after the last of them.
+int evaluateChosen(const QString &csv, const QList<int> &indices, QList<RecordQuality> *records) {
+  QMap<int, QStringList> chosen;
+  for (int index : indices) {
+    chosen.insert(index, {});
+  }
+  const int last = chosen.lastKey();
+  int seen = 0;
+  TSIOStream stream;
+  stream.setFileName(csv);
+  QStringList header;
+  const bool read = stream.readSolvaneData(&header, [&](QStringList &record) {
+    if (chosen.contains(seen)) {
+      chosen[seen] = record;
+    }
+    return ++seen <= last;
+  });
+  if (!read) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(stream.errorString()));
+    return kFileFailed;
+  }
+  for (int index : indices) {
+    RecordQuality r;
+    QString problem;
+    if (index >= seen) {
+      problem = QString("%1 holds %2; there is no record %3")
+                    .arg(csv, solvane::errors::counted(seen, "record"))
+                    .arg(index);
+    } else if (solvane::quality::evaluateRecord(chosen[index], &r, &problem)) {
+      *records << r;
+      continue;
+    } else {
+      problem = QString("record %1 of %2 cannot be compared: %3").arg(index).arg(csv, problem);
+    }
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(problem));
+    return kFileFailed;
+  }
+  return kOk;
+}
+
 } // namespace
 
 int compareRecords(const QStringList &arguments) {
@@ -80,26 +123,9 @@ int compareRecords(const QStringList &arguments) {
     return kUsage;
   }
   const QString csv = args[csvAt + 1];
-  QList<QStringList> file;
-  if (!readDataFileRecords(csv, &file)) {
-    return kFileFailed;
-  }
   QList<RecordQuality> records;
-  for (int index : indices) {
-    RecordQuality r;
-    QString problem;
-    if (index >= file.size()) {
-      problem = QString("%1 holds %2; there is no record %3")
-                    .arg(csv, solvane::errors::counted(file.size(), "record"))
-                    .arg(index);
-    } else if (solvane::quality::evaluateRecord(file[index], &r, &problem)) {
-      records << r;
-      continue;
-    } else {
-      problem = QString("record %1 of %2 cannot be compared: %3").arg(index).arg(csv, problem);
-    }
-    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(problem));
-    return kFileFailed;
+  if (const int status = evaluateChosen(csv, indices, &records); status != kOk) {
+    return status;
   }
   const QList<lightquality::Comparison> rows = solvane::quality::compareWithFirst(records);
   if (!json) {

@@ -1,9 +1,9 @@
 #include "metrics_command.h"
 
 #include "cli_format.h"
-#include "data_file_input.h"
 #include "exit_status.h"
 #include "luxengine.h"
+#include "tsiostream.h"
 #include "usergroup_output.h"
 
 #include "lightquality/metrics.h"
@@ -141,32 +141,58 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   printUserGroupLines(r, extra);
 }
 
-// Prints every record's metrics; false when a record could not be evaluated.
-bool printMetrics(const QList<QStringList> &records, bool json, const SsiReference *extra) {
-  bool everyRecord = true;
-  QJsonArray all;
-  for (int i = 0; i < records.size(); ++i) {
-    const Evaluation e = evaluate(records[i], i);
+// Prints each record's metrics as it comes, so a data file of any length
+// is evaluated holding one record at a time. The JSON form is the array
+// QJsonDocument writes, one element after the other.
+class MetricsPrinter {
+public:
+  // `extra`: one more SSI reference, or null.
+  MetricsPrinter(bool asJson, const SsiReference *extra) : json(asJson), extraSsi(extra) {}
+
+  void print(const QStringList &record) {
+    const Evaluation e = evaluate(record, count++);
     everyRecord = everyRecord && e.problem.isEmpty();
     if (json) {
-      all.append(evaluationJson(e, extra));
+      printJsonElement(evaluationJson(e, extraSsi));
     } else if (e.problem.isEmpty()) {
-      printMetricsTable(e.quality, extra);
+      printMetricsTable(e.quality, extraSsi);
     } else {
       std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
     }
   }
-  if (json) {
-    std::printf("%s", QJsonDocument(all).toJson().constData());
-  }
-  return everyRecord;
-}
 
-// Gives the --ssi-reference its spectrum; false after one line on stderr
-// when the reference record cannot be used.
-bool extraSsiReference(std::optional<SsiReference> *reference, const QList<QStringList> &records) {
+  int printed() const { return count; }
+
+  // Ends the JSON array; false when a record could not be evaluated.
+  bool finish() {
+    if (json) {
+      std::printf("%s]\n", count > 0 ? "\n" : "[\n");
+    }
+    return everyRecord;
+  }
+
+private:
+  void printJsonElement(const QJsonObject &element) const {
+    // A one-element array, without its brackets, is the element indented
+    // as it stands in the whole array.
+    const QByteArray array = QJsonDocument(QJsonArray{element}).toJson();
+    const QByteArray indented = array.mid(2, array.size() - 5); // "[\n" ... "\n]\n"
+    std::printf("%s%s", count > 1 ? ",\n" : "[\n", indented.constData());
+  }
+
+  bool json;
+  const SsiReference *extraSsi;
+  int count = 0;
+  bool everyRecord = true;
+};
+
+// The --ssi-reference with its spectrum from `input` (the records read from
+// the meter, or the data file's name); false after one line on stderr when
+// the reference record cannot be used.
+template <typename Input>
+bool resolveExtraSsi(std::optional<SsiReference> *reference, const Input &input) {
   QString error;
-  if (*reference && !resolveSsiReference(&**reference, records, &error)) {
+  if (*reference && !resolveSsiReference(&**reference, input, &error)) {
     std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
     return false;
   }
@@ -186,10 +212,14 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
-  if (!extraSsiReference(&extra, outcome.records)) {
+  if (!resolveExtraSsi(&extra, outcome.records)) {
     return kFileFailed;
   }
-  printMetrics(outcome.records, json, extra ? &*extra : nullptr);
+  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  for (const QStringList &record : outcome.records) {
+    printer.print(record);
+  }
+  printer.finish();
   if (outcome.status < 0) {
     std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n",
                  static_cast<int>(outcome.records.size()));
@@ -214,14 +244,24 @@ int showFileMetrics(const QStringList &args) {
     return kUsage;
   }
   const QString csv = rest[1];
-  QList<QStringList> records;
-  if (!readDataFileRecords(csv, &records)) {
+  if (!resolveExtraSsi(&extra, csv)) {
     return kFileFailed;
   }
-  if (!extraSsiReference(&extra, records)) {
+  TSIOStream stream;
+  stream.setFileName(csv);
+  QStringList header;
+  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  const bool read = stream.readSolvaneData(&header, [&printer](QStringList &record) {
+    printer.print(record);
+    return true;
+  });
+  // A file that could not be opened prints nothing.
+  const bool everyRecord = read || printer.printed() > 0 ? printer.finish() : true;
+  if (!read) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(stream.errorString()));
     return kFileFailed;
   }
-  if (!printMetrics(records, json, extra ? &*extra : nullptr)) {
+  if (!everyRecord) {
     std::fprintf(stderr, "solvane-cli: some records of %s could not be evaluated\n",
                  qPrintable(csv));
     return kFileFailed;

@@ -2,6 +2,7 @@
 
 #include "cli_format.h"
 #include "count_text.h"
+#include "tsiostream.h"
 
 #include "lightquality/usergroups.h"
 
@@ -89,8 +90,10 @@ bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference)
   return true;
 }
 
-bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &records,
-                         QString *error) {
+namespace {
+
+// A temperature reference gets its spectrum; false for a record reference.
+bool temperatureReference(SsiReference *reference) {
   switch (reference->kind) {
   case SsiReference::kPlanck:
     reference->spectrum = lightquality::ssiPlanckReference(reference->kelvin);
@@ -101,15 +104,22 @@ bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &reco
   case SsiReference::kRecord:
     break;
   }
-  if (reference->record >= records.size()) {
+  return false;
+}
+
+// Record N's spectrum; `record` is null when the input holds only `count`
+// records.
+bool recordReference(SsiReference *reference, const QStringList *record, qsizetype count,
+                     QString *error) {
+  if (!record) {
     *error = QString("there is no SSI reference record %1: the input holds %2")
                  .arg(reference->record)
-                 .arg(solvane::errors::counted(records.size(), "record"));
+                 .arg(solvane::errors::counted(count, "record"));
     return false;
   }
   solvane::quality::RecordInput input;
   QString problem;
-  if (!solvane::quality::readRecordInput(records[reference->record], &input, &problem)) {
+  if (!solvane::quality::readRecordInput(*record, &input, &problem)) {
     *error = QString("the SSI reference record %1 cannot be read: %2")
                  .arg(reference->record)
                  .arg(problem);
@@ -117,6 +127,44 @@ bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &reco
   }
   reference->spectrum = input.spectrum;
   return true;
+}
+
+} // namespace
+
+bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &records,
+                         QString *error) {
+  if (temperatureReference(reference)) {
+    return true;
+  }
+  const int n = reference->record;
+  return recordReference(reference, n < records.size() ? &records[n] : nullptr, records.size(),
+                         error);
+}
+
+bool resolveSsiReference(SsiReference *reference, const QString &csv, QString *error) {
+  if (temperatureReference(reference)) {
+    return true;
+  }
+  TSIOStream stream;
+  stream.setFileName(csv);
+  QStringList header;
+  QStringList found;
+  bool isThere = false;
+  qsizetype seen = 0;
+  const bool read = stream.readSolvaneData(&header, [&](QStringList &record) {
+    isThere = seen == reference->record;
+    if (isThere) {
+      found = record;
+      return false; // nothing after it is needed
+    }
+    ++seen;
+    return true;
+  });
+  if (!read) {
+    *error = stream.errorString();
+    return false;
+  }
+  return recordReference(reference, isThere ? &found : nullptr, seen, error);
 }
 
 void addUserGroupJson(QJsonObject *object, const RecordQuality &r, const SsiReference *extra) {

@@ -33,6 +33,9 @@ bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference)
 // with why, when record N is missing or cannot be read.
 bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &records,
                          QString *error);
+// The same for the records of the data file `csv`, read as far as record N
+// only; also false, with the reader's reason, when the file cannot be read.
+bool resolveSsiReference(SsiReference *reference, const QString &csv, QString *error);
 
 // Adds "ssi", "photon", "scotopic" and "exposure" to a record's object.
 void addUserGroupJson(QJsonObject *object, const solvane::quality::RecordQuality &r,

@@ -184,6 +184,12 @@ private slots:
     QCOMPARE(missing.err, QString("solvane-cli: there is no SSI reference record 8: the input "
                                   "holds 8 records\n"));
     QVERIFY(missing.out.isEmpty());
+    const Run noFile =
+        run({"metrics", "--csv", path("none.csv"), "--ssi-reference", "record:0", "--json"});
+    QCOMPARE(noFile.exitCode, 3);
+    QVERIFY2(noFile.err.endsWith("none.csv: No such file or directory\n"), qPrintable(noFile.err));
+    QCOMPARE(noFile.err.count('\n'), 1);
+    QVERIFY(noFile.out.isEmpty());
   }
 
   // The report's light-quality page carries the same figures in its block.
