@@ -45,5 +45,5 @@ function(suite_qtest name)
   suite_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/qt-offscreen.lsan.supp;${ARG_ENVIRONMENT}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/qt-offscreen.lsan.supp:print_suppressions=0;${ARG_ENVIRONMENT}")
 endfunction()
