@@ -95,6 +95,17 @@ done
 [ ! -e "$WINEPREFIX/drive_c/unpacked/temp.zip" ] || { echo "temp.zip was left behind" >&2; exit 1; }
 echo "drvinst.exe unpacked its package: $(ls "$WINEPREFIX/drive_c/unpacked" | tr '\n' ' ')"
 
+# A folder that holds anything is refused, and what it holds stays.
+echo "the user's own archive" >"$WINEPREFIX/drive_c/unpacked/temp.zip"
+if "$wine64" "$program" --unpack 'C:\unpacked' >"$build/unpack-refusal.log" 2>&1; then
+  echo "drvinst.exe --unpack wrote into a folder that held files" >&2
+  exit 1
+fi
+"$wineserver" -w
+grep -q "it already holds" "$build/unpack-refusal.log" || { cat "$build/unpack-refusal.log" >&2; exit 1; }
+grep -q "the user's own archive" "$WINEPREFIX/drive_c/unpacked/temp.zip" || { echo "drvinst.exe --unpack replaced the user's temp.zip" >&2; exit 1; }
+echo "drvinst.exe refused to unpack into a folder with the user's files"
+
 # The dialog and its wizard watcher need a display: a virtual one. The
 # probe opens a fake "Found New Hardware Wizard", starts the dialog, waits
 # for the watcher to press the wizard's Cancel, then closes the dialog.

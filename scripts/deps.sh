@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qtbase5-dev libqwt-qt5-dev
   qttools5-dev qttools5-dev-tools fonts-noto-cjk
+  # Qt's own texts (standard buttons, file and print dialogs) in Chinese
+  qttranslations5-l10n
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # The Windows cross compilers are the win32-thread ones, which the plain
@@ -14,7 +16,7 @@ packages=(
   # specsdk: the 32-bit Windows library
   gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
   # drvinst: the Windows cross build, its run under wine, the dialog pictures
-  g++-mingw-w64-x86-64-win32 libz-mingw-w64-dev dpkg-dev wine64 xvfb xauth
+  g++-mingw-w64-x86-64-win32 dpkg-dev wine64 xvfb xauth
   # the sanitizer build and the fuzz targets: clang with libFuzzer
   clang-14 libclang-rt-14-dev llvm-14
   # the report: the font its layout is measured for, and the PDF readers its tests use

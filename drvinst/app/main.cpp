@@ -2,6 +2,7 @@
 // for scripts and tests it also runs from the command line:
 //   drvinst --unpack DIR   unpacks the appended driver package into DIR
 //   drvinst --install      runs the install command without a dialog
+//   drvinst --help         tells how to use it
 
 #include "installer_dialog.h"
 
@@ -21,10 +22,6 @@ namespace {
 
 using namespace drvinst;
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
-
 // Plain fputs: printf would link a formatter larger than the rest of the
 // program's own code.
 void printError(const std::string &text) {
@@ -32,43 +29,58 @@ void printError(const std::string &text) {
 }
 
 int unpackInto(const std::string &folder) {
-  std::string whyNot;
-  const UnpackStatus status = unpackAppendedPackage(fs::ownProgramPath(), folder, &whyNot);
-  if (status == UnpackStatus::NoArchiveCopy) {
-    printError("no driver package could be copied out of this program into " + folder);
-    return kExitFailed;
-  }
-  fs::removeFile(archiveCopyPath(folder));
-  if (status == UnpackStatus::ExtractionFailed) {
-    printError("the driver package is damaged (" + whyNot + "); not every file was unpacked into " +
-               folder);
+  std::string error;
+  if (!unpackIntoNewFolder(fs::ownProgramPath(), folder, &error)) {
+    printError(error);
     return kExitFailed;
   }
   return kExitOk;
 }
 
-std::string noFolderToInstallFrom() {
-  // The dialog asks the user for a folder here; a command line cannot.
-  printError("the driver package could not be unpacked, so there is no folder to install from");
-  return {};
-}
-
 int install() {
   const std::unique_ptr<DeviceManager> devices = systemDeviceManager();
   DriverInstaller installer(*devices, platformDecoration(host::nativeArchitecture()));
-  InstallCommand command(installer, fs::ownProgramPath(), noFolderToInstallFrom);
-  const InstallResult result = command.run();
-  if (const char *message = resultMessage(result, host::userLanguage())) {
-    std::puts(message);
+  // The dialog asks the user for a folder when the package cannot be
+  // unpacked; a command line cannot, so the reason is all it can tell.
+  InstallCommand command(installer, fs::ownProgramPath(), [] { return std::string(); });
+  std::string error;
+  const InstallResult result = command.run(&error);
+  if (result == InstallResult::Installed) {
+    std::puts(resultMessage(result, host::userLanguage()));
+    return kExitOk;
   }
-  return result == InstallResult::Installed ? kExitOk : kExitFailed;
+  if (const char *message = resultMessage(result, host::userLanguage())) {
+    error = message + (" " + error);
+  }
+  printError(error);
+  return kExitFailed;
 }
 
+constexpr char kUsage[] = "usage: drvinst                show the installer dialog\n"
+                          "       drvinst --install      install the driver without a dialog\n"
+                          "       drvinst --unpack DIR   unpack the driver package into DIR,\n"
+                          "                              a new or empty folder\n"
+                          "       drvinst --help         show this help\n";
+
 int usage() {
-  std::fputs("usage: drvinst --unpack DIR\n"
-             "       drvinst --install\n",
-             stderr);
+  std::fputs(kUsage, stderr);
   return kExitUsage;
+}
+
+int help() {
+  std::fputs(kUsage, stdout);
+#if !defined(_WIN32)
+  std::fputs("\n"
+             "environment:\n"
+             "  DRVINST_SYSFS_ROOT      folder that stands for /sys (default /sys)\n"
+             "  DRVINST_UDEV_RULES_DIR  folder for the udev rule (default /etc/udev/rules.d)\n"
+             "  DRVINST_UDEVADM         udevadm program to run after writing the rule, empty for\n"
+             "                          none (default udevadm; none when DRVINST_UDEV_RULES_DIR\n"
+             "                          is set)\n"
+             "  TMPDIR                  where --install unpacks the package (default /tmp)\n",
+             stdout);
+#endif
+  return kExitOk;
 }
 
 int run(int argc, char **argv) {
@@ -80,6 +92,9 @@ int run(int argc, char **argv) {
   }
   if (argc == 2 && std::strcmp(argv[1], "--install") == 0) {
     return install();
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    return help();
   }
   return usage();
 }

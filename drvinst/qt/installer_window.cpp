@@ -3,17 +3,22 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include <utility>
 
 namespace drvinst::qt {
 namespace {
+
+// Width in pixels of a failure message box, enough for a rules path.
+constexpr int kReasonWidth = 480;
 
 // The Windows dialog's About entry reads "关于 Drvinst(&A)..."; an English
 // dialog gets the same entry in English.
@@ -79,9 +84,18 @@ std::string InstallerWindow::browseForFolder(const char *title) {
   return QFile::encodeName(folder).toStdString();
 }
 
-void InstallerWindow::showMessage(const char *caption, const char *text) {
+void InstallerWindow::showMessage(const char *caption, const char *text,
+                                  const std::string &reason) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text),
                   QMessageBox::Ok, this);
+  if (!reason.empty()) {
+    box.setInformativeText(QFile::decodeName(reason.c_str()));
+    // The box takes its width from the short fixed text and would wrap a
+    // reason with a long path into a narrow column; a spacer widens it.
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    grid->addItem(new QSpacerItem(kReasonWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   box.exec();
 }
 

@@ -23,7 +23,7 @@ public:
   QPushButton *aboutButton() const { return aboutButton_; }
 
   std::string browseForFolder(const char *title) override;
-  void showMessage(const char *caption, const char *text) override;
+  void showMessage(const char *caption, const char *text, const std::string &reason) override;
   void close() override;
 
   // The about box, not yet shown.

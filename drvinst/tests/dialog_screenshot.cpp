@@ -1,13 +1,16 @@
-// Saves a picture of the Linux installer dialog in each language, for the
-// documentation: dialog_screenshot OUTPUT_FOLDER. scripts/drvinst-screenshots.sh
-// runs it on a virtual X display.
+// Saves a picture of the Linux installer dialog in each language, and of
+// its failure message with a reason, for the documentation:
+// dialog_screenshot OUTPUT_FOLDER. scripts/drvinst-screenshots.sh runs it on
+// a virtual X display.
 
 #include "installer_window.h"
 
 #include "memory_device_manager.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -29,5 +32,17 @@ int main(int argc, char **argv) {
     saved =
         window.grab().save(folder + QStringLiteral("/drvinst-dialog-%1.png").arg(name)) && saved;
   }
+  // The failure message, grabbed once it shows and then closed.
+  drvinst::qt::InstallerWindow window(drvinst::Language::English, installer, std::string());
+  QTimer::singleShot(200, &window, [&] {
+    for (QMessageBox *box : window.findChildren<QMessageBox *>()) {
+      saved = box->grab().save(folder + QStringLiteral("/drvinst-failure-en.png")) && saved;
+      box->accept();
+    }
+  });
+  const drvinst::InstallMessages &texts = drvinst::installMessages(drvinst::Language::English);
+  window.showMessage(texts.caption, texts.failure,
+                     "cannot write the udev rule: /etc/udev/rules.d/70-drvinst-usb-0483-085f.rules: "
+                     "Permission denied; installing the driver needs root");
   return saved ? 0 : 1;
 }

@@ -60,8 +60,34 @@ TEST(drvinst_InfReader, AcceptsOnlyKnownSignatures) {
 
   test::ScratchFolder scratch;
   test::writeFile(scratch / "bad.inf", "this is no INF file\n");
-  EXPECT_EQ(readInfFile(scratch / "bad.inf"), nullptr);
-  EXPECT_EQ(readInfFile(scratch / "missing.inf"), nullptr);
+  EXPECT_EQ(readInfFile(scratch / "bad.inf", nullptr), nullptr);
+  EXPECT_EQ(readInfFile(scratch / "missing.inf", nullptr), nullptr);
+}
+
+// UTF-16 LE bytes with the byte-order mark, as SetupAPI reads them.
+std::string utf16LeWithMark(const std::u16string &text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+TEST(drvinst_InfReader, ReadsUtf16LittleEndianWithItsMarkAsUtf8) {
+  const std::u16string text = u"[Manufacturer]\r\n%Maker% = Standard,NTamd64\r\n"
+                              u"[Strings]\r\nMaker = \"泰塞尔 \U0001F4A1\"\r\n";
+  const std::vector<InfLine> lines =
+      InfDocument::parse(utf16LeWithMark(text)).sectionLines("Manufacturer");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], (InfLine{"泰塞尔 \xF0\x9F\x92\xA1", "Standard", "NTamd64"}));
+
+  // A lone surrogate becomes U+FFFD; an odd last byte is dropped.
+  const std::string broken = utf16LeWithMark(u"[S]\nk = a\xD800 b\n") + "x";
+  EXPECT_EQ(InfDocument::parse(broken).sectionLines("S").at(0),
+            (InfLine{"k", "a\xEF\xBF\xBD b"}));
+  // Without its mark the text is 8-bit: UTF-16 is then only odd bytes.
+  EXPECT_TRUE(InfDocument::parse(utf16LeWithMark(text).substr(2)).sectionLines("Manufacturer").empty());
 }
 
 // INF files built to make the reader amplify its input or slow down. Each
@@ -96,7 +122,7 @@ TEST(drvinst_InfBounds, SizeOfTheFile) {
   const std::string head = "[Version]\nSignature=$Chicago$\n";
   const std::string atTheBound = head + std::string(kMaxInfBytes - head.size() - 1, ';') + "\n";
   EXPECT_EQ(InfDocument::parse(atTheBound).error(), "");
-  EXPECT_EQ(InfDocument::parse(atTheBound + " ").error(), "larger than 524288 bytes");
+  EXPECT_EQ(InfDocument::parse(atTheBound + " ").error(), "it is larger than 524288 bytes");
 
   test::ScratchFolder scratch;
   test::writeFile(scratch / "fits.inf", atTheBound);
@@ -104,9 +130,11 @@ TEST(drvinst_InfBounds, SizeOfTheFile) {
   std::string whyNot;
   EXPECT_NE(readInfFile(scratch / "fits.inf", &whyNot), nullptr) << whyNot;
   EXPECT_EQ(readInfFile(scratch / "huge.inf", &whyNot), nullptr);
-  EXPECT_EQ(whyNot, "larger than 524288 bytes");
+  EXPECT_EQ(whyNot, "cannot use the INF file: " + (scratch / "huge.inf") +
+                        ": it is larger than 524288 bytes");
   EXPECT_EQ(readInfFile(scratch / "missing.inf", &whyNot), nullptr);
-  EXPECT_EQ(whyNot, "cannot be read");
+  EXPECT_EQ(whyNot, "cannot read the INF file: " + (scratch / "missing.inf") +
+                        ": No such file or directory");
 }
 
 TEST(drvinst_InfBounds, AmplifyingStringsFailInsteadOfExhaustingMemory) {
@@ -175,7 +203,7 @@ TEST(drvinst_ModelHardwareId, ModelsWithoutIdsAndInfsWithoutModels) {
 }
 
 TEST(drvinst_ShippedInf, OffersTheMeterToX64SystemsOnly) {
-  const std::unique_ptr<InfFile> inf = readInfFile(DRVINST_PACKAGE_INF);
+  const std::unique_ptr<InfFile> inf = readInfFile(DRVINST_PACKAGE_INF, nullptr);
   ASSERT_NE(inf, nullptr);
   EXPECT_EQ(modelHardwareId(*inf, "NTamd64"), "USB\\VID_0483&PID_085F");
   EXPECT_EQ(modelHardwareId(*inf, "NTx86"), std::nullopt);

@@ -26,8 +26,9 @@ public:
     events.push_back(std::string("browse: ") + title);
     return chosenFolder;
   }
-  void showMessage(const char *caption, const char *text) override {
-    events.push_back(std::string("message: ") + caption + " | " + text);
+  void showMessage(const char *caption, const char *text, const std::string &reason) override {
+    events.push_back(std::string("message: ") + caption + " | " + text +
+                     (reason.empty() ? "" : " | " + reason));
   }
   void close() override { events.emplace_back("close"); }
 
@@ -54,16 +55,7 @@ protected:
     return view.events;
   }
 
-  // The folders the flow unpacked into, under the scratch TMPDIR.
-  std::vector<std::string> unpackedFolders() const {
-    std::vector<std::string> folders;
-    for (const auto &entry : std::filesystem::directory_iterator(scratch.path())) {
-      if (entry.is_directory() && entry.path().filename().string().rfind("drvinst-", 0) == 0) {
-        folders.push_back(entry.path().string());
-      }
-    }
-    return folders;
-  }
+  std::vector<std::string> unpackedFolders() const { return test::unpackFolders(scratch.path()); }
 
   test::ScratchFolder scratch;
   const test::ScopedEnvironment temporaryFolder{"TMPDIR", scratch.path().c_str()};
@@ -85,14 +77,19 @@ TEST_F(drvinst_InstallFlow, ChineseLocaleGetsTheChineseCaptionAndTexts) {
   EXPECT_EQ(click(program({{"meter.inf", kMeterInf}}), 2052),
             (std::vector<std::string>{"message: 泰塞尔USB驱动安装 | 驱动安装成功!", "close"}));
 
+  // The reason follows the fixed texts.
+  const std::string noInf = " | cannot install the driver: " + scratch.path() + "/drvinst-";
   view.events.clear();
-  EXPECT_EQ(click(program({{"readme.txt", "no INF here"}}), 2052),
-            (std::vector<std::string>{"message: 泰塞尔USB驱动安装 | 驱动安装失败!", "close"}));
+  std::vector<std::string> events = click(program({{"readme.txt", "no INF here"}}), 2052);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].rfind("message: 泰塞尔USB驱动安装 | 驱动安装失败!" + noInf, 0), 0u) << events[0];
   // Every locale but 2052 is English, Chinese (Taiwan) 1028 too.
   view.events.clear();
-  EXPECT_EQ(click(program({{"readme.txt", "no INF here"}}), 1028),
-            (std::vector<std::string>{"message: Tessel driver install | Install driver failure!",
-                                      "close"}));
+  events = click(program({{"readme.txt", "no INF here"}}), 1028);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].rfind("message: Tessel driver install | Install driver failure!" + noInf, 0),
+            0u)
+      << events[0];
 }
 
 TEST_F(drvinst_InstallFlow, WithoutAPackageTheUserIsAskedForAFolder) {
@@ -117,15 +114,18 @@ TEST_F(drvinst_InstallFlow, WithoutAPackageTheUserIsAskedForAFolder) {
   EXPECT_TRUE(test::fileExists(view.chosenFolder + "/temp.zip"));
 }
 
-TEST_F(drvinst_InstallFlow, ADamagedPackageStillInstallsWhatWasUnpackedAndFails) {
-  // The archive copy was written, so no folder is asked for; the unzip
-  // stops at the refused name and the folder holds no INF.
-  const std::vector<std::string> events =
-      click(program({{"..", "x"}, {"meter.inf", kMeterInf}}), 1033);
-  EXPECT_EQ(events, (std::vector<std::string>{
-                        "message: Tessel driver install | Install driver failure!", "close"}));
-  ASSERT_EQ(unpackedFolders().size(), 1u);
-  EXPECT_FALSE(test::fileExists(unpackedFolders()[0] + "/temp.zip"));
+TEST_F(drvinst_InstallFlow, ADamagedPackageFailsWithItsReasonBelowTheText) {
+  // The archive copy was written, so no folder is asked for; the refused
+  // name stops the unzip before anything is written, and the failed
+  // installation leaves no folder behind.
+  const std::string damaged = program({{"..", "x"}, {"meter.inf", kMeterInf}});
+  EXPECT_EQ(click(damaged, 1033),
+            (std::vector<std::string>{
+                "message: Tessel driver install | Install driver failure! | cannot unpack the "
+                "driver package: " +
+                    damaged + ": entry 1 has a name that leads out of the folder",
+                "close"}));
+  EXPECT_TRUE(unpackedFolders().empty());
 }
 
 TEST_F(drvinst_InstallFlow, ASecondClickOnlyClosesTheDialog) {

@@ -11,7 +11,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 namespace drvinst {
 namespace {
@@ -26,12 +29,32 @@ public:
     events << QStringLiteral("browse: ") + QString::fromUtf8(title);
     return {};
   }
-  void showMessage(const char *caption, const char *text) override {
+  void showMessage(const char *caption, const char *text, const std::string &reason) override {
     events << QString::fromUtf8(caption) + QStringLiteral(" | ") + QString::fromUtf8(text);
+    reasons << QString::fromStdString(reason);
   }
 
   QStringList events;
+  QStringList reasons;
 };
+
+// The texts of the message box that `window` shows while `action` runs;
+// the box is closed with OK.
+QStringList messageBoxTexts(QWidget &window, const std::function<void()> &action) {
+  QStringList texts;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &window, [&] {
+    for (QMessageBox *box : window.findChildren<QMessageBox *>()) {
+      if (box->isVisible()) {
+        texts << box->text() << box->informativeText();
+        box->accept();
+      }
+    }
+  });
+  poll.start(10);
+  action();
+  return texts;
+}
 
 QString webAddress(const QDialog &window) {
   return window.findChild<QLabel *>(QStringLiteral("webAddressLabel"))->text();
@@ -78,7 +101,24 @@ private slots:
     window.show();
     QTest::mouseClick(window.installButton(), Qt::LeftButton);
     QCOMPARE(window.events, QStringList{QStringLiteral("泰塞尔USB驱动安装 | 驱动安装成功!")});
+    QCOMPARE(window.reasons, QStringList{QString()});
     QCOMPARE(window.result(), int(QDialog::Accepted));
+    QVERIFY(!window.isVisible());
+  }
+
+  void aFailureShowsItsReasonBelowTheFixedText() {
+    test::writeZip(scratch / "package.zip", {{"readme.txt", "no INF here"}});
+    test::writeProgram(scratch / "drvinst", kPackageOffset,
+                       test::readFile(scratch / "package.zip"));
+    qt::InstallerWindow window(Language::English, installer, scratch / "drvinst");
+    window.show();
+    const QStringList texts = messageBoxTexts(
+        window, [&] { QTest::mouseClick(window.installButton(), Qt::LeftButton); });
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts[0], QStringLiteral("Install driver failure!"));
+    QVERIFY2(texts[1].startsWith(QStringLiteral("cannot install the driver: ")) &&
+                 texts[1].endsWith(QStringLiteral(": the folder holds no INF file")),
+             qPrintable(texts[1]));
     QVERIFY(!window.isVisible());
   }
 

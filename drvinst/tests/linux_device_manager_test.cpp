@@ -50,7 +50,7 @@ TEST_F(drvinst_LinuxDevices, ListsUsbDevicesFromSysfsWithAndWithoutRevision) {
 
 TEST_F(drvinst_LinuxDevices, InstallingWritesAUdevRuleForTheVendorAndProduct) {
   LinuxDeviceManager manager(settings);
-  ASSERT_TRUE(manager.updateDriver("USB\\VID_0483&PID_085F&REV_0200", "meter.inf"));
+  ASSERT_TRUE(manager.updateDriver("USB\\VID_0483&PID_085F&REV_0200", "meter.inf", nullptr));
 
   // The rule must sort before 73-seat-late.rules, which acts on "uaccess".
   EXPECT_EQ(test::readFile(scratch / "rules/70-drvinst-usb-0483-085f.rules"),
@@ -61,14 +61,23 @@ TEST_F(drvinst_LinuxDevices, InstallingWritesAUdevRuleForTheVendorAndProduct) {
   EXPECT_EQ(test::treeOf(scratch / "rules"),
             std::vector<std::string>{"70-drvinst-usb-0483-085f.rules"});
   // Linux has no root-enumerated devices: nothing is created.
-  EXPECT_EQ(manager.createRootDevice("meter.inf", "USB\\VID_0483&PID_085F")->size(), 0u);
+  EXPECT_EQ(manager.createRootDevice("meter.inf", "USB\\VID_0483&PID_085F", nullptr)->size(), 0u);
 }
 
 TEST_F(drvinst_LinuxDevices, OnlyUsbIdsInAWritableRulesFolderInstall) {
-  EXPECT_FALSE(LinuxDeviceManager(settings).updateDriver("PCI\\VEN_8086&DEV_1234", "x.inf"));
-  EXPECT_FALSE(LinuxDeviceManager(settings).updateDriver("USB\\VID_04G3&PID_085F", "x.inf"));
+  std::string error;
+  EXPECT_FALSE(
+      LinuxDeviceManager(settings).updateDriver("PCI\\VEN_8086&DEV_1234", "x.inf", &error));
+  EXPECT_EQ(error, "cannot write a udev rule for the hardware ID: PCI\\VEN_8086&DEV_1234: it is "
+                   "not a USB hardware ID");
+  EXPECT_FALSE(
+      LinuxDeviceManager(settings).updateDriver("USB\\VID_04G3&PID_085F", "x.inf", nullptr));
   settings.rulesFolder = scratch / "missing";
-  EXPECT_FALSE(LinuxDeviceManager(settings).updateDriver("USB\\VID_0483&PID_085F", "x.inf"));
+  EXPECT_FALSE(
+      LinuxDeviceManager(settings).updateDriver("USB\\VID_0483&PID_085F", "x.inf", &error));
+  EXPECT_EQ(error, "cannot write the udev rule: " + (scratch / "missing") +
+                       "/70-drvinst-usb-0483-085f.rules: No such file or directory");
+  EXPECT_FALSE(test::fileExists(scratch / "missing"));
   EXPECT_EQ(usbIdFromHardwareId("usb\\vid_0483&pid_085f")->product, "085f");
 }
 
@@ -78,7 +87,7 @@ TEST_F(drvinst_LinuxDevices, UdevIsAskedToReloadAndReplayTheDevice) {
   test::writeFile(settings.udevadm, "#!/bin/sh\necho \"$@\" >> " + log + "\n");
   ::chmod(settings.udevadm.c_str(), 0755);
 
-  ASSERT_TRUE(LinuxDeviceManager(settings).updateDriver("USB\\VID_0483&PID_085F", "x.inf"));
+  ASSERT_TRUE(LinuxDeviceManager(settings).updateDriver("USB\\VID_0483&PID_085F", "x.inf", nullptr));
   EXPECT_EQ(test::readFile(log),
             "control --reload\n"
             "trigger --action=add --subsystem-match=usb --attr-match=idVendor=0483 "

@@ -1,5 +1,7 @@
 #include "memory_device_manager.h"
 
+#include "drvinst/failure.h"
+
 #include <algorithm>
 
 namespace drvinst::test {
@@ -38,13 +40,15 @@ std::unique_ptr<DeviceList> MemoryDeviceManager::presentDevices(DeviceScope) {
   return std::make_unique<MemoryDeviceList>(devices, std::move(members));
 }
 
-bool MemoryDeviceManager::updateDriver(const std::string &hardwareId, const std::string &infPath) {
+bool MemoryDeviceManager::updateDriver(const std::string &hardwareId, const std::string &infPath,
+                                       std::string *error) {
   const bool carried = std::any_of(devices.begin(), devices.end(), [&](const MemoryDevice &device) {
     return device.present &&
            std::count(device.hardwareIds.begin(), device.hardwareIds.end(), hardwareId) > 0;
   });
   if (failUpdates || !carried) {
-    return false;
+    return fail(error, "cannot install the driver for " + hardwareId + ": " + infPath + ": " +
+                           (carried ? updateFailure : "no device carries the ID"));
   }
   updatedIds.push_back(hardwareId);
   updatedInfs.push_back(infPath);
@@ -52,7 +56,8 @@ bool MemoryDeviceManager::updateDriver(const std::string &hardwareId, const std:
 }
 
 std::unique_ptr<DeviceList> MemoryDeviceManager::createRootDevice(const std::string &,
-                                                                  const std::string &hardwareId) {
+                                                                  const std::string &hardwareId,
+                                                                  std::string *) {
   devices.push_back({{hardwareId}, true});
   ++rootDevicesCreated;
   return std::make_unique<MemoryDeviceList>(devices, std::vector<std::size_t>{devices.size() - 1});

@@ -21,9 +21,12 @@ struct MemoryDevice {
 class MemoryDeviceManager final : public DeviceManager {
 public:
   std::unique_ptr<DeviceList> presentDevices(DeviceScope scope) override;
-  bool updateDriver(const std::string &hardwareId, const std::string &infPath) override;
+  // Failures say "cannot install the driver for ID: INF: <updateFailure>".
+  bool updateDriver(const std::string &hardwareId, const std::string &infPath,
+                    std::string *error) override;
   std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
-                                               const std::string &hardwareId) override;
+                                               const std::string &hardwareId,
+                                               std::string *error) override;
 
   std::size_t presentCount() const;
 
@@ -32,6 +35,7 @@ public:
   std::vector<std::string> updatedInfs;
   std::size_t rootDevicesCreated = 0;
   bool failUpdates = false;
+  std::string updateFailure = "Access is denied";
 };
 
 } // namespace drvinst::test

@@ -70,12 +70,14 @@ TEST_F(drvinst_Extraction, EveryEntryLandsInsideTheBaseFolder) {
                                       "base/c.inf", "base/d.inf", "base/e.inf", "package.zip"}));
 }
 
-TEST_F(drvinst_Extraction, AnEscapingNameStopsTheUnzipWithoutWritingOutside) {
+TEST_F(drvinst_Extraction, AnEscapingNameRefusesTheArchiveBeforeAnythingIsWritten) {
   const std::string zip =
       archive({{"first.inf", "1"}, {"sub/..", "", 0x0014, 0x10}, {"never.inf", "3"}});
-  EXPECT_FALSE(unzipIntoFolder(zip, base));
-  EXPECT_EQ(test::treeOf(scratch.path()),
-            (std::vector<std::string>{"base", "base/first.inf", "package.zip"}));
+  std::string error;
+  EXPECT_FALSE(unzipIntoFolder(zip, base, &error));
+  EXPECT_EQ(error, "cannot unpack the archive: " + zip +
+                       ": entry 2 has a name that leads out of the folder");
+  EXPECT_EQ(test::treeOf(scratch.path()), (std::vector<std::string>{"package.zip"}));
 }
 
 TEST_F(drvinst_Extraction, ACorruptEntryFailsAndLeavesNoPartialFile) {
@@ -86,26 +88,17 @@ TEST_F(drvinst_Extraction, ACorruptEntryFailsAndLeavesNoPartialFile) {
   bytes[bytes.find(payload) + 100] = 'Q'; // stored data no longer matches its CRC
   test::writeFile(zip, bytes);
 
-  EXPECT_FALSE(unzipIntoFolder(zip, base));
+  std::string error;
+  EXPECT_FALSE(unzipIntoFolder(zip, base, &error));
+  EXPECT_EQ(error, "cannot unpack the archive: " + zip + ": entry 2 is damaged");
   EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"good.inf"}));
-}
-
-// Sets the uncompressed size of the archive's only entry in both headers.
-void declareUncompressedSize(std::string &zip, std::uint32_t size) {
-  const auto put = [&zip, size](std::size_t offset) {
-    for (int i = 0; i < 4; ++i) {
-      zip[offset + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
-    }
-  };
-  put(22);                          // local header
-  put(zip.find("PK\x01\x02") + 24); // central directory
 }
 
 TEST_F(drvinst_Extraction, AnEntryShorterThanItsDeclaredSizeFails) {
   // The deflate stream ends early; the CRC is never checked in that case.
   const std::string zip = archive({{"short.inf", "complete content"}});
   std::string bytes = test::readFile(zip);
-  declareUncompressedSize(bytes, 100);
+  test::declareUncompressedSizes(bytes, 100);
   test::writeFile(zip, bytes);
 
   EXPECT_FALSE(unzipIntoFolder(zip, base));
@@ -163,37 +156,41 @@ TEST_F(drvinst_ExtractionLimits, NumberOfEntries) {
   test::ScratchFolder other;
   std::string whyNot;
   EXPECT_FALSE(unzipIntoFolder(archive(entries), other / "base", &whyNot));
-  EXPECT_EQ(whyNot, "the archive holds 1025 entries, more than 1024");
-  EXPECT_TRUE(test::treeOf(other / "base").empty()); // refused before the first entry
+  EXPECT_EQ(whyNot, "cannot unpack the archive: " + (scratch / "package.zip") +
+                        ": it holds 1025 entries, more than 1024");
+  EXPECT_FALSE(test::fileExists(other / "base")); // refused before the first entry
 }
 
-TEST_F(drvinst_ExtractionLimits, BytesPerEntryAndInAll) {
+TEST_F(drvinst_ExtractionLimits, BytesPerEntryAndInAllWriteNothingWhenBroken) {
   const std::string full(kMaxEntryBytes, '\0');
   expectRefused(archive({{"first.inf", "1"}, {"big.sys", full + '\0'}}),
                 "entry 2 declares 33554433 bytes, more than the 33554432 an entry may hold");
-  EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"first.inf"}));
+  EXPECT_FALSE(test::fileExists(base));
 
   // Two entries at the entry limit fill the whole allowance; one more byte
-  // is too much.
+  // is too much, and the archive's directory tells so before the first
+  // entry is written.
   expectRefused(archive({{"a.sys", full}, {"b.sys", full}, {"c.inf", "1"}, {"d.inf", "2"}}),
                 "entry 3 would bring the package beyond 67108864 bytes");
-  EXPECT_EQ(test::treeOf(base), (std::vector<std::string>{"a.sys", "b.sys", "first.inf"}));
+  EXPECT_FALSE(test::fileExists(base));
+
+  EXPECT_TRUE(unzipIntoFolder(archive({{"a.sys", full}, {"b.sys", full}}), base));
   EXPECT_EQ(test::readFile(base + "/b.sys").size(), kMaxEntryBytes);
 }
 
 TEST_F(drvinst_ExtractionLimits, ABombDeclaringAGigabyteWritesNothing) {
   const std::string zip = archive({{"bomb.sys", std::string(100000, '\0')}});
   std::string bytes = test::readFile(zip);
-  declareUncompressedSize(bytes, 1u << 30);
+  test::declareUncompressedSizes(bytes, 1u << 30);
   test::writeFile(zip, bytes);
   expectRefused(zip, "entry 1 declares 1073741824 bytes");
-  EXPECT_TRUE(test::treeOf(base).empty());
+  EXPECT_FALSE(test::fileExists(base));
 }
 
 TEST_F(drvinst_ExtractionLimits, AStreamLongerThanItsDeclaredSizeIsCutOffAndRemoved) {
   const std::string zip = archive({{"liar.sys", std::string(4u << 20, '\0')}});
   std::string bytes = test::readFile(zip);
-  declareUncompressedSize(bytes, 1000);
+  test::declareUncompressedSizes(bytes, 1000);
   test::writeFile(zip, bytes);
   expectRefused(zip, "entry 1 is damaged");
   EXPECT_TRUE(test::treeOf(base).empty());
@@ -224,7 +221,7 @@ TEST_F(drvinst_ExtractionLimits, AName32766FoldersDeepIsRefusedAtOnce) {
     name += "a/";
   }
   expectRefused(archive({{name + "f", "x"}}), "entry 1 has a name of 65533 characters");
-  EXPECT_TRUE(test::treeOf(base).empty());
+  EXPECT_FALSE(test::fileExists(base));
 }
 
 // Points the central-directory record of every entry at the first entry's
@@ -261,16 +258,17 @@ TEST_F(drvinst_ExtractionLimits, NothingOverwritesTheArchiveCopy) {
   std::string whyNot;
   EXPECT_EQ(unpackAppendedPackage(scratch / "program", scratch / "unpacked", &whyNot),
             UnpackStatus::ExtractionFailed);
-  EXPECT_EQ(whyNot, "entry 2 would overwrite the archive copy temp.zip");
+  EXPECT_EQ(whyNot, "cannot unpack the driver package: " + (scratch / "program") +
+                        ": entry 2 would overwrite the archive copy temp.zip");
   EXPECT_EQ(test::readFile(archiveCopyPath(scratch / "unpacked")), test::readFile(package));
-  EXPECT_FALSE(test::fileExists(scratch / "unpacked/b.inf"));
+  EXPECT_EQ(test::treeOf(scratch / "unpacked"), std::vector<std::string>{"temp.zip"});
 }
 
 TEST(drvinst_FreshFolder, IsNeverReused) {
   test::ScratchFolder scratch;
   const test::ScopedEnvironment temporaryFolder("TMPDIR", scratch.path().c_str());
-  const std::string first = fs::createFreshFolder();
-  const std::string second = fs::createFreshFolder();
+  const std::string first = fs::createFreshFolder(nullptr);
+  const std::string second = fs::createFreshFolder(nullptr);
   EXPECT_NE(first, second);
   EXPECT_EQ(test::treeOf(scratch.path()).size(), 2u);
   EXPECT_EQ(first.rfind(scratch.path(), 0), 0u);
@@ -301,8 +299,50 @@ TEST_F(drvinst_AppendedPackage, AProgramOfExactlyTheOffsetHasNoPackage) {
 
 TEST_F(drvinst_AppendedPackage, ADamagedPackageStillCountsAsWritten) {
   test::writeProgram(program, kPackageOffset, "not a zip archive");
-  EXPECT_EQ(unpackAppendedPackage(program, folder), UnpackStatus::ExtractionFailed);
+  std::string error;
+  EXPECT_EQ(unpackAppendedPackage(program, folder, &error), UnpackStatus::ExtractionFailed);
+  EXPECT_EQ(error, "cannot unpack the driver package: " + program + ": it is not a ZIP archive");
   EXPECT_TRUE(test::fileExists(archiveCopyPath(folder)));
+}
+
+TEST_F(drvinst_AppendedPackage, TheArchiveCopyNeverReplacesAFileOfTheUsers) {
+  test::writeZip(scratch / "p.zip", {{"driver.inf", "[Version]"}});
+  test::writeProgram(program, kPackageOffset, test::readFile(scratch / "p.zip"));
+  ASSERT_TRUE(createFolderWithParents(folder, nullptr));
+  test::writeFile(archiveCopyPath(folder), "the user's own archive");
+
+  std::string error;
+  EXPECT_EQ(unpackAppendedPackage(program, folder, &error), UnpackStatus::NoArchiveCopy);
+  EXPECT_EQ(error, "cannot create the file: " + archiveCopyPath(folder) + ": File exists");
+  EXPECT_EQ(test::readFile(archiveCopyPath(folder)), "the user's own archive");
+}
+
+// What --unpack does: a folder that holds anything is refused, so that no
+// file that was there is overwritten or deleted.
+TEST_F(drvinst_AppendedPackage, UnpackingForTheUserNeedsANewOrEmptyFolder) {
+  test::writeZip(scratch / "p.zip", {{"driver.inf", "[Version]"}});
+  test::writeProgram(program, kPackageOffset, test::readFile(scratch / "p.zip"));
+  const std::string users = scratch / "users";
+  ASSERT_TRUE(createFolderWithParents(users, nullptr));
+  std::string error;
+  for (const char *name : {"temp.zip", "driver.inf", ".hidden"}) {
+    test::writeFile(users + "/" + name, "the user's own file");
+    EXPECT_FALSE(unpackIntoNewFolder(program, users, &error));
+    EXPECT_EQ(error, "cannot unpack into the folder: " + users + ": it already holds " + name +
+                         "; unpack into a new or empty folder");
+    EXPECT_EQ(test::treeOf(users), std::vector<std::string>{name});
+    EXPECT_EQ(test::readFile(users + "/" + name), "the user's own file");
+    std::remove((users + "/" + name).c_str());
+  }
+  const std::string file = scratch / "p.zip";
+  EXPECT_FALSE(unpackIntoNewFolder(program, file, &error));
+  EXPECT_EQ(error, "cannot unpack into the folder: " + file + ": it is not a folder");
+
+  // An empty folder and a new one take the package, without the copy.
+  EXPECT_TRUE(unpackIntoNewFolder(program, users, &error)) << error;
+  EXPECT_TRUE(unpackIntoNewFolder(program, scratch / "new/folder", &error)) << error;
+  EXPECT_EQ(test::treeOf(users), std::vector<std::string>{"driver.inf"});
+  EXPECT_EQ(test::treeOf(scratch / "new/folder"), std::vector<std::string>{"driver.inf"});
 }
 
 } // namespace

@@ -9,8 +9,10 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace drvinst {
@@ -70,11 +72,76 @@ TEST_F(drvinst_Program, InstallsForAMeterThatIsNotPluggedIn) {
   EXPECT_TRUE(test::fileExists(scratch / "rules/70-drvinst-usb-0483-085f.rules"));
 }
 
-TEST_F(drvinst_Program, ReportsFailureInChineseOnAChineseLocale) {
+// A failed --install tells why on its one line, after the result text in
+// the user's language, and leaves no temporary folder behind.
+TEST_F(drvinst_Program, AFailedInstallNamesItsCauseAndLeavesNoFolder) {
   std::filesystem::remove(scratch / "rules");
-  const CommandRun run = drvinst("--install", DRVINST_PROGRAM, "LC_ALL=zh_CN.UTF-8");
+  CommandRun run = drvinst("--install", DRVINST_PROGRAM, "LC_ALL=zh_CN.UTF-8");
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.output, "驱动安装失败!\n");
+  EXPECT_EQ(run.output, "drvinst: 驱动安装失败! cannot write the udev rule: " + (scratch / "rules") +
+                            "/70-drvinst-usb-0483-085f.rules: No such file or directory\n");
+  EXPECT_TRUE(test::unpackFolders(scratch.path()).empty());
+
+  // No temporary folder to unpack into: nothing to install from.
+  const std::string missing = scratch / "missing";
+  run = drvinst("--install", DRVINST_PROGRAM, "TMPDIR=" + missing);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "drvinst: cannot create a temporary folder: " + missing +
+                            "/drvinst-XXXXXX: No such file or directory\n");
+}
+
+TEST_F(drvinst_Program, ARulesFolderOnlyRootMayWriteSaysInstallingNeedsRoot) {
+  // Run as a user who may not write the rules folder: nobody, when the
+  // tests run as root, whom such a folder would not stop.
+  std::string asUser;
+  if (::geteuid() == 0) {
+    asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    if (std::system((asUser + "test -r " + DRVINST_PROGRAM + " 2>/dev/null").c_str()) != 0) {
+      GTEST_SKIP() << "running as root, and nobody cannot run the program (or there is no setpriv)";
+    }
+    std::filesystem::permissions(scratch.path(), std::filesystem::perms::all); // nobody's TMPDIR
+  }
+  std::filesystem::permissions(scratch / "rules", std::filesystem::perms::owner_read |
+                                                      std::filesystem::perms::owner_exec);
+  const CommandRun run = drvinst("--install", asUser + DRVINST_PROGRAM);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "drvinst: Install driver failure! cannot write the udev rule: " +
+                            (scratch / "rules") +
+                            "/70-drvinst-usb-0483-085f.rules: Permission denied; installing the "
+                            "driver needs root\n");
+  EXPECT_TRUE(test::unpackFolders(scratch.path()).empty());
+}
+
+TEST_F(drvinst_Program, UnpackNeverTouchesAFolderWithTheUsersFiles) {
+  const std::string users = scratch / "users";
+  std::filesystem::create_directories(users);
+  test::writeFile(users + "/temp.zip", "the user's own archive");
+  const CommandRun run = drvinst("--unpack " + users);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "drvinst: cannot unpack into the folder: " + users +
+                            ": it already holds temp.zip; unpack into a new or empty folder\n");
+  EXPECT_EQ(test::treeOf(users), std::vector<std::string>{"temp.zip"});
+  EXPECT_EQ(test::readFile(users + "/temp.zip"), "the user's own archive");
+}
+
+TEST_F(drvinst_Program, HelpWithoutDisplayAndWrongArguments) {
+  CommandRun run = drvinst("--help");
+  EXPECT_EQ(run.exitCode, 0);
+  for (const char *expected : {"usage: drvinst ", "drvinst --install", "drvinst --unpack DIR",
+                               "DRVINST_SYSFS_ROOT", "DRVINST_UDEV_RULES_DIR", "DRVINST_UDEVADM",
+                               "TMPDIR"}) {
+    EXPECT_NE(run.output.find(expected), std::string::npos) << expected;
+  }
+  run = drvinst("--bogus");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.output.rfind("usage: drvinst ", 0), 0u) << run.output;
+
+  // Without a display the dialog cannot open: one line, no abort.
+  run = runCommand(std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
+                   DRVINST_PROGRAM);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "drvinst: cannot show the installer dialog: there is no display to show "
+                        "it on; \"drvinst --install\" installs without a dialog\n");
 }
 
 TEST_F(drvinst_Program, WithoutAPackageThereIsNothingToInstall) {
@@ -83,32 +150,41 @@ TEST_F(drvinst_Program, WithoutAPackageThereIsNothingToInstall) {
   test::writeFile(bare, test::readFile(DRVINST_PROGRAM).substr(0, kPackageOffset));
   ::chmod(bare.c_str(), 0755);
 
+  const std::string noPackage = "drvinst: no driver package in the program file: " + bare +
+                                ": it holds nothing from offset 131072 on\n";
   CommandRun run = drvinst("--install", bare);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.output.find("no folder to install from"), std::string::npos) << run.output;
+  EXPECT_EQ(run.output, noPackage);
   run = drvinst("--unpack " + (scratch / "out"), bare);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(drvinst("--bogus").exitCode, 2);
+  EXPECT_EQ(run.output, noPackage);
+  EXPECT_TRUE(test::unpackFolders(scratch.path()).empty());
 }
 
-TEST_F(drvinst_Program, AHostilePackageIsRefusedInOneLine) {
-  // The program's image with an archive whose entry declares 1 GiB.
-  test::writeZip(scratch / "bomb.zip", {{"bomb.sys", std::string(100000, '\0')}});
+TEST_F(drvinst_Program, APackageOverTheTotalLimitIsRefusedInOneLineAndWritesNothing) {
+  // The program's image with an archive of an INF and three entries that
+  // declare 30 MiB each, 90 MiB in all.
+  test::writeZip(scratch / "bomb.zip", {{"a.sys", std::string(100000, '\0')},
+                                        {"b.sys", std::string(100000, '\0')},
+                                        {"c.sys", std::string(100000, '\0')}});
   std::string zip = test::readFile(scratch / "bomb.zip");
-  for (std::size_t offset : {std::size_t{22}, zip.find("PK\x01\x02") + 24}) {
-    zip.replace(offset, 4, std::string("\x00\x00\x00\x40", 4));
-  }
+  test::declareUncompressedSizes(zip, 30u << 20);
   const std::string hostile = scratch / "hostile-drvinst";
   test::writeProgram(hostile, 0, test::readFile(DRVINST_PROGRAM).substr(0, kPackageOffset) + zip);
   ::chmod(hostile.c_str(), 0755);
 
-  const CommandRun run = drvinst("--unpack " + (scratch / "out"), hostile);
+  const std::string refusal = "cannot unpack the driver package: " + hostile +
+                              ": entry 3 would bring the package beyond 67108864 bytes\n";
+  CommandRun run = drvinst("--unpack " + (scratch / "out"), hostile);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.output, "drvinst: the driver package is damaged (entry 1 declares 1073741824 "
-                        "bytes, more than the 33554432 an entry may hold); not every file was "
-                        "unpacked into " +
-                            (scratch / "out") + "\n");
+  EXPECT_EQ(run.output, "drvinst: " + refusal);
   EXPECT_TRUE(test::treeOf(scratch / "out").empty());
+
+  run = drvinst("--install", hostile);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "drvinst: Install driver failure! " + refusal);
+  EXPECT_TRUE(test::unpackFolders(scratch.path()).empty());
+  EXPECT_TRUE(test::treeOf(scratch / "rules").empty());
 }
 
 TEST_F(drvinst_Program, AnAmplifyingInfFailsTheInstallInsteadOfAborting) {
@@ -127,11 +203,12 @@ TEST_F(drvinst_Program, AnAmplifyingInfFailsTheInstallInsteadOfAborting) {
 
   const CommandRun run = drvinst("--install", hostile);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.output.find("hostile.inf a field is longer than 4096 characters after %name% "
+  EXPECT_EQ(run.output.rfind("drvinst: Install driver failure! cannot use the INF file: ", 0), 0u)
+      << run.output;
+  EXPECT_NE(run.output.find("/hostile.inf: a field is longer than 4096 characters after %name% "
                             "substitution\n"),
             std::string::npos)
       << run.output;
-  EXPECT_NE(run.output.find("Install driver failure!\n"), std::string::npos) << run.output;
 }
 
 TEST(drvinst_PackTool, RefusesAnImageLargerThanTheOffset) {

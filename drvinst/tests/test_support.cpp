@@ -70,6 +70,16 @@ std::vector<std::string> treeOf(const std::string &folder) {
   return names;
 }
 
+std::vector<std::string> unpackFolders(const std::string &temporaryFolder) {
+  std::vector<std::string> folders;
+  for (const auto &entry : stdfs::directory_iterator(temporaryFolder)) {
+    if (entry.is_directory() && entry.path().filename().string().rfind("drvinst-", 0) == 0) {
+      folders.push_back(entry.path().string());
+    }
+  }
+  return folders;
+}
+
 void writeZip(const std::string &path, const std::vector<ZipEntry> &entries) {
   zipFile archive = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
   if (archive == nullptr) {
@@ -89,6 +99,19 @@ void writeZip(const std::string &path, const std::vector<ZipEntry> &entries) {
     zipCloseFileInZip(archive);
   }
   zipClose(archive, nullptr);
+}
+
+void declareUncompressedSizes(std::string &zip, std::uint32_t size) {
+  const auto patch = [&zip, size](const char *signature, std::size_t sizeOffset) {
+    for (std::size_t at = zip.find(signature, 0, 4); at != std::string::npos;
+         at = zip.find(signature, at + 4, 4)) {
+      for (std::size_t i = 0; i < 4; ++i) {
+        zip[at + sizeOffset + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+      }
+    }
+  };
+  patch("PK\x03\x04", 22); // local headers
+  patch("PK\x01\x02", 24); // central directory
 }
 
 std::string extendedTimestamp(std::uint8_t flags, const std::vector<std::uint32_t> &unixTimes) {

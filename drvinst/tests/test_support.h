@@ -49,6 +49,9 @@ std::string readFile(const std::string &path);
 bool fileExists(const std::string &path);
 // Names of the files and folders below `folder`, relative to it, sorted.
 std::vector<std::string> treeOf(const std::string &folder);
+// The folders that the install command made for unpacking in
+// `temporaryFolder` (its TMPDIR).
+std::vector<std::string> unpackFolders(const std::string &temporaryFolder);
 
 // 2013-06-26 12:00:00 as an MS-DOS date and time.
 inline constexpr std::uint32_t kDosNoonJune26 =
@@ -72,6 +75,10 @@ struct ZipEntry {
 };
 
 void writeZip(const std::string &path, const std::vector<ZipEntry> &entries);
+
+// Sets the uncompressed size of every entry of a ZIP archive written by
+// writeZip, in its local and its central header, whatever its data holds.
+void declareUncompressedSizes(std::string &zip, std::uint32_t size);
 
 // An extended-timestamp ("UT") extra block with `flags` and these times.
 std::string extendedTimestamp(std::uint8_t flags, const std::vector<std::uint32_t> &unixTimes);

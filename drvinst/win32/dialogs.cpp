@@ -134,8 +134,12 @@ std::string CDrvinstDlg::browseForFolder(const char *title) {
   return hasPath ? toAnsi(path) : std::string();
 }
 
-void CDrvinstDlg::showMessage(const char *caption, const char *text) {
-  MessageBoxW(window(), widen(text).c_str(), widen(caption).c_str(), MB_OK);
+void CDrvinstDlg::showMessage(const char *caption, const char *text, const std::string &reason) {
+  std::wstring message = widen(text);
+  if (!reason.empty()) {
+    message += L'\n' + widen(reason.c_str(), CP_ACP);
+  }
+  MessageBoxW(window(), message.c_str(), widen(caption).c_str(), MB_OK);
 }
 
 void CDrvinstDlg::close() {

@@ -67,7 +67,7 @@ private:
   void OnDestroy();
 
   std::string browseForFolder(const char *title) override;
-  void showMessage(const char *caption, const char *text) override;
+  void showMessage(const char *caption, const char *text, const std::string &reason) override;
   void close() override;
 
   const InstallerSession &session_;

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "filechooser.h"
+#include "fitting.h"
 #include "language.h"
 #include "lightqualitydialog.h"
 #include "messagebox.h"
@@ -19,10 +21,12 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -40,6 +44,9 @@
 #include <qwt_scale_engine.h>
 #include <qwt_symbol.h>
 
+#include <iterator>
+#include <utility>
+
 namespace rec = solvane::records;
 
 // The compiled-in pictures live in a static library; this pulls them in.
@@ -50,9 +57,12 @@ static void initialisePictures() {
 namespace {
 
 const char *const kContactPage = "https://www.kestra-instruments.example/contact";
-const char *const kManualName = "KestraOne manual.pdf";
+const char *const kManualName = "KestraOne manual.pdf"; // English, and where a translation is missing
+const char *const kManualNames[] = {"KestraOne manual cn.pdf", "KestraOne manual tw.pdf",
+                                    kManualName}; // by language code
 const char *const kDataFileName = "Solvane Data"; // initial name in the file dialogs
 const char *const kDataFileFilter = "Data file(*.csv)";
+const char *const kDataFileSuffix = "csv";
 const char *const kReportName = "Report"; // the PDF of the report, unless the preview picks another
 
 const QColor kValueColour(71, 141, 228);
@@ -123,13 +133,26 @@ QPen gridPen() {
   return pen;
 }
 
+// A style sheet draws its "image" as large as the content rectangle allows,
+// taking the largest picture that fits; on a screen of twice the density
+// that is the "@2x" twin, which would then be drawn at twice its size.
+// Content rectangles of the pictures' own height keep them at their size and
+// sharp. Side-bar buttons are 50 high, icons 20; header icons 20 in 40.
+const char *const kSideButtonIconFit =
+    "QPushButton{padding-top: 15px; padding-bottom: 15px; max-height: 20px;}";
+const char *const kHeaderIconFit = "\npadding: 10px;";
+
+QString sideButtonStyle(const char *style, const char *picture) {
+  return QString(style).arg(picture) + kSideButtonIconFit;
+}
+
 // The side bar is 150 px wide and its icons end 35 px from the left. A label
 // too long to stand centred clear of its icon (the English "Light quality")
 // is set a point smaller and flush right instead.
 QString fittedSideButtonStyle(const QPushButton &button, const char *picture) {
   constexpr int kSideBarWidth = 150;
   constexpr int kIconRight = 15 + 20 + 2;
-  const QString style = QString(kSideButtonStyle).arg(picture);
+  const QString style = sideButtonStyle(kSideButtonStyle, picture);
   const int textWidth = QFontMetrics(button.font()).horizontalAdvance(button.text());
   if ((kSideBarWidth - textWidth) / 2 >= kIconRight) {
     return style;
@@ -151,6 +174,8 @@ MainWindow::MainWindow(QWidget *parent)
   connect(&printSettings, &PrintSettingDlg::isPdf, this, &MainWindow::setPrintFormat);
 
   initializeWidgets();
+  setUpShortcuts();
+  ui->btn_readData->setFocus(); // the first of the tab order
   currentIndex = -1;
 }
 
@@ -161,12 +186,15 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::initializeWidgets() {
-  ui->btn_open->setStyleSheet(QString(kSideButtonStyle).arg("open.png"));
-  ui->btn_print->setStyleSheet(QString(kSideButtonStyle).arg("print.png"));
+  ui->btn_open->setStyleSheet(sideButtonStyle(kSideButtonStyle, "open.png"));
+  ui->btn_print->setStyleSheet(sideButtonStyle(kSideButtonStyle, "print.png"));
   ui->btn_quality->setStyleSheet(fittedSideButtonStyle(*ui->btn_quality, "quality.png"));
-  ui->btn_about->setStyleSheet(QString(kInfoButtonStyle).arg("about.png"));
-  ui->btn_help->setStyleSheet(QString(kInfoButtonStyle).arg("help.png"));
-  ui->btn_contact->setStyleSheet(QString(kInfoButtonStyle).arg("homepage.png"));
+  ui->btn_about->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "about.png"));
+  ui->btn_help->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "help.png"));
+  ui->btn_contact->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "homepage.png"));
+  for (QLabel *icon : {ui->label_9, ui->label_7, ui->label_8, ui->label_10}) {
+    icon->setStyleSheet(icon->styleSheet() + kHeaderIconFit);
+  }
 
   ui->btn_readData->setStyleSheet(
       "QPushButton{background-color: rgb(157,166,187); border: 0px solid; color: white; "
@@ -213,6 +241,11 @@ void MainWindow::initializeWidgets() {
     intensity->setItem(row, 0,
                        centredItem(QString::number(rec::kFirstWavelength + row, 10) + " nm"));
   }
+  // Cells elide what does not fit; the full text shows as tooltip.
+  auto *fullTexts = new solvane::ui::FullTextToolTips(this);
+  for (QTableWidget *table : {stored, items, intensity}) {
+    table->setItemDelegate(fullTexts);
+  }
   changeGraphToSpectro();
 }
 
@@ -222,6 +255,7 @@ void MainWindow::on_btn_contact_clicked() {
 
 void MainWindow::on_btn_about_clicked() {
   AboutDialog dialog(nullptr);
+  solvane::ui::placeOnScreen(&dialog, this);
   dialog.exec();
 }
 
@@ -432,8 +466,8 @@ void MainWindow::on_btn_export_clicked() {
       exported << records[row];
     }
   }
-  const QString fileName =
-      QFileDialog::getSaveFileName(this, tr("Save file"), kDataFileName, kDataFileFilter);
+  const QString fileName = solvane::ui::chooseFile(this, QFileDialog::AcceptSave, tr("Save file"),
+                                                   kDataFileName, kDataFileFilter, kDataFileSuffix);
   if (fileName.isEmpty()) {
     return;
   }
@@ -448,8 +482,8 @@ void MainWindow::on_btn_export_clicked() {
 }
 
 void MainWindow::on_btn_open_clicked() {
-  const QString fileName =
-      QFileDialog::getOpenFileName(this, tr("Open file"), kDataFileName, kDataFileFilter);
+  const QString fileName = solvane::ui::chooseFile(this, QFileDialog::AcceptOpen, tr("Open file"),
+                                                   kDataFileName, kDataFileFilter, kDataFileSuffix);
   if (fileName.isEmpty()) {
     return;
   }
@@ -471,6 +505,8 @@ void MainWindow::on_btn_open_clicked() {
     ui->tableWidget_storedData->selectRow(0);
   }
   on_tableWidget_storedData_cellClicked(0, 1);
+  statusBar()->showMessage(tr("%n record(s) opened from %1", nullptr, records.size())
+                               .arg(QFileInfo(fileName).fileName()));
 }
 
 void MainWindow::on_btn_print_clicked() {
@@ -484,6 +520,7 @@ void MainWindow::on_btn_print_clicked() {
                          tr("The selected record is incomplete: the report needs all 430 fields"));
     return;
   }
+  solvane::ui::placeOnScreen(&printSettings, this);
   if (printSettings.exec() != QDialog::Accepted) {
     return;
   }
@@ -514,6 +551,7 @@ void MainWindow::on_btn_quality_clicked() {
   }
   auto *window = new solvane::quality::LightQualityDialog(quality, this);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  solvane::ui::placeOnScreen(window, this);
   window->show();
 }
 
@@ -556,7 +594,7 @@ void MainWindow::setPrintFormat(bool isPdf) {
 void MainWindow::on_btn_help_clicked() {
   // A local file URL made from the working directory on every platform (a
   // plain "file:///" + path text doubles the slash of a Unix path).
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(kManualName)));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath()));
 }
 
 void MainWindow::on_comboBox_observer_currentIndexChanged(int /*index*/) {
@@ -648,13 +686,20 @@ void MainWindow::measurementFinished() {
     solvane::ui::warning(this, tr("Measure"), measurement->failureText());
     return;
   }
-  appendLiveRecords({measurement->readings().constFirst().record});
+  const QStringList &record = measurement->readings().constFirst().record;
+  appendLiveRecords({record});
+  statusBar()->showMessage(tr("Measure: %1 added").arg(rec::fieldOrEmpty(record, rec::kLabel)));
 }
 
 void MainWindow::on_btn_series_clicked() {
   SeriesDialog dialog(*meter, ui->comboBox_observer->currentIndex(), nextLiveOrdinal, this);
+  solvane::ui::placeOnScreen(&dialog, this);
   dialog.exec();
-  appendLiveRecords(dialog.records());
+  const QList<QStringList> taken = dialog.records();
+  appendLiveRecords(taken);
+  if (!taken.isEmpty()) {
+    statusBar()->showMessage(tr("Series: %n record(s) added", nullptr, taken.size()));
+  }
 }
 
 // Appends after whatever the list holds and shows the first new record.
@@ -670,4 +715,32 @@ void MainWindow::appendLiveRecords(const QList<QStringList> &taken) {
   nextLiveOrdinal += taken.size();
   ui->tableWidget_storedData->selectRow(first);
   on_tableWidget_storedData_cellClicked(first, 1);
+}
+
+void MainWindow::setUpShortcuts() {
+  const std::pair<QAbstractButton *, QKeySequence> keys[] = {
+      {ui->btn_open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {ui->btn_export, QKeySequence(Qt::CTRL | Qt::Key_E)},
+      {ui->btn_print, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {ui->btn_readData, QKeySequence(Qt::Key_F5)},
+      {ui->btn_help, QKeySequence(Qt::Key_F1)},
+  };
+  for (const auto &[button, key] : keys) {
+    button->setShortcut(key);
+    const QString name = button->accessibleName().isEmpty() ? button->text()
+                                                            : button->accessibleName();
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
+  }
+}
+
+QString MainWindow::manualPath() const {
+  const QDir folder = QDir::current();
+  const int code = ui->comboBox_language->currentIndex();
+  if (code >= 0 && code < int(std::size(kManualNames))) {
+    const QString manual = folder.absoluteFilePath(kManualNames[code]);
+    if (QFileInfo::exists(manual)) {
+      return manual;
+    }
+  }
+  return folder.absoluteFilePath(kManualName);
 }

@@ -81,6 +81,10 @@ private:
   void measurementFinished();
   // Appends live readings after the records shown and selects the first.
   void appendLiveRecords(const QList<QStringList> &taken);
+  // Keyboard: the shortcuts of the side-bar and Stored Data buttons.
+  void setUpShortcuts();
+  // The manual of the language shown, or the English one where it is missing.
+  QString manualPath() const;
 
   Ui::MainWindow *ui;
   PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints

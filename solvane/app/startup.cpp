@@ -1,9 +1,11 @@
 #include "startup.h"
 
+#include "fitting.h"
 #include "fonts.h"
 #include "language.h"
 #include "mainwindow.h"
 #include "messagebox.h"
+#include "qttranslation.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -153,11 +155,16 @@ int run(int &argc, char **argv) {
   QTranslator translator;
   language::loadTranslation(translator);
   application.installTranslator(&translator);
+  QTranslator qtTexts; // OK, Cancel, the file and print dialogs
+  if (language::loadQtTranslation(qtTexts, language::storedCode())) {
+    application.installTranslator(&qtTexts);
+  }
 
   int exitCode = 0;
   {
     MainWindow window;
     automateQuitting(&window);
+    ui::placeOnScreen(&window, nullptr);
     window.show();
     exitCode = application.exec();
   }

@@ -238,10 +238,11 @@ QImage logo(int width, int height, bool threeD) {
   return image;
 }
 
-QImage banner() {
-  QImage image(400, 60, QImage::Format_ARGB32_Premultiplied);
+QImage banner(int scale) {
+  QImage image(400 * scale, 60 * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   QFont title(QStringLiteral("DejaVu Sans"));
@@ -392,43 +393,54 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "solvane_make_images: cannot create %s\n", argv[1]);
     return 1;
   }
+  // The pictures of the window and the print dialog are drawn a second time
+  // at twice the size, "NAME@2x.png", which Qt takes on screens of twice the
+  // density (QT_SCALE_FACTOR=2, a 2560 × 1440 laptop), so they stay sharp.
   struct Picture {
     const char *name;
-    QImage image;
+    std::function<QImage(int scale)> draw;
+    bool doubleDensity;
+  };
+  const auto iconOf = [](int size, const QColor &colour, const Painting &painting) {
+    return [=](int scale) { return icon(size * scale, colour, painting); };
   };
   const Picture pictures[] = {
-      {"open.png", icon(20, kWhite, openFolder)},
-      {"print.png", icon(20, kWhite, printer)},
-      {"quality.png", icon(20, kWhite, colourVector)},
-      {"help.png", icon(20, kWhite, question)},
-      {"homepage.png", icon(20, kWhite, house)},
-      {"about.png", icon(20, kWhite, information)},
-      {"data.png", icon(20, kWhite, database)},
-      {"itemData.png", icon(20, kWhite, list)},
-      {"plot.png", icon(20, kWhite, chart)},
-      {"intensity.png", icon(20, kWhite, bars)},
-      {"down.png", icon(16, kWhite, triangle)},
-      {"arrow_blue.png", icon(16, kBlue, triangle)},
-      {"language.png", icon(16, kWhite, globe)},
-      {"solvane.png", banner()},
-      {"Kestra_Logo.png", logo(66, 66, false)},
-      {"logo.png", logo(236, 236, false)},
-      {"logo3D.png", logo(477, 452, true)},
-      {"company.png", icon(20, kGrey, building)},
-      {"sample.png", icon(20, kGrey, flask)},
-      {"email.png", icon(24, kGrey, envelope)},
-      {"fax.png", icon(24, kGrey, fax)},
-      {"map.png", icon(24, kGrey, pin)},
-      {"model.png", icon(24, kGrey, meter)},
-      {"name.png", icon(24, kGrey, person)},
-      {"remark.png", icon(24, kGrey, pencil)},
-      {"sampleName.png", icon(24, kGrey, tag)},
-      {"telephone.png", icon(24, kGrey, handset)},
-      {"cie1931.png", cie1931()},
-      {"cie1976.png", cie1976()},
+      {"open.png", iconOf(20, kWhite, openFolder), true},
+      {"print.png", iconOf(20, kWhite, printer), true},
+      {"quality.png", iconOf(20, kWhite, colourVector), true},
+      {"help.png", iconOf(20, kWhite, question), true},
+      {"homepage.png", iconOf(20, kWhite, house), true},
+      {"about.png", iconOf(20, kWhite, information), true},
+      {"data.png", iconOf(20, kWhite, database), true},
+      {"itemData.png", iconOf(20, kWhite, list), true},
+      {"plot.png", iconOf(20, kWhite, chart), true},
+      {"intensity.png", iconOf(20, kWhite, bars), true},
+      {"down.png", iconOf(16, kWhite, triangle), true},
+      {"arrow_blue.png", iconOf(16, kBlue, triangle), true},
+      {"language.png", iconOf(16, kWhite, globe), true},
+      {"solvane.png", banner, true},
+      {"Kestra_Logo.png", [](int scale) { return logo(66 * scale, 66 * scale, false); }, true},
+      {"logo.png", [](int) { return logo(236, 236, false); }, false},
+      {"logo3D.png", [](int) { return logo(477, 452, true); }, false},
+      {"company.png", iconOf(20, kGrey, building), true},
+      {"sample.png", iconOf(20, kGrey, flask), true},
+      {"email.png", iconOf(24, kGrey, envelope), true},
+      {"fax.png", iconOf(24, kGrey, fax), true},
+      {"map.png", iconOf(24, kGrey, pin), true},
+      {"model.png", iconOf(24, kGrey, meter), true},
+      {"name.png", iconOf(24, kGrey, person), true},
+      {"remark.png", iconOf(24, kGrey, pencil), true},
+      {"sampleName.png", iconOf(24, kGrey, tag), true},
+      {"telephone.png", iconOf(24, kGrey, handset), true},
+      {"cie1931.png", [](int) { return cie1931(); }, false},
+      {"cie1976.png", [](int) { return cie1976(); }, false},
   };
   for (const Picture &picture : pictures) {
-    if (!save(output, picture.name, picture.image)) {
+    if (!save(output, picture.name, picture.draw(1))) {
+      return 1;
+    }
+    const QString doubled = QString(picture.name).replace(".png", "@2x.png");
+    if (picture.doubleDensity && !save(output, qPrintable(doubled), picture.draw(2))) {
       return 1;
     }
   }

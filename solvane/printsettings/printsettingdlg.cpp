@@ -4,10 +4,12 @@
 #include "messagebox.h"
 #include "printinfo.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QVector>
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -40,6 +42,19 @@ static_assert(std::size(kPlaceholders) == solvane::printinfo::kTextCount);
 
 constexpr int kPdfEntry = 0; // "Print to PDF"; entry 1 is "Print to Paper"
 
+// The style sheet paints typed text black; placeholders in this grey, so an
+// empty field never looks filled in.
+const QColor kPlaceholderColour(160, 166, 176);
+
+// After the style sheet has been applied, which gives the placeholder the
+// text colour.
+void lightenPlaceholder(QLineEdit *edit) {
+  edit->ensurePolished();
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::PlaceholderText, kPlaceholderColour);
+  edit->setPalette(palette);
+}
+
 } // namespace
 
 PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::PrintSettingDlg) {
@@ -51,6 +66,7 @@ PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::
     edits[i]->setText(stored.value(i));
     edits[i]->setStyleSheet(kLineEditStyle);
     edits[i]->setPlaceholderText(kPlaceholders[i]);
+    lightenPlaceholder(edits[i]);
   }
   ui->checkBox_qualityPage->setChecked(
       solvane::printinfo::readQualityPageChoice(solvane::printinfo::kQualityPageFileName));
@@ -58,6 +74,24 @@ PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::
   ui->btn_cancel->setStyleSheet(kCancelButtonStyle);
   ui->comboBox->setStyleSheet(kComboBoxStyle);
   connect(ui->btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  fitIcons();
+}
+
+// A style sheet draws its "image" as large as the label's content allows,
+// taking the largest picture that fits: on a screen of twice the density the
+// "@2x" twin, at twice the icon's size. Padding gives the 40-pixel labels a
+// content of the icon's own size, so the icons keep it there and are sharp.
+void PrintSettingDlg::fitIcons() {
+  const std::pair<QLabel *, int> icons[] = {
+      {ui->label_companyLogo_2, 20}, {ui->label_companyLogo, 20}, {ui->label_10, 24},
+      {ui->label_3, 24},             {ui->label_4, 24},           {ui->label_5, 24},
+      {ui->label_6, 24},             {ui->label_2, 24},           {ui->label_7, 24},
+      {ui->label_8, 24}};
+  constexpr int kLabelSize = 40;
+  for (const auto &[label, iconSize] : icons) {
+    label->setStyleSheet(label->styleSheet() +
+                         QString("\npadding: %1px;").arg((kLabelSize - iconSize) / 2));
+  }
 }
 
 PrintSettingDlg::~PrintSettingDlg() {

@@ -38,6 +38,7 @@ private:
   // The eight line edits in the order of the texts in "PrintInfo".
   QVector<QLineEdit *> lineEdits() const;
   QStringList texts() const;
+  void fitIcons();
 
   Ui::PrintSettingDlg *ui;
 };

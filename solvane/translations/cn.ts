@@ -287,6 +287,50 @@
         </translation>
     </message>
     <message>
+        <source>Live measurement</source>
+        <translation>实时测量</translation>
+    </message>
+    <message>
+        <source>Open a data file</source>
+        <translation>打开数据文件</translation>
+    </message>
+    <message>
+        <source>Print the selected record&apos;s test report</source>
+        <translation>打印所选记录的测试报告</translation>
+    </message>
+    <message>
+        <source>Light quality of the selected record</source>
+        <translation>所选记录的光品质</translation>
+    </message>
+    <message>
+        <source>Open the user manual</source>
+        <translation>打开用户手册</translation>
+    </message>
+    <message>
+        <source>Open the maker&apos;s contact page</source>
+        <translation>打开厂商的联系网页</translation>
+    </message>
+    <message>
+        <source>About Solvane</source>
+        <translation>关于 Solvane</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) opened from %1</source>
+        <translation>
+            <numerusform>已从 %1 打开 %n 条记录</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Measure: %1 added</source>
+        <translation>测量：已添加 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Series: %n record(s) added</source>
+        <translation>
+            <numerusform>连续测量：已添加 %n 条记录</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>错误</translation>
     </message>

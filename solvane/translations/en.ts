@@ -289,6 +289,52 @@
         </translation>
     </message>
     <message>
+        <source>Live measurement</source>
+        <translation>Live measurement</translation>
+    </message>
+    <message>
+        <source>Open a data file</source>
+        <translation>Open a data file</translation>
+    </message>
+    <message>
+        <source>Print the selected record&apos;s test report</source>
+        <translation>Print the selected record&apos;s test report</translation>
+    </message>
+    <message>
+        <source>Light quality of the selected record</source>
+        <translation>Light quality of the selected record</translation>
+    </message>
+    <message>
+        <source>Open the user manual</source>
+        <translation>Open the user manual</translation>
+    </message>
+    <message>
+        <source>Open the maker&apos;s contact page</source>
+        <translation>Open the maker&apos;s contact page</translation>
+    </message>
+    <message>
+        <source>About Solvane</source>
+        <translation>About Solvane</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) opened from %1</source>
+        <translation>
+            <numerusform>%n record opened from %1</numerusform>
+            <numerusform>%n records opened from %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Measure: %1 added</source>
+        <translation>Measure: %1 added</translation>
+    </message>
+    <message numerus="yes">
+        <source>Series: %n record(s) added</source>
+        <translation>
+            <numerusform>Series: %n record added</numerusform>
+            <numerusform>Series: %n records added</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>

@@ -287,6 +287,50 @@
         </translation>
     </message>
     <message>
+        <source>Live measurement</source>
+        <translation>即時測量</translation>
+    </message>
+    <message>
+        <source>Open a data file</source>
+        <translation>開啟資料檔</translation>
+    </message>
+    <message>
+        <source>Print the selected record&apos;s test report</source>
+        <translation>列印所選記錄的測試報告</translation>
+    </message>
+    <message>
+        <source>Light quality of the selected record</source>
+        <translation>所選記錄的光品質</translation>
+    </message>
+    <message>
+        <source>Open the user manual</source>
+        <translation>開啟使用手冊</translation>
+    </message>
+    <message>
+        <source>Open the maker&apos;s contact page</source>
+        <translation>開啟廠商的聯絡網頁</translation>
+    </message>
+    <message>
+        <source>About Solvane</source>
+        <translation>關於 Solvane</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) opened from %1</source>
+        <translation>
+            <numerusform>已從 %1 開啟 %n 筆記錄</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Measure: %1 added</source>
+        <translation>測量：已加入 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Series: %n record(s) added</source>
+        <translation>
+            <numerusform>連續測量：已加入 %n 筆記錄</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "drvinst/driver_installer.h"
 
+#include "drvinst/failure.h"
 #include "drvinst/file_system.h"
 #include "drvinst/hardware_id.h"
 #include "drvinst/text.h"
@@ -33,9 +34,13 @@ bool isInfFileName(std::string_view name) {
 
 } // namespace
 
-std::vector<std::string> infFilesIn(const std::string &folder) {
+std::optional<std::vector<std::string>> infFilesIn(const std::string &folder, std::string *error) {
+  const std::optional<std::vector<FolderEntry>> entries = fs::listFolder(folder, "*.inf", error);
+  if (!entries) {
+    return std::nullopt;
+  }
   std::vector<std::string> paths;
-  for (const FolderEntry &entry : fs::listFolder(folder, "*.inf")) {
+  for (const FolderEntry &entry : *entries) {
     if (!entry.isFolder && isInfFileName(entry.name)) {
       paths.push_back(joinPath(folder, entry.name));
     }
@@ -46,21 +51,42 @@ std::vector<std::string> infFilesIn(const std::string &folder) {
 DriverInstaller::DriverInstaller(DeviceManager &devices, std::string platformDecoration)
     : devices_(devices), decoration_(std::move(platformDecoration)) {}
 
-bool DriverInstaller::installFolder(const std::string &folder) {
-  const std::vector<std::string> infFiles = infFilesIn(folder);
-  bool allInstalled = !infFiles.empty();
-  for (const std::string &infPath : infFiles) {
-    // A failed scan leaves no INF path, and the installation then fails.
-    scanInf(infPath);
-    bool deviceExisted = false;
-    const bool installed = installCurrentInf(deviceExisted);
-    if (installed && !deviceExisted) {
-      // The scan after the installation matched the root device it created.
-      removeMatchedDevice();
-    }
-    allInstalled = allInstalled && installed;
+bool DriverInstaller::installFolder(const std::string &folder, std::string *error) {
+  const std::optional<std::vector<std::string>> infFiles = infFilesIn(folder, error);
+  if (!infFiles) {
+    return false;
   }
-  return allInstalled;
+  if (infFiles->empty()) {
+    return fail(error, {"cannot install the driver: ", folder, ": the folder holds no INF file"});
+  }
+  std::string firstFailure;
+  std::size_t failures = 0;
+  for (const std::string &infPath : *infFiles) {
+    std::string why;
+    if (!installInf(infPath, &why) && failures++ == 0) {
+      firstFailure = why;
+    }
+  }
+  if (failures <= 1) {
+    return failures == 0 || fail(error, firstFailure);
+  }
+  const std::size_t more = failures - 1;
+  return fail(error, {firstFailure, " (", decimal(more),
+                      more == 1 ? " more INF file" : " more INF files", " failed too)"});
+}
+
+bool DriverInstaller::installInf(const std::string &infPath, std::string *error) {
+  // A failed scan leaves no INF path, with which the installation could
+  // only fail.
+  bool deviceExisted = false;
+  if (!scanInf(infPath, error) || !installCurrentInf(deviceExisted, error)) {
+    return false;
+  }
+  if (!deviceExisted) {
+    // The scan after the installation matched the root device it created.
+    removeMatchedDevice();
+  }
+  return true;
 }
 
 void DriverInstaller::forgetScan() {
@@ -70,14 +96,23 @@ void DriverInstaller::forgetScan() {
   hardwareId_.clear();
 }
 
-std::optional<std::string> DriverInstaller::readModelHardwareId(const std::string &infPath) const {
-  const std::unique_ptr<InfFile> inf = devices_.openInf(infPath);
-  return inf ? modelHardwareId(*inf, decoration_) : std::nullopt;
+std::optional<std::string> DriverInstaller::readModelHardwareId(const std::string &infPath,
+                                                               std::string *error) const {
+  const std::unique_ptr<InfFile> inf = devices_.openInf(infPath, error);
+  if (!inf) {
+    return std::nullopt;
+  }
+  std::optional<std::string> id = modelHardwareId(*inf, decoration_);
+  if (!id) {
+    fail(error, {"cannot use the INF file: ", infPath,
+                 ": its [Manufacturer] section names no models section with a device"});
+  }
+  return id;
 }
 
-bool DriverInstaller::scanInf(const std::string &infPath) {
+bool DriverInstaller::scanInf(const std::string &infPath, std::string *error) {
   forgetScan();
-  const std::optional<std::string> modelId = readModelHardwareId(infPath);
+  const std::optional<std::string> modelId = readModelHardwareId(infPath, error);
   if (!modelId) {
     return false;
   }
@@ -93,25 +128,33 @@ bool DriverInstaller::scanInf(const std::string &infPath) {
   return true;
 }
 
-bool DriverInstaller::installCurrentInf(bool &deviceExisted) {
+bool DriverInstaller::installCurrentInf(bool &deviceExisted, std::string *error) {
   if (hardwareId_.empty()) {
-    hardwareId_ = readModelHardwareId(infPath_).value_or(std::string());
+    const std::optional<std::string> modelId = readModelHardwareId(infPath_, error);
+    if (!modelId) {
+      return false;
+    }
+    hardwareId_ = *modelId;
   }
-  if (hardwareId_.empty() || !fs::pathExists(infPath_)) {
-    return false;
+  if (hardwareId_.empty()) {
+    return fail(error, {"cannot use the INF file: ", infPath_,
+                        ": its first device model has no hardware ID"});
+  }
+  if (!fs::pathExists(infPath_)) {
+    return failWithSystemError(error, "cannot read the INF file", infPath_);
   }
   if (findExistingDevice(hardwareId_)) {
     deviceExisted = true;
-    if (!devices_.updateDriver(hardwareId_, infPath_)) {
+    if (!devices_.updateDriver(hardwareId_, infPath_, error)) {
       return false;
     }
-  } else if (!installRootDevice(infPath_, hardwareId_)) {
+  } else if (!installRootDevice(infPath_, hardwareId_, error)) {
     return false;
   }
   // Scan again so that the matched device is the one that now carries the
   // driver: for a new root device, the one to remove.
   const std::string infPath = infPath_;
-  scanInf(infPath);
+  scanInf(infPath, nullptr);
   return true;
 }
 
@@ -136,12 +179,14 @@ bool DriverInstaller::findExistingDevice(const std::string &hardwareId) {
   return false;
 }
 
-bool DriverInstaller::installRootDevice(const std::string &infPath, const std::string &hardwareId) {
-  const std::unique_ptr<DeviceList> created = devices_.createRootDevice(infPath, hardwareId);
+bool DriverInstaller::installRootDevice(const std::string &infPath, const std::string &hardwareId,
+                                        std::string *error) {
+  const std::unique_ptr<DeviceList> created =
+      devices_.createRootDevice(infPath, hardwareId, error);
   if (!created) {
     return false;
   }
-  if (!devices_.updateDriver(hardwareId, infPath)) {
+  if (!devices_.updateDriver(hardwareId, infPath, error)) {
     // Leave no half-installed device behind.
     removeAll(*created);
     return false;

@@ -1,5 +1,6 @@
 #include "drvinst/inf_file.h"
 
+#include "drvinst/failure.h"
 #include "drvinst/text.h"
 
 #include <cstdio>
@@ -136,23 +137,26 @@ std::optional<std::string> readFileUpTo(const std::string &path, std::size_t lim
   return failed ? std::nullopt : std::optional<std::string>(std::move(text));
 }
 
-void tellWhy(std::string *whyNot, const std::string &reason) {
-  if (whyNot != nullptr) {
-    *whyNot = reason;
-  }
-}
-
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeByteOrderMark = "\xFF\xFE";
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
 
 } // namespace
 
 InfDocument InfDocument::parse(std::string_view text) {
   InfDocument document;
   if (text.size() > kMaxInfBytes) {
-    document.error_ = "larger than " + decimal(kMaxInfBytes) + " bytes";
+    document.error_ = "it is larger than " + decimal(kMaxInfBytes) + " bytes";
     return document;
   }
-  if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+  std::string decoded;
+  if (startsWith(text, kUtf16LeByteOrderMark)) {
+    decoded = utf8FromUtf16Le(text.substr(kUtf16LeByteOrderMark.size()));
+    text = decoded;
+  } else if (startsWith(text, kUtf8ByteOrderMark)) {
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
   std::vector<InfLine> *current = nullptr;
@@ -261,19 +265,18 @@ bool InfDocument::hasKnownSignature() const {
   return false;
 }
 
-std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *whyNot) {
+std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *error) {
   const std::optional<std::string> text = readFileUpTo(path, kMaxInfBytes);
   if (!text) {
-    tellWhy(whyNot, "cannot be read");
+    failWithSystemError(error, "cannot read the INF file", path);
     return nullptr;
   }
   auto document = std::make_unique<InfDocument>(InfDocument::parse(*text));
-  if (!document->error().empty()) {
-    tellWhy(whyNot, document->error());
-    return nullptr;
-  }
-  if (!document->hasKnownSignature()) {
-    tellWhy(whyNot, "has no [Version] signature of a Windows NT-style INF");
+  if (!document->error().empty() || !document->hasKnownSignature()) {
+    const std::string_view why = !document->error().empty()
+                                     ? std::string_view(document->error())
+                                     : "it has no [Version] signature of a Windows NT-style INF";
+    fail(error, {"cannot use the INF file: ", path, ": ", why});
     return nullptr;
   }
   return document;

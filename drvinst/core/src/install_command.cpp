@@ -1,7 +1,7 @@
 #include "drvinst/install_command.h"
 
+#include "drvinst/failure.h"
 #include "drvinst/file_system.h"
-#include "drvinst/package.h"
 
 #include <utility>
 
@@ -12,25 +12,49 @@ InstallCommand::InstallCommand(DriverInstaller &installer, std::string programPa
     : installer_(installer), programPath_(std::move(programPath)),
       chooseFolder_(std::move(chooseFolder)) {}
 
-InstallResult InstallCommand::run() {
-  std::string installFolder;
-  bool unpacked = false;
-  if (firstRun_) {
-    firstRun_ = false;
-    const std::string freshFolder = fs::createFreshFolder();
-    unpacked = !freshFolder.empty() &&
-               unpackAppendedPackage(programPath_, freshFolder) != UnpackStatus::NoArchiveCopy;
-    installFolder = unpacked ? freshFolder : chooseFolder_();
-  }
-  if (installFolder.empty()) {
+InstallResult InstallCommand::run(std::string *error) {
+  if (!firstRun_) {
     return InstallResult::NoFolder;
   }
-  const bool installed = installer_.installFolder(installFolder);
-  if (unpacked) {
-    // The unpacked files stay; only the archive copy goes.
-    fs::removeFile(archiveCopyPath(installFolder));
+  firstRun_ = false;
+  std::string unpackError;
+  const std::string freshFolder = fs::createFreshFolder(&unpackError);
+  const UnpackStatus unpacked = freshFolder.empty()
+                                    ? UnpackStatus::NoArchiveCopy
+                                    : unpackAppendedPackage(programPath_, freshFolder, &unpackError);
+  if (unpacked != UnpackStatus::NoArchiveCopy) {
+    return installUnpacked(freshFolder, unpacked, unpackError, error);
   }
-  return installed ? InstallResult::Installed : InstallResult::Failed;
+  if (!freshFolder.empty()) {
+    fs::removeFolderTree(freshFolder); // nothing of the package is in it
+  }
+  const std::string chosenFolder = chooseFolder_();
+  if (chosenFolder.empty()) {
+    fail(error, unpackError);
+    return InstallResult::NoFolder;
+  }
+  return installFrom(chosenFolder, error);
+}
+
+InstallResult InstallCommand::installFrom(const std::string &folder, std::string *error) {
+  return installer_.installFolder(folder, error) ? InstallResult::Installed
+                                                 : InstallResult::Failed;
+}
+
+InstallResult InstallCommand::installUnpacked(const std::string &folder, UnpackStatus unpacked,
+                                              const std::string &unpackError,
+                                              std::string *error) {
+  std::string installError;
+  if (installFrom(folder, &installError) == InstallResult::Installed) {
+    // The unpacked files stay; only the archive copy goes.
+    fs::removeFile(archiveCopyPath(folder));
+    return InstallResult::Installed;
+  }
+  fs::removeFolderTree(folder);
+  // A damaged package explains a failed installation better than its
+  // consequence, such as a missing INF file.
+  fail(error, unpacked == UnpackStatus::ExtractionFailed ? unpackError : installError);
+  return InstallResult::Failed;
 }
 
 const char *resultMessage(InstallResult result, Language language) {

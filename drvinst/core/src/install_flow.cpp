@@ -11,10 +11,11 @@ InstallFlow::InstallFlow(DriverInstaller &installer, std::string programPath, La
       }) {}
 
 void InstallFlow::onInstallClicked() {
-  const InstallResult result = command_.run();
+  std::string reason; // stays empty on success
+  const InstallResult result = command_.run(&reason);
   // A cancelled folder browser closes the dialog without a word.
   if (const char *text = resultMessage(result, language_)) {
-    view_.showMessage(installMessages(language_).caption, text);
+    view_.showMessage(installMessages(language_).caption, text, reason);
   }
   view_.close();
 }

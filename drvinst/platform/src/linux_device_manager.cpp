@@ -1,5 +1,6 @@
 #include "drvinst/linux_device_manager.h"
 
+#include "drvinst/failure.h"
 #include "drvinst/file_system.h"
 #include "drvinst/system_device_manager.h"
 #include "drvinst/text.h"
@@ -91,15 +92,16 @@ std::string ruleText(const std::string &hardwareId, const UsbId &id) {
 }
 
 // Writes beside the target and renames, so that udev never reads half a rule.
-bool writeFileAtomically(const std::string &path, const std::string &text) {
+bool writeFileAtomically(const std::string &path, const std::string &text, std::string *error) {
   const std::string partial = path + ".partial";
   std::FILE *file = std::fopen(partial.c_str(), "w");
   if (file == nullptr) {
-    return false;
+    return failInstalling(error, "cannot write the udev rule", path);
   }
   const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
   const bool closed = std::fclose(file) == 0;
   if (!written || !closed || std::rename(partial.c_str(), path.c_str()) != 0) {
+    failInstalling(error, "cannot write the udev rule", path);
     fs::removeFile(partial);
     return false;
   }
@@ -157,7 +159,10 @@ LinuxDeviceManager::LinuxDeviceManager(LinuxDeviceSettings settings)
 std::unique_ptr<DeviceList> LinuxDeviceManager::presentDevices(DeviceScope) {
   const std::string folder = joinPath(settings_.sysfsRoot, kUsbDevicesFolder);
   std::vector<std::vector<std::string>> devices;
-  for (const FolderEntry &entry : fs::listFolder(folder, "*")) {
+  // No sysfs (in a container, say) means no device to see.
+  const std::vector<FolderEntry> entries =
+      fs::listFolder(folder, "*", nullptr).value_or(std::vector<FolderEntry>());
+  for (const FolderEntry &entry : entries) {
     std::vector<std::string> ids =
         entry.isFolder ? usbHardwareIds(joinPath(folder, entry.name)) : std::vector<std::string>();
     if (!ids.empty()) {
@@ -167,9 +172,14 @@ std::unique_ptr<DeviceList> LinuxDeviceManager::presentDevices(DeviceScope) {
   return std::make_unique<SysfsDeviceList>(std::move(devices));
 }
 
-bool LinuxDeviceManager::updateDriver(const std::string &hardwareId, const std::string &) {
+bool LinuxDeviceManager::updateDriver(const std::string &hardwareId, const std::string &,
+                                      std::string *error) {
   const std::optional<UsbId> id = usbIdFromHardwareId(hardwareId);
-  if (!id || !writeFileAtomically(rulePath(*id), ruleText(hardwareId, *id))) {
+  if (!id) {
+    return fail(error, {"cannot write a udev rule for the hardware ID: ", hardwareId,
+                        ": it is not a USB hardware ID"});
+  }
+  if (!writeFileAtomically(rulePath(*id), ruleText(hardwareId, *id), error)) {
     return false;
   }
   reloadUdev(*id);
@@ -177,7 +187,8 @@ bool LinuxDeviceManager::updateDriver(const std::string &hardwareId, const std::
 }
 
 std::unique_ptr<DeviceList> LinuxDeviceManager::createRootDevice(const std::string &,
-                                                                 const std::string &) {
+                                                                 const std::string &,
+                                                                 std::string *) {
   // No root-enumerated devices: the rule that updateDriver writes serves
   // the device once it is plugged in.
   return std::make_unique<SysfsDeviceList>(std::vector<std::vector<std::string>>());

@@ -1,5 +1,7 @@
 #include "drvinst/file_system.h"
 
+#include "drvinst/failure.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -22,19 +24,48 @@ bool isFolder(const std::string &path) {
   return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-bool createFolder(const std::string &path) {
-  return ::mkdir(path.c_str(), 0777) == 0;
+bool createFolder(const std::string &path, std::string *error) {
+  return ::mkdir(path.c_str(), 0777) == 0 ||
+         failWithSystemError(error, "cannot create the folder", path);
 }
 
 bool removeFile(const std::string &path) {
   return ::unlink(path.c_str()) == 0;
 }
 
-std::vector<FolderEntry> listFolder(const std::string &folder, const std::string &pattern) {
+void removeFolderTree(const std::string &path) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) {
+    return;
+  }
+  if (!S_ISDIR(status.st_mode)) {
+    ::unlink(path.c_str());
+    return;
+  }
+  if (DIR *directory = ::opendir(path.c_str())) {
+    std::vector<std::string> names;
+    while (const dirent *entry = ::readdir(directory)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") {
+        names.push_back(name);
+      }
+    }
+    ::closedir(directory);
+    // The depth is that of an unpacked package, which the extraction bounds.
+    for (const std::string &name : names) {
+      removeFolderTree(joinPath(path, name));
+    }
+  }
+  ::rmdir(path.c_str());
+}
+
+std::optional<std::vector<FolderEntry>> listFolder(const std::string &folder,
+                                                   const std::string &pattern, std::string *error) {
   std::vector<FolderEntry> entries;
   DIR *directory = ::opendir(folder.c_str());
   if (directory == nullptr) {
-    return entries;
+    failWithSystemError(error, "cannot read the folder", folder);
+    return std::nullopt;
   }
   while (const dirent *entry = ::readdir(directory)) {
     const std::string name = entry->d_name;
@@ -57,26 +88,34 @@ std::string ownProgramPath() {
   return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
 }
 
-std::string createFreshFolder() {
+std::string createFreshFolder(std::string *error) {
   const char *temporary = std::getenv("TMPDIR");
-  std::string pattern =
+  const std::string pattern =
       joinPath(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp", "drvinst-XXXXXX");
   // mkdtemp draws a new name until it creates a folder no one else has.
-  return ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+  std::string path = pattern;
+  if (::mkdtemp(path.data()) == nullptr) {
+    failWithSystemError(error, "cannot create a temporary folder", pattern);
+    return {};
+  }
+  return path;
 }
 
 OutputFile::~OutputFile() {
   close();
 }
 
-bool OutputFile::create(const std::string &path, const FileAttributes &attributes) {
+bool OutputFile::create(const std::string &path, const FileAttributes &attributes,
+                        ExistingFile existing, std::string *error) {
   close();
-  descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  const int ifExists = existing == ExistingFile::Replace ? O_TRUNC : O_EXCL;
+  descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | ifExists, 0666);
+  path_ = path;
   readOnly_ = attributes.readOnly;
-  return descriptor_ >= 0;
+  return descriptor_ >= 0 || failWithSystemError(error, "cannot create the file", path);
 }
 
-bool OutputFile::write(const void *data, std::size_t size) {
+bool OutputFile::write(const void *data, std::size_t size, std::string *error) {
   const auto *bytes = static_cast<const char *>(data);
   while (size > 0) {
     const ssize_t written = ::write(descriptor_, bytes, size);
@@ -84,7 +123,7 @@ bool OutputFile::write(const void *data, std::size_t size) {
       continue;
     }
     if (written <= 0) {
-      return false;
+      return failWithSystemError(error, "cannot write the file", path_);
     }
     bytes += written;
     size -= static_cast<std::size_t>(written);
@@ -92,20 +131,27 @@ bool OutputFile::write(const void *data, std::size_t size) {
   return true;
 }
 
-bool OutputFile::finish(const FileTimes &times) {
-  const UnixTime access = unixTimeFromFileTime(times.lastAccess);
-  const UnixTime modification = unixTimeFromFileTime(times.lastWrite);
-  const timespec stamps[2] = {
-      {static_cast<time_t>(access.seconds), access.nanoseconds},
-      {static_cast<time_t>(modification.seconds), modification.nanoseconds}};
-  bool ok = ::futimens(descriptor_, stamps) == 0;
+bool OutputFile::finish(const FileTimes *times, std::string *error) {
+  bool ok = true;
+  if (times != nullptr) {
+    const UnixTime access = unixTimeFromFileTime(times->lastAccess);
+    const UnixTime modification = unixTimeFromFileTime(times->lastWrite);
+    const timespec stamps[2] = {
+        {static_cast<time_t>(access.seconds), access.nanoseconds},
+        {static_cast<time_t>(modification.seconds), modification.nanoseconds}};
+    ok = ::futimens(descriptor_, stamps) == 0 ||
+         failWithSystemError(error, "cannot set the times of the file", path_);
+  }
   // Clearing the write bits comes last: the file was still being written.
   struct stat status {};
   if (ok && readOnly_) {
-    ok = ::fstat(descriptor_, &status) == 0 &&
-         ::fchmod(descriptor_, status.st_mode & ~static_cast<mode_t>(0222)) == 0;
+    ok = (::fstat(descriptor_, &status) == 0 &&
+          ::fchmod(descriptor_, status.st_mode & ~static_cast<mode_t>(0222)) == 0) ||
+         failWithSystemError(error, "cannot make the file read-only", path_);
   }
-  ok = ::close(descriptor_) == 0 && ok;
+  // close reports a write that the disk could not take after all.
+  ok = (::close(descriptor_) == 0 || failWithSystemError(error, "cannot write the file", path_)) &&
+       ok;
   descriptor_ = -1;
   return ok;
 }

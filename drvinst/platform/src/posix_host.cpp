@@ -1,8 +1,11 @@
 #include "drvinst/host.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <sys/utsname.h>
+#include <unistd.h>
 
 namespace drvinst::host {
 
@@ -29,6 +32,14 @@ Language userLanguage() {
     }
   }
   return Language::English;
+}
+
+std::string lastSystemError() {
+  return std::strerror(errno);
+}
+
+bool lastErrorNeedsPrivileges() {
+  return (errno == EACCES || errno == EPERM) && ::geteuid() != 0;
 }
 
 } // namespace drvinst::host

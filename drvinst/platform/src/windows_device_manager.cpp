@@ -3,6 +3,8 @@
 
 #include "drvinst/system_device_manager.h"
 
+#include "drvinst/failure.h"
+
 #include <windows.h>
 
 #include <newdev.h>
@@ -114,16 +116,21 @@ private:
 
 class WindowsDeviceManager final : public DeviceManager {
 public:
-  std::unique_ptr<InfFile> openInf(const std::string &path) const override {
+  std::unique_ptr<InfFile> openInf(const std::string &path, std::string *error) const override {
     // SetupAPI looks for a bare file name in the system's INF folder.
     const std::string local = path.find('\\') == std::string::npos ? ".\\" + path : path;
     GUID classGuid{};
     char className[kClassNameBuffer];
     if (!SetupDiGetINFClassA(local.c_str(), &classGuid, className, sizeof className, nullptr)) {
+      failWithSystemError(error, "cannot read the INF file", path);
       return nullptr;
     }
     HINF handle = SetupOpenInfFileA(local.c_str(), nullptr, INF_STYLE_WIN4, nullptr);
-    return handle == INVALID_HANDLE_VALUE ? nullptr : std::make_unique<SetupApiInf>(handle);
+    if (handle == INVALID_HANDLE_VALUE) {
+      failWithSystemError(error, "cannot read the INF file", path);
+      return nullptr;
+    }
+    return std::make_unique<SetupApiInf>(handle);
   }
 
   std::unique_ptr<DeviceList> presentDevices(DeviceScope scope) override {
@@ -133,36 +140,43 @@ public:
     return set == INVALID_HANDLE_VALUE ? nullptr : std::make_unique<SetupApiDeviceList>(set);
   }
 
-  bool updateDriver(const std::string &hardwareId, const std::string &infPath) override {
+  bool updateDriver(const std::string &hardwareId, const std::string &infPath,
+                    std::string *error) override {
     BOOL rebootRequired = FALSE; // a restart is never asked for
     return UpdateDriverForPlugAndPlayDevicesA(nullptr, hardwareId.c_str(), infPath.c_str(),
-                                              INSTALLFLAG_FORCE, &rebootRequired) != 0;
+                                              INSTALLFLAG_FORCE, &rebootRequired) != 0 ||
+           failInstalling(error, "cannot install the driver for " + hardwareId, infPath);
   }
 
   std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
-                                               const std::string &hardwareId) override {
+                                               const std::string &hardwareId,
+                                               std::string *error) override {
+    const std::string what = "cannot create a root-enumerated device for " + hardwareId;
     GUID classGuid{};
     char className[kFieldLengthBuffer];
-    if (hardwareId.size() + 2 > kHardwareIdBuffer ||
-        !SetupDiGetINFClassA(infPath.c_str(), &classGuid, className, sizeof className, nullptr)) {
+    if (!SetupDiGetINFClassA(infPath.c_str(), &classGuid, className, sizeof className, nullptr)) {
+      failWithSystemError(error, "cannot read the INF file", infPath);
       return nullptr;
     }
     HDEVINFO set = SetupDiCreateDeviceInfoList(&classGuid, nullptr);
     if (set == INVALID_HANDLE_VALUE) {
+      failInstalling(error, what, infPath);
       return nullptr;
     }
-    // The hardware ID property is a multi-string: the ID and an empty string.
-    char ids[kHardwareIdBuffer] = {};
-    std::memcpy(ids, hardwareId.data(), hardwareId.size());
+    // The hardware ID property is a multi-string: the ID and an empty
+    // string, so two terminators, sized to the ID however long it is.
+    std::string ids = hardwareId;
+    ids.append(2, '\0');
     SP_DEVINFO_DATA device{};
     device.cbSize = sizeof device;
     const bool registered = SetupDiCreateDeviceInfoA(set, className, &classGuid, nullptr, nullptr,
                                                      DICD_GENERATE_ID, &device) &&
                             SetupDiSetDeviceRegistryPropertyA(
-                                set, &device, SPDRP_HARDWAREID, reinterpret_cast<BYTE *>(ids),
-                                static_cast<DWORD>(hardwareId.size() + 2)) &&
+                                set, &device, SPDRP_HARDWAREID, reinterpret_cast<BYTE *>(ids.data()),
+                                static_cast<DWORD>(ids.size())) &&
                             SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set, &device);
     if (!registered) {
+      failInstalling(error, what, infPath); // before the clean-up changes the error
       SetupDiDestroyDeviceInfoList(set);
       return nullptr;
     }

@@ -1,5 +1,7 @@
 #include "drvinst/host.h"
 
+#include "drvinst/text.h"
+
 #include <windows.h>
 
 namespace drvinst::host {
@@ -29,6 +31,23 @@ Architecture nativeArchitecture() {
 
 Language userLanguage() {
   return languageFromLocaleId(GetSystemDefaultLCID());
+}
+
+std::string lastSystemError() {
+  const DWORD code = GetLastError();
+  char text[512] = {};
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                code, 0, text, sizeof text, nullptr);
+  // The system's texts end in ".\r\n"; a sentence goes on after them.
+  while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' ||
+                        text[length - 1] == ' ' || text[length - 1] == '.')) {
+    --length;
+  }
+  return length > 0 ? std::string(text, length) : "system error " + decimal(code);
+}
+
+bool lastErrorNeedsPrivileges() {
+  return GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 } // namespace drvinst::host

@@ -41,22 +41,6 @@ QList<QStringList> csvRecords(const QString &path) {
   return lines.mid(1);
 }
 
-// Runs `answer` on the next modal dialog, once the window has opened it.
-template <typename Dialog> void answerNext(std::function<void(Dialog *)> answer) {
-  QTimer::singleShot(0, [answer] {
-    auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-    QVERIFY2(dialog, "the expected dialog did not open");
-    answer(dialog);
-  });
-}
-
-void chooseFile(const QString &path) {
-  answerNext<QFileDialog>([path](QFileDialog *dialog) {
-    dialog->selectFile(path);
-    static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, which checks the name
-  });
-}
-
 } // namespace
 
 class TestWindowFiles : public WindowTest {
@@ -71,15 +55,6 @@ class TestWindowFiles : public WindowTest {
     click("btn_readData");
     QCOMPARE(stored()->rowCount(), 4);
     warnings.clear();
-  }
-
-  void selectRows(const QList<int> &rows) {
-    QItemSelectionModel *selection = stored()->selectionModel();
-    selection->clearSelection();
-    for (int row : rows) {
-      selection->select(stored()->model()->index(row, 0),
-                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
   }
 
   QString path(const QString &name) const { return workDir.filePath(name); }

@@ -10,14 +10,19 @@
 #include "simulator.h"
 #include "solvane/records/measurement_record.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QItemSelectionModel>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +38,23 @@ inline QStringList expectedRecord(const QJsonObject &state, int ordinal, int obs
                                      QDateTime::fromString(r["time"].toString(), Qt::ISODate),
                                      r["illuminance"].toDouble(), spectrum.data(),
                                      rec::kSpectrumFields, r["ratio"].toDouble(), observer);
+}
+
+// Runs `answer` on the next modal dialog, once the window has opened it.
+template <typename Dialog> void answerNext(std::function<void(Dialog *)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+    QVERIFY2(dialog, "the expected dialog did not open");
+    answer(dialog);
+  });
+}
+
+// Answers the next file dialog with `path` as if typed.
+inline void chooseFile(const QString &path) {
+  answerNext<QFileDialog>([path](QFileDialog *dialog) {
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, which checks the name
+  });
 }
 
 // The base of the window test classes: initTestCase calls enterWorkDir(),
@@ -51,6 +73,16 @@ protected:
   }
   QTableWidget *stored() const { return child<QTableWidget>("tableWidget_storedData"); }
   QString label() const { return child<QLabel>("label_dataName")->text(); }
+
+  // Selects whole rows of the stored-data table, as a user's clicks would.
+  void selectRows(const QList<int> &rows) {
+    QItemSelectionModel *selection = stored()->selectionModel();
+    selection->clearSelection();
+    for (int row : rows) {
+      selection->select(stored()->model()->index(row, 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+  }
 
   // Every warning box answers Ok at once and adds "title|message" to warnings.
   void recordWarnings() {

@@ -1,12 +1,16 @@
 // Pictures of the window for the documentation: reads the meter's stored
 // records, selects one and saves the window in each plot mode and the
-// Light quality window of that record.
+// Light quality window of that record; then the whole screen with the window
+// filling it and the Light quality window centred on it
+// (screen-WIDTHxHEIGHT-LANGUAGE.png, in device pixels), and the window at its
+// minimum size (window-LANGUAGE-minimum.png).
 //
 //   solvane_screenshots LANGUAGE(cn|tw|en) ROW OUTPUT_FOLDER
 //
 // Run it in the folder that holds the translation files, on any display
 // (xvfb-run, or QT_QPA_PLATFORM=offscreen).
 
+#include "fitting.h"
 #include "fonts.h"
 #include "language.h"
 #include "lightqualitydialog.h"
@@ -18,6 +22,7 @@
 #include <QDir>
 #include <QMetaObject>
 #include <QPixmap>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTest>
@@ -80,9 +85,34 @@ int main(int argc, char **argv) {
     return 1;
   }
   QTest::qWait(200);
-  const QString file = output.filePath(QString("quality-%1.png").arg(language));
-  if (!quality->grab().save(file)) {
-    std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+  const auto save = [](const QPixmap &picture, const QString &file) {
+    if (!picture.save(file)) {
+      std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+      return false;
+    }
+    return true;
+  };
+  if (!save(quality->grab(), output.filePath(QString("quality-%1.png").arg(language)))) {
+    return 1;
+  }
+
+  QScreen *screen = window.screen();
+  window.setGeometry(screen->availableGeometry());
+  solvane::ui::placeOnScreen(quality, &window);
+  quality->raise();
+  QTest::qWait(500);
+  const QPixmap wholeScreen = screen->grabWindow(0);
+  if (!save(wholeScreen, output.filePath(QString("screen-%1x%2-%3.png")
+                                             .arg(wholeScreen.width())
+                                             .arg(wholeScreen.height())
+                                             .arg(language)))) {
+    return 1;
+  }
+  quality->close();
+
+  window.resize(window.minimumSizeHint());
+  QTest::qWait(300);
+  if (!save(window.grab(), output.filePath(QString("window-%1-minimum.png").arg(language)))) {
     return 1;
   }
   return 0;

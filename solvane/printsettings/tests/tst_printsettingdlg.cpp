@@ -77,6 +77,32 @@ private slots:
     QCOMPARE(testfiles::readBytes("PrintInfo"), QByteArray("\n\n\n\n\n\n\n"));
   }
 
+  // The style sheet paints text black; an empty field's placeholder must
+  // look lighter than any typed text, on screen and not only in the palette.
+  void placeholdersAreLighterThanTypedText() {
+    PrintSettingDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Neither has the focus, whose cursor is black.
+    QLineEdit *empty = edit(dialog, 1);
+    QLineEdit *typed = edit(dialog, 2);
+    typed->setText(empty->placeholderText());
+    QVERIFY(empty->palette().color(QPalette::PlaceholderText) !=
+            empty->palette().color(QPalette::Text));
+    const auto darkest = [](QLineEdit *lineEdit) {
+      const QImage image = lineEdit->grab().toImage();
+      int lightness = 255;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          lightness = qMin(lightness, qGray(image.pixel(x, y)));
+        }
+      }
+      return lightness;
+    };
+    QCOMPARE(darkest(typed), 0);
+    QVERIFY2(darkest(empty) >= 120, qPrintable(QString::number(darkest(empty))));
+  }
+
   void storedTextsFillTheFieldsAndPrintRewritesThemUnchanged() {
     const QByteArray stored = "Acme\nRoad 1\nT\nF\nE\nLamp\nLX\nnote";
     testfiles::writeBytes("PrintInfo", stored);

@@ -1,5 +1,7 @@
 #include "lightqualitydialog.h"
 
+#include "filechooser.h"
+#include "fitting.h"
 #include "messagebox.h"
 #include "quality_charts.h"
 #include "solvane/quality/spdx.h"
@@ -101,24 +103,35 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
   buttons->addWidget(exportButton);
   buttons->addWidget(closeButton);
 
+  // The figures scroll on a screen too low for them; the header and the
+  // buttons stay in view.
+  auto *figures = new QWidget;
+  auto *body = new QVBoxLayout(figures);
+  body->setContentsMargins(0, 0, 0, 0);
+  body->addLayout(top, 1);
+  body->addWidget(new QLabel(tr("CIE 13.3 special colour rendering indices")));
+  body->addWidget(createSpecialIndexTable());
+  body->addWidget(createShiftBars());
+  body->addWidget(new QLabel(tr("CIE S 026 α-opic quantities at the record's illuminance")));
+  body->addWidget(createAlphaOpicTable());
+  body->addWidget(createReasons());
+  auto *scroll = new solvane::ui::FittingScrollArea(figures);
+  scroll->setObjectName("scrollArea_figures");
+
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(createHeader());
-  layout->addLayout(top, 1);
-  layout->addWidget(new QLabel(tr("CIE 13.3 special colour rendering indices")));
-  layout->addWidget(createSpecialIndexTable());
-  layout->addWidget(createShiftBars());
-  layout->addWidget(new QLabel(tr("CIE S 026 α-opic quantities at the record's illuminance")));
-  layout->addWidget(createAlphaOpicTable());
-  layout->addWidget(createReasons());
+  layout->addWidget(scroll, 1);
   layout->addLayout(buttons);
   QMetaObject::connectSlotsByName(this);
 }
 
 QWidget *LightQualityDialog::createHeader() {
   const RecordInput &input = m_quality.input;
-  auto *header = new QLabel(tr("Record %1    %2    Ev %3 lx")
-                                .arg(input.label, input.time)
-                                .arg(input.illuminance, 0, 'f', 2));
+  // A label or date of any length from a file is elided, never widens the window.
+  auto *header = new solvane::ui::ElidedLabel;
+  header->setText(tr("Record %1    %2    Ev %3 lx")
+                      .arg(input.label, input.time)
+                      .arg(input.illuminance, 0, 'f', 2));
   header->setObjectName("label_record");
   QFont font = header->font();
   font.setPointSize(font.pointSize() + 2);
@@ -222,9 +235,9 @@ QLabel *LightQualityDialog::createReasons() {
 }
 
 void LightQualityDialog::on_btn_exportSpdx_clicked() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, tr("Export spectrum"), m_quality.input.label + ".spdx",
-                                   tr("IES TM-27-14 spectral data (*.spdx)"));
+  const QString path = solvane::ui::chooseFile(
+      this, QFileDialog::AcceptSave, tr("Export spectrum"), m_quality.input.label + ".spdx",
+      tr("IES TM-27-14 spectral data (*.spdx)"), QStringLiteral("spdx"));
   if (!path.isEmpty()) {
     exportSpectrum(path);
   }

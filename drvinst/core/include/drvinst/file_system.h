@@ -10,6 +10,7 @@
 #include "drvinst/file_time.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,25 +50,37 @@ struct FolderEntry {
 
 namespace fs {
 
+// Functions that can fail take a last `error` as described in
+// drvinst/failure.h; the sentence names the path and the system's reason.
+
 bool pathExists(const std::string &path);
 bool isFolder(const std::string &path);
 // Creates one folder whose parent exists.
-bool createFolder(const std::string &path);
+bool createFolder(const std::string &path, std::string *error);
 bool removeFile(const std::string &path);
+// Removes `path` with everything below it, read-only files too; symbolic
+// links are removed, never followed. Best effort: what cannot be removed
+// stays.
+void removeFolderTree(const std::string &path);
 
 // Entries of `folder` whose names match the wildcard `pattern` ('*', '?'),
 // compared without regard to case. Windows keeps the order of its file
 // search; elsewhere the names are sorted so that runs are repeatable.
-std::vector<FolderEntry> listFolder(const std::string &folder, const std::string &pattern);
+// nullopt when the folder cannot be read.
+std::optional<std::vector<FolderEntry>> listFolder(const std::string &folder,
+                                                   const std::string &pattern, std::string *error);
 
 // The full path of the running program's file.
 std::string ownProgramPath();
 
 // Creates a new, empty folder for one run and returns its path; empty on
 // failure. An existing folder is never reused.
-std::string createFreshFolder();
+std::string createFreshFolder(std::string *error);
 
-// A file created for writing only, replacing any existing file.
+// What creating an output file does when the path already exists.
+enum class ExistingFile { Replace, Refuse };
+
+// A file created for writing only.
 class OutputFile {
 public:
   OutputFile() = default;
@@ -75,15 +88,17 @@ public:
   OutputFile(const OutputFile &) = delete;
   OutputFile &operator=(const OutputFile &) = delete;
 
-  bool create(const std::string &path, const FileAttributes &attributes);
-  bool write(const void *data, std::size_t size);
-  // Applies the times (and, where the system needs it last, the
+  bool create(const std::string &path, const FileAttributes &attributes, ExistingFile existing,
+              std::string *error);
+  bool write(const void *data, std::size_t size, std::string *error);
+  // Applies the times when given (and, where the system needs it last, the
   // attributes) and closes the file.
-  bool finish(const FileTimes &times);
+  bool finish(const FileTimes *times, std::string *error);
   // Closes the file as it is, for a caller that gives it up.
   void close();
 
 private:
+  std::string path_;
 #if defined(_WIN32)
   void *handle_ = nullptr;
 #else

@@ -4,6 +4,7 @@
 
 #include "drvinst/product.h"
 
+#include <string>
 #include <string_view>
 
 namespace drvinst {
@@ -34,6 +35,14 @@ Architecture nativeArchitecture();
 // Windows: Chinese when the system default locale is 2052. Elsewhere: the
 // locale named by LC_ALL, else LC_MESSAGES, else LANG.
 Language userLanguage();
+
+// The system's text for the error of the last failed system call (errno on
+// POSIX, GetLastError on Windows), in one line.
+std::string lastSystemError();
+
+// True when the last failed system call was refused for want of rights
+// that an administrator (root) has.
+bool lastErrorNeedsPrivileges();
 
 } // namespace host
 } // namespace drvinst

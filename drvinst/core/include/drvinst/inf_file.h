@@ -28,6 +28,8 @@ public:
 };
 
 // The INF format as SetupAPI reads it:
+// - the text is 8-bit (a UTF-8 byte-order mark is skipped), or UTF-16
+//   little-endian with its byte-order mark, which is read as UTF-8;
 // - "[name]" starts a section; sections of the same name are merged;
 // - ";" starts a comment outside quotes;
 // - a "\" that ends a line joins the next line to it;
@@ -48,7 +50,8 @@ inline constexpr std::size_t kMaxInfSubstitutedBytes = 16u << 20;
 class InfDocument final : public InfFile {
 public:
   // Parses and substitutes in time linear in the text and its substituted
-  // fields. A text beyond the bounds gives a document with an error.
+  // fields. A text beyond the bounds gives a document with an error. The
+  // size bound holds for the bytes as given, before any decoding.
   static InfDocument parse(std::string_view text);
 
   std::vector<InfLine> sectionLines(std::string_view section) const override;
@@ -75,8 +78,9 @@ private:
 };
 
 // Reads and parses the INF at `path`; null when it cannot be read, breaks
-// the bounds above or does not carry a known signature. `whyNot` (when
-// given) then receives one line saying why.
-std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *whyNot = nullptr);
+// the bounds above or does not carry a known signature. `error` (may be
+// null) then receives one sentence saying why, as described in
+// drvinst/failure.h.
+std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *error);
 
 } // namespace drvinst

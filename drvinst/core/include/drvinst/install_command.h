@@ -3,8 +3,10 @@
 // The installer's one command: unpack the package appended to the program
 // into a fresh folder, install every INF found there, delete the archive
 // copy, and tell the result. The dialog and the command line both run it.
+// A failed installation removes the fresh folder with everything in it.
 
 #include "drvinst/driver_installer.h"
+#include "drvinst/package.h"
 #include "drvinst/product.h"
 
 #include <functional>
@@ -27,9 +29,16 @@ public:
   InstallCommand(DriverInstaller &installer, std::string programPath, FolderChooser chooseFolder);
 
   // Only the first run unpacks; a later run has no folder to install from.
-  InstallResult run();
+  // `error` (may be null) receives why a run failed, or why the package
+  // could not be unpacked when no folder was chosen instead: one sentence
+  // as described in drvinst/failure.h.
+  InstallResult run(std::string *error);
 
 private:
+  InstallResult installFrom(const std::string &folder, std::string *error);
+  InstallResult installUnpacked(const std::string &folder, UnpackStatus unpacked,
+                                const std::string &unpackError, std::string *error);
+
   DriverInstaller &installer_;
   std::string programPath_;
   FolderChooser chooseFolder_;

@@ -3,7 +3,8 @@
 // What the installer's dialog does when its install button is pressed,
 // written once for every front end: run the install command (unpack, or
 // ask for a folder when that fails; install; delete the archive copy), tell
-// the result in a message box, and close the dialog, in every case.
+// the result in a message box, with the reason of a failure below it, and
+// close the dialog, in every case.
 
 #include "drvinst/install_command.h"
 #include "drvinst/product.h"
@@ -21,8 +22,10 @@ public:
   virtual ~InstallerView() = default;
   // Asks the user for a folder; empty when the user cancels.
   virtual std::string browseForFolder(const char *title) = 0;
-  // A modal message box with an OK button only.
-  virtual void showMessage(const char *caption, const char *text) = 0;
+  // A modal message box with an OK button only. `reason`, when not empty,
+  // says why below the text; it is in the system's 8-bit encoding, as
+  // paths and system error texts are.
+  virtual void showMessage(const char *caption, const char *text, const std::string &reason) = 0;
   // Ends the dialog as OK does.
   virtual void close() = 0;
 };

@@ -25,17 +25,23 @@ inline constexpr std::size_t kMaxEntryNameLength = 259;
 // Folders an entry may need below the extraction folder.
 inline constexpr std::size_t kMaxFolderDepth = 32;
 
+// Functions that can fail take a last `error` as described in
+// drvinst/failure.h.
+
 // Creates `path` and every missing parent folder, without recursion and
 // with memory linear in the length of `path`.
-bool createFolderWithParents(const std::string &path);
+bool createFolderWithParents(const std::string &path, std::string *error);
 
 // Extracts every entry of the ZIP archive into `destination`, which is
-// created when missing. Stops at the first entry that fails or breaks one of
-// the limits above; true only when all were extracted. Nothing is ever
-// written outside `destination`, and a partly written file is removed.
-// On failure `whyNot` (when given) receives one line saying why.
+// created when missing. The archive's directory is checked first: an entry
+// name that leads out of the folder or breaks one of the limits above, or
+// declared sizes beyond them, refuse the archive before anything is
+// written. Then the entries are extracted in order until one fails (damaged
+// data, a file that cannot be written); true only when all were extracted.
+// Nothing is ever written outside `destination`, and a partly written file
+// is removed.
 bool unzipIntoFolder(const std::string &archivePath, const std::string &destination,
-                     std::string *whyNot = nullptr);
+                     std::string *error = nullptr);
 
 enum class UnpackStatus {
   NoArchiveCopy,    // no package, the program file unreadable, or the copy not written
@@ -44,10 +50,17 @@ enum class UnpackStatus {
 };
 
 // Copies the archive appended to `programPath` to "temp.zip" in `folder`
-// and unzips it there. The copy is left in place. `whyNot` as for
-// unzipIntoFolder.
+// and unzips it there. The copy is made as a new file, never over an
+// existing one, and left in place.
 UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder,
-                                   std::string *whyNot = nullptr);
+                                   std::string *error = nullptr);
+
+// What "drvinst --unpack" does: unpacks the package appended to
+// `programPath` into `folder` and deletes the archive copy. The folder must
+// be new or empty, so that no file that was there before is overwritten or
+// deleted.
+bool unpackIntoNewFolder(const std::string &programPath, const std::string &folder,
+                         std::string *error);
 
 std::string archiveCopyPath(const std::string &folder);
 

@@ -19,4 +19,8 @@ std::string_view trimBlanks(std::string_view text);
 // number formatter into the Windows image, which must stay small.
 std::string decimal(std::uint64_t value);
 
+// UTF-16 little-endian bytes as UTF-8. A lone surrogate becomes U+FFFD and
+// an odd last byte is dropped, so any bytes give valid UTF-8.
+std::string utf8FromUtf16Le(std::string_view bytes);
+
 } // namespace drvinst

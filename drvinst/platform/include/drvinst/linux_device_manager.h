@@ -46,9 +46,11 @@ public:
   explicit LinuxDeviceManager(LinuxDeviceSettings settings);
 
   std::unique_ptr<DeviceList> presentDevices(DeviceScope scope) override;
-  bool updateDriver(const std::string &hardwareId, const std::string &infPath) override;
+  bool updateDriver(const std::string &hardwareId, const std::string &infPath,
+                    std::string *error) override;
   std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
-                                               const std::string &hardwareId) override;
+                                               const std::string &hardwareId,
+                                               std::string *error) override;
 
   // The rule file written for a device.
   std::string rulePath(const UsbId &id) const;
