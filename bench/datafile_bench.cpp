@@ -1,11 +1,18 @@
-// Export and Open of a data file of 10,000 measurement records, as the
-// window does them: TSIOStream writing the header and every record, and
-// reading the file back into a fresh record list. The open also reports
-// the process's peak resident memory while it reads (Linux: the peak is
-// reset through /proc/self/clear_refs before each read).
+// The data file at the size of a day-long series: 100,000 measurement
+// records, about 230 MB. Open reads the file into a fresh record list as
+// the window does; One record and Stream read it as solvane-cli's report,
+// spdx and metrics --csv do (stopping at the record wanted, or handing each
+// record on without keeping it); Export writes the records. The reads also
+// report the process's peak resident memory while they run (Linux: the
+// peak is reset through /proc/self/clear_refs before each read).
 //
 //   build-bench/bin/datafile_bench [--benchmark_filter=Open]
+//
+// DATAFILE_BENCH_FILE=/path/big.csv keeps the file there, so that
+// bench/pandas_read_csv.py can read the same file beside it.
 
+#include "big_data_file.h"
+#include "process_memory.h"
 #include "tsiostream.h"
 
 #include "solvane/records/measurement_record.h"
@@ -18,143 +25,140 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <vector>
 
 namespace {
 
-constexpr int kRecords = 10000;
+constexpr int kRecords = 100000;
 constexpr double kMiB = 1024.0 * 1024.0;
 
-// Records as the meter gives them: one computed from a smooth spectrum,
-// copied under every label, so every line has a real record's length.
-QList<QStringList> makeRecords(int count) {
-  std::vector<double> spectrum(solvane::records::kSpectrumFields);
-  for (size_t i = 0; i < spectrum.size(); ++i) {
-    spectrum[i] = 30000 + 20000 * std::sin(static_cast<double>(i) / 60);
-  }
-  const QStringList record = solvane::records::buildMeasurementRecord(
-      0, QDateTime(QDate(2019, 5, 21), QTime(14, 3, 9)), 1234.5, spectrum.data(),
-      static_cast<int>(spectrum.size()), 1.0, 0);
-  QList<QStringList> records;
-  records.reserve(count);
-  for (int i = 0; i < count; ++i) {
-    records << record;
-    records.last()[solvane::records::kLabel] = solvane::records::recordLabel(i);
-  }
-  return records;
-}
+namespace rec = solvane::records;
 
 QString filePath(const char *name) {
   static QTemporaryDir dir;
   return dir.filePath(name);
 }
 
-bool exportRecords(const QString &path, const QList<QStringList> &records) {
-  TSIOStream stream;
-  stream.setFileName(path);
-  return stream.writeSolvaneData(TSIOStream::dataFileHeader(), records);
+QString bigFilePath() {
+  const QString kept = qEnvironmentVariable("DATAFILE_BENCH_FILE");
+  return kept.isEmpty() ? filePath("big.csv") : kept;
 }
 
-// Resident memory figures of this process in MiB, from /proc/self/status.
 double statusMiB(const QByteArray &key) {
-  QFile status("/proc/self/status");
-  if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    return 0;
-  }
-  for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-    if (line.startsWith(key)) {
-      return line.mid(key.size()).trimmed().split(' ').first().toDouble() * 1024 / kMiB;
-    }
-  }
-  return 0;
+  return procmem::statusKiB(key) / 1024;
 }
 
-// The file to open, written line by line from one exported record so that
-// no record list inflates the process's memory before the open is measured.
-bool writeFileToOpen(const QString &path, int count) {
-  const QString single = filePath("single.csv");
-  QFile exported(single);
-  if (!exportRecords(single, makeRecords(1)) || !exported.open(QIODevice::ReadOnly)) {
-    return false;
-  }
-  const QByteArray header = exported.readLine();
-  const QByteArray line = exported.readLine();
-  const QByteArray afterLabel = line.mid(line.indexOf(','));
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return false;
-  }
-  file.write(header);
-  for (int i = 0; i < count; ++i) {
-    file.write(solvane::records::recordLabel(i).toUtf8() + afterLabel);
-  }
-  return file.flush();
+// The file to read, written once per run.
+const QString &bigFile() {
+  static const QString path = [] {
+    const QString target = bigFilePath();
+    return bigdata::writeDataFile(target, kRecords) ? target : QString();
+  }();
+  return path;
 }
 
-// Hands freed heap back to the system, so each read starts from the same
-// resident size.
-void returnFreedMemory() {
-#ifdef __GLIBC__
-  malloc_trim(0);
-#endif
-}
-
-void resetPeakMemory() {
-  QFile clearRefs("/proc/self/clear_refs");
-  if (clearRefs.open(QIODevice::WriteOnly)) {
-    clearRefs.write("5");
-  }
-}
-
-// The open runs first, before any record list has grown the heap.
-void BM_Open(benchmark::State &state) {
-  const QString path = filePath("open.csv");
-  if (!writeFileToOpen(path, static_cast<int>(state.range(0)))) {
-    state.SkipWithError("writing the file to open failed");
+// Runs `read` once per iteration and reports the peak resident memory it
+// took beside the file's size; `release` frees what it kept, untimed.
+template <typename Read, typename Release = void (*)()>
+void measureRead(benchmark::State &state, Read read, Release release = [] {}) {
+  const QString &path = bigFile();
+  if (path.isEmpty()) {
+    state.SkipWithError("writing the file to read failed");
     return;
   }
   double before = 0;
   double peak = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    resetPeakMemory();
+    procmem::returnFreedMemory();
+    procmem::resetPeakMemory();
     before = statusMiB("VmRSS:");
     state.ResumeTiming();
-    TSIOStream stream;
-    stream.setFileName(path);
-    QStringList header;
-    QList<QStringList> records;
-    if (!stream.readSolvaneData(&header, &records) || records.size() != state.range(0)) {
-      state.SkipWithError("open failed");
+    if (!read(path)) {
+      state.SkipWithError("reading the file failed");
       return;
     }
     state.PauseTiming();
     peak = statusMiB("VmHWM:");
-    records.clear(); // not part of the open
-    returnFreedMemory();
+    release();
     state.ResumeTiming();
   }
-  state.counters["rss_before_MiB"] = before;
-  state.counters["peak_rss_MiB"] = peak;
-  state.counters["open_MiB"] = peak - before;
+  const double fileMiB = static_cast<double>(QFileInfo(path).size()) / kMiB;
+  state.counters["file_MiB"] = fileMiB;
+  state.counters["read_MiB"] = peak - before;
+  state.counters["read_per_file"] = (peak - before) / fileMiB;
 }
-BENCHMARK(BM_Open)->Arg(kRecords)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Open: every record into a fresh list (freed outside the timed part).
+void BM_Open(benchmark::State &state) {
+  QList<QStringList> records;
+  measureRead(
+      state,
+      [&records](const QString &path) {
+        TSIOStream stream;
+        stream.setFileName(path);
+        QStringList header;
+        return stream.readSolvaneData(&header, &records) && records.size() == kRecords;
+      },
+      [&records] { records.clear(); });
+}
+BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// report/spdx --record N: the file up to the record wanted.
+void BM_OneRecord(benchmark::State &state) {
+  const int wanted = static_cast<int>(state.range(0));
+  measureRead(state, [wanted](const QString &path) {
+    TSIOStream stream;
+    stream.setFileName(path);
+    QStringList header;
+    QStringList found;
+    int ordinal = 0;
+    const bool ok = stream.readSolvaneData(&header, [&](QStringList &record) {
+      if (ordinal++ < wanted) {
+        return true;
+      }
+      found = record;
+      return false;
+    });
+    return ok && found.size() == rec::kFieldCount;
+  });
+}
+BENCHMARK(BM_OneRecord)->Arg(0)->Arg(kRecords - 1)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// metrics --csv: every record handed on and let go.
+void BM_Stream(benchmark::State &state) {
+  measureRead(state, [](const QString &path) {
+    TSIOStream stream;
+    stream.setFileName(path);
+    QStringList header;
+    int count = 0;
+    const bool ok = stream.readSolvaneData(&header, [&count](QStringList &) {
+      ++count;
+      return true;
+    });
+    return ok && count == kRecords;
+  });
+}
+BENCHMARK(BM_Stream)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_Export(benchmark::State &state) {
-  const QList<QStringList> records = makeRecords(static_cast<int>(state.range(0)));
+  QList<QStringList> records;
+  records.reserve(kRecords);
+  for (int i = 0; i < kRecords; ++i) {
+    records << bigdata::recordMaker().record(i);
+  }
   const QString path = filePath("export.csv");
   for (auto _ : state) {
-    if (!exportRecords(path, records)) {
+    TSIOStream stream;
+    stream.setFileName(path);
+    if (!stream.writeSolvaneData(TSIOStream::dataFileHeader(), records)) {
       state.SkipWithError("export failed");
       return;
     }
   }
-  state.counters["file_MiB"] = QFileInfo(path).size() / kMiB;
+  state.counters["file_MiB"] = static_cast<double>(QFileInfo(path).size()) / kMiB;
 }
-BENCHMARK(BM_Export)->Arg(kRecords)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -7,6 +7,9 @@ namespace lightquality {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+// cos 2 and sin 2 (radians), for the eccentricity factor cos(h + 2).
+constexpr double kCosTwo = -0.41614683654714238700;
+constexpr double kSinTwo = 0.90929742682568169540;
 
 // Viewing conditions of CIE 224:2017.
 constexpr double kAdaptingLuminance = 100; // L_A, cd/m²
@@ -88,6 +91,9 @@ Cam02Ucs::Cam02Ucs(const colorimetry::Tristimulus &white) {
   const Vector3 w = multiply(kCat02, {white.X, white.Y, white.Z});
   whiteGain_ = {white.Y / w.a, white.Y / w.b, white.Y / w.c};
   achromaticWhite_ = achromatic(adaptedCompressed(white));
+  chromaFactor_ = std::pow(1.64 - std::pow(0.29, n_), 0.73);
+  flQuarter_ = std::pow(fl_, 0.25);
+  lightnessExponent_ = kSurroundC * z_;
 }
 
 Cam02Ucs::Responses Cam02Ucs::adaptedCompressed(const colorimetry::Tristimulus &xyz) const {
@@ -109,19 +115,23 @@ UcsColour Cam02Ucs::operator()(const colorimetry::Tristimulus &sample) const {
   if (hue < 0) {
     hue += 360;
   }
-  const double eccentricity = 0.25 * (std::cos(hue * kPi / 180 + 2) + 3.8);
-  const double J = 100 * std::pow(achromatic(r) / achromaticWhite_, kSurroundC * z_);
-  const double t = (50000.0 / 13 * kSurroundNc * nbb_ * eccentricity * std::hypot(a, b)) /
+  // cos h and sin h from a and b themselves (h = 0 where both are 0, as
+  // atan2 gives it), which spares the trigonometric calls.
+  const double radius = std::hypot(a, b);
+  const double cosHue = radius > 0 ? a / radius : 1;
+  const double sinHue = radius > 0 ? b / radius : 0;
+  // cos(h + 2) with h in radians
+  const double eccentricity = 0.25 * (cosHue * kCosTwo - sinHue * kSinTwo + 3.8);
+  const double J = 100 * std::pow(achromatic(r) / achromaticWhite_, lightnessExponent_);
+  const double t = (50000.0 / 13 * kSurroundNc * nbb_ * eccentricity * radius) /
                    (r.r + r.g + 21.0 / 20 * r.b);
-  const double C =
-      std::pow(t, 0.9) * std::sqrt(J / 100) * std::pow(1.64 - std::pow(0.29, n_), 0.73);
-  const double M = C * std::pow(fl_, 0.25);
+  const double C = std::pow(t, 0.9) * std::sqrt(J / 100) * chromaFactor_;
+  const double M = C * flQuarter_;
 
   // CAM02-UCS: c1 = 0.007, c2 = 0.0228.
   const double jPrime = 1.7 * J / (1 + 0.007 * J);
   const double mPrime = std::log(1 + 0.0228 * M) / 0.0228;
-  const double radians = hue * kPi / 180;
-  return {jPrime, mPrime * std::cos(radians), mPrime * std::sin(radians), hue};
+  return {jPrime, mPrime * cosHue, mPrime * sinHue, hue};
 }
 
 } // namespace lightquality

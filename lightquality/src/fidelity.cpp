@@ -19,29 +19,42 @@ constexpr double kBinDegrees = 360.0 / kHueBins;
 
 using SampleColours = std::array<UcsColour, kEvaluationSamples>;
 
-// The samples lit by the spectrum, in CAM02-UCS with the spectrum as white
-// (CIE 1964 10° observer).
-SampleColours sampleColours(const Spectrum &spectrum) {
+// Tristimulus values (CIE 1964 10°) of every sample lit by a spectrum.
+struct SampleSums {
+  std::array<double, kEvaluationSamples> X{}, Y{}, Z{};
+};
+
+// The sums under the test and the reference spectrum in one pass over the
+// sample table, which is read once instead of twice.
+void sampleSums(const Spectrum &test, const Spectrum &reference, SampleSums &underTest,
+                SampleSums &underReference) {
   const cie::Table &ces = cie::colourEvaluationSamples;
   const double *cmf = cie::cmf1964_10deg.row(kFirstNm);
-  std::array<double, kEvaluationSamples> X{}, Y{}, Z{};
   for (int j = 0; j < kSpectrumValues; ++j) {
     const double *factors = ces.values + j * ces.columns;
-    const double x = spectrum[j] * cmf[3 * j];
-    const double y = spectrum[j] * cmf[3 * j + 1];
-    const double z = spectrum[j] * cmf[3 * j + 2];
+    const double tx = test[j] * cmf[3 * j], ty = test[j] * cmf[3 * j + 1],
+                 tz = test[j] * cmf[3 * j + 2];
+    const double rx = reference[j] * cmf[3 * j], ry = reference[j] * cmf[3 * j + 1],
+                 rz = reference[j] * cmf[3 * j + 2];
     for (int i = 0; i < kEvaluationSamples; ++i) {
-      X[i] += factors[i] * x;
-      Y[i] += factors[i] * y;
-      Z[i] += factors[i] * z;
+      underTest.X[i] += factors[i] * tx;
+      underTest.Y[i] += factors[i] * ty;
+      underTest.Z[i] += factors[i] * tz;
+      underReference.X[i] += factors[i] * rx;
+      underReference.Y[i] += factors[i] * ry;
+      underReference.Z[i] += factors[i] * rz;
     }
   }
+}
+
+// The samples in CAM02-UCS with the spectrum as white.
+SampleColours sampleColours(const Spectrum &spectrum, const SampleSums &sums) {
   const Tristimulus white = tristimulus(spectrum, cie::cmf1964_10deg);
   const double k = 100 / white.Y;
   const Cam02Ucs ucs({k * white.X, 100, k * white.Z});
   SampleColours colours{};
   for (int i = 0; i < kEvaluationSamples; ++i) {
-    colours[i] = ucs({k * X[i], k * Y[i], k * Z[i]});
+    colours[i] = ucs({k * sums.X[i], k * sums.Y[i], k * sums.Z[i]});
   }
   return colours;
 }
@@ -136,8 +149,11 @@ ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTe
   if (cct.kelvin > 25000) {
     return undefinedFidelity("the CCT lies above 25000 K, where CIE daylight is not defined");
   }
-  const SampleColours test = sampleColours(spectrum);
-  const SampleColours reference = sampleColours(fidelityReference(cct.kelvin));
+  const Spectrum referenceSpectrum = fidelityReference(cct.kelvin);
+  SampleSums testSums, referenceSums;
+  sampleSums(spectrum, referenceSpectrum, testSums, referenceSums);
+  const SampleColours test = sampleColours(spectrum, testSums);
+  const SampleColours reference = sampleColours(referenceSpectrum, referenceSums);
 
   ColourFidelity f{};
   std::array<double, kEvaluationSamples> deltaE{};

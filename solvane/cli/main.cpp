@@ -212,16 +212,23 @@ int readFileRecord(const QString &csv, int index, QStringList *record) {
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  QList<QStringList> records;
-  if (!stream.readSolvaneData(&header, &records)) {
+  int records = 0;
+  // Only the lines up to the record wanted are read.
+  const bool read = stream.readSolvaneData(&header, [&](QStringList &line) {
+    if (records++ < index) {
+      return true;
+    }
+    *record = line;
+    return false;
+  });
+  if (!read) {
     return fileFailure(stream.errorString());
   }
-  if (index >= records.size()) {
+  if (records <= index) {
     return fileFailure(QString("%1 holds %2; there is no record %3")
-                           .arg(csv, solvane::errors::counted(records.size(), "record"))
+                           .arg(csv, solvane::errors::counted(records, "record"))
                            .arg(index));
   }
-  *record = records[index];
   return kOk;
 }
 

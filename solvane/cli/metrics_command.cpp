@@ -151,26 +151,48 @@ void printMetricsTable(const RecordQuality &r) {
   }
 }
 
-// Prints every record's metrics; false when a record could not be evaluated.
-bool printMetrics(const QList<QStringList> &records, bool json) {
-  bool everyRecord = true;
-  QJsonArray all;
-  for (int i = 0; i < records.size(); ++i) {
-    const Evaluation e = evaluate(records[i], i);
+// Prints each record's metrics as it comes, so a data file of any length
+// is evaluated holding one record at a time. The JSON form is the array
+// QJsonDocument writes, one element after the other.
+class MetricsPrinter {
+public:
+  explicit MetricsPrinter(bool asJson) : json(asJson) {}
+
+  void print(const QStringList &record) {
+    const Evaluation e = evaluate(record, count++);
     everyRecord = everyRecord && e.problem.isEmpty();
     if (json) {
-      all.append(evaluationJson(e));
+      printJsonElement(evaluationJson(e));
     } else if (e.problem.isEmpty()) {
       printMetricsTable(e.quality);
     } else {
       std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
     }
   }
-  if (json) {
-    std::printf("%s", QJsonDocument(all).toJson().constData());
+
+  int printed() const { return count; }
+
+  // Ends the JSON array; false when a record could not be evaluated.
+  bool finish() {
+    if (json) {
+      std::printf("%s]\n", count > 0 ? "\n" : "[\n");
+    }
+    return everyRecord;
   }
-  return everyRecord;
-}
+
+private:
+  void printJsonElement(const QJsonObject &element) const {
+    // A one-element array, without its brackets, is the element indented
+    // as it stands in the whole array.
+    const QByteArray array = QJsonDocument(QJsonArray{element}).toJson();
+    const QByteArray indented = array.mid(2, array.size() - 5); // "[\n" ... "\n]\n"
+    std::printf("%s%s", count > 1 ? ",\n" : "[\n", indented.constData());
+  }
+
+  bool json;
+  int count = 0;
+  bool everyRecord = true;
+};
 
 } // namespace
 
@@ -180,7 +202,11 @@ int showMetrics(LuxEngine &meter, const QStringList &args) {
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
-  printMetrics(outcome.records, json);
+  MetricsPrinter printer(json);
+  for (const QStringList &record : outcome.records) {
+    printer.print(record);
+  }
+  printer.finish();
   if (outcome.status < 0) {
     std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n",
                  static_cast<int>(outcome.records.size()));
@@ -204,12 +230,18 @@ int showFileMetrics(const QStringList &args) {
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  QList<QStringList> records;
-  if (!stream.readSolvaneData(&header, &records)) {
+  MetricsPrinter printer(json);
+  const bool read = stream.readSolvaneData(&header, [&printer](QStringList &record) {
+    printer.print(record);
+    return true;
+  });
+  // A file that could not be opened prints nothing.
+  const bool everyRecord = read || printer.printed() > 0 ? printer.finish() : true;
+  if (!read) {
     std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(stream.errorString()));
     return kFileFailed;
   }
-  if (!printMetrics(records, json)) {
+  if (!everyRecord) {
     std::fprintf(stderr, "solvane-cli: some records of %s could not be evaluated\n",
                  qPrintable(csv));
     return kFileFailed;

@@ -1,29 +1,24 @@
 #include "tsiostream.h"
 
+#include "data_file_text.h"
 #include "file_error.h"
 #include "file_target.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QTextStream>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
-constexpr QChar kSeparator = QLatin1Char(',');
-constexpr QChar kByteOrderMark(0xFEFF);
 constexpr int kFirstWavelength = 380;
 constexpr int kLastWavelength = 780;
 
-// Text mode: '\n' becomes the platform's line ending on the way out, and a
-// CR before LF is dropped on the way in.
+// Text mode: '\n' becomes the platform's line ending on the way out.
 constexpr QIODevice::OpenMode kWriteMode = QIODevice::WriteOnly | QIODevice::Text;
-constexpr QIODevice::OpenMode kReadMode = QIODevice::ReadOnly | QIODevice::Text;
-
-void writeLine(QTextStream &stream, const QStringList &fields) {
-  stream << fields.join(kSeparator) << '\n';
-}
+// Lines are gathered into blocks of about this size before each write.
+constexpr int kWriteChunkBytes = 1 << 20;
 
 } // namespace
 
@@ -59,15 +54,23 @@ bool TSIOStream::writeSolvaneData(const QStringList &header, const QList<QString
     qDebug() << "打开文件失败!   错误原因:" << file.errorString();
     return fail("cannot write the data file", file.errorString());
   }
-  QTextStream stream(&file);
-  writeLine(stream, header);
+  QByteArray lines;
+  bool written = true;
+  auto writeOut = [&] {
+    written = written && file.write(lines) == lines.size();
+    lines.clear();
+  };
+  solvane::datafile::appendDataFileLine(header, &lines);
   for (const QStringList &record : data) {
-    writeLine(stream, record);
+    solvane::datafile::appendDataFileLine(record, &lines);
+    if (lines.size() >= kWriteChunkBytes) {
+      writeOut();
+    }
   }
-  stream.flush();
+  writeOut();
   // A saved file is renamed over the target only now; after a failed write
   // its temporary file is discarded instead.
-  if (stream.status() != QTextStream::Ok || !solvane::files::finishTarget(file)) {
+  if (!written || !solvane::files::finishTarget(file)) {
     qDebug() << "写入文件失败!   错误原因:" << file.errorString();
     return fail("cannot write the data file", file.errorString());
   }
@@ -75,28 +78,22 @@ bool TSIOStream::writeSolvaneData(const QStringList &header, const QList<QString
 }
 
 bool TSIOStream::readSolvaneData(QStringList *header, QList<QStringList> *data) {
+  return readSolvaneData(header, [data](QStringList &record) {
+    data->append(std::move(record));
+    return true;
+  });
+}
+
+bool TSIOStream::readSolvaneData(QStringList *header,
+                                 const solvane::datafile::RecordVisitor &visit) {
   QFile file(m_fileName);
-  if (!file.open(kReadMode)) {
+  if (!file.open(QIODevice::ReadOnly)) {
     qDebug() << "打开文件失败!  错误原因:" << file.errorString();
     return fail("cannot read the data file", file.errorString());
   }
-  QTextStream stream(&file);
-  QString line;
-  stream.readLineInto(&line);
-  // Byte-order marks belong to the encoding, not to the first column's name.
-  // The stream takes one; a file marked twice would keep the next, and every
-  // write and read would then drop one more.
-  while (line.startsWith(kByteOrderMark)) {
-    line.remove(0, 1);
-  }
-  *header << line.split(kSeparator);
-  // An empty line still gives a record: one empty field.
-  while (!stream.atEnd()) {
-    stream.readLineInto(&line);
-    data->append(line.split(kSeparator));
-  }
-  if (file.error() != QFileDevice::NoError) {
-    qDebug() << "读取文件失败!  错误原因:" << file.errorString();
+  QString error;
+  if (!solvane::datafile::readDataFileText(file, header, visit, &error)) {
+    qDebug() << "读取文件失败!  错误原因:" << error;
     return fail("cannot read the data file", file.errorString());
   }
   return true;

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "data_file_text.h"
+
 class TSIOStream : public QObject {
   Q_OBJECT
 
@@ -30,6 +32,11 @@ public:
   // CR LF alike. False, with errorString(), when the file cannot be opened
   // or read.
   bool readSolvaneData(QStringList *header, QList<QStringList> *data);
+
+  // The same, handing each record to `visit` as it is read instead of
+  // keeping it, so a caller that needs one record or a running result holds
+  // one line at a time. Reading stops when `visit` returns false.
+  bool readSolvaneData(QStringList *header, const solvane::datafile::RecordVisitor &visit);
 
   // Why the last failing read or write failed: "cannot write the data file:
   // FILE: system reason" (or "read"). Empty before any failure.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace specsdk {
@@ -59,13 +60,34 @@ Twiddles makeTwiddles(int sign) {
   return t;
 }
 
-const Twiddles &forwardTwiddles() {
-  static const Twiddles twiddles = makeTwiddles(-1);
+// The same factors laid out stage by stage: the stage whose butterflies
+// span `half` points uses w_(k·2048/(2·half)), k < half, from entry half − 1
+// on. Read in order, they let the compiler do several butterflies at once
+// with the same operations on each.
+struct StagedTwiddles {
+  std::array<float, kFftPoints - 1> re;
+  std::array<float, kFftPoints - 1> im;
+};
+
+StagedTwiddles stagedTwiddles(const Twiddles &w) {
+  StagedTwiddles staged{};
+  for (int half = 1; half < kFftPoints; half *= 2) {
+    const int step = kHalfPoints / half;
+    for (int k = 0; k < half; ++k) {
+      staged.re[half - 1 + k] = w.re[k * step];
+      staged.im[half - 1 + k] = w.im[k * step];
+    }
+  }
+  return staged;
+}
+
+const StagedTwiddles &forwardTwiddles() {
+  static const StagedTwiddles twiddles = stagedTwiddles(makeTwiddles(-1));
   return twiddles;
 }
 
-const Twiddles &inverseTwiddles() {
-  static const Twiddles twiddles = makeTwiddles(+1);
+const StagedTwiddles &inverseTwiddles() {
+  static const StagedTwiddles twiddles = stagedTwiddles(makeTwiddles(+1));
   return twiddles;
 }
 
@@ -87,8 +109,7 @@ BitReversal makeBitReversal() {
   return table;
 }
 
-// Unscaled radix-2 decimation-in-time transform in place.
-void transform(Signal &re, Signal &im, const Twiddles &w, const BitReversal &reversed) {
+void permute(Signal &re, Signal &im, const BitReversal &reversed) {
   for (int i = 0; i < kFftPoints; ++i) {
     const int j = reversed[i];
     if (i < j) {
@@ -96,6 +117,71 @@ void transform(Signal &re, Signal &im, const Twiddles &w, const BitReversal &rev
       std::swap(im[i], im[j]);
     }
   }
+}
+
+// One butterfly (or four, on Float4); both forms do exactly these
+// operations.
+template <typename T> void butterfly(T wr, T wi, T &ra, T &ia, T &rb, T &ib) {
+  const T tr = wr * rb - wi * ib;
+  const T ti = wr * ib + wi * rb;
+  rb = ra - tr;
+  ib = ia - ti;
+  ra = ra + tr;
+  ia = ia + ti;
+}
+
+// Four floats processed by one instruction (SSE on x86); each lane gets
+// the same IEEE operations as the scalar code, so the results are equal.
+using Float4 = float __attribute__((vector_size(16)));
+
+Float4 load4(const float *p) {
+  Float4 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+void store4(float *p, Float4 v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
+// Butterflies k to k + 3 of a block.
+void butterflies4(const float *wr, const float *wi, float *ra, float *ia, float *rb, float *ib) {
+  Float4 r = load4(ra), i = load4(ia), rB = load4(rb), iB = load4(ib);
+  butterfly(load4(wr), load4(wi), r, i, rB, iB);
+  store4(ra, r);
+  store4(ia, i);
+  store4(rb, rB);
+  store4(ib, iB);
+}
+
+// The transform below with the factors in stage order, four butterflies at
+// a time from the stage of 4-point halves on.
+void transform(Signal &re, Signal &im, const StagedTwiddles &w, const BitReversal &reversed) {
+  permute(re, im, reversed);
+  for (int half = 1; half < kFftPoints; half *= 2) {
+    const float *wr = w.re.data() + half - 1;
+    const float *wi = w.im.data() + half - 1;
+    for (int block = 0; block < kFftPoints; block += 2 * half) {
+      float *ra = re.data() + block;
+      float *ia = im.data() + block;
+      float *rb = ra + half;
+      float *ib = ia + half;
+      if (half < 4) {
+        for (int k = 0; k < half; ++k) {
+          butterfly(wr[k], wi[k], ra[k], ia[k], rb[k], ib[k]);
+        }
+        continue;
+      }
+      for (int k = 0; k < half; k += 4) {
+        butterflies4(wr + k, wi + k, ra + k, ia + k, rb + k, ib + k);
+      }
+    }
+  }
+}
+
+// Unscaled radix-2 decimation-in-time transform in place.
+void transform(Signal &re, Signal &im, const Twiddles &w, const BitReversal &reversed) {
+  permute(re, im, reversed);
   for (int size = 2; size <= kFftPoints; size *= 2) {
     const int half = size / 2;
     const int step = kFftPoints / size;
@@ -105,12 +191,7 @@ void transform(Signal &re, Signal &im, const Twiddles &w, const BitReversal &rev
         const float wi = w.im[k * step];
         const int a = block + k;
         const int b = a + half;
-        const float tr = wr * re[b] - wi * im[b];
-        const float ti = wr * im[b] + wi * re[b];
-        re[b] = re[a] - tr;
-        im[b] = im[a] - ti;
-        re[a] = re[a] + tr;
-        im[a] = im[a] + ti;
+        butterfly(wr, wi, re[a], im[a], re[b], im[b]);
       }
     }
   }
@@ -238,6 +319,30 @@ void pixelWavelengths(const float (&coefficients)[kPolynomialTerms], float *wave
   }
 }
 
+namespace {
+
+// The fast form keeps the wavelengths of the last coefficients this thread
+// saw: a device keeps its coefficients, so every frame after the first
+// reuses them. The straightforward form evaluates the polynomial each time.
+void wavelengthsOfPixels(const float (&coefficients)[kPolynomialTerms], Signal &wavelengths,
+                         Method method) {
+  if (method != Method::Fast) {
+    pixelWavelengths(coefficients, wavelengths.data());
+    return;
+  }
+  thread_local bool made = false;
+  thread_local std::array<float, kPolynomialTerms> lastCoefficients;
+  thread_local Signal lastWavelengths;
+  if (!made || std::memcmp(lastCoefficients.data(), coefficients, sizeof coefficients) != 0) {
+    pixelWavelengths(coefficients, lastWavelengths.data());
+    std::memcpy(lastCoefficients.data(), coefficients, sizeof coefficients);
+    made = true;
+  }
+  wavelengths = lastWavelengths;
+}
+
+} // namespace
+
 bool boxcarResample(int start, int end, int width, int count, const float *x, const float *y,
                     float *outX, float *outY, Method method) {
   if (end < start || width < 0 || !x || !y || !outX || !outY) {
@@ -346,7 +451,7 @@ void acquisitionSpectrum(const protocol::RawFrame &frame,
     filtered[i] = static_cast<float>(std::max(frame.pixels[i] - darkLevel, 0));
   }
   Signal lambda;
-  pixelWavelengths(coefficients, lambda.data());
+  wavelengthsOfPixels(coefficients, lambda, method);
   fftFilter(filtered, kAcquisitionFirstRemoved, kAcquisitionLastRemoved, method);
 
   // Grid points no pixel reaches keep the filtered count of the same index.
@@ -397,7 +502,7 @@ bool intensitySpectrum(const Signal &pixels, const std::array<float, kDarkCounts
   fftFilter(filtered, kHalfPoints - half, kHalfPoints + half - 1, method);
 
   Signal lambda;
-  pixelWavelengths(coefficients, lambda.data());
+  wavelengthsOfPixels(coefficients, lambda, method);
   std::copy(filtered.begin(), filtered.end(), intensity);
   return boxcarResample(kIntensityFirstNm, kIntensityLastNm, options.width, kPixels, lambda.data(),
                         filtered.data(), wavelength, intensity, method);

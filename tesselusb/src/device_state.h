@@ -16,6 +16,7 @@
 #include "devlink/meter_records.h"
 #include "devlink/spectrometer_protocol.h"
 #include "devlink/usb_library.h"
+#include "encoded_table.h"
 
 namespace tesselusb {
 
@@ -93,6 +94,10 @@ struct SpectrometerState : CommonSettings {
   // the next part and starts over when the device is opened.
   std::size_t intensityCursor = 0;
   std::size_t qdCursor = 0;
+  // Run time: the coefficient replies, encoded once.
+  EncodedTable<kSpectrometerWavelengthCoefficients> wavelengthEncoding;
+  EncodedTable<kSpectrometerIntensityCoefficients> intensityEncoding;
+  EncodedTable<kQdValues> qdEncoding;
 };
 
 // A command (and optionally one loc) whose every exchange fails.

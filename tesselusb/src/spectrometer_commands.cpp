@@ -13,7 +13,6 @@ namespace tesselusb {
 namespace {
 
 namespace protocol = devlink::spectrometer;
-using devlink::encodeMeterNumbers;
 
 constexpr std::uint32_t kReadLoc = protocol::kReadLoc;
 constexpr std::uint32_t kMeterNumberBytes = devlink::kMeterNumberBytes;
@@ -26,16 +25,16 @@ bool readPixelPart(SpectrometerState &spectrometer, const Frame &frame) {
 }
 
 bool readWavelengthCoefficients(SpectrometerState &spectrometer, const Frame &frame) {
-  return encodeMeterNumbers(spectrometer.wavelengthCoefficients.data(),
-                            kSpectrometerWavelengthCoefficients, frame.data);
+  return spectrometer.wavelengthEncoding.encode(spectrometer.wavelengthCoefficients, 0,
+                                                kSpectrometerWavelengthCoefficients, frame.data);
 }
 
 // Sends the next `partSize` values of a table read in parts; the cursor
 // moves on (and wraps after the last part) only when the part went out.
 template <std::size_t N>
-bool readTablePart(const std::array<double, N> &table, std::size_t partSize, std::size_t &cursor,
-                   std::uint8_t *out) {
-  if (!encodeMeterNumbers(table.data() + cursor * partSize, partSize, out)) {
+bool readTablePart(const std::array<double, N> &table, EncodedTable<N> &encoding,
+                   std::size_t partSize, std::size_t &cursor, std::uint8_t *out) {
+  if (!encoding.encode(table, cursor * partSize, partSize, out)) {
     return false;
   }
   cursor = (cursor + 1) % (N / partSize);
@@ -43,13 +42,13 @@ bool readTablePart(const std::array<double, N> &table, std::size_t partSize, std
 }
 
 bool readIntensityPart(SpectrometerState &spectrometer, const Frame &frame) {
-  return readTablePart(spectrometer.intensityCoefficients, protocol::kIntensityPartNumbers,
-                       spectrometer.intensityCursor, frame.data);
+  return readTablePart(spectrometer.intensityCoefficients, spectrometer.intensityEncoding,
+                       protocol::kIntensityPartNumbers, spectrometer.intensityCursor, frame.data);
 }
 
 bool readQdPart(SpectrometerState &spectrometer, const Frame &frame) {
-  return readTablePart(spectrometer.qd, protocol::kQdPartNumbers, spectrometer.qdCursor,
-                       frame.data);
+  return readTablePart(spectrometer.qd, spectrometer.qdEncoding, protocol::kQdPartNumbers,
+                       spectrometer.qdCursor, frame.data);
 }
 
 bool readInfo(SpectrometerState &spectrometer, const Frame &frame) {

@@ -27,9 +27,11 @@ struct CorrelatedColourTemperature {
 colorimetry::UV planckianLocus(double kelvin);
 
 // The nearest locus point is found to a fraction of a millikelvin: the
-// nearest entry of a table at 1 % temperature steps brackets it, and the
-// zero of d(distance²)/dT between the neighbouring entries is then solved
-// on the exact locus. NaN with a reason for non-finite input, a point whose
+// nearest entry of a table at 1 % temperature steps, which holds the exact
+// locus and its derivative, brackets it, and the zero of d(distance²)/dT
+// between the neighbouring entries is solved on the cubic Hermite curve
+// through them; Duv is measured to the exact locus at that temperature.
+// NaN with a reason for non-finite input, a point whose
 // nearest locus point lies outside 1000–100000 K, or |Duv| > 0.05.
 CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV uv);
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QtTest>
 
 namespace {
@@ -28,6 +29,37 @@ struct Loaded {
   QStringList header;
   QList<QStringList> records;
 };
+
+// What a text stream over the file in text mode reads: the reference the
+// one-pass reader must match for any bytes.
+Loaded loadThroughTextStream(const QString &path) {
+  QFile file(path);
+  Loaded loaded{file.open(QIODevice::ReadOnly | QIODevice::Text), {}, {}};
+  QTextStream stream(&file);
+  QString line;
+  stream.readLineInto(&line);
+  while (line.startsWith(QChar(0xFEFF))) {
+    line.remove(0, 1);
+  }
+  loaded.header = line.split(',');
+  while (!stream.atEnd()) {
+    stream.readLineInto(&line);
+    loaded.records << line.split(',');
+  }
+  return loaded;
+}
+
+// What a text stream writes for the same lists.
+QByteArray writtenThroughTextStream(const QStringList &header, const QList<QStringList> &records) {
+  QByteArray bytes;
+  QTextStream stream(&bytes);
+  stream << header.join(',') << '\n';
+  for (const QStringList &record : records) {
+    stream << record.join(',') << '\n';
+  }
+  stream.flush();
+  return bytes;
+}
 
 Loaded load(const QString &path) {
   TSIOStream stream;
@@ -116,6 +148,76 @@ private slots:
     QVERIFY(loaded.ok);
     QCOMPARE(loaded.header.first(), QString("Data"));
     QCOMPARE(loaded.records, records);
+  }
+
+  // Bytes that a field-by-field reader could take apart differently from a
+  // text stream: numbers that only look canonical, CRs that are not line
+  // ends, malformed UTF-8 beside the separators and at the end of the file,
+  // byte-order marks inside the file, NULs, and files in UTF-16.
+  void readsWhatATextStreamReads_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("numbers and look-alikes")
+        << QByteArray("Data\n0,00,017,65535,65536,99999,123456,-1,1e3,1.0,\n");
+    QTest::newRow("lone CRs") << QByteArray("Da\rta\n1\r2,\r,3\r\r\n\r\n\r");
+    QTest::newRow("malformed UTF-8 at separators")
+        << QByteArray("Data\n\xE2\x82,\xE2\r\x82\xAC,\xC3\n\xED\xA0\x80,\xFF\xFE\n");
+    QTest::newRow("sequence cut off by the end") << QByteArray("Data\n12,\xE2\x82");
+    QTest::newRow("last line only a cut-off sequence") << QByteArray("Data\n12\n\xF0\x9F");
+    QTest::newRow("byte-order marks inside") << QByteArray("Data\n\xEF\xBB\xBF" "1,\xEF\xBB\xBF\n");
+    QTest::newRow("NUL") << QByteArray("Data\n1\0" "2,\0\n", 12);
+    QTest::newRow("header without line end") << QByteArray("\xEF\xBB\xBF" "Da\xC3\xA9");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE" "D\0a\0\n\0" "1\0,\0" "2\0\n\0", 16);
+  }
+
+  void readsWhatATextStreamReads() {
+    QFETCH(QByteArray, bytes);
+    testfiles::writeBytes(path("odd.csv"), bytes);
+    const Loaded loaded = load(path("odd.csv"));
+    const Loaded expected = loadThroughTextStream(path("odd.csv"));
+    QVERIFY(loaded.ok);
+    QCOMPARE(loaded.header, expected.header);
+    QCOMPARE(loaded.records, expected.records);
+  }
+
+  // The file is read in blocks; a line longer than a block, and lines that
+  // straddle blocks, come out whole.
+  void linesLongerThanTheReadBlock() {
+    QStringList longLine{"NO.000"};
+    while (longLine.size() < 1500000) {
+      longLine << QString::number(longLine.size() % 70000);
+    }
+    const QList<QStringList> records{longLine, sampleRecord(1), longLine};
+    QVERIFY(save(path("long.csv"), records));
+    QCOMPARE(load(path("long.csv")).records, records);
+  }
+
+  void writesWhatATextStreamWrites() {
+    const QStringList header{"Data", QString::fromUtf8("λd"), ""};
+    const QList<QStringList> records{
+        {"NO.000", QString::fromUtf8("△uv"), QString(QChar(0xFEFF))},
+        {QString(QChar(0xD800)), "a" + QString(QChar(0xDC00))}, // lone surrogates
+        {},
+        {"0", "65535"}};
+    TSIOStream stream;
+    stream.setFileName(path("text.csv"));
+    QVERIFY(stream.writeSolvaneData(header, records));
+    QCOMPARE(testfiles::readBytes(path("text.csv")), writtenThroughTextStream(header, records));
+  }
+
+  // Record by record: the reader stops where the caller does.
+  void visitingStopsWhenAsked() {
+    QVERIFY(save(path("visit.csv"), {sampleRecord(0), sampleRecord(1), sampleRecord(2)}));
+    TSIOStream stream;
+    stream.setFileName(path("visit.csv"));
+    QStringList header;
+    QList<QStringList> seen;
+    QVERIFY(stream.readSolvaneData(&header, [&seen](QStringList &record) {
+      seen << record;
+      return seen.size() < 2;
+    }));
+    QCOMPARE(header, TSIOStream::dataFileHeader());
+    QCOMPARE(seen, (QList<QStringList>{sampleRecord(0), sampleRecord(1)}));
   }
 
   void readingAppendsToTheCallersLists() {

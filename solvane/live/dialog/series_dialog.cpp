@@ -1,5 +1,6 @@
 #include "series_dialog.h"
 
+#include "solvane/live/trend_points.h"
 #include "solvane/records/measurement_record.h"
 
 #include <QDoubleSpinBox>
@@ -43,6 +44,12 @@ constexpr double kValueAxisExtent = 60;
 
 const QColor kTrendColour(71, 141, 228);
 
+// Readings arriving closer together than this are drawn in one go.
+constexpr int kRedrawIntervalMs = 100;
+// A day-long series is drawn through at most this many points a trend,
+// about two per pixel of a full-screen plot.
+constexpr int kMostDrawnPoints = 4000;
+
 } // namespace
 
 SeriesDialog::SeriesDialog(LuxEngine &meterEngine, int observerIndex, int firstLiveOrdinal,
@@ -51,6 +58,9 @@ SeriesDialog::SeriesDialog(LuxEngine &meterEngine, int observerIndex, int firstL
   setWindowTitle(tr("Series"));
   buildLayout();
   setRunning(false);
+  redrawTimer.setSingleShot(true);
+  redrawTimer.setInterval(kRedrawIntervalMs);
+  connect(&redrawTimer, &QTimer::timeout, this, &SeriesDialog::redrawTrends);
 }
 
 SeriesDialog::~SeriesDialog() = default;
@@ -169,10 +179,22 @@ void SeriesDialog::showReading(const live::LiveReading &reading) {
   taken << reading.record;
   elapsedSeconds << reading.elapsedMs / 1000.0;
   for (int i = 0; i < trends.size(); ++i) {
+    trends[i].values << records::fieldOrEmpty(reading.record, kTrendFields[i].field).toDouble();
+  }
+  // Readings that come faster than the eye follows are drawn together.
+  if (!redrawTimer.isActive()) {
+    redrawTimer.start();
+  }
+}
+
+void SeriesDialog::redrawTrends() {
+  redrawTimer.stop();
+  for (int i = 0; i < trends.size(); ++i) {
     Trend &trend = trends[i];
-    trend.values << records::fieldOrEmpty(reading.record, kTrendFields[i].field).toDouble();
-    trend.curve->setSamples(elapsedSeconds, trend.values);
-    scaleToShow(trend, kTrendFields[i].minimumSpan);
+    trend.curve->setSamples(live::pointsToDraw(elapsedSeconds, trend.values, kMostDrawnPoints));
+    if (!trend.values.isEmpty()) {
+      scaleToShow(trend, kTrendFields[i].minimumSpan);
+    }
     trend.plot->replot();
   }
   showProgress();
@@ -197,6 +219,7 @@ void SeriesDialog::showProgress() {
 }
 
 void SeriesDialog::seriesFinished() {
+  redrawTrends();
   setRunning(false);
   if (series->failure() != live::Failure::None) {
     statusLabel->setText(series->failureText());

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <QTimer>
 #include <QVector>
 
 #include <memory>
@@ -51,6 +52,7 @@ private:
   void buildLayout();
   Trend makeTrend(const QString &axisTitle);
   void showReading(const solvane::live::LiveReading &reading);
+  void redrawTrends();
   void scaleToShow(Trend &trend, double minimumSpan);
   void seriesFinished();
   void showProgress();
@@ -71,4 +73,5 @@ private:
   QLabel *statusLabel;
   QVector<double> elapsedSeconds;
   QList<Trend> trends; // Ev, CCT, Ra
+  QTimer redrawTimer;
 };

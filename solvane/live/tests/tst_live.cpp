@@ -3,6 +3,7 @@
 
 #include "solvane/live/live_series.h"
 #include "solvane/live/series_file.h"
+#include "solvane/live/trend_points.h"
 
 #include "luxengine.h"
 #include "meter_state.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 Q_DECLARE_METATYPE(solvane::live::Failure)
@@ -259,6 +261,30 @@ private slots:
                  ": No such file or directory");
     QVERIFY(!file.append({"LIVE.000"}));
     QVERIFY(!file.errorString().isEmpty());
+  }
+
+  // A short series is drawn point for point; a day-long one through a
+  // bounded number of points that still holds its extremes and both ends.
+  void trendPointsOfShortAndLongSeries() {
+    const QVector<double> shortX{0, 1, 2}, shortY{5, 7, 6};
+    QCOMPARE(solvane::live::pointsToDraw(shortX, shortY, 4000),
+             (QVector<QPointF>{{0, 5}, {1, 7}, {2, 6}}));
+
+    QVector<double> x, y;
+    for (int i = 0; i < 100000; ++i) {
+      x << i;
+      y << (i % 1000) * 0.001;
+    }
+    y[31337] = 99;  // a spike
+    y[77777] = -99; // a dip
+    const QVector<QPointF> drawn = solvane::live::pointsToDraw(x, y, 4000);
+    QVERIFY(drawn.size() <= 4000);
+    QCOMPARE(drawn.first(), QPointF(0, 0));
+    QCOMPARE(drawn.last(), QPointF(99999, y.last()));
+    QVERIFY(drawn.contains(QPointF(31337, 99)));
+    QVERIFY(drawn.contains(QPointF(77777, -99)));
+    QVERIFY(std::is_sorted(drawn.begin(), drawn.end(),
+                           [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); }));
   }
 };
 
