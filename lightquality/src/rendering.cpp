@@ -33,25 +33,59 @@ const std::array<SampleFactors, kCieTestColourSamples> &samplesAt1nm() {
   return samples;
 }
 
-// X, Y, Z of each sample lit by the spectrum, with Y = 100 for the perfect
-// white (CIE 13.3-1995 §5.1).
-std::array<Tristimulus, kCieTestColourSamples> sampleColours(const Spectrum &spectrum) {
+// X, Y, Z of each sample lit by a spectrum (CIE 1931 2°), then the
+// spectrum's own (the white's).
+constexpr int kSumColumns = 3 * kCieTestColourSamples + 3;
+constexpr int kWhite = 3 * kCieTestColourSamples;
+using SampleSums = std::array<double, kSumColumns>;
+
+void sampleSums(const Spectrum &spectrum, double *sums) {
   const auto &samples = samplesAt1nm();
   const double *cmf = cie::cmf1931_2deg.row(kFirstNm);
-  std::array<Tristimulus, kCieTestColourSamples> sums{};
   for (int i = 0; i < kCieTestColourSamples; ++i) {
+    double x = 0, y = 0, z = 0;
     for (int j = 0; j < kSpectrumValues; ++j) {
       const double weighted = spectrum[j] * samples[i][j];
-      sums[i].X += weighted * cmf[3 * j];
-      sums[i].Y += weighted * cmf[3 * j + 1];
-      sums[i].Z += weighted * cmf[3 * j + 2];
+      x += weighted * cmf[3 * j];
+      y += weighted * cmf[3 * j + 1];
+      z += weighted * cmf[3 * j + 2];
     }
+    sums[3 * i] = x;
+    sums[3 * i + 1] = y;
+    sums[3 * i + 2] = z;
   }
-  const double k = 100 / tristimulus(spectrum, cie::cmf1931_2deg).Y;
-  for (Tristimulus &t : sums) {
-    t = {k * t.X, k * t.Y, k * t.Z};
+  const Tristimulus white = tristimulus(spectrum, cie::cmf1931_2deg);
+  sums[kWhite] = white.X;
+  sums[kWhite + 1] = white.Y;
+  sums[kWhite + 2] = white.Z;
+}
+
+// The same sums of the reference at T: Planckian below 5000 K, CIE daylight
+// (linearly interpolated) from 5000 K.
+SampleSums referenceSumsAt(double kelvin) {
+  static const ReferenceSums tables(kSumColumns, sampleSums, DaylightInterpolation::kLinear);
+  SampleSums sums;
+  if (kelvin < 5000) {
+    tables.planckian(kelvin, sums.data());
+  } else {
+    tables.daylight(kelvin, sums.data());
   }
   return sums;
+}
+
+Tristimulus white(const SampleSums &sums) {
+  return {sums[kWhite], sums[kWhite + 1], sums[kWhite + 2]};
+}
+
+// The samples' X, Y, Z with Y = 100 for the perfect white (CIE 13.3-1995
+// §5.1).
+std::array<Tristimulus, kCieTestColourSamples> sampleColours(const SampleSums &sums) {
+  const double k = 100 / sums[kWhite + 1];
+  std::array<Tristimulus, kCieTestColourSamples> colours{};
+  for (int i = 0; i < kCieTestColourSamples; ++i) {
+    colours[i] = {k * sums[3 * i], k * sums[3 * i + 1], k * sums[3 * i + 2]};
+  }
+  return colours;
 }
 
 ColourRenderingIndex undefinedRendering(std::string reason) {
@@ -74,13 +108,13 @@ ColourRenderingIndex colourRenderingIndex(const Spectrum &spectrum,
   if (cct.kelvin > 25000) {
     return undefinedRendering("the CCT lies above 25000 K, where CIE daylight is not defined");
   }
-  const Spectrum reference = cct.kelvin < 5000
-                                 ? planckianRadiator(cct.kelvin)
-                                 : cieDaylight(cct.kelvin, DaylightInterpolation::kLinear);
-  const colorimetry::UV test = colorimetry::cie1960(tristimulus(spectrum, cie::cmf1931_2deg));
-  const colorimetry::UV ref = colorimetry::cie1960(tristimulus(reference, cie::cmf1931_2deg));
-  const auto underTest = sampleColours(spectrum);
-  const auto underReference = sampleColours(reference);
+  SampleSums testSums;
+  sampleSums(spectrum, testSums.data());
+  const SampleSums referenceSums = referenceSumsAt(cct.kelvin);
+  const colorimetry::UV test = colorimetry::cie1960(white(testSums));
+  const colorimetry::UV ref = colorimetry::cie1960(white(referenceSums));
+  const auto underTest = sampleColours(testSums);
+  const auto underReference = sampleColours(referenceSums);
 
   ColourRenderingIndex result{};
   const auto uvOf = [](const Tristimulus &t) { return colorimetry::cie1960(t); };
