@@ -107,17 +107,18 @@ double Cam02Ucs::achromatic(const Responses &a) const {
   return (2 * a.r + a.g + a.b / 20 - 0.305) * nbb_;
 }
 
+double hueDegrees(const UcsColour &colour) {
+  const double hue = std::atan2(colour.b, colour.a) * 180 / kPi;
+  return hue < 0 ? hue + 360 : hue;
+}
+
 UcsColour Cam02Ucs::operator()(const colorimetry::Tristimulus &sample) const {
   const Responses r = adaptedCompressed(sample);
   const double a = r.r - 12 * r.g / 11 + r.b / 11;
   const double b = (r.r + r.g - 2 * r.b) / 9;
-  double hue = std::atan2(b, a) * 180 / kPi;
-  if (hue < 0) {
-    hue += 360;
-  }
   // cos h and sin h from a and b themselves (h = 0 where both are 0, as
   // atan2 gives it), which spares the trigonometric calls.
-  const double radius = std::hypot(a, b);
+  const double radius = std::sqrt(a * a + b * b);
   const double cosHue = radius > 0 ? a / radius : 1;
   const double sinHue = radius > 0 ? b / radius : 0;
   // cos(h + 2) with h in radians
@@ -131,7 +132,7 @@ UcsColour Cam02Ucs::operator()(const colorimetry::Tristimulus &sample) const {
   // CAM02-UCS: c1 = 0.007, c2 = 0.0228.
   const double jPrime = 1.7 * J / (1 + 0.007 * J);
   const double mPrime = std::log(1 + 0.0228 * M) / 0.0228;
-  return {jPrime, mPrime * cosHue, mPrime * sinHue, hue};
+  return {jPrime, mPrime * cosHue, mPrime * sinHue};
 }
 
 } // namespace lightquality

@@ -8,14 +8,16 @@
 
 namespace lightquality {
 
-// A colour in CAM02-UCS: J′, a′, b′, and the CIECAM02 hue angle h (degrees,
-// 0 to 360) from which a′ and b′ are formed.
+// A colour in CAM02-UCS: J′, a′, b′. The CIECAM02 hue angle h is the
+// angle of (a′, b′), which hueDegrees() gives.
 struct UcsColour {
   double J;
   double a;
   double b;
-  double hue;
 };
+
+// h in degrees, 0 to 360 (0 where a′ = b′ = 0, as atan2 gives it).
+double hueDegrees(const UcsColour &colour);
 
 class Cam02Ucs {
 public:

@@ -147,7 +147,7 @@ void addHueBins(const SampleColours &test, const SampleColours &reference,
   std::array<double, kHueBins> deltaSums{};
   std::array<BinAverage, kHueBins> testSums{}, referenceSums{};
   for (int i = 0; i < kEvaluationSamples; ++i) {
-    const int bin = static_cast<int>(std::floor(reference[i].hue / kBinDegrees)) % kHueBins;
+    const int bin = static_cast<int>(std::floor(hueDegrees(reference[i]) / kBinDegrees)) % kHueBins;
     ++counts[bin];
     deltaSums[bin] += deltaE[i];
     testSums[bin].a += test[i].a;
