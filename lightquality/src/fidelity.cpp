@@ -2,10 +2,10 @@
 
 #include "cam02ucs.h"
 #include "lightquality/reference.h"
+#include "sample_sums.h"
 
 #include "cie/tables.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -27,44 +27,11 @@ constexpr int kSumColumns = 3 * kEvaluationSamples + 3;
 constexpr int kWhite = 3 * kEvaluationSamples;
 using SampleSums = std::array<double, kSumColumns>;
 
-// Adds rows j to j + Rows − 1 of the sums. Several rows a pass spare loads
-// and stores of the accumulators, which bound the plain one-row loop.
-template <int Rows>
-void addSampleRows(const Spectrum &spectrum, int j, double *x, double *y, double *z) {
-  const cie::Table &ces = cie::colourEvaluationSamples;
-  const double *cmf = cie::cmf1964_10deg.row(kFirstNm + j);
-  const double *factors[Rows];
-  double sx[Rows], sy[Rows], sz[Rows];
-  for (int r = 0; r < Rows; ++r) {
-    factors[r] = ces.values + (j + r) * ces.columns;
-    sx[r] = spectrum[j + r] * cmf[3 * r];
-    sy[r] = spectrum[j + r] * cmf[3 * r + 1];
-    sz[r] = spectrum[j + r] * cmf[3 * r + 2];
-  }
-  for (int i = 0; i < kEvaluationSamples; ++i) {
-    double dx = 0, dy = 0, dz = 0;
-    for (int r = 0; r < Rows; ++r) {
-      dx += factors[r][i] * sx[r];
-      dy += factors[r][i] * sy[r];
-      dz += factors[r][i] * sz[r];
-    }
-    x[i] += dx;
-    y[i] += dy;
-    z[i] += dz;
-  }
-}
-
 void sampleSums(const Spectrum &spectrum, double *sums) {
-  constexpr int kRows = 4;
-  std::fill(sums, sums + kSumColumns, 0.0);
+  const cie::Table &ces = cie::colourEvaluationSamples;
   double *x = sums, *y = x + kEvaluationSamples, *z = y + kEvaluationSamples;
-  int j = 0;
-  for (; j + kRows <= kSpectrumValues; j += kRows) {
-    addSampleRows<kRows>(spectrum, j, x, y, z);
-  }
-  for (; j < kSpectrumValues; ++j) {
-    addSampleRows<1>(spectrum, j, x, y, z);
-  }
+  sampleTristimulus<kEvaluationSamples>(spectrum, ces.row(kFirstNm), ces.columns,
+                                        cie::cmf1964_10deg.row(kFirstNm), x, y, z);
   const Tristimulus white = tristimulus(spectrum, cie::cmf1964_10deg);
   sums[kWhite] = white.X;
   sums[kWhite + 1] = white.Y;

@@ -1,6 +1,7 @@
 #include "lightquality/rendering.h"
 
 #include "lightquality/reference.h"
+#include "sample_sums.h"
 #include "sprague.h"
 
 #include "cie/tables.h"
@@ -14,46 +15,40 @@ namespace {
 
 using colorimetry::Tristimulus;
 
-// One test colour sample at 1 nm from 380 to 780 nm.
-using SampleFactors = std::array<double, kSpectrumValues>;
+// The 14 samples at 1 nm from 380 to 780 nm, a row per nm; the table runs
+// from 360 to 830 nm, so every interval of 380–780 nm has the rows
+// Sprague's method needs on both sides.
+using SampleRows = std::array<std::array<double, kCieTestColourSamples>, kSpectrumValues>;
 
-// The 14 samples at 1 nm; the table runs from 360 to 830 nm, so every
-// interval of 380–780 nm has the rows Sprague's method needs on both sides.
-const std::array<SampleFactors, kCieTestColourSamples> &samplesAt1nm() {
-  static const auto samples = [] {
-    std::array<SampleFactors, kCieTestColourSamples> s{};
+const SampleRows &samplesAt1nm() {
+  static const auto rows = [] {
+    SampleRows s{};
     const cie::Table &table = cie::tcs1to14;
     for (int i = 0; i < kCieTestColourSamples; ++i) {
-      s[i] = spragueTo1nm<SampleFactors>(table.firstNm, table.stepNm, [&](int row) {
+      const auto sample = spragueTo1nm<Spectrum>(table.firstNm, table.stepNm, [&](int row) {
         return table.values[row * table.columns + i];
       });
+      for (int j = 0; j < kSpectrumValues; ++j) {
+        s[j][i] = sample[j];
+      }
     }
     return s;
   }();
-  return samples;
+  return rows;
 }
 
-// X, Y, Z of each sample lit by a spectrum (CIE 1931 2°), then the
-// spectrum's own (the white's).
+// X, Y, Z of each sample lit by a spectrum (CIE 1931 2°): the X of all
+// samples, then their Y, then their Z, then the spectrum's own (the
+// white's) X, Y, Z.
 constexpr int kSumColumns = 3 * kCieTestColourSamples + 3;
 constexpr int kWhite = 3 * kCieTestColourSamples;
 using SampleSums = std::array<double, kSumColumns>;
 
 void sampleSums(const Spectrum &spectrum, double *sums) {
-  const auto &samples = samplesAt1nm();
-  const double *cmf = cie::cmf1931_2deg.row(kFirstNm);
-  for (int i = 0; i < kCieTestColourSamples; ++i) {
-    double x = 0, y = 0, z = 0;
-    for (int j = 0; j < kSpectrumValues; ++j) {
-      const double weighted = spectrum[j] * samples[i][j];
-      x += weighted * cmf[3 * j];
-      y += weighted * cmf[3 * j + 1];
-      z += weighted * cmf[3 * j + 2];
-    }
-    sums[3 * i] = x;
-    sums[3 * i + 1] = y;
-    sums[3 * i + 2] = z;
-  }
+  double *x = sums, *y = x + kCieTestColourSamples, *z = y + kCieTestColourSamples;
+  sampleTristimulus<kCieTestColourSamples>(spectrum, samplesAt1nm()[0].data(),
+                                           kCieTestColourSamples,
+                                           cie::cmf1931_2deg.row(kFirstNm), x, y, z);
   const Tristimulus white = tristimulus(spectrum, cie::cmf1931_2deg);
   sums[kWhite] = white.X;
   sums[kWhite + 1] = white.Y;
@@ -83,7 +78,8 @@ std::array<Tristimulus, kCieTestColourSamples> sampleColours(const SampleSums &s
   const double k = 100 / sums[kWhite + 1];
   std::array<Tristimulus, kCieTestColourSamples> colours{};
   for (int i = 0; i < kCieTestColourSamples; ++i) {
-    colours[i] = {k * sums[3 * i], k * sums[3 * i + 1], k * sums[3 * i + 2]};
+    colours[i] = {k * sums[i], k * sums[kCieTestColourSamples + i],
+                  k * sums[2 * kCieTestColourSamples + i]};
   }
   return colours;
 }
