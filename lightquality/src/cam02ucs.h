@@ -6,6 +6,8 @@
 
 #include "colorimetry/chromaticity.h"
 
+#include <array>
+
 namespace lightquality {
 
 // A colour in CAM02-UCS: J′, a′, b′. The CIECAM02 hue angle h is the
@@ -34,7 +36,8 @@ private:
   Responses adaptedCompressed(const colorimetry::Tristimulus &xyz) const;
   double achromatic(const Responses &a) const;
 
-  Responses whiteGain_{};
+  // Cone responses (HPE) of the adapted CAT02 responses, from X, Y, Z.
+  std::array<std::array<double, 3>, 3> coneFromXyz_{};
   double fl_ = 0;
   double n_ = 0;
   double nbb_ = 0;
