@@ -21,6 +21,8 @@ packages=(
   fonts-crosextra-carlito poppler-utils
   # the documentation's pictures of the window and the Series dialog (xvfb-run)
   xvfb
+  # the Python package over specsdk: numpy arrays, its tests, pip install ./python
+  python3-numpy python3-pytest python3-pip python3-setuptools python3-venv
 )
 
 missing=()

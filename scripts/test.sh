@@ -23,8 +23,10 @@ cmake -S . -B build -G Ninja -DSUITE_WERROR=ON \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 $lines_only -DNDEBUG" >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
-# The installed SDK with its example, and the 32-bit Windows DLL.
+# The installed SDK with its example and its Python package (the package's
+# pytest suite itself runs in ctest above), and the 32-bit Windows DLL.
 scripts/check-sdk-install.sh build
+scripts/check-python.sh build
 scripts/cross-specsdk.sh build-mingw32
 
 # clang warns about things GCC lets pass (unused constants, for one). The

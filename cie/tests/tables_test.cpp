@@ -26,6 +26,7 @@ TEST(CieTables, GridsMatchTheirFiles) {
       {&cie::illuminantsF1toF12, 380, 780, 5, 12},
       {&cie::colourEvaluationSamples, 380, 780, 1, 99},
       {&cie::alphaOpicActionSpectra, 380, 780, 1, 6},
+      {&cie::scotopic1951, 380, 780, 1, 1},
   };
   for (const GridCase &c : cases) {
     EXPECT_EQ(c.table->firstNm, c.firstNm);
@@ -62,6 +63,19 @@ TEST(CieTables, PublishedSampleRows) {
   EXPECT_DOUBLE_EQ(cie::alphaOpicActionSpectra.at(616, 0), 0.0);
   EXPECT_DOUBLE_EQ(cie::colourEvaluationSamples.at(380, 0), 0.6359);
   EXPECT_DOUBLE_EQ(cie::colourEvaluationSamples.at(380, 98), 0.2092);
+  // V′(λ): 1 at 507 nm (the published four digits round 506–508 nm to 1)
+  // and never above, the CIE sample rows at 459 and 499 nm, and the column
+  // sum the CIE dataset states.
+  double sum = 0;
+  for (int nm = 380; nm <= 780; ++nm) {
+    const double v = cie::scotopic1951.at(nm, 0);
+    sum += v;
+    EXPECT_LE(v, 1.0) << nm;
+  }
+  EXPECT_DOUBLE_EQ(cie::scotopic1951.at(507, 0), 1.0);
+  EXPECT_NEAR(sum, 97.0713165740, 1e-9);
+  EXPECT_DOUBLE_EQ(cie::scotopic1951.at(459, 0), 0.557);
+  EXPECT_DOUBLE_EQ(cie::scotopic1951.at(499, 0), 0.976);
 }
 
 TEST(CieTables, OffGridLookupsAreRejected) {

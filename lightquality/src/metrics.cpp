@@ -18,6 +18,7 @@ LightQuality lightQuality(const Spectrum &spectrum, double illuminanceLux) {
   q.rendering = colourRenderingIndex(spectrum, q.cct);
   q.fidelity = colourFidelity(spectrum, q.cct);
   q.alphaOpic = alphaOpic(spectrum, illuminanceLux);
+  q.userGroups = userGroupFigures(spectrum, illuminanceLux);
   return q;
 }
 

@@ -2,7 +2,10 @@
 // a meter record holds it (401 values at 1 nm), against the tolerances the
 // metrics promise: Ra, Rf and Rg within 0.01, CCT within 0.5 K, Duv within
 // 1e-5, melanopic quantities within 1e-4 relative. The D65 α-opic
-// efficacies are checked against their published four-decimal values.
+// efficacies are checked against their published four-decimal values. The
+// user-group figures of data/cie/extended/verification_user_groups.csv: SSI
+// exactly (a whole number), S/P and the photon quantities at 1000 lx within
+// 1e-6 relative.
 #include "lightquality/metrics.h"
 #include "lightquality/reference.h"
 
@@ -23,8 +26,8 @@ using namespace lightquality;
 
 using Row = std::map<std::string, std::string>;
 
-std::vector<Row> verificationRows() {
-  std::ifstream in(SUITE_DATA_DIR "/cie/extended/verification_values_record.csv");
+std::vector<Row> verificationRows(const std::string &file) {
+  std::ifstream in(SUITE_DATA_DIR "/cie/extended/" + file);
   std::string line;
   std::getline(in, line);
   const std::vector<std::string> header = cie::csvFields(line);
@@ -60,7 +63,25 @@ Spectrum sourceSpectrum(const std::string &name) {
   if (name.rfind("Planck", 0) == 0) {
     return planckianRadiator(std::stod(name.substr(6)));
   }
-  return tableColumn(cie::illuminantsF1toF12, std::stoi(name.substr(1)) - 1);
+  // "F2" in one file, "FL2" in the other.
+  return tableColumn(cie::illuminantsF1toF12,
+                     std::stoi(name.substr(name.find_first_of("0123456789"))) - 1);
+}
+
+// verification_user_groups.csv takes illuminant A from its 5 nm table,
+// interpolated linearly to 1 nm like the F illuminants.
+Spectrum userGroupSourceSpectrum(const std::string &name) {
+  if (name != "A") {
+    return sourceSpectrum(name);
+  }
+  Spectrum s{};
+  for (int j = 0; j < kSpectrumValues; ++j) {
+    const int below = kFirstNm + j - j % 5;
+    const double t = (j % 5) / 5.0;
+    const double a = cie::illuminantA.at(below, 0);
+    s[j] = t == 0 ? a : a + t * (cie::illuminantA.at(below + 5, 0) - a);
+  }
+  return s;
 }
 
 double value(const Row &row, const std::string &column) {
@@ -68,7 +89,7 @@ double value(const Row &row, const std::string &column) {
 }
 
 TEST(Verification, EverySourceWithinTolerance) {
-  const std::vector<Row> rows = verificationRows();
+  const std::vector<Row> rows = verificationRows("verification_values_record.csv");
   ASSERT_EQ(rows.size(), 16u);
   for (const Row &row : rows) {
     const std::string source = row.at("source");
@@ -87,6 +108,24 @@ TEST(Verification, EverySourceWithinTolerance) {
     EXPECT_NEAR(q.alphaOpic.irradiance[kMelanopic] / irradiance, 1, 1e-4);
     const double edi = value(row, "mel_EDI_at_1000lx_lx");
     EXPECT_NEAR(q.alphaOpic.edi[kMelanopic] / edi, 1, 1e-4);
+  }
+}
+
+TEST(Verification, UserGroupFiguresOfEverySource) {
+  const std::vector<Row> rows = verificationRows("verification_user_groups.csv");
+  ASSERT_EQ(rows.size(), 7u);
+  for (const Row &row : rows) {
+    const std::string source = row.at("source");
+    SCOPED_TRACE(source);
+    const UserGroupFigures f = lightQuality(userGroupSourceSpectrum(source), 1000).userGroups;
+    EXPECT_EQ(f.ssiPlanck3200.value, value(row, "ssi_planck_3200K"));
+    EXPECT_EQ(f.ssiDaylight5600.value, value(row, "ssi_daylight_5600K"));
+    EXPECT_NEAR(f.scotopic.value / value(row, "s_p_ratio"), 1, 1e-6);
+    EXPECT_NEAR(f.photon.ppfd / value(row, "ppfd_umol_m2_s_at_1000lx"), 1, 1e-6);
+    EXPECT_NEAR(f.photon.pfdFarRed / value(row, "pfd_fr_umol_m2_s_at_1000lx"), 1, 1e-6);
+    EXPECT_NEAR(f.photon.redFarRed / value(row, "r_fr"), 1, 1e-6);
+    EXPECT_TRUE(f.ssiPlanck3200.reason.empty() && f.photon.reason.empty() &&
+                f.scotopic.reason.empty());
   }
 }
 

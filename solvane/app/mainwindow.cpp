@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "comparedialog.h"
 #include "filechooser.h"
 #include "fitting.h"
 #include "language.h"
@@ -16,6 +17,7 @@
 #include "testreport.h"
 #include "tsiostream.h"
 
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDateTime>
@@ -25,6 +27,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLinearGradient>
@@ -67,6 +70,7 @@ const char *const kDataFileSuffix = "csv";
 const char *const kReportName = "Report"; // the PDF of the report, unless the preview picks another
 
 const QColor kValueColour(71, 141, 228);
+constexpr double kSpectroTop = 70000; // top of the spectrum plot's left axis
 
 const char *const kSideButtonStyle =
     "QPushButton{background-color: rgb(48,52,63); border: 0px solid rgb(48,52,63); color: "
@@ -179,6 +183,9 @@ MainWindow::MainWindow(QWidget *parent)
   connect(&printSettings, &PrintSettingDlg::isPdf, this, &MainWindow::setPrintFormat);
 
   initializeWidgets();
+  addCompareButton();
+  connect(ui->tableWidget_storedData->selectionModel(), &QItemSelectionModel::selectionChanged,
+          this, [this] { updatePlot(ui->comboBox_plot->currentIndex()); });
   setUpShortcuts();
   ui->btn_readData->setFocus(); // the first of the tab order
   currentIndex = -1;
@@ -366,11 +373,12 @@ void MainWindow::updateIntensityTable(QTableWidget *table, QStringList data) {
   default:
     break;
   }
+  showSelectionOverlay();
 }
 
 void MainWindow::changeGraphToSpectro() {
   QwtPlot *plot = ui->qwtPlot;
-  plot->setAxisScale(QwtPlot::yLeft, 0, 70000);
+  plot->setAxisScale(QwtPlot::yLeft, 0, kSpectroTop);
   plot->setCanvas(new QwtPlotCanvas);
 
   QwtLinearScaleEngine engine(10);
@@ -724,6 +732,78 @@ void MainWindow::appendLiveRecords(const QList<QStringList> &taken) {
   nextLiveOrdinal += taken.size();
   ui->tableWidget_storedData->selectRow(first);
   on_tableWidget_storedData_cellClicked(first, 1);
+}
+
+QList<int> MainWindow::selectedRecordRows() const {
+  QList<int> rows;
+  for (const QModelIndex &index : ui->tableWidget_storedData->selectionModel()->selectedRows()) {
+    if (index.row() < records.size()) {
+      rows << index.row();
+    }
+  }
+  return rows;
+}
+
+void MainWindow::showSelectionOverlay() {
+  const QList<int> rows = selectedRecordRows();
+  const int mode = ui->comboBox_plot->currentIndex();
+  if (rows.size() < 2 || mode < RecordOverlay::kSpectro || mode > RecordOverlay::kCie1976) {
+    if (overlay.clear() && mode == RecordOverlay::kSpectro) {
+      ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, kSpectroTop);
+      ui->qwtPlot->replot();
+    }
+    return;
+  }
+  // A legend beyond a screenful of labels helps nobody, and a selection of
+  // every row of a large file must not stall the window.
+  constexpr int kMostOverlaid = 16;
+  QList<QStringList> shown;
+  for (int row : rows.mid(0, kMostOverlaid)) {
+    shown << records[row];
+  }
+  curve->detach(); // the single record's fill or cross gives way to the overlay
+  overlay.show(ui->qwtPlot, static_cast<RecordOverlay::Mode>(mode), shown);
+}
+
+// Beside Export, which also works on the selected rows.
+void MainWindow::addCompareButton() {
+  auto *button = new QPushButton(tr("Compare"), ui->btn_export->parentWidget());
+  button->setObjectName("btn_compare");
+  button->setMinimumSize(ui->btn_export->minimumSize());
+  button->setFont(ui->btn_export->font());
+  button->setToolTip(tr("Select two or more records to compare them with the first selected"));
+  button->setStyleSheet(
+      "QPushButton{background-color: rgb(71,141,228); border: 0px solid; color: white; "
+      "border-radius: 3px;}QPushButton:hover{background-color: rgb(101,171,255);}");
+  if (auto *row = qobject_cast<QBoxLayout *>(ui->btn_export->parentWidget()->layout())) {
+    row->insertWidget(row->indexOf(ui->btn_export) + 1, button);
+  }
+  setTabOrder(ui->btn_export, button);
+  connect(button, &QPushButton::clicked, this, &MainWindow::compareSelectedRecords);
+}
+
+void MainWindow::compareSelectedRecords() {
+  const QList<int> rows = selectedRecordRows();
+  if (rows.size() < 2) {
+    solvane::ui::warning(this, tr("Error"), tr("Select two or more records to compare"));
+    return;
+  }
+  QList<solvane::quality::RecordQuality> evaluated;
+  for (int row : rows) {
+    solvane::quality::RecordQuality quality;
+    QString reason;
+    if (!solvane::quality::evaluateRecord(records[row], &quality, &reason)) {
+      solvane::ui::warning(this, tr("Error"),
+                           tr("Record %1 cannot be compared: %2")
+                               .arg(rec::fieldOrEmpty(records[row], rec::kLabel), reason));
+      return;
+    }
+    evaluated << quality;
+  }
+  auto *window = new solvane::quality::CompareDialog(evaluated, this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  solvane::ui::placeOnScreen(window, this);
+  window->show();
 }
 
 void MainWindow::setUpShortcuts() {

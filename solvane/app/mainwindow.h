@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printsettingdlg.h"
+#include "record_overlay.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -66,6 +67,8 @@ private slots:
   // readings join the end of the record list.
   void on_btn_measure_clicked();
   void on_btn_series_clicked();
+  // Two or more selected records: the Compare window against the first.
+  void compareSelectedRecords();
 
 private:
   // The record at the current index, or null when there is none.
@@ -81,6 +84,12 @@ private:
   void measurementFinished();
   // Appends live readings after the records shown and selects the first.
   void appendLiveRecords(const QList<QStringList> &taken);
+  // Rows of the stored-data table that are selected, in the order chosen.
+  QList<int> selectedRecordRows() const;
+  // The selected records together on the plot while two or more are
+  // selected; otherwise the single record as before.
+  void showSelectionOverlay();
+  void addCompareButton();
   // Keyboard: the shortcuts of the side-bar and Stored Data buttons.
   void setUpShortcuts();
   // The manual of the language shown, or the English one where it is missing.
@@ -99,4 +108,5 @@ private:
   // Live readings: the one Measure is taking, and the label number of the next.
   std::unique_ptr<solvane::live::LiveSeries> measurement;
   int nextLiveOrdinal = 0;
+  RecordOverlay overlay;
 };

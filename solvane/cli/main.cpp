@@ -3,6 +3,7 @@
 // library fails, 2 for a command line it does not understand, 3 when a file
 // cannot be read or written or holds no usable record.
 
+#include "compare_command.h"
 #include "count_text.h"
 #include "exit_status.h"
 #include "file_error.h"
@@ -385,9 +386,9 @@ const std::map<QString, Command> &commands() {
        {saveIntegrationTime, "save-integration-time", "keep the integration time in the meter",
         false}},
       {"metrics",
-       {showMetrics, "metrics [--csv FILE] [--json]",
+       {showMetrics, "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
-        "the record's own"}},
+        "the record's own; --ssi-reference adds one more SSI"}},
   };
   return table;
 }
@@ -401,6 +402,9 @@ struct FileCommand {
 
 const std::map<QString, FileCommand> &fileCommands() {
   static const std::map<QString, FileCommand> table = {
+      {"compare",
+       {compareRecords, "compare --csv FILE --records N,M[,...] [--json]",
+        "records of a data file (from 0) against the first of them"}},
       {"report",
        {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]",
         "the test report of record N (from 0) of a data file as a PDF; page 2: its light "

@@ -1,8 +1,10 @@
 #include "metrics_command.h"
 
+#include "cli_format.h"
 #include "exit_status.h"
 #include "luxengine.h"
 #include "tsiostream.h"
+#include "usergroup_output.h"
 
 #include "lightquality/metrics.h"
 #include "solvane/quality/record_quality.h"
@@ -67,10 +69,10 @@ QJsonObject channels(const lightquality::AlphaOpicValues &values) {
   return o;
 }
 
-QJsonObject metricsJson(const RecordQuality &r) {
+QJsonObject metricsJson(const RecordQuality &r, const SsiReference *extra) {
   const solvane::quality::OwnFigures &own = r.input.own;
   const lightquality::LightQuality &q = r.metrics;
-  return {
+  QJsonObject object{
       {"record", r.input.label},
       {"time", r.input.time},
       {"illuminance_lx", r.input.illuminance},
@@ -94,32 +96,19 @@ QJsonObject metricsJson(const RecordQuality &r) {
                                {"der", channels(q.alphaOpic.der)},
                                {"reason", reason(q.alphaOpic.reason)}}},
   };
+  addUserGroupJson(&object, r, extra);
+  return object;
 }
 
 // A record that cannot be evaluated keeps its place with the reason only.
-QJsonObject evaluationJson(const Evaluation &e) {
+QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
   if (!e.problem.isEmpty()) {
     return {{"record", e.name}, {"reason", e.problem}};
   }
-  return metricsJson(e.quality);
+  return metricsJson(e.quality, extra);
 }
 
-// The value with `decimals` decimals and its unit, or "n/a" for a NaN.
-std::string shown(double value, int decimals, const char *unit = "") {
-  if (!std::isfinite(value)) {
-    return "n/a";
-  }
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f%s", decimals, value, unit);
-  return text;
-}
-
-// A group's reason for its NaN values, after its line.
-void endLine(const std::string &reason) {
-  std::printf(reason.empty() ? "\n" : "   (%s)\n", reason.c_str());
-}
-
-void printMetricsTable(const RecordQuality &r) {
+void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   const solvane::quality::OwnFigures &own = r.input.own;
   const lightquality::LightQuality &q = r.metrics;
   std::printf("%s  %s  Ev %.2f lx\n", qPrintable(r.input.label), qPrintable(r.input.time),
@@ -149,6 +138,7 @@ void printMetricsTable(const RecordQuality &r) {
                 shown(q.alphaOpic.irradiance[c], 3).c_str(), shown(q.alphaOpic.edi[c], 2).c_str(),
                 shown(q.alphaOpic.der[c], 4).c_str());
   }
+  printUserGroupLines(r, extra);
 }
 
 // Prints each record's metrics as it comes, so a data file of any length
@@ -156,15 +146,16 @@ void printMetricsTable(const RecordQuality &r) {
 // QJsonDocument writes, one element after the other.
 class MetricsPrinter {
 public:
-  explicit MetricsPrinter(bool asJson) : json(asJson) {}
+  // `extra`: one more SSI reference, or null.
+  MetricsPrinter(bool asJson, const SsiReference *extra) : json(asJson), extraSsi(extra) {}
 
   void print(const QStringList &record) {
     const Evaluation e = evaluate(record, count++);
     everyRecord = everyRecord && e.problem.isEmpty();
     if (json) {
-      printJsonElement(evaluationJson(e));
+      printJsonElement(evaluationJson(e, extraSsi));
     } else if (e.problem.isEmpty()) {
-      printMetricsTable(e.quality);
+      printMetricsTable(e.quality, extraSsi);
     } else {
       std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
     }
@@ -190,19 +181,41 @@ private:
   }
 
   bool json;
+  const SsiReference *extraSsi;
   int count = 0;
   bool everyRecord = true;
 };
 
+// The --ssi-reference with its spectrum from `input` (the records read from
+// the meter, or the data file's name); false after one line on stderr when
+// the reference record cannot be used.
+template <typename Input>
+bool resolveExtraSsi(std::optional<SsiReference> *reference, const Input &input) {
+  QString error;
+  if (*reference && !resolveSsiReference(&**reference, input, &error)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+    return false;
+  }
+  return true;
+}
+
 } // namespace
 
-int showMetrics(LuxEngine &meter, const QStringList &args) {
+int showMetrics(LuxEngine &meter, const QStringList &arguments) {
+  QStringList args = arguments;
+  std::optional<SsiReference> extra;
+  if (!takeSsiReference(&args, &extra)) {
+    return kUsage;
+  }
   const bool json = args == QStringList{"--json"};
   if (!args.isEmpty() && !json) {
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
-  MetricsPrinter printer(json);
+  if (!resolveExtraSsi(&extra, outcome.records)) {
+    return kFileFailed;
+  }
+  MetricsPrinter printer(json, extra ? &*extra : nullptr);
   for (const QStringList &record : outcome.records) {
     printer.print(record);
   }
@@ -221,16 +234,23 @@ bool metricsReadFile(const QStringList &args) {
 
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
+  std::optional<SsiReference> extra;
+  if (!takeSsiReference(&rest, &extra)) {
+    return kUsage;
+  }
   const bool json = rest.removeAll("--json") == 1;
   const int csvAt = rest.indexOf("--csv");
   if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
     return kUsage;
   }
   const QString csv = rest[1];
+  if (!resolveExtraSsi(&extra, csv)) {
+    return kFileFailed;
+  }
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  MetricsPrinter printer(json);
+  MetricsPrinter printer(json, extra ? &*extra : nullptr);
   const bool read = stream.readSolvaneData(&header, [&printer](QStringList &record) {
     printer.print(record);
     return true;

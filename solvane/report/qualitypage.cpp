@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace solvane::report {
 namespace {
@@ -164,11 +165,38 @@ void drawAlphaOpic(KVPainter &page, const RecordQuality &q, float top) {
   }
 }
 
-// Why groups read "n/a", one line each.
+// The user-group figures in three columns of label-value pairs.
+void drawUserGroupFigures(KVPainter &page, const RecordQuality &q, float top) {
+  const lightquality::UserGroupFigures &f = q.metrics.userGroups;
+  const QString cells[][2] = {
+      {"SSI Planck 3200 K", figure(f.ssiPlanck3200.value, 0)},
+      {"SSI CIE daylight 5600 K", figure(f.ssiDaylight5600.value, 0)},
+      {"EV at ISO 100 (C = 250)", figure(f.exposure.ev100, 2)},
+      {"PPFD (µmol/m²/s)", figure(f.photon.ppfd, 2)},
+      {"PFD-FR (µmol/m²/s)", figure(f.photon.pfdFarRed, 2)},
+      {"R:FR", figure(f.photon.redFarRed, 3)},
+      {"S/P ratio", figure(f.scotopic.value, 3)},
+  };
+  constexpr float kColumnWidth = 34;
+  constexpr int kColumns = 3;
+  for (int i = 0; i < static_cast<int>(std::size(cells)); ++i) {
+    const float x = kColumnWidth * (i % kColumns);
+    const float y = top + kRowHeight * (i / kColumns);
+    useFont(page, kBodySize, kBold);
+    page.drawText(cells[i][0], x, y, Qt::AlignLeft);
+    useFont(page, kBodySize, kLight);
+    page.drawText(cells[i][1], x + kColumnWidth - 3, y, Qt::AlignRight);
+  }
+}
+
+// Why groups read "n/a", one each in smaller type; a long reason wraps to a
+// second line, so each gets the height of two.
 void drawReasons(KVPainter &page, const QStringList &reasons, float top) {
-  useFont(page, kBodySize, kLight);
+  constexpr int kReasonSize = 10;
+  constexpr float kReasonHeight = 2.6f;
+  useFont(page, kReasonSize, kLight);
   for (int i = 0; i < reasons.size(); ++i) {
-    page.drawText(reasons[i], 0, top + kRowHeight * i, Qt::AlignLeft);
+    page.drawText(reasons[i], 0, top + kReasonHeight * i, Qt::AlignLeft);
   }
 }
 
@@ -179,11 +207,30 @@ QStringList reasonsOf(const lightquality::LightQuality &m) {
       {"Ra", m.rendering.reason},
       {"Rf and Rg", m.fidelity.reason},
       {"α-opic quantities", m.alphaOpic.reason},
+      {"SSI", m.userGroups.ssiPlanck3200.reason},
+      {"Photon quantities", m.userGroups.photon.reason},
+      {"S/P ratio", m.userGroups.scotopic.reason},
+      {"EV", m.userGroups.exposure.reason},
   };
+  // Groups that lack their values for the same reason share one line, so a
+  // record without light still fits the page.
+  QStringList names;
+  QStringList texts;
   for (const auto &[group, reason] : groups) {
-    if (!reason.empty()) {
-      reasons << QString("%1: n/a, %2").arg(group, QString::fromStdString(reason));
+    if (reason.empty()) {
+      continue;
     }
+    const QString text = QString::fromStdString(reason);
+    const int same = texts.indexOf(text);
+    if (same < 0) {
+      names << group;
+      texts << text;
+    } else {
+      names[same] += QString(", ") + group;
+    }
+  }
+  for (int i = 0; i < texts.size(); ++i) {
+    reasons << QString("%1: n/a, %2").arg(names[i], texts[i]);
   }
   return reasons;
 }
@@ -215,7 +262,8 @@ void drawQualityPage(KVPainter &page, const QStringList &record) {
   drawBars(page, "Local chroma shift Rcs,hj (%)", q.metrics.fidelity.binChromaShift, 40, 57, 29);
   drawBars(page, "Local hue shift Rhs,hj", q.metrics.fidelity.binHueShift, 0.4f, 57, 47);
   drawAlphaOpic(page, q, drawHeading(page, "CIE S 026 α-opic Quantities", 66));
-  drawReasons(page, reasonsOf(q.metrics), 80);
+  drawUserGroupFigures(page, q, drawHeading(page, "Cinema, Horticulture and Outdoor Lighting", 81));
+  drawReasons(page, reasonsOf(q.metrics), 89.5f);
 }
 
 } // namespace solvane::report

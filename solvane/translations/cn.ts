@@ -395,6 +395,22 @@
         <translation>无法显示所选记录的光品质：%1</translation>
     </message>
     <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Select two or more records to compare them with the first selected</source>
+        <translation>选择两条或更多记录，与第一条选中的记录比较</translation>
+    </message>
+    <message>
+        <source>Select two or more records to compare</source>
+        <translation>请选择两条或更多记录进行比较</translation>
+    </message>
+    <message>
+        <source>Record %1 cannot be compared: %2</source>
+        <translation>记录 %1 无法比较：%2</translation>
+    </message>
+    <message>
         <source>The language cannot be changed</source>
         <translation>无法更改语言</translation>
     </message>
@@ -667,6 +683,173 @@
     <message>
         <source>Cannot write %1</source>
         <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Colour and α-opic</source>
+        <translation>颜色与 α-opic</translation>
+    </message>
+    <message>
+        <source>SSI</source>
+        <translation>SSI</translation>
+    </message>
+    <message>
+        <source>Photon quantities</source>
+        <translation>光子量</translation>
+    </message>
+    <message>
+        <source>S/P ratio</source>
+        <translation>S/P 比</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光</translation>
+    </message>
+    <message>
+        <source>Cinema and photography</source>
+        <translation>影视与摄影</translation>
+    </message>
+    <message>
+        <source>Horticulture</source>
+        <translation>园艺</translation>
+    </message>
+    <message>
+        <source>Outdoor lighting</source>
+        <translation>户外照明</translation>
+    </message>
+    <message>
+        <source>Spectral Similarity Index (SSI, 0 to 100)</source>
+        <translation>光谱相似度指数（SSI，0 至 100）</translation>
+    </message>
+    <message>
+        <source>against Planck 3200 K</source>
+        <translation>对比普朗克 3200 K</translation>
+    </message>
+    <message>
+        <source>against CIE daylight 5600 K</source>
+        <translation>对比 CIE 日光 5600 K</translation>
+    </message>
+    <message>
+        <source>against Planck at</source>
+        <translation>对比普朗克</translation>
+    </message>
+    <message>
+        <source>against CIE daylight at</source>
+        <translation>对比 CIE 日光</translation>
+    </message>
+    <message>
+        <source>The Academy&apos;s Spectral Similarity Index (2020): the record&apos;s spectrum against the reference over 375–675 nm; 100 is the same spectrum.</source>
+        <translation>美国电影艺术与科学学院的光谱相似度指数（2020）：记录的光谱在 375–675 nm 范围内与参考光谱比较；100 表示光谱相同。</translation>
+    </message>
+    <message>
+        <source>Exposure (incident light, C = 250)</source>
+        <translation>曝光（入射光，C = 250）</translation>
+    </message>
+    <message>
+        <source>EV at ISO 100</source>
+        <translation>ISO 100 时的 EV</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</source>
+        <translation>ISO 2720：感光度 S 时 EV = log₂(Ev · S / C)；光圈 N 与快门时间 t 满足 N²/t = 2^EV 时曝光正确。</translation>
+    </message>
+    <message>
+        <source>Mired shift to a target</source>
+        <translation>到目标色温的迈尔德偏移</translation>
+    </message>
+    <message>
+        <source>Target CCT</source>
+        <translation>目标色温</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>偏移</translation>
+    </message>
+    <message>
+        <source>mired</source>
+        <translation>迈尔德</translation>
+    </message>
+    <message>
+        <source>10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); negative: a blue, cooling filter; positive: an orange, warming one.</source>
+        <translation>10⁶/目标 − 10⁶/CCT（记录的 CIE 15:2018 相关色温）；负值：蓝色降色温滤镜；正值：橙色升色温滤镜。</translation>
+    </message>
+    <message>
+        <source>Photon quantities at the record&apos;s illuminance</source>
+        <translation>记录照度下的光子量</translation>
+    </message>
+    <message>
+        <source>PPFD (400–700 nm)</source>
+        <translation>PPFD（400–700 nm）</translation>
+    </message>
+    <message>
+        <source>PFD-FR (700–750 nm)</source>
+        <translation>PFD-FR（700–750 nm）</translation>
+    </message>
+    <message>
+        <source>R:FR (655–665 nm / 725–735 nm)</source>
+        <translation>R:FR（655–665 nm / 725–735 nm）</translation>
+    </message>
+    <message>
+        <source>ANSI/ASABE S640 photon flux densities and the red to far-red ratio of Smith (1982), from the spectrum scaled to the record&apos;s illuminance.</source>
+        <translation>ANSI/ASABE S640 光子通量密度与 Smith（1982）的红光/远红光比，由按记录照度缩放的光谱计算。</translation>
+    </message>
+    <message>
+        <source>Night vision</source>
+        <translation>夜间视觉</translation>
+    </message>
+    <message>
+        <source>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</source>
+        <translation>暗视觉与明视觉之比：1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V)，V′ 为 CIE 1951 暗视觉函数。</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::quality::CompareDialog</name>
+    <message>
+        <source>Compare records against %1</source>
+        <translation>比较记录，参考 %1</translation>
+    </message>
+    <message>
+        <source>Against %1 (%2, Ev %3 lx), the first selected record</source>
+        <translation>参考 %1（%2，Ev %3 lx），第一条选中的记录</translation>
+    </message>
+    <message>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
+        <translation>每条记录减去第一条：照度以第一条的百分比表示，CIE 15:2018 相关色温与 Duv，CIE 1976 u′v′ 点的距离，CIE 13.3 Ra，CIE 2017 Rf；各光谱相对第一条的 SSI（100：光谱相同）。n/a：两条记录之一没有该值。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>ΔEv (%)</source>
+        <translation>ΔEv (%)</translation>
+    </message>
+    <message>
+        <source>ΔCCT (K)</source>
+        <translation>ΔCCT (K)</translation>
+    </message>
+    <message>
+        <source>ΔDuv</source>
+        <translation>ΔDuv</translation>
+    </message>
+    <message>
+        <source>Δu′v′</source>
+        <translation>Δu′v′</translation>
+    </message>
+    <message>
+        <source>ΔRa</source>
+        <translation>ΔRa</translation>
+    </message>
+    <message>
+        <source>ΔRf</source>
+        <translation>ΔRf</translation>
+    </message>
+    <message>
+        <source>SSI</source>
+        <translation>SSI</translation>
     </message>
 </context>
 </TS>

@@ -399,6 +399,22 @@
         <translation>The light quality of the selected record cannot be shown: %1</translation>
     </message>
     <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Select two or more records to compare them with the first selected</source>
+        <translation>Select two or more records to compare them with the first selected</translation>
+    </message>
+    <message>
+        <source>Select two or more records to compare</source>
+        <translation>Select two or more records to compare</translation>
+    </message>
+    <message>
+        <source>Record %1 cannot be compared: %2</source>
+        <translation>Record %1 cannot be compared: %2</translation>
+    </message>
+    <message>
         <source>The language cannot be changed</source>
         <translation>The language cannot be changed</translation>
     </message>
@@ -672,6 +688,173 @@
     <message>
         <source>Cannot write %1</source>
         <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>Colour and α-opic</source>
+        <translation>Colour and α-opic</translation>
+    </message>
+    <message>
+        <source>SSI</source>
+        <translation>SSI</translation>
+    </message>
+    <message>
+        <source>Photon quantities</source>
+        <translation>Photon quantities</translation>
+    </message>
+    <message>
+        <source>S/P ratio</source>
+        <translation>S/P ratio</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Cinema and photography</source>
+        <translation>Cinema and photography</translation>
+    </message>
+    <message>
+        <source>Horticulture</source>
+        <translation>Horticulture</translation>
+    </message>
+    <message>
+        <source>Outdoor lighting</source>
+        <translation>Outdoor lighting</translation>
+    </message>
+    <message>
+        <source>Spectral Similarity Index (SSI, 0 to 100)</source>
+        <translation>Spectral Similarity Index (SSI, 0 to 100)</translation>
+    </message>
+    <message>
+        <source>against Planck 3200 K</source>
+        <translation>against Planck 3200 K</translation>
+    </message>
+    <message>
+        <source>against CIE daylight 5600 K</source>
+        <translation>against CIE daylight 5600 K</translation>
+    </message>
+    <message>
+        <source>against Planck at</source>
+        <translation>against Planck at</translation>
+    </message>
+    <message>
+        <source>against CIE daylight at</source>
+        <translation>against CIE daylight at</translation>
+    </message>
+    <message>
+        <source>The Academy&apos;s Spectral Similarity Index (2020): the record&apos;s spectrum against the reference over 375–675 nm; 100 is the same spectrum.</source>
+        <translation>The Academy&apos;s Spectral Similarity Index (2020): the record&apos;s spectrum against the reference over 375–675 nm; 100 is the same spectrum.</translation>
+    </message>
+    <message>
+        <source>Exposure (incident light, C = 250)</source>
+        <translation>Exposure (incident light, C = 250)</translation>
+    </message>
+    <message>
+        <source>EV at ISO 100</source>
+        <translation>EV at ISO 100</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</source>
+        <translation>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</translation>
+    </message>
+    <message>
+        <source>Mired shift to a target</source>
+        <translation>Mired shift to a target</translation>
+    </message>
+    <message>
+        <source>Target CCT</source>
+        <translation>Target CCT</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>mired</source>
+        <translation>mired</translation>
+    </message>
+    <message>
+        <source>10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); negative: a blue, cooling filter; positive: an orange, warming one.</source>
+        <translation>10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); negative: a blue, cooling filter; positive: an orange, warming one.</translation>
+    </message>
+    <message>
+        <source>Photon quantities at the record&apos;s illuminance</source>
+        <translation>Photon quantities at the record&apos;s illuminance</translation>
+    </message>
+    <message>
+        <source>PPFD (400–700 nm)</source>
+        <translation>PPFD (400–700 nm)</translation>
+    </message>
+    <message>
+        <source>PFD-FR (700–750 nm)</source>
+        <translation>PFD-FR (700–750 nm)</translation>
+    </message>
+    <message>
+        <source>R:FR (655–665 nm / 725–735 nm)</source>
+        <translation>R:FR (655–665 nm / 725–735 nm)</translation>
+    </message>
+    <message>
+        <source>ANSI/ASABE S640 photon flux densities and the red to far-red ratio of Smith (1982), from the spectrum scaled to the record&apos;s illuminance.</source>
+        <translation>ANSI/ASABE S640 photon flux densities and the red to far-red ratio of Smith (1982), from the spectrum scaled to the record&apos;s illuminance.</translation>
+    </message>
+    <message>
+        <source>Night vision</source>
+        <translation>Night vision</translation>
+    </message>
+    <message>
+        <source>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</source>
+        <translation>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::quality::CompareDialog</name>
+    <message>
+        <source>Compare records against %1</source>
+        <translation>Compare records against %1</translation>
+    </message>
+    <message>
+        <source>Against %1 (%2, Ev %3 lx), the first selected record</source>
+        <translation>Against %1 (%2, Ev %3 lx), the first selected record</translation>
+    </message>
+    <message>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
+        <translation>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ΔEv (%)</source>
+        <translation>ΔEv (%)</translation>
+    </message>
+    <message>
+        <source>ΔCCT (K)</source>
+        <translation>ΔCCT (K)</translation>
+    </message>
+    <message>
+        <source>ΔDuv</source>
+        <translation>ΔDuv</translation>
+    </message>
+    <message>
+        <source>Δu′v′</source>
+        <translation>Δu′v′</translation>
+    </message>
+    <message>
+        <source>ΔRa</source>
+        <translation>ΔRa</translation>
+    </message>
+    <message>
+        <source>ΔRf</source>
+        <translation>ΔRf</translation>
+    </message>
+    <message>
+        <source>SSI</source>
+        <translation>SSI</translation>
     </message>
 </context>
 </TS>

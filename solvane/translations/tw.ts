@@ -395,6 +395,22 @@
         <translation>無法顯示所選記錄的光品質：%1</translation>
     </message>
     <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Select two or more records to compare them with the first selected</source>
+        <translation>選擇兩筆或更多記錄，與第一筆選取的記錄比較</translation>
+    </message>
+    <message>
+        <source>Select two or more records to compare</source>
+        <translation>請選擇兩筆或更多記錄進行比較</translation>
+    </message>
+    <message>
+        <source>Record %1 cannot be compared: %2</source>
+        <translation>記錄 %1 無法比較：%2</translation>
+    </message>
+    <message>
         <source>The language cannot be changed</source>
         <translation>無法變更語言</translation>
     </message>
@@ -667,6 +683,173 @@
     <message>
         <source>Cannot write %1</source>
         <translation>無法寫入 %1</translation>
+    </message>
+    <message>
+        <source>Colour and α-opic</source>
+        <translation>顏色與 α-opic</translation>
+    </message>
+    <message>
+        <source>SSI</source>
+        <translation>SSI</translation>
+    </message>
+    <message>
+        <source>Photon quantities</source>
+        <translation>光子量</translation>
+    </message>
+    <message>
+        <source>S/P ratio</source>
+        <translation>S/P 比</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光</translation>
+    </message>
+    <message>
+        <source>Cinema and photography</source>
+        <translation>影視與攝影</translation>
+    </message>
+    <message>
+        <source>Horticulture</source>
+        <translation>園藝</translation>
+    </message>
+    <message>
+        <source>Outdoor lighting</source>
+        <translation>戶外照明</translation>
+    </message>
+    <message>
+        <source>Spectral Similarity Index (SSI, 0 to 100)</source>
+        <translation>光譜相似度指數（SSI，0 至 100）</translation>
+    </message>
+    <message>
+        <source>against Planck 3200 K</source>
+        <translation>對比普朗克 3200 K</translation>
+    </message>
+    <message>
+        <source>against CIE daylight 5600 K</source>
+        <translation>對比 CIE 日光 5600 K</translation>
+    </message>
+    <message>
+        <source>against Planck at</source>
+        <translation>對比普朗克</translation>
+    </message>
+    <message>
+        <source>against CIE daylight at</source>
+        <translation>對比 CIE 日光</translation>
+    </message>
+    <message>
+        <source>The Academy&apos;s Spectral Similarity Index (2020): the record&apos;s spectrum against the reference over 375–675 nm; 100 is the same spectrum.</source>
+        <translation>美國電影藝術與科學學院的光譜相似度指數（2020）：記錄的光譜在 375–675 nm 範圍內與參考光譜比較；100 表示光譜相同。</translation>
+    </message>
+    <message>
+        <source>Exposure (incident light, C = 250)</source>
+        <translation>曝光（入射光，C = 250）</translation>
+    </message>
+    <message>
+        <source>EV at ISO 100</source>
+        <translation>ISO 100 時的 EV</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</source>
+        <translation>ISO 2720：感光度 S 時 EV = log₂(Ev · S / C)；光圈 N 與快門時間 t 滿足 N²/t = 2^EV 時曝光正確。</translation>
+    </message>
+    <message>
+        <source>Mired shift to a target</source>
+        <translation>到目標色溫的邁爾德偏移</translation>
+    </message>
+    <message>
+        <source>Target CCT</source>
+        <translation>目標色溫</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>偏移</translation>
+    </message>
+    <message>
+        <source>mired</source>
+        <translation>邁爾德</translation>
+    </message>
+    <message>
+        <source>10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); negative: a blue, cooling filter; positive: an orange, warming one.</source>
+        <translation>10⁶/目標 − 10⁶/CCT（記錄的 CIE 15:2018 相關色溫）；負值：藍色降色溫濾鏡；正值：橙色升色溫濾鏡。</translation>
+    </message>
+    <message>
+        <source>Photon quantities at the record&apos;s illuminance</source>
+        <translation>記錄照度下的光子量</translation>
+    </message>
+    <message>
+        <source>PPFD (400–700 nm)</source>
+        <translation>PPFD（400–700 nm）</translation>
+    </message>
+    <message>
+        <source>PFD-FR (700–750 nm)</source>
+        <translation>PFD-FR（700–750 nm）</translation>
+    </message>
+    <message>
+        <source>R:FR (655–665 nm / 725–735 nm)</source>
+        <translation>R:FR（655–665 nm / 725–735 nm）</translation>
+    </message>
+    <message>
+        <source>ANSI/ASABE S640 photon flux densities and the red to far-red ratio of Smith (1982), from the spectrum scaled to the record&apos;s illuminance.</source>
+        <translation>ANSI/ASABE S640 光子通量密度與 Smith（1982）的紅光/遠紅光比，由按記錄照度縮放的光譜計算。</translation>
+    </message>
+    <message>
+        <source>Night vision</source>
+        <translation>夜間視覺</translation>
+    </message>
+    <message>
+        <source>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</source>
+        <translation>暗視覺與明視覺之比：1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V)，V′ 為 CIE 1951 暗視覺函數。</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::quality::CompareDialog</name>
+    <message>
+        <source>Compare records against %1</source>
+        <translation>比較記錄，參考 %1</translation>
+    </message>
+    <message>
+        <source>Against %1 (%2, Ev %3 lx), the first selected record</source>
+        <translation>參考 %1（%2，Ev %3 lx），第一筆選取的記錄</translation>
+    </message>
+    <message>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
+        <translation>每筆記錄減去第一筆：照度以第一筆的百分比表示，CIE 15:2018 相關色溫與 Duv，CIE 1976 u′v′ 點的距離，CIE 13.3 Ra，CIE 2017 Rf；各光譜相對第一筆的 SSI（100：光譜相同）。n/a：兩筆記錄之一沒有該值。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>ΔEv (%)</source>
+        <translation>ΔEv (%)</translation>
+    </message>
+    <message>
+        <source>ΔCCT (K)</source>
+        <translation>ΔCCT (K)</translation>
+    </message>
+    <message>
+        <source>ΔDuv</source>
+        <translation>ΔDuv</translation>
+    </message>
+    <message>
+        <source>Δu′v′</source>
+        <translation>Δu′v′</translation>
+    </message>
+    <message>
+        <source>ΔRa</source>
+        <translation>ΔRa</translation>
+    </message>
+    <message>
+        <source>ΔRf</source>
+        <translation>ΔRf</translation>
+    </message>
+    <message>
+        <source>SSI</source>
+        <translation>SSI</translation>
     </message>
 </context>
 </TS>

@@ -90,6 +90,11 @@ struct SpectrometerState : CommonSettings {
   std::array<double, kSpectrometerIntensityCoefficients> intensityCoefficients{};
   std::array<double, kQdValues> qd{};
   SpectrometerInfo info;
+  // The integration time (wire value) at which `pixels` were taken. When
+  // set, a frame at another time scales each pixel's signal above the dark
+  // level with the time, up to the converter's full scale; unset, frames
+  // are `pixels` whatever the time.
+  std::optional<std::uint16_t> pixelsTimeTenths;
   // Run time: the two tables are read in consecutive parts; each cursor is
   // the next part and starts over when the device is opened.
   std::size_t intensityCursor = 0;

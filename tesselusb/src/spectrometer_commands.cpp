@@ -7,6 +7,7 @@
 #include "devlink/usb_library.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tesselusb {
 
@@ -17,10 +18,32 @@ namespace protocol = devlink::spectrometer;
 constexpr std::uint32_t kReadLoc = protocol::kReadLoc;
 constexpr std::uint32_t kMeterNumberBytes = devlink::kMeterNumberBytes;
 
+// The pixels as the detector gives them at the current integration time:
+// the signal above the mean dark level grows with the time and stops at
+// full scale.
+std::array<std::uint16_t, kPixels> exposedPixels(const SpectrometerState &spectrometer) {
+  if (!spectrometer.pixelsTimeTenths) {
+    return spectrometer.pixels;
+  }
+  double darkSum = 0;
+  for (const std::uint16_t count : spectrometer.dark) {
+    darkSum += count;
+  }
+  const double dark = darkSum / kDarkCounts;
+  const double gain =
+      static_cast<double>(spectrometer.integrationTimeTenths) / *spectrometer.pixelsTimeTenths;
+  std::array<std::uint16_t, kPixels> pixels{};
+  for (std::size_t i = 0; i < kPixels; ++i) {
+    const double count = dark + (spectrometer.pixels[i] - dark) * gain;
+    pixels[i] = static_cast<std::uint16_t>(std::lround(std::clamp(count, 0.0, 65535.0)));
+  }
+  return pixels;
+}
+
 // Commands 3 to 7: each sends its share of the frame.
 bool readPixelPart(SpectrometerState &spectrometer, const Frame &frame) {
-  protocol::encodePixelPart(frame.command, spectrometer.pixels.data(), spectrometer.dark.data(),
-                            frame.data);
+  const std::array<std::uint16_t, kPixels> pixels = exposedPixels(spectrometer);
+  protocol::encodePixelPart(frame.command, pixels.data(), spectrometer.dark.data(), frame.data);
   return true;
 }
 

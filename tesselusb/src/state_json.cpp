@@ -335,6 +335,12 @@ SpectrometerState readSpectrometer(ObjectReader &reader) {
   reader.optional("info", [&](const json &v, const std::string &path) {
     readInfo(v, path, spectrometer.info);
   });
+  reader.optional("pixels_integration_time", [&](const json &v, const std::string &path) {
+    spectrometer.pixelsTimeTenths = readIntegrationTime(v, path);
+    if (*spectrometer.pixelsTimeTenths == 0) {
+      fail(path + " is 0, expected a time of at least 0.1");
+    }
+  });
   return spectrometer;
 }
 
@@ -412,7 +418,7 @@ json deviceJson(const MeterState &meter) {
 
 json deviceJson(const SpectrometerState &spectrometer) {
   const SpectrometerInfo &info = spectrometer.info;
-  return {{"device", kSpectrometerKind},
+  json state = {{"device", kSpectrometerKind},
           {"device_id", spectrometer.deviceId},
           {"integration_time", integrationTimeJson(spectrometer.integrationTimeTenths)},
           {"pixels", spectrometer.pixels},
@@ -425,6 +431,10 @@ json deviceJson(const SpectrometerState &spectrometer) {
             {"uint32", info.uint32Values},
             {"uint16", info.uint16Values},
             {"int32", info.int32Values}}}};
+  if (spectrometer.pixelsTimeTenths) {
+    state["pixels_integration_time"] = integrationTimeJson(*spectrometer.pixelsTimeTenths);
+  }
+  return state;
 }
 
 json faultsJson(const std::vector<Fault> &faults) {

@@ -83,6 +83,37 @@ TEST_F(SimSpectrometer, FrameFollowsTheStateFile) {
   EXPECT_EQ(dark.front(), 540);
 }
 
+// With pixels_integration_time the signal above the dark level follows the
+// time and stops at full scale; without it the frame ignores the time.
+TEST_F(SimSpectrometer, FrameScalesWithTheIntegrationTimeWhenAsked) {
+  const auto still = readFrame();
+  EXPECT_EQ(sim().write(0, 1, {0xD0, 0x07}), 1); // 200
+  EXPECT_EQ(readFrame(), still);
+
+  json state = {{"device", "spectrometer"},
+                {"pixels", std::vector<int>(2048, 1500)},
+                {"dark", std::vector<int>(16, 500)},
+                {"pixels_integration_time", 100}};
+  state["pixels"][7] = 40500;
+  ASSERT_EQ(sim().loadState(state.dump().c_str()), 1) << sim().stateError();
+  ASSERT_EQ(sim().open(), 1);
+  EXPECT_EQ(json::parse(sim().stateJson())["pixels_integration_time"], 100);
+  const auto atReference = readFrame();
+  EXPECT_EQ(atReference[0], 1500);
+  EXPECT_EQ(atReference[7], 40500);
+  EXPECT_EQ(sim().write(0, 1, {0xF4, 0x01}), 1); // 50: half the signal
+  const auto half = readFrame();
+  EXPECT_EQ(half[0], 1000);
+  EXPECT_EQ(half[7], 20500);
+  EXPECT_EQ(half[2048], 500); // dark counts stay
+  EXPECT_EQ(sim().write(0, 1, {0xD0, 0x07}), 1); // 200: the peak saturates
+  const auto doubled = readFrame();
+  EXPECT_EQ(doubled[0], 2500);
+  EXPECT_EQ(doubled[7], 65535);
+
+  EXPECT_EQ(sim().loadState(R"({"device": "spectrometer", "pixels_integration_time": 0})"), 0);
+}
+
 TEST_F(SimSpectrometer, IntegrationTimeIsWrittenAtLocOneAndReadAtLocTwo) {
   EXPECT_EQ(sim().write(0, 1, {0xF4, 0x01}), 1);
   Bytes reply;

@@ -77,4 +77,8 @@ extern const Table colourEvaluationSamples;
 // (data/cie/extended/alpha_opic_1nm.csv).
 extern const Table alphaOpicActionSpectra;
 
+// CIE 1951 scotopic luminous efficiency function V′(λ), one column, peak 1
+// at 507 nm; 380–780 nm at 1 nm (data/cie/extended/scotopic_1951_1nm.csv).
+extern const Table scotopic1951;
+
 } // namespace cie

@@ -7,6 +7,7 @@
 #include "lightquality/fidelity.h"
 #include "lightquality/rendering.h"
 #include "lightquality/spectrum.h"
+#include "lightquality/usergroups.h"
 
 namespace lightquality {
 
@@ -15,11 +16,13 @@ struct LightQuality {
   ColourRenderingIndex rendering;
   ColourFidelity fidelity;
   AlphaOpic alphaOpic;
+  UserGroupFigures userGroups; // SSI, photon quantities, S/P, exposure
 };
 
 // CCT and Duv from the spectrum's CIE 1931 2° chromaticity over 380–780 nm,
-// then the indices that rest on them, and the α-opic quantities at
-// `illuminanceLux`. Each group carries its own reason when it is NaN.
+// then the indices that rest on them, and the α-opic quantities and the
+// user-group figures at `illuminanceLux`. Each group carries its own reason
+// when it is NaN.
 LightQuality lightQuality(const Spectrum &spectrum, double illuminanceLux);
 
 } // namespace lightquality

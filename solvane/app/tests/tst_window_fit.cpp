@@ -214,7 +214,8 @@ private slots:
     window->resize(window->minimumSizeHint());
     QTRY_COMPARE(window->size(), window->minimumSizeHint());
     QList<QRect> taken;
-    for (const char *name : {"btn_readData", "btn_export", "btn_measure", "btn_series"}) {
+    for (const char *name :
+         {"btn_readData", "btn_export", "btn_compare", "btn_measure", "btn_series"}) {
       auto *button = child<QPushButton>(name);
       const QRect area(button->mapTo(window.get(), QPoint()), button->size());
       QVERIFY2(button->width() >= button->sizeHint().width(), name);

@@ -1,15 +1,19 @@
 // Pictures of the window for the documentation: reads the meter's stored
 // records, selects one and saves the window in each plot mode and the
-// Light quality window of that record; then the whole screen with the window
-// filling it and the Light quality window centred on it
-// (screen-WIDTHxHEIGHT-LANGUAGE.png, in device pixels), and the window at its
-// minimum size (window-LANGUAGE-minimum.png).
+// Light quality window of that record (its first and its cinema tab); then
+// the whole screen with the window filling it and the Light quality window
+// centred on it (screen-WIDTHxHEIGHT-LANGUAGE.png, in device pixels), and the
+// window at its minimum size (window-LANGUAGE-minimum.png); last, at the
+// window's first size, three records selected: their overlay in the spectrum
+// and CIE 1931 modes (overlay-LANGUAGE-MODE.png) and their Compare window
+// (compare-LANGUAGE.png).
 //
 //   solvane_screenshots LANGUAGE(cn|tw|en) ROW OUTPUT_FOLDER
 //
 // Run it in the folder that holds the translation files, on any display
 // (xvfb-run, or QT_QPA_PLATFORM=offscreen).
 
+#include "comparedialog.h"
 #include "fitting.h"
 #include "fonts.h"
 #include "language.h"
@@ -24,11 +28,24 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
 
 #include <cstdio>
+
+namespace {
+
+bool save(const QPixmap &picture, const QString &file) {
+  if (picture.save(file)) {
+    return true;
+  }
+  std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
+  return false;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
   QApplication application(argc, argv);
@@ -67,17 +84,24 @@ int main(int argc, char **argv) {
   QMetaObject::invokeMethod(&window, "on_tableWidget_storedData_cellClicked", Q_ARG(int, row),
                             Q_ARG(int, 0));
 
-  const char *modes[] = {"spectro", "cie1931", "cie1976"};
+  // The window in the first `count` plot modes, as PREFIX-LANGUAGE-MODE.png.
   auto *plotMode = window.findChild<QComboBox *>("comboBox_plot");
-  for (int mode = 0; mode < 3; ++mode) {
-    plotMode->setCurrentIndex(mode);
-    QTest::qWait(200);
-    const QString file = output.filePath(QString("window-%1-%2.png").arg(language, modes[mode]));
-    if (!window.grab().save(file)) {
-      std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
-      return 1;
+  const auto saveModes = [&](const char *prefix, int count) {
+    const char *modes[] = {"spectro", "cie1931", "cie1976"};
+    for (int mode = 0; mode < count; ++mode) {
+      plotMode->setCurrentIndex(mode);
+      QTest::qWait(200);
+      if (!save(window.grab(),
+                output.filePath(QString("%1-%2-%3.png").arg(prefix, language, modes[mode])))) {
+        return false;
+      }
     }
+    return true;
+  };
+  if (!saveModes("window", 3)) {
+    return 1;
   }
+  const QSize firstSize = window.size();
   QMetaObject::invokeMethod(&window, "on_btn_quality_clicked");
   auto *quality = window.findChild<solvane::quality::LightQualityDialog *>();
   if (!quality || !QTest::qWaitForWindowExposed(quality)) {
@@ -85,16 +109,16 @@ int main(int argc, char **argv) {
     return 1;
   }
   QTest::qWait(200);
-  const auto save = [](const QPixmap &picture, const QString &file) {
-    if (!picture.save(file)) {
-      std::fprintf(stderr, "solvane_screenshots: cannot write %s\n", qPrintable(file));
-      return false;
-    }
-    return true;
-  };
   if (!save(quality->grab(), output.filePath(QString("quality-%1.png").arg(language)))) {
     return 1;
   }
+  auto *tabs = quality->findChild<QTabWidget *>("tab_groups");
+  tabs->setCurrentIndex(1);
+  QTest::qWait(200);
+  if (!save(quality->grab(), output.filePath(QString("quality-cinema-%1.png").arg(language)))) {
+    return 1;
+  }
+  tabs->setCurrentIndex(0);
 
   QScreen *screen = window.screen();
   window.setGeometry(screen->availableGeometry());
@@ -115,5 +139,23 @@ int main(int argc, char **argv) {
   if (!save(window.grab(), output.filePath(QString("window-%1-minimum.png").arg(language)))) {
     return 1;
   }
-  return 0;
+
+  // Incandescent, daylight and a warm-white LED of the demo meter together.
+  window.resize(firstSize);
+  table->clearSelection();
+  for (int selected : {0, 1, 5}) {
+    table->selectionModel()->select(table->model()->index(selected, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+  if (!saveModes("overlay", 2)) {
+    return 1;
+  }
+  QMetaObject::invokeMethod(&window, "compareSelectedRecords");
+  auto *compare = window.findChild<solvane::quality::CompareDialog *>();
+  if (!compare || !QTest::qWaitForWindowExposed(compare)) {
+    std::fprintf(stderr, "solvane_screenshots: the Compare window was never shown\n");
+    return 1;
+  }
+  QTest::qWait(200);
+  return save(compare->grab(), output.filePath(QString("compare-%1.png").arg(language))) ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "lightqualitydialog.h"
 
+#include "dialog_widgets.h"
 #include "filechooser.h"
 #include "fitting.h"
 #include "messagebox.h"
@@ -13,65 +14,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
 
 namespace solvane::quality {
-namespace {
 
-// A figure with its decimals, or "n/a" where it is undefined (the reason
-// stands at the foot of the window).
-QString figure(double value, int decimals) {
-  return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
-}
-
-QLabel *valueLabel(const QString &text, const QString &objectName) {
-  auto *label = new QLabel(text);
-  label->setObjectName(objectName);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
-  return label;
-}
-
-void addRow(QGridLayout *grid, const QString &name, QLabel *value, const QString &unit = {}) {
-  const int row = grid->rowCount();
-  grid->addWidget(new QLabel(name), row, 0);
-  grid->addWidget(value, row, 1);
-  grid->addWidget(new QLabel(unit), row, 2);
-}
-
-QTableWidget *valueTable(int rows, int columns) {
-  auto *table = new QTableWidget(rows, columns);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionMode(QAbstractItemView::NoSelection);
-  table->setFocusPolicy(Qt::NoFocus);
-  return table;
-}
-
-void setCell(QTableWidget *table, int row, int column, const QString &text) {
-  auto *item = new QTableWidgetItem(text);
-  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  table->setItem(row, column, item);
-}
-
-// Just tall enough for its rows, so the window shows every value unscrolled.
-void fitHeight(QTableWidget *table) {
-  table->resizeColumnsToContents();
-  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
-  for (int row = 0; row < table->rowCount(); ++row) {
-    height += table->rowHeight(row);
-  }
-  table->setFixedHeight(height);
-}
-
-} // namespace
+using namespace dialogwidgets;
 
 LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *parent)
     : QDialog(parent), m_quality(quality) {
@@ -103,24 +54,29 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
   buttons->addWidget(exportButton);
   buttons->addWidget(closeButton);
 
-  // The figures scroll on a screen too low for them; the header and the
-  // buttons stay in view.
+  // The figures scroll on a screen too low for them; the header, the tabs,
+  // the reasons and the buttons stay in view.
   auto *figures = new QWidget;
   auto *body = new QVBoxLayout(figures);
-  body->setContentsMargins(0, 0, 0, 0);
+  body->setContentsMargins(4, 4, 4, 4); // the tab's frame is margin enough
   body->addLayout(top, 1);
   body->addWidget(new QLabel(tr("CIE 13.3 special colour rendering indices")));
   body->addWidget(createSpecialIndexTable());
   body->addWidget(createShiftBars());
   body->addWidget(new QLabel(tr("CIE S 026 α-opic quantities at the record's illuminance")));
   body->addWidget(createAlphaOpicTable());
-  body->addWidget(createReasons());
   auto *scroll = new solvane::ui::FittingScrollArea(figures);
   scroll->setObjectName("scrollArea_figures");
 
+  auto *tabs = new QTabWidget;
+  tabs->setObjectName("tab_groups");
+  tabs->addTab(scroll, tr("Colour and α-opic"));
+  addUserGroupTabs(tabs);
+
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(createHeader());
-  layout->addWidget(scroll, 1);
+  layout->addWidget(tabs, 1);
+  layout->addWidget(createReasons());
   layout->addLayout(buttons);
   QMetaObject::connectSlotsByName(this);
 }
@@ -220,6 +176,10 @@ QLabel *LightQualityDialog::createReasons() {
       {tr("Ra"), q.rendering.reason},
       {tr("Rf and Rg"), q.fidelity.reason},
       {tr("α-opic quantities"), q.alphaOpic.reason},
+      {tr("SSI"), q.userGroups.ssiPlanck3200.reason},
+      {tr("Photon quantities"), q.userGroups.photon.reason},
+      {tr("S/P ratio"), q.userGroups.scotopic.reason},
+      {tr("Exposure"), q.userGroups.exposure.reason},
   };
   for (const auto &[group, reason] : groups) {
     if (!reason.empty()) {

@@ -3,8 +3,9 @@
 // The Light quality window of one measurement record: the standard figures
 // (CIE 2017 / TM-30 Rf and Rg with the colour vector graphic and the hue-bin
 // shifts, CIE 13.3 Ra and R1–R14, CIE 15 CCT and Duv, CIE S 026 α-opic
-// quantities) beside the record's own Ra, CCT and Δuv, and the export of
-// its spectrum as an SPDX file.
+// quantities) beside the record's own Ra, CCT and Δuv, the figures of the
+// other user groups on a tab each (cinema, horticulture, outdoor lighting),
+// and the export of its spectrum as an SPDX file.
 
 #include "solvane/quality/record_quality.h"
 
@@ -13,6 +14,7 @@
 class QGroupBox;
 class QLabel;
 class QTableWidget;
+class QTabWidget;
 
 namespace solvane::quality {
 
@@ -36,6 +38,14 @@ private:
   QTableWidget *createAlphaOpicTable();
   QWidget *createShiftBars();
   QLabel *createReasons();
+  // The user-group tabs (lightqualitydialog_groups.cpp).
+  void addUserGroupTabs(QTabWidget *tabs);
+  QWidget *createCinemaPage();
+  QWidget *createHorticulturePage();
+  QWidget *createOutdoorPage();
+  QWidget *createSimilarityBox();
+  QWidget *createExposureBox();
+  QWidget *createMiredBox();
 
   RecordQuality m_quality;
 };

@@ -34,7 +34,7 @@ void drawArrow(QPainter &p, const QPointF &from, const QPointF &to) {
 
 VectorGraphicView::VectorGraphicView(const VectorGraphic &graphic, QWidget *parent)
     : QWidget(parent), m_graphic(graphic) {
-  setMinimumSize(300, 300);
+  setMinimumSize(270, 270);
 }
 
 void VectorGraphicView::paintEvent(QPaintEvent *) {
@@ -73,7 +73,7 @@ ShiftBarsView::ShiftBarsView(const QString &title,
                              const std::array<double, lightquality::kHueBins> &values, double limit,
                              QWidget *parent)
     : QWidget(parent), m_title(title), m_values(values), m_limit(limit) {
-  setMinimumSize(360, 170);
+  setMinimumSize(360, 145);
 }
 
 void ShiftBarsView::paintEvent(QPaintEvent *) {

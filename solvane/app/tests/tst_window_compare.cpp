@@ -1,0 +1,244 @@
+// Several records in the window: two or more selected rows overlay their
+// spectra (normalised to their peaks) or their chromaticity points with a
+// legend, one selected row shows exactly what it always did, and Compare
+// lists each record against the first selected one. Also the user-group
+// tabs of the Light quality window.
+
+#include "comparedialog.h"
+#include "lightqualitydialog.h"
+#include "test_files.h"
+#include "window_test.h"
+
+#include "lightquality/usergroups.h"
+#include "meter_state.h"
+#include "solvane/quality/comparison_table.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTranslator>
+
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+
+namespace rec = solvane::records;
+using solvane::quality::CompareDialog;
+using solvane::quality::LightQualityDialog;
+
+class TestWindowCompare : public WindowTest {
+  Q_OBJECT
+
+  const QJsonObject fourRecords = meterstate::withRecords(4);
+
+  QwtPlot *plot() const { return child<QwtPlot>("qwtPlot"); }
+
+  // The curves on the plot, by title ("" for the single record's curve).
+  QMap<QString, QwtPlotCurve *> curves() const {
+    QMap<QString, QwtPlotCurve *> found;
+    for (QwtPlotItem *item : plot()->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+      found.insert(item->title().text(), static_cast<QwtPlotCurve *>(item));
+    }
+    return found;
+  }
+
+  void readFourRecords() {
+    QVERIFY(sim.load(meterstate::text(fourRecords)));
+    child<QPushButton>("btn_readData")->click();
+    QCOMPARE(stored()->rowCount(), 4);
+    warnings.clear();
+  }
+
+  void selectRows(const QList<int> &rows) {
+    stored()->clearSelection();
+    for (int row : rows) {
+      stored()->selectionModel()->select(stored()->model()->index(row, 0),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+  }
+
+  void setPlotMode(int mode) { child<QComboBox>("comboBox_plot")->setCurrentIndex(mode); }
+
+  solvane::quality::RecordQuality evaluated(int ordinal) const {
+    solvane::quality::RecordQuality q;
+    QString reason;
+    solvane::quality::evaluateRecord(expectedRecord(fourRecords, ordinal), &q, &reason);
+    return q;
+  }
+
+private slots:
+  void initTestCase() { enterWorkDir(); }
+  void cleanupTestCase() { leaveWorkDir(); }
+  void init() {
+    warnings.clear();
+    window = std::make_unique<MainWindow>();
+    window->show();
+  }
+  void cleanup() { window.reset(); }
+
+  void spectraOverlaidNormalisedToTheirPeaks() {
+    readFourRecords();
+    selectRows({0, 2});
+    const QMap<QString, QwtPlotCurve *> shown = curves();
+    QCOMPARE(shown.keys(), (QStringList{"NO.000", "NO.002"}));
+    for (int ordinal : {0, 2}) {
+      const QwtPlotCurve *curve = shown.value(QString("NO.00%1").arg(ordinal));
+      QCOMPARE(int(curve->dataSize()), rec::kSpectrumFields);
+      QCOMPARE(curve->maxYValue(), 1.0);
+      const QStringList texts = rec::intensityTexts(expectedRecord(fourRecords, ordinal));
+      double peak = 0;
+      for (const QString &t : texts) {
+        peak = qMax(peak, double(rec::fieldValue(t)));
+      }
+      QCOMPARE(curve->sample(100).y(), double(rec::fieldValue(texts[100])) / peak);
+    }
+    QCOMPARE(shown.value("NO.000")->pen().color(), QColor(31, 119, 180));
+    QCOMPARE(shown.value("NO.002")->pen().color(), QColor(214, 39, 40));
+    QCOMPARE(plot()->itemList(QwtPlotItem::Rtti_PlotLegend).size(), 1);
+    QCOMPARE(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.05);
+
+    // Back to one row: the record's own fill on the 0-70000 axis, no legend.
+    selectRows({1});
+    stored()->cellClicked(1, 0);
+    QCOMPARE(curves().keys(), QStringList{""});
+    QCOMPARE(int(curves().value("")->dataSize()), rec::kSpectrumFields);
+    QVERIFY(plot()->itemList(QwtPlotItem::Rtti_PlotLegend).isEmpty());
+    QCOMPARE(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound(), 70000.0);
+    QCOMPARE(label(), QString("NO.001"));
+  }
+
+  void chromaticityPointsOfEverySelectedRecord() {
+    readFourRecords();
+    setPlotMode(1);
+    selectRows({3, 1, 0});
+    QCOMPARE(curves().size(), 3);
+    for (int ordinal : {3, 1, 0}) {
+      const QStringList record = expectedRecord(fourRecords, ordinal);
+      const QwtPlotCurve *point = curves().value(record[rec::kLabel]);
+      QVERIFY(point);
+      QCOMPARE(int(point->dataSize()), 1);
+      QCOMPARE(point->sample(0),
+               QPointF(rec::fieldValue(record[rec::kX]), rec::fieldValue(record[rec::kX + 1])));
+    }
+    setPlotMode(2);
+    const QStringList record = expectedRecord(fourRecords, 1);
+    QCOMPARE(
+        curves().value("NO.001")->sample(0),
+        QPointF(rec::fieldValue(record[rec::kUPrime]), rec::fieldValue(record[rec::kUPrime + 1])));
+    setPlotMode(0); // the spectrum overlay again, on the relative axis
+    QCOMPARE(curves().size(), 3);
+    QCOMPARE(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.05);
+  }
+
+  void compareListsEachAgainstTheFirstSelected() {
+    readFourRecords();
+    selectRows({2});
+    child<QPushButton>("btn_compare")->click();
+    QCOMPARE(warnings, QStringList{"Error|Select two or more records to compare"});
+    QVERIFY(window->findChildren<CompareDialog *>().isEmpty());
+
+    selectRows({2, 0, 3});
+    child<QPushButton>("btn_compare")->click();
+    const QList<CompareDialog *> dialogs = window->findChildren<CompareDialog *>();
+    QCOMPARE(dialogs.size(), 1);
+    auto *table = dialogs[0]->findChild<QTableWidget *>("table_comparison");
+    QCOMPARE(table->rowCount(), 3);
+    const QList<lightquality::Comparison> expected =
+        solvane::quality::compareWithFirst({evaluated(2), evaluated(0), evaluated(3)});
+    for (int row = 0; row < 3; ++row) {
+      const QStringList cells = solvane::quality::comparisonCells(expected[row]);
+      for (int column = 0; column < cells.size(); ++column) {
+        QCOMPARE(table->item(row, column)->text(), cells[column]);
+      }
+    }
+    QCOMPARE(table->verticalHeaderItem(0)->text(), QString("NO.002"));
+    QCOMPARE(table->item(0, 6)->text(), QString("100"));
+    QVERIFY(dialogs[0]->windowTitle().endsWith("NO.002"));
+  }
+
+  // A file may hold records too short to evaluate: the overlay draws what
+  // they hold (nothing) beside the others, Compare says which one it cannot
+  // use and opens nothing.
+  void shortRecordsInASelection() {
+    readFourRecords();
+    const QString file = workDir.filePath("mixed.csv");
+    const QStringList lines = {"Data,Date,Ev", expectedRecord(fourRecords, 0).join(','),
+                               "NO.800,2019-05-21T14:03:09,12"};
+    testfiles::writeBytes(file, (lines.join('\n') + '\n').toUtf8());
+    QTimer::singleShot(0, [file] {
+      auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->selectFile(file);
+      static_cast<QDialog *>(dialog)->accept();
+    });
+    child<QPushButton>("btn_open")->click();
+    QCOMPARE(stored()->rowCount(), 2);
+    selectRows({0, 1});
+    QCOMPARE(curves().keys(), (QStringList{"NO.000", "NO.800"}));
+    QCOMPARE(int(curves().value("NO.800")->dataSize()), 0);
+    setPlotMode(1);
+    QCOMPARE(int(curves().value("NO.800")->dataSize()), 0);
+    warnings.clear();
+    child<QPushButton>("btn_compare")->click();
+    QCOMPARE(warnings, QStringList{"Error|Record NO.800 cannot be compared: the record has 3 "
+                                   "fields, the metrics need 430"});
+    QVERIFY(window->findChildren<CompareDialog *>().isEmpty());
+  }
+
+  void compareTextsAreTranslated() {
+    QTranslator chinese;
+    QVERIFY(chinese.load("cn", QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&chinese);
+    readFourRecords();
+    selectRows({0, 1});
+    child<QPushButton>("btn_compare")->click();
+    QCoreApplication::removeTranslator(&chinese);
+    CompareDialog *dialog = window->findChildren<CompareDialog *>().value(0);
+    QVERIFY(dialog);
+    QVERIFY(dialog->windowTitle().startsWith(QString::fromUtf8("比较")));
+    QCOMPARE(dialog->findChild<QTableWidget *>("table_comparison")->horizontalHeaderItem(0)->text(),
+             QString::fromUtf8("ΔEv (%)"));
+  }
+
+  // The cinema tab follows its controls; the other tabs show the library's
+  // figures for the record.
+  void userGroupTabsOfTheLightQualityWindow() {
+    readFourRecords();
+    stored()->cellClicked(1, 0);
+    child<QPushButton>("btn_quality")->click();
+    LightQualityDialog *dialog = window->findChildren<LightQualityDialog *>().value(0);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->findChild<QTabWidget *>("tab_groups")->count(), 4);
+    const solvane::quality::RecordQuality q = evaluated(1);
+    const lightquality::UserGroupFigures &f = q.metrics.userGroups;
+    const auto text = [dialog](const char *name) {
+      return dialog->findChild<QLabel *>(name)->text();
+    };
+    QCOMPARE(text("value_ssiPlanck"), QString::number(f.ssiPlanck3200.value));
+    QCOMPARE(text("value_ssiDaylight"), QString::number(f.ssiDaylight5600.value));
+    QCOMPARE(text("value_ev100"), QString::number(f.exposure.ev100, 'f', 2));
+    QCOMPARE(text("value_ppfd"), QString::number(f.photon.ppfd, 'f', 2));
+    QCOMPARE(text("value_rFr"), QString::number(f.photon.redFarRed, 'f', 3));
+    QCOMPARE(text("value_spRatio"), QString::number(f.scotopic.value, 'f', 3));
+
+    // The chosen reference: CIE daylight at 5600 K repeats the default one.
+    dialog->findChild<QComboBox *>("comboBox_ssiReference")->setCurrentIndex(1);
+    dialog->findChild<QSpinBox *>("spinBox_ssiKelvin")->setValue(5600);
+    QCOMPARE(text("value_ssiChosen"), text("value_ssiDaylight"));
+    auto *target = dialog->findChild<QSpinBox *>("spinBox_miredTarget");
+    target->setValue(3200);
+    QCOMPARE(text("value_miredShift"),
+             QString::number(lightquality::miredShift(q.metrics.cct.kelvin, 3200), 'f', 1));
+    QVERIFY(text("value_miredShift").toDouble() > 0); // daylight to tungsten: orange filter
+
+    auto *table = dialog->findChild<QTableWidget *>("table_exposure");
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(1, 0)->text(), QString::number(f.exposure.ev100 + 2, 'f', 2)); // ISO 400
+  }
+};
+
+QTEST_MAIN(TestWindowCompare)
+#include "tst_window_compare.moc"

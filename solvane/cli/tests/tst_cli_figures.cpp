@@ -1,0 +1,285 @@
+// The user-group figures of solvane-cli metrics and the compare command as a
+// script sees them: every record of the demo meter's data file carries the
+// figures the library gives for its fields, undefined ones are null with a
+// reason, --ssi-reference adds exactly one more SSI, compare gives the table
+// of the window's Compare dialog; bad arguments and records one error line.
+
+#include "cli_run.h"
+#include "lightquality/usergroups.h"
+#include "solvane/quality/comparison_table.h"
+#include "solvane/records/measurement_record.h"
+#include "tsiostream.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using clitest::Run;
+using clitest::run;
+namespace rec = solvane::records;
+
+namespace {
+
+QJsonArray jsonArray(const Run &r) {
+  return QJsonDocument::fromJson(r.out.toUtf8()).array();
+}
+
+// A JSON number equals a figure, or is null where the figure is NaN.
+bool sameFigure(const QJsonValue &json, double figure) {
+  return std::isfinite(figure)
+             ? json.isDouble() && qAbs(json.toDouble() - figure) <= 1e-9 * qMax(1.0, qAbs(figure))
+             : json.isNull();
+}
+
+} // namespace
+
+class TestCliFigures : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir;
+  QString demoCsv;
+  QList<QStringList> records;
+
+  QString path(const QString &name) const { return dir.filePath(name); }
+
+  solvane::quality::RecordQuality evaluated(int index) const {
+    solvane::quality::RecordQuality q;
+    QString problem;
+    const bool ok = solvane::quality::evaluateRecord(records[index], &q, &problem);
+    Q_ASSERT(ok);
+    return q;
+  }
+
+private slots:
+  void initTestCase() {
+    demoCsv = path("demo.csv");
+    QCOMPARE(run({"read", "--csv", demoCsv}).exitCode, 0);
+    TSIOStream stream;
+    stream.setFileName(demoCsv);
+    QStringList header;
+    QVERIFY(stream.readSolvaneData(&header, &records));
+    QCOMPARE(records.size(), 8);
+  }
+
+  // Every record carries the four groups with the library's values; the
+  // narrow-band LED (NO.007) has no far-red light, so no R:FR.
+  void metricsJsonCarriesTheUserGroupFigures() {
+    const Run r = run({"metrics", "--csv", demoCsv, "--json"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray all = jsonArray(r);
+    QCOMPARE(all.size(), records.size());
+    for (int i = 0; i < all.size(); ++i) {
+      const QJsonObject o = all[i].toObject();
+      const lightquality::UserGroupFigures f = evaluated(i).metrics.userGroups;
+      QVERIFY2(sameFigure(o["ssi"]["planck_3200K"], f.ssiPlanck3200.value),
+               qPrintable(o["record"].toString()));
+      QVERIFY(sameFigure(o["ssi"]["daylight_5600K"], f.ssiDaylight5600.value));
+      QVERIFY(sameFigure(o["photon"]["ppfd_umol_m2_s"], f.photon.ppfd));
+      QVERIFY(sameFigure(o["photon"]["pfd_fr_umol_m2_s"], f.photon.pfdFarRed));
+      QVERIFY(sameFigure(o["photon"]["r_fr"], f.photon.redFarRed));
+      QVERIFY(sameFigure(o["scotopic"]["s_p_ratio"], f.scotopic.value));
+      const double ev = records[i][rec::kIlluminance].toDouble();
+      QVERIFY(sameFigure(o["exposure"]["ev100"], std::log2(ev * 100 / 250)));
+      QCOMPARE(o["exposure"]["calibration_constant"].toDouble(), 250.0);
+    }
+    // Illuminant A and the LED: known SSIs, and null with a reason.
+    QCOMPARE(all[0]["ssi"]["planck_3200K"].toDouble(), 91.0);
+    QCOMPARE(all[0]["ssi"]["daylight_5600K"].toDouble(), 55.0);
+    QVERIFY(all[7]["photon"]["r_fr"].isNull());
+    QVERIFY(all[7]["photon"]["reason"].toString().contains("725 and 735 nm"));
+    QVERIFY(all[7]["photon"]["ppfd_umol_m2_s"].toDouble() > 0);
+  }
+
+  // A record of no light: zero fluxes, no EV, no R:FR, all null or 0 and
+  // never a number that is not one.
+  void darkRecordHasNullsNotNumbers() {
+    QStringList dark = records[1];
+    dark[rec::kIlluminance] = "0.00";
+    const QString csv = path("dark.csv");
+    TSIOStream stream;
+    stream.setFileName(csv);
+    QVERIFY(stream.writeSolvaneData(TSIOStream::dataFileHeader(), {dark}));
+    const Run r = run({"metrics", "--csv", csv, "--json"});
+    QCOMPARE(r.exitCode, 0);
+    QJsonParseError parsed;
+    QJsonDocument::fromJson(r.out.toUtf8(), &parsed); // a NaN or inf would not parse
+    QCOMPARE(parsed.error, QJsonParseError::NoError);
+    const QJsonObject o = jsonArray(r)[0].toObject();
+    QVERIFY(o["exposure"]["ev100"].isNull());
+    QVERIFY(!o["exposure"]["reason"].toString().isEmpty());
+    QCOMPARE(o["photon"]["ppfd_umol_m2_s"].toDouble(), 0.0);
+    QVERIFY(o["photon"]["r_fr"].isNull());
+    QVERIFY(o["ssi"]["daylight_5600K"].isDouble()); // the shape still has its SSI
+
+    const Run table = run({"metrics", "--csv", csv});
+    QVERIFY(table.out.contains("EV100 n/a (C = 250)"));
+    QVERIFY(table.out.contains("R:FR n/a"));
+  }
+
+  void metricsTableShowsEachGroup() {
+    const Run r = run({"metrics", "--csv", demoCsv});
+    QCOMPARE(r.exitCode, 0);
+    const QStringList lines = r.out.split('\n');
+    const lightquality::UserGroupFigures f = evaluated(0).metrics.userGroups;
+    QVERIFY(
+        lines.contains(QString("  Cinema                    SSI Planck 3200 K 91   SSI daylight "
+                               "5600 K 55   EV100 %1 (C = 250)")
+                           .arg(f.exposure.ev100, 0, 'f', 2)));
+    QVERIFY(lines.contains(
+        QString::fromUtf8("  Horticulture              PPFD %1 µmol/m²/s   PFD-FR %2 "
+                          "µmol/m²/s   R:FR %3")
+            .arg(f.photon.ppfd, 0, 'f', 3)
+            .arg(f.photon.pfdFarRed, 0, 'f', 3)
+            .arg(f.photon.redFarRed, 0, 'f', 3)));
+    QVERIFY(lines.contains(
+        QString("  Outdoor lighting          S/P %1").arg(f.scotopic.value, 0, 'f', 3)));
+  }
+
+  // One more SSI under its own key: a reference that repeats a default
+  // gives the same numbers, a record against itself 100.
+  void ssiReferenceAddsOneIndex() {
+    const Run planck =
+        run({"metrics", "--csv", demoCsv, "--json", "--ssi-reference", "planck:4300"});
+    QCOMPARE(planck.exitCode, 0);
+    const lightquality::Spectrum at4300 = lightquality::ssiPlanckReference(4300);
+    for (int i = 0; i < records.size(); ++i) {
+      const QJsonObject ssi = jsonArray(planck)[i].toObject()["ssi"].toObject();
+      QCOMPARE(ssi.size(), 4); // two defaults, the extra one, the reason
+      QVERIFY(sameFigure(
+          ssi["planck_4300K"],
+          lightquality::spectralSimilarityIndex(evaluated(i).input.spectrum, at4300).value));
+    }
+    const QJsonArray record =
+        jsonArray(run({"metrics", "--ssi-reference", "record:2", "--csv", demoCsv, "--json"}));
+    QCOMPARE(record[2].toObject()["ssi"].toObject()["record_2"].toDouble(), 100.0);
+    QVERIFY(record[0].toObject()["ssi"].toObject()["record_2"].toDouble() < 100);
+    const Run table = run({"metrics", "--csv", demoCsv, "--ssi-reference", "daylight:5600K"});
+    QVERIFY(table.out.contains("SSI daylight_5600K 55"));
+
+    // The meter path takes it too.
+    const Run meter = run({"metrics", "--json", "--ssi-reference", "daylight:6500"});
+    QCOMPARE(meter.exitCode, 0);
+    QVERIFY(jsonArray(meter)[1].toObject()["ssi"].toObject()["daylight_6500K"].toDouble() > 90);
+
+    for (const char *bad : {"planck:abc", "daylight:3000", "record:-1", "sun:5000", ""}) {
+      const Run r = run({"metrics", "--csv", demoCsv, "--ssi-reference", bad});
+      QCOMPARE(r.exitCode, 2);
+      QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli metrics [--csv FILE] [--json] "
+                                "[--ssi-reference planck:T|daylight:T|record:N]"),
+               qPrintable(r.err));
+      QCOMPARE(r.err.count('\n'), 1);
+    }
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--ssi-reference"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--ssi-reference", "planck:3000", "--ssi-reference",
+                  "planck:4000"})
+                 .exitCode,
+             2);
+    const Run missing = run({"metrics", "--csv", demoCsv, "--ssi-reference", "record:8"});
+    QCOMPARE(missing.exitCode, 3);
+    QCOMPARE(missing.err, QString("solvane-cli: there is no SSI reference record 8: the input "
+                                  "holds 8 records\n"));
+    QVERIFY(missing.out.isEmpty());
+    const Run noFile =
+        run({"metrics", "--csv", path("none.csv"), "--ssi-reference", "record:0", "--json"});
+    QCOMPARE(noFile.exitCode, 3);
+    QVERIFY2(noFile.err.endsWith("none.csv: No such file or directory\n"), qPrintable(noFile.err));
+    QCOMPARE(noFile.err.count('\n'), 1);
+    QVERIFY(noFile.out.isEmpty());
+  }
+
+  // The report's light-quality page carries the same figures in its block.
+  void reportPageShowsTheUserGroupBlock() {
+    const QString pdf = path("report.pdf");
+    QCOMPARE(
+        run({"report", "--csv", demoCsv, "--record", "4", "--pdf", pdf, "--pages", "2"}).exitCode,
+        0);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", "-f", "2", "-l", "2", pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const lightquality::UserGroupFigures f = evaluated(4).metrics.userGroups;
+    for (const QString &expected :
+         {QString("Cinema, Horticulture and Outdoor Lighting"), QString("SSI Planck 3200 K"),
+          QString::number(f.ssiPlanck3200.value), QString::number(f.exposure.ev100, 'f', 2),
+          QString::number(f.photon.ppfd, 'f', 2), QString::number(f.photon.pfdFarRed, 'f', 2),
+          QString::number(f.photon.redFarRed, 'f', 3), QString::number(f.scotopic.value, 'f', 3)}) {
+      QVERIFY2(page.contains(expected), qPrintable(expected));
+    }
+  }
+
+  // The same cells as the dialog, computed by the same code.
+  void compareGivesTheTableAgainstTheFirst() {
+    const QList<int> indices{3, 0, 7};
+    QList<solvane::quality::RecordQuality> chosen;
+    for (int i : indices) {
+      chosen << evaluated(i);
+    }
+    const QList<lightquality::Comparison> expected = solvane::quality::compareWithFirst(chosen);
+
+    const Run json = run({"compare", "--json", "--csv", demoCsv, "--records", "3,0,7"});
+    QCOMPARE(json.exitCode, 0);
+    const QJsonArray rows = jsonArray(json);
+    QCOMPARE(rows.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+      const QJsonObject o = rows[i].toObject();
+      QCOMPARE(o["index"].toInt(), indices[i]);
+      QCOMPARE(o["record"].toString(), records[indices[i]][rec::kLabel]);
+      QVERIFY(sameFigure(o["delta_ev_percent"], expected[i].illuminancePercent));
+      QVERIFY(sameFigure(o["delta_cct_K"], expected[i].cctKelvin));
+      QVERIFY(sameFigure(o["delta_duv"], expected[i].duv));
+      QVERIFY(sameFigure(o["delta_uv_prime"], expected[i].uvPrimeDistance));
+      QVERIFY(sameFigure(o["delta_ra"], expected[i].ra));
+      QVERIFY(sameFigure(o["delta_rf"], expected[i].rf));
+      QVERIFY(sameFigure(o["ssi"], expected[i].ssi.value));
+    }
+    QCOMPARE(rows[0]["ssi"].toDouble(), 100.0);
+    QVERIFY(rows[2]["delta_cct_K"].isNull()); // the LED has no CCT
+
+    const Run table = run({"compare", "--csv", demoCsv, "--records", "3,0,7"});
+    QCOMPARE(table.exitCode, 0);
+    const QStringList lines = table.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines[0], QString("against NO.003 (record 3)"));
+    QCOMPARE(lines[3].split(' ', Qt::SkipEmptyParts).mid(2),
+             solvane::quality::comparisonCells(expected[1]));
+  }
+
+  void compareRefusesBadArgumentsAndRecords() {
+    QCOMPARE(run({"compare", "--csv", demoCsv, "--records", "1"}).exitCode, 2);
+    QCOMPARE(run({"compare", "--csv", demoCsv, "--records", "1,x"}).exitCode, 2);
+    QCOMPARE(run({"compare", "--csv", demoCsv}).exitCode, 2);
+    QCOMPARE(run({"compare", "--records", "0,1"}).exitCode, 2);
+    QCOMPARE(run({"compare", "--csv", demoCsv, "--records", "0,1", "--xml"}).exitCode, 2);
+    const Run outOfRange = run({"compare", "--csv", demoCsv, "--records", "0,8"});
+    QCOMPARE(outOfRange.exitCode, 3);
+    QCOMPARE(outOfRange.err,
+             QString("solvane-cli: %1 holds 8 records; there is no record 8\n").arg(demoCsv));
+    QVERIFY(outOfRange.out.isEmpty());
+    QCOMPARE(run({"compare", "--csv", path("missing.csv"), "--records", "0,1"}).exitCode, 3);
+
+    const QString shortCsv = path("short.csv");
+    TSIOStream stream;
+    stream.setFileName(shortCsv);
+    QVERIFY(stream.writeSolvaneData(TSIOStream::dataFileHeader(),
+                                    {records[0], {"NO.800", "2019-05-21T14:03:09", "12"}}));
+    const Run shortRecord = run({"compare", "--csv", shortCsv, "--records", "0,1"});
+    QCOMPARE(shortRecord.exitCode, 3);
+    QCOMPARE(shortRecord.err, QString("solvane-cli: record 1 of %1 cannot be compared: the "
+                                      "record has 3 fields, the metrics need 430\n")
+                                  .arg(shortCsv));
+    const Run missingFile = run({"compare", "--csv", path("missing.csv"), "--records", "0,1"});
+    QVERIFY2(missingFile.err.endsWith("missing.csv: No such file or directory\n"),
+             qPrintable(missingFile.err));
+    const Run usage = run({"compare", "--csv", demoCsv, "--records", "1"});
+    QCOMPARE(usage.err, QString("solvane-cli: usage: solvane-cli compare --csv FILE --records "
+                                "N,M[,...] [--json]\n"));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestCliFigures)
+#include "tst_cli_figures.moc"

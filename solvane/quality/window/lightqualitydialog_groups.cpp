@@ -1,0 +1,215 @@
+// The user-group tabs of the Light quality window: cinema (SSI, exposure,
+// mired shift), horticulture (photon quantities) and outdoor lighting (S/P).
+
+#include "dialog_widgets.h"
+#include "fitting.h"
+#include "lightqualitydialog.h"
+
+#include "lightquality/usergroups.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <iterator>
+
+namespace solvane::quality {
+
+using namespace dialogwidgets;
+
+namespace {
+
+// Film speeds and f-numbers of the exposure table.
+constexpr int kSpeeds[] = {100, 400, 800};
+constexpr double kApertures[] = {2.8, 4, 5.6, 8, 11, 16};
+
+// A shutter time as a photographer reads it: "1/125 s", "2 s".
+QString shutterText(double seconds) {
+  if (!std::isfinite(seconds)) {
+    return QStringLiteral("n/a");
+  }
+  if (seconds >= 1) {
+    return QString::number(seconds, 'f', seconds < 10 ? 1 : 0) + " s";
+  }
+  return QString("1/%1 s").arg(std::round(1 / seconds), 0, 'f', 0);
+}
+
+// Where a figure comes from, in small grey type under its values.
+QLabel *sourceNote(const QString &text) {
+  auto *label = new QLabel(text);
+  label->setWordWrap(true);
+  label->setStyleSheet("color: rgb(110,110,110);");
+  return label;
+}
+
+// A note below the rows of a grid, across its three columns.
+void addSourceNote(QGridLayout *grid, const QString &text) {
+  grid->addWidget(sourceNote(text), grid->rowCount(), 0, 1, 3);
+}
+
+// A tab holding one group box at its top.
+QWidget *boxPage(QGroupBox *box) {
+  auto *page = new QWidget;
+  auto *layout = new QVBoxLayout(page);
+  layout->addWidget(box);
+  layout->addStretch(1);
+  return page;
+}
+
+QSpinBox *kelvinBox(int value, const char *objectName) {
+  auto *box = new QSpinBox;
+  box->setObjectName(objectName);
+  box->setRange(1000, 25000);
+  box->setSingleStep(100);
+  box->setSuffix(" K");
+  box->setValue(value);
+  return box;
+}
+
+} // namespace
+
+// Each tab scrolls, like the first, where the screen is too low for it.
+void LightQualityDialog::addUserGroupTabs(QTabWidget *tabs) {
+  tabs->addTab(new solvane::ui::FittingScrollArea(createCinemaPage()),
+               tr("Cinema and photography"));
+  tabs->addTab(new solvane::ui::FittingScrollArea(createHorticulturePage()), tr("Horticulture"));
+  tabs->addTab(new solvane::ui::FittingScrollArea(createOutdoorPage()), tr("Outdoor lighting"));
+}
+
+QWidget *LightQualityDialog::createCinemaPage() {
+  auto *page = new QWidget;
+  page->setObjectName("page_cinema");
+  auto *layout = new QVBoxLayout(page);
+  layout->addWidget(createSimilarityBox());
+  layout->addWidget(createExposureBox());
+  layout->addWidget(createMiredBox());
+  layout->addStretch(1);
+  return page;
+}
+
+QWidget *LightQualityDialog::createSimilarityBox() {
+  const lightquality::UserGroupFigures &f = m_quality.metrics.userGroups;
+  auto *box = new QGroupBox(tr("Spectral Similarity Index (SSI, 0 to 100)"));
+  auto *grid = new QGridLayout(box);
+  addRow(grid, tr("against Planck 3200 K"),
+         valueLabel(figure(f.ssiPlanck3200.value, 0), "value_ssiPlanck"));
+  addRow(grid, tr("against CIE daylight 5600 K"),
+         valueLabel(figure(f.ssiDaylight5600.value, 0), "value_ssiDaylight"));
+
+  auto *kind = new QComboBox;
+  kind->setObjectName("comboBox_ssiReference");
+  kind->addItems({tr("against Planck at"), tr("against CIE daylight at")});
+  auto *kelvin = kelvinBox(4300, "spinBox_ssiKelvin");
+  auto *chosen = valueLabel(QString(), "value_ssiChosen");
+  auto *choice = new QHBoxLayout;
+  choice->addWidget(kind);
+  choice->addWidget(kelvin);
+  const int row = grid->rowCount();
+  grid->addLayout(choice, row, 0);
+  grid->addWidget(chosen, row, 1);
+  const lightquality::Spectrum spectrum = m_quality.input.spectrum;
+  const auto update = [kind, kelvin, chosen, spectrum] {
+    const bool daylight = kind->currentIndex() == 1;
+    kelvin->setMinimum(daylight ? 4000 : 1000); // CIE daylight starts at 4000 K
+    const lightquality::Spectrum reference =
+        daylight ? lightquality::ssiDaylightReference(kelvin->value())
+                 : lightquality::ssiPlanckReference(kelvin->value());
+    chosen->setText(figure(lightquality::spectralSimilarityIndex(spectrum, reference).value, 0));
+  };
+  connect(kind, qOverload<int>(&QComboBox::currentIndexChanged), this, update);
+  connect(kelvin, qOverload<int>(&QSpinBox::valueChanged), this, update);
+  update();
+  addSourceNote(grid, tr("The Academy's Spectral Similarity Index (2020): the record's "
+                         "spectrum against the reference over 375–675 nm; 100 is the "
+                         "same spectrum."));
+  return box;
+}
+
+QWidget *LightQualityDialog::createExposureBox() {
+  const double ev100 = m_quality.metrics.userGroups.exposure.ev100;
+  auto *box = new QGroupBox(tr("Exposure (incident light, C = 250)"));
+  auto *layout = new QVBoxLayout(box);
+  auto *grid = new QGridLayout;
+  addRow(grid, tr("EV at ISO 100"), valueLabel(figure(ev100, 2), "value_ev100"));
+  layout->addLayout(grid);
+
+  auto *table =
+      valueTable(static_cast<int>(std::size(kSpeeds)), static_cast<int>(std::size(kApertures)) + 1);
+  table->setObjectName("table_exposure");
+  QStringList columns{tr("EV")};
+  for (double n : kApertures) {
+    columns << QString("f/%1").arg(n);
+  }
+  table->setHorizontalHeaderLabels(columns);
+  for (int row = 0; row < table->rowCount(); ++row) {
+    const int iso = kSpeeds[row];
+    const double ev = lightquality::exposureValue(ev100, iso);
+    table->setVerticalHeaderItem(row, new QTableWidgetItem(QString("ISO %1").arg(iso)));
+    setCell(table, row, 0, figure(ev, 2));
+    for (int column = 1; column < table->columnCount(); ++column) {
+      setCell(table, row, column,
+              std::isfinite(ev)
+                  ? shutterText(lightquality::shutterSeconds(ev, kApertures[column - 1]))
+                  : QStringLiteral("n/a"));
+    }
+  }
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitHeight(table);
+  layout->addWidget(table);
+  layout->addWidget(sourceNote(tr("ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture "
+                                  "N and time t expose correctly when N²/t = 2^EV.")));
+  return box;
+}
+
+QWidget *LightQualityDialog::createMiredBox() {
+  auto *box = new QGroupBox(tr("Mired shift to a target"));
+  auto *grid = new QGridLayout(box);
+  auto *target = kelvinBox(5600, "spinBox_miredTarget");
+  auto *shift = valueLabel(QString(), "value_miredShift");
+  const double measured = m_quality.metrics.cct.kelvin;
+  grid->addWidget(new QLabel(tr("Target CCT")), 0, 0);
+  grid->addWidget(target, 0, 1);
+  grid->addWidget(new QLabel(tr("Shift")), 1, 0);
+  grid->addWidget(shift, 1, 1);
+  grid->addWidget(new QLabel(tr("mired")), 1, 2);
+  const auto update = [target, shift, measured] {
+    shift->setText(figure(lightquality::miredShift(measured, target->value()), 1));
+  };
+  connect(target, qOverload<int>(&QSpinBox::valueChanged), this, update);
+  update();
+  addSourceNote(grid, tr("10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); "
+                         "negative: a blue, cooling filter; positive: an orange, warming "
+                         "one."));
+  return box;
+}
+
+QWidget *LightQualityDialog::createHorticulturePage() {
+  const lightquality::PhotonQuantities &p = m_quality.metrics.userGroups.photon;
+  auto *box = new QGroupBox(tr("Photon quantities at the record's illuminance"));
+  auto *grid = new QGridLayout(box);
+  const QString unit = QStringLiteral("µmol·m⁻²·s⁻¹");
+  addRow(grid, tr("PPFD (400–700 nm)"), valueLabel(figure(p.ppfd, 2), "value_ppfd"), unit);
+  addRow(grid, tr("PFD-FR (700–750 nm)"), valueLabel(figure(p.pfdFarRed, 2), "value_pfdFr"), unit);
+  addRow(grid, tr("R:FR (655–665 nm / 725–735 nm)"),
+         valueLabel(figure(p.redFarRed, 3), "value_rFr"));
+  addSourceNote(grid, tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
+                         "ratio of Smith (1982), from the spectrum scaled to the record's "
+                         "illuminance."));
+  return boxPage(box);
+}
+
+QWidget *LightQualityDialog::createOutdoorPage() {
+  const lightquality::ScotopicRatio &sp = m_quality.metrics.userGroups.scotopic;
+  auto *box = new QGroupBox(tr("Night vision"));
+  auto *grid = new QGridLayout(box);
+  addRow(grid, tr("S/P ratio"), valueLabel(figure(sp.value, 3), "value_spRatio"));
+  addSourceNote(grid, tr("Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / "
+                         "(683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′."));
+  return boxPage(box);
+}
+
+} // namespace solvane::quality

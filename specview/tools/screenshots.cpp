@@ -1,0 +1,103 @@
+// Saves the documentation's pictures of specview on the demo spectrometer:
+// continuous mode, the calibrated spectrum with its figures, and a
+// saturated frame in the raw view.
+//
+//   specview_screenshots LANGUAGE OUTPUT-FOLDER      (under xvfb-run)
+
+#include "language.h"
+#include "mainwindow.h"
+
+#include "tesselusb/sim_control.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+#include <dlfcn.h>
+
+#include <cstdio>
+
+namespace {
+
+// The demo spectrometer, its frames following the integration time.
+constexpr const char *kState =
+    R"({"device": "spectrometer", "pixels_integration_time": 100})";
+
+bool loadState(const char *json) {
+  void *library = dlopen("libTesselUSB.so", RTLD_NOW);
+  auto *load = library != nullptr
+                   ? reinterpret_cast<decltype(&tsim_load_state)>(dlsym(library, "tsim_load_state"))
+                   : nullptr;
+  return load != nullptr && load(json) == 1;
+}
+
+void settle(int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+}
+
+bool save(specview::MainWindow &window, const QDir &folder, const QString &name,
+          const QString &language) {
+  settle(300);
+  const QString path = folder.filePath(QString("specview-%1-%2.png").arg(name, language));
+  if (!window.grab().save(path)) {
+    std::fprintf(stderr, "specview_screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+void acquireAndWait(specview::MainWindow &window) {
+  QSignalSpy frames(&window, &specview::MainWindow::frameShown);
+  window.acquireOnce();
+  frames.wait(10000);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  QApplication app(argc, argv);
+  if (argc != 3 || !specview::language::kCodes.contains(argv[1])) {
+    std::fprintf(stderr, "usage: specview_screenshots cn|tw|en OUTPUT-FOLDER\n");
+    return 2;
+  }
+  const QString language = argv[1];
+  specview::language::install(app, language);
+  const QDir folder(argv[2]);
+  if (!loadState(kState)) {
+    std::fprintf(stderr, "specview_screenshots: the simulated spectrometer did not load\n");
+    return 1;
+  }
+  specview::MainWindow window;
+  window.resize(1280, 800);
+  window.show();
+  window.connectDevice();
+
+  QSignalSpy frames(&window, &specview::MainWindow::frameShown);
+  window.startContinuous();
+  while (frames.count() < 10 && frames.wait(10000)) {
+  }
+  bool ok = save(window, folder, "continuous", language);
+  window.stopContinuous();
+  settle(500);
+
+  window.setView(specview::MainWindow::CalibratedSpectrum);
+  acquireAndWait(window);
+  ok = save(window, folder, "spectrum", language) && ok;
+
+  for (QSpinBox *box : window.findChildren<QSpinBox *>()) {
+    if (box->property("settingName") == "time") {
+      box->setValue(200); // twice the light the demo frame was taken with
+    }
+  }
+  window.setView(specview::MainWindow::RawCounts);
+  acquireAndWait(window);
+  ok = save(window, folder, "saturated", language) && ok;
+  return ok ? 0 : 1;
+}
