@@ -44,8 +44,8 @@ private:
   double z_ = 0;
   double achromaticWhite_ = 0;
   // Terms of the chroma and colourfulness that depend on the white only.
-  double chromaFactor_ = 0; // (1.64 − 0.29ⁿ)^0.73
-  double flQuarter_ = 0;    // F_L^0.25
+  double chromaFactor_ = 0;      // (1.64 − 0.29ⁿ)^0.73
+  double flQuarter_ = 0;         // F_L^0.25
   double lightnessExponent_ = 0; // c·z
 };
 

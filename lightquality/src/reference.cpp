@@ -88,9 +88,8 @@ DaylightMultipliers daylightMultipliers(double kelvin) {
 
 Spectrum cieDaylight(double kelvin, DaylightInterpolation interpolation) {
   const DaylightMultipliers m = daylightMultipliers(kelvin);
-  return daylightTo1nm(interpolation, [&m](const double *s) {
-    return s[0] + m.m1 * s[1] + m.m2 * s[2];
-  });
+  return daylightTo1nm(interpolation,
+                       [&m](const double *s) { return s[0] + m.m1 * s[1] + m.m2 * s[2]; });
 }
 
 Spectrum daylightComponent(int component, DaylightInterpolation interpolation) {
@@ -174,12 +173,10 @@ void ReferenceSums::planckian(double kelvin, double *out) const {
   const double t2 = t * t, t3 = t2 * t, t4 = t3 * t, t5 = t4 * t;
   // Quintic Hermite basis, the derivative terms scaled to the step.
   const double h = kTableStep;
-  const double weights[6] = {1 - 10 * t3 + 15 * t4 - 6 * t5,
-                             (t - 6 * t3 + 8 * t4 - 3 * t5) * h,
-                             (t2 - 3 * t3 + 3 * t4 - t5) / 2 * h * h,
-                             10 * t3 - 15 * t4 + 6 * t5,
-                             (-4 * t3 + 7 * t4 - 3 * t5) * h,
-                             (t3 - 2 * t4 + t5) / 2 * h * h};
+  const double weights[6] = {
+      1 - 10 * t3 + 15 * t4 - 6 * t5,          (t - 6 * t3 + 8 * t4 - 3 * t5) * h,
+      (t2 - 3 * t3 + 3 * t4 - t5) / 2 * h * h, 10 * t3 - 15 * t4 + 6 * t5,
+      (-4 * t3 + 7 * t4 - 3 * t5) * h,         (t3 - 2 * t4 + t5) / 2 * h * h};
   const double *p = &planckTable_[static_cast<std::size_t>(entry) * 3 * columns_];
   const int n = columns_;
   for (int c = 0; c < n; ++c) {

@@ -47,8 +47,8 @@ using SampleSums = std::array<double, kSumColumns>;
 void sampleSums(const Spectrum &spectrum, double *sums) {
   double *x = sums, *y = x + kCieTestColourSamples, *z = y + kCieTestColourSamples;
   sampleTristimulus<kCieTestColourSamples>(spectrum, samplesAt1nm()[0].data(),
-                                           kCieTestColourSamples,
-                                           cie::cmf1931_2deg.row(kFirstNm), x, y, z);
+                                           kCieTestColourSamples, cie::cmf1931_2deg.row(kFirstNm),
+                                           x, y, z);
   const Tristimulus white = tristimulus(spectrum, cie::cmf1931_2deg);
   sums[kWhite] = white.X;
   sums[kWhite + 1] = white.Y;

@@ -10,9 +10,7 @@
 
 namespace lightquality {
 
-template <int Samples> struct SampleAccumulators {
-  std::array<double, Samples> x{}, y{}, z{};
-};
+template <int Samples> struct SampleAccumulators { std::array<double, Samples> x{}, y{}, z{}; };
 
 // Adds rows j to j + Rows − 1 of sampleTristimulus(). The accumulators are
 // local arrays, so the compiler knows the table does not alias them and
