@@ -40,7 +40,7 @@ void sampleSums(const Spectrum &spectrum, double *sums) {
 
 // The same sums of the reference at T, from the tables of the Planckian
 // radiator and CIE daylight mixed as the reference mixes them.
-SampleSums referenceSums(double kelvin) {
+SampleSums referenceSumsAt(double kelvin) {
   static const ReferenceSums tables(kSumColumns, sampleSums, DaylightInterpolation::kSprague);
   const ReferenceMixture mixture = fidelityMixture(kelvin);
   SampleSums sums{}, part;
@@ -162,7 +162,7 @@ ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTe
   SampleSums testSums;
   sampleSums(spectrum, testSums.data());
   const SampleColours test = sampleColours(testSums);
-  const SampleColours reference = sampleColours(referenceSums(cct.kelvin));
+  const SampleColours reference = sampleColours(referenceSumsAt(cct.kelvin));
 
   ColourFidelity f{};
   std::array<double, kEvaluationSamples> deltaE{};

@@ -135,22 +135,25 @@ ReferenceSums::ReferenceSums(int columns, Sums sums, DaylightInterpolation inter
   }
   planckTable_.resize(static_cast<std::size_t>(kTableEntries) * 3 * columns_);
   for (int e = 0; e < kTableEntries; ++e) {
-    const double kelvin = kTableFirstKelvin * std::exp(e * kTableStep);
-    const Spectrum radiator = planckianRadiator(kelvin);
-    const PlanckianSlopes slopes = planckianSlopes(kelvin);
-    double *f = &planckTable_[static_cast<std::size_t>(e) * 3 * columns_];
-    double *f1 = f + columns_, *f2 = f1 + columns_;
-    exactPerLuminance(radiator, f);
-    sums_(slopes.first, f1);
-    sums_(slopes.second, f2);
-    const double y = tristimulus(radiator, cie::cmf1931_2deg).Y;
-    const double a = tristimulus(slopes.first, cie::cmf1931_2deg).Y / y;
-    const double b = tristimulus(slopes.second, cie::cmf1931_2deg).Y / y;
-    // f = s/Y, a = Y′/Y, b = Y″/Y: f′ = s′/Y − a·f and f″ = s″/Y − 2a·f′ − b·f.
-    for (int c = 0; c < columns_; ++c) {
-      f1[c] = f1[c] / y - a * f[c];
-      f2[c] = f2[c] / y - 2 * a * f1[c] - b * f[c];
-    }
+    planckianEntry(kTableFirstKelvin * std::exp(e * kTableStep),
+                   &planckTable_[static_cast<std::size_t>(e) * 3 * columns_]);
+  }
+}
+
+void ReferenceSums::planckianEntry(double kelvin, double *f) const {
+  const Spectrum radiator = planckianRadiator(kelvin);
+  const PlanckianSlopes slopes = planckianSlopes(kelvin);
+  double *f1 = f + columns_, *f2 = f1 + columns_;
+  exactPerLuminance(radiator, f);
+  sums_(slopes.first, f1);
+  sums_(slopes.second, f2);
+  const double y = tristimulus(radiator, cie::cmf1931_2deg).Y;
+  const double a = tristimulus(slopes.first, cie::cmf1931_2deg).Y / y;
+  const double b = tristimulus(slopes.second, cie::cmf1931_2deg).Y / y;
+  // f = s/Y, a = Y′/Y, b = Y″/Y: f′ = s′/Y − a·f and f″ = s″/Y − 2a·f′ − b·f.
+  for (int c = 0; c < columns_; ++c) {
+    f1[c] = f1[c] / y - a * f[c];
+    f2[c] = f2[c] / y - 2 * a * f1[c] - b * f[c];
   }
 }
 

@@ -71,6 +71,8 @@ public:
 
 private:
   void exactPerLuminance(const Spectrum &spectrum, double *out) const;
+  // One table entry: the sums at T and their two derivatives.
+  void planckianEntry(double kelvin, double *entry) const;
 
   int columns_;
   Sums sums_;
