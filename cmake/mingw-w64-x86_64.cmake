@@ -1,5 +1,5 @@
 # Cross build for 64-bit Windows with Debian's mingw-w64 tool chain
-# (package g++-mingw-w64-x86-64).
+# (package g++-mingw-w64-x86-64-win32).
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -11,11 +11,13 @@ packages=(
   qttranslations5-l10n
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The Windows cross compilers are the win32-thread ones, which the plain
+  # compiler names choose anyway; the posix-thread ones are half a gigabyte.
   # specsdk: the 32-bit Windows library
-  gcc-mingw-w64-i686 g++-mingw-w64-i686 binutils-mingw-w64-i686
+  gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
   # drvinst: the Windows cross build, its run under wine, the dialog pictures
-  g++-mingw-w64-x86-64 dpkg-dev wine64 xvfb xauth
-  # fuzz targets: clang with libFuzzer
+  g++-mingw-w64-x86-64-win32 dpkg-dev wine64 xvfb xauth
+  # the sanitizer build and the fuzz targets: clang with libFuzzer
   clang-14 libclang-rt-14-dev llvm-14
   # the report: the font its layout is measured for, and the PDF readers its tests use
   fonts-crosextra-carlito poppler-utils

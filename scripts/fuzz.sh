@@ -8,6 +8,10 @@
 #   scripts/fuzz.sh TARGET SECONDS   one long campaign, e.g. fuzz_inf_reader 3600
 #   FUZZ_FLAGS=-runs=1000000 scripts/fuzz.sh TARGET 86400
 #                                    further libFuzzer flags for the fuzzing
+#   FUZZ_BUILD=build-asan FUZZ_SECONDS=0 scripts/fuzz.sh
+#                                    corpus run only, with the fuzz targets of
+#                                    a built tree configured with
+#                                    -DSUITE_FUZZ_COVERAGE=OFF (scripts/test.sh)
 #
 # New inputs go to build-fuzz/corpus/<target>; an input that breaks a target
 # is written to build-fuzz/artifacts/<target>/ and stops the script. Each run
@@ -16,16 +20,25 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-export CCACHE_BASEDIR="$PWD"
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-                                           -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-# Line tables (-g1) are enough for the reports of a broken input.
-CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
-  -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON -DSUITE_BUILD_FUZZERS=ON -DSUITE_BUILD_TESTS=OFF \
-  -DSUITE_BUILD_SOLVANE=OFF "${launcher[@]}" >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target fuzz_targets
+build=${FUZZ_BUILD:-build-fuzz}
+if [ -n "${FUZZ_BUILD:-}" ]; then
+  # Without coverage instrumentation libFuzzer cannot tell new inputs apart.
+  if [ $# -ne 0 ] || [ "${FUZZ_SECONDS:-30}" -ne 0 ]; then
+    echo "fuzz.sh: the targets of $build only replay their corpora: FUZZ_SECONDS=0, no arguments" >&2
+    exit 2
+  fi
+else
+  export CCACHE_BASEDIR="$PWD"
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+                                             -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  # Line tables (-g1) are enough for the reports of a broken input.
+  CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
+    -DSUITE_WERROR=ON -DSUITE_SANITIZE=ON -DSUITE_BUILD_FUZZERS=ON -DSUITE_BUILD_TESTS=OFF \
+    -DSUITE_BUILD_SOLVANE=OFF "${launcher[@]}" >/dev/null
+  cmake --build build-fuzz -j "$(nproc)" --target fuzz_targets
+fi
 
 # The extraction target writes its files to a memory file system when there
 # is one.
@@ -46,10 +59,10 @@ read -r -a extra <<<"${FUZZ_FLAGS:-}"
 run() {
   local target=$1 log=$2
   shift 2
-  if ! "build-fuzz/bin/$target" "${limits[@]}" -artifact_prefix="build-fuzz/artifacts/$target/" \
+  if ! "$build/bin/$target" "${limits[@]}" -artifact_prefix="$build/artifacts/$target/" \
     "$@" >"$log" 2>&1; then
     tail -n 40 "$log"
-    echo "== $target failed; the input is in build-fuzz/artifacts/$target/" >&2
+    echo "== $target failed; the input is in $build/artifacts/$target/" >&2
     return 1
   fi
 }
@@ -57,8 +70,8 @@ run() {
 # fuzz TARGET SECONDS: the corpus once, then SECONDS of new inputs (none for 0).
 fuzz() {
   local target=$1 seconds=$2
-  local seeds=fuzz/corpus/$target work=build-fuzz/corpus/$target log=build-fuzz/logs/$target
-  mkdir -p "$work" "build-fuzz/artifacts/$target" build-fuzz/logs
+  local seeds=fuzz/corpus/$target work=$build/corpus/$target log=$build/logs/$target
+  mkdir -p "$work" "$build/artifacts/$target" "$build/logs"
   run "$target" "$log.corpus" -runs=0 "$seeds"
   echo "== $target: $(ls "$seeds" | wc -l) corpus inputs pass"
   if [ "$seconds" -gt 0 ]; then

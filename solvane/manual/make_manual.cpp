@@ -76,9 +76,11 @@ int main(int argc, char **argv) {
     QTextDocument document;
     document.setDefaultFont(QFont(QString::fromLocal8Bit(argv[3]), 10));
     document.setMarkdown(QString::fromUtf8(source.readAll()));
-    // The document is laid out for the page at screen resolution (96 dpi):
-    // the text width of A4 less its margins is 170 mm.
-    constexpr double kTextWidthPixels = 170 / 25.4 * 96;
+    // The document is laid out for the page at screen resolution (96 dpi).
+    // print() sets its own 2 cm margins inside the page's 20 mm ones, so the
+    // text is 210 - 2 * 20 - 2 * 20 = 130 mm wide; a wider picture would be
+    // cut off at the right.
+    constexpr double kTextWidthPixels = 130 / 25.4 * 96;
     if (!fitPictures(document, images, kTextWidthPixels)) {
       return 1;
     }
