@@ -71,9 +71,27 @@ const Matrix &hpeFromCat02() {
   return product;
 }
 
+// HPE · CAT02⁻¹ · diag(gain) · CAT02: X, Y, Z to the cone responses of the
+// adapted CAT02 responses, one matrix per white.
+Matrix adaptedConesFromXyz(Vector3 gain) {
+  const Matrix &hpe = hpeFromCat02();
+  const double g[3] = {gain.a, gain.b, gain.c};
+  Matrix m{};
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < 3; ++c) {
+      for (int k = 0; k < 3; ++k) {
+        m[r][c] += hpe[r][k] * g[k] * kCat02[k][c];
+      }
+    }
+  }
+  return m;
+}
+
 // Post-adaptation compression, odd in its argument for negative responses.
-double compressed(double response, double fl) {
-  const double p = std::pow(fl * std::fabs(response) / 100, 0.42);
+double compressed(double response, double flHundredth) {
+  // x^0.42 as exp(0.42·ln x): the same to a few units in the last place,
+  // and cheaper than the general power.
+  const double p = std::exp(0.42 * std::log(flHundredth * std::fabs(response)));
   return std::copysign(400 * p / (27.13 + p), response) + 0.1;
 }
 
@@ -89,7 +107,7 @@ Cam02Ucs::Cam02Ucs(const colorimetry::Tristimulus &white) {
   z_ = 1.48 + std::sqrt(n_);
   // D = 1: each cone response is scaled by Y_w / its white response.
   const Vector3 w = multiply(kCat02, {white.X, white.Y, white.Z});
-  whiteGain_ = {white.Y / w.a, white.Y / w.b, white.Y / w.c};
+  coneFromXyz_ = adaptedConesFromXyz({white.Y / w.a, white.Y / w.b, white.Y / w.c});
   achromaticWhite_ = achromatic(adaptedCompressed(white));
   chromaFactor_ = std::pow(1.64 - std::pow(0.29, n_), 0.73);
   flQuarter_ = std::pow(fl_, 0.25);
@@ -97,41 +115,47 @@ Cam02Ucs::Cam02Ucs(const colorimetry::Tristimulus &white) {
 }
 
 Cam02Ucs::Responses Cam02Ucs::adaptedCompressed(const colorimetry::Tristimulus &xyz) const {
-  const Vector3 rgb = multiply(kCat02, {xyz.X, xyz.Y, xyz.Z});
-  const Vector3 adapted{rgb.a * whiteGain_.r, rgb.b * whiteGain_.g, rgb.c * whiteGain_.b};
-  const Vector3 hpe = multiply(hpeFromCat02(), adapted);
-  return {compressed(hpe.a, fl_), compressed(hpe.b, fl_), compressed(hpe.c, fl_)};
+  const Vector3 hpe = multiply(coneFromXyz_, {xyz.X, xyz.Y, xyz.Z});
+  const double flHundredth = fl_ / 100;
+  return {compressed(hpe.a, flHundredth), compressed(hpe.b, flHundredth),
+          compressed(hpe.c, flHundredth)};
 }
 
 double Cam02Ucs::achromatic(const Responses &a) const {
   return (2 * a.r + a.g + a.b / 20 - 0.305) * nbb_;
 }
 
+double hueDegrees(const UcsColour &colour) {
+  const double hue = std::atan2(colour.b, colour.a) * 180 / kPi;
+  return hue < 0 ? hue + 360 : hue;
+}
+
 UcsColour Cam02Ucs::operator()(const colorimetry::Tristimulus &sample) const {
   const Responses r = adaptedCompressed(sample);
-  const double a = r.r - 12 * r.g / 11 + r.b / 11;
+  const double a = r.r - (12 * r.g - r.b) / 11;
   const double b = (r.r + r.g - 2 * r.b) / 9;
-  double hue = std::atan2(b, a) * 180 / kPi;
-  if (hue < 0) {
-    hue += 360;
-  }
   // cos h and sin h from a and b themselves (h = 0 where both are 0, as
   // atan2 gives it), which spares the trigonometric calls.
-  const double radius = std::hypot(a, b);
-  const double cosHue = radius > 0 ? a / radius : 1;
-  const double sinHue = radius > 0 ? b / radius : 0;
+  const double radius = std::sqrt(a * a + b * b);
+  const double inverseRadius = radius > 0 ? 1 / radius : 0;
+  const double cosHue = radius > 0 ? a * inverseRadius : 1;
+  const double sinHue = b * inverseRadius;
   // cos(h + 2) with h in radians
   const double eccentricity = 0.25 * (cosHue * kCosTwo - sinHue * kSinTwo + 3.8);
-  const double J = 100 * std::pow(achromatic(r) / achromaticWhite_, lightnessExponent_);
-  const double t = (50000.0 / 13 * kSurroundNc * nbb_ * eccentricity * radius) /
-                   (r.r + r.g + 21.0 / 20 * r.b);
-  const double C = std::pow(t, 0.9) * std::sqrt(J / 100) * chromaFactor_;
+  // J/100 = (A/A_w)^(c·z) and C = t^0.9·√(J/100)·(1.64 − 0.29ⁿ)^0.73, the
+  // powers through logarithms: ln(J/100) serves both.
+  const double logRelativeLightness =
+      lightnessExponent_ * std::log(achromatic(r) / achromaticWhite_);
+  const double J = 100 * std::exp(logRelativeLightness);
+  const double t =
+      (50000.0 / 13 * kSurroundNc * nbb_ * eccentricity * radius) / (r.r + r.g + 21.0 / 20 * r.b);
+  const double C = std::exp(0.9 * std::log(t) + 0.5 * logRelativeLightness) * chromaFactor_;
   const double M = C * flQuarter_;
 
   // CAM02-UCS: c1 = 0.007, c2 = 0.0228.
   const double jPrime = 1.7 * J / (1 + 0.007 * J);
   const double mPrime = std::log(1 + 0.0228 * M) / 0.0228;
-  return {jPrime, mPrime * cosHue, mPrime * sinHue, hue};
+  return {jPrime, mPrime * cosHue, mPrime * sinHue};
 }
 
 } // namespace lightquality

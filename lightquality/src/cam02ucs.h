@@ -6,16 +6,20 @@
 
 #include "colorimetry/chromaticity.h"
 
+#include <array>
+
 namespace lightquality {
 
-// A colour in CAM02-UCS: J′, a′, b′, and the CIECAM02 hue angle h (degrees,
-// 0 to 360) from which a′ and b′ are formed.
+// A colour in CAM02-UCS: J′, a′, b′. The CIECAM02 hue angle h is the
+// angle of (a′, b′), which hueDegrees() gives.
 struct UcsColour {
   double J;
   double a;
   double b;
-  double hue;
 };
+
+// h in degrees, 0 to 360 (0 where a′ = b′ = 0, as atan2 gives it).
+double hueDegrees(const UcsColour &colour);
 
 class Cam02Ucs {
 public:
@@ -32,15 +36,16 @@ private:
   Responses adaptedCompressed(const colorimetry::Tristimulus &xyz) const;
   double achromatic(const Responses &a) const;
 
-  Responses whiteGain_{};
+  // Cone responses (HPE) of the adapted CAT02 responses, from X, Y, Z.
+  std::array<std::array<double, 3>, 3> coneFromXyz_{};
   double fl_ = 0;
   double n_ = 0;
   double nbb_ = 0;
   double z_ = 0;
   double achromaticWhite_ = 0;
   // Terms of the chroma and colourfulness that depend on the white only.
-  double chromaFactor_ = 0; // (1.64 − 0.29ⁿ)^0.73
-  double flQuarter_ = 0;    // F_L^0.25
+  double chromaFactor_ = 0;      // (1.64 − 0.29ⁿ)^0.73
+  double flQuarter_ = 0;         // F_L^0.25
   double lightnessExponent_ = 0; // c·z
 };
 

@@ -2,6 +2,7 @@
 
 #include "cam02ucs.h"
 #include "lightquality/reference.h"
+#include "sample_sums.h"
 
 #include "cie/tables.h"
 
@@ -19,42 +20,51 @@ constexpr double kBinDegrees = 360.0 / kHueBins;
 
 using SampleColours = std::array<UcsColour, kEvaluationSamples>;
 
-// Tristimulus values (CIE 1964 10°) of every sample lit by a spectrum.
-struct SampleSums {
-  std::array<double, kEvaluationSamples> X{}, Y{}, Z{};
-};
+// Tristimulus values (CIE 1964 10°) of every sample lit by a spectrum: the
+// X of all samples, then their Y, then their Z, then the spectrum's own
+// (the white's) X, Y, Z.
+constexpr int kSumColumns = 3 * kEvaluationSamples + 3;
+constexpr int kWhite = 3 * kEvaluationSamples;
+using SampleSums = std::array<double, kSumColumns>;
 
-// The sums under the test and the reference spectrum in one pass over the
-// sample table, which is read once instead of twice.
-void sampleSums(const Spectrum &test, const Spectrum &reference, SampleSums &underTest,
-                SampleSums &underReference) {
+void sampleSums(const Spectrum &spectrum, double *sums) {
   const cie::Table &ces = cie::colourEvaluationSamples;
-  const double *cmf = cie::cmf1964_10deg.row(kFirstNm);
-  for (int j = 0; j < kSpectrumValues; ++j) {
-    const double *factors = ces.values + j * ces.columns;
-    const double tx = test[j] * cmf[3 * j], ty = test[j] * cmf[3 * j + 1],
-                 tz = test[j] * cmf[3 * j + 2];
-    const double rx = reference[j] * cmf[3 * j], ry = reference[j] * cmf[3 * j + 1],
-                 rz = reference[j] * cmf[3 * j + 2];
-    for (int i = 0; i < kEvaluationSamples; ++i) {
-      underTest.X[i] += factors[i] * tx;
-      underTest.Y[i] += factors[i] * ty;
-      underTest.Z[i] += factors[i] * tz;
-      underReference.X[i] += factors[i] * rx;
-      underReference.Y[i] += factors[i] * ry;
-      underReference.Z[i] += factors[i] * rz;
-    }
-  }
+  double *x = sums, *y = x + kEvaluationSamples, *z = y + kEvaluationSamples;
+  sampleTristimulus<kEvaluationSamples>(spectrum, ces.row(kFirstNm), ces.columns,
+                                        cie::cmf1964_10deg.row(kFirstNm), x, y, z);
+  const Tristimulus white = tristimulus(spectrum, cie::cmf1964_10deg);
+  sums[kWhite] = white.X;
+  sums[kWhite + 1] = white.Y;
+  sums[kWhite + 2] = white.Z;
 }
 
-// The samples in CAM02-UCS with the spectrum as white.
-SampleColours sampleColours(const Spectrum &spectrum, const SampleSums &sums) {
-  const Tristimulus white = tristimulus(spectrum, cie::cmf1964_10deg);
-  const double k = 100 / white.Y;
-  const Cam02Ucs ucs({k * white.X, 100, k * white.Z});
+// The same sums of the reference at T, from the tables of the Planckian
+// radiator and CIE daylight mixed as the reference mixes them.
+SampleSums referenceSumsAt(double kelvin) {
+  static const ReferenceSums tables(kSumColumns, sampleSums, DaylightInterpolation::kSprague);
+  const ReferenceMixture mixture = fidelityMixture(kelvin);
+  SampleSums sums{}, part;
+  const auto add = [&](double weight, void (ReferenceSums::*of)(double, double *) const) {
+    if (weight > 0) {
+      (tables.*of)(kelvin, part.data());
+      for (int c = 0; c < kSumColumns; ++c) {
+        sums[c] += weight * part[c];
+      }
+    }
+  };
+  add(mixture.planckian, &ReferenceSums::planckian);
+  add(mixture.daylight, &ReferenceSums::daylight);
+  return sums;
+}
+
+// The samples in CAM02-UCS with the lighting spectrum as white.
+SampleColours sampleColours(const SampleSums &sums) {
+  const double k = 100 / sums[kWhite + 1];
+  const Cam02Ucs ucs({k * sums[kWhite], 100, k * sums[kWhite + 2]});
+  const double *x = sums.data(), *y = x + kEvaluationSamples, *z = y + kEvaluationSamples;
   SampleColours colours{};
   for (int i = 0; i < kEvaluationSamples; ++i) {
-    colours[i] = ucs({k * sums.X[i], k * sums.Y[i], k * sums.Z[i]});
+    colours[i] = ucs({k * x[i], k * y[i], k * z[i]});
   }
   return colours;
 }
@@ -104,7 +114,7 @@ void addHueBins(const SampleColours &test, const SampleColours &reference,
   std::array<double, kHueBins> deltaSums{};
   std::array<BinAverage, kHueBins> testSums{}, referenceSums{};
   for (int i = 0; i < kEvaluationSamples; ++i) {
-    const int bin = static_cast<int>(std::floor(reference[i].hue / kBinDegrees)) % kHueBins;
+    const int bin = static_cast<int>(std::floor(hueDegrees(reference[i]) / kBinDegrees)) % kHueBins;
     ++counts[bin];
     deltaSums[bin] += deltaE[i];
     testSums[bin].a += test[i].a;
@@ -149,11 +159,10 @@ ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTe
   if (cct.kelvin > 25000) {
     return undefinedFidelity("the CCT lies above 25000 K, where CIE daylight is not defined");
   }
-  const Spectrum referenceSpectrum = fidelityReference(cct.kelvin);
-  SampleSums testSums, referenceSums;
-  sampleSums(spectrum, referenceSpectrum, testSums, referenceSums);
-  const SampleColours test = sampleColours(spectrum, testSums);
-  const SampleColours reference = sampleColours(referenceSpectrum, referenceSums);
+  SampleSums testSums;
+  sampleSums(spectrum, testSums.data());
+  const SampleColours test = sampleColours(testSums);
+  const SampleColours reference = sampleColours(referenceSumsAt(cct.kelvin));
 
   ColourFidelity f{};
   std::array<double, kEvaluationSamples> deltaE{};
