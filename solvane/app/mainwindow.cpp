@@ -705,7 +705,7 @@ void MainWindow::measurementFinished() {
   setMeterButtonsEnabled(true);
   statusBar()->clearMessage();
   if (measurement->failure() != solvane::live::Failure::None) {
-    solvane::ui::warning(this, tr("Measure"), measurement->failureText());
+    solvane::ui::warning(this, tr("Measure"), measurement->errorString());
     return;
   }
   const QStringList &record = measurement->readings().constFirst().record;

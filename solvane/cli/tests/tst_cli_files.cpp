@@ -105,8 +105,8 @@ private slots:
         run({"read", "--csv", csv},
             writeState(dir, meterstate::failingAt(meterstate::withRecords(4), 2), "fail2.json"));
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.err, QString("solvane-cli: reading stored record 2 failed; the 2 records before "
-                            "it are in %1\n")
+    QCOMPARE(r.err, QString("solvane-cli: cannot read stored record 2: the USB library returned 0 "
+                            "to CmdRead (command 17, loc 2); the 2 records before it are in %1\n")
                         .arg(csv));
     const QList<QStringList> records = csvRecords(csv);
     QCOMPARE(records.size(), 2);

@@ -123,7 +123,9 @@ private slots:
     state.insert("faults", QJsonArray{QJsonObject{{"command", 13}}});
     QString out, err;
     QCOMPARE(runCli({"--count", "2", "--csv", csv}, state, &out, &err), 1);
-    QVERIFY2(err.contains("solvane-cli: Reading the test result failed"), qPrintable(err));
+    QVERIFY2(err.contains("solvane-cli: Reading the test result failed: cannot read the test "
+                          "result: the USB library returned 0 to CmdRead (command 13, loc 0)"),
+             qPrintable(err));
     QVERIFY(!out.contains("LIVE."));
     const DataFile file = readDataFile(csv);
     QCOMPARE(file.header.size(), 430);
