@@ -263,7 +263,10 @@ void MainWindow::initializeWidgets() {
 }
 
 void MainWindow::on_btn_contact_clicked() {
-  QDesktopServices::openUrl(QUrl(kContactPage));
+  if (!QDesktopServices::openUrl(QUrl(kContactPage))) {
+    solvane::ui::warning(this, tr("Contact"),
+                         tr("No web browser could be started to open %1").arg(kContactPage));
+  }
 }
 
 void MainWindow::on_btn_about_clicked() {
@@ -434,14 +437,16 @@ void MainWindow::on_btn_readData_clicked() {
         appendStoredRow(table, record);
         showReadProgress(read);
       });
-  statusBar()->showMessage(tr("%n record(s) read", nullptr, records.size()));
-  QString message =
-      outcome.status == 0 ? QStringLiteral("读取存储数据完成") : QStringLiteral("读取存储数据失败");
-  if (outcome.status != 0 && !meter->isLibraryBound()) {
-    // The reason on a line of its own, in the system's words.
-    message += QLatin1Char('\n') + meter->libraryErrorString();
+  if (outcome.status == 0) {
+    statusBar()->showMessage(tr("%n record(s) read", nullptr, records.size()));
+    solvane::ui::information(this, tr("Read"), tr("Stored data read"));
+  } else {
+    // The records before the failure stay listed; the status bar says that
+    // the list is not the whole memory.
+    statusBar()->showMessage(tr("Reading stopped by a failure after %n record(s)", nullptr,
+                                records.size()));
+    solvane::ui::warning(this, tr("Read"), tr("Reading stored data failed: %1").arg(outcome.error));
   }
-  solvane::ui::warning(this, QString(), message);
   if (!records.isEmpty()) {
     table->selectRow(0);
   }
@@ -496,7 +501,7 @@ void MainWindow::on_btn_export_clicked() {
   TSIOStream stream;
   stream.setFileName(fileName);
   if (stream.writeSolvaneData(TSIOStream::dataFileHeader(), exported)) {
-    solvane::ui::warning(this, tr("Successful"), tr("Succeeded in exporting data"));
+    solvane::ui::information(this, tr("Successful"), tr("Succeeded in exporting data"));
   } else {
     solvane::ui::warning(this, tr("Failure"),
                          tr("Fail to export data") + '\n' + stream.errorString());
@@ -616,7 +621,11 @@ void MainWindow::setPrintFormat(bool isPdf) {
 void MainWindow::on_btn_help_clicked() {
   // A local file URL on every platform (a plain "file:///" + path text
   // doubles the slash of a Unix path).
-  QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath()));
+  const QString manual = manualPath();
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+    solvane::ui::warning(this, tr("Help"),
+                         tr("No PDF viewer could be started to open the manual %1").arg(manual));
+  }
 }
 
 void MainWindow::on_comboBox_observer_currentIndexChanged(int /*index*/) {

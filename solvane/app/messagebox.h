@@ -1,6 +1,6 @@
 #pragma once
 
-// The one place through which the program shows its warning boxes, so that
+// The one place through which the program shows its message boxes, so that
 // tests can answer them instead of a person.
 
 #include <QMessageBox>
@@ -18,10 +18,14 @@ warning(QWidget *parent, const QString &title, const QString &text,
         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
-// While set, every warning is passed to it instead of being shown, and its
-// result is the box's answer. An empty function shows boxes again.
-using WarningAnswerer =
-    std::function<QMessageBox::StandardButton(const QString &title, const QString &text)>;
-void setWarningAnswerer(WarningAnswerer answerer);
+// The same with the information icon: news that something succeeded.
+void information(QWidget *parent, const QString &title, const QString &text);
+
+// While set, every box is passed to it instead of being shown, with its icon
+// (QMessageBox::Warning or QMessageBox::Information), and its result is the
+// box's answer. An empty function shows boxes again.
+using MessageAnswerer = std::function<QMessageBox::StandardButton(
+    QMessageBox::Icon icon, const QString &title, const QString &text)>;
+void setMessageAnswerer(MessageAnswerer answerer);
 
 } // namespace solvane::ui

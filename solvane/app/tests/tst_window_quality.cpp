@@ -63,7 +63,8 @@ class TestWindowQuality : public QObject {
 private slots:
   void initTestCase() {
     QVERIFY(sim.ready());
-    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &text) {
+    solvane::ui::setMessageAnswerer([this](QMessageBox::Icon, const QString &title,
+                                             const QString &text) {
       warnings << title + "|" + text;
       return QMessageBox::Ok;
     });
@@ -77,7 +78,7 @@ private slots:
 
   void cleanup() { window.reset(); }
 
-  void cleanupTestCase() { solvane::ui::setWarningAnswerer({}); }
+  void cleanupTestCase() { solvane::ui::setMessageAnswerer({}); }
 
   void withoutARecordOnlyAWarning() {
     clickQuality();

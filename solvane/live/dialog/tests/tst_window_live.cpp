@@ -49,7 +49,7 @@ private slots:
   void initTestCase() {
     QLoggingCategory::setFilterRules("default.debug=false");
     QVERIFY(sim.ready());
-    solvane::ui::setWarningAnswerer([this](const QString &, const QString &text) {
+    solvane::ui::setMessageAnswerer([this](QMessageBox::Icon, const QString &, const QString &text) {
       warnings << text;
       return QMessageBox::Ok;
     });
@@ -110,7 +110,9 @@ private slots:
     MainWindow window;
     QTest::mouseClick(button(window, "btn_measure"), Qt::LeftButton);
     QTRY_VERIFY(button(window, "btn_measure")->isEnabled());
-    QCOMPARE(warnings, QStringList{"Asking the meter for its result failed"});
+    QCOMPARE(warnings, QStringList{"Asking the meter for its result failed: cannot ask the meter "
+                                   "whether its result is ready: the USB library returned 0 to "
+                                   "CmdRead (command 12, loc 0)"});
     QCOMPARE(window.findChild<QTableWidget *>("tableWidget_storedData")->rowCount(), 0);
   }
 };
