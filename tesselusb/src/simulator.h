@@ -64,7 +64,10 @@ private:
   std::deque<TsimExchange> log_;
 };
 
-LoadedState loadStateText(const std::string &text, const std::string &source);
+// The state a text describes, or why there is none: "`what`: problem".
+LoadedState loadStateText(const std::string &text, const std::string &what);
+// The same for a file: "cannot read the state file: PATH: system reason", or
+// "invalid state file: PATH: problem".
 LoadedState loadStateFile(const std::string &path);
 
 } // namespace tesselusb

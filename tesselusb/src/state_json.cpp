@@ -11,7 +11,9 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <new>
 #include <set>
+#include <stdexcept>
 
 namespace tesselusb {
 
@@ -20,6 +22,13 @@ namespace {
 using nlohmann::json;
 
 constexpr double kMaxIntegrationTime = 6553.5; // the 16-bit wire value over ten
+
+// Why a state text cannot be used. The reader throws it from any depth and
+// parseState turns it into its result; it never leaves this file.
+class StateError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
 
 [[noreturn]] void fail(const std::string &message) {
   throw StateError(message);
@@ -474,14 +483,24 @@ DeviceState readState(const json &root) {
 
 } // namespace
 
-DeviceState parseState(const std::string &jsonText) {
+bool parseState(const std::string &jsonText, DeviceState *state, std::string *error) {
+  std::string problem;
   try {
-    return readState(parseJson(jsonText));
-  } catch (const json::exception &error) {
+    *state = readState(parseJson(jsonText));
+    return true;
+  } catch (const StateError &refused) {
+    problem = refused.what();
+  } catch (const json::exception &refused) {
     // Whatever else the library refuses, such as a string that is not
     // UTF-8 where a value is written back into a message.
-    fail(withoutExceptionId(error));
+    problem = withoutExceptionId(refused);
+  } catch (const std::bad_alloc &) {
+    problem = "too large for the memory available";
   }
+  if (error != nullptr) {
+    *error = problem;
+  }
+  return false;
 }
 
 std::string stateToJson(const DeviceState &state) {
