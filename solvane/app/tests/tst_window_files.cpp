@@ -4,6 +4,7 @@
 // settings dialog to the preview's printer and the painted page.
 
 #include "meter_state.h"
+#include "pdf_tools.h"
 #include "test_files.h"
 #include "window_test.h"
 
@@ -16,7 +17,6 @@
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -221,10 +221,7 @@ private slots:
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     QVERIFY(QMetaObject::invokeMethod(window.get(), "print", Q_ARG(QPrinter *, &printer)));
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    QVERIFY(text.waitForFinished(30000));
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = pdftools::text(pdf);
     QVERIFY(page.contains("Test Report"));
     QVERIFY(page.contains("Sample Information"));
     QVERIFY(page.contains(expectedRecord(fourRecords, 0)[rec::kIlluminance]));
