@@ -5,7 +5,7 @@
 
 #include "mainwindow.h"
 
-#include "tesselusb/sim_control.h"
+#include "tesselusb/sim_loader.h"
 
 #include <specsdk.h>
 
@@ -24,8 +24,6 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include <dlfcn.h>
-
 #include <array>
 #include <cmath>
 #include <vector>
@@ -34,32 +32,20 @@ using specview::MainWindow;
 
 namespace {
 
-// The simulated instrument that specsdk loaded: dlopen hands back the same copy.
-struct Simulator {
-  Simulator() {
-    handle = dlopen("libTesselUSB.so", RTLD_NOW);
-    load = reinterpret_cast<decltype(load)>(dlsym(handle, "tsim_load_state"));
-    logSize = reinterpret_cast<decltype(logSize)>(dlsym(handle, "tsim_log_size"));
-    logEntry = reinterpret_cast<decltype(logEntry)>(dlsym(handle, "tsim_log_entry"));
-    clearLog = reinterpret_cast<decltype(clearLog)>(dlsym(handle, "tsim_clear_log"));
-  }
-  bool loadState(const QJsonObject &state) const {
-    return load(QJsonDocument(state).toJson(QJsonDocument::Compact).constData()) == 1;
+// The simulated instrument that specsdk loaded: opening it by its bare
+// name hands back the same copy.
+struct Simulator : simtest::SimControls {
+  bool load(const QByteArray &json) const { return loadState(json.constData()) == 1; }
+  bool load(const QJsonObject &state) const {
+    return load(QJsonDocument(state).toJson(QJsonDocument::Compact));
   }
   int reads(std::uint32_t command) const {
     int count = 0;
-    for (int i = 0; i < logSize(); ++i) {
-      TsimExchange exchange{};
-      logEntry(i, &exchange);
+    for (const TsimExchange &exchange : log()) {
       count += QByteArray(exchange.entry) == "CmdRead" && exchange.command == command;
     }
     return count;
   }
-  void *handle;
-  decltype(&tsim_load_state) load;
-  decltype(&tsim_log_size) logSize;
-  decltype(&tsim_log_entry) logEntry;
-  decltype(&tsim_clear_log) clearLog;
 };
 
 const Simulator &sim() {
@@ -128,7 +114,7 @@ private:
 
 private slots:
   void init() {
-    QVERIFY(sim().loadState(spectrometer()));
+    QVERIFY(sim().load(spectrometer()));
     window = std::make_unique<MainWindow>();
     window->connectDevice();
     QVERIFY2(window->isConnected(), qPrintable(window->message()));
@@ -143,7 +129,7 @@ private slots:
     QCOMPARE(window->windowTitle().contains("Spectrometer"), true);
 
     // A state the simulator refuses answers nothing: no spectrometer at all.
-    QVERIFY(sim().load(R"({"device": "spectrometer", "pixels": [1]})") == 0);
+    QVERIFY(!sim().load(QByteArray(R"({"device": "spectrometer", "pixels": [1]})")));
     window->connectDevice();
     QVERIFY(!window->isConnected());
     auto *connect = window->findChild<QPushButton *>("btn_connect");
@@ -151,12 +137,12 @@ private slots:
     QCOMPARE(window->connectMessage(), QString("No spectrometer is connected."));
 
     // The meter answers the device list but not as a spectrometer.
-    QVERIFY(sim().loadState(QJsonObject{{"device", "meter"}}));
+    QVERIFY(sim().load(QJsonObject{{"device", "meter"}}));
     connect->click();
     QVERIFY(!window->isConnected());
     QVERIFY(window->connectMessage().contains("does not answer as a spectrometer"));
 
-    QVERIFY(sim().loadState(spectrometer()));
+    QVERIFY(sim().load(spectrometer()));
     connect->click();
     QVERIFY(window->isConnected());
     QCOMPARE(connect->text(), QString("Connect"));
@@ -220,7 +206,7 @@ private slots:
   void figuresOfDarknessAreUndefinedWithTheReason() {
     QJsonObject darkness = exposedFrame();
     darkness["pixels"] = flat(specview::kPixels, 500); // every pixel at the dark level
-    QVERIFY(sim().loadState(darkness));
+    QVERIFY(sim().load(darkness));
     acquire();
     QTRY_COMPARE(window->figureText("cct"), QString("n/a"));
     QCOMPARE(window->figureText("x"), QString("n/a"));
@@ -270,12 +256,12 @@ private slots:
   }
 
   void darkIsSubtractedAndMarked() {
-    QVERIFY(sim().loadState(exposedFrame(1500))); // no light: the detector's own offset
+    QVERIFY(sim().load(exposedFrame(1500))); // no light: the detector's own offset
     acquire();
     const std::vector<float> darkFrame = cIntensity(1, 1);
     window->storeDark();
     QVERIFY(window->isDarkActive());
-    QVERIFY(sim().loadState(exposedFrame()));
+    QVERIFY(sim().load(exposedFrame()));
     acquire();
     const std::vector<float> lightFrame = cIntensity(1, 1);
     const specview::Series shown = window->shownSeries();
@@ -289,7 +275,7 @@ private slots:
   }
 
   void referenceGivesTransmissionAndAbsorbance() {
-    QVERIFY(sim().loadState(exposedFrame()));
+    QVERIFY(sim().load(exposedFrame()));
     setSpin("time", 100);
     acquire();
     window->storeReference();
@@ -313,13 +299,13 @@ private slots:
   void saturatedFramesAreFlagged() {
     acquire();
     QTRY_VERIFY(window->saturationWarning().isEmpty());
-    QVERIFY(sim().loadState(exposedFrame(65535)));
+    QVERIFY(sim().load(exposedFrame(65535)));
     acquire();
     QTRY_VERIFY(window->saturationWarning().contains("Saturated: 1 pixel"));
   }
 
   void autoIntegrationConverges() {
-    QVERIFY(sim().loadState(exposedFrame(65535))); // saturated at the start
+    QVERIFY(sim().load(exposedFrame(65535))); // saturated at the start
     QSignalSpy found(window.get(), &MainWindow::integrationTimeFound);
     window->autoIntegrate();
     QVERIFY(found.wait(20000));
@@ -338,7 +324,7 @@ private slots:
     window->startContinuous();
     QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 20000);
     const specview::Series good = window->shownSeries(); // every demo frame is the same
-    QVERIFY(sim().loadState(spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 4}}}}})));
+    QVERIFY(sim().load(spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 4}}}}})));
     QTRY_VERIFY_WITH_TIMEOUT(window->message().contains("stopped"), 10000);
     QTRY_VERIFY(window->findChild<QPushButton *>("btn_connect")->isEnabled());
     QVERIFY(window->lastFrame().frame.isValid());
@@ -349,7 +335,7 @@ private slots:
   void refusedIntegrationTimeIsReported() {
     acquire();
     const QDateTime good = window->lastFrame().frame.time;
-    QVERIFY(sim().loadState(
+    QVERIFY(sim().load(
         spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 0}, {"loc", 1}}}}})));
     setSpin("time", 150);
     window->acquireOnce();

@@ -7,15 +7,13 @@
 #include "language.h"
 #include "mainwindow.h"
 
-#include "tesselusb/sim_control.h"
+#include "tesselusb/sim_loader.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSpinBox>
-
-#include <dlfcn.h>
 
 #include <cstdio>
 
@@ -26,11 +24,8 @@ constexpr const char *kState =
     R"({"device": "spectrometer", "pixels_integration_time": 100})";
 
 bool loadState(const char *json) {
-  void *library = dlopen("libTesselUSB.so", RTLD_NOW);
-  auto *load = library != nullptr
-                   ? reinterpret_cast<decltype(&tsim_load_state)>(dlsym(library, "tsim_load_state"))
-                   : nullptr;
-  return load != nullptr && load(json) == 1;
+  static const simtest::SimControls simulator;
+  return simulator.ready() && simulator.loadState(json) == 1;
 }
 
 void settle(int milliseconds) {
