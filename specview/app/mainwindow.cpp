@@ -39,18 +39,6 @@ QString figureNumber(double value, int decimals) {
   return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
 }
 
-QVector<double> toDoubles(const QVector<int> &values) {
-  return QVector<double>(values.begin(), values.end());
-}
-
-QVector<double> indices(int count, int first) {
-  QVector<double> x(count);
-  for (int i = 0; i < count; ++i) {
-    x[i] = first + i;
-  }
-  return x;
-}
-
 QLabel *warningLabel() {
   auto *label = new QLabel;
   label->setWordWrap(true);
@@ -325,7 +313,7 @@ QWidget *MainWindow::buildPlotArea() {
   auto *bar = new QHBoxLayout;
   viewBox_ = new QComboBox;
   viewBox_->addItems({tr("Raw counts"), tr("Processed intensity"), tr("Spectrum 380-779 nm")});
-  viewBox_->setCurrentIndex(view_);
+  viewBox_->setCurrentIndex(processing_.view());
   connect(viewBox_, qOverload<int>(&QComboBox::currentIndexChanged), this, &MainWindow::setView);
   modeBox_ = new QComboBox;
   modeBox_->addItems({tr("Intensity"), tr("Transmission (%)"), tr("Absorbance")});
@@ -379,9 +367,8 @@ void MainWindow::pushSettings() {
 // makes them meaningless.
 void MainWindow::processingChanged() {
   pushSettings();
-  if (isDarkActive() || hasReference()) {
-    dark_.clear();
-    reference_.clear();
+  if (processing_.processingChanged()) {
+    modeBox_->setCurrentIndex(Processing::Intensity);
     showMessage(tr("The processing changed: the dark and the reference were cleared."));
   }
   refreshMarks();
@@ -517,42 +504,34 @@ QString MainWindow::message() const {
 }
 
 void MainWindow::storeDark() {
-  if (!last_.frame.isValid()) {
-    return;
+  if (processing_.storeDark(last_.frame)) {
+    refreshPlot();
+    refreshMarks();
   }
-  dark_ = last_.frame.intensity;
-  darkTime_ = last_.frame.integrationTime;
-  refreshPlot();
-  refreshMarks();
 }
 
 void MainWindow::clearDark() {
-  dark_.clear();
+  processing_.clearDark();
   refreshPlot();
   refreshMarks();
 }
 
 void MainWindow::storeReference() {
-  if (!last_.frame.isValid()) {
-    return;
+  if (processing_.storeReference(last_.frame)) {
+    refreshMarks();
+    refreshPlot();
   }
-  reference_ = last_.frame.intensity;
-  referenceTime_ = last_.frame.integrationTime;
-  refreshMarks();
-  refreshPlot();
 }
 
 void MainWindow::clearReference() {
-  reference_.clear();
-  if (mode_ != Intensity) {
-    modeBox_->setCurrentIndex(Intensity);
-  }
+  processing_.clearReference();
+  modeBox_->setCurrentIndex(processing_.mode());
   refreshMarks();
   refreshPlot();
 }
 
 void MainWindow::setView(int view) {
-  view_ = static_cast<View>(view);
+  processing_.setView(static_cast<Processing::View>(view));
   if (viewBox_->currentIndex() != view) {
     viewBox_->setCurrentIndex(view);
   }
@@ -561,45 +540,19 @@ void MainWindow::setView(int view) {
 }
 
 void MainWindow::setProcessedMode(int mode) {
-  if (mode != Intensity && !hasReference()) {
+  if (!processing_.setMode(static_cast<Processing::Mode>(mode))) {
     showMessage(tr("Store a reference first: transmission and absorbance are measured against it."));
-    modeBox_->setCurrentIndex(Intensity);
+    modeBox_->setCurrentIndex(processing_.mode());
     return;
   }
-  mode_ = static_cast<ProcessedMode>(mode);
   if (modeBox_->currentIndex() != mode) {
     modeBox_->setCurrentIndex(mode);
   }
   refreshPlot();
 }
 
-QVector<double> MainWindow::processedValues() const {
-  const QVector<double> &intensity = last_.frame.intensity;
-  const QVector<double> sample = isDarkActive() ? subtracted(intensity, dark_) : intensity;
-  if (mode_ == Intensity || !hasReference()) {
-    return sample;
-  }
-  const QVector<double> reference = isDarkActive() ? subtracted(reference_, dark_) : reference_;
-  const QVector<double> transmission = transmissionPercent(sample, reference);
-  return mode_ == Transmission ? transmission : absorbance(transmission);
-}
-
 Series MainWindow::shownSeries() const {
-  const Frame &frame = last_.frame;
-  if (!frame.isValid()) {
-    return {};
-  }
-  switch (view_) {
-  case RawCounts: {
-    // The 2048 pixels, then the 16 dark pixels after them.
-    return {indices(kPixels + kDarkPixels, 0), toDoubles(frame.pixels + frame.dark)};
-  }
-  case ProcessedIntensity:
-    return {frame.wavelengths, processedValues()};
-  case CalibratedSpectrum:
-    break;
-  }
-  return {indices(kSpectrumPoints, kSpectrumFirstNm), frame.spectrumValues()};
+  return processing_.shownSeries(last_.frame);
 }
 
 void MainWindow::refreshPlot() {
@@ -607,19 +560,22 @@ void MainWindow::refreshPlot() {
   curve_->setSamples(series.x, series.values);
   QString xTitle = tr("Wavelength (nm)");
   QString yTitle = tr("Intensity (counts)");
-  if (view_ == RawCounts) {
+  const Processing::View view = processing_.view();
+  if (view == Processing::RawCounts) {
     xTitle = tr("Pixel (2048-2063: dark pixels)");
     yTitle = tr("Counts");
-  } else if (view_ == ProcessedIntensity && mode_ == Transmission) {
+  } else if (view == Processing::ProcessedIntensity &&
+             processing_.mode() == Processing::Transmission) {
     yTitle = tr("Transmission (%)");
-  } else if (view_ == ProcessedIntensity && mode_ == Absorbance) {
+  } else if (view == Processing::ProcessedIntensity &&
+             processing_.mode() == Processing::Absorbance) {
     yTitle = tr("Absorbance");
-  } else if (view_ == CalibratedSpectrum) {
+  } else if (view == Processing::CalibratedSpectrum) {
     yTitle = tr("Spectral intensity (relative)");
   }
   plot_->setAxisTitle(QwtPlot::xBottom, xTitle);
   plot_->setAxisTitle(QwtPlot::yLeft, yTitle);
-  if (view_ == RawCounts && connected_) {
+  if (view == Processing::RawCounts && connected_) {
     plot_->setAxisScale(QwtPlot::yLeft, 0, info_.fullScale() * 1.05);
   } else {
     plot_->setAxisAutoScale(QwtPlot::yLeft);
@@ -661,14 +617,17 @@ void MainWindow::refreshMarks() {
                                            .arg(info_.fullScale())
                                      : QString());
   saturation_->setVisible(saturated > 0);
-  darkMark_->setVisible(isDarkActive() && view_ == ProcessedIntensity);
+  darkMark_->setVisible(processing_.darkShown());
   // Counts follow the integration time: the labels say which time each was taken at.
-  darkState_->setText(isDarkActive() ? tr("Dark of integration time %1, subtracted").arg(darkTime_)
-                                     : tr("No dark"));
-  referenceState_->setText(hasReference() ? tr("Reference of integration time %1")
-                                                .arg(referenceTime_)
-                                          : tr("No reference"));
-  modeBox_->setEnabled(view_ == ProcessedIntensity);
+  darkState_->setText(
+      processing_.hasDark()
+          ? tr("Dark of integration time %1, subtracted").arg(processing_.darkTime())
+          : tr("No dark"));
+  referenceState_->setText(
+      processing_.hasReference()
+          ? tr("Reference of integration time %1").arg(processing_.referenceTime())
+          : tr("No reference"));
+  modeBox_->setEnabled(processing_.view() == Processing::ProcessedIntensity);
   if (frame.isValid()) {
     frameInfo_->setText(tr("%1  integration time %2, peak %3 counts")
                             .arg(frame.time.toString("HH:mm:ss.zzz"))
@@ -689,13 +648,13 @@ SaveContext MainWindow::saveContext() const {
   const AcquisitionSettings settings = settingsFromControls();
   context.scans = settings.scans;
   context.boxcar = settings.boxcar;
-  context.darkSubtracted = isDarkActive() && view_ == ProcessedIntensity;
-  context.referenceStored = hasReference();
+  context.darkSubtracted = processing_.darkShown();
+  context.referenceStored = processing_.hasReference();
   context.view = viewBox_->currentText();
-  if (view_ == ProcessedIntensity) {
+  if (processing_.view() == Processing::ProcessedIntensity) {
     context.view += " / " + modeBox_->currentText();
   }
-  context.xColumn = view_ == RawCounts ? "pixel" : "wavelength";
+  context.xColumn = processing_.view() == Processing::RawCounts ? "pixel" : "wavelength";
   context.valueColumn = "value";
   return context;
 }
@@ -714,9 +673,7 @@ bool MainWindow::saveSpdx(const QString &path) {
     return false;
   }
   const Frame &frame = last_.frame;
-  return specview::saveSpdx(path, saveContext(),
-                            {indices(kSpectrumPoints, kSpectrumFirstNm), frame.spectrumValues()},
-                            &errorString_);
+  return specview::saveSpdx(path, saveContext(), calibratedSpectrum(frame), &errorString_);
 }
 
 bool MainWindow::savePlot(const QString &path) {

@@ -5,6 +5,7 @@
 
 #include "acquisition.h"
 #include "export.h"
+#include "processing.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -25,9 +26,6 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
 public:
-  enum View { RawCounts, ProcessedIntensity, CalibratedSpectrum };
-  enum ProcessedMode { Intensity, Transmission, Absorbance };
-
   explicit MainWindow(QWidget *parent = nullptr);
   ~MainWindow() override;
 
@@ -36,8 +34,7 @@ public:
   const AcquiredFrame &lastFrame() const { return last_; }
   const DeviceInfo &deviceInfo() const { return info_; }
   bool isConnected() const { return connected_; }
-  bool isDarkActive() const { return !dark_.isEmpty(); }
-  bool hasReference() const { return !reference_.isEmpty(); }
+  const Processing &processing() const { return processing_; }
   QString saturationWarning() const;
   QString message() const;
   // Why the last connect failed; empty when connected.
@@ -63,6 +60,7 @@ public slots:
   void clearDark();
   void storeReference();
   void clearReference();
+  // Processing::View and Processing::Mode values, as the boxes give them.
   void setView(int view);
   void setProcessedMode(int mode);
 
@@ -95,7 +93,6 @@ private:
   void refreshFigures();
   void refreshMarks();
   void showMessage(const QString &text);
-  QVector<double> processedValues() const;
   SaveContext saveContext() const;
   void saveWithDialog(const QString &title, const QString &filter, const QString &suffix,
                       bool (MainWindow::*save)(const QString &));
@@ -105,12 +102,7 @@ private:
   bool connected_ = false;
   bool continuous_ = false;
   AcquiredFrame last_;
-  QVector<double> dark_;
-  QVector<double> reference_;
-  int darkTime_ = 0;
-  int referenceTime_ = 0;
-  View view_ = ProcessedIntensity;
-  ProcessedMode mode_ = Intensity;
+  Processing processing_;
   // Repaints at most at the screen's rate, with the newest frame.
   QTimer repaint_;
 

@@ -174,13 +174,13 @@ private slots:
     std::array<int, specview::kSpectrumPoints> nm{}, spectrum{};
     QCOMPARE(QSP_SpectrometerDataAcquire(nm.data(), spectrum.data()), 0);
 
-    window->setView(MainWindow::RawCounts);
+    window->setView(specview::Processing::RawCounts);
     specview::Series raw = window->shownSeries();
     QCOMPARE(raw.values.size(), specview::kPixels + specview::kDarkPixels);
     QCOMPARE(raw.values[5], double(pixels[5]));
     QCOMPARE(raw.values[specview::kPixels + 3], double(dark[3]));
 
-    window->setView(MainWindow::CalibratedSpectrum);
+    window->setView(specview::Processing::CalibratedSpectrum);
     const specview::Series calibrated = window->shownSeries();
     QCOMPARE(calibrated.x.first(), 380.0);
     QCOMPARE(calibrated.x.last(), 779.0);
@@ -237,7 +237,7 @@ private slots:
     auto *filter = window->findChild<QGroupBox *>("lowPass");
     filter->setChecked(true);
     // A new processing: the dark no longer belongs to it.
-    QVERIFY(!window->isDarkActive());
+    QVERIFY(!window->processing().hasDark());
     QVERIFY(window->message().contains("cleared"));
     acquire();
     const std::vector<float> in(plain.begin(), plain.end());
@@ -260,7 +260,7 @@ private slots:
     acquire();
     const std::vector<float> darkFrame = cIntensity(1, 1);
     window->storeDark();
-    QVERIFY(window->isDarkActive());
+    QVERIFY(window->processing().hasDark());
     QVERIFY(sim().load(exposedFrame()));
     acquire();
     const std::vector<float> lightFrame = cIntensity(1, 1);
@@ -270,7 +270,7 @@ private slots:
       QCOMPARE(float(shown.values[i]), float(double(lightFrame[k]) - double(darkFrame[k])));
     }
     window->clearDark();
-    QVERIFY(!window->isDarkActive());
+    QVERIFY(!window->processing().hasDark());
     QCOMPARE(window->shownSeries().values[100], double(lightFrame[100]));
   }
 
@@ -281,17 +281,17 @@ private slots:
     window->storeReference();
     setSpin("time", 50); // half the light above the dark level
     acquire();
-    window->setProcessedMode(MainWindow::Transmission);
+    window->setProcessedMode(specview::Processing::Transmission);
     const specview::Series transmission = window->shownSeries();
     const int peak = static_cast<int>(std::max_element(window->lastFrame().frame.intensity.begin(),
                                                        window->lastFrame().frame.intensity.end()) -
                                       window->lastFrame().frame.intensity.begin());
     QVERIFY(std::abs(transmission.values[peak] - 50.0) < 1.0);
-    window->setProcessedMode(MainWindow::Absorbance);
+    window->setProcessedMode(specview::Processing::Absorbance);
     QVERIFY(std::abs(window->shownSeries().values[peak] - std::log10(2.0)) < 0.01);
 
     window->clearReference();
-    window->setProcessedMode(MainWindow::Transmission); // refused without a reference
+    window->setProcessedMode(specview::Processing::Transmission); // refused without a reference
     QVERIFY(window->message().contains("reference"));
     QCOMPARE(window->shownSeries().values, window->lastFrame().frame.intensity);
   }
@@ -347,7 +347,7 @@ private slots:
     QTemporaryDir dir;
     QVERIFY(!window->saveCsv(dir.filePath("early.csv"))); // nothing acquired yet
     QCOMPARE(window->errorString(), QString("There is no spectrum to save yet."));
-    window->setView(MainWindow::CalibratedSpectrum);
+    window->setView(specview::Processing::CalibratedSpectrum);
     acquire();
     QString error;
     const QString csv = dir.filePath("lamp.csv");

@@ -82,7 +82,7 @@ int main(int argc, char **argv) {
   window.stopContinuous();
   settle(500);
 
-  window.setView(specview::MainWindow::CalibratedSpectrum);
+  window.setView(specview::Processing::CalibratedSpectrum);
   acquireAndWait(window);
   ok = save(window, folder, "spectrum", language) && ok;
 
@@ -91,7 +91,7 @@ int main(int argc, char **argv) {
       box->setValue(200); // twice the light the demo frame was taken with
     }
   }
-  window.setView(specview::MainWindow::RawCounts);
+  window.setView(specview::Processing::RawCounts);
   acquireAndWait(window);
   ok = save(window, folder, "saturated", language) && ok;
   return ok ? 0 : 1;
