@@ -242,8 +242,8 @@ void MainWindow::on_btn_readData_clicked() {
   } else {
     // The records before the failure stay listed; the status bar says that
     // the list is not the whole memory.
-    statusBar()->showMessage(tr("Reading stopped by a failure after %n record(s)", nullptr,
-                                records.size()));
+    statusBar()->showMessage(
+        tr("Reading stopped by a failure after %n record(s)", nullptr, records.size()));
     solvane::ui::warning(this, tr("Read"), tr("Reading stored data failed: %1").arg(outcome.error));
   }
   if (!records.isEmpty()) {

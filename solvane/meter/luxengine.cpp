@@ -29,9 +29,7 @@ QString exchangeReason(const char *entryName, DWORD commandCode, DWORD loc, long
                        qint64 elapsedMs) {
   const QString frame = QString("%1 (command %2, loc %3)").arg(entryName).arg(commandCode).arg(loc);
   if (elapsedMs >= kTimeout) {
-    return QString("the meter gave no answer to %1 within %2 s")
-        .arg(frame)
-        .arg(kTimeout / 1000.0);
+    return QString("the meter gave no answer to %1 within %2 s").arg(frame).arg(kTimeout / 1000.0);
   }
   return QString("the USB library returned %1 to %2").arg(result).arg(frame);
 }
@@ -61,9 +59,9 @@ bool LuxEngine::exchange(Entry entry, const char *entryName, DWORD commandCode, 
   }
   QElapsedTimer clock;
   clock.start();
-  const long result = (foundation.get()->*entry)(
-      commandCode, loc, data ? static_cast<DWORD>(data->size()) : 0, data ? data->data() : nullptr,
-      kTimeout, nullptr, devlink::kTries);
+  const long result =
+      (foundation.get()->*entry)(commandCode, loc, data ? static_cast<DWORD>(data->size()) : 0,
+                                 data ? data->data() : nullptr, kTimeout, nullptr, devlink::kTries);
   if (result > 0) {
     return true;
   }
@@ -216,7 +214,8 @@ int LuxEngine::readIlluminanceCorrectCoefficient(double *coefficient) {
 int LuxEngine::saveWavelengthCorrectCoefficient(double *coefficient) {
   return finish(writeCoefficientBlocks(protocol::kWriteWavelengthCoefficients, 1,
                                        kWavelengthCoefficients, coefficient),
-                "保存校正系数成功!", "cannot save the wavelength coefficients", "保存校正系数失败!");
+                "保存校正系数成功!", "cannot save the wavelength coefficients",
+                "保存校正系数失败!");
 }
 
 int LuxEngine::readWavelengthCorrectCoefficient(double *coefficient) {
@@ -227,11 +226,10 @@ int LuxEngine::readWavelengthCorrectCoefficient(double *coefficient) {
 }
 
 int LuxEngine::saveIntensityCorrectCoefficient(double *coefficient) {
-  return finish(writeCoefficientBlocks(protocol::kWriteIntensityBlock,
-                                       protocol::kIntensityWriteBlocks,
-                                       protocol::kIntensityWriteBlockNumbers, coefficient),
-                "保存强度校准系数成功!", "cannot save the intensity coefficients",
-                "保存强度校准系数失败！");
+  return finish(
+      writeCoefficientBlocks(protocol::kWriteIntensityBlock, protocol::kIntensityWriteBlocks,
+                             protocol::kIntensityWriteBlockNumbers, coefficient),
+      "保存强度校准系数成功!", "cannot save the intensity coefficients", "保存强度校准系数失败！");
 }
 
 int LuxEngine::readIntensityCorrectCoefficient(double *coefficient) {

@@ -163,15 +163,15 @@ LoadedState loadStateText(const std::string &text, const std::string &what) {
 LoadedState loadStateFile(const std::string &path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    return {std::nullopt, escapeControls("cannot read the state file: " + path + ": " +
-                                         std::strerror(errno))};
+    return {std::nullopt,
+            escapeControls("cannot read the state file: " + path + ": " + std::strerror(errno))};
   }
   // One byte beyond the bound is enough for the reader to refuse the file.
   std::string text(kMaxStateBytes + 1, '\0');
   file.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (file.bad()) { // a folder, or an error of the device
-    return {std::nullopt, escapeControls("cannot read the state file: " + path + ": " +
-                                         std::strerror(errno))};
+    return {std::nullopt,
+            escapeControls("cannot read the state file: " + path + ": " + std::strerror(errno))};
   }
   text.resize(static_cast<std::size_t>(file.gcount()));
   return loadStateText(text, "invalid state file: " + path);

@@ -95,7 +95,8 @@ TEST(SimState, AFailedLoadReplacesTheActiveState) {
        {"{\"ratio\": 1e400}", "[1e400]", "{\"records\": [{\"illuminance\": -1e999}]}"}) {
     ASSERT_EQ(sim().loadState("{}"), 1);
     EXPECT_EQ(sim().loadState(text), 0) << text;
-    EXPECT_EQ(sim().stateError().find("invalid state text: not valid JSON: number overflow parsing"), 0u)
+    EXPECT_EQ(
+        sim().stateError().find("invalid state text: not valid JSON: number overflow parsing"), 0u)
         << sim().stateError();
     EXPECT_EQ(simtest::callEveryEntryPoint(sim().library), allResults(0)) << text;
   }

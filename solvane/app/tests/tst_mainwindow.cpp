@@ -181,12 +181,13 @@ private slots:
     QVERIFY(sim.load(meterstate::text(meterstate::withRecords(2))));
     auto *button = child<QPushButton>("btn_readData");
     bool enabledDuringRead = true;
-    solvane::ui::setMessageAnswerer([&](QMessageBox::Icon, const QString &, const QString &message) {
-      warnings << message;
-      enabledDuringRead = button->isEnabled();
-      QMetaObject::invokeMethod(window.get(), "on_btn_readData_clicked"); // ignored
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [&](QMessageBox::Icon, const QString &, const QString &message) {
+          warnings << message;
+          enabledDuringRead = button->isEnabled();
+          QMetaObject::invokeMethod(window.get(), "on_btn_readData_clicked"); // ignored
+          return QMessageBox::Ok;
+        });
     warnings.clear();
     button->click();
     recordWarnings();
@@ -370,10 +371,10 @@ private slots:
     QDesktopServices::unsetUrlHandler("file");
     QDesktopServices::unsetUrlHandler("https");
     QCOMPARE(warnings.size(), 2);
-    QCOMPARE(warnings[0], "Help|No PDF viewer could be started to open the manual " +
-                              manual.absoluteFilePath());
-    QCOMPARE(warnings[1], "Contact|No web browser could be started to open " +
-                              recorder.urls[1].toString());
+    QCOMPARE(warnings[0],
+             "Help|No PDF viewer could be started to open the manual " + manual.absoluteFilePath());
+    QCOMPARE(warnings[1],
+             "Contact|No web browser could be started to open " + recorder.urls[1].toString());
 
     QString title;
     QStringList lines;

@@ -49,10 +49,11 @@ private slots:
   void initTestCase() {
     QLoggingCategory::setFilterRules("default.debug=false");
     QVERIFY(sim.ready());
-    solvane::ui::setMessageAnswerer([this](QMessageBox::Icon, const QString &, const QString &text) {
-      warnings << text;
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [this](QMessageBox::Icon, const QString &, const QString &text) {
+          warnings << text;
+          return QMessageBox::Ok;
+        });
   }
 
   void init() { warnings.clear(); }

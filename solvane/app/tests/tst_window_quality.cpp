@@ -63,11 +63,11 @@ class TestWindowQuality : public QObject {
 private slots:
   void initTestCase() {
     QVERIFY(sim.ready());
-    solvane::ui::setMessageAnswerer([this](QMessageBox::Icon, const QString &title,
-                                             const QString &text) {
-      warnings << title + "|" + text;
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [this](QMessageBox::Icon, const QString &title, const QString &text) {
+          warnings << title + "|" + text;
+          return QMessageBox::Ok;
+        });
   }
 
   void init() {

@@ -106,7 +106,7 @@ private slots:
     const clitest::Run r = measure({"--count", "2", "--csv", csv}, state);
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("solvane-cli: Reading the test result failed: cannot read the test "
-                          "result: the USB library returned 0 to CmdRead (command 13, loc 0)"),
+                            "result: the USB library returned 0 to CmdRead (command 13, loc 0)"),
              qPrintable(r.err));
     QVERIFY(!r.out.contains("LIVE."));
     const DataFile file = readDataFile(csv);
@@ -127,7 +127,8 @@ private slots:
       QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli measure [--count N]"),
                qPrintable(args.join(' ')));
     }
-    const clitest::Run r = measure({"--csv", dir.filePath("missing/folder.csv")}, scriptedMeter({100}));
+    const clitest::Run r =
+        measure({"--csv", dir.filePath("missing/folder.csv")}, scriptedMeter({100}));
     QCOMPARE(r.exitCode, 3);
     QVERIFY2(r.err.contains("cannot write the data file: " + dir.filePath("missing/folder.csv") +
                             ": No such file or directory"),

@@ -241,7 +241,8 @@ private slots:
     QTest::ignoreMessage(QtDebugMsg, "设置积分时间失败!");
     QCOMPARE(engine->setIntegrationTime(6554), -1);
     QCOMPARE(engine->setIntegrationTime(-1), -1);
-    QCOMPARE(engine->errorString(), QString("cannot set the integration time: -1 is outside 0 to 6553"));
+    QCOMPARE(engine->errorString(),
+             QString("cannot set the integration time: -1 is outside 0 to 6553"));
     QCOMPARE(sim.logSize(), 0);
 
     for (int command : {0, 1, 2}) {

@@ -182,10 +182,11 @@ private slots:
   void unwritableFileKeepsTheDialogOpenAndSaysWhy() {
     QVERIFY(QDir().mkdir("PrintInfo")); // a folder cannot be written as a file
     QStringList warnings;
-    solvane::ui::setMessageAnswerer([&](QMessageBox::Icon, const QString &title, const QString &text) {
-      warnings << title + "|" + text;
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [&](QMessageBox::Icon, const QString &title, const QString &text) {
+          warnings << title + "|" + text;
+          return QMessageBox::Ok;
+        });
     PrintSettingDlg dialog;
     edit(dialog, 0)->setText("typed");
     QSignalSpy pdf(&dialog, &PrintSettingDlg::isPdf);
