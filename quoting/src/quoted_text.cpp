@@ -1,7 +1,6 @@
 #include "quoting/quoted_text.h"
 
 #include <cstdint>
-#include <cstdio>
 
 namespace quoting {
 
@@ -62,20 +61,43 @@ Character decodeFirst(std::string_view text) {
 
 // Characters that break the line or change how the text around them reads.
 bool needsEscape(std::uint32_t codePoint) {
-  return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) ||
-         codePoint == 0x2028 || codePoint == 0x2029 ||
-         (codePoint >= 0x202A && codePoint <= 0x202E) ||
+  return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 ||
+         codePoint == 0x2029 || (codePoint >= 0x202A && codePoint <= 0x202E) ||
          (codePoint >= 0x2066 && codePoint <= 0x2069);
 }
 
-void appendEscape(std::string &out, const Character &character) {
-  char escape[16];
-  if (!character.valid || character.codePoint < 0x80) {
-    std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned>(character.codePoint));
-  } else {
-    std::snprintf(escape, sizeof escape, "\\u{%04X}", static_cast<unsigned>(character.codePoint));
+// Upper-case hexadecimal of `value`, at least `width` digits. Written out
+// here rather than with a printf formatter, which would outweigh the rest
+// of the small programs that link this.
+void appendHex(std::string &out, std::uint32_t value, int width) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  int digits = width;
+  while (digits < 8 && (value >> (4 * digits)) != 0) {
+    ++digits;
   }
-  out += escape;
+  for (int i = digits - 1; i >= 0; --i) {
+    out += kDigits[(value >> (4 * i)) & 0xF];
+  }
+}
+
+void appendEscape(std::string &out, const Character &character) {
+  if (!character.valid || character.codePoint < 0x80) {
+    out += "\\x";
+    appendHex(out, character.codePoint, 2);
+  } else {
+    out += "\\u{";
+    appendHex(out, character.codePoint, 4);
+    out += '}';
+  }
+}
+
+void appendDecimal(std::string &out, std::size_t value) {
+  const std::size_t start = out.size();
+  do {
+    out.insert(out.begin() + static_cast<std::ptrdiff_t>(start),
+               static_cast<char>('0' + value % 10));
+    value /= 10;
+  } while (value != 0);
 }
 
 } // namespace
@@ -85,7 +107,9 @@ std::string quotedText(std::string_view text) {
   std::size_t position = 0;
   for (std::size_t characters = 0; position < text.size(); ++characters) {
     if (characters == kMaxQuotedCharacters) {
-      out += "\u2026 (" + std::to_string(text.size()) + " bytes)";
+      out += "\u2026 (";
+      appendDecimal(out, text.size());
+      out += " bytes)";
       return out;
     }
     const Character character = decodeFirst(text.substr(position));

@@ -21,7 +21,8 @@ inline const std::vector<std::string> &hostileTexts() {
       "evil\xE2\x80\xAEtxt.exe",
       std::string(10000, 'A'),
       "bad\xFF\xC3(utf8\xED\xA0\x80",
-      "c1\xC2\x9B" "2J",
+      "c1\xC2\x9B"
+      "2J",
       "line\xE2\x80\xA8separator",
   };
   return texts;
@@ -30,7 +31,7 @@ inline const std::vector<std::string> &hostileTexts() {
 // True when `message` is valid UTF-8 on one line, without control
 // characters (C0, DEL, C1), line separators or bidirectional controls, and
 // no longer than `maxBytes`.
-inline bool isOneSafeLine(std::string_view message, std::size_t maxBytes = 2000) {
+inline bool isOneSafeLine(std::string_view message, std::size_t maxBytes = 4096) {
   if (message.size() > maxBytes) {
     return false;
   }

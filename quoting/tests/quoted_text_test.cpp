@@ -15,7 +15,8 @@ TEST(QuotedText, EscapesWhatWouldDriveATerminalOrReorderTheLine) {
       {std::string("a\0b", 3), "a\\x00b"},
       {"one\r\ntwo\t\x7f", "one\\x0D\\x0Atwo\\x09\\x7F"},
       {"c1\xC2\x85\xC2\x9B", "c1\\u{0085}\\u{009B}"},
-      {"x\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9y", "x\\u{202A}\\u{202E}\\u{2066}\\u{2069}y"},
+      {"x\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9y",
+       "x\\u{202A}\\u{202E}\\u{2066}\\u{2069}y"},
       {"p\xE2\x80\xA8q\xE2\x80\xA9", "p\\u{2028}q\\u{2029}"},
   };
   for (const auto &[text, expected] : cases) {
@@ -26,10 +27,10 @@ TEST(QuotedText, EscapesWhatWouldDriveATerminalOrReorderTheLine) {
 TEST(QuotedText, WritesEachByteOfInvalidUtf8) {
   const std::pair<std::string, std::string> cases[] = {
       {"\xFF\xFE", "\\xFF\\xFE"},
-      {"\xC0\x80", "\\xC0\\x80"},             // overlong NUL
-      {"\xED\xA0\x80", "\\xED\\xA0\\x80"},     // a surrogate
+      {"\xC0\x80", "\\xC0\\x80"},                   // overlong NUL
+      {"\xED\xA0\x80", "\\xED\\xA0\\x80"},          // a surrogate
       {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"}, // beyond U+10FFFF
-      {"end\xE4\xB8", "end\\xE4\\xB8"},       // cut short
+      {"end\xE4\xB8", "end\\xE4\\xB8"},             // cut short
       {"\xE4(", "\\xE4("},
   };
   for (const auto &[text, expected] : cases) {

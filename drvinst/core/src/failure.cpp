@@ -23,7 +23,7 @@ bool fail(std::string *error, std::initializer_list<std::string_view> pieces) {
 
 bool failWithSystemError(std::string *error, std::string_view what, std::string_view file) {
   const std::string reason = host::lastSystemError();
-  return fail(error, {what, ": ", file, ": ", reason});
+  return fail(error, {what, ": ", quoting::quotedText(file), ": ", reason});
 }
 
 bool failInstalling(std::string *error, std::string_view what, std::string_view file) {
