@@ -298,11 +298,11 @@ private slots:
       record[29 + 100] = "@"; // replaced below with the raw bytes
       testfiles::writeBytes(csv, "header\n" + hostile + ",x\n" +
                                      record.join(',').toUtf8().replace("@", hostile) + "\n");
-      const QList<QStringList> runs = {
-          {"metrics", "--csv", csv},
-          {"spdx", "--csv", csv, "--record", "1", "--out", out},
-          {"report", "--csv", path(QString::fromUtf8(hostile).remove(QChar(0))), "--record", "0",
-           "--pdf", out}};
+      const QList<QStringList> runs = {{"metrics", "--csv", csv},
+                                       {"spdx", "--csv", csv, "--record", "1", "--out", out},
+                                       {"report", "--csv",
+                                        path(QString::fromUtf8(hostile).remove(QChar(0))),
+                                        "--record", "0", "--pdf", out}};
       for (const QStringList &args : runs) {
         QProcess process;
         process.start(qEnvironmentVariable("SOLVANE_CLI"), args);
