@@ -145,7 +145,7 @@ public:
     BOOL rebootRequired = FALSE; // a restart is never asked for
     return UpdateDriverForPlugAndPlayDevicesA(nullptr, hardwareId.c_str(), infPath.c_str(),
                                               INSTALLFLAG_FORCE, &rebootRequired) != 0 ||
-           failInstalling(error, "cannot install the driver for " + quoting::quotedText(hardwareId),
+           failInstalling(error, "cannot install the driver for " + quoted(hardwareId),
                           infPath);
   }
 
@@ -153,7 +153,7 @@ public:
                                                const std::string &hardwareId,
                                                std::string *error) override {
     const std::string what =
-        "cannot create a root-enumerated device for " + quoting::quotedText(hardwareId);
+        "cannot create a root-enumerated device for " + quoted(hardwareId);
     GUID classGuid{};
     char className[kFieldLengthBuffer];
     if (!SetupDiGetINFClassA(infPath.c_str(), &classGuid, className, sizeof className, nullptr)) {

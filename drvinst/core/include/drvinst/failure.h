@@ -7,9 +7,7 @@
 // text for the error ("Permission denied", "No space left on device") or
 // what is wrong with the input. Callers pass the sentence on unchanged.
 // Whatever the sentence quotes from outside (a path, an archive entry's
-// name, an INF value) goes through quoting::quotedText first.
-
-#include "quoting/quoted_text.h"
+// name, an INF value) goes through quoted() first.
 
 #include <initializer_list>
 #include <string>
@@ -23,6 +21,12 @@ bool fail(std::string *error, std::string sentence);
 // The same with the sentence in pieces, which it joins: one call instead of
 // a chain of concatenations, which keeps the Windows image small.
 bool fail(std::string *error, std::initializer_list<std::string_view> pieces);
+
+// Text from outside as a sentence shows it: one line, its control
+// characters and bidirectional controls escaped, a long text cut
+// (quoting::quotedText). The text is the system's 8-bit text, UTF-8 here
+// and the ANSI code page on Windows, and so is the result.
+std::string quoted(std::string_view text);
 
 // Fails with "what: file: " (the file quoted) and the system's text for
 // the error of the last failed system call. Call it straight after that
