@@ -472,7 +472,8 @@ int main(int argc, char **argv) {
   }
   const auto found = commands().find(name);
   if (found == commands().end()) {
-    std::fprintf(stderr, "solvane-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
+    std::fprintf(stderr, "solvane-cli: unknown command '%s'\n",
+                 quoting::quotedText(name).toLocal8Bit().constData());
     return usage(stderr);
   }
   const Command &command = found->second;
