@@ -140,8 +140,7 @@ LoadedState loadStateFile(const std::string &path) {
   const std::string source = "state file '" + quoting::quotedText(path) + "'";
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    return {std::nullopt,
-            source + ": cannot be opened (" + std::strerror(errno) + ")"};
+    return {std::nullopt, source + ": cannot be opened (" + std::strerror(errno) + ")"};
   }
   // One byte beyond the bound is enough for the reader to refuse the file.
   std::string text(kMaxStateBytes + 1, '\0');
