@@ -799,10 +799,10 @@ void MainWindow::compareSelectedRecords() {
     solvane::quality::RecordQuality quality;
     QString reason;
     if (!solvane::quality::evaluateRecord(records[row], &quality, &reason)) {
-      solvane::ui::warning(this, tr("Error"),
-                           tr("Record %1 cannot be compared: %2")
-                               .arg(quoting::quotedText(rec::fieldOrEmpty(records[row], rec::kLabel)),
-                                    reason));
+      solvane::ui::warning(
+          this, tr("Error"),
+          tr("Record %1 cannot be compared: %2")
+              .arg(quoting::quotedText(rec::fieldOrEmpty(records[row], rec::kLabel)), reason));
       return;
     }
     evaluated << quality;

@@ -53,8 +53,8 @@ QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Compa
 
 void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
                 const QList<lightquality::Comparison> &rows) {
-  std::printf("against %s (record %d)\n", qPrintable(quoting::quotedText(records.first().input.label)),
-              indices.first());
+  std::printf("against %s (record %d)\n",
+              qPrintable(quoting::quotedText(records.first().input.label)), indices.first());
   std::printf("%-6s %-10s", "index", "record");
   for (const char *heading : solvane::quality::kComparisonHeadings) {
     // Headings hold multi-byte signs (Δ, ′); pad by characters, not bytes.

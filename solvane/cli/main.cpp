@@ -148,10 +148,11 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
     return fileFailure(error);
   }
   if (outcome.status < 0) {
-    const QString kept = csv.isEmpty() ? QString()
-                                       : QString("; the %1 before it %2 in %3")
-                                             .arg(solvane::errors::counted(count, "record"),
-                                                  count == 1 ? "is" : "are", quoting::quotedText(csv));
+    const QString kept = csv.isEmpty()
+                             ? QString()
+                             : QString("; the %1 before it %2 in %3")
+                                   .arg(solvane::errors::counted(count, "record"),
+                                        count == 1 ? "is" : "are", quoting::quotedText(csv));
     std::fprintf(stderr, "solvane-cli: reading stored record %d failed%s\n", count,
                  kept.toLocal8Bit().constData());
     return kMeterFailed;
@@ -227,9 +228,10 @@ int readFileRecord(const QString &csv, int index, QStringList *record) {
     return fileFailure(stream.errorString());
   }
   if (records <= index) {
-    return fileFailure(QString("%1 holds %2; there is no record %3")
-                           .arg(quoting::quotedText(csv), solvane::errors::counted(records, "record"))
-                           .arg(index));
+    return fileFailure(
+        QString("%1 holds %2; there is no record %3")
+            .arg(quoting::quotedText(csv), solvane::errors::counted(records, "record"))
+            .arg(index));
   }
   return kOk;
 }
@@ -254,11 +256,11 @@ int paintReport(const QStringList &args) {
     return status;
   }
   if (!solvane::report::hasReportFields(record)) {
-    return fileFailure(QString("record %1 of %2 has %3, the report needs %4")
-                           .arg(index)
-                           .arg(quoting::quotedText(csv),
-                                solvane::errors::counted(record.size(), "field"))
-                           .arg(solvane::records::kFieldCount));
+    return fileFailure(
+        QString("record %1 of %2 has %3, the report needs %4")
+            .arg(index)
+            .arg(quoting::quotedText(csv), solvane::errors::counted(record.size(), "field"))
+            .arg(solvane::records::kFieldCount));
   }
   QStringList printInfo;
   QString error;

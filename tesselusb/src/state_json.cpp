@@ -162,7 +162,8 @@ RecordTime readTime(const json &value, const std::string &path) {
   }
   if (!wellFormed || t.year < 1 || t.month < 1 || t.month > 12 || t.day < 1 ||
       t.day > daysInMonth(t.year, t.month) || t.hour > 23 || t.minute > 59 || t.second > 59) {
-    fail(path + " is '" + quoting::quotedText(text) + "', expected a date and time like 2019-05-21T14:03:09");
+    fail(path + " is '" + quoting::quotedText(text) +
+         "', expected a date and time like 2019-05-21T14:03:09");
   }
   return t;
 }
@@ -193,8 +194,8 @@ std::string readDeviceId(const json &value, const std::string &path) {
   const bool printable =
       std::all_of(id.begin(), id.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
   if (id.size() != kDeviceIdLength || !printable) {
-    fail(path + " is '" + quoting::quotedText(id) + "', expected " + std::to_string(kDeviceIdLength) +
-         " printable ASCII characters");
+    fail(path + " is '" + quoting::quotedText(id) + "', expected " +
+         std::to_string(kDeviceIdLength) + " printable ASCII characters");
   }
   return id;
 }
@@ -460,7 +461,8 @@ DeviceState readState(const json &root) {
   reader.optional("device", [&](const json &v, const std::string &path) {
     device = readString(v, path);
     if (device != kMeterKind && device != kSpectrometerKind) {
-      fail(path + " is '" + quoting::quotedText(device) + "', expected \"meter\" or \"spectrometer\"");
+      fail(path + " is '" + quoting::quotedText(device) +
+           "', expected \"meter\" or \"spectrometer\"");
     }
   });
   DeviceState state;

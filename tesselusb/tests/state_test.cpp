@@ -123,8 +123,8 @@ std::string jsonString(const std::string &text) {
   for (const char c : text) {
     char escape[8];
     std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-    quoted += static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' ? escape
-                                                                            : std::string(1, c);
+    quoted +=
+        static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' ? escape : std::string(1, c);
   }
   return quoted + "\"";
 }
@@ -132,8 +132,8 @@ std::string jsonString(const std::string &text) {
 TEST(SimState, HostileKeysValuesAndPathsGiveOneSafeLine) {
   for (const std::string &hostile : quoting::testing::hostileTexts()) {
     const std::string text = jsonString(hostile);
-    for (const std::string &state : {"{" + text + ": 1}", "{\"device\": " + text + "}",
-                                      "{\"device_id\": " + text + "}"}) {
+    for (const std::string &state :
+         {"{" + text + ": 1}", "{\"device\": " + text + "}", "{\"device_id\": " + text + "}"}) {
       EXPECT_EQ(sim().loadState(state.c_str()), 0) << state;
       EXPECT_TRUE(quoting::testing::isOneSafeLine(sim().stateError())) << sim().stateError();
     }

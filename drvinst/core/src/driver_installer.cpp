@@ -57,8 +57,8 @@ bool DriverInstaller::installFolder(const std::string &folder, std::string *erro
     return false;
   }
   if (infFiles->empty()) {
-    return fail(error, {"cannot install the driver: ", quoted(folder),
-                        ": the folder holds no INF file"});
+    return fail(error,
+                {"cannot install the driver: ", quoted(folder), ": the folder holds no INF file"});
   }
   std::string firstFailure;
   std::size_t failures = 0;

@@ -342,8 +342,8 @@ bool createFolderWithParents(const std::string &path, std::string *error) {
 
 bool unzipIntoFolder(const std::string &archivePath, const std::string &destination,
                      std::string *error) {
-  return unzip(archivePath, destination,
-               "cannot unpack the archive: " + quoted(archivePath), error);
+  return unzip(archivePath, destination, "cannot unpack the archive: " + quoted(archivePath),
+               error);
 }
 
 UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder,
@@ -353,8 +353,7 @@ UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::st
       !checkReadable(copyPath, error)) {
     return UnpackStatus::NoArchiveCopy;
   }
-  return unzip(copyPath, folder,
-               "cannot unpack the driver package: " + quoted(programPath), error)
+  return unzip(copyPath, folder, "cannot unpack the driver package: " + quoted(programPath), error)
              ? UnpackStatus::Extracted
              : UnpackStatus::ExtractionFailed;
 }
@@ -371,9 +370,8 @@ bool unpackIntoNewFolder(const std::string &programPath, const std::string &fold
       return false;
     }
     if (!entries->empty()) {
-      return fail(error,
-                  {subject, ": it already holds ", quoted(entries->front().name),
-                   "; unpack into a new or empty folder"});
+      return fail(error, {subject, ": it already holds ", quoted(entries->front().name),
+                          "; unpack into a new or empty folder"});
     }
   }
   const UnpackStatus status = unpackAppendedPackage(programPath, folder, error);

@@ -176,8 +176,8 @@ bool LinuxDeviceManager::updateDriver(const std::string &hardwareId, const std::
                                       std::string *error) {
   const std::optional<UsbId> id = usbIdFromHardwareId(hardwareId);
   if (!id) {
-    return fail(error, {"cannot write a udev rule for the hardware ID: ",
-                        quoted(hardwareId), ": it is not a USB hardware ID"});
+    return fail(error, {"cannot write a udev rule for the hardware ID: ", quoted(hardwareId),
+                        ": it is not a USB hardware ID"});
   }
   if (!writeFileAtomically(rulePath(*id), ruleText(hardwareId, *id), error)) {
     return false;

@@ -145,15 +145,13 @@ public:
     BOOL rebootRequired = FALSE; // a restart is never asked for
     return UpdateDriverForPlugAndPlayDevicesA(nullptr, hardwareId.c_str(), infPath.c_str(),
                                               INSTALLFLAG_FORCE, &rebootRequired) != 0 ||
-           failInstalling(error, "cannot install the driver for " + quoted(hardwareId),
-                          infPath);
+           failInstalling(error, "cannot install the driver for " + quoted(hardwareId), infPath);
   }
 
   std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
                                                const std::string &hardwareId,
                                                std::string *error) override {
-    const std::string what =
-        "cannot create a root-enumerated device for " + quoted(hardwareId);
+    const std::string what = "cannot create a root-enumerated device for " + quoted(hardwareId);
     GUID classGuid{};
     char className[kFieldLengthBuffer];
     if (!SetupDiGetINFClassA(infPath.c_str(), &classGuid, className, sizeof className, nullptr)) {

@@ -31,9 +31,8 @@ bool readRecordInput(const QStringList &record, RecordInput *input, QString *err
   input->time = record[rec::kDateTime];
   input->illuminance = numberOrNaN(record[rec::kIlluminance]);
   if (!std::isfinite(input->illuminance)) {
-    return errors::report(
-        error, QString("the illuminance '%1' is not a number")
-                   .arg(quoting::quotedText(record[rec::kIlluminance])));
+    return errors::report(error, QString("the illuminance '%1' is not a number")
+                                     .arg(quoting::quotedText(record[rec::kIlluminance])));
   }
   input->own = {numberOrNaN(record[rec::kCct]), numberOrNaN(record[rec::kDuv]),
                 numberOrNaN(record[rec::kRa])};
