@@ -170,7 +170,7 @@ colorimetry::UV planckianLocus(double kelvin) {
   return {l.u, l.v};
 }
 
-CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV p) {
+CorrelatedColourTemperature cctCie15(colorimetry::UV p) {
   if (!std::isfinite(p.u) || !std::isfinite(p.v)) {
     return undefinedCct("the chromaticity is not finite");
   }

@@ -69,10 +69,9 @@ std::vector<Figure> makeTable() {
              [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::duv); }),
       scalar(G::kInstrument, "ra", "Ra", FIGURE("Ra"), own, "", 2, 2,
              [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::ra); }),
-      scalar(G::kInstrument, "dominant_nm", "λd", FIGURE("Dominant wavelength"), own, "nm", 1, 1,
-             [](const FigureSource &s, int) {
-               return instrument(s, &InstrumentFigures::dominant);
-             }),
+      scalar(
+          G::kInstrument, "dominant_nm", "λd", FIGURE("Dominant wavelength"), own, "nm", 1, 1,
+          [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::dominant); }),
 
       scalar(G::kCct, "cct_K", "CCT", FIGURE("CCT"), cie15, "K", 0, 1,
              [](const FigureSource &s, int) { return q(s).cct.kelvin; }),
@@ -116,10 +115,10 @@ std::vector<Figure> makeTable() {
              FIGURE("against CIE daylight 5600 K"), "", "", 0, 0,
              [](const FigureSource &s, int) { return q(s).userGroups.ssiDaylight5600.value; }),
 
-      scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "", "µmol·m⁻²·s⁻¹", 2, 3,
-             [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; }),
-      scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"),
-             "", "µmol·m⁻²·s⁻¹", 2, 3,
+      scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "", "µmol·m⁻²·s⁻¹",
+             2, 3, [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; }),
+      scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"), "",
+             "µmol·m⁻²·s⁻¹", 2, 3,
              [](const FigureSource &s, int) { return q(s).userGroups.photon.pfdFarRed; }),
       scalar(G::kPhoton, "r_fr", "R:FR", FIGURE("R:FR (655–665 nm / 725–735 nm)"), "", "", 3, 3,
              [](const FigureSource &s, int) { return q(s).userGroups.photon.redFarRed; }),

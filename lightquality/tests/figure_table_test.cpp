@@ -25,7 +25,8 @@ TEST(FigureTable, RowsReadTheFiguresTheirKeysName) {
   EXPECT_EQ(figureValue(figure(FigureGroup::kFidelity, "rg"), source), q.fidelity.rg);
   EXPECT_EQ(figureValue(figure(FigureGroup::kAlphaOpic, "edi_lx"), source, kMelanopic),
             q.alphaOpic.edi[kMelanopic]);
-  EXPECT_EQ(figureValue(figure(FigureGroup::kPhoton, "r_fr"), source), q.userGroups.photon.redFarRed);
+  EXPECT_EQ(figureValue(figure(FigureGroup::kPhoton, "r_fr"), source),
+            q.userGroups.photon.redFarRed);
   EXPECT_EQ(figureValue(figure(FigureGroup::kInstrument, "ra"), source), 99.5);
   EXPECT_EQ(figureValue(figure(FigureGroup::kInstrument, "dominant_nm"), source), 583.0);
   // Without an instrument its rows have no value.

@@ -110,8 +110,8 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
               value(FigureGroup::kInstrument, "cct_K").c_str(),
               value(FigureGroup::kInstrument, "duv").c_str(),
               value(FigureGroup::kInstrument, "ra").c_str());
-  std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s", value(FigureGroup::kCct, "cct_K").c_str(),
-              value(FigureGroup::kCct, "duv").c_str());
+  std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s",
+              value(FigureGroup::kCct, "cct_K").c_str(), value(FigureGroup::kCct, "duv").c_str());
   reason(FigureGroup::kCct);
   std::printf("  CIE 13.3                  Ra %s", value(FigureGroup::kRendering, "ra").c_str());
   reason(FigureGroup::kRendering);
@@ -123,7 +123,8 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
     }
     std::printf("\n");
   }
-  std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s", value(FigureGroup::kFidelity, "rf").c_str(),
+  std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s",
+              value(FigureGroup::kFidelity, "rf").c_str(),
               value(FigureGroup::kFidelity, "rg").c_str());
   reason(FigureGroup::kFidelity);
   std::printf("  CIE S 026 at %.2f lx", r.input.illuminance);

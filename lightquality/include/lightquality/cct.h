@@ -33,6 +33,6 @@ colorimetry::UV planckianLocus(double kelvin);
 // through them; Duv is measured to the exact locus at that temperature.
 // NaN with a reason for non-finite input, a point whose
 // nearest locus point lies outside 1000–100000 K, or |Duv| > 0.05.
-CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV uv);
+CorrelatedColourTemperature cctCie15(colorimetry::UV uv);
 
 } // namespace lightquality

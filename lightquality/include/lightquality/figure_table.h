@@ -62,14 +62,14 @@ struct FigureGroupInfo {
 
 struct Figure {
   FigureGroup group;
-  const char *key;     // JSON key within the group's object
-  const char *symbol;  // short name in listings: "Rf"
-  const char *label;   // name in windows: "Fidelity index Rf"
-  const char *method;  // the standard or method that defines it; "" when plain
-  const char *unit;    // "" for none
-  int decimals;        // shown in windows, the report and the Compare table
-  int listingDecimals; // solvane-cli's text listing, which keeps more for scripts
-  int count;           // 1, or the elements of an array figure (R1–R14)
+  const char *key;                // JSON key within the group's object
+  const char *symbol;             // short name in listings: "Rf"
+  const char *label;              // name in windows: "Fidelity index Rf"
+  const char *method;             // the standard or method that defines it; "" when plain
+  const char *unit;               // "" for none
+  int decimals;                   // shown in windows, the report and the Compare table
+  int listingDecimals;            // solvane-cli's text listing, which keeps more for scripts
+  int count;                      // 1, or the elements of an array figure (R1–R14)
   const char *const *elementKeys; // JSON keys of the elements (an object); null: an array
   double (*read)(const FigureSource &source, int element); // NaN where undefined
 };

@@ -132,12 +132,14 @@ QWidget *LightQualityDialog::createSimilarityBox() {
 }
 
 QWidget *LightQualityDialog::createExposureBox() {
-  const lightquality::Figure &evRow = lightquality::figure(lightquality::FigureGroup::kExposure, "ev100");
+  const lightquality::Figure &evRow =
+      lightquality::figure(lightquality::FigureGroup::kExposure, "ev100");
   const double ev100 = lightquality::figureValue(evRow, m_quality.figures());
   auto *box = new QGroupBox(tr("Exposure (incident light, C = 250)"));
   auto *layout = new QVBoxLayout(box);
   auto *grid = new QGridLayout;
-  addRow(grid, translatedFigureText(evRow.label), valueLabel(figureText(ev100, evRow.decimals), "value_ev100"));
+  addRow(grid, translatedFigureText(evRow.label),
+         valueLabel(figureText(ev100, evRow.decimals), "value_ev100"));
   layout->addLayout(grid);
 
   auto *table =
