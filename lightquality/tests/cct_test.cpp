@@ -88,9 +88,11 @@ TEST(Cct, PlanckRadiatorsMatchBruteForceNearestPoint) {
 TEST(Cct, UndefinedFarFromTheLocusOrOutsideItsRange) {
   const UV white = planckianLocus(5000);
   const CorrelatedColourTemperature far = cctCie15({white.u, white.v + 0.1});
-  EXPECT_TRUE(std::isnan(far.kelvin));
-  EXPECT_TRUE(std::isnan(far.duv));
+  EXPECT_FALSE(far.defined());
+  EXPECT_GT(far.duv, kMaximumAbsDuv); // kept beside the reason
+  EXPECT_TRUE(std::isfinite(far.kelvin));
   EXPECT_NE(far.reason.find("0.05"), std::string::npos) << far.reason;
+  EXPECT_TRUE(cctCie15({white.u, white.v + 0.049}).defined());
 
   const CorrelatedColourTemperature red = cctCie15(planckianLocus(800));
   EXPECT_TRUE(std::isnan(red.kelvin));

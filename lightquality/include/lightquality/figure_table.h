@@ -13,6 +13,7 @@
 
 #include "lightquality/metrics.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,7 @@ struct Figure {
   int count;                      // 1, or the elements of an array figure (R1–R14)
   const char *const *elementKeys; // JSON keys of the elements (an object); null: an array
   double (*read)(const FigureSource &source, int element); // NaN where undefined
+  bool restsOnCct = false; // a CCT, or an index built on it: not valid where no CCT is defined
 };
 
 // Every figure, grouped, in the order the views list them.
@@ -88,10 +90,26 @@ const FigureGroupInfo &groupInfo(FigureGroup group);
 // SSI reason is that of the first reference that has none.
 std::string groupReason(const FigureSource &source, FigureGroup group);
 
+// Whether the group's CCT is defined: the standard one as cctCie15 finds
+// it; the instrument's only within kMaximumAbsDuv of the locus by its own
+// Δuv, the same bound, or as the standard one where it gives no Δuv.
+bool cctDefined(const FigureSource &source, FigureGroup group);
+
+// Why the row's value, though a number, is not valid: the group's CCT is
+// not defined and the row rests on it. Empty when the value stands.
+std::string figureCaveat(const Figure &row, const FigureSource &source);
+
 // Element `element` of the row (0 for a single figure).
 inline double figureValue(const Figure &row, const FigureSource &source, int element = 0) {
   return row.read(source, element);
 }
+
+// A reason in another language. `translate` turns a fixed source text into
+// it; reasons built from parts ("no correlated colour temperature: " and
+// the CCT's own reason, "hue bin 3 holds no sample...") are translated as
+// their pattern with the part put in.
+std::string translateReason(const std::string &reason,
+                            const std::function<std::string(const char *)> &translate);
 
 // The value with `decimals` decimals, or "n/a" where it is not a number.
 std::string figureText(double value, int decimals);

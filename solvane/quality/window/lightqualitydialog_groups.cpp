@@ -175,7 +175,8 @@ QWidget *LightQualityDialog::createMiredBox() {
   auto *grid = new QGridLayout(box);
   auto *target = kelvinBox(5600, "spinBox_miredTarget");
   auto *shift = valueLabel(QString(), "value_miredShift");
-  const double measured = m_quality.metrics.cct.kelvin;
+  const lightquality::CorrelatedColourTemperature &cct = m_quality.metrics.cct;
+  const double measured = cct.defined() ? cct.kelvin : std::nan("");
   grid->addWidget(new QLabel(tr("Target CCT")), 0, 0);
   grid->addWidget(target, 0, 1);
   grid->addWidget(new QLabel(tr("Shift")), 1, 0);
