@@ -54,7 +54,7 @@ Figure onCct(Figure row) {
 
 std::vector<Figure> makeTable() {
   using G = FigureGroup;
-  const char *const own = FIGURE("instrument's method");
+  const char *const own = FIGURE("meter's method");
   const char *const cie15 = "CIE 15:2018";
   const char *const cie13 = "CIE 13.3";
   const char *const tm30 = "TM-30-18";
@@ -160,7 +160,7 @@ const std::vector<FigureGroupInfo> &figureGroups() {
   using G = FigureGroup;
   using T = FigureTab;
   static const std::vector<FigureGroupInfo> groups = {
-      {G::kInstrument, "record_own", FIGURE("The instrument's own figures"), T::kColour},
+      {G::kInstrument, "record_own", FIGURE("The record's own figures"), T::kColour},
       {G::kCct, "cie15_cct", FIGURE("CCT and Duv"), T::kColour},
       {G::kRendering, "cie13_3", FIGURE("Ra"), T::kColour},
       {G::kFidelity, "tm30_18", FIGURE("Rf and Rg"), T::kColour},

@@ -868,12 +868,12 @@
         <translation>EV at ISO 100</translation>
     </message>
     <message>
-        <source>instrument&apos;s method</source>
-        <translation>instrument&apos;s method</translation>
+        <source>meter&apos;s method</source>
+        <translation>meter&apos;s method</translation>
     </message>
     <message>
-        <source>The instrument&apos;s own figures</source>
-        <translation>The instrument&apos;s own figures</translation>
+        <source>The record&apos;s own figures</source>
+        <translation>The record&apos;s own figures</translation>
     </message>
     <message>
         <source>CCT and Duv</source>
@@ -904,8 +904,8 @@
         <translation>%1: n/a, %2</translation>
     </message>
     <message>
-        <source>%1 (%2): not valid, %3</source>
-        <translation>%1 (%2): not valid, %3</translation>
+        <source>%1: not valid, %2</source>
+        <translation>%1: not valid, %2</translation>
     </message>
     <message>
         <source>The meter&apos;s method builds its references and samples on its own, coarser grids, so its Ra, CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight record NO.001: Ra 94.2 there, 100 in CIE 13.3).</source>

@@ -485,12 +485,12 @@ Calibrated %10, shortest time %11</source>
         <translation>ISO 100 时的 EV</translation>
     </message>
     <message>
-        <source>instrument&apos;s method</source>
+        <source>meter&apos;s method</source>
         <translation>仪器算法</translation>
     </message>
     <message>
-        <source>The instrument&apos;s own figures</source>
-        <translation>仪器自身的指标</translation>
+        <source>The record&apos;s own figures</source>
+        <translation>记录自身的指标</translation>
     </message>
     <message>
         <source>CCT and Duv</source>
@@ -521,8 +521,8 @@ Calibrated %10, shortest time %11</source>
         <translation>%1：无，%2</translation>
     </message>
     <message>
-        <source>%1 (%2): not valid, %3</source>
-        <translation>%1（%2）：无效，%3</translation>
+        <source>%1: not valid, %2</source>
+        <translation>%1：无效，%2</translation>
     </message>
     <message>
         <source>The meter&apos;s method builds its references and samples on its own, coarser grids, so its Ra, CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight record NO.001: Ra 94.2 there, 100 in CIE 13.3).</source>

@@ -206,7 +206,7 @@ private slots:
     QVERIFY(child<QLabel>(&dialog, "value_ownDuv")->toolTip().isEmpty());
     QVERIFY(child<QLabel>(&dialog, "value_cct")->toolTip().isEmpty()); // the spectrum's own CCT
     const QString reasons = child<QLabel>(&dialog, "label_reasons")->text();
-    QVERIFY2(reasons.contains("CCT, Ra (instrument's method): not valid"), qPrintable(reasons));
+    QVERIFY2(reasons.contains("CCT, Ra (meter's method): not valid"), qPrintable(reasons));
   }
 
   // The exported file holds the record's 401 values; a file that cannot be

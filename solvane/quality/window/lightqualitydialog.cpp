@@ -188,7 +188,7 @@ QWidget *LightQualityDialog::createShiftBars() {
 
 // Why some figures read "n/a", one line per group.
 QLabel *LightQualityDialog::createReasons() {
-  const QStringList lines = reasonLines(m_quality.figures(), false, translatedFigureText) +
+  const QStringList lines = reasonLines(m_quality.figures(), true, translatedFigureText) +
                             caveatLines(m_quality.figures(), translatedFigureText);
   auto *label = new QLabel(lines.join('\n'));
   label->setObjectName("label_reasons");

@@ -42,9 +42,8 @@ QJsonValue jsonReason(const std::string &reason);
 QStringList reasonLines(const lightquality::FigureSource &source, bool merge,
                         const std::function<QString(const char *)> &translate);
 
-// "CCT, Ra (meter's method): not valid, <reason>" for each group whose
-// figures have numbers that rest on an undefined CCT; `method` names the
-// instrument's method in the view's words.
+// "CCT, Ra (meter's method): not valid, <reason>" for the figures that
+// have numbers resting on an undefined CCT, one line for each reason.
 QStringList caveatLines(const lightquality::FigureSource &source,
                         const std::function<QString(const char *)> &translate);
 
