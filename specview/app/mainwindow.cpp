@@ -45,6 +45,7 @@ struct PanelFigure {
   const char *key;
   lightquality::FigureGroup group;
   const char *row;
+  bool namesMethod = false; // the SDK shows the same quantity by its own method
 };
 constexpr PanelFigure kSdkFigures[] = {
     {"x", lightquality::FigureGroup::kInstrument, "x"},
@@ -58,8 +59,8 @@ constexpr PanelFigure kSdkFigures[] = {
 constexpr PanelFigure kQualityFigures[] = {
     {"lqRf", lightquality::FigureGroup::kFidelity, "rf"},
     {"lqRg", lightquality::FigureGroup::kFidelity, "rg"},
-    {"lqRa", lightquality::FigureGroup::kRendering, "ra"},
-    {"lqCct", lightquality::FigureGroup::kCct, "cct_K"},
+    {"lqRa", lightquality::FigureGroup::kRendering, "ra", true},
+    {"lqCct", lightquality::FigureGroup::kCct, "cct_K", true},
     {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
 };
 
@@ -74,10 +75,10 @@ QString reasonTr(const std::string &reason) {
       reason, [](const char *text) { return figureTr(text).toStdString(); }));
 }
 
-// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, for the
-// standard figures, its method.
+// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, where the
+// SDK shows the same quantity, its method.
 QString panelLabel(const lightquality::Figure &row, bool withMethod) {
-  const char *detail = withMethod && *row.method ? row.method : row.unit;
+  const char *detail = withMethod ? row.method : row.unit;
   const QString symbol = QString::fromUtf8(row.symbol);
   return *detail ? QString("%1 (%2)").arg(symbol, figureTr(detail)) : symbol;
 }
@@ -338,13 +339,13 @@ QWidget *MainWindow::buildFiguresGroup() {
   auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
   auto *sdkForm = new QFormLayout(sdk);
   for (const PanelFigure &f : kSdkFigures) {
-    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), false));
+    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
   }
   layout->addWidget(sdk);
   auto *quality = new QGroupBox(tr("Light quality"));
   auto *qualityForm = new QFormLayout(quality);
   for (const PanelFigure &f : kQualityFigures) {
-    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), true));
+    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
   }
   layout->addWidget(quality);
   auto *methods = new QLabel(tr("The two Ra differ: specsdk takes its references at the CCT on "
