@@ -30,7 +30,7 @@ constexpr double kApertures[] = {2.8, 4, 5.6, 8, 11, 16};
 // A shutter time as a photographer reads it: "1/125 s", "2 s".
 QString shutterText(double seconds) {
   if (!std::isfinite(seconds)) {
-    return QStringLiteral("n/a");
+    return figureText(seconds, 0); // "n/a"
   }
   if (seconds >= 1) {
     return QString::number(seconds, 'f', seconds < 10 ? 1 : 0) + " s";
