@@ -3,12 +3,16 @@
 #include "fitting.h"
 #include "window_style.h"
 
+#include "lightquality/cct.h"
+#include "solvane/quality/figure_text.h"
 #include "solvane/records/measurement_record.h"
 
 #include <QFont>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
+
+#include <cmath>
 
 namespace solvane::tables {
 namespace {
@@ -38,6 +42,29 @@ QTableWidgetItem *centredItem(const QString &text) {
 void setStoredRow(QTableWidget *table, int row, const QStringList &record) {
   table->setItem(row, 0, centredItem(rec::fieldOrEmpty(record, rec::kLabel)));
   table->setItem(row, 1, centredItem(rec::fieldOrEmpty(record, rec::kDateTime)));
+}
+
+// The CCT, Ra and R1–R15 are the meter's own, by its method: their tooltip
+// says so and why the Light quality window's differ. Far from the
+// Planckian locus (|Δuv| > 0.05) the meter's CCT, and what rests on it, is
+// not defined: those values are grey and their tooltip says why.
+void markMeterMethodItems(QTableWidget *table, const QStringList &values) {
+  using solvane::quality::translatedFigureText;
+  constexpr int kFirst = rec::kCct - rec::kFirstTestItem;
+  constexpr int kLast = rec::kR1 + 14 - rec::kFirstTestItem; // R15
+  bool isNumber = false;
+  const double duv = values.value(rec::kDuv - rec::kFirstTestItem).toDouble(&isNumber);
+  const bool undefined = isNumber && std::fabs(duv) > lightquality::kMaximumAbsDuv;
+  const QString methods = solvane::quality::methodsNote(translatedFigureText);
+  for (int row = kFirst; row <= kLast && row < values.size(); ++row) {
+    QTableWidgetItem *item = table->item(row, 2);
+    if (undefined) {
+      item->setForeground(QColor(160, 160, 160));
+      item->setToolTip(translatedFigureText(lightquality::kFarFromLocus));
+    } else {
+      item->setToolTip(methods);
+    }
+  }
 }
 
 void styleTable(QTableWidget *table) {
@@ -102,6 +129,7 @@ void showTestItems(QTableWidget *table, const QStringList &record) {
   for (int row = 0; row < values.size(); ++row) {
     table->setItem(row, 2, valueItem(values[row], Qt::AlignRight | Qt::AlignVCenter));
   }
+  markMeterMethodItems(table, values);
 }
 
 QList<float> showIntensities(QTableWidget *table, const QStringList &record) {

@@ -24,7 +24,9 @@ void appendStored(QTableWidget *table, const QStringList &record);
 
 // The record's test items in the value column. A record shorter than the
 // full layout shows the items it holds; the other value cells are emptied
-// rather than left from the previous record.
+// rather than left from the previous record. The meter's CCT, Ra and
+// R1–R15 name its method on hover, and are grey where the CCT is not
+// defined.
 void showTestItems(QTableWidget *table, const QStringList &record);
 
 // The record's intensities in the value column; returns the values the

@@ -36,6 +36,8 @@ public:
   bool isConnected() const { return connected_; }
   const Processing &processing() const { return processing_; }
   QString saturationWarning() const;
+  // Pixels of the last frame at full scale.
+  int saturatedCount() const;
   QString message() const;
   // Why the last connect failed; empty when connected.
   QString connectMessage() const;
