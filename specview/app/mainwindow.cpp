@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 
+#include "figures_panel.h"
 #include "language.h"
 
-#include "lightquality/figure_table.h"
 #include "quoting/quoted_qstring.h"
 
 #include <qwt_plot.h>
@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QCoreApplication>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -38,51 +37,6 @@ namespace {
 constexpr int kMaxScans = 1000;
 constexpr int kMaxBoxcar = 50;
 constexpr int kSidePanelWidth = 300;
-
-// The panel's figures: the window's key of each (its tests read them by
-// it) and its row of the figure table. The SDK's come first, in their own
-// box, then the standard figures of the same spectrum.
-struct PanelFigure {
-  const char *key;
-  lightquality::FigureGroup group;
-  const char *row;
-  bool namesMethod = false; // the SDK shows the same quantity by its own method
-};
-constexpr PanelFigure kSdkFigures[] = {
-    {"x", lightquality::FigureGroup::kInstrument, "x"},
-    {"y", lightquality::FigureGroup::kInstrument, "y"},
-    {"u", lightquality::FigureGroup::kInstrument, "u_prime"},
-    {"v", lightquality::FigureGroup::kInstrument, "v_prime"},
-    {"cct", lightquality::FigureGroup::kInstrument, "cct_K"},
-    {"ra", lightquality::FigureGroup::kInstrument, "ra"},
-    {"dominant", lightquality::FigureGroup::kInstrument, "dominant_nm"},
-};
-constexpr PanelFigure kQualityFigures[] = {
-    {"lqRf", lightquality::FigureGroup::kFidelity, "rf"},
-    {"lqRg", lightquality::FigureGroup::kFidelity, "rg"},
-    {"lqRa", lightquality::FigureGroup::kRendering, "ra", true},
-    {"lqCct", lightquality::FigureGroup::kCct, "cct_K", true},
-    {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
-};
-
-// A table text in the window's language.
-QString figureTr(const char *text) {
-  return QCoreApplication::translate("Figures", text);
-}
-
-// A reason of the library in the window's language.
-QString reasonTr(const std::string &reason) {
-  return QString::fromStdString(lightquality::translateReason(
-      reason, [](const char *text) { return figureTr(text).toStdString(); }));
-}
-
-// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, where the
-// SDK shows the same quantity, its method.
-QString panelLabel(const lightquality::Figure &row, bool withMethod) {
-  const char *detail = withMethod ? row.method : row.unit;
-  const QString symbol = QString::fromUtf8(row.symbol);
-  return *detail ? QString("%1 (%2)").arg(symbol, figureTr(detail)) : symbol;
-}
 
 QLabel *warningLabel() {
   auto *label = new QLabel;
@@ -118,7 +72,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   sideScroll->setFixedWidth(kSidePanelWidth);
   layout->addWidget(sideScroll);
   layout->addWidget(buildPlotArea(), 1);
-  layout->addWidget(buildFiguresGroup());
+  figures_ = new FiguresPanel;
+  layout->addWidget(figures_);
   setCentralWidget(central);
   statusBar()->showMessage(tr("Not connected"));
   // The newest frame's time, integration time and peak stay in view beside
@@ -309,45 +264,6 @@ QWidget *MainWindow::buildSaveGroup() {
   row->addWidget(spdx);
   row->addWidget(png);
   return group;
-}
-
-QLabel *MainWindow::addFigure(QFormLayout *form, const QString &key, const QString &label) {
-  auto *value = new QLabel(QStringLiteral("-"));
-  value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  form->addRow(label, value);
-  figures_.insert(key, value);
-  return value;
-}
-
-QWidget *MainWindow::buildFiguresGroup() {
-  auto *panel = new QWidget;
-  panel->setFixedWidth(240);
-  auto *layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
-  auto *sdkForm = new QFormLayout(sdk);
-  for (const PanelFigure &f : kSdkFigures) {
-    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
-  }
-  layout->addWidget(sdk);
-  auto *quality = new QGroupBox(tr("Light quality"));
-  auto *qualityForm = new QFormLayout(quality);
-  for (const PanelFigure &f : kQualityFigures) {
-    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
-  }
-  layout->addWidget(quality);
-  auto *methods = new QLabel(tr("The two Ra differ: specsdk takes its references at the CCT on "
-                                "its 5 K grid, CIE 13.3 at the exact CCT."));
-  methods->setWordWrap(true);
-  methods->setStyleSheet("color: rgb(110,110,110);");
-  layout->addWidget(methods);
-  figuresReason_ = new QLabel;
-  figuresReason_->setWordWrap(true);
-  figures_.insert("reason", figuresReason_);
-  layout->addWidget(figuresReason_);
-  layout->addStretch();
-  return panel;
 }
 
 QWidget *MainWindow::buildPlotArea() {
@@ -633,32 +549,11 @@ void MainWindow::refreshPlot() {
 }
 
 void MainWindow::refreshFigures() {
-  const Figures &f = last_.figures;
-  const lightquality::FigureSource source = f.source();
-  // A saturated frame's colour is not the light's: every figure is grey.
-  const QString saturated = saturatedCount() > 0
-                                ? tr("The frame is saturated: its colour figures are not valid.")
-                                : QString();
-  const auto show = [this, &source, &saturated](const auto &panel) {
-    for (const PanelFigure &shown : panel) {
-      const lightquality::Figure &row = lightquality::figure(shown.group, shown.row);
-      QLabel *label = figures_.value(shown.key);
-      label->setText(QString::fromStdString(
-          lightquality::figureText(lightquality::figureValue(row, source), row.decimals)));
-      const std::string caveat = lightquality::figureCaveat(row, source);
-      const QString why = !saturated.isEmpty() ? saturated : reasonTr(caveat);
-      label->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("color: rgb(140,140,140);"));
-      label->setToolTip(why);
-    }
-  };
-  show(kSdkFigures);
-  show(kQualityFigures);
-  figuresReason_->setText(saturated.isEmpty() ? f.reason : saturated);
+  figures_->show(last_.figures, saturatedCount() > 0);
 }
 
 QString MainWindow::figureText(const QString &key) const {
-  const QLabel *label = figures_.value(key);
-  return label != nullptr ? label->text() : QString();
+  return figures_->text(key);
 }
 
 int MainWindow::saturatedCount() const {

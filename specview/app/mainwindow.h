@@ -22,6 +22,8 @@ class QwtPlotCurve;
 
 namespace specview {
 
+class FiguresPanel;
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -80,9 +82,7 @@ private:
   QWidget *buildAcquisitionGroup();
   QWidget *buildDarkReferenceGroup();
   QWidget *buildSaveGroup();
-  QWidget *buildFiguresGroup();
   QWidget *buildPlotArea();
-  QLabel *addFigure(QFormLayout *form, const QString &key, const QString &label);
 
   AcquisitionSettings settingsFromControls() const;
   void pushSettings();
@@ -134,8 +134,7 @@ private:
   QLabel *message_;
   QwtPlot *plot_;
   QwtPlotCurve *curve_;
-  QHash<QString, QLabel *> figures_;
-  QLabel *figuresReason_;
+  FiguresPanel *figures_;
   QLabel *frameInfo_;
   QString errorString_;
 };
