@@ -1,7 +1,7 @@
 #pragma once
 
 // What the window tests share: the window on the simulated meter in a
-// temporary working folder, its children by object name, warning boxes
+// temporary working folder, its children by object name, message boxes
 // recorded instead of shown, and the record the window builds from a state.
 
 #include "mainwindow.h"
