@@ -8,6 +8,7 @@
 
 #include "lightquality/metrics.h"
 #include "solvane/quality/record_quality.h"
+#include "solvane/quality/spectrum_record.h"
 #include "solvane/records/measurement_record.h"
 
 #include <QJsonArray>
@@ -75,7 +76,7 @@ QJsonObject metricsJson(const RecordQuality &r, const SsiReference *extra) {
   QJsonObject object{
       {"record", r.input.label},
       {"time", r.input.time},
-      {"illuminance_lx", r.input.illuminance},
+      {"illuminance_lx", number(r.input.illuminance)},
       {"record_own",
        QJsonObject{{"cct_K", number(own.cct)}, {"duv", number(own.duv)}, {"ra", number(own.ra)}}},
       {"cie15_cct", QJsonObject{{"cct_K", number(q.cct.kelvin)},
@@ -111,8 +112,8 @@ QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
 void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   const solvane::quality::OwnFigures &own = r.input.own;
   const lightquality::LightQuality &q = r.metrics;
-  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(r.input.label), qPrintable(r.input.time),
-              r.input.illuminance);
+  std::printf("%s  %s  Ev %s\n", qPrintable(r.input.label), qPrintable(r.input.time),
+              shown(r.input.illuminance, 2, " lx").c_str());
   std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s\n",
               shown(own.cct, 0, " K").c_str(), shown(own.duv, 5).c_str(), shown(own.ra, 2).c_str());
   std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s", shown(q.cct.kelvin, 1, " K").c_str(),
@@ -130,7 +131,7 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s", shown(q.fidelity.rf, 2).c_str(),
               shown(q.fidelity.rg, 2).c_str());
   endLine(q.fidelity.reason);
-  std::printf("  CIE S 026 at %.2f lx", r.input.illuminance);
+  std::printf("  CIE S 026 at %s", shown(r.input.illuminance, 2, " lx").c_str());
   endLine(q.alphaOpic.reason);
   std::printf("%28s%-10s %14s %10s %8s\n", "", "channel", "E (mW/m²)", "EDI (lx)", "DER");
   for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
@@ -229,8 +230,30 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
 }
 
 bool metricsReadFile(const QStringList &args) {
-  return args.contains("--csv");
+  return args.contains("--csv") || args.contains("--spectrum");
 }
+
+namespace {
+
+// The spectrum of another instrument's file, evaluated as a record of its
+// own: the same table, or a JSON list of one element.
+int showSpectrumMetrics(const QString &path, bool json, std::optional<SsiReference> extra) {
+  QStringList record;
+  QString error;
+  if (!solvane::quality::readSpectrumRecord(path, spectrumfile::Format::kDetect, &record,
+                                            &error)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+    return kFileFailed;
+  }
+  if (!resolveExtraSsi(&extra, QList<QStringList>{record})) {
+    return kFileFailed;
+  }
+  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  printer.print(record);
+  return printer.finish() ? kOk : kFileFailed;
+}
+
+} // namespace
 
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
@@ -239,9 +262,11 @@ int showFileMetrics(const QStringList &args) {
     return kUsage;
   }
   const bool json = rest.removeAll("--json") == 1;
-  const int csvAt = rest.indexOf("--csv");
-  if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
+  if (rest.size() != 2 || (rest[0] != "--csv" && rest[0] != "--spectrum") || rest[1].isEmpty()) {
     return kUsage;
+  }
+  if (rest[0] == "--spectrum") {
+    return showSpectrumMetrics(rest[1], json, extra);
   }
   const QString csv = rest[1];
   if (!resolveExtraSsi(&extra, csv)) {

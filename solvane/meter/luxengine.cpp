@@ -128,14 +128,8 @@ int LuxEngine::isReadyForReadingReslut() {
 int LuxEngine::setIntegrationTime(int time) {
   // The field holds time x 10 in 16 bits: larger or negative times would
   // wrap into a different setting, so they are refused unsent.
-  if (time < 0 || time > kMaxIntegrationTime) {
-    qDebug() << "设置积分时间失败!";
-    return -1;
-  }
-  Bytes data(protocol::kIntegrationTimeBytes);
-  devlink::writeU16le(data.data(),
-                      static_cast<std::uint16_t>(time * protocol::kIntegrationTimeScale));
-  if (!write(protocol::kSetIntegrationTime, 0, data)) {
+  if (time < 0 || time > kMaxIntegrationTime ||
+      !writeIntegrationTimeField(time * protocol::kIntegrationTimeScale)) {
     qDebug() << "设置积分时间失败!";
     return -1;
   }
@@ -143,15 +137,35 @@ int LuxEngine::setIntegrationTime(int time) {
   return 1;
 }
 
+int LuxEngine::setIntegrationTimeTenths(int tenths) {
+  if (tenths < 0 || tenths > kMaxIntegrationTimeTenths || !writeIntegrationTimeField(tenths)) {
+    qDebug() << "设置积分时间失败!";
+    return -1;
+  }
+  qDebug() << "成功设置积分时间:" << tenths / 10.0;
+  return 1;
+}
+
+bool LuxEngine::writeIntegrationTimeField(int tenths) {
+  Bytes data(protocol::kIntegrationTimeBytes);
+  devlink::writeU16le(data.data(), static_cast<std::uint16_t>(tenths));
+  return write(protocol::kSetIntegrationTime, 0, data);
+}
+
 int LuxEngine::readIntegrationTime() {
+  const int tenths = readIntegrationTimeTenths();
+  return tenths < 0 ? -1 : tenths / protocol::kIntegrationTimeScale;
+}
+
+int LuxEngine::readIntegrationTimeTenths() {
   Bytes data(protocol::kIntegrationTimeBytes);
   if (!read(protocol::kReadIntegrationTime, 0, data)) {
     qDebug() << "读取积分时间失败!";
     return -1;
   }
-  const int time = devlink::readU16le(data.data()) / protocol::kIntegrationTimeScale;
-  qDebug() << "成功读取积分时间：" << time;
-  return time;
+  const int tenths = devlink::readU16le(data.data());
+  qDebug() << "成功读取积分时间：" << tenths / protocol::kIntegrationTimeScale;
+  return tenths;
 }
 
 int LuxEngine::saveIntegrationTime() {

@@ -26,7 +26,8 @@ public:
   static constexpr int kRawCounts = devlink::meter::kRawCounts;
   static constexpr int kWavelengthCoefficients = devlink::meter::kWavelengthCoefficients;
   static constexpr int kIntensityCoefficients = devlink::meter::kIntensityCoefficients;
-  static constexpr int kMaxIntegrationTime = devlink::meter::kMaxIntegrationTime;
+  static constexpr int kMaxIntegrationTime = devlink::meter::kMaxIntegrationTime; // ms
+  static constexpr int kMaxIntegrationTimeTenths = 65535;
 
   explicit LuxEngine(QObject *parent = nullptr);
   // Binds another library file instead of the platform's USB library.
@@ -48,6 +49,11 @@ public slots:
 
   int setIntegrationTime(int time);
   int readIntegrationTime();
+  // The same in the meter's own unit, tenths of a millisecond (0 to
+  // kMaxIntegrationTimeTenths), so that times such as 250.5 ms can be set
+  // and read without losing the tenth. Same results as above.
+  int setIntegrationTimeTenths(int tenths);
+  int readIntegrationTimeTenths();
   int saveIntegrationTime();
   int saveIlluminanceCorrectCoefficient(double *coefficient);
   int readIlluminanceCorrectCoefficient(double *coefficient);
@@ -58,6 +64,10 @@ public slots:
 
 private:
   using Bytes = std::vector<std::uint8_t>;
+
+  // Sends the integration time field (tenths of a millisecond); true when
+  // the meter took it.
+  bool writeIntegrationTimeField(int tenths);
 
   // One command frame: buffer of exactly the command's byte count, made per
   // exchange. True when the meter answered with a result above 0.

@@ -1,0 +1,67 @@
+#include "solvane/quality/irradiance_csv.h"
+
+#include "file_error.h"
+#include "file_target.h"
+#include "solvane/quality/record_quality.h"
+
+#include "lightquality/usergroups.h"
+
+#include <cmath>
+#include <memory>
+
+namespace solvane::quality {
+
+QByteArray irradianceCsvHeader() {
+  QByteArray header = "Data,Date,Ev (lx)";
+  for (int nm = lightquality::kFirstNm; nm <= lightquality::kLastNm; ++nm) {
+    header += "," + QByteArray::number(nm) + " nm (W·m⁻²·nm⁻¹)";
+  }
+  return header + "\n";
+}
+
+bool irradianceCsvLine(const QStringList &record, QByteArray *line, QString *error) {
+  RecordInput input;
+  if (!readRecordInput(record, &input, error)) {
+    return false;
+  }
+  const lightquality::Spectrum irradiance =
+      lightquality::spectralIrradiance(input.spectrum, input.illuminance);
+  if (!std::isfinite(irradiance.front())) {
+    return errors::report(error, std::isfinite(input.illuminance)
+                                     ? QStringLiteral("its spectrum holds no light")
+                                     : QStringLiteral("it has no illuminance"));
+  }
+  // Commas or line ends in a label or date would shift the columns.
+  const auto plain = [](QString text) {
+    return text.replace(',', ' ').replace('\n', ' ').replace('\r', ' ').toUtf8();
+  };
+  *line = plain(input.label) + "," + plain(input.time) + "," +
+          QByteArray::number(input.illuminance, 'g', 7);
+  for (double value : irradiance) {
+    *line += "," + QByteArray::number(value, 'g', 7);
+  }
+  *line += "\n";
+  return true;
+}
+
+bool saveIrradianceCsv(const QList<QStringList> &records, const QString &path, QString *error) {
+  QByteArray text = irradianceCsvHeader();
+  for (const QStringList &record : records) {
+    QByteArray line;
+    QString problem;
+    if (!irradianceCsvLine(record, &line, &problem)) {
+      return errors::report(error, QStringLiteral("%1 has no absolute spectrum: %2")
+                                       .arg(record.value(0), problem));
+    }
+    text += line;
+  }
+  const std::unique_ptr<QFileDevice> target = files::openTarget(path);
+  if (!target->open(QIODevice::WriteOnly) || target->write(text) != text.size() ||
+      !files::finishTarget(*target)) {
+    return errors::report(error, errors::fileError(QStringLiteral("cannot write the spectrum file"),
+                                                   *target));
+  }
+  return true;
+}
+
+} // namespace solvane::quality
