@@ -328,7 +328,9 @@ int exportIrradiance(const QStringList &args) {
   const bool read = stream.readSolvaneData(&header, [&](QStringList &record) {
     QByteArray line;
     QString problem;
-    if (solvane::quality::irradianceCsvLine(record, &line, &problem)) {
+    solvane::quality::RecordInput input;
+    if (solvane::quality::readRecordInput(record, &input, &problem) &&
+        solvane::quality::irradianceCsvLine(input, &line, &problem)) {
       written = written && target->write(line) == line.size();
     } else {
       ++skipped;

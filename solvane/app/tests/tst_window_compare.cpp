@@ -159,6 +159,44 @@ private slots:
     QVERIFY(dialogs[0]->windowTitle().endsWith("NO.002"));
   }
 
+  // Open with a spectrum file type adds the spectrum after the records and
+  // selects it; it is then compared like a record. The wrong file type is
+  // one warning that names the line, and the list stays as it was.
+  void spectrumOfAnotherMeterIsOpenedAndCompared() {
+    readFourRecords();
+    const QString sekonic = QStringLiteral(SUITE_DATA_DIR "/other_meters/sekonic_export_3262K.csv");
+    const auto openAs = [&](int type) {
+      answerNext<QFileDialog>([sekonic, type](QFileDialog *dialog) {
+        QCOMPARE(dialog->nameFilters().size(), 5);
+        dialog->selectNameFilter(dialog->nameFilters()[type]);
+        dialog->selectFile(sekonic);
+        static_cast<QDialog *>(dialog)->accept();
+      });
+      child<QPushButton>("btn_open")->click();
+    };
+    openAs(3); // the UPRtek export's type
+    QCOMPARE(warnings, QStringList{"Error|Fail to open the file\ncannot read the spectrum (UPRtek "
+                                   "text export): " + sekonic + ": line 1: expected 'Model Name' "
+                                   "and a tab, the first line of a UPRtek text export"});
+    QCOMPARE(stored()->rowCount(), 4);
+    warnings.clear();
+
+    openAs(4);
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(stored()->rowCount(), 5);
+    QCOMPARE(label(), QString("sekonic_export_3262K.csv"));
+    selectRows({4, 0});
+    child<QPushButton>("btn_compare")->click();
+    const QList<CompareDialog *> dialogs = window->findChildren<CompareDialog *>();
+    QCOMPARE(dialogs.size(), 1);
+    auto *table = dialogs[0]->findChild<QTableWidget *>("table_comparison");
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->verticalHeaderItem(0)->text(), QString("sekonic_export_3262K.csv"));
+    bool isNumber = false;
+    table->item(1, 6)->text().toInt(&isNumber); // an SSI against the spectrum, not "n/a"
+    QVERIFY(isNumber);
+  }
+
   // A file may hold records too short to evaluate: the overlay draws what
   // they hold (nothing) beside the others, Compare says which one it cannot
   // use and opens nothing.

@@ -2,7 +2,6 @@
 
 #include "file_error.h"
 #include "file_target.h"
-#include "solvane/quality/record_quality.h"
 
 #include "lightquality/usergroups.h"
 
@@ -19,11 +18,7 @@ QByteArray irradianceCsvHeader() {
   return header + "\n";
 }
 
-bool irradianceCsvLine(const QStringList &record, QByteArray *line, QString *error) {
-  RecordInput input;
-  if (!readRecordInput(record, &input, error)) {
-    return false;
-  }
+bool irradianceCsvLine(const RecordInput &input, QByteArray *line, QString *error) {
   const lightquality::Spectrum irradiance =
       lightquality::spectralIrradiance(input.spectrum, input.illuminance);
   if (!std::isfinite(irradiance.front())) {
@@ -44,14 +39,14 @@ bool irradianceCsvLine(const QStringList &record, QByteArray *line, QString *err
   return true;
 }
 
-bool saveIrradianceCsv(const QList<QStringList> &records, const QString &path, QString *error) {
+bool saveIrradianceCsv(const QList<RecordInput> &records, const QString &path, QString *error) {
   QByteArray text = irradianceCsvHeader();
-  for (const QStringList &record : records) {
+  for (const RecordInput &record : records) {
     QByteArray line;
     QString problem;
     if (!irradianceCsvLine(record, &line, &problem)) {
       return errors::report(error, QStringLiteral("%1 has no absolute spectrum: %2")
-                                       .arg(record.value(0), problem));
+                                       .arg(record.label, problem));
     }
     text += line;
   }

@@ -6,6 +6,8 @@
 // their own. solvane-cli spectrum and the window's Export spectrum (CSV)
 // write it.
 
+#include "solvane/quality/record_quality.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -18,13 +20,12 @@ QByteArray irradianceCsvHeader();
 
 // The record's line: label, date-time, illuminance and the 401 values with
 // seven significant digits. False, with why in `error` (may be null), for a
-// record that cannot be read or whose spectrum or illuminance cannot be
-// made absolute (no light, no illuminance).
-bool irradianceCsvLine(const QStringList &record, QByteArray *line, QString *error);
+// spectrum without light or a record without illuminance.
+bool irradianceCsvLine(const RecordInput &record, QByteArray *line, QString *error);
 
 // Header and lines of `records` written whole to `path`. False, with why
 // in `error`, when a record cannot be made absolute (nothing is written) or
 // the file cannot be written (an earlier file stays as it was).
-bool saveIrradianceCsv(const QList<QStringList> &records, const QString &path, QString *error);
+bool saveIrradianceCsv(const QList<RecordInput> &records, const QString &path, QString *error);
 
 } // namespace solvane::quality
