@@ -79,7 +79,7 @@ private:
   QWidget *buildDeviceGroup();
   QWidget *buildAcquisitionGroup();
   QWidget *buildDarkReferenceGroup();
-  QWidget *buildSaveGroup();
+  QWidget *buildSaveButtons();
   QWidget *buildFiguresGroup();
   QWidget *buildPlotArea();
   QLabel *addFigure(QFormLayout *form, const QString &key, const QString &label);
@@ -109,6 +109,7 @@ private:
   QVector<double> reference_;
   int darkTime_ = 0;
   int referenceTime_ = 0;
+  QString autoMessage_; // the automatic integration time's status message
   View view_ = ProcessedIntensity;
   ProcessedMode mode_ = Intensity;
   // Repaints at most at the screen's rate, with the newest frame.
