@@ -38,6 +38,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QUrl>
@@ -69,7 +70,7 @@ const char *const kManualNames[] = {"KestraOne manual cn.pdf", "KestraOne manual
 const char *const kDataFileName = "Solvane Data"; // initial name in the file dialogs
 const char *const kDataFileFilter = "Data file(*.csv)";
 const char *const kDataFileSuffix = "csv";
-const char *const kReportName = "Report"; // the PDF of the report, unless the preview picks another
+const char *const kReportName = "Report.pdf"; // the PDF of the report, unless the preview picks another
 
 const QColor kValueColour(71, 141, 228);
 constexpr double kSpectroTop = 70000; // top of the spectrum plot's left axis
@@ -567,7 +568,10 @@ void MainWindow::on_btn_print_clicked() {
   }
   QPrinter printer(QPrinter::ScreenResolution);
   if (printToPdf) {
-    solvane::report::setUpPdfPrinter(&printer, kReportName);
+    // In the user's documents folder, where a PDF is looked for, not in the
+    // folder the program happened to start in.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    solvane::report::setUpPdfPrinter(&printer, QDir(documents).filePath(kReportName));
   }
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);

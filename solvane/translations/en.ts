@@ -889,4 +889,11 @@
         <translation>SSI</translation>
     </message>
 </context>
+<context>
+    <name>RecordOverlay</name>
+    <message>
+        <source>Spectra normalised: each divided by its own peak</source>
+        <translation>Spectra normalised: each divided by its own peak</translation>
+    </message>
+</context>
 </TS>

@@ -884,4 +884,11 @@
         <translation>SSI</translation>
     </message>
 </context>
+<context>
+    <name>RecordOverlay</name>
+    <message>
+        <source>Spectra normalised: each divided by its own peak</source>
+        <translation>光譜已正規化：各自除以自身的峰值</translation>
+    </message>
+</context>
 </TS>
