@@ -471,10 +471,10 @@ const std::map<QString, FileCommand> &fileCommands() {
       {"spdx",
        {exportSpdx, "spdx --csv FILE --record N --out OUT",
         "the spectrum of record N (from 0) of a data file as an IES TM-27-14 (SPDX) file, in "
-        "W·m⁻²·nm⁻¹"}},
+        "W/m2/nm"}},
       {"spectrum",
        {exportIrradiance, "spectrum --csv FILE [--out OUT]",
-        "every record's spectrum as spectral irradiance in W·m⁻²·nm⁻¹, one CSV line per "
+        "every record's spectrum as spectral irradiance in W/m2/nm, one CSV line per "
         "record (standard output without --out)"}},
   };
   return table;
