@@ -68,10 +68,13 @@ private slots:
   // Without an illuminance or a unit the figures that need one are null;
   // values declared as W·m⁻²·nm⁻¹ give their own illuminance.
   void illuminanceFromTheFileTheUnitOrNowhere() {
-    const QString relative = dir.filePath("relative.csv");
+    // A comma in the name must not reach the record's label, which a data
+    // file holds unquoted.
+    const QString relative = dir.filePath("lamp, relative.csv");
     writeFile(relative, "380;0,5\n780;1,5\n");
     const QJsonObject none =
         jsonArray(run({"metrics", "--spectrum", relative, "--json"}))[0].toObject();
+    QCOMPARE(none["record"].toString(), QString("lamp  relative.csv"));
     QVERIFY(none["illuminance_lx"].isNull());
     QVERIFY(none["photon"]["ppfd_umol_m2_s"].isNull());
     QVERIFY(none["cie_s026"]["irradiance_mW_m2"]["melanopic"].isNull());

@@ -2,6 +2,7 @@
 
 #include "file_error.h"
 #include "file_target.h"
+#include "solvane/records/measurement_record.h"
 
 #include "lightquality/usergroups.h"
 
@@ -26,10 +27,7 @@ bool irradianceCsvLine(const RecordInput &input, QByteArray *line, QString *erro
                                      ? QStringLiteral("its spectrum holds no light")
                                      : QStringLiteral("it has no illuminance"));
   }
-  // Commas or line ends in a label or date would shift the columns.
-  const auto plain = [](QString text) {
-    return text.replace(',', ' ').replace('\n', ' ').replace('\r', ' ').toUtf8();
-  };
+  const auto plain = [](const QString &text) { return records::plainField(text).toUtf8(); };
   *line = plain(input.label) + "," + plain(input.time) + "," +
           QByteArray::number(input.illuminance, 'g', 7);
   for (double value : irradiance) {

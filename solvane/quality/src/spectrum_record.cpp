@@ -49,13 +49,16 @@ bool readSpectrumRecord(const QString &path, spectrumfile::Format format, QStrin
                                  path, QString::fromStdString(problem)));
   }
   const double illuminance = illuminanceOf(spectrum);
-  const double plainY = solvane::tristimulus(spectrum.values.data(), rec::kSpectrumFields, solvane::kObserver2deg).Y;
+  const double plainY =
+      solvane::tristimulus(spectrum.values.data(), rec::kSpectrumFields, solvane::kObserver2deg).Y;
   const double ratio =
       std::isfinite(illuminance) ? devlink::meter::ratioForIlluminance(illuminance, plainY) : 1;
-  *record = rec::buildMeasurementRecord(0, QDateTime(), std::isfinite(illuminance) ? illuminance : 0,
-                                        spectrum.values.data(), rec::kSpectrumFields, ratio, 0);
-  (*record)[rec::kLabel] = QFileInfo(path).fileName();
-  (*record)[rec::kDateTime] = QString::fromStdString(spectrum.time);
+  *record =
+      rec::buildMeasurementRecord(0, QDateTime(), std::isfinite(illuminance) ? illuminance : 0,
+                                  spectrum.values.data(), rec::kSpectrumFields, ratio, 0);
+  // The record may be exported to a data file, whose fields hold no commas.
+  (*record)[rec::kLabel] = rec::plainField(QFileInfo(path).fileName());
+  (*record)[rec::kDateTime] = rec::plainField(QString::fromStdString(spectrum.time));
   if (!std::isfinite(illuminance)) {
     (*record)[rec::kIlluminance].clear();
   }
