@@ -51,6 +51,7 @@
 #include <qwt_scale_engine.h>
 #include <qwt_symbol.h>
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -294,6 +295,11 @@ void MainWindow::updatePlot(int /*index*/) {
 }
 
 void MainWindow::updatePlotSpectro(QList<float> data) {
+  // The meter's counts have the fixed 0 to 70000 axis; a spectrum far below
+  // it (another instrument's, in W·m⁻²·nm⁻¹ or relative) is scaled to its peak.
+  const float peak = data.isEmpty() ? 0.0f : *std::max_element(data.begin(), data.end());
+  spectroTop = peak > 0 && peak < kSpectroTop / 100 ? peak * 1.05 : kSpectroTop;
+  ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, spectroTop);
   QVector<QPointF> samples;
   samples.reserve(data.size());
   for (int i = 0; i < data.size(); ++i) {
@@ -796,7 +802,7 @@ void MainWindow::showSelectionOverlay() {
   const int mode = ui->comboBox_plot->currentIndex();
   if (rows.size() < 2 || mode < RecordOverlay::kSpectro || mode > RecordOverlay::kCie1976) {
     if (overlay.clear() && mode == RecordOverlay::kSpectro) {
-      ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, kSpectroTop);
+      ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, spectroTop);
       ui->qwtPlot->replot();
     }
     return;

@@ -107,6 +107,7 @@ private:
   QwtPlotGrid *grid = nullptr;
   QList<QStringList> records;
   int currentIndex = -1;
+  double spectroTop = 0; // the spectrum axis's top for the record shown
   bool printToPdf = false;
   bool reading = false;
   QElapsedTimer progressClock; // time since the read count was last painted

@@ -177,8 +177,8 @@ private slots:
       child<QPushButton>("btn_open")->click();
     };
     openAs(3); // the UPRtek export's type
-    QCOMPARE(warnings, QStringList{"Error|Fail to open the file\ncannot read the spectrum (UPRtek "
-                                   "text export): " + sekonic + ": line 1: expected 'Model Name' "
+    QCOMPARE(warnings, QStringList{"Error|Fail to open the file\ncannot read the spectrum as UPRtek "
+                                   "text export: " + sekonic + ": line 1: expected 'Model Name' "
                                    "and a tab, the first line of a UPRtek text export"});
     QCOMPARE(stored()->rowCount(), 4);
     warnings.clear();
@@ -187,6 +187,9 @@ private slots:
     QVERIFY(warnings.isEmpty());
     QCOMPARE(stored()->rowCount(), 5);
     QCOMPARE(label(), QString("sekonic_export_3262K.csv"));
+    // Its W·m⁻²·nm⁻¹ are drawn on an axis of their own, not the counts' 0 to 70000.
+    setPlotMode(0);
+    QVERIFY(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound() < 0.01);
     selectRows({4, 0});
     child<QPushButton>("btn_compare")->click();
     const QList<CompareDialog *> dialogs = window->findChildren<CompareDialog *>();

@@ -44,7 +44,7 @@ bool readSpectrumRecord(const QString &path, spectrumfile::Format format, QStrin
   std::string problem;
   if (!spectrumfile::readSpectrum(view, used, &spectrum, &problem)) {
     return errors::report(
-        error, errors::fileError(QStringLiteral("cannot read the spectrum (%1)")
+        error, errors::fileError(QStringLiteral("cannot read the spectrum as %1")
                                      .arg(QLatin1String(spectrumfile::formatName(used))),
                                  path, QString::fromStdString(problem)));
   }
