@@ -26,8 +26,8 @@ std::string_view trimmed(std::string_view text);
 // decimal comma) and nothing else but surrounding blanks.
 bool parseNumber(std::string_view text, bool decimalComma, double *value);
 
-// A piece of the input for a message: at most 40 bytes, whole UTF-8
-// characters, control characters shown as '?', in single quotes.
+// A piece of the input for a message, made safe by quoting::quotedText, in
+// single quotes.
 std::string quoted(std::string_view text);
 
 // Stores "line N: expected ..." in `error` (may be null); returns false.

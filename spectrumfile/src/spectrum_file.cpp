@@ -2,6 +2,8 @@
 
 #include "reader_support.h"
 
+#include "quoting/quoted_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -57,20 +59,7 @@ bool parseNumber(std::string_view text, bool decimalComma, double *value) {
 }
 
 std::string quoted(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  std::size_t length = std::min(text.size(), kShown);
-  // Back up to the start of a character so that none is cut in two.
-  while (length < text.size() && length > 0 &&
-         (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-    --length;
-  }
-  std::string shown = "'";
-  for (char c : text.substr(0, length)) {
-    const auto byte = static_cast<unsigned char>(c);
-    shown += byte < 0x20 || byte == 0x7F ? '?' : c;
-  }
-  shown += length < text.size() ? "...'" : "'";
-  return shown;
+  return "'" + quoting::quotedText(text) + "'";
 }
 
 bool failAt(int line, std::string_view expected, std::string *error) {

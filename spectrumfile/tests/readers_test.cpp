@@ -80,10 +80,10 @@ TEST(Readers, FilesThatAreNoSpectrumGetOneLineSayingWhere) {
   // The data file of stored records is not a two-column spectrum.
   EXPECT_NE(refusal("Data,Date,Ev\nNO.000,2024-01-01,100\n").find("line 2: expected two numbers"),
             std::string::npos);
-  // A long line of control characters is cut and shown harmless.
-  const std::string shown = refusal("a\n380,1\n\x01" + std::string(100, 'z') + "\n");
-  EXPECT_NE(shown.find("'?zzz"), std::string::npos);
-  EXPECT_NE(shown.find("...'"), std::string::npos);
+  // A control character in the input is shown harmless, on the one line.
+  const std::string shown = refusal("a\n380,1\n\x01" + std::string(300, 'z') + "\n");
+  EXPECT_NE(shown.find("'\\x01zzz"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("(301 bytes)'"), std::string::npos) << shown;
   // A format chosen by the user is held to.
   EXPECT_EQ(refusal("380,1\n781,1\n", Format::kUprtek),
             "line 1: expected 'Model Name' and a tab, the first line of a UPRtek text export");

@@ -2,6 +2,7 @@
 
 #include "file_error.h"
 #include "file_target.h"
+#include "quoting/quoted_qstring.h"
 #include "solvane/records/measurement_record.h"
 
 #include "lightquality/usergroups.h"
@@ -44,7 +45,7 @@ bool saveIrradianceCsv(const QList<RecordInput> &records, const QString &path, Q
     QString problem;
     if (!irradianceCsvLine(record, &line, &problem)) {
       return errors::report(error, QStringLiteral("%1 has no absolute spectrum: %2")
-                                       .arg(record.label, problem));
+                                       .arg(quoting::quotedText(record.label), problem));
     }
     text += line;
   }

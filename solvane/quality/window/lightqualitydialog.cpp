@@ -5,6 +5,7 @@
 #include "fitting.h"
 #include "messagebox.h"
 #include "quality_charts.h"
+#include "quoting/quoted_qstring.h"
 #include "solvane/quality/irradiance_csv.h"
 #include "solvane/quality/spdx.h"
 
@@ -214,7 +215,8 @@ void LightQualityDialog::on_btn_exportIrradiance_clicked() {
       tr("Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)"), QStringLiteral("csv"));
   QString error;
   if (!path.isEmpty() && !saveIrradianceCsv({m_quality.input}, path, &error)) {
-    solvane::ui::warning(this, tr("Error"), tr("Cannot write %1").arg(path) + '\n' + error);
+    solvane::ui::warning(this, tr("Error"),
+                         tr("Cannot write %1").arg(quoting::quotedText(path)) + '\n' + error);
   }
 }
 
@@ -223,7 +225,8 @@ bool LightQualityDialog::exportSpectrum(const QString &path) {
   if (saveSpdx(m_quality.input, path, &error)) {
     return true;
   }
-  solvane::ui::warning(this, tr("Error"), tr("Cannot write %1").arg(path) + '\n' + error);
+  solvane::ui::warning(this, tr("Error"),
+                       tr("Cannot write %1").arg(quoting::quotedText(path)) + '\n' + error);
   return false;
 }
 
