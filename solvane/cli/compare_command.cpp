@@ -6,6 +6,7 @@
 #include "tsiostream.h"
 
 #include "solvane/quality/comparison_table.h"
+#include "solvane/quality/figure_text.h"
 #include "solvane/quality/spectrum_record.h"
 
 #include <QJsonArray>
@@ -34,22 +35,18 @@ bool parseRecordList(const QString &text, QList<int> *indices) {
   return !indices->isEmpty();
 }
 
-QJsonValue number(double v) {
-  return std::isfinite(v) ? QJsonValue(v) : QJsonValue();
-}
-
 QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Comparison &c) {
+  using solvane::quality::jsonNumber;
   return {{"record", r.input.label},
           {"index", index >= 0 ? QJsonValue(index) : QJsonValue()},
-          {"delta_ev_percent", number(c.illuminancePercent)},
-          {"delta_cct_K", number(c.cctKelvin)},
-          {"delta_duv", number(c.duv)},
-          {"delta_uv_prime", number(c.uvPrimeDistance)},
-          {"delta_ra", number(c.ra)},
-          {"delta_rf", number(c.rf)},
-          {"ssi", number(c.ssi.value)},
-          {"ssi_reason",
-           c.ssi.reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(c.ssi.reason))}};
+          {"delta_ev_percent", jsonNumber(c.illuminancePercent)},
+          {"delta_cct_K", jsonNumber(c.cctKelvin)},
+          {"delta_duv", jsonNumber(c.duv)},
+          {"delta_uv_prime", jsonNumber(c.uvPrimeDistance)},
+          {"delta_ra", jsonNumber(c.ra)},
+          {"delta_rf", jsonNumber(c.rf)},
+          {"ssi", jsonNumber(c.ssi.value)},
+          {"ssi_reason", solvane::quality::jsonReason(c.ssi.reason)}};
 }
 
 // A record's index in the data file; a spectrum file has none (-1).
@@ -61,6 +58,9 @@ void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
                 const QList<lightquality::Comparison> &rows) {
   std::printf("against %s (%s)\n", qPrintable(quoting::quotedText(records.first().input.label)),
               qPrintable(indexText(indices.first(), "record ")));
+  // The window's Compare dialog says the same in its note.
+  std::printf("methods: CIE 15:2018 CCT and Duv, CIE 13.3 Ra, CIE 2017 Rf; the records' own "
+              "figures (the meter's method) are not compared\n");
   std::printf("%-6s %-10s", "index", "record");
   for (const char *heading : solvane::quality::kComparisonHeadings) {
     // Headings hold multi-byte signs (Δ, ′); pad by characters, not bytes.
