@@ -81,12 +81,16 @@ expected=(
   "usr/share/solvane/KestraOne manual tw.pdf"
   usr/share/applications/example.kestra_instruments.solvane.desktop
   usr/share/metainfo/example.kestra_instruments.solvane.metainfo.xml
+  usr/share/applications/example.kestra_instruments.specview.desktop
+  usr/share/metainfo/example.kestra_instruments.specview.metainfo.xml
   usr/share/man/man1/solvane.1.gz usr/share/man/man1/solvane-cli.1.gz
   usr/share/man/man8/drvinst.8.gz usr/bin/specview usr/share/man/man1/specview.1.gz
   usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules
+  usr/share/solvane-simulator/README usr/share/solvane-simulator/spectrometer_demo.json
 )
 for size in 16 22 24 32 48 64 128 256; do
-  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/solvane.png")
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/solvane.png"
+             "usr/share/icons/hicolor/${size}x${size}/apps/specview.png")
 done
 for package in "${packages[@]}"; do
   expected+=("usr/share/doc/$package/copyright" "usr/share/doc/$package/changelog.gz")
@@ -96,13 +100,16 @@ for file in "${expected[@]}"; do
 done
 strays=$(cd "$root" && find . -path ./var -prune -o -type f -print | grep -v '^\./usr/' || true)
 [ -z "$strays" ] || fail "files outside /usr: $strays"
-desktop-file-validate "$root/usr/share/applications/example.kestra_instruments.solvane.desktop" ||
-  fail "the menu entry is not valid"
-appstreamcli validate --no-net --pedantic \
-  "$root/usr/share/metainfo/example.kestra_instruments.solvane.metainfo.xml" >"$work/appstream.txt" ||
-  { cat "$work/appstream.txt" >&2; fail "the AppStream metainfo is not valid"; }
-grep -q '^Exec=solvane$' "$root/usr/share/applications/example.kestra_instruments.solvane.desktop" &&
-  [ -x "$root/usr/bin/solvane" ] || fail "the menu entry does not start the installed solvane"
+for program in solvane specview; do
+  id=example.kestra_instruments.$program
+  desktop-file-validate "$root/usr/share/applications/$id.desktop" ||
+    fail "the menu entry of $program is not valid"
+  appstreamcli validate --no-net --pedantic \
+    "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.txt" ||
+    { cat "$work/appstream.txt" >&2; fail "the AppStream metainfo of $program is not valid"; }
+  grep -q "^Exec=$program\$" "$root/usr/share/applications/$id.desktop" &&
+    [ -x "$root/usr/bin/$program" ] || fail "the menu entry does not start the installed $program"
+done
 grep -q 'ATTR{idVendor}=="0483", ATTR{idProduct}=="085f", TAG+="uaccess"' \
   "$root/usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules" ||
   fail "the udev rule does not give the meter to the user at the machine"

@@ -16,7 +16,7 @@ import json, shlex, subprocess, sys
 
 commands = json.load(open(sys.argv[1]))
 source = sys.argv[2]
-folders = ('solvane/', 'lightquality/', 'colorimetry/', 'cie/', 'devlink/')
+folders = ('solvane/', 'lightquality/', 'spectrumfile/', 'colorimetry/', 'cie/', 'devlink/')
 checked = failed = 0
 for command in commands:
     path = command['file']

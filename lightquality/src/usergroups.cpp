@@ -101,6 +101,11 @@ double photonBand(const Spectrum &s, double wattsPerUnit, int fromNm, int toNm) 
   return wattsPerUnit * sum * 1e-9 / (kPlanckConstant * kSpeedOfLight) / kAvogadroConstant * 1e6;
 }
 
+// The factor that turns a relative spectrum into W·m⁻²·nm⁻¹ at an illuminance.
+double wattsPerUnit(const Spectrum &spectrum, double illuminanceLux) {
+  return illuminanceLux / (kMaximumLuminousEfficacy * luminousSum(spectrum));
+}
+
 bool positiveNumber(double value) {
   return value > 0 && std::isfinite(value);
 }
@@ -145,6 +150,23 @@ Spectrum ssiDaylightReference(double kelvin) {
   return cieDaylight(kelvin, DaylightInterpolation::kLinear);
 }
 
+Spectrum spectralIrradiance(const Spectrum &spectrum, double illuminanceLux) {
+  Spectrum irradiance;
+  if (!spectrumUsable(spectrum, nullptr) || !(illuminanceLux >= 0) ||
+      !std::isfinite(illuminanceLux)) {
+    irradiance.fill(kNaN);
+    return irradiance;
+  }
+  const double scale = wattsPerUnit(spectrum, illuminanceLux);
+  std::transform(spectrum.begin(), spectrum.end(), irradiance.begin(),
+                 [scale](double value) { return value * scale; });
+  return irradiance;
+}
+
+double illuminanceOfIrradiance(const Spectrum &irradiance) {
+  return kMaximumLuminousEfficacy * luminousSum(irradiance);
+}
+
 PhotonQuantities photonQuantities(const Spectrum &spectrum, double illuminanceLux) {
   if (std::string reason; !spectrumUsable(spectrum, &reason)) {
     return {kNaN, kNaN, kNaN, reason};
@@ -152,13 +174,13 @@ PhotonQuantities photonQuantities(const Spectrum &spectrum, double illuminanceLu
   if (!(illuminanceLux >= 0) || !std::isfinite(illuminanceLux)) {
     return {kNaN, kNaN, kNaN, "the illuminance is negative or not a finite number"};
   }
-  const double wattsPerUnit = illuminanceLux / (kMaximumLuminousEfficacy * luminousSum(spectrum));
-  PhotonQuantities q{photonBand(spectrum, wattsPerUnit, 400, 700),
-                     photonBand(spectrum, wattsPerUnit, 700, 750),
+  const double scale = wattsPerUnit(spectrum, illuminanceLux);
+  PhotonQuantities q{photonBand(spectrum, scale, 400, 700),
+                     photonBand(spectrum, scale, 700, 750),
                      kNaN,
                      {}};
-  const double red = photonBand(spectrum, wattsPerUnit, 655, 665);
-  const double farRed = photonBand(spectrum, wattsPerUnit, 725, 735);
+  const double red = photonBand(spectrum, scale, 655, 665);
+  const double farRed = photonBand(spectrum, scale, 725, 735);
   if (farRed != 0) {
     q.redFarRed = red / farRed;
   } else {

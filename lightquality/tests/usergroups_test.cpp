@@ -138,3 +138,24 @@ TEST(UserGroups, ExposureShutterAndMiredInClosedForm) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(UserGroups, SpectralIrradianceGivesBackItsIlluminance) {
+  const lightquality::Spectrum a = lightquality::planckianRadiator(2856);
+  for (double lux : {0.0, 1.0, 523.25}) {
+    const lightquality::Spectrum ee = lightquality::spectralIrradiance(a, lux);
+    EXPECT_NEAR(lightquality::illuminanceOfIrradiance(ee), lux, 1e-12 * (1 + lux));
+  }
+  // 1 lx of light at 555 nm alone is 1/683.002 W/m² (V = 1 there, to the table's digits).
+  lightquality::Spectrum line{};
+  line[555 - lightquality::kFirstNm] = 7;
+  EXPECT_NEAR(lightquality::spectralIrradiance(line, 1)[555 - lightquality::kFirstNm],
+              1 / 683.002, 1e-8);
+  for (double lux : {-1.0, std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_TRUE(std::isnan(lightquality::spectralIrradiance(a, lux)[0]));
+  }
+  EXPECT_TRUE(std::isnan(lightquality::spectralIrradiance(lightquality::Spectrum{}, 10)[200]));
+}
+
+} // namespace

@@ -2,9 +2,10 @@
 
     import specsdk
 
-    with specsdk.Spectrometer() as sp:
-        sp.integration_time = 150
-        wavelengths, intensities = sp.acquire()
+    print(specsdk.list_devices())       # [DeviceInfo(index=0, model='SP2048', serial='0000123')]
+    with specsdk.Spectrometer.from_first_available() as sp:
+        sp.integration_time_ms = 150
+        nm, values = sp.spectrum()
 
 Every failure value of the library becomes a SpecsdkError (or one of its
 subclasses); nothing fails silently.
@@ -17,12 +18,23 @@ from ._errors import (
     SpecsdkError,
 )
 from ._library import library_path
-from .colour import cct, chromaticity_uv, chromaticity_xy, cri, dominant_wavelength, purity, xyz
+from ._version import __version__
+from .colour import (
+    cct,
+    chromaticity_uv,
+    chromaticity_xy,
+    cri,
+    dominant_wavelength,
+    purity,
+    spectral_irradiance,
+    xyz,
+)
 from .processing import boxcar, low_pass
-from .spectrometer import Spectrometer, device_count
+from .spectrometer import DeviceInfo, Spectrometer, device_count, list_devices
 
 __all__ = [
     "BadArgumentError",
+    "DeviceInfo",
     "DeviceNotAvailableError",
     "LibraryNotFoundError",
     "SpecsdkError",
@@ -35,7 +47,10 @@ __all__ = [
     "device_count",
     "dominant_wavelength",
     "library_path",
+    "list_devices",
     "low_pass",
     "purity",
+    "spectral_irradiance",
     "xyz",
+    "__version__",
 ]

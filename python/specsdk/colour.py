@@ -12,6 +12,7 @@ import ctypes
 import math
 from typing import Tuple
 
+import numpy as np
 import numpy.typing as npt
 
 from ._arrays import float_vector, pointer
@@ -92,3 +93,26 @@ def purity(spectrum: npt.ArrayLike) -> float:
 
     Purple colours have none: SpecsdkError."""
     return _of_xy("QSP_ColorGetPurity", spectrum, "the excitation purity")
+
+
+# Maximum luminous efficacy K_m, lm/W.
+MAX_LUMINOUS_EFFICACY = 683.002
+
+
+def spectral_irradiance(spectrum: npt.ArrayLike, illuminance_lux: float) -> np.ndarray:
+    """The spectrum made absolute: spectral irradiance in W·m⁻²·nm⁻¹ (float64).
+
+    Ee(λ) = Ev·S(λ) / (K_m·Σ S·V·Δλ), K_m = 683.002 lm/W, Ev the illuminance
+    measured beside the spectrum (a spectrometer gives none of its own). The
+    luminous sum is the library's Y (xyz()), which takes the 5 nm rows of the
+    colour-matching table (every fifth value of a 1 nm spectrum), times their
+    step: 10 nm for 41 values, 5 nm otherwise."""
+    if not isinstance(illuminance_lux, (int, float, np.floating, np.integer)) or \
+            isinstance(illuminance_lux, bool) or not 0 <= illuminance_lux < math.inf:
+        raise BadArgumentError(f"illuminance {illuminance_lux!r} must be a finite number from 0 lx")
+    values = np.asarray(spectrum, dtype=np.float64)
+    step_nm = 10.0 if values.shape == (41,) else 5.0
+    luminous_sum = xyz(values)[1] * step_nm  # also checks the spectrum's shape and values
+    if luminous_sum <= 0:
+        raise BadArgumentError("the spectrum holds no visible light (its Y sum is not positive)")
+    return values * (illuminance_lux / (MAX_LUMINOUS_EFFICACY * luminous_sum))

@@ -18,6 +18,7 @@
 #include "quoting/quoted_qstring.h"
 #include "series_dialog.h"
 #include "solvane/live/live_series.h"
+#include "solvane/quality/spectrum_record.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
 #include "tsiostream.h"
@@ -36,6 +37,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSet>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QUrl>
@@ -61,7 +63,7 @@ const char *const kManualNames[] = {"KestraOne manual cn.pdf", "KestraOne manual
 const char *const kDataFileName = "Solvane Data"; // initial name in the file dialogs
 const char *const kDataFileFilter = "Data file(*.csv)";
 const char *const kDataFileSuffix = "csv";
-const char *const kReportName = "Report"; // the PDF of the report, unless the preview picks another
+const char *const kReportName = "Report.pdf"; // the PDF of the report, unless the preview picks another
 
 } // namespace
 
@@ -308,10 +310,28 @@ void MainWindow::on_btn_export_clicked() {
   }
 }
 
+// Open's file types after the data file: spectra of other instruments, in
+// the order of kSpectrumFormats.
+QStringList MainWindow::openFilters() const {
+  return {kDataFileFilter, tr("Spectrum, wavelength and value (*.csv *.txt *.tsv *.dat)"),
+          tr("IES TM-27-14 spectrum (*.spdx *.xml)"), tr("UPRtek text export (*.xls *.txt)"),
+          tr("Sekonic CSV export (*.csv)")};
+}
+
 void MainWindow::on_btn_open_clicked() {
-  const QString fileName = solvane::ui::chooseFile(this, QFileDialog::AcceptOpen, tr("Open file"),
-                                                   kDataFileName, kDataFileFilter, kDataFileSuffix);
+  static constexpr spectrumfile::Format kSpectrumFormats[] = {
+      spectrumfile::Format::kTwoColumn, spectrumfile::Format::kSpdx,
+      spectrumfile::Format::kUprtek, spectrumfile::Format::kSekonic};
+  const QStringList filters = openFilters();
+  QString chosenFilter;
+  const QString fileName =
+      solvane::ui::chooseFile(this, QFileDialog::AcceptOpen, tr("Open file"), kDataFileName,
+                              filters.join(";;"), kDataFileSuffix, &chosenFilter);
   if (fileName.isEmpty()) {
+    return;
+  }
+  if (const int type = static_cast<int>(filters.indexOf(chosenFilter)); type > 0) {
+    openSpectrum(fileName, kSpectrumFormats[type - 1]);
     return;
   }
   // Read into a fresh list: a file that cannot be read leaves the records
@@ -353,7 +373,10 @@ void MainWindow::on_btn_print_clicked() {
   }
   QPrinter printer(QPrinter::ScreenResolution);
   if (printToPdf) {
-    solvane::report::setUpPdfPrinter(&printer, kReportName);
+    // In the user's documents folder, where a PDF is looked for, not in the
+    // folder the program happened to start in.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    solvane::report::setUpPdfPrinter(&printer, QDir(documents).filePath(kReportName));
   }
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
@@ -499,17 +522,37 @@ void MainWindow::on_btn_series_clicked() {
 
 // Appends after whatever the list holds and shows the first new record.
 void MainWindow::appendLiveRecords(const QList<QStringList> &taken) {
-  if (taken.isEmpty()) {
+  nextLiveOrdinal += taken.size();
+  appendRecords(taken);
+}
+
+void MainWindow::appendRecords(const QList<QStringList> &added) {
+  if (added.isEmpty()) {
     return;
   }
   const int first = records.size();
-  for (const QStringList &record : taken) {
+  for (const QStringList &record : added) {
     records.append(record);
     solvane::tables::appendStored(ui->tableWidget_storedData, record);
   }
-  nextLiveOrdinal += taken.size();
   ui->tableWidget_storedData->selectRow(first);
   on_tableWidget_storedData_cellClicked(first, 1);
+}
+
+// A spectrum of another instrument joins the records shown, so that it can
+// be drawn, evaluated and compared with them; a file that is no spectrum of
+// that type leaves the list as it was.
+void MainWindow::openSpectrum(const QString &fileName, spectrumfile::Format format) {
+  QStringList record;
+  QString error;
+  if (!solvane::quality::readSpectrumRecord(fileName, format, &record, &error)) {
+    solvane::ui::warning(this, tr("Error"), tr("Fail to open the file") + '\n' + error);
+    return;
+  }
+  appendRecords({record});
+  statusBar()->showMessage(
+      tr("Spectrum of %1 added to the records")
+          .arg(quoting::quotedText(QFileInfo(fileName).fileName())));
 }
 
 QList<int> MainWindow::selectedRecordRows() const {

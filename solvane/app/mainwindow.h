@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printsettingdlg.h"
+#include "spectrumfile/spectrum_file.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -77,6 +78,10 @@ private:
   void measurementFinished();
   // Appends live readings after the records shown and selects the first.
   void appendLiveRecords(const QList<QStringList> &taken);
+  // Appends records after those shown and selects the first of them.
+  void appendRecords(const QList<QStringList> &added);
+  QStringList openFilters() const;
+  void openSpectrum(const QString &fileName, spectrumfile::Format format);
   // Rows of the stored-data table that are selected, in the order chosen.
   QList<int> selectedRecordRows() const;
   // The selected records together on the plot while two or more are

@@ -3,12 +3,13 @@
 #include "solvane/records/measurement_record.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QPen>
 #include <QVector>
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
-#include <qwt_plot_legenditem.h>
+#include <qwt_legend.h>
 #include <qwt_symbol.h>
 
 #include <algorithm>
@@ -83,16 +84,14 @@ void RecordOverlay::show(QwtPlot *plot, Mode mode, const QList<QStringList> &rec
     curve->attach(plot);
     m_curves << curve;
   }
-  m_legend = new QwtPlotLegendItem;
-  m_legend->setAlignment(Qt::AlignTop | Qt::AlignRight);
-  m_legend->setMaxColumns(1);
-  m_legend->setBackgroundMode(QwtPlotLegendItem::LegendBackground);
-  m_legend->setBackgroundBrush(QColor(255, 255, 255, 220));
-  m_legend->setBorderPen(QPen(QColor(120, 120, 120)));
-  m_legend->setBorderRadius(3);
-  m_legend->attach(plot);
+  // Below the plot, where it takes room from the diagram instead of hiding
+  // part of it.
+  m_plot = plot;
+  plot->insertLegend(new QwtLegend, QwtPlot::BottomLegend);
   if (mode == kSpectro) {
     plot->setAxisScale(QwtPlot::yLeft, 0, 1.05);
+    plot->setFooter(QCoreApplication::translate(
+        "RecordOverlay", "Spectra normalised: each divided by its own peak"));
   }
   plot->replot();
 }
@@ -104,10 +103,10 @@ bool RecordOverlay::clear() {
     delete curve;
   }
   m_curves.clear();
-  if (m_legend) {
-    m_legend->detach();
-    delete m_legend;
-    m_legend = nullptr;
+  if (m_plot) {
+    m_plot->insertLegend(nullptr);
+    m_plot->setFooter(QString());
+    m_plot = nullptr;
   }
   return wasShown;
 }

@@ -1,16 +1,16 @@
 #pragma once
 
 // Several records on the window's plot at once: their spectra normalised to
-// their peaks, or their chromaticity points, each in its own colour, with a
-// legend of their labels. The window shows it while two or more rows of the
-// stored-data table are selected.
+// their peaks (the plot's footer says so), or their chromaticity points,
+// each in its own colour, with a legend of their labels below the plot. The
+// window shows it while two or more rows of the stored-data table are
+// selected.
 
 #include <QList>
 #include <QStringList>
 
 class QwtPlot;
 class QwtPlotCurve;
-class QwtPlotLegendItem;
 
 class RecordOverlay {
 public:
@@ -30,5 +30,5 @@ public:
 
 private:
   QList<QwtPlotCurve *> m_curves;
-  QwtPlotLegendItem *m_legend = nullptr;
+  QwtPlot *m_plot = nullptr; // the plot that holds the legend while shown
 };

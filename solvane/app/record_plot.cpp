@@ -15,6 +15,8 @@
 #include <qwt_scale_engine.h>
 #include <qwt_symbol.h>
 
+#include <algorithm>
+
 namespace rec = solvane::records;
 
 namespace {
@@ -39,7 +41,8 @@ QLinearGradient spectrumColours() {
 
 } // namespace
 
-RecordPlot::RecordPlot(QwtPlot *target) : plot(target), curve(new QwtPlotCurve(QString())) {}
+RecordPlot::RecordPlot(QwtPlot *target)
+    : plot(target), curve(new QwtPlotCurve(QString())), spectroTop(kSpectroTop) {}
 
 RecordPlot::~RecordPlot() {
   curve->detach();
@@ -72,6 +75,11 @@ void RecordPlot::setMode(Mode shown) {
 }
 
 void RecordPlot::showSpectrum(const QList<float> &values) {
+  // The meter's counts have the fixed 0 to 70000 axis; a spectrum far below
+  // it (another instrument's, in W·m⁻²·nm⁻¹ or relative) is scaled to its peak.
+  const float peak = values.isEmpty() ? 0.0f : *std::max_element(values.begin(), values.end());
+  spectroTop = peak > 0 && peak < kSpectroTop / 100 ? peak * 1.05 : kSpectroTop;
+  plot->setAxisScale(QwtPlot::yLeft, 0, spectroTop);
   QVector<QPointF> samples;
   samples.reserve(values.size());
   for (int i = 0; i < values.size(); ++i) {
@@ -110,7 +118,7 @@ void RecordPlot::showOverlay(const QList<QStringList> &records) {
 
 void RecordPlot::clearOverlay() {
   if (overlay.clear() && mode == RecordOverlay::kSpectro) {
-    plot->setAxisScale(QwtPlot::yLeft, 0, kSpectroTop);
+    plot->setAxisScale(QwtPlot::yLeft, 0, spectroTop);
     plot->replot();
   }
 }

@@ -34,7 +34,8 @@ public:
                         const char *yName);
   // The records together, in the mode set last, in place of the single one.
   void showOverlay(const QList<QStringList> &records);
-  // Back to the single record; the spectrum's axis returns to counts.
+  // Back to the single record; the spectrum's axis returns to the one of
+  // the record shown.
   void clearOverlay();
 
 private:
@@ -45,5 +46,6 @@ private:
   QwtPlotCurve *curve;
   QwtPlotGrid *grid = nullptr;
   Mode mode = RecordOverlay::kSpectro;
+  double spectroTop; // the spectrum axis's top for the record shown
   RecordOverlay overlay;
 };

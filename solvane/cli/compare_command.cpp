@@ -7,6 +7,7 @@
 
 #include "solvane/quality/comparison_table.h"
 #include "solvane/quality/figure_text.h"
+#include "solvane/quality/spectrum_record.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,7 +21,7 @@ namespace {
 
 using solvane::quality::RecordQuality;
 
-// "0,3,5": two or more whole numbers from 0.
+// "0,3,5": whole numbers from 0.
 bool parseRecordList(const QString &text, QList<int> *indices) {
   const QStringList parts = text.split(',');
   for (const QString &part : parts) {
@@ -31,13 +32,13 @@ bool parseRecordList(const QString &text, QList<int> *indices) {
     }
     *indices << index;
   }
-  return indices->size() >= 2;
+  return !indices->isEmpty();
 }
 
 QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Comparison &c) {
   using solvane::quality::jsonNumber;
   return {{"record", r.input.label},
-          {"index", index},
+          {"index", index >= 0 ? QJsonValue(index) : QJsonValue()},
           {"delta_ev_percent", jsonNumber(c.illuminancePercent)},
           {"delta_cct_K", jsonNumber(c.cctKelvin)},
           {"delta_duv", jsonNumber(c.duv)},
@@ -48,10 +49,15 @@ QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Compa
           {"ssi_reason", solvane::quality::jsonReason(c.ssi.reason)}};
 }
 
+// A record's index in the data file; a spectrum file has none (-1).
+QString indexText(int index, const QString &prefix = {}) {
+  return index >= 0 ? prefix + QString::number(index) : QStringLiteral("file");
+}
+
 void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
                 const QList<lightquality::Comparison> &rows) {
-  std::printf("against %s (record %d)\n",
-              qPrintable(quoting::quotedText(records.first().input.label)), indices.first());
+  std::printf("against %s (%s)\n", qPrintable(quoting::quotedText(records.first().input.label)),
+              qPrintable(indexText(indices.first(), "record ")));
   // The window's Compare dialog says the same in its note.
   std::printf("methods: CIE 15:2018 CCT and Duv, CIE 13.3 Ra, CIE 2017 Rf; the records' own "
               "figures (the meter's method) are not compared\n");
@@ -62,7 +68,8 @@ void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
   }
   std::printf("\n");
   for (int i = 0; i < rows.size(); ++i) {
-    std::printf("%-6d %-10s", indices[i], qPrintable(quoting::quotedText(records[i].input.label)));
+    std::printf("%-6s %-10s", qPrintable(indexText(indices[i])),
+                qPrintable(quoting::quotedText(records[i].input.label)));
     for (const QString &cell : solvane::quality::comparisonCells(rows[i])) {
       std::printf(" %10s", qPrintable(cell));
     }
@@ -116,20 +123,66 @@ int evaluateChosen(const QString &csv, const QList<int> &indices, QList<RecordQu
 
 } // namespace
 
+namespace {
+
+// A spectrum file, evaluated as a record, with the index -1.
+int evaluateSpectrum(const QString &path, QList<RecordQuality> *records, QList<int> *indices) {
+  QStringList record;
+  RecordQuality r;
+  QString problem;
+  if (!solvane::quality::readSpectrumRecord(path, spectrumfile::Format::kDetect, &record,
+                                            &problem) ||
+      !solvane::quality::evaluateRecord(record, &r, &problem)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(problem));
+    return kFileFailed;
+  }
+  *records << r;
+  *indices << -1;
+  return kOk;
+}
+
+} // namespace
+
 int compareRecords(const QStringList &arguments) {
   QStringList args = arguments;
   const bool json = args.removeAll("--json") == 1;
-  const int csvAt = args.indexOf("--csv");
-  const int recordsAt = args.indexOf("--records");
-  QList<int> indices;
-  if (args.size() != 4 || csvAt < 0 || recordsAt < 0 || csvAt % 2 != 0 || recordsAt % 2 != 0 ||
-      args[csvAt + 1].isEmpty() || !parseRecordList(args[recordsAt + 1], &indices)) {
+  // The compared lights in the order given: the chosen records where
+  // --records stands, each --spectrum file where it stands.
+  QString csv;
+  QList<int> chosen;
+  QStringList order; // spectrum files, and "" for the place of the records
+  for (int i = 0; i < args.size(); i += 2) {
+    const QString value = args.value(i + 1);
+    if (value.isEmpty()) {
+      return kUsage;
+    }
+    if (args[i] == "--spectrum") {
+      order << value;
+    } else if (args[i] == "--csv" && csv.isEmpty()) {
+      csv = value;
+    } else if (args[i] == "--records" && chosen.isEmpty() && parseRecordList(value, &chosen)) {
+      order << QString();
+    } else {
+      return kUsage;
+    }
+  }
+  const int spectra = order.size() - (csv.isEmpty() ? 0 : 1);
+  if (csv.isEmpty() != chosen.isEmpty() || chosen.size() + spectra < 2) {
     return kUsage;
   }
-  const QString csv = args[csvAt + 1];
   QList<RecordQuality> records;
-  if (const int status = evaluateChosen(csv, indices, &records); status != kOk) {
-    return status;
+  QList<int> indices;
+  for (const QString &spectrum : order) {
+    QList<RecordQuality> fromFile;
+    const int status = spectrum.isEmpty() ? evaluateChosen(csv, chosen, &fromFile)
+                                          : evaluateSpectrum(spectrum, &fromFile, &indices);
+    if (status != kOk) {
+      return status;
+    }
+    records << fromFile;
+    if (spectrum.isEmpty()) {
+      indices << chosen;
+    }
   }
   const QList<lightquality::Comparison> rows = solvane::quality::compareWithFirst(records);
   if (!json) {

@@ -13,6 +13,7 @@
 #include "measure.h"
 #include "printinfo.h"
 #include "quoting/quoted_qstring.h"
+#include "solvane/quality/irradiance_csv.h"
 #include "solvane/quality/spdx.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
@@ -28,6 +29,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <map>
@@ -306,6 +308,52 @@ int exportSpdx(const QStringList &args) {
   return kOk;
 }
 
+// spectrum --csv FILE [--out OUT]: every record's spectrum as spectral
+// irradiance in W·m⁻²·nm⁻¹, one line per record, written as the records are
+// read (standard output without --out). A record that cannot be made
+// absolute gets one line on stderr and no line in the file; the others are
+// written and the exit status is 3.
+int exportIrradiance(const QStringList &args) {
+  QMap<QString, QString> options;
+  if (!parseOptions(args, {"--csv", "--out"}, &options) || !options.contains("--csv")) {
+    return kUsage;
+  }
+  const QString csv = options.value("--csv");
+  const QString out = options.value("--out", "/dev/stdout");
+  const std::unique_ptr<QFileDevice> target = solvane::files::openTarget(out);
+  if (!target->open(QIODevice::WriteOnly)) {
+    return fileFailure(solvane::errors::fileError("cannot write the spectrum file", *target));
+  }
+  bool written = target->write(solvane::quality::irradianceCsvHeader()) > 0;
+  int index = 0;
+  int skipped = 0;
+  TSIOStream stream;
+  stream.setFileName(csv);
+  QStringList header;
+  const bool read = stream.readSolvaneData(&header, [&](QStringList &record) {
+    QByteArray line;
+    QString problem;
+    solvane::quality::RecordInput input;
+    if (solvane::quality::readRecordInput(record, &input, &problem) &&
+        solvane::quality::irradianceCsvLine(input, &line, &problem)) {
+      written = written && target->write(line) == line.size();
+    } else {
+      ++skipped;
+      std::fprintf(stderr, "solvane-cli: record %d of %s has no absolute spectrum: %s\n", index,
+                   qPrintable(quoting::quotedText(csv)), qPrintable(problem));
+    }
+    ++index;
+    return written;
+  });
+  if (!written || !solvane::files::finishTarget(*target)) {
+    return fileFailure(solvane::errors::fileError("cannot write the spectrum file", *target));
+  }
+  if (!read) {
+    return fileFailure(stream.errorString());
+  }
+  return skipped > 0 ? kFileFailed : kOk;
+}
+
 void printValues(const char *title, const double *values, int count) {
   std::printf("%s (%d):\n", title, count);
   constexpr int kPerLine = 6;
@@ -318,8 +366,8 @@ void printValues(const char *title, const double *values, int count) {
 }
 
 int showCalibration(LuxEngine &meter, const QStringList &) {
-  const int time = meter.readIntegrationTime();
-  if (time < 0) {
+  const int tenths = meter.readIntegrationTimeTenths();
+  if (tenths < 0) {
     return meterFailure(meter.errorString());
   }
   double illuminance = 0;
@@ -334,23 +382,29 @@ int showCalibration(LuxEngine &meter, const QStringList &) {
   if (meter.readIntensityCorrectCoefficient(intensity.data()) < 0) {
     return meterFailure(meter.errorString());
   }
-  std::printf("integration time: %d\n", time);
+  std::printf("integration time: %.1f ms\n", tenths / 10.0);
   std::printf("illuminance coefficient: %.7g\n", illuminance);
   printValues("wavelength coefficients", wavelength, LuxEngine::kWavelengthCoefficients);
   printValues("intensity coefficients", intensity.data(), LuxEngine::kIntensityCoefficients);
   return kOk;
 }
 
+// set-integration-time MS: milliseconds with at most one decimal, the
+// tenths the meter stores.
 int setIntegrationTime(LuxEngine &meter, const QStringList &args) {
   bool ok = false;
-  const int time = args.value(0).toInt(&ok);
-  if (args.size() != 1 || !ok || time < 0 || time > LuxEngine::kMaxIntegrationTime) {
+  const double milliseconds = args.value(0).toDouble(&ok);
+  const double tenths = std::round(milliseconds * 10);
+  if (args.size() != 1 || !ok || std::abs(milliseconds * 10 - tenths) > 1e-6) {
     return kUsage;
   }
-  if (meter.setIntegrationTime(time) < 0) {
+  if (tenths < 0 || tenths > LuxEngine::kMaxIntegrationTimeTenths) {
+    return kUsage; // the usage line names the range
+  }
+  if (meter.setIntegrationTimeTenths(static_cast<int>(tenths)) < 0) {
     return meterFailure(meter.errorString());
   }
-  std::printf("integration time set to %d\n", time);
+  std::printf("integration time set to %.1f ms\n", tenths / 10.0);
   return kOk;
 }
 
@@ -385,15 +439,18 @@ const std::map<QString, Command> &commands() {
       {"calibration",
        {showCalibration, "calibration", "print the integration time and the coefficients", false}},
       {"set-integration-time",
-       {setIntegrationTime, "set-integration-time N",
-        "set the integration time (N from 0 to 6553)"}},
+       {setIntegrationTime, "set-integration-time MS  (0 to 6553.5 ms, in steps of 0.1)",
+        "set the integration time in milliseconds, 0 to 6553.5 in steps of 0.1"}},
       {"save-integration-time",
        {saveIntegrationTime, "save-integration-time", "keep the integration time in the meter",
         false}},
       {"metrics",
-       {showMetrics, "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]",
+       {showMetrics,
+        "metrics [--csv FILE | --spectrum FILE] [--json] "
+        "[--ssi-reference planck:T|daylight:T|record:N]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
-        "the record's own; --ssi-reference adds one more SSI"}},
+        "the record's own, or of a spectrum file (two-column text, SPDX, UPRtek or Sekonic "
+        "export); --ssi-reference adds one more SSI"}},
   };
   return table;
 }
@@ -408,15 +465,22 @@ struct FileCommand {
 const std::map<QString, FileCommand> &fileCommands() {
   static const std::map<QString, FileCommand> table = {
       {"compare",
-       {compareRecords, "compare --csv FILE --records N,M[,...] [--json]",
-        "records of a data file (from 0) against the first of them"}},
+       {compareRecords,
+        "compare [--csv FILE --records N[,M...]] [--spectrum FILE]... [--json]",
+        "records of a data file (from 0) and spectrum files against the first of them, in the "
+        "order given"}},
       {"report",
        {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]",
         "the test report of record N (from 0) of a data file as a PDF; page 2: its light "
         "quality"}},
       {"spdx",
        {exportSpdx, "spdx --csv FILE --record N --out OUT",
-        "the spectrum of record N (from 0) of a data file as an IES TM-27-14 (SPDX) file"}},
+        "the spectrum of record N (from 0) of a data file as an IES TM-27-14 (SPDX) file, in "
+        "W/m2/nm"}},
+      {"spectrum",
+       {exportIrradiance, "spectrum --csv FILE [--out OUT]",
+        "every record's spectrum as spectral irradiance in W/m2/nm, one CSV line per "
+        "record (standard output without --out)"}},
   };
   return table;
 }
@@ -428,11 +492,30 @@ template <typename Table> void printHelp(FILE *out, const Table &table) {
 }
 
 int usage(FILE *out) {
-  std::fprintf(out, "usage: solvane-cli [-v] COMMAND [ARGS]\n\ncommands:\n");
+  std::fprintf(out, "usage: solvane-cli [-v] COMMAND [ARGS]\n"
+                   "       solvane-cli COMMAND --help\n"
+                   "       solvane-cli --version\n\ncommands:\n");
   printHelp(out, commands());
   printHelp(out, fileCommands());
   std::fprintf(out, "\n-v  show the meter layer's diagnostic lines\n");
   return out == stdout ? kOk : kUsage;
+}
+
+// COMMAND --help: that command's usage and summary on standard output.
+int commandHelp(const QString &name) {
+  const auto fileCommand = fileCommands().find(name);
+  const auto command = commands().find(name);
+  if (fileCommand != fileCommands().end()) {
+    std::printf("usage: solvane-cli %s\n\n%s\n", fileCommand->second.synopsis,
+                fileCommand->second.summary);
+  } else if (command != commands().end()) {
+    std::printf("usage: solvane-cli %s\n\n%s\n", command->second.synopsis,
+                command->second.summary);
+  } else {
+    std::fprintf(stderr, "solvane-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
+    return usage(stderr);
+  }
+  return kOk;
 }
 
 // The one line for a command given arguments it does not take.
@@ -465,7 +548,14 @@ int main(int argc, char **argv) {
   if (args.first() == "-h" || args.first() == "--help" || args.first() == "help") {
     return usage(stdout);
   }
+  if (args == QStringList{"--version"}) {
+    std::printf("solvane-cli %s\n", SOLVANE_VERSION);
+    return kOk;
+  }
   const QString name = args.takeFirst();
+  if (args == QStringList{"--help"} || args == QStringList{"-h"}) {
+    return commandHelp(name);
+  }
   const auto fileCommand = fileCommands().find(name);
   if (fileCommand != fileCommands().end()) {
     return runCommand(fileCommand->second, args);

@@ -10,6 +10,7 @@
 #include "lightquality/figure_table.h"
 #include "solvane/quality/figure_text.h"
 #include "solvane/quality/record_quality.h"
+#include "solvane/quality/spectrum_record.h"
 #include "solvane/records/measurement_record.h"
 
 #include <QJsonArray>
@@ -74,7 +75,7 @@ QJsonObject metricsJson(const RecordQuality &r, const SsiReference *extra) {
   QJsonObject object{
       {"record", r.input.label},
       {"time", r.input.time},
-      {"illuminance_lx", r.input.illuminance},
+      {"illuminance_lx", jsonNumber(r.input.illuminance)},
   };
   for (const lightquality::FigureGroupInfo &info : lightquality::figureGroups()) {
     QJsonObject group;
@@ -106,6 +107,12 @@ QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
   return metricsJson(e.quality, extra);
 }
 
+// The record's illuminance with its unit, or "n/a" for a spectrum without one.
+std::string illuminanceText(double lux) {
+  const std::string text = lightquality::figureText(lux, 2);
+  return std::isfinite(lux) ? text + " lx" : text;
+}
+
 void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   const lightquality::FigureSource source = r.figures();
   const auto value = [&source](FigureGroup group, const char *key) {
@@ -114,8 +121,9 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   const auto reason = [&source](FigureGroup group) {
     endLine(lightquality::groupReason(source, group));
   };
-  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(quoting::quotedText(r.input.label)),
-              qPrintable(quoting::quotedText(r.input.time)), r.input.illuminance);
+  std::printf("%s  %s  Ev %s\n", qPrintable(quoting::quotedText(r.input.label)),
+              qPrintable(quoting::quotedText(r.input.time)),
+              illuminanceText(r.input.illuminance).c_str());
   std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s",
               value(FigureGroup::kInstrument, "cct_K").c_str(),
               value(FigureGroup::kInstrument, "duv").c_str(),
@@ -139,7 +147,7 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
               value(FigureGroup::kFidelity, "rf").c_str(),
               value(FigureGroup::kFidelity, "rg").c_str());
   reason(FigureGroup::kFidelity);
-  std::printf("  CIE S 026 at %.2f lx", r.input.illuminance);
+  std::printf("  CIE S 026 at %s", illuminanceText(r.input.illuminance).c_str());
   reason(FigureGroup::kAlphaOpic);
   const lightquality::Figure &irradiance =
       lightquality::figure(FigureGroup::kAlphaOpic, "irradiance_mW_m2");
@@ -242,8 +250,30 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
 }
 
 bool metricsReadFile(const QStringList &args) {
-  return args.contains("--csv");
+  return args.contains("--csv") || args.contains("--spectrum");
 }
+
+namespace {
+
+// The spectrum of another instrument's file, evaluated as a record of its
+// own: the same table, or a JSON list of one element.
+int showSpectrumMetrics(const QString &path, bool json, std::optional<SsiReference> extra) {
+  QStringList record;
+  QString error;
+  if (!solvane::quality::readSpectrumRecord(path, spectrumfile::Format::kDetect, &record,
+                                            &error)) {
+    std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
+    return kFileFailed;
+  }
+  if (!resolveExtraSsi(&extra, QList<QStringList>{record})) {
+    return kFileFailed;
+  }
+  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  printer.print(record);
+  return printer.finish() ? kOk : kFileFailed;
+}
+
+} // namespace
 
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
@@ -252,9 +282,11 @@ int showFileMetrics(const QStringList &args) {
     return kUsage;
   }
   const bool json = rest.removeAll("--json") == 1;
-  const int csvAt = rest.indexOf("--csv");
-  if (rest.size() != 2 || csvAt != 0 || rest[1].isEmpty()) {
+  if (rest.size() != 2 || (rest[0] != "--csv" && rest[0] != "--spectrum") || rest[1].isEmpty()) {
     return kUsage;
+  }
+  if (rest[0] == "--spectrum") {
+    return showSpectrumMetrics(rest[1], json, extra);
   }
   const QString csv = rest[1];
   if (!resolveExtraSsi(&extra, csv)) {

@@ -11,8 +11,10 @@ class LuxEngine;
 // Arguments: none (a table) or "--json". Exit status as the other commands.
 int showMetrics(LuxEngine &meter, const QStringList &args);
 
-// True when the arguments name a data file (--csv), so no meter is needed.
+// True when the arguments name a data file (--csv) or a spectrum file
+// (--spectrum), so no meter is needed.
 bool metricsReadFile(const QStringList &args);
 
-// Arguments: "--csv FILE" and optionally "--json", in any order.
+// Arguments: "--csv FILE" or "--spectrum FILE", optionally "--json" and
+// "--ssi-reference REF", in any order.
 int showFileMetrics(const QStringList &args);

@@ -5,6 +5,7 @@
 //
 //   solvane_make_images OUTPUT_FOLDER
 //   solvane_make_images --icon SIZE FILE.png
+//   solvane_make_images --specview-icon SIZE FILE.png   (specview's menu icon)
 
 #include "cie/tables.h"
 
@@ -386,28 +387,66 @@ bool save(const QDir &folder, const char *name, const QImage &image) {
 
 } // namespace
 
-// The desktop menu's icon: the logo, square, at one of the theme's sizes.
-int saveAppIcon(const char *size, const char *file) {
+// A desktop menu's icon, `draw(pixels)`, at one of the theme's sizes.
+int saveAppIcon(const char *size, const char *file, const std::function<QImage(int)> &draw) {
   const int pixels = std::atoi(size);
   if (pixels < 16 || pixels > 1024) {
     std::fprintf(stderr, "solvane_make_images: icon size %s is not from 16 to 1024\n", size);
     return 2;
   }
-  if (!logo(pixels, pixels, false).save(QString::fromLocal8Bit(file), "PNG")) {
+  if (!draw(pixels).save(QString::fromLocal8Bit(file), "PNG")) {
     std::fprintf(stderr, "solvane_make_images: cannot write %s\n", file);
     return 1;
   }
   return 0;
 }
 
+// specview's menu icon: a spectrum's curve in the colours of its
+// wavelengths on the suite's blue, at one of the theme's sizes.
+QImage spectrometerIcon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double unit = size / 24.0;
+  p.scale(unit, unit);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(71, 141, 228));
+  p.drawRoundedRect(QRectF(1, 1, 22, 22), 4, 4);
+  QLinearGradient colours(QPointF(4, 0), QPointF(20, 0));
+  colours.setColorAt(0.0, QColor(140, 60, 255));
+  colours.setColorAt(0.3, QColor(40, 120, 255));
+  colours.setColorAt(0.5, QColor(40, 200, 90));
+  colours.setColorAt(0.7, QColor(250, 220, 40));
+  colours.setColorAt(1.0, QColor(240, 50, 40));
+  QPainterPath curve(QPointF(4, 19));
+  curve.cubicTo(7, 19, 8, 6, 10, 6);
+  curve.cubicTo(12, 6, 12, 14, 14, 14);
+  curve.cubicTo(16, 14, 17, 9, 18, 10);
+  curve.cubicTo(19, 11, 19, 19, 20, 19);
+  QPainterPath area = curve;
+  area.closeSubpath();
+  p.setBrush(QBrush(colours));
+  p.drawPath(area);
+  p.setPen(QPen(kWhite, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(curve);
+  return image;
+}
+
 int main(int argc, char **argv) {
   QGuiApplication application(argc, argv);
   if (argc == 4 && std::strcmp(argv[1], "--icon") == 0) {
-    return saveAppIcon(argv[2], argv[3]);
+    // solvane's: the logo, square.
+    return saveAppIcon(argv[2], argv[3], [](int pixels) { return logo(pixels, pixels, false); });
+  }
+  if (argc == 4 && std::strcmp(argv[1], "--specview-icon") == 0) {
+    return saveAppIcon(argv[2], argv[3], spectrometerIcon);
   }
   if (argc != 2) {
     std::fprintf(stderr, "usage: solvane_make_images OUTPUT_FOLDER\n"
-                         "       solvane_make_images --icon SIZE FILE.png\n");
+                         "       solvane_make_images --icon SIZE FILE.png\n"
+                         "       solvane_make_images --specview-icon SIZE FILE.png\n");
     return 2;
   }
   QDir output(QString::fromLocal8Bit(argv[1]));

@@ -169,29 +169,43 @@ int LuxEngine::isReadyForReadingReslut() {
 int LuxEngine::setIntegrationTime(int time) {
   // The field holds time x 10 in 16 bits: larger or negative times would
   // wrap into a different setting, so they are refused unsent.
-  const char *const what = "cannot set the integration time";
   if (time < 0 || time > kMaxIntegrationTime) {
     exchangeFailure = QString("%1 is outside 0 to %2").arg(time).arg(kMaxIntegrationTime);
+    return fail("cannot set the integration time", "设置积分时间失败!");
+  }
+  return setIntegrationTimeTenths(time * protocol::kIntegrationTimeScale);
+}
+
+int LuxEngine::setIntegrationTimeTenths(int tenths) {
+  const char *const what = "cannot set the integration time";
+  if (tenths < 0 || tenths > kMaxIntegrationTimeTenths) {
+    exchangeFailure = QString("%1 ms is outside 0 to %2 ms")
+                          .arg(tenths / 10.0)
+                          .arg(kMaxIntegrationTimeTenths / 10.0);
     return fail(what, "设置积分时间失败!");
   }
   Bytes data(protocol::kIntegrationTimeBytes);
-  devlink::writeU16le(data.data(),
-                      static_cast<std::uint16_t>(time * protocol::kIntegrationTimeScale));
+  devlink::writeU16le(data.data(), static_cast<std::uint16_t>(tenths));
   if (!write(protocol::kSetIntegrationTime, 0, data)) {
     return fail(what, "设置积分时间失败!");
   }
-  qDebug() << "成功设置积分时间:" << time;
+  qDebug() << "成功设置积分时间:" << tenths / 10.0;
   return 1;
 }
 
 int LuxEngine::readIntegrationTime() {
+  const int tenths = readIntegrationTimeTenths();
+  return tenths < 0 ? -1 : tenths / protocol::kIntegrationTimeScale;
+}
+
+int LuxEngine::readIntegrationTimeTenths() {
   Bytes data(protocol::kIntegrationTimeBytes);
   if (!read(protocol::kReadIntegrationTime, 0, data)) {
     return fail("cannot read the integration time", "读取积分时间失败!");
   }
-  const int time = devlink::readU16le(data.data()) / protocol::kIntegrationTimeScale;
-  qDebug() << "成功读取积分时间：" << time;
-  return time;
+  const int tenths = devlink::readU16le(data.data());
+  qDebug() << "成功读取积分时间：" << tenths / protocol::kIntegrationTimeScale;
+  return tenths;
 }
 
 int LuxEngine::saveIntegrationTime() {

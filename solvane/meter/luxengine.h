@@ -27,7 +27,8 @@ public:
   static constexpr int kRawCounts = devlink::meter::kRawCounts;
   static constexpr int kWavelengthCoefficients = devlink::meter::kWavelengthCoefficients;
   static constexpr int kIntensityCoefficients = devlink::meter::kIntensityCoefficients;
-  static constexpr int kMaxIntegrationTime = devlink::meter::kMaxIntegrationTime;
+  static constexpr int kMaxIntegrationTime = devlink::meter::kMaxIntegrationTime; // ms
+  static constexpr int kMaxIntegrationTimeTenths = 65535;
 
   explicit LuxEngine(QObject *parent = nullptr);
   // Binds another library file instead of the platform's USB library.
@@ -52,6 +53,11 @@ public slots:
 
   int setIntegrationTime(int time);
   int readIntegrationTime();
+  // The same in the meter's own unit, tenths of a millisecond (0 to
+  // kMaxIntegrationTimeTenths), so that times such as 250.5 ms can be set
+  // and read without losing the tenth. Same results as above.
+  int setIntegrationTimeTenths(int tenths);
+  int readIntegrationTimeTenths();
   int saveIntegrationTime();
   int saveIlluminanceCorrectCoefficient(double *coefficient);
   int readIlluminanceCorrectCoefficient(double *coefficient);

@@ -436,6 +436,26 @@
         <source>The language cannot be changed</source>
         <translation>无法更改语言</translation>
     </message>
+    <message>
+        <source>Spectrum, wavelength and value (*.csv *.txt *.tsv *.dat)</source>
+        <translation>光谱，波长与数值 (*.csv *.txt *.tsv *.dat)</translation>
+    </message>
+    <message>
+        <source>IES TM-27-14 spectrum (*.spdx *.xml)</source>
+        <translation>IES TM-27-14 光谱 (*.spdx *.xml)</translation>
+    </message>
+    <message>
+        <source>UPRtek text export (*.xls *.txt)</source>
+        <translation>UPRtek 文本导出 (*.xls *.txt)</translation>
+    </message>
+    <message>
+        <source>Sekonic CSV export (*.csv)</source>
+        <translation>Sekonic CSV 导出 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spectrum of %1 added to the records</source>
+        <translation>已将 %1 的光谱加入记录</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -726,6 +746,18 @@
         <source>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</source>
         <translation>暗视觉与明视觉之比：1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V)，V′ 为 CIE 1951 暗视觉函数。</translation>
     </message>
+    <message>
+        <source>Export spectrum (CSV)...</source>
+        <translation>导出光谱 (CSV)...</translation>
+    </message>
+    <message>
+        <source>The spectrum as spectral irradiance in W·m⁻²·nm⁻¹</source>
+        <translation>以光谱辐照度 W·m⁻²·nm⁻¹ 表示的光谱</translation>
+    </message>
+    <message>
+        <source>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</source>
+        <translation>光谱辐照度，W·m⁻²·nm⁻¹ (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>solvane::quality::CompareDialog</name>
@@ -983,6 +1015,13 @@
     <message>
         <source>no exposure value: the illuminance is not a positive number</source>
         <translation>无曝光值：照度不是正数</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOverlay</name>
+    <message>
+        <source>Spectra normalised: each divided by its own peak</source>
+        <translation>光谱已归一化：各自除以自身的峰值</translation>
     </message>
 </context>
 </TS>

@@ -441,6 +441,26 @@
         <source>The language cannot be changed</source>
         <translation>The language cannot be changed</translation>
     </message>
+    <message>
+        <source>Spectrum, wavelength and value (*.csv *.txt *.tsv *.dat)</source>
+        <translation>Spectrum, wavelength and value (*.csv *.txt *.tsv *.dat)</translation>
+    </message>
+    <message>
+        <source>IES TM-27-14 spectrum (*.spdx *.xml)</source>
+        <translation>IES TM-27-14 spectrum (*.spdx *.xml)</translation>
+    </message>
+    <message>
+        <source>UPRtek text export (*.xls *.txt)</source>
+        <translation>UPRtek text export (*.xls *.txt)</translation>
+    </message>
+    <message>
+        <source>Sekonic CSV export (*.csv)</source>
+        <translation>Sekonic CSV export (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spectrum of %1 added to the records</source>
+        <translation>Spectrum of %1 added to the records</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -732,6 +752,18 @@
         <source>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</source>
         <translation>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</translation>
     </message>
+    <message>
+        <source>Export spectrum (CSV)...</source>
+        <translation>Export spectrum (CSV)...</translation>
+    </message>
+    <message>
+        <source>The spectrum as spectral irradiance in W·m⁻²·nm⁻¹</source>
+        <translation>The spectrum as spectral irradiance in W·m⁻²·nm⁻¹</translation>
+    </message>
+    <message>
+        <source>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</source>
+        <translation>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>solvane::quality::CompareDialog</name>
@@ -989,6 +1021,13 @@
     <message>
         <source>no exposure value: the illuminance is not a positive number</source>
         <translation>no exposure value: the illuminance is not a positive number</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOverlay</name>
+    <message>
+        <source>Spectra normalised: each divided by its own peak</source>
+        <translation>Spectra normalised: each divided by its own peak</translation>
     </message>
 </context>
 </TS>

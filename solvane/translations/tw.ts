@@ -436,6 +436,26 @@
         <source>The language cannot be changed</source>
         <translation>無法變更語言</translation>
     </message>
+    <message>
+        <source>Spectrum, wavelength and value (*.csv *.txt *.tsv *.dat)</source>
+        <translation>光譜，波長與數值 (*.csv *.txt *.tsv *.dat)</translation>
+    </message>
+    <message>
+        <source>IES TM-27-14 spectrum (*.spdx *.xml)</source>
+        <translation>IES TM-27-14 光譜 (*.spdx *.xml)</translation>
+    </message>
+    <message>
+        <source>UPRtek text export (*.xls *.txt)</source>
+        <translation>UPRtek 文字匯出 (*.xls *.txt)</translation>
+    </message>
+    <message>
+        <source>Sekonic CSV export (*.csv)</source>
+        <translation>Sekonic CSV 匯出 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spectrum of %1 added to the records</source>
+        <translation>已將 %1 的光譜加入記錄</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -726,6 +746,18 @@
         <source>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</source>
         <translation>暗視覺與明視覺之比：1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V)，V′ 為 CIE 1951 暗視覺函數。</translation>
     </message>
+    <message>
+        <source>Export spectrum (CSV)...</source>
+        <translation>匯出光譜 (CSV)...</translation>
+    </message>
+    <message>
+        <source>The spectrum as spectral irradiance in W·m⁻²·nm⁻¹</source>
+        <translation>以光譜輻照度 W·m⁻²·nm⁻¹ 表示的光譜</translation>
+    </message>
+    <message>
+        <source>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</source>
+        <translation>光譜輻照度，W·m⁻²·nm⁻¹ (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>solvane::quality::CompareDialog</name>
@@ -983,6 +1015,13 @@
     <message>
         <source>no exposure value: the illuminance is not a positive number</source>
         <translation>無曝光值：照度不是正數</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOverlay</name>
+    <message>
+        <source>Spectra normalised: each divided by its own peak</source>
+        <translation>光譜已正規化：各自除以自身的峰值</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,8 @@ QString &lastFolder() {
 } // namespace
 
 QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &caption,
-                   const QString &initialName, const QString &filter, const QString &suffix) {
+                   const QString &initialName, const QString &filter, const QString &suffix,
+                   QString *chosenFilter) {
   QFileDialog dialog(parent, caption, QDir(lastFolder()).filePath(initialName), filter);
   dialog.setAcceptMode(mode);
   if (mode == QFileDialog::AcceptSave) {
@@ -27,6 +28,9 @@ QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString 
   }
   const QString fileName = dialog.selectedFiles().constFirst();
   lastFolder() = QFileInfo(fileName).absolutePath();
+  if (chosenFilter) {
+    *chosenFilter = dialog.selectedNameFilter();
+  }
   return fileName;
 }
 

@@ -12,8 +12,10 @@ namespace solvane::ui {
 
 // The chosen file, or empty when the dialog was cancelled. `suffix` (without
 // dot) is added to a name saved without extension; opening needs an existing
-// file.
+// file. `filter` may hold several file types separated by ";;"; the one the
+// user chose goes to `chosenFilter` when it is not null.
 QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &caption,
-                   const QString &initialName, const QString &filter, const QString &suffix);
+                   const QString &initialName, const QString &filter, const QString &suffix,
+                   QString *chosenFilter = nullptr);
 
 } // namespace solvane::ui

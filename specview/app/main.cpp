@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -78,7 +80,12 @@ int main(int argc, char **argv) {
   specview::language::install(app, code);
 
   specview::MainWindow window;
-  window.resize(1280, 760);
+  // 1280 x 760, or less on a smaller screen: its panels and the title bar
+  // and borders the window manager adds stay on the screen.
+  constexpr int kWindowFrameAllowance = 40;
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  window.resize(std::min(1280, screen.width()),
+                std::min(760, screen.height() - kWindowFrameAllowance));
   window.show();
   QTimer::singleShot(0, &window, &specview::MainWindow::connectDevice);
   return QApplication::exec();

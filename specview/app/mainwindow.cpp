@@ -24,6 +24,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -60,7 +61,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   sideLayout->addWidget(buildDeviceGroup());
   sideLayout->addWidget(buildAcquisitionGroup());
   sideLayout->addWidget(buildDarkReferenceGroup());
-  sideLayout->addWidget(buildSaveGroup());
   sideLayout->addStretch();
   // Scrolls on short screens (1366 x 768 with larger fonts) instead of
   // making the window taller than the screen.
@@ -69,7 +69,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   sideScroll->setWidgetResizable(true);
   sideScroll->setFrameShape(QFrame::NoFrame);
   sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  sideScroll->setFixedWidth(kSidePanelWidth);
+  // As wide as its widest row needs, so that nothing is cut on the right.
+  sideScroll->setFixedWidth(std::max(kSidePanelWidth, side->minimumSizeHint().width() +
+                                                          sideScroll->verticalScrollBar()
+                                                              ->sizeHint()
+                                                              .width()));
   layout->addWidget(sideScroll);
   layout->addWidget(buildPlotArea(), 1);
   figures_ = new FiguresPanel;
@@ -88,11 +92,18 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   connect(&acquisition_, &Acquisition::integrationTimeFound, this, [this](int time, bool ok) {
     integrationTime_->setValue(time);
     emit integrationTimeFound(time, ok);
-    statusBar()->showMessage(ok ? tr("Integration time %1: peak at about 80 % of full scale")
-                                      .arg(time)
-                                : tr("Integration time %1: 80 % of full scale not reached "
-                                     "within the limits")
-                                      .arg(time));
+    autoMessage_ = ok ? tr("Integration time %1: peak at about 80 % of full scale")
+                            .arg(millisecondsText(time))
+                      : tr("Integration time %1: 80 % of full scale not reached "
+                           "within the limits")
+                            .arg(millisecondsText(time));
+    statusBar()->showMessage(autoMessage_);
+  });
+  // The automatic time's message holds only while that time is set.
+  connect(integrationTime_, qOverload<int>(&QSpinBox::valueChanged), this, [this] {
+    if (!autoMessage_.isEmpty() && statusBar()->currentMessage() == autoMessage_) {
+      statusBar()->clearMessage();
+    }
   });
 
   const QScreen *screen = QGuiApplication::primaryScreen();
@@ -149,6 +160,7 @@ QWidget *MainWindow::buildAcquisitionGroup() {
   auto *form = new QFormLayout(group);
   integrationTime_ = new QSpinBox;
   integrationTime_->setRange(1, kMaxIntegrationTime);
+  integrationTime_->setSuffix(QStringLiteral(" ms"));
   integrationTime_->setValue(100);
   integrationTime_->setProperty("settingName", "time");
   autoButton_ = new QPushButton(tr("Auto"));
@@ -243,10 +255,14 @@ QWidget *MainWindow::buildDarkReferenceGroup() {
   return group;
 }
 
-QWidget *MainWindow::buildSaveGroup() {
-  auto *group = new QGroupBox(tr("Save"));
+// The save buttons stand above the plot, in view on any screen.
+QWidget *MainWindow::buildSaveButtons() {
+  auto *group = new QWidget;
   auto *row = new QHBoxLayout(group);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(new QLabel(tr("Save")));
   auto *csv = new QPushButton(tr("CSV..."));
+  csv->setObjectName("btn_saveCsv");
   connect(csv, &QPushButton::clicked, this, [this] {
     saveWithDialog(tr("Save the shown spectrum"), tr("CSV file (*.csv)"), "csv",
                    &MainWindow::saveCsv);
@@ -287,6 +303,7 @@ QWidget *MainWindow::buildPlotArea() {
   darkMark_->hide();
   bar->addWidget(darkMark_);
   bar->addStretch();
+  bar->addWidget(buildSaveButtons());
   layout->addLayout(bar);
   saturation_ = warningLabel();
   layout->addWidget(saturation_);
@@ -381,7 +398,7 @@ void MainWindow::showDeviceInfo() {
           .arg(info_.lastNm)
           .arg(info_.darkPixels)
           .arg(texts.value(4))
-          .arg(info_.minIntegrationTime));
+          .arg(millisecondsText(info_.minIntegrationTime)));
 }
 
 void MainWindow::acquireOnce() {
@@ -574,17 +591,19 @@ void MainWindow::refreshMarks() {
   // Counts follow the integration time: the labels say which time each was taken at.
   darkState_->setText(
       processing_.hasDark()
-          ? tr("Dark of integration time %1, subtracted").arg(processing_.darkTime())
+          ? tr("Dark of integration time %1, subtracted")
+                .arg(millisecondsText(processing_.darkTime()))
           : tr("No dark"));
   referenceState_->setText(
       processing_.hasReference()
-          ? tr("Reference of integration time %1").arg(processing_.referenceTime())
+          ? tr("Reference of integration time %1")
+                .arg(millisecondsText(processing_.referenceTime()))
           : tr("No reference"));
   modeBox_->setEnabled(processing_.view() == Processing::ProcessedIntensity);
   if (frame.isValid()) {
     frameInfo_->setText(tr("%1  integration time %2, peak %3 counts")
                             .arg(frame.time.toString("HH:mm:ss.zzz"))
-                            .arg(frame.integrationTime)
+                            .arg(millisecondsText(frame.integrationTime))
                             .arg(frame.peakCount()));
   }
 }
@@ -647,6 +666,11 @@ bool MainWindow::savePlot(const QString &path) {
 void MainWindow::saveWithDialog(const QString &title, const QString &filter,
                                 const QString &suffix,
                                 bool (MainWindow::*save)(const QString &)) {
+  // Said before the dialog, so that nobody picks a file for nothing.
+  if (!last_.frame.isValid()) {
+    showMessage(tr("There is no spectrum to save yet."));
+    return;
+  }
   QFileDialog dialog(this, title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(suffix);

@@ -81,7 +81,7 @@ private:
   QWidget *buildDeviceGroup();
   QWidget *buildAcquisitionGroup();
   QWidget *buildDarkReferenceGroup();
-  QWidget *buildSaveGroup();
+  QWidget *buildSaveButtons();
   QWidget *buildPlotArea();
 
   AcquisitionSettings settingsFromControls() const;
@@ -105,6 +105,7 @@ private:
   bool continuous_ = false;
   AcquiredFrame last_;
   Processing processing_;
+  QString autoMessage_; // the automatic integration time's status message
   // Repaints at most at the screen's rate, with the newest frame.
   QTimer repaint_;
 

@@ -173,8 +173,8 @@ bool connectDevice(int index, DeviceInfo *info, QString *error) {
   }
   DeviceInfo read;
   if (!readInfo(&read)) {
-    fail(error, tr("The device does not answer as a spectrometer: its information block cannot "
-                   "be read."));
+    fail(error, tr("The attached device is a light meter, not a spectrometer: it does not answer "
+                   "as a spectrometer. The hand-held meter is read with Solvane."));
     return false;
   }
   if (!readId(&read.id)) {
@@ -187,11 +187,12 @@ bool connectDevice(int index, DeviceInfo *info, QString *error) {
 
 bool setIntegrationTime(int time, QString *error) {
   if (time < 0 || time > kMaxIntegrationTime) {
-    fail(error, tr("The integration time %1 lies outside 0 to %2.").arg(time).arg(kMaxIntegrationTime));
+    fail(error, tr("The integration time %1 lies outside 0 to %2.")
+                    .arg(millisecondsText(time), millisecondsText(kMaxIntegrationTime)));
     return false;
   }
   if (QSP_SetIntegrationTime(time) != 0) {
-    fail(error, failureReason(tr("Setting the integration time to %1").arg(time)));
+    fail(error, failureReason(tr("Setting the integration time to %1").arg(millisecondsText(time))));
     return false;
   }
   return true;

@@ -15,7 +15,12 @@ inline constexpr int kPixels = 2048;
 inline constexpr int kDarkPixels = 16;
 inline constexpr int kSpectrumPoints = 400; // 380 to 779 nm at 1 nm
 inline constexpr int kSpectrumFirstNm = 380;
-inline constexpr int kMaxIntegrationTime = 6553; // the device holds ten times it in 16 bits
+inline constexpr int kMaxIntegrationTime = 6553; // ms; the device holds ten times it in 16 bits
+
+// An integration time as the program shows it: "100 ms".
+inline QString millisecondsText(int milliseconds) {
+  return QStringLiteral("%1 ms").arg(milliseconds);
+}
 inline constexpr double kSpectrumScale = 10000;  // the acquisition's intensities carry ×10000
 
 // The instrument information block and identifier.

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -140,7 +142,8 @@ private slots:
     QVERIFY(sim().load(QJsonObject{{"device", "meter"}}));
     connect->click();
     QVERIFY(!window->isConnected());
-    QVERIFY(window->connectMessage().contains("does not answer as a spectrometer"));
+    QVERIFY(window->connectMessage().startsWith("The attached device is a light meter, not a "
+                                                "spectrometer"));
 
     QVERIFY(sim().load(spectrometer()));
     connect->click();
@@ -316,6 +319,21 @@ private slots:
                                            "the spectrum and its colour figures are not valid"}));
   }
 
+  // Saving before the first frame says so at once: no file dialog opens.
+  void saveWithNothingAcquiredSaysSo() {
+    QVERIFY(!window->lastFrame().frame.isValid());
+    bool dialogOpened = false;
+    QTimer::singleShot(0, [&dialogOpened] {
+      if (QWidget *modal = QApplication::activeModalWidget()) {
+        dialogOpened = true;
+        modal->close();
+      }
+    });
+    window->findChild<QPushButton *>("btn_saveCsv")->click();
+    QVERIFY(!dialogOpened);
+    QCOMPARE(window->message(), QString("There is no spectrum to save yet."));
+  }
+
   void autoIntegrationConverges() {
     QVERIFY(sim().load(exposedFrame(65535))); // saturated at the start
     QSignalSpy found(window.get(), &MainWindow::integrationTimeFound);
@@ -329,6 +347,19 @@ private slots:
     QVERIFY2(std::abs(last.peakCount() - target) <= 0.05 * target,
              qPrintable(QString::number(last.peakCount())));
     QCOMPARE(QSP_GetIntegrationTime(), time);
+    // The message names the time in ms and goes when another time is set.
+    QCOMPARE(window->statusBar()->currentMessage(),
+             QString("Integration time %1 ms: peak at about 80 % of full scale").arg(time));
+    QSpinBox *timeBox = nullptr;
+    for (QSpinBox *box : window->findChildren<QSpinBox *>()) {
+      if (box->property("settingName") == "time") {
+        timeBox = box;
+      }
+    }
+    QVERIFY(timeBox);
+    QCOMPARE(timeBox->suffix(), QString(" ms"));
+    timeBox->setValue(time + 1);
+    QVERIFY(window->statusBar()->currentMessage().isEmpty());
   }
 
   void failingFrameReadStopsContinuousModeKeepingTheLastSpectrum() {
@@ -351,7 +382,7 @@ private slots:
         spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 0}, {"loc", 1}}}}})));
     setSpin("time", 150);
     window->acquireOnce();
-    QTRY_VERIFY(window->message().contains("Setting the integration time to 150 failed"));
+    QTRY_VERIFY(window->message().contains("Setting the integration time to 150 ms failed"));
     QCOMPARE(window->lastFrame().frame.time, good);
   }
 

@@ -31,8 +31,8 @@
         <translation>无法打开光谱仪 %1。</translation>
     </message>
     <message>
-        <source>The device does not answer as a spectrometer: its information block cannot be read.</source>
-        <translation>该设备不是光谱仪：无法读取其信息块。</translation>
+        <source>The attached device is a light meter, not a spectrometer: it does not answer as a spectrometer. The hand-held meter is read with Solvane.</source>
+        <translation>所连接的设备是光照计，不是光谱仪：它不按光谱仪应答。手持光照计请用 Solvane 读取。</translation>
     </message>
     <message>
         <source>Reading the device identifier</source>

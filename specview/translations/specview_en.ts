@@ -31,8 +31,8 @@
         <translation>Spectrometer %1 could not be opened.</translation>
     </message>
     <message>
-        <source>The device does not answer as a spectrometer: its information block cannot be read.</source>
-        <translation>The device does not answer as a spectrometer: its information block cannot be read.</translation>
+        <source>The attached device is a light meter, not a spectrometer: it does not answer as a spectrometer. The hand-held meter is read with Solvane.</source>
+        <translation>The attached device is a light meter, not a spectrometer: it does not answer as a spectrometer. The hand-held meter is read with Solvane.</translation>
     </message>
     <message>
         <source>Reading the device identifier</source>

@@ -31,8 +31,8 @@
         <translation>無法開啟光譜儀 %1。</translation>
     </message>
     <message>
-        <source>The device does not answer as a spectrometer: its information block cannot be read.</source>
-        <translation>該裝置不是光譜儀：無法讀取其資訊區塊。</translation>
+        <source>The attached device is a light meter, not a spectrometer: it does not answer as a spectrometer. The hand-held meter is read with Solvane.</source>
+        <translation>所連接的裝置是光照計，不是光譜儀：它不按光譜儀應答。手持光照計請用 Solvane 讀取。</translation>
     </message>
     <message>
         <source>Reading the device identifier</source>

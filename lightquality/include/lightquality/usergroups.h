@@ -38,6 +38,15 @@ SimilarityIndex spectralSimilarityIndex(const Spectrum &test, const Spectrum &re
 Spectrum ssiPlanckReference(double kelvin);
 Spectrum ssiDaylightReference(double kelvin);
 
+// The spectrum made absolute by its illuminance: spectral irradiance
+// Ee(λ) = Ev·S(λ) / (K_m Σ S·V) in W·m⁻²·nm⁻¹, K_m = 683.002 lm/W. Every
+// value is NaN for a spectrum without light or with non-finite values and
+// for a negative or non-finite illuminance.
+Spectrum spectralIrradiance(const Spectrum &spectrum, double illuminanceLux);
+
+// The illuminance of a spectral irradiance in W·m⁻²·nm⁻¹: K_m Σ Ee·V, in lx.
+double illuminanceOfIrradiance(const Spectrum &irradiance);
+
 struct PhotonQuantities {
   double ppfd;        // photosynthetic photon flux density, 400–700 nm, µmol·m⁻²·s⁻¹
   double pfdFarRed;   // far-red photon flux density, 700–750 nm, µmol·m⁻²·s⁻¹

@@ -97,7 +97,8 @@ private slots:
     }
     QCOMPARE(shown.value("NO.000")->pen().color(), QColor(31, 119, 180));
     QCOMPARE(shown.value("NO.002")->pen().color(), QColor(214, 39, 40));
-    QCOMPARE(plot()->itemList(QwtPlotItem::Rtti_PlotLegend).size(), 1);
+    QVERIFY(plot()->legend()); // below the plot, not over it
+    QVERIFY(plot()->footer().text().contains("normalised"));
     QCOMPARE(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound(), 1.05);
 
     // Back to one row: the record's own fill on the 0-70000 axis, no legend.
@@ -105,7 +106,8 @@ private slots:
     stored()->cellClicked(1, 0);
     QCOMPARE(curves().keys(), QStringList{""});
     QCOMPARE(int(curves().value("")->dataSize()), rec::kSpectrumFields);
-    QVERIFY(plot()->itemList(QwtPlotItem::Rtti_PlotLegend).isEmpty());
+    QVERIFY(!plot()->legend());
+    QVERIFY(plot()->footer().isEmpty());
     QCOMPARE(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound(), 70000.0);
     QCOMPARE(label(), QString("NO.001"));
   }
@@ -157,6 +159,47 @@ private slots:
     QCOMPARE(table->verticalHeaderItem(0)->text(), QString("NO.002"));
     QCOMPARE(table->item(0, 6)->text(), QString("100"));
     QVERIFY(dialogs[0]->windowTitle().endsWith("NO.002"));
+  }
+
+  // Open with a spectrum file type adds the spectrum after the records and
+  // selects it; it is then compared like a record. The wrong file type is
+  // one warning that names the line, and the list stays as it was.
+  void spectrumOfAnotherMeterIsOpenedAndCompared() {
+    readFourRecords();
+    const QString sekonic = QStringLiteral(SUITE_DATA_DIR "/other_meters/sekonic_export_3262K.csv");
+    const auto openAs = [&](int type) {
+      answerNext<QFileDialog>([sekonic, type](QFileDialog *dialog) {
+        QCOMPARE(dialog->nameFilters().size(), 5);
+        dialog->selectNameFilter(dialog->nameFilters()[type]);
+        dialog->selectFile(sekonic);
+        static_cast<QDialog *>(dialog)->accept();
+      });
+      child<QPushButton>("btn_open")->click();
+    };
+    openAs(3); // the UPRtek export's type
+    QCOMPARE(warnings, QStringList{"Error|Fail to open the file\ncannot read the spectrum as UPRtek "
+                                   "text export: " + sekonic + ": line 1: expected 'Model Name' "
+                                   "and a tab, the first line of a UPRtek text export"});
+    QCOMPARE(stored()->rowCount(), 4);
+    warnings.clear();
+
+    openAs(4);
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(stored()->rowCount(), 5);
+    QCOMPARE(label(), QString("sekonic_export_3262K.csv"));
+    // Its W·m⁻²·nm⁻¹ are drawn on an axis of their own, not the counts' 0 to 70000.
+    setPlotMode(0);
+    QVERIFY(plot()->axisScaleDiv(QwtPlot::yLeft).upperBound() < 0.01);
+    selectRows({4, 0});
+    child<QPushButton>("btn_compare")->click();
+    const QList<CompareDialog *> dialogs = window->findChildren<CompareDialog *>();
+    QCOMPARE(dialogs.size(), 1);
+    auto *table = dialogs[0]->findChild<QTableWidget *>("table_comparison");
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->verticalHeaderItem(0)->text(), QString("sekonic_export_3262K.csv"));
+    bool isNumber = false;
+    table->item(1, 6)->text().toInt(&isNumber); // an SSI against the spectrum, not "n/a"
+    QVERIFY(isNumber);
   }
 
   // A file may hold records too short to evaluate: the overlay draws what

@@ -12,6 +12,8 @@
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QFileInfo>
+#include <QDir>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -184,7 +186,10 @@ private slots:
   void printGoesThroughSettingsToThePreview_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("outputFile");
-    QTest::newRow("Print to PDF") << 0 << "Report";
+    QTest::newRow("Print to PDF")
+        << 0
+        << QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+               .filePath("Report.pdf");
     QTest::newRow("Print to Paper") << 1 << "";
   }
 
@@ -199,7 +204,7 @@ private slots:
       settings->findChild<QLineEdit *>("lineEdit_company")->setText("Acme Optics");
       settings->findChild<QPushButton *>("btn_print")->click();
       answerNext<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
-        previewFile = QFileInfo(preview->printer()->outputFileName()).fileName();
+        previewFile = preview->printer()->outputFileName();
         a4 = preview->printer()->pageLayout().pageSize().id() == QPageSize::A4;
         preview->reject();
       });

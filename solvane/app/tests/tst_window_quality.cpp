@@ -15,6 +15,8 @@
 #include "test_files.h"
 #include "window_test.h"
 
+#include "lightquality/usergroups.h"
+
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -210,8 +212,9 @@ private slots:
     QVERIFY2(reasons.contains("CCT, Ra (meter's method): not valid"), qPrintable(reasons));
   }
 
-  // The exported file holds the record's 401 values; a file that cannot be
-  // written gives a warning and leaves nothing.
+  // The SPDX file holds the record's 401 values in W·m⁻²·nm⁻¹, whose
+  // illuminance is the record's, and so does the CSV file; a file that
+  // cannot be written gives a warning and leaves nothing.
   void exportsTheSpectrum() {
     readFourRecords();
     clickQuality();
@@ -219,7 +222,28 @@ private slots:
     QVERIFY(dialog);
     const QString file = workDir.filePath("NO.000.spdx");
     QVERIFY(dialog->exportSpectrum(file));
-    QCOMPARE(testfiles::spdxSpectralValues(file), rec::intensityTexts(expectedRecord(fourRecords, 0)));
+    const QStringList record = expectedRecord(fourRecords, 0);
+    const auto illuminanceOf = [](const QStringList &values) {
+      lightquality::Spectrum ee{};
+      for (int j = 0; j < values.size() && j < lightquality::kSpectrumValues; ++j) {
+        ee[static_cast<std::size_t>(j)] = values[j].toDouble();
+      }
+      return lightquality::illuminanceOfIrradiance(ee);
+    };
+    const double lux = record[rec::kIlluminance].toDouble();
+    QVERIFY(qAbs(illuminanceOf(testfiles::spdxSpectralValues(file)) / lux - 1) < 1e-9);
+
+    const QString csv = workDir.filePath("NO.000.csv");
+    chooseFile(csv);
+    child<QPushButton>(dialog, "btn_exportIrradiance")->click();
+    QFile written(csv);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[0].startsWith("Data,Date,Ev (lx),380 nm (W·m⁻²·nm⁻¹),"));
+    const QStringList fields = QString::fromUtf8(lines[1]).split(',');
+    QCOMPARE(fields.mid(0, 2), record.mid(0, 2));
+    QVERIFY(qAbs(illuminanceOf(fields.mid(3)) / lux - 1) < 1e-5);
 
     const QString unwritable = workDir.filePath("missing/NO.000.spdx");
     QVERIFY(!dialog->exportSpectrum(unwritable));

@@ -129,7 +129,9 @@ private slots:
 
     const Run set = run({"set-integration-time", "6553"});
     QCOMPARE(set.exitCode, 0);
-    QCOMPARE(set.out.trimmed(), QString("integration time set to 6553"));
+    QCOMPARE(set.out.trimmed(), QString("integration time set to 6553.0 ms"));
+    const Run tenths = run({"set-integration-time", "6553.5"});
+    QCOMPARE(tenths.out.trimmed(), QString("integration time set to 6553.5 ms"));
     QCOMPARE(run({"save-integration-time"}).exitCode, 0);
   }
 
@@ -206,11 +208,13 @@ private slots:
     row({"list", "extra"}, "list");
     row({"calibration", "--json"}, "calibration");
     row({"save-integration-time", "250"}, "save-integration-time");
-    row({"set-integration-time"}, "set-integration-time N");
-    row({"set-integration-time", "250", "300"}, "set-integration-time N");
-    row({"set-integration-time", "6554"}, "set-integration-time N");
-    row({"set-integration-time", "-1"}, "set-integration-time N");
-    row({"set-integration-time", "12abc"}, "set-integration-time N");
+    row({"set-integration-time"}, "set-integration-time MS  (0 to 6553.5 ms");
+    row({"set-integration-time", "250", "300"}, "set-integration-time MS  (0 to 6553.5 ms");
+    row({"set-integration-time", "6554"}, "set-integration-time MS  (0 to 6553.5 ms");
+    row({"set-integration-time", "6553.6"}, "set-integration-time MS  (0 to 6553.5 ms");
+    row({"set-integration-time", "250.55"}, "set-integration-time MS  (0 to 6553.5 ms");
+    row({"set-integration-time", "-1"}, "set-integration-time MS  (0 to 6553.5 ms");
+    row({"set-integration-time", "12abc"}, "set-integration-time MS  (0 to 6553.5 ms");
     row({"read", "extra"}, "read [--observer 2|10]");
     row({"read", "--observer", "5"}, "read [--observer 2|10]");
     row({"read", "--csv"}, "read [--observer 2|10]");
@@ -218,10 +222,10 @@ private slots:
     row({"measure", "extra"}, "measure [--count N]");
     row({"measure", "--count", "-1"}, "measure [--count N]");
     row({"measure", "--interval", "86401"}, "measure [--count N]");
-    row({"metrics", "--json", "extra"}, "metrics [--csv FILE] [--json]");
-    row({"metrics", "extra"}, "metrics [--csv FILE] [--json]");
-    row({"metrics", "--xml"}, "metrics [--csv FILE] [--json]");
-    row({"metrics", "--csv", "a.csv", "--json", "extra"}, "metrics [--csv FILE] [--json]");
+    row({"metrics", "--json", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
+    row({"metrics", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
+    row({"metrics", "--xml"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
+    row({"metrics", "--csv", "a.csv", "--json", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
     row({"report"}, "report --csv FILE --record N");
     row({"report", "--csv", "a.csv", "--record", "0", "--pdf", "a.pdf", "extra"},
         "report --csv FILE --record N");
@@ -249,7 +253,7 @@ private slots:
     }
     const Run help = run({"--help"});
     QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("metrics [--csv FILE] [--json]"));
+    QVERIFY(help.out.contains("metrics [--csv FILE | --spectrum FILE] [--json]"));
   }
 };
 

@@ -169,7 +169,7 @@ private slots:
     for (const char *bad : {"planck:abc", "daylight:3000", "record:-1", "sun:5000", ""}) {
       const Run r = run({"metrics", "--csv", demoCsv, "--ssi-reference", bad});
       QCOMPARE(r.exitCode, 2);
-      QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli metrics [--csv FILE] [--json] "
+      QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli metrics [--csv FILE | --spectrum FILE] [--json] "
                                 "[--ssi-reference planck:T|daylight:T|record:N]"),
                qPrintable(r.err));
       QCOMPARE(r.err.count('\n'), 1);
@@ -274,8 +274,8 @@ private slots:
     QVERIFY2(missingFile.err.endsWith("missing.csv: No such file or directory\n"),
              qPrintable(missingFile.err));
     const Run usage = run({"compare", "--csv", demoCsv, "--records", "1"});
-    QCOMPARE(usage.err, QString("solvane-cli: usage: solvane-cli compare --csv FILE --records "
-                                "N,M[,...] [--json]\n"));
+    QCOMPARE(usage.err, QString("solvane-cli: usage: solvane-cli compare [--csv FILE --records "
+                                "N[,M...]] [--spectrum FILE]... [--json]\n"));
   }
 };
 

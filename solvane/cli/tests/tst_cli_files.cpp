@@ -4,6 +4,7 @@
 
 #include "cli_run.h"
 #include "hostile_text.h"
+#include "lightquality/usergroups.h"
 #include "pdf_tools.h"
 #include "meter_state.h"
 #include "test_files.h"
@@ -146,14 +147,25 @@ private slots:
     QCOMPARE(run({"metrics", "--csv", path("missing.csv")}).exitCode, 3);
   }
 
-  // The SPDX file holds the record's intensities as the data file has them;
-  // a record that is not there or not whole leaves no file.
+  // The SPDX file holds the record's intensities scaled to its illuminance
+  // (W·m⁻²·nm⁻¹); a record that is not there or not whole leaves no file.
   void spdxOfARecord() {
     const QString out = path("record1.spdx");
     const Run r = run({"spdx", "--csv", threeRecordsCsv, "--record", "1", "--out", out});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("spectrum of record 1 written to %1\n").arg(out));
-    QCOMPARE(testfiles::spdxSpectralValues(out), csvRecords(threeRecordsCsv)[1].mid(29));
+    const QStringList record = csvRecords(threeRecordsCsv)[1];
+    lightquality::Spectrum intensities;
+    for (int j = 0; j < lightquality::kSpectrumValues; ++j) {
+      intensities[static_cast<std::size_t>(j)] = record[29 + j].toDouble();
+    }
+    const lightquality::Spectrum irradiance =
+        lightquality::spectralIrradiance(intensities, record[2].toDouble());
+    const QStringList written = testfiles::spdxSpectralValues(out);
+    QCOMPARE(written.size(), lightquality::kSpectrumValues);
+    for (int j = 0; j < lightquality::kSpectrumValues; ++j) {
+      QCOMPARE(written[j].toDouble(), irradiance[static_cast<std::size_t>(j)]);
+    }
 
     const QString shortCsv = path("short-spdx.csv");
     testfiles::writeBytes(shortCsv, "Data,Date\nNO.000,2019-05-21T14:03:09,12\n");

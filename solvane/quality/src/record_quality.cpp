@@ -29,8 +29,10 @@ bool readRecordInput(const QStringList &record, RecordInput *input, QString *err
   }
   input->label = record[rec::kLabel];
   input->time = record[rec::kDateTime];
+  // An empty illuminance (a spectrum from a file that states none) leaves
+  // the figures that rest on it undefined; other text is an error.
   input->illuminance = numberOrNaN(record[rec::kIlluminance]);
-  if (!std::isfinite(input->illuminance)) {
+  if (!std::isfinite(input->illuminance) && !record[rec::kIlluminance].isEmpty()) {
     return errors::report(error, QString("the illuminance '%1' is not a number")
                                      .arg(quoting::quotedText(record[rec::kIlluminance])));
   }

@@ -5,7 +5,11 @@
 
 #include "spdx/spdx_document.h"
 
+#include "lightquality/usergroups.h"
+
 #include <QDateTime>
+
+#include <cmath>
 
 #include <memory>
 
@@ -20,12 +24,25 @@ spdx::Document recordDocument(const RecordInput &input) {
   document.creator = "solvane";
   document.equipment = "hand-held spectral light meter";
   document.reportDate = QDateTime::fromString(input.time, Qt::ISODate).date();
-  document.comments = QString("Relative spectral distribution: the record's intensities as the "
-                              "meter stores them, not scaled to the illuminance (%1 lx).")
-                          .arg(input.illuminance, 0, 'f', 2);
+  // Scaled by its illuminance the spectrum is absolute, the quantity lighting
+  // tools expect; a spectrum without light or illuminance stays relative.
+  const lightquality::Spectrum irradiance =
+      lightquality::spectralIrradiance(input.spectrum, input.illuminance);
+  const bool absolute = std::isfinite(irradiance.front());
+  const lightquality::Spectrum &values = absolute ? irradiance : input.spectrum;
+  if (absolute) {
+    document.quantity = "irradiance";
+    document.comments = QString("Spectral irradiance in W·m⁻²·nm⁻¹: the record's intensities "
+                                "scaled so that their illuminance is the record's (%1 lx).")
+                            .arg(input.illuminance, 0, 'f', 2);
+  } else {
+    document.comments = QString("Relative spectral distribution: the record's intensities as the "
+                                "meter stores them; the record gives no illuminance to scale "
+                                "them by.");
+  }
   for (int i = 0; i < lightquality::kSpectrumValues; ++i) {
     document.samples.append({static_cast<double>(lightquality::kFirstNm + i),
-                             input.spectrum[static_cast<std::size_t>(i)]});
+                             values[static_cast<std::size_t>(i)]});
   }
   return document;
 }

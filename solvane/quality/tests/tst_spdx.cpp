@@ -5,8 +5,12 @@
 
 #include "solvane/quality/spdx.h"
 
+#include "lightquality/usergroups.h"
+
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -33,6 +37,20 @@ QList<Element> elements(QXmlStreamReader &xml) {
     }
   }
   return found;
+}
+
+// The SpectralData values, checked to stand at 380, 381, ... nm.
+QVector<double> spectralValues(const QList<Element> &found) {
+  QVector<double> values;
+  for (const Element &e : found) {
+    if (e.path == "SpectralDistribution/SpectralData") {
+      if (e.attributes.value("wavelength").toInt() != 380 + values.size()) {
+        return {};
+      }
+      values << e.text.toDouble();
+    }
+  }
+  return values;
 }
 
 solvane::quality::RecordInput sampleInput() {
@@ -92,18 +110,30 @@ private slots:
     QCOMPARE(text["Header/DocumentCreationDate"], QString("2026-12-08"));
     QCOMPARE(text["Header/ReportDate"], QString("2019-05-21"));
     QVERIFY(!QUuid::fromString(text["Header/UniqueIdentifier"]).isNull());
+    QCOMPARE(text["SpectralDistribution/SpectralQuantity"], QString("irradiance"));
+    QVERIFY(text["Header/Comments"].contains("W·m⁻²·nm⁻¹"));
+
+    const lightquality::Spectrum irradiance =
+        lightquality::spectralIrradiance(sampleInput().spectrum, sampleInput().illuminance);
+    QCOMPARE(spectralValues(found), QVector<double>(irradiance.begin(), irradiance.end()));
+  }
+
+  // Without an illuminance the file says the values are relative and keeps
+  // them as the record holds them.
+  void recordWithoutIlluminanceStaysRelative() {
+    solvane::quality::RecordInput input = sampleInput();
+    input.illuminance = std::numeric_limits<double>::quiet_NaN();
+    QXmlStreamReader xml(solvane::quality::spdxDocument(input, QDate(2026, 12, 8)));
+    QVERIFY(xml.readNextStartElement());
+    const QList<Element> found = elements(xml);
+    QMap<QString, QString> text;
+    for (const Element &e : found) {
+      text.insert(e.path, e.text);
+    }
     QCOMPARE(text["SpectralDistribution/SpectralQuantity"], QString("relative"));
     QVERIFY(text["Header/Comments"].contains("relative", Qt::CaseInsensitive));
-
-    int sample = 0;
-    for (const Element &e : found) {
-      if (e.path == "SpectralDistribution/SpectralData") {
-        QCOMPARE(e.attributes.value("wavelength").toInt(), 380 + sample);
-        QCOMPARE(e.text.toDouble(), 1000 + sample * 0.125);
-        ++sample;
-      }
-    }
-    QCOMPARE(sample, 401);
+    QCOMPARE(spectralValues(found),
+             QVector<double>(input.spectrum.begin(), input.spectrum.end()));
   }
 
   void failedSaveLeavesNoFile() {

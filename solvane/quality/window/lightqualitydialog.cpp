@@ -6,6 +6,7 @@
 #include "messagebox.h"
 #include "quality_charts.h"
 #include "quoting/quoted_qstring.h"
+#include "solvane/quality/irradiance_csv.h"
 #include "solvane/quality/spdx.h"
 
 #include <QFileDialog>
@@ -47,12 +48,16 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
 
   auto *exportButton = new QPushButton(tr("Export spectrum (SPDX)..."));
   exportButton->setObjectName("btn_exportSpdx");
+  auto *csvButton = new QPushButton(tr("Export spectrum (CSV)..."));
+  csvButton->setObjectName("btn_exportIrradiance");
+  csvButton->setToolTip(tr("The spectrum as spectral irradiance in W·m⁻²·nm⁻¹"));
   auto *closeButton = new QPushButton(tr("Close"));
   closeButton->setObjectName("btn_close");
   connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   auto *buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(exportButton);
+  buttons->addWidget(csvButton);
   buttons->addWidget(closeButton);
 
   // The figures scroll on a screen too low for them; the header, the tabs,
@@ -205,6 +210,17 @@ void LightQualityDialog::on_btn_exportSpdx_clicked() {
       tr("IES TM-27-14 spectral data (*.spdx)"), QStringLiteral("spdx"));
   if (!path.isEmpty()) {
     exportSpectrum(path);
+  }
+}
+
+void LightQualityDialog::on_btn_exportIrradiance_clicked() {
+  const QString path = solvane::ui::chooseFile(
+      this, QFileDialog::AcceptSave, tr("Export spectrum"), m_quality.input.label + ".csv",
+      tr("Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)"), QStringLiteral("csv"));
+  QString error;
+  if (!path.isEmpty() && !saveIrradianceCsv({m_quality.input}, path, &error)) {
+    solvane::ui::warning(this, tr("Error"),
+                         tr("Cannot write %1").arg(quoting::quotedText(path)) + '\n' + error);
   }
 }
 

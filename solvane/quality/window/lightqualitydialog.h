@@ -5,7 +5,8 @@
 // shifts, CIE 13.3 Ra and R1–R14, CIE 15 CCT and Duv, CIE S 026 α-opic
 // quantities) beside the record's own Ra, CCT and Δuv, the figures of the
 // other user groups on a tab each (cinema, horticulture, outdoor lighting),
-// and the export of its spectrum as an SPDX file.
+// and the export of its spectrum as an SPDX file or as spectral irradiance
+// (CSV).
 
 #include "solvane/quality/record_quality.h"
 
@@ -29,6 +30,7 @@ public:
 
 private slots:
   void on_btn_exportSpdx_clicked();
+  void on_btn_exportIrradiance_clicked();
 
 private:
   QWidget *createHeader();

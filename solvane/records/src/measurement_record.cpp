@@ -87,6 +87,10 @@ QStringList buildMeasurementRecord(int ordinal, const QDateTime &time, double il
   return record;
 }
 
+QString plainField(QString text) {
+  return text.replace(',', ' ').replace('\n', ' ').replace('\r', ' ');
+}
+
 QString fieldOrEmpty(const QStringList &record, int index) {
   return index >= 0 && index < record.size() ? record.at(index) : QString();
 }

@@ -16,14 +16,14 @@ namespace solvane::quality {
 struct RecordInput {
   QString label;      // field 0, "NO.000"
   QString time;       // field 1, ISO date-time
-  double illuminance; // field 2, lx
+  double illuminance; // field 2, lx; NaN when the field is empty
   lightquality::InstrumentFigures own; // computed the meter's way; NaN where a field is no number
   lightquality::Spectrum spectrum; // the 401 intensities, 380..780 nm
 };
 
 // Reads a record's fields into `input`. False, with why in `error` (may be
-// null), for a record with fewer than 430 fields or a non-numeric
-// illuminance or intensity.
+// null), for a record with fewer than 430 fields, an illuminance that is
+// neither a number nor empty, or a non-numeric intensity.
 bool readRecordInput(const QStringList &record, RecordInput *input, QString *error);
 
 struct RecordQuality {

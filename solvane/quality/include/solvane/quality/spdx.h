@@ -13,7 +13,9 @@ namespace solvane::quality {
 
 // The document: the header (description, creator, identifier, instrument,
 // measurement date, creation date `created`, comments) and the 401 values
-// as a relative spectral distribution at 1 nm from 380 to 780 nm.
+// at 1 nm from 380 to 780 nm: spectral irradiance in W·m⁻²·nm⁻¹ (scaled by
+// the record's illuminance), or the relative values when the record has no
+// illuminance or no light. The comments name the unit.
 QByteArray spdxDocument(const RecordInput &input, const QDate &created);
 
 // Writes spdxDocument(input, today) to `path`. The file appears only when it

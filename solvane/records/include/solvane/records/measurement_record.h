@@ -55,6 +55,10 @@ QStringList calculateItems(int ordinal, double illuminance, const double *intens
 QStringList buildMeasurementRecord(int ordinal, const QDateTime &time, double illuminance,
                                    const double *intensity, int count, double ratio, int observer);
 
+// `text` fit to be one field of a comma-separated line: commas and line
+// breaks, which would shift or split the columns, become blanks.
+QString plainField(QString text);
+
 // Field `index`, or an empty text when the record is shorter.
 QString fieldOrEmpty(const QStringList &record, int index);
 
