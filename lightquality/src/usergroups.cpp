@@ -202,7 +202,11 @@ double miredShift(double measuredKelvin, double targetKelvin) {
 UserGroupFigures userGroupFigures(const Spectrum &spectrum, double illuminanceLux) {
   static const Spectrum planck = ssiPlanckReference(kSsiPlanckKelvin);
   static const Spectrum daylight = ssiDaylightReference(kSsiDaylightKelvin);
-  return {spectralSimilarityIndex(spectrum, planck), spectralSimilarityIndex(spectrum, daylight),
+  return {spectralSimilarityIndex(spectrum, planck),
+          spectralSimilarityIndex(spectrum, daylight),
+          televisionLightingConsistency(spectrum),
+          luminaireMatchingFactor(spectrum, illuminantASpectrum()),
+          luminaireMatchingFactor(spectrum, illuminantD65Spectrum()),
           photonQuantities(spectrum, illuminanceLux), scotopicPhotopicRatio(spectrum),
           exposureAtIso100(illuminanceLux)};
 }
