@@ -233,17 +233,36 @@ colorimetry::UV referenceWhite(TlciReference kind, double kelvin) {
   return blendWhite(kelvin);
 }
 
-// Why a light cannot be filmed, or empty: the camera is balanced on a light
-// only when each of its channels sees it.
-std::string unfilmable(const Spectrum &s, const CameraSignals &signals, const char *which) {
+// A light as the camera films it, and why it cannot be when it cannot: the
+// camera is balanced on a light only when each of its channels sees it.
+struct Filmed {
+  CameraSignals signals;
+  std::string reason;
+};
+
+Filmed filmed(const Spectrum &s, const char *which) {
+  Filmed f{television::film(television::cameraSamples(s)), {}};
   if (std::string reason; !spectrumUsable(s, &reason)) {
-    return which + std::string(": ") + reason;
+    f.reason = which + std::string(": ") + reason;
+  } else if (!television::balances(f.signals.grey)) {
+    f.reason = which + std::string(": the television camera does not see it in all three "
+                                   "channels (380-760 nm at 5 nm)");
   }
-  if (!television::balances(signals.grey)) {
-    return which + std::string(": the television camera does not see it in all three channels "
-                               "(380-760 nm at 5 nm)");
+  return f;
+}
+
+// A reference luminaire, filmed and shown with the camera balanced on it.
+struct MatchingReference {
+  Filmed light;
+  television::PatchColours shown;
+};
+
+MatchingReference matchingReference(const Spectrum &s) {
+  MatchingReference r{filmed(s, "the reference luminaire"), {}};
+  if (r.light.reason.empty()) {
+    r.shown = television::displayed(r.light.signals, r.light.signals.grey, 1);
   }
-  return {};
+  return r;
 }
 
 TelevisionLightingConsistency undefinedTlci(std::string reason) {
@@ -276,6 +295,37 @@ Spectrum recordOf(const cie::Table &table) {
   return s;
 }
 
+TelevisionLightingConsistency consistency(const Spectrum &spectrum, const Filmed &test) {
+  if (!test.reason.empty()) {
+    return undefinedTlci(test.reason);
+  }
+  const colorimetry::UV white = recordChromaticity(spectrum);
+  const CorrelatedColourTemperature cct = televisionCct(white);
+  if (std::isnan(cct.kelvin)) {
+    return undefinedTlci(cct.reason);
+  }
+  const TlciReference kind = referenceFor(cct.kelvin);
+  const CameraSignals reference = television::film(referenceLight(kind, cct.kelvin));
+  const double deltaE = television::averageDifference(
+      television::displayed(reference, reference.grey, 1),
+      television::displayed(test.signals, test.signals.grey, 1), television::kColouredPatches);
+  return {television::qualityFromDifference(deltaE), deltaE, cct.kelvin, kind,
+          uvDistance(white, referenceWhite(kind, cct.kelvin)) / kDistanceUnit, {}};
+}
+
+// The test is balanced on the reference and exposed to its luma.
+LuminaireMatching matching(const Filmed &test, const MatchingReference &reference) {
+  const std::string &reason = test.reason.empty() ? reference.light.reason : test.reason;
+  if (!reason.empty()) {
+    return {kNaN, kNaN, reason};
+  }
+  const television::Rgb &balance = reference.light.signals.grey;
+  const double gain = television::balancedGreyLuma(test.signals, balance);
+  const double deltaE = television::averageDifference(
+      reference.shown, television::displayed(test.signals, balance, gain), television::kPatches);
+  return {television::qualityFromDifference(deltaE), deltaE, {}};
+}
+
 } // namespace
 
 const char *tlciReferenceName(TlciReference reference) {
@@ -291,39 +341,18 @@ const char *tlciReferenceName(TlciReference reference) {
 }
 
 TelevisionLightingConsistency televisionLightingConsistency(const Spectrum &spectrum) {
-  const CameraSignals test = television::film(television::cameraSamples(spectrum));
-  if (std::string reason = unfilmable(spectrum, test, "the spectrum"); !reason.empty()) {
-    return undefinedTlci(reason);
-  }
-  const colorimetry::UV white = recordChromaticity(spectrum);
-  const CorrelatedColourTemperature cct = televisionCct(white);
-  if (std::isnan(cct.kelvin)) {
-    return undefinedTlci(cct.reason);
-  }
-  const TlciReference kind = referenceFor(cct.kelvin);
-  const CameraSignals reference = television::film(referenceLight(kind, cct.kelvin));
-  const double deltaE = television::averageDifference(
-      television::displayed(reference, reference.grey, 1), television::displayed(test, test.grey, 1),
-      television::kColouredPatches);
-  return {television::qualityFromDifference(deltaE), deltaE, cct.kelvin, kind,
-          uvDistance(white, referenceWhite(kind, cct.kelvin)) / kDistanceUnit, {}};
+  return consistency(spectrum, filmed(spectrum, "the spectrum"));
 }
 
 LuminaireMatching luminaireMatchingFactor(const Spectrum &test, const Spectrum &reference) {
-  const CameraSignals t = television::film(television::cameraSamples(test));
-  const CameraSignals r = television::film(television::cameraSamples(reference));
-  std::string reason = unfilmable(test, t, "the spectrum");
-  if (reason.empty()) {
-    reason = unfilmable(reference, r, "the reference luminaire");
-  }
-  if (!reason.empty()) {
-    return {kNaN, kNaN, reason};
-  }
-  const double deltaE = television::averageDifference(
-      television::displayed(r, r.grey, 1),
-      television::displayed(t, r.grey, television::balancedGreyLuma(t, r.grey)),
-      television::kPatches);
-  return {television::qualityFromDifference(deltaE), deltaE, {}};
+  return matching(filmed(test, "the spectrum"), matchingReference(reference));
+}
+
+TelevisionFigures televisionFigures(const Spectrum &spectrum) {
+  static const MatchingReference a = matchingReference(illuminantASpectrum());
+  static const MatchingReference d65 = matchingReference(illuminantD65Spectrum());
+  const Filmed test = filmed(spectrum, "the spectrum");
+  return {consistency(spectrum, test), matching(test, a), matching(test, d65)};
 }
 
 const Spectrum &illuminantASpectrum() {

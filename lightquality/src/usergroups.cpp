@@ -204,9 +204,7 @@ UserGroupFigures userGroupFigures(const Spectrum &spectrum, double illuminanceLu
   static const Spectrum daylight = ssiDaylightReference(kSsiDaylightKelvin);
   return {spectralSimilarityIndex(spectrum, planck),
           spectralSimilarityIndex(spectrum, daylight),
-          televisionLightingConsistency(spectrum),
-          luminaireMatchingFactor(spectrum, illuminantASpectrum()),
-          luminaireMatchingFactor(spectrum, illuminantD65Spectrum()),
+          televisionFigures(spectrum),
           photonQuantities(spectrum, illuminanceLux), scotopicPhotopicRatio(spectrum),
           exposureAtIso100(illuminanceLux)};
 }

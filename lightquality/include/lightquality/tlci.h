@@ -59,6 +59,15 @@ struct LuminaireMatching {
 // or no light the camera sees in every channel.
 LuminaireMatching luminaireMatchingFactor(const Spectrum &test, const Spectrum &reference);
 
+// The TLCI of a light and its TLMF against CIE A and D65, the references
+// filmed once for all lights.
+struct TelevisionFigures {
+  TelevisionLightingConsistency tlci;
+  LuminaireMatching tlmfIlluminantA;
+  LuminaireMatching tlmfD65;
+};
+TelevisionFigures televisionFigures(const Spectrum &spectrum);
+
 // CIE illuminants A and D65 as a record holds them, the reference
 // luminaires TLMF is given against by default.
 const Spectrum &illuminantASpectrum();

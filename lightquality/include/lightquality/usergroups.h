@@ -89,9 +89,7 @@ double miredShift(double measuredKelvin, double targetKelvin);
 struct UserGroupFigures {
   SimilarityIndex ssiPlanck3200;
   SimilarityIndex ssiDaylight5600;
-  TelevisionLightingConsistency tlci;
-  LuminaireMatching tlmfIlluminantA;
-  LuminaireMatching tlmfD65;
+  TelevisionFigures television;
   PhotonQuantities photon;
   ScotopicRatio scotopic;
   Exposure exposure;
