@@ -177,6 +177,8 @@ QLabel *LightQualityDialog::createReasons() {
       {tr("Rf and Rg"), q.fidelity.reason},
       {tr("α-opic quantities"), q.alphaOpic.reason},
       {tr("SSI"), q.userGroups.ssiPlanck3200.reason},
+      {tr("TLCI"), q.userGroups.television.tlci.reason},
+      {tr("TLMF"), q.userGroups.television.tlmfIlluminantA.reason},
       {tr("Photon quantities"), q.userGroups.photon.reason},
       {tr("S/P ratio"), q.userGroups.scotopic.reason},
       {tr("Exposure"), q.userGroups.exposure.reason},

@@ -46,6 +46,8 @@ private:
   QWidget *createSimilarityBox();
   QWidget *createExposureBox();
   QWidget *createMiredBox();
+  // The TLCI and TLMF box (lightqualitydialog_television.cpp).
+  QWidget *createTelevisionBox();
 
   RecordQuality m_quality;
 };
