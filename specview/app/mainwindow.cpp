@@ -2,6 +2,8 @@
 
 #include "language.h"
 
+#include "lightquality/figure_table.h"
+
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
@@ -22,6 +24,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QCoreApplication>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -35,8 +38,42 @@ constexpr int kMaxScans = 1000;
 constexpr int kMaxBoxcar = 50;
 constexpr int kSidePanelWidth = 300;
 
-QString figureNumber(double value, int decimals) {
-  return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
+// The panel's figures: the window's key of each (its tests read them by
+// it) and its row of the figure table. The SDK's come first, in their own
+// box, then the standard figures of the same spectrum.
+struct PanelFigure {
+  const char *key;
+  lightquality::FigureGroup group;
+  const char *row;
+};
+constexpr PanelFigure kSdkFigures[] = {
+    {"x", lightquality::FigureGroup::kInstrument, "x"},
+    {"y", lightquality::FigureGroup::kInstrument, "y"},
+    {"u", lightquality::FigureGroup::kInstrument, "u_prime"},
+    {"v", lightquality::FigureGroup::kInstrument, "v_prime"},
+    {"cct", lightquality::FigureGroup::kInstrument, "cct_K"},
+    {"ra", lightquality::FigureGroup::kInstrument, "ra"},
+    {"dominant", lightquality::FigureGroup::kInstrument, "dominant_nm"},
+};
+constexpr PanelFigure kQualityFigures[] = {
+    {"lqRf", lightquality::FigureGroup::kFidelity, "rf"},
+    {"lqRg", lightquality::FigureGroup::kFidelity, "rg"},
+    {"lqRa", lightquality::FigureGroup::kRendering, "ra"},
+    {"lqCct", lightquality::FigureGroup::kCct, "cct_K"},
+    {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
+};
+
+// A table text in the window's language.
+QString figureTr(const char *text) {
+  return QCoreApplication::translate("Figures", text);
+}
+
+// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, for the
+// standard figures, its method.
+QString panelLabel(const lightquality::Figure &row, bool withMethod) {
+  const char *detail = withMethod && *row.method ? row.method : row.unit;
+  const QString symbol = QString::fromUtf8(row.symbol);
+  return *detail ? QString("%1 (%2)").arg(symbol, figureTr(detail)) : symbol;
 }
 
 QVector<double> toDoubles(const QVector<int> &values) {
@@ -294,21 +331,15 @@ QWidget *MainWindow::buildFiguresGroup() {
   layout->setContentsMargins(0, 0, 0, 0);
   auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
   auto *sdkForm = new QFormLayout(sdk);
-  addFigure(sdkForm, "x", tr("x"));
-  addFigure(sdkForm, "y", tr("y"));
-  addFigure(sdkForm, "u", tr("u′"));
-  addFigure(sdkForm, "v", tr("v′"));
-  addFigure(sdkForm, "cct", tr("CCT (K)"));
-  addFigure(sdkForm, "ra", tr("Ra"));
-  addFigure(sdkForm, "dominant", tr("Dominant λ (nm)"));
+  for (const PanelFigure &f : kSdkFigures) {
+    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), false));
+  }
   layout->addWidget(sdk);
   auto *quality = new QGroupBox(tr("Light quality"));
   auto *qualityForm = new QFormLayout(quality);
-  addFigure(qualityForm, "lqRf", tr("Rf (TM-30)"));
-  addFigure(qualityForm, "lqRg", tr("Rg (TM-30)"));
-  addFigure(qualityForm, "lqRa", tr("Ra (CIE 13.3)"));
-  addFigure(qualityForm, "lqCct", tr("CCT (K, CIE 15)"));
-  addFigure(qualityForm, "lqDuv", tr("Duv"));
+  for (const PanelFigure &f : kQualityFigures) {
+    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), true));
+  }
   layout->addWidget(quality);
   figuresReason_ = new QLabel;
   figuresReason_->setWordWrap(true);
@@ -634,16 +665,16 @@ void MainWindow::refreshPlot() {
 
 void MainWindow::refreshFigures() {
   const Figures &f = last_.figures;
-  const QVector<QPair<QString, QString>> shown = {
-      {"x", figureNumber(f.x, 4)},          {"y", figureNumber(f.y, 4)},
-      {"u", figureNumber(f.uPrime, 4)},     {"v", figureNumber(f.vPrime, 4)},
-      {"cct", figureNumber(f.cct, 0)},      {"ra", figureNumber(f.ra, 1)},
-      {"dominant", figureNumber(f.dominant, 1)}, {"lqRf", figureNumber(f.lqRf, 1)},
-      {"lqRg", figureNumber(f.lqRg, 1)},    {"lqRa", figureNumber(f.lqRa, 1)},
-      {"lqCct", figureNumber(f.lqCct, 0)},  {"lqDuv", figureNumber(f.lqDuv, 4)}};
-  for (const auto &[key, text] : shown) {
-    figures_.value(key)->setText(text);
-  }
+  const lightquality::FigureSource source = f.source();
+  const auto show = [this, &source](const auto &panel) {
+    for (const PanelFigure &shown : panel) {
+      const lightquality::Figure &row = lightquality::figure(shown.group, shown.row);
+      figures_.value(shown.key)->setText(QString::fromStdString(
+          lightquality::figureText(lightquality::figureValue(row, source), row.decimals)));
+    }
+  };
+  show(kSdkFigures);
+  show(kQualityFigures);
   figuresReason_->setText(f.reason);
 }
 

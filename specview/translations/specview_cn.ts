@@ -230,52 +230,8 @@
         <translation>颜色 (specsdk)</translation>
     </message>
     <message>
-        <source>x</source>
-        <translation>x</translation>
-    </message>
-    <message>
-        <source>y</source>
-        <translation>y</translation>
-    </message>
-    <message>
-        <source>u′</source>
-        <translation>u′</translation>
-    </message>
-    <message>
-        <source>v′</source>
-        <translation>v′</translation>
-    </message>
-    <message>
-        <source>CCT (K)</source>
-        <translation>色温 (K)</translation>
-    </message>
-    <message>
-        <source>Ra</source>
-        <translation>Ra</translation>
-    </message>
-    <message>
         <source>Light quality</source>
         <translation>光品质</translation>
-    </message>
-    <message>
-        <source>Rf (TM-30)</source>
-        <translation>Rf (TM-30)</translation>
-    </message>
-    <message>
-        <source>Rg (TM-30)</source>
-        <translation>Rg (TM-30)</translation>
-    </message>
-    <message>
-        <source>Ra (CIE 13.3)</source>
-        <translation>Ra (CIE 13.3)</translation>
-    </message>
-    <message>
-        <source>CCT (K, CIE 15)</source>
-        <translation>色温 (K, CIE 15)</translation>
-    </message>
-    <message>
-        <source>Duv</source>
-        <translation>Duv</translation>
     </message>
     <message>
         <source>Raw counts</source>
@@ -398,10 +354,6 @@ Calibrated %10, shortest time %11</source>
         <translation>已保存 %1</translation>
     </message>
     <message>
-        <source>Dominant λ (nm)</source>
-        <translation>主波长 (nm)</translation>
-    </message>
-    <message>
         <source>Dark of integration time %1, subtracted</source>
         <translation>积分时间 %1 的暗背景，正在扣除</translation>
     </message>
@@ -412,6 +364,153 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>cannot write the PNG image: %1: %2</source>
         <translation>无法写入 PNG 图像：%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>Chromaticity x</source>
+        <translation>色度坐标 x</translation>
+    </message>
+    <message>
+        <source>Chromaticity y</source>
+        <translation>色度坐标 y</translation>
+    </message>
+    <message>
+        <source>Chromaticity u′</source>
+        <translation>色度坐标 u′</translation>
+    </message>
+    <message>
+        <source>Chromaticity v′</source>
+        <translation>色度坐标 v′</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>相关色温</translation>
+    </message>
+    <message>
+        <source>Δuv</source>
+        <translation>Δuv</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength</source>
+        <translation>主波长</translation>
+    </message>
+    <message>
+        <source>Duv</source>
+        <translation>Duv</translation>
+    </message>
+    <message>
+        <source>Colour rendering index Ra</source>
+        <translation>显色指数 Ra</translation>
+    </message>
+    <message>
+        <source>Special colour rendering index</source>
+        <translation>特殊显色指数</translation>
+    </message>
+    <message>
+        <source>Fidelity index Rf</source>
+        <translation>保真度指数 Rf</translation>
+    </message>
+    <message>
+        <source>Gamut index Rg</source>
+        <translation>色域指数 Rg</translation>
+    </message>
+    <message>
+        <source>Local fidelity Rf,hj</source>
+        <translation>局部保真度 Rf,hj</translation>
+    </message>
+    <message>
+        <source>Local chroma shift Rcs,hj</source>
+        <translation>局部彩度偏移 Rcs,hj</translation>
+    </message>
+    <message>
+        <source>Local hue shift Rhs,hj</source>
+        <translation>局部色相偏移 Rhs,hj</translation>
+    </message>
+    <message>
+        <source>Sample fidelity Rf,CES</source>
+        <translation>样本保真度 Rf,CES</translation>
+    </message>
+    <message>
+        <source>Irradiance</source>
+        <translation>辐照度</translation>
+    </message>
+    <message>
+        <source>EDI</source>
+        <translation>等效日光照度 EDI</translation>
+    </message>
+    <message>
+        <source>DER</source>
+        <translation>日光效能比 DER</translation>
+    </message>
+    <message>
+        <source>against Planck 3200 K</source>
+        <translation>对比普朗克 3200 K</translation>
+    </message>
+    <message>
+        <source>against CIE daylight 5600 K</source>
+        <translation>对比 CIE 日光 5600 K</translation>
+    </message>
+    <message>
+        <source>PPFD (400–700 nm)</source>
+        <translation>PPFD（400–700 nm）</translation>
+    </message>
+    <message>
+        <source>PFD-FR (700–750 nm)</source>
+        <translation>PFD-FR（700–750 nm）</translation>
+    </message>
+    <message>
+        <source>R:FR (655–665 nm / 725–735 nm)</source>
+        <translation>R:FR（655–665 nm / 725–735 nm）</translation>
+    </message>
+    <message>
+        <source>S/P ratio</source>
+        <translation>S/P 比</translation>
+    </message>
+    <message>
+        <source>EV at ISO 100</source>
+        <translation>ISO 100 时的 EV</translation>
+    </message>
+    <message>
+        <source>instrument&apos;s method</source>
+        <translation>仪器算法</translation>
+    </message>
+    <message>
+        <source>The instrument&apos;s own figures</source>
+        <translation>仪器自身的指标</translation>
+    </message>
+    <message>
+        <source>CCT and Duv</source>
+        <translation>相关色温与 Duv</translation>
+    </message>
+    <message>
+        <source>Rf and Rg</source>
+        <translation>Rf 与 Rg</translation>
+    </message>
+    <message>
+        <source>α-opic quantities</source>
+        <translation>α-opic 量</translation>
+    </message>
+    <message>
+        <source>SSI</source>
+        <translation>SSI</translation>
+    </message>
+    <message>
+        <source>Photon quantities</source>
+        <translation>光子量</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光</translation>
+    </message>
+    <message>
+        <source>%1: n/a, %2</source>
+        <translation>%1：无，%2</translation>
     </message>
 </context>
 </TS>

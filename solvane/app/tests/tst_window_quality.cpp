@@ -108,7 +108,7 @@ private slots:
     QCOMPARE(text(second, "value_rf"), QString::number(quality.metrics.fidelity.rf, 'f', 1));
     QCOMPARE(text(second, "value_cct"), QString::number(quality.metrics.cct.kelvin, 'f', 0));
     QCOMPARE(text(second, "value_ownRa"),
-             QString::number(expectedRecord(fourRecords, 1)[rec::kRa].toDouble(), 'f', 1));
+             QString::number(expectedRecord(fourRecords, 1)[rec::kRa].toDouble(), 'f', 2));
     QCOMPARE(text(second, "value_ownDuv"),
              QString::number(expectedRecord(fourRecords, 1)[rec::kDuv].toDouble(), 'f', 4));
     QCOMPARE(child<QTableWidget>(second, "table_specialIndices")->columnCount(), 14);

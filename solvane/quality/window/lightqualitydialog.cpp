@@ -97,37 +97,45 @@ QWidget *LightQualityDialog::createHeader() {
 }
 
 QGroupBox *LightQualityDialog::createFiguresBox() {
-  const lightquality::LightQuality &q = m_quality.metrics;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Standard figures"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("Fidelity index Rf (CIE 2017, TM-30-18)"),
-         valueLabel(figure(q.fidelity.rf, 1), "value_rf"));
-  addRow(grid, tr("Gamut index Rg (TM-30-18)"), valueLabel(figure(q.fidelity.rg, 1), "value_rg"));
-  addRow(grid, tr("Colour rendering index Ra (CIE 13.3)"),
-         valueLabel(figure(q.rendering.ra, 1), "value_ra"));
-  addRow(grid, tr("CCT (CIE 15:2018)"), valueLabel(figure(q.cct.kelvin, 0), "value_cct"), "K");
-  addRow(grid, tr("Duv (CIE 15:2018)"), valueLabel(figure(q.cct.duv, 4), "value_duv"));
+  addFigureRow(grid, lightquality::figure(G::kFidelity, "rf"), source, "value_rf");
+  addFigureRow(grid, lightquality::figure(G::kFidelity, "rg"), source, "value_rg");
+  addFigureRow(grid, lightquality::figure(G::kRendering, "ra"), source, "value_ra");
+  addFigureRow(grid, lightquality::figure(G::kCct, "cct_K"), source, "value_cct");
+  addFigureRow(grid, lightquality::figure(G::kCct, "duv"), source, "value_duv");
   return box;
 }
 
 QGroupBox *LightQualityDialog::createOwnFiguresBox() {
-  const OwnFigures &own = m_quality.input.own;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("The record's own figures (meter's method)"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("Ra"), valueLabel(figure(own.ra, 1), "value_ownRa"));
-  addRow(grid, tr("CCT"), valueLabel(figure(own.cct, 0), "value_ownCct"), "K");
-  addRow(grid, tr("Δuv"), valueLabel(figure(own.duv, 4), "value_ownDuv"));
+  // The box's title names their method.
+  const std::pair<const char *, const char *> rows[] = {
+      {"ra", "value_ownRa"}, {"cct_K", "value_ownCct"}, {"duv", "value_ownDuv"}};
+  for (const auto &[key, objectName] : rows) {
+    const lightquality::Figure &row = lightquality::figure(G::kInstrument, key);
+    addRow(grid, translatedFigureText(row.label), valueLabel(figureText(row, source), objectName),
+           figureUnit(row));
+  }
   return box;
 }
 
 QTableWidget *LightQualityDialog::createSpecialIndexTable() {
-  const auto &special = m_quality.metrics.rendering.special;
-  auto *table = valueTable(1, static_cast<int>(special.size()));
+  const lightquality::Figure &special =
+      lightquality::figure(lightquality::FigureGroup::kRendering, "r1_r14");
+  const lightquality::FigureSource source = m_quality.figures();
+  auto *table = valueTable(1, special.count);
   table->setObjectName("table_specialIndices");
   table->verticalHeader()->hide();
   for (int i = 0; i < table->columnCount(); ++i) {
-    table->setHorizontalHeaderItem(i, new QTableWidgetItem(QString("R%1").arg(i + 1)));
-    setCell(table, 0, i, figure(special[static_cast<std::size_t>(i)], 1));
+    table->setHorizontalHeaderItem(
+        i, new QTableWidgetItem(QString("%1%2").arg(special.symbol).arg(i + 1)));
+    setCell(table, 0, i, figureText(special, source, i));
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitHeight(table);
@@ -135,17 +143,23 @@ QTableWidget *LightQualityDialog::createSpecialIndexTable() {
 }
 
 QTableWidget *LightQualityDialog::createAlphaOpicTable() {
-  const lightquality::AlphaOpic &a = m_quality.metrics.alphaOpic;
+  using G = lightquality::FigureGroup;
+  const lightquality::Figure *rows[] = {&lightquality::figure(G::kAlphaOpic, "irradiance_mW_m2"),
+                                        &lightquality::figure(G::kAlphaOpic, "edi_lx"),
+                                        &lightquality::figure(G::kAlphaOpic, "der")};
+  const lightquality::FigureSource source = m_quality.figures();
   auto *table = valueTable(3, lightquality::kAlphaOpicChannels);
   table->setObjectName("table_alphaOpic");
   table->setHorizontalHeaderLabels(
       {tr("S-cone"), tr("M-cone"), tr("L-cone"), tr("Rhodopic"), tr("Melanopic")});
-  table->setVerticalHeaderLabels({tr("Irradiance (mW/m²)"), tr("EDI (lx)"), tr("DER")});
-  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
-    const auto channel = static_cast<std::size_t>(c);
-    setCell(table, 0, c, figure(a.irradiance[channel], 3));
-    setCell(table, 1, c, figure(a.edi[channel], 2));
-    setCell(table, 2, c, figure(a.der[channel], 4));
+  for (int r = 0; r < 3; ++r) {
+    const QString unit = figureUnit(*rows[r]);
+    const QString name = translatedFigureText(rows[r]->label);
+    table->setVerticalHeaderItem(
+        r, new QTableWidgetItem(unit.isEmpty() ? name : QString("%1 (%2)").arg(name, unit)));
+    for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
+      setCell(table, r, c, figureText(*rows[r], source, c));
+    }
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitHeight(table);
@@ -167,27 +181,9 @@ QWidget *LightQualityDialog::createShiftBars() {
   return bars;
 }
 
-// Why some figures read "n/a", one line per group, in the library's words.
+// Why some figures read "n/a", one line per group.
 QLabel *LightQualityDialog::createReasons() {
-  const lightquality::LightQuality &q = m_quality.metrics;
-  QStringList lines;
-  const std::pair<QString, const std::string &> groups[] = {
-      {tr("CCT and Duv"), q.cct.reason},
-      {tr("Ra"), q.rendering.reason},
-      {tr("Rf and Rg"), q.fidelity.reason},
-      {tr("α-opic quantities"), q.alphaOpic.reason},
-      {tr("SSI"), q.userGroups.ssiPlanck3200.reason},
-      {tr("TLCI"), q.userGroups.television.tlci.reason},
-      {tr("TLMF"), q.userGroups.television.tlmfIlluminantA.reason},
-      {tr("Photon quantities"), q.userGroups.photon.reason},
-      {tr("S/P ratio"), q.userGroups.scotopic.reason},
-      {tr("Exposure"), q.userGroups.exposure.reason},
-  };
-  for (const auto &[group, reason] : groups) {
-    if (!reason.empty()) {
-      lines << tr("%1: n/a, %2").arg(group, QString::fromStdString(reason));
-    }
-  }
+  const QStringList lines = reasonLines(m_quality.figures(), false, translatedFigureText);
   auto *label = new QLabel(lines.join('\n'));
   label->setObjectName("label_reasons");
   label->setWordWrap(true);

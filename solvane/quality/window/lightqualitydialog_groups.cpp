@@ -43,7 +43,7 @@ QTableWidgetItem *shutterItem(double seconds) {
   auto *item = new QTableWidgetItem;
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   if (!std::isfinite(seconds)) {
-    item->setText(QStringLiteral("n/a"));
+    item->setText(figureText(seconds, 0)); // "n/a"
     return item;
   }
   const lightquality::CameraSetting *nominal = lightquality::nominalShutterSpeed(seconds);
@@ -94,13 +94,14 @@ QWidget *LightQualityDialog::createCinemaPage() {
 }
 
 QWidget *LightQualityDialog::createSimilarityBox() {
-  const lightquality::UserGroupFigures &f = m_quality.metrics.userGroups;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Spectral Similarity Index (SSI, 0 to 100)"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("against Planck 3200 K"),
-         valueLabel(figure(f.ssiPlanck3200.value, 0), "value_ssiPlanck"));
-  addRow(grid, tr("against CIE daylight 5600 K"),
-         valueLabel(figure(f.ssiDaylight5600.value, 0), "value_ssiDaylight"));
+  addFigureRow(grid, lightquality::figure(G::kSimilarity, "planck_3200K"), source,
+               "value_ssiPlanck");
+  addFigureRow(grid, lightquality::figure(G::kSimilarity, "daylight_5600K"), source,
+               "value_ssiDaylight");
 
   auto *kind = new QComboBox;
   kind->setObjectName("comboBox_ssiReference");
@@ -120,7 +121,8 @@ QWidget *LightQualityDialog::createSimilarityBox() {
     const lightquality::Spectrum reference =
         daylight ? lightquality::ssiDaylightReference(kelvin->value())
                  : lightquality::ssiPlanckReference(kelvin->value());
-    chosen->setText(figure(lightquality::spectralSimilarityIndex(spectrum, reference).value, 0));
+    chosen->setText(figureText(lightquality::spectralSimilarityIndex(spectrum, reference).value,
+                               lightquality::figure(G::kSimilarity, "planck_3200K").decimals));
   };
   connect(kind, qOverload<int>(&QComboBox::currentIndexChanged), this, update);
   connect(kelvin, qOverload<int>(&QSpinBox::valueChanged), this, update);
@@ -132,11 +134,12 @@ QWidget *LightQualityDialog::createSimilarityBox() {
 }
 
 QWidget *LightQualityDialog::createExposureBox() {
-  const double ev100 = m_quality.metrics.userGroups.exposure.ev100;
+  const lightquality::Figure &evRow = lightquality::figure(lightquality::FigureGroup::kExposure, "ev100");
+  const double ev100 = lightquality::figureValue(evRow, m_quality.figures());
   auto *box = new QGroupBox(tr("Exposure (incident light, C = 250), shutter times in seconds"));
   auto *layout = new QVBoxLayout(box);
   auto *grid = new QGridLayout;
-  addRow(grid, tr("EV at ISO 100"), valueLabel(figure(ev100, 2), "value_ev100"));
+  addRow(grid, translatedFigureText(evRow.label), valueLabel(figureText(ev100, evRow.decimals), "value_ev100"));
   layout->addLayout(grid);
 
   const std::vector<lightquality::CameraSetting> &apertures = lightquality::thirdStopApertures();
@@ -152,7 +155,7 @@ QWidget *LightQualityDialog::createExposureBox() {
     const int iso = kSpeeds[row];
     const double ev = lightquality::exposureValue(ev100, iso);
     table->setVerticalHeaderItem(row, new QTableWidgetItem(QString("ISO %1").arg(iso)));
-    setCell(table, row, 0, figure(ev, 2));
+    setCell(table, row, 0, figureText(ev, evRow.decimals));
     for (int column = 1; column < table->columnCount(); ++column) {
       const double exact = apertures[static_cast<std::size_t>(column - 1)].exact;
       table->setItem(row, column, shutterItem(lightquality::shutterSeconds(ev, exact)));
@@ -183,7 +186,7 @@ QWidget *LightQualityDialog::createMiredBox() {
   grid->addWidget(shift, 1, 1);
   grid->addWidget(new QLabel(tr("mired")), 1, 2);
   const auto update = [target, shift, measured] {
-    shift->setText(figure(lightquality::miredShift(measured, target->value()), 1));
+    shift->setText(figureText(lightquality::miredShift(measured, target->value()), 1));
   };
   connect(target, qOverload<int>(&QSpinBox::valueChanged), this, update);
   update();
@@ -194,14 +197,13 @@ QWidget *LightQualityDialog::createMiredBox() {
 }
 
 QWidget *LightQualityDialog::createHorticulturePage() {
-  const lightquality::PhotonQuantities &p = m_quality.metrics.userGroups.photon;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Photon quantities at the record's illuminance"));
   auto *grid = new QGridLayout(box);
-  const QString unit = QStringLiteral("µmol·m⁻²·s⁻¹");
-  addRow(grid, tr("PPFD (400–700 nm)"), valueLabel(figure(p.ppfd, 2), "value_ppfd"), unit);
-  addRow(grid, tr("PFD-FR (700–750 nm)"), valueLabel(figure(p.pfdFarRed, 2), "value_pfdFr"), unit);
-  addRow(grid, tr("R:FR (655–665 nm / 725–735 nm)"),
-         valueLabel(figure(p.redFarRed, 3), "value_rFr"));
+  addFigureRow(grid, lightquality::figure(G::kPhoton, "ppfd_umol_m2_s"), source, "value_ppfd");
+  addFigureRow(grid, lightquality::figure(G::kPhoton, "pfd_fr_umol_m2_s"), source, "value_pfdFr");
+  addFigureRow(grid, lightquality::figure(G::kPhoton, "r_fr"), source, "value_rFr");
   addSourceNote(grid, tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
                          "ratio of Smith (1982), from the spectrum scaled to the record's "
                          "illuminance."));
@@ -209,10 +211,10 @@ QWidget *LightQualityDialog::createHorticulturePage() {
 }
 
 QWidget *LightQualityDialog::createOutdoorPage() {
-  const lightquality::ScotopicRatio &sp = m_quality.metrics.userGroups.scotopic;
   auto *box = new QGroupBox(tr("Night vision"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("S/P ratio"), valueLabel(figure(sp.value, 3), "value_spRatio"));
+  addFigureRow(grid, lightquality::figure(lightquality::FigureGroup::kScotopic, "s_p_ratio"),
+               m_quality.figures(), "value_spRatio");
   addSourceNote(grid, tr("Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / "
                          "(683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′."));
   return boxPage(box);
