@@ -240,16 +240,20 @@ struct Filmed {
   std::string reason;
 };
 
-Filmed filmed(const Spectrum &s, const char *which) {
+// `whose` names the light in the reason: empty for the light measured, so
+// its reason reads as its other figures' do.
+Filmed filmed(const Spectrum &s, const std::string &whose) {
   Filmed f{television::film(television::cameraSamples(s)), {}};
   if (std::string reason; !spectrumUsable(s, &reason)) {
-    f.reason = which + std::string(": ") + reason;
+    f.reason = whose + reason;
   } else if (!television::balances(f.signals.grey)) {
-    f.reason = which + std::string(": the television camera does not see it in all three "
-                                   "channels (380-760 nm at 5 nm)");
+    f.reason = whose + "the television camera does not see the light in all three channels "
+                       "(380-760 nm at 5 nm)";
   }
   return f;
 }
+
+constexpr char kReferenceLuminaire[] = "the reference luminaire: ";
 
 // A reference luminaire, filmed and shown with the camera balanced on it.
 struct MatchingReference {
@@ -258,7 +262,7 @@ struct MatchingReference {
 };
 
 MatchingReference matchingReference(const Spectrum &s) {
-  MatchingReference r{filmed(s, "the reference luminaire"), {}};
+  MatchingReference r{filmed(s, kReferenceLuminaire), {}};
   if (r.light.reason.empty()) {
     r.shown = television::displayed(r.light.signals, r.light.signals.grey, 1);
   }
@@ -341,17 +345,17 @@ const char *tlciReferenceName(TlciReference reference) {
 }
 
 TelevisionLightingConsistency televisionLightingConsistency(const Spectrum &spectrum) {
-  return consistency(spectrum, filmed(spectrum, "the spectrum"));
+  return consistency(spectrum, filmed(spectrum, {}));
 }
 
 LuminaireMatching luminaireMatchingFactor(const Spectrum &test, const Spectrum &reference) {
-  return matching(filmed(test, "the spectrum"), matchingReference(reference));
+  return matching(filmed(test, {}), matchingReference(reference));
 }
 
 TelevisionFigures televisionFigures(const Spectrum &spectrum) {
   static const MatchingReference a = matchingReference(illuminantASpectrum());
   static const MatchingReference d65 = matchingReference(illuminantD65Spectrum());
-  const Filmed test = filmed(spectrum, "the spectrum");
+  const Filmed test = filmed(spectrum, {});
   return {consistency(spectrum, test), matching(test, a), matching(test, d65)};
 }
 

@@ -386,9 +386,12 @@ const std::map<QString, Command> &commands() {
        {saveIntegrationTime, "save-integration-time", "keep the integration time in the meter",
         false}},
       {"metrics",
-       {showMetrics, "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]",
+       {showMetrics,
+        "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N] "
+        "[--tlmf-reference record:N|FILE]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
-        "the record's own; --ssi-reference adds one more SSI"}},
+        "the record's own; --ssi-reference adds one more SSI, --tlmf-reference one more TLMF "
+        "(FILE: two columns, wavelength in nm and value)"}},
   };
   return table;
 }

@@ -1,16 +1,19 @@
 // The television lighting figures on the Cinema tab of the Light quality
 // window: the TLCI with its reference and the caution beyond d = 1, and the
-// TLMF against a reference luminaire the user picks.
+// TLMF against CIE A, D65 or a spectrum file the user picks.
 
 #include "dialog_widgets.h"
+#include "filechooser.h"
+#include "fitting.h"
 #include "lightqualitydialog.h"
+#include "messagebox.h"
 
 #include "lightquality/tlci.h"
-#include "lightquality/usergroups.h"
+#include "solvane/quality/two_column_spectrum.h"
 
-#include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace solvane::quality {
 
@@ -18,10 +21,12 @@ using namespace dialogwidgets;
 
 namespace {
 
-// The words of the index's own report.
+using lightquality::FigureGroup;
+
+// The reference the index chose, in words.
 QString referenceText(const lightquality::TelevisionLightingConsistency &t) {
-  if (std::isnan(t.qa)) {
-    return QStringLiteral("n/a");
+  if (!t.reason.empty()) {
+    return figureText(t.qa, 0); // "n/a"
   }
   switch (t.reference) {
   case lightquality::TlciReference::kPlanck:
@@ -34,46 +39,76 @@ QString referenceText(const lightquality::TelevisionLightingConsistency &t) {
   return LightQualityDialog::tr("CIE daylight");
 }
 
+QLabel *cautionLabel() {
+  auto *caution = new QLabel(LightQualityDialog::tr(
+      "Caution: the light lies further than d = 1 from its reference; its TLCI is less "
+      "reliable."));
+  caution->setObjectName("label_tlciCaution");
+  caution->setWordWrap(true);
+  caution->setStyleSheet("color: rgb(200,40,40);");
+  return caution;
+}
+
 } // namespace
 
 QWidget *LightQualityDialog::createTelevisionBox() {
-  const lightquality::TelevisionFigures &tv = m_quality.metrics.userGroups.television;
-  const lightquality::TelevisionLightingConsistency &tlci = tv.tlci;
+  const lightquality::FigureSource source = m_quality.figures();
+  const lightquality::TelevisionLightingConsistency &tlci =
+      m_quality.metrics.userGroups.television.tlci;
   auto *box = new QGroupBox(tr("Television lighting (TLCI-2012, TLMF-2013, 0 to 100)"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("TLCI (Qa)"), valueLabel(figure(tlci.qa, 1), "value_tlci"));
-  addRow(grid, tr("ΔEa"), valueLabel(figure(tlci.deltaE, 2), "value_tlciDeltaE"));
-  addRow(grid, tr("CCT (c₂ = 1.435e-2 m·K)"), valueLabel(figure(tlci.cctKelvin, 0), "value_tlciCct"),
-         QStringLiteral("K"));
-  addRow(grid, tr("Reference"), valueLabel(referenceText(tlci), "value_tlciReference"));
-  addRow(grid, tr("Distance d"), valueLabel(figure(tlci.distance, 2), "value_tlciDistance"));
-  if (tlci.caution()) {
-    auto *caution = new QLabel(tr("Caution: the light lies further than d = 1 from its "
-                                  "reference; its TLCI is less reliable."));
-    caution->setObjectName("label_tlciCaution");
-    caution->setWordWrap(true);
-    caution->setStyleSheet("color: rgb(200,40,40);");
-    grid->addWidget(caution, grid->rowCount(), 0, 1, 3);
-  }
-
-  auto *reference = new QComboBox;
-  reference->setObjectName("comboBox_tlmfReference");
-  reference->addItems({tr("TLMF against CIE A"), tr("TLMF against CIE D65")});
-  auto *tlmf = valueLabel(QString(), "value_tlmf");
-  const int row = grid->rowCount();
-  grid->addWidget(reference, row, 0);
-  grid->addWidget(tlmf, row, 1);
-  const auto update = [reference, tlmf, tv] {
-    const bool d65 = reference->currentIndex() == 1;
-    tlmf->setText(figure(d65 ? tv.tlmfD65.qa : tv.tlmfIlluminantA.qa, 1));
+  const auto row = [&](FigureGroup group, const char *key, const char *objectName) {
+    addFigureRow(grid, lightquality::figure(group, key), source, objectName);
   };
-  connect(reference, qOverload<int>(&QComboBox::currentIndexChanged), this, update);
-  update();
+  row(FigureGroup::kTlci, "qa", "value_tlci");
+  row(FigureGroup::kTlci, "delta_e", "value_tlciDeltaE");
+  row(FigureGroup::kTlci, "cct_k", "value_tlciCct");
+  addRow(grid, tr("Reference"), valueLabel(referenceText(tlci), "value_tlciReference"));
+  row(FigureGroup::kTlci, "d", "value_tlciDistance");
+  if (tlci.caution()) {
+    grid->addWidget(cautionLabel(), grid->rowCount(), 0, 1, 3);
+  }
+  row(FigureGroup::kTlmf, "cie_a", "value_tlmfA");
+  row(FigureGroup::kTlmf, "d65", "value_tlmfD65");
+
+  auto *choose = new QPushButton(tr("TLMF against a spectrum file..."));
+  choose->setObjectName("btn_tlmfFile");
+  m_tlmfFile = valueLabel(QString(), "value_tlmfFile");
+  m_tlmfFileName = new solvane::ui::ElidedLabel; // a long name never widens the window
+  m_tlmfFileName->setObjectName("label_tlmfFile");
+  const int fileRow = grid->rowCount();
+  grid->addWidget(choose, fileRow, 0);
+  grid->addWidget(m_tlmfFile, fileRow, 1);
+  grid->addWidget(m_tlmfFileName, fileRow, 2);
+  connect(choose, &QPushButton::clicked, this, [this] {
+    const QString path = solvane::ui::chooseFile(
+        this, QFileDialog::AcceptOpen, tr("Reference luminaire"), QString(),
+        tr("Spectrum, wavelength and value a line (*.txt *.csv *.tsv);;All files (*)"), QString());
+    if (!path.isEmpty()) {
+      matchWithSpectrumFile(path);
+    }
+  });
   addSourceNote(grid, tr("EBU Tech 3355: a standard television camera films 18 coloured "
                          "patches under the light and under a reference of its CCT (TLCI), "
                          "or 24 patches under the light and under a reference luminaire it "
                          "is balanced on (TLMF); 100 is no visible difference."));
   return box;
+}
+
+bool LightQualityDialog::matchWithSpectrumFile(const QString &path) {
+  lightquality::Spectrum reference{};
+  QString error;
+  if (!readTwoColumnSpectrum(path, &reference, &error)) {
+    solvane::ui::warning(this, tr("Error"), error);
+    return false;
+  }
+  const lightquality::LuminaireMatching match =
+      lightquality::luminaireMatchingFactor(m_quality.input.spectrum, reference);
+  const lightquality::Figure &row = lightquality::figure(FigureGroup::kTlmf, "d65");
+  m_tlmfFile->setText(figureText(match.qa, row.decimals));
+  m_tlmfFile->setToolTip(QString::fromStdString(match.reason)); // why it is n/a
+  m_tlmfFileName->setText(QFileInfo(path).fileName());
+  return true;
 }
 
 } // namespace solvane::quality
