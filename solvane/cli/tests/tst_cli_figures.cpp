@@ -320,8 +320,10 @@ private slots:
       QVERIFY(sameFigure(o["delta_ra"], expected[i].ra));
       QVERIFY(sameFigure(o["delta_rf"], expected[i].rf));
       QVERIFY(sameFigure(o["ssi"], expected[i].ssi.value));
+      QVERIFY(sameFigure(o["tlmf"], expected[i].tlmf.qa));
     }
     QCOMPARE(rows[0]["ssi"].toDouble(), 100.0);
+    QVERIFY(qAbs(rows[0]["tlmf"].toDouble() - 100) < 1e-6);
     QVERIFY(rows[2]["delta_cct_K"].isNull()); // the LED has no CCT
 
     const Run table = run({"compare", "--csv", demoCsv, "--records", "3,0,7"});
