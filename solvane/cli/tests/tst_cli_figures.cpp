@@ -291,7 +291,10 @@ private slots:
          {QString("Cinema, Horticulture and Outdoor Lighting"), QString("SSI Planck 3200 K"),
           QString::number(f.ssiPlanck3200.value), QString::number(f.exposure.ev100, 'f', 2),
           QString::number(f.photon.ppfd, 'f', 2), QString::number(f.photon.pfdFarRed, 'f', 2),
-          QString::number(f.photon.redFarRed, 'f', 3), QString::number(f.scotopic.value, 'f', 3)}) {
+          QString::number(f.photon.redFarRed, 'f', 3), QString::number(f.scotopic.value, 'f', 3),
+          QString("TLCI (Qa)"), QString::number(f.television.tlci.qa, 'f', 1),
+          QString("blend %1 K").arg(f.television.tlci.cctKelvin, 0, 'f', 0),
+          QString::number(f.television.tlmfD65.qa, 'f', 1)}) {
       QVERIFY2(page.contains(expected), qPrintable(expected));
     }
   }
