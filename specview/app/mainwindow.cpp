@@ -61,6 +61,10 @@ constexpr PanelFigure kQualityFigures[] = {
     {"lqRa", lightquality::FigureGroup::kRendering, "ra"},
     {"lqCct", lightquality::FigureGroup::kCct, "cct_K"},
     {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
+    {"lqTlci", lightquality::FigureGroup::kTlci, "qa"},
+    {"lqTlciD", lightquality::FigureGroup::kTlci, "d"},
+    {"lqTlmfA", lightquality::FigureGroup::kTlmf, "cie_a"},
+    {"lqTlmfD65", lightquality::FigureGroup::kTlmf, "d65"},
 };
 
 // A table text in the window's language.
