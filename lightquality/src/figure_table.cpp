@@ -126,7 +126,7 @@ std::vector<Figure> makeTable() {
              [](const FigureSource &s, int) { return television(s).tlci.deltaE; }),
       scalar(G::kTlci, "cct_k", "CCT", FIGURE("CCT (c₂ = 1.435e-2 m·K)"), "", "K", 0, 1,
              [](const FigureSource &s, int) { return television(s).tlci.cctKelvin; }),
-      scalar(G::kTlci, "d", "d", FIGURE("Distance d from the reference"), "", "", 2, 3,
+      scalar(G::kTlci, "d", "TLCI d", FIGURE("Distance d from the reference"), "", "", 2, 3,
              [](const FigureSource &s, int) { return television(s).tlci.distance; }),
 
       scalar(G::kTlmf, "cie_a", "TLMF CIE A", FIGURE("TLMF against CIE A"), "", "", 1, 2,

@@ -662,16 +662,16 @@
         <translation>The Academy&apos;s Spectral Similarity Index (2020): the record&apos;s spectrum against the reference over 375–675 nm; 100 is the same spectrum.</translation>
     </message>
     <message>
-        <source>Exposure (incident light, C = 250)</source>
-        <translation>Exposure (incident light, C = 250)</translation>
+        <source>Exposure (incident light, C = 250), shutter times in seconds</source>
+        <translation>Exposure (incident light, C = 250), shutter times in seconds</translation>
     </message>
     <message>
         <source>EV</source>
         <translation>EV</translation>
     </message>
     <message>
-        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</source>
-        <translation>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</translation>
+        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV. Apertures and times are the camera&apos;s third stops; hover for the exact time.</source>
+        <translation>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV. Apertures and times are the camera&apos;s third stops; hover for the exact time.</translation>
     </message>
     <message>
         <source>Mired shift to a target</source>
@@ -708,6 +708,50 @@
     <message>
         <source>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</source>
         <translation>Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / (683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′.</translation>
+    </message>
+    <message>
+        <source>Television lighting (TLCI-2012, TLMF-2013, 0 to 100)</source>
+        <translation>Television lighting (TLCI-2012, TLMF-2013, 0 to 100)</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Planckian radiator</source>
+        <translation>Planckian radiator</translation>
+    </message>
+    <message>
+        <source>blend of Planck 3400 K and daylight 5000 K</source>
+        <translation>blend of Planck 3400 K and daylight 5000 K</translation>
+    </message>
+    <message>
+        <source>CIE daylight</source>
+        <translation>CIE daylight</translation>
+    </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its reference; its TLCI is less reliable.</source>
+        <translation>Caution: the light lies further than d = 1 from its reference; its TLCI is less reliable.</translation>
+    </message>
+    <message>
+        <source>TLMF against a spectrum file...</source>
+        <translation>TLMF against a spectrum file...</translation>
+    </message>
+    <message>
+        <source>Reference luminaire</source>
+        <translation>Reference luminaire</translation>
+    </message>
+    <message>
+        <source>Spectrum, wavelength and value a line (*.txt *.csv *.tsv);;All files (*)</source>
+        <translation>Spectrum, wavelength and value a line (*.txt *.csv *.tsv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>EBU Tech 3355: a standard television camera films 18 coloured patches under the light and under a reference of its CCT (TLCI), or 24 patches under the light and under a reference luminaire it is balanced on (TLMF); 100 is no visible difference.</source>
+        <translation>EBU Tech 3355: a standard television camera films 18 coloured patches under the light and under a reference of its CCT (TLCI), or 24 patches under the light and under a reference luminaire it is balanced on (TLMF); 100 is no visible difference.</translation>
+    </message>
+    <message>
+        <source>exactly %1</source>
+        <translation>exactly %1</translation>
     </message>
 </context>
 <context>
@@ -755,6 +799,10 @@
     <message>
         <source>SSI</source>
         <translation>SSI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
 </context>
 <context>
@@ -902,6 +950,38 @@
     <message>
         <source>%1: n/a, %2</source>
         <translation>%1: n/a, %2</translation>
+    </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>Colour difference ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>CCT (c₂ = 1.435e-2 m·K)</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>Distance d from the reference</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>TLMF against CIE A</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>TLMF against CIE D65</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
 </context>
 </TS>

@@ -512,5 +512,37 @@ Calibrated %10, shortest time %11</source>
         <source>%1: n/a, %2</source>
         <translation>%1：无，%2</translation>
     </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>色差 ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>相关色温（c₂ = 1.435e-2 m·K）</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>与参考光源的距离 d</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>对比 CIE A 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>对比 CIE D65 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
+    </message>
 </context>
 </TS>
