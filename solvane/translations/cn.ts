@@ -760,8 +760,8 @@
         <translation>参考 %1（%2，Ev %3 lx），第一条选中的记录</translation>
     </message>
     <message>
-        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
-        <translation>每条记录减去第一条：照度以第一条的百分比表示，CIE 15:2018 相关色温与 Duv，CIE 1976 u′v′ 点的距离，CIE 13.3 Ra，CIE 2017 Rf；各光谱相对第一条的 SSI（100：光谱相同）。n/a：两条记录之一没有该值。</translation>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum); TLMF of each light with the first as the reference luminaire (100: no visible difference). n/a: the figure is not defined for one of the two records.</source>
+        <translation>每条记录减去第一条：照度以第一条的百分比表示，CIE 15:2018 相关色温与 Duv，CIE 1976 u′v′ 点的距离，CIE 13.3 Ra，CIE 2017 Rf；各光谱相对第一条的 SSI（100：光谱相同）；以第一条为参考灯具的各光源 TLMF（100：没有可见差异）。n/a：两条记录之一没有该值。</translation>
     </message>
     <message>
         <source>Close</source>

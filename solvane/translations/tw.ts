@@ -760,8 +760,8 @@
         <translation>參考 %1（%2，Ev %3 lx），第一筆選取的記錄</translation>
     </message>
     <message>
-        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
-        <translation>每筆記錄減去第一筆：照度以第一筆的百分比表示，CIE 15:2018 相關色溫與 Duv，CIE 1976 u′v′ 點的距離，CIE 13.3 Ra，CIE 2017 Rf；各光譜相對第一筆的 SSI（100：光譜相同）。n/a：兩筆記錄之一沒有該值。</translation>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum); TLMF of each light with the first as the reference luminaire (100: no visible difference). n/a: the figure is not defined for one of the two records.</source>
+        <translation>每筆記錄減去第一筆：照度以第一筆的百分比表示，CIE 15:2018 相關色溫與 Duv，CIE 1976 u′v′ 點的距離，CIE 13.3 Ra，CIE 2017 Rf；各光譜相對第一筆的 SSI（100：光譜相同）；以第一筆為參考燈具的各光源 TLMF（100：沒有可見差異）。n/a：兩筆記錄之一沒有該值。</translation>
     </message>
     <message>
         <source>Close</source>
