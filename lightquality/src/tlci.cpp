@@ -73,7 +73,8 @@ colorimetry::UV recordChromaticity(const Spectrum &s) {
 
 double televisionPlanck(double nm, double kelvin) {
   const double lambda = nm * 1e-9;
-  return 1 / (std::pow(lambda, 5) * std::expm1(kTelevisionC2 / (lambda * kelvin)));
+  const double squared = lambda * lambda;
+  return 1 / (squared * squared * lambda * std::expm1(kTelevisionC2 / (lambda * kelvin)));
 }
 
 // M1 and M2 of CIE daylight at T with the coefficients of the television
@@ -165,8 +166,8 @@ double nearestDaylightKelvin(colorimetry::UV p) {
 
 // The blend's two parts, each set to 100 at 560 nm.
 double planckPart(double nm) {
-  return 100 * televisionPlanck(nm, kPlanckBelowKelvin) /
-         televisionPlanck(kNormalisingNm, kPlanckBelowKelvin);
+  static const double scale = 100 / televisionPlanck(kNormalisingNm, kPlanckBelowKelvin);
+  return scale * televisionPlanck(nm, kPlanckBelowKelvin);
 }
 
 double daylightPartScale() {
@@ -220,17 +221,20 @@ colorimetry::UV blendWhite(double kelvin) {
   return colorimetry::cie1960(sum(scaled(planck, 1 - w), scaled(daylight, w)));
 }
 
-colorimetry::UV referenceWhite(TlciReference kind, double kelvin) {
+// The uv distance of the light from the white of its reference. For a
+// Planckian reference that is the Duv the CCT search measured to the same
+// locus point.
+double referenceDistance(TlciReference kind, const CorrelatedColourTemperature &cct,
+                         colorimetry::UV white) {
   switch (kind) {
   case TlciReference::kPlanck:
-    // A radiator's shape depends on c2/T alone.
-    return planckianLocus(kelvin * kCie15C2 / kTelevisionC2);
+    return std::fabs(cct.duv);
   case TlciReference::kDaylight:
-    return daylightLocus(kelvin);
+    return uvDistance(white, daylightLocus(cct.kelvin));
   case TlciReference::kBlend:
     break;
   }
-  return blendWhite(kelvin);
+  return uvDistance(white, blendWhite(cct.kelvin));
 }
 
 // A light as the camera films it, and why it cannot be when it cannot: the
@@ -314,7 +318,7 @@ TelevisionLightingConsistency consistency(const Spectrum &spectrum, const Filmed
       television::displayed(reference, reference.grey, 1),
       television::displayed(test.signals, test.signals.grey, 1), television::kColouredPatches);
   return {television::qualityFromDifference(deltaE), deltaE, cct.kelvin, kind,
-          uvDistance(white, referenceWhite(kind, cct.kelvin)) / kDistanceUnit, {}};
+          referenceDistance(kind, cct, white) / kDistanceUnit, {}};
 }
 
 // The test is balanced on the reference and exposed to its luma.
