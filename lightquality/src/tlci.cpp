@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace lightquality {
 namespace {
@@ -29,8 +30,8 @@ constexpr double kPlanckBelowKelvin = 3400; // Planckian reference below this CC
 constexpr double kDaylightAboveKelvin = 5000;
 constexpr double kDaylightFirstKelvin = 4000; // the daylight formula's range
 constexpr double kDaylightLastKelvin = 25000;
-constexpr double kNormalisingNm = 560; // references are set to 100 here
-constexpr int kNormalisingRow = (560 - kCameraFirstNm) / kCameraStepNm;
+constexpr int kNormalisingNm = 560; // references are set to 100 here
+constexpr int kNormalisingRow = (kNormalisingNm - kCameraFirstNm) / kCameraStepNm;
 constexpr double kDistanceUnit = 0.0054;
 
 constexpr int kCmfFirstNm = 360; // the CIE 1931 table's range the chromaticity uses
