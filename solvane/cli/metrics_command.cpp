@@ -3,6 +3,7 @@
 #include "cli_format.h"
 #include "exit_status.h"
 #include "luxengine.h"
+#include "quoting/quoted_qstring.h"
 #include "tsiostream.h"
 #include "usergroup_output.h"
 
@@ -104,8 +105,8 @@ void printMetricsTable(const RecordQuality &r, const ExtraReferences &extra) {
   const auto reason = [&source](FigureGroup group) {
     endLine(lightquality::groupReason(source, group));
   };
-  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(r.input.label), qPrintable(r.input.time),
-              r.input.illuminance);
+  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(quoting::quotedText(r.input.label)),
+              qPrintable(quoting::quotedText(r.input.time)), r.input.illuminance);
   std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s\n",
               value(FigureGroup::kInstrument, "cct_K").c_str(),
               value(FigureGroup::kInstrument, "duv").c_str(),
@@ -158,7 +159,8 @@ public:
     } else if (e.problem.isEmpty()) {
       printMetricsTable(e.quality, extra);
     } else {
-      std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
+      std::printf("%s  not evaluated: %s\n", qPrintable(quoting::quotedText(e.name)),
+                  qPrintable(e.problem));
     }
   }
 
@@ -263,7 +265,7 @@ int showFileMetrics(const QStringList &args) {
   }
   if (!everyRecord) {
     std::fprintf(stderr, "solvane-cli: some records of %s could not be evaluated\n",
-                 qPrintable(csv));
+                 qPrintable(quoting::quotedText(csv)));
     return kFileFailed;
   }
   return kOk;

@@ -2,6 +2,8 @@
 
 #include "cli_format.h"
 
+#include "quoting/quoted_qstring.h"
+
 #include "lightquality/usergroups.h"
 #include "solvane/quality/figure_text.h"
 
@@ -92,7 +94,7 @@ void printTelevisionLine(const RecordQuality &r, const ExtraReferences &extra) {
   if (extra.tlmf) {
     const lightquality::LuminaireMatching m = extraTlmf(r, *extra.tlmf);
     const int decimals = lightquality::figure(FigureGroup::kTlmf, "d65").listingDecimals;
-    std::printf("   TLMF %s %s", qPrintable(extra.tlmf->key),
+    std::printf("   TLMF %s %s", qPrintable(quoting::quotedText(extra.tlmf->key)),
                 lightquality::figureText(m.qa, decimals).c_str());
     extraReason = m.reason;
   }

@@ -1,6 +1,7 @@
 #include "solvane/quality/two_column_spectrum.h"
 
 #include "file_error.h"
+#include "quoting/quoted_qstring.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -67,7 +68,7 @@ bool readTwoColumnSpectrum(const QString &path, lightquality::Spectrum *spectrum
     if (!pair && samples.empty()) {
       continue; // a header
     }
-    const QString where = QString("the spectrum file %1, line %2: ").arg(path).arg(line);
+    const QString where = QString("the spectrum file %1, line %2: ").arg(quoting::quotedText(path)).arg(line);
     if (!pair) {
       return solvane::errors::report(error, where + "expected a wavelength and a value");
     }
@@ -78,7 +79,8 @@ bool readTwoColumnSpectrum(const QString &path, lightquality::Spectrum *spectrum
   }
   if (samples.empty()) {
     return solvane::errors::report(
-        error, QString("the spectrum file %1 holds no wavelength and value pair").arg(path));
+        error, QString("the spectrum file %1 holds no wavelength and value pair")
+                   .arg(quoting::quotedText(path)));
   }
   *spectrum = resampled(samples);
   return true;

@@ -5,6 +5,7 @@
 #include "fitting.h"
 #include "messagebox.h"
 #include "quality_charts.h"
+#include "quoting/quoted_qstring.h"
 #include "solvane/quality/spdx.h"
 
 #include <QFileDialog>
@@ -206,7 +207,8 @@ bool LightQualityDialog::exportSpectrum(const QString &path) {
   if (saveSpdx(m_quality.input, path, &error)) {
     return true;
   }
-  solvane::ui::warning(this, tr("Error"), tr("Cannot write %1").arg(path) + '\n' + error);
+  solvane::ui::warning(this, tr("Error"),
+                       tr("Cannot write %1").arg(quoting::quotedText(path)) + '\n' + error);
   return false;
 }
 

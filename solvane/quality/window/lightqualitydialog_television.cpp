@@ -9,6 +9,7 @@
 #include "messagebox.h"
 
 #include "lightquality/tlci.h"
+#include "quoting/quoted_qstring.h"
 #include "solvane/quality/two_column_spectrum.h"
 
 #include <QFileInfo>
@@ -107,7 +108,7 @@ bool LightQualityDialog::matchWithSpectrumFile(const QString &path) {
   const lightquality::Figure &row = lightquality::figure(FigureGroup::kTlmf, "d65");
   m_tlmfFile->setText(figureText(match.qa, row.decimals));
   m_tlmfFile->setToolTip(QString::fromStdString(match.reason)); // why it is n/a
-  m_tlmfFileName->setText(QFileInfo(path).fileName());
+  m_tlmfFileName->setText(quoting::quotedText(QFileInfo(path).fileName()));
   return true;
 }
 
