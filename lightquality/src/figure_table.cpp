@@ -48,11 +48,17 @@ Figure array(FigureGroup group, const char *key, const char *symbol, const char 
   return {group, key, symbol, label, method, unit, decimals, decimals, count, elementKeys, read};
 }
 
+// A row that shows nothing valid where the CCT of its group is undefined.
+Figure onCct(Figure row) {
+  row.restsOnCct = true;
+  return row;
+}
+
 #define FIGURE(text) QT_TRANSLATE_NOOP("Figures", text)
 
 std::vector<Figure> makeTable() {
   using G = FigureGroup;
-  const char *const own = FIGURE("instrument's method");
+  const char *const own = FIGURE("meter's method");
   const char *const cie15 = "CIE 15:2018";
   const char *const cie13 = "CIE 13.3";
   const char *const tm30 = "TM-30-18";
@@ -67,19 +73,20 @@ std::vector<Figure> makeTable() {
              [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::uPrime); }),
       scalar(G::kInstrument, "v_prime", "v′", FIGURE("Chromaticity v′"), own, "", 4, 4,
              [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::vPrime); }),
-      scalar(G::kInstrument, "cct_K", "CCT", FIGURE("CCT"), own, "K", 0, 0,
-             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::cct); }),
+      onCct(scalar(
+          G::kInstrument, "cct_K", "CCT", FIGURE("CCT"), own, "K", 0, 0,
+          [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::cct); })),
       scalar(G::kInstrument, "duv", "Δuv", FIGURE("Δuv"), own, "", 4, 5,
              [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::duv); }),
-      scalar(G::kInstrument, "ra", "Ra", FIGURE("Ra"), own, "", 2, 2,
-             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::ra); }),
-      scalar(G::kInstrument, "dominant_nm", "λd", FIGURE("Dominant wavelength"), own, "nm", 1, 1,
-             [](const FigureSource &s, int) {
-               return instrument(s, &InstrumentFigures::dominant);
-             }),
+      onCct(
+          scalar(G::kInstrument, "ra", "Ra", FIGURE("Ra"), own, "", 2, 2,
+                 [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::ra); })),
+      scalar(
+          G::kInstrument, "dominant_nm", "λd", FIGURE("Dominant wavelength"), own, "nm", 1, 1,
+          [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::dominant); }),
 
-      scalar(G::kCct, "cct_K", "CCT", FIGURE("CCT"), cie15, "K", 0, 1,
-             [](const FigureSource &s, int) { return q(s).cct.kelvin; }),
+      onCct(scalar(G::kCct, "cct_K", "CCT", FIGURE("CCT"), cie15, "K", 0, 1,
+                   [](const FigureSource &s, int) { return q(s).cct.kelvin; })),
       scalar(G::kCct, "duv", "Duv", FIGURE("Duv"), cie15, "", 4, 5,
              [](const FigureSource &s, int) { return q(s).cct.duv; }),
 
@@ -134,10 +141,10 @@ std::vector<Figure> makeTable() {
       scalar(G::kTlmf, "d65", "TLMF D65", FIGURE("TLMF against CIE D65"), "", "", 1, 2,
              [](const FigureSource &s, int) { return television(s).tlmfD65.qa; }),
 
-      scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "", "µmol·m⁻²·s⁻¹", 2, 3,
-             [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; }),
-      scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"),
-             "", "µmol·m⁻²·s⁻¹", 2, 3,
+      scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "", "µmol·m⁻²·s⁻¹",
+             2, 3, [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; }),
+      scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"), "",
+             "µmol·m⁻²·s⁻¹", 2, 3,
              [](const FigureSource &s, int) { return q(s).userGroups.photon.pfdFarRed; }),
       scalar(G::kPhoton, "r_fr", "R:FR", FIGURE("R:FR (655–665 nm / 725–735 nm)"), "", "", 3, 3,
              [](const FigureSource &s, int) { return q(s).userGroups.photon.redFarRed; }),
@@ -171,7 +178,7 @@ const std::vector<FigureGroupInfo> &figureGroups() {
   using G = FigureGroup;
   using T = FigureTab;
   static const std::vector<FigureGroupInfo> groups = {
-      {G::kInstrument, "record_own", FIGURE("The instrument's own figures"), T::kColour},
+      {G::kInstrument, "record_own", FIGURE("The record's own figures"), T::kColour},
       {G::kCct, "cie15_cct", FIGURE("CCT and Duv"), T::kColour},
       {G::kRendering, "cie13_3", FIGURE("Ra"), T::kColour},
       {G::kFidelity, "tm30_18", FIGURE("Rf and Rg"), T::kColour},
@@ -224,6 +231,60 @@ std::string groupReason(const FigureSource &source, FigureGroup group) {
     return m.userGroups.exposure.reason;
   }
   return {};
+}
+
+namespace {
+
+// An instrument that gives no Δuv is judged by the standard CCT of the
+// same spectrum.
+bool instrumentJudgesItself(const FigureSource &source) {
+  return source.instrument && std::isfinite(source.instrument->duv);
+}
+
+} // namespace
+
+bool cctDefined(const FigureSource &source, FigureGroup group) {
+  if (group == FigureGroup::kInstrument && instrumentJudgesItself(source)) {
+    return std::fabs(source.instrument->duv) <= kMaximumAbsDuv;
+  }
+  return source.quality.cct.defined();
+}
+
+std::string figureCaveat(const Figure &row, const FigureSource &source) {
+  if (!row.restsOnCct || cctDefined(source, row.group)) {
+    return {};
+  }
+  return row.group == FigureGroup::kInstrument && instrumentJudgesItself(source)
+             ? kFarFromLocus
+             : source.quality.cct.reason;
+}
+
+namespace {
+
+// `pattern` with its "%1" replaced by `part`.
+std::string filledIn(std::string pattern, const std::string &part) {
+  if (const std::size_t at = pattern.find("%1"); at != std::string::npos) {
+    pattern.replace(at, 2, part);
+  }
+  return pattern;
+}
+
+} // namespace
+
+std::string translateReason(const std::string &reason,
+                            const std::function<std::string(const char *)> &translate) {
+  static const std::string noCct = "no correlated colour temperature: ";
+  if (reason.rfind(noCct, 0) == 0) {
+    return filledIn(translate(FIGURE("no correlated colour temperature: %1")),
+                    translateReason(reason.substr(noCct.size()), translate));
+  }
+  static const std::string hueBin = "hue bin ";
+  if (const std::size_t end = reason.find(' ', hueBin.size());
+      reason.rfind(hueBin, 0) == 0 && end != std::string::npos) {
+    return filledIn(translate(FIGURE("hue bin %1 holds no sample; Rg is undefined")),
+                    reason.substr(hueBin.size(), end - hueBin.size()));
+  }
+  return translate(reason.c_str());
 }
 
 std::string figureText(double value, int decimals) {

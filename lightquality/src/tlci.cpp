@@ -281,9 +281,9 @@ TelevisionLightingConsistency undefinedTlci(std::string reason) {
 // The CCT on the Planckian locus with the television c2, or on the daylight
 // locus above 5000 K; NaN with a reason.
 CorrelatedColourTemperature televisionCct(colorimetry::UV p) {
-  CorrelatedColourTemperature cct = correlatedColourTemperature(p);
-  if (std::isnan(cct.kelvin)) {
-    return cct;
+  CorrelatedColourTemperature cct = cctCie15(p);
+  if (!cct.defined()) {
+    return {kNaN, kNaN, cct.reason}; // no CCT, so no reference
   }
   cct.kelvin *= kTelevisionC2 / kCie15C2;
   if (cct.kelvin > kDaylightAboveKelvin) {

@@ -25,7 +25,8 @@ TEST(FigureTable, RowsReadTheFiguresTheirKeysName) {
   EXPECT_EQ(figureValue(figure(FigureGroup::kFidelity, "rg"), source), q.fidelity.rg);
   EXPECT_EQ(figureValue(figure(FigureGroup::kAlphaOpic, "edi_lx"), source, kMelanopic),
             q.alphaOpic.edi[kMelanopic]);
-  EXPECT_EQ(figureValue(figure(FigureGroup::kPhoton, "r_fr"), source), q.userGroups.photon.redFarRed);
+  EXPECT_EQ(figureValue(figure(FigureGroup::kPhoton, "r_fr"), source),
+            q.userGroups.photon.redFarRed);
   EXPECT_EQ(figureValue(figure(FigureGroup::kTlci, "cct_k"), source),
             q.userGroups.television.tlci.cctKelvin);
   EXPECT_EQ(figureValue(figure(FigureGroup::kTlmf, "d65"), source),
@@ -69,6 +70,36 @@ TEST(FigureTable, MissingFiguresReadNotANumberWithTheirGroupsReason) {
   EXPECT_EQ(figureText(std::nan(""), 2), "n/a");
   EXPECT_EQ(figureText(2856.04, 1), "2856.0");
   EXPECT_EQ(figureText(-0.00004, 4), "-0.0000");
+}
+
+// Far from the locus a CCT is kept but marked, with what rests on it; the
+// instrument is judged by its own Δuv, or by the standard CCT without one.
+TEST(FigureTable, CctsFarFromTheLocusAreMarkedNotHidden) {
+  const LightQuality q = lightQuality(planckianRadiator(3000), 100);
+  const InstrumentFigures farOwn{0.3, 0.3, 0.2, 0.5, 8009, 0.170, -39.7, 520};
+  const FigureSource source{q, &farOwn};
+  const Figure &ownRa = figure(FigureGroup::kInstrument, "ra");
+  EXPECT_FALSE(cctDefined(source, FigureGroup::kInstrument));
+  EXPECT_EQ(figureValue(ownRa, source), -39.7);
+  EXPECT_EQ(figureCaveat(ownRa, source), kFarFromLocus);
+  EXPECT_TRUE(figureCaveat(figure(FigureGroup::kInstrument, "duv"), source).empty());
+  EXPECT_TRUE(cctDefined(source, FigureGroup::kCct));
+  EXPECT_TRUE(figureCaveat(figure(FigureGroup::kCct, "cct_K"), source).empty());
+
+  InstrumentFigures noDuv = farOwn;
+  noDuv.duv = std::nan("");
+  EXPECT_TRUE(cctDefined({q, &noDuv}, FigureGroup::kInstrument));
+
+  Spectrum green{};
+  for (int j = 0; j < kSpectrumValues; ++j) {
+    const double offset = (kFirstNm + j - 530) / 10.0;
+    green[j] = std::exp(-offset * offset / 2);
+  }
+  const LightQuality led = lightQuality(green, 100);
+  const FigureSource ledSource{led, &noDuv};
+  EXPECT_FALSE(cctDefined(ledSource, FigureGroup::kInstrument));
+  EXPECT_EQ(figureCaveat(figure(FigureGroup::kCct, "cct_K"), ledSource), led.cct.reason);
+  EXPECT_TRUE(std::isfinite(figureValue(figure(FigureGroup::kCct, "cct_K"), ledSource)));
 }
 
 } // namespace

@@ -54,6 +54,9 @@ void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
                 const QList<lightquality::Comparison> &rows) {
   std::printf("against %s (record %d)\n",
               qPrintable(quoting::quotedText(records.first().input.label)), indices.first());
+  // The window's Compare dialog says the same in its note.
+  std::printf("methods: CIE 15:2018 CCT and Duv, CIE 13.3 Ra, CIE 2017 Rf; the records' own "
+              "figures (the meter's method) are not compared\n");
   std::printf("%-6s %-10s", "index", "record");
   for (const char *heading : solvane::quality::kComparisonHeadings) {
     // Headings hold multi-byte signs (Δ, ′); pad by characters, not bytes.

@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -64,8 +65,10 @@ QJsonValue figureJson(const lightquality::Figure &row, const lightquality::Figur
   return row.elementKeys ? QJsonValue(object) : QJsonValue(array);
 }
 
-// Each group of the table is one object holding its rows and, except the
-// record's own figures, the reason they are missing (null when they are not).
+// Each group of the table is one object holding its rows, "cct_defined"
+// where a row rests on the CCT (the value stays beside it either way) and,
+// except the record's own figures, the reason they are missing (null when
+// they are not).
 QJsonObject metricsJson(const RecordQuality &r, const ExtraReferences &extra) {
   const lightquality::FigureSource source = r.figures();
   QJsonObject object{
@@ -79,6 +82,12 @@ QJsonObject metricsJson(const RecordQuality &r, const ExtraReferences &extra) {
       if (row.group == info.group) {
         group.insert(row.key, figureJson(row, source));
       }
+    }
+    if (std::any_of(lightquality::figureTable().begin(), lightquality::figureTable().end(),
+                    [&info](const lightquality::Figure &row) {
+                      return row.group == info.group && row.restsOnCct;
+                    })) {
+      group.insert("cct_defined", lightquality::cctDefined(source, info.group));
     }
     if (info.group != lightquality::FigureGroup::kInstrument) {
       group.insert("reason", jsonReason(lightquality::groupReason(source, info.group)));
@@ -107,12 +116,14 @@ void printMetricsTable(const RecordQuality &r, const ExtraReferences &extra) {
   };
   std::printf("%s  %s  Ev %.2f lx\n", qPrintable(quoting::quotedText(r.input.label)),
               qPrintable(quoting::quotedText(r.input.time)), r.input.illuminance);
-  std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s\n",
+  std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s",
               value(FigureGroup::kInstrument, "cct_K").c_str(),
               value(FigureGroup::kInstrument, "duv").c_str(),
               value(FigureGroup::kInstrument, "ra").c_str());
-  std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s", value(FigureGroup::kCct, "cct_K").c_str(),
-              value(FigureGroup::kCct, "duv").c_str());
+  endLine(
+      lightquality::figureCaveat(lightquality::figure(FigureGroup::kInstrument, "cct_K"), source));
+  std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s",
+              value(FigureGroup::kCct, "cct_K").c_str(), value(FigureGroup::kCct, "duv").c_str());
   reason(FigureGroup::kCct);
   std::printf("  CIE 13.3                  Ra %s", value(FigureGroup::kRendering, "ra").c_str());
   reason(FigureGroup::kRendering);
@@ -124,7 +135,8 @@ void printMetricsTable(const RecordQuality &r, const ExtraReferences &extra) {
     }
     std::printf("\n");
   }
-  std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s", value(FigureGroup::kFidelity, "rf").c_str(),
+  std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s",
+              value(FigureGroup::kFidelity, "rf").c_str(),
               value(FigureGroup::kFidelity, "rg").c_str());
   reason(FigureGroup::kFidelity);
   std::printf("  CIE S 026 at %.2f lx", r.input.illuminance);

@@ -123,7 +123,8 @@ void printUserGroupLines(const RecordQuality &r, const ExtraReferences &extra) {
   std::string extraReason;
   if (extra.ssi) {
     const lightquality::SimilarityIndex s = extraSsi(r, *extra.ssi);
-    const int decimals = lightquality::figure(FigureGroup::kSimilarity, "planck_3200K").listingDecimals;
+    const int decimals =
+        lightquality::figure(FigureGroup::kSimilarity, "planck_3200K").listingDecimals;
     std::printf("   SSI %s %s", qPrintable(extra.ssi->key),
                 lightquality::figureText(s.value, decimals).c_str());
     extraReason = s.reason;
@@ -139,6 +140,7 @@ void printUserGroupLines(const RecordQuality &r, const ExtraReferences &extra) {
               value(FigureGroup::kPhoton, "pfd_fr_umol_m2_s").c_str(),
               value(FigureGroup::kPhoton, "r_fr").c_str());
   endLine(reason(FigureGroup::kPhoton));
-  std::printf("  %-26sS/P %s", "Outdoor lighting", value(FigureGroup::kScotopic, "s_p_ratio").c_str());
+  std::printf("  %-26sS/P %s", "Outdoor lighting",
+              value(FigureGroup::kScotopic, "s_p_ratio").c_str());
   endLine(reason(FigureGroup::kScotopic));
 }

@@ -44,12 +44,14 @@ QString english(const char *text) {
   return QString::fromUtf8(text);
 }
 
-// A row's value with its unit, or "n/a".
+// A row's value with its unit, or "n/a"; in brackets where it is a number
+// that is not valid (the reason stands at the foot of the page).
 QString figure(const lightquality::Figure &row, const lightquality::FigureSource &source,
                int element = 0) {
   const double value = lightquality::figureValue(row, source, element);
   const QString text = solvane::quality::figureText(value, row.decimals);
-  return std::isfinite(value) && *row.unit ? text + ' ' + english(row.unit) : text;
+  const QString shown = std::isfinite(value) && *row.unit ? text + ' ' + english(row.unit) : text;
+  return lightquality::figureCaveat(row, source).empty() ? shown : '(' + shown + ')';
 }
 
 // "Ra (CIE 13.3)": a row's symbol with the method that defines it.
@@ -84,7 +86,7 @@ void drawFigures(KVPainter &page, const RecordQuality &q, float top) {
       &lightquality::figure(FigureGroup::kInstrument, "duv"),
   };
   for (int i = 0; i < static_cast<int>(std::size(own)); ++i) {
-    drawRow(page, symbolAndMethod(*own[i], "record"), figure(*own[i], source), 55,
+    drawRow(page, symbolAndMethod(*own[i], "meter's method"), figure(*own[i], source), 55,
             top + kRowHeight * i);
   }
 }
@@ -278,7 +280,11 @@ void drawQualityPage(KVPainter &page, const QStringList &record) {
   drawUserGroupFigures(page, q, drawHeading(page, "Cinema, Horticulture and Outdoor Lighting", 81));
   // Groups that lack their values for the same reason share one line, so a
   // record without light still fits the page.
-  drawReasons(page, solvane::quality::reasonLines(q.figures(), true, english), 91);
+  drawReasons(page,
+              QStringList{solvane::quality::methodsNote(english)} +
+                  solvane::quality::reasonLines(q.figures(), true, english) +
+                  solvane::quality::caveatLines(q.figures(), english),
+              91);
 }
 
 } // namespace solvane::report

@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); negative: a blue, cooling filter; positive: an orange, warming one.</source>
-        <translation>10⁶/目标 − 10⁶/CCT（记录的 CIE 15:2018 相关色温）；负值：蓝色降色温滤镜；正值：橙色升色温滤镜。</translation>
+        <translation>10⁶/目标 − 10⁶/CCT（记录的 CIE 15:2018 相关色温）；负值：蓝色滤镜，提高色温（冷调）；正值：橙色滤镜，降低色温（暖调）。</translation>
     </message>
     <message>
         <source>Photon quantities at the record&apos;s illuminance</source>
@@ -911,12 +911,12 @@
         <translation>ISO 100 时的 EV</translation>
     </message>
     <message>
-        <source>instrument&apos;s method</source>
+        <source>meter&apos;s method</source>
         <translation>仪器算法</translation>
     </message>
     <message>
-        <source>The instrument&apos;s own figures</source>
-        <translation>仪器自身的指标</translation>
+        <source>The record&apos;s own figures</source>
+        <translation>记录自身的指标</translation>
     </message>
     <message>
         <source>CCT and Duv</source>
@@ -977,6 +977,70 @@
     <message>
         <source>TLMF</source>
         <translation>TLMF</translation>
+    </message>
+    <message>
+        <source>%1: not valid, %2</source>
+        <translation>%1：无效，%2</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s method builds its references and samples on its own, coarser grids, so its Ra, CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight record NO.001: Ra 94.2 there, 100 in CIE 13.3).</source>
+        <translation>仪器算法在自己较粗的网格上构建参考光源和色样，因此其 Ra、相关色温和 R1–R15 与 CIE 13.3 和 CIE 15:2018 的结果不同（日光记录 NO.001：仪器算法 Ra 94.2，CIE 13.3 为 100）。</translation>
+    </message>
+    <message>
+        <source>the chromaticity lies more than 0.05 from the Planckian locus, where CIE 15:2018 defines no CCT</source>
+        <translation>色品点距普朗克轨迹超过 0.05，CIE 15:2018 在此不定义相关色温</translation>
+    </message>
+    <message>
+        <source>no correlated colour temperature: %1</source>
+        <translation>无相关色温：%1</translation>
+    </message>
+    <message>
+        <source>hue bin %1 holds no sample; Rg is undefined</source>
+        <translation>色相区 %1 中没有色样；Rg 无定义</translation>
+    </message>
+    <message>
+        <source>the chromaticity is not finite</source>
+        <translation>色品坐标不是有限数</translation>
+    </message>
+    <message>
+        <source>the nearest point of the Planckian locus lies outside 1000-100000 K</source>
+        <translation>普朗克轨迹上最近的点在 1000–100000 K 之外</translation>
+    </message>
+    <message>
+        <source>the CCT lies above 25000 K, where CIE daylight is not defined</source>
+        <translation>相关色温高于 25000 K，CIE 日光在此无定义</translation>
+    </message>
+    <message>
+        <source>the spectrum holds values that are not finite numbers</source>
+        <translation>光谱含有非有限数值</translation>
+    </message>
+    <message>
+        <source>the spectrum holds no light (its luminance sum is not positive)</source>
+        <translation>光谱中没有光（其亮度和不为正）</translation>
+    </message>
+    <message>
+        <source>the illuminance is negative or not a finite number</source>
+        <translation>照度为负或不是有限数</translation>
+    </message>
+    <message>
+        <source>the spectrum holds no light between 375 and 675 nm, or values that are not finite numbers</source>
+        <translation>光谱在 375–675 nm 之间没有光，或含有非有限数值</translation>
+    </message>
+    <message>
+        <source>the reference holds no light between 375 and 675 nm, or values that are not finite numbers</source>
+        <translation>参考光谱在 375–675 nm 之间没有光，或含有非有限数值</translation>
+    </message>
+    <message>
+        <source>no R:FR at an illuminance of 0</source>
+        <translation>照度为 0 时无 R:FR</translation>
+    </message>
+    <message>
+        <source>no R:FR: the spectrum holds no light between 725 and 735 nm</source>
+        <translation>无 R:FR：光谱在 725–735 nm 之间没有光</translation>
+    </message>
+    <message>
+        <source>no exposure value: the illuminance is not a positive number</source>
+        <translation>无曝光值：照度不是正数</translation>
     </message>
 </context>
 </TS>

@@ -916,12 +916,12 @@
         <translation>EV at ISO 100</translation>
     </message>
     <message>
-        <source>instrument&apos;s method</source>
-        <translation>instrument&apos;s method</translation>
+        <source>meter&apos;s method</source>
+        <translation>meter&apos;s method</translation>
     </message>
     <message>
-        <source>The instrument&apos;s own figures</source>
-        <translation>The instrument&apos;s own figures</translation>
+        <source>The record&apos;s own figures</source>
+        <translation>The record&apos;s own figures</translation>
     </message>
     <message>
         <source>CCT and Duv</source>
@@ -982,6 +982,70 @@
     <message>
         <source>TLMF</source>
         <translation>TLMF</translation>
+    </message>
+    <message>
+        <source>%1: not valid, %2</source>
+        <translation>%1: not valid, %2</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s method builds its references and samples on its own, coarser grids, so its Ra, CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight record NO.001: Ra 94.2 there, 100 in CIE 13.3).</source>
+        <translation>The meter&apos;s method builds its references and samples on its own, coarser grids, so its Ra, CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight record NO.001: Ra 94.2 there, 100 in CIE 13.3).</translation>
+    </message>
+    <message>
+        <source>the chromaticity lies more than 0.05 from the Planckian locus, where CIE 15:2018 defines no CCT</source>
+        <translation>the chromaticity lies more than 0.05 from the Planckian locus, where CIE 15:2018 defines no CCT</translation>
+    </message>
+    <message>
+        <source>no correlated colour temperature: %1</source>
+        <translation>no correlated colour temperature: %1</translation>
+    </message>
+    <message>
+        <source>hue bin %1 holds no sample; Rg is undefined</source>
+        <translation>hue bin %1 holds no sample; Rg is undefined</translation>
+    </message>
+    <message>
+        <source>the chromaticity is not finite</source>
+        <translation>the chromaticity is not finite</translation>
+    </message>
+    <message>
+        <source>the nearest point of the Planckian locus lies outside 1000-100000 K</source>
+        <translation>the nearest point of the Planckian locus lies outside 1000-100000 K</translation>
+    </message>
+    <message>
+        <source>the CCT lies above 25000 K, where CIE daylight is not defined</source>
+        <translation>the CCT lies above 25000 K, where CIE daylight is not defined</translation>
+    </message>
+    <message>
+        <source>the spectrum holds values that are not finite numbers</source>
+        <translation>the spectrum holds values that are not finite numbers</translation>
+    </message>
+    <message>
+        <source>the spectrum holds no light (its luminance sum is not positive)</source>
+        <translation>the spectrum holds no light (its luminance sum is not positive)</translation>
+    </message>
+    <message>
+        <source>the illuminance is negative or not a finite number</source>
+        <translation>the illuminance is negative or not a finite number</translation>
+    </message>
+    <message>
+        <source>the spectrum holds no light between 375 and 675 nm, or values that are not finite numbers</source>
+        <translation>the spectrum holds no light between 375 and 675 nm, or values that are not finite numbers</translation>
+    </message>
+    <message>
+        <source>the reference holds no light between 375 and 675 nm, or values that are not finite numbers</source>
+        <translation>the reference holds no light between 375 and 675 nm, or values that are not finite numbers</translation>
+    </message>
+    <message>
+        <source>no R:FR at an illuminance of 0</source>
+        <translation>no R:FR at an illuminance of 0</translation>
+    </message>
+    <message>
+        <source>no R:FR: the spectrum holds no light between 725 and 735 nm</source>
+        <translation>no R:FR: the spectrum holds no light between 725 and 735 nm</translation>
+    </message>
+    <message>
+        <source>no exposure value: the illuminance is not a positive number</source>
+        <translation>no exposure value: the illuminance is not a positive number</translation>
     </message>
 </context>
 </TS>

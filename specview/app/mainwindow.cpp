@@ -46,6 +46,7 @@ struct PanelFigure {
   const char *key;
   lightquality::FigureGroup group;
   const char *row;
+  bool namesMethod = false; // the SDK shows the same quantity by its own method
 };
 constexpr PanelFigure kSdkFigures[] = {
     {"x", lightquality::FigureGroup::kInstrument, "x"},
@@ -59,8 +60,8 @@ constexpr PanelFigure kSdkFigures[] = {
 constexpr PanelFigure kQualityFigures[] = {
     {"lqRf", lightquality::FigureGroup::kFidelity, "rf"},
     {"lqRg", lightquality::FigureGroup::kFidelity, "rg"},
-    {"lqRa", lightquality::FigureGroup::kRendering, "ra"},
-    {"lqCct", lightquality::FigureGroup::kCct, "cct_K"},
+    {"lqRa", lightquality::FigureGroup::kRendering, "ra", true},
+    {"lqCct", lightquality::FigureGroup::kCct, "cct_K", true},
     {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
     {"lqTlci", lightquality::FigureGroup::kTlci, "qa"},
     {"lqTlciD", lightquality::FigureGroup::kTlci, "d"},
@@ -73,10 +74,16 @@ QString figureTr(const char *text) {
   return QCoreApplication::translate("Figures", text);
 }
 
-// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, for the
-// standard figures, its method.
+// A reason of the library in the window's language.
+QString reasonTr(const std::string &reason) {
+  return QString::fromStdString(lightquality::translateReason(
+      reason, [](const char *text) { return figureTr(text).toStdString(); }));
+}
+
+// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, where the
+// SDK shows the same quantity, its method.
 QString panelLabel(const lightquality::Figure &row, bool withMethod) {
-  const char *detail = withMethod && *row.method ? row.method : row.unit;
+  const char *detail = withMethod ? row.method : row.unit;
   const QString symbol = QString::fromUtf8(row.symbol);
   return *detail ? QString("%1 (%2)").arg(symbol, figureTr(detail)) : symbol;
 }
@@ -337,15 +344,20 @@ QWidget *MainWindow::buildFiguresGroup() {
   auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
   auto *sdkForm = new QFormLayout(sdk);
   for (const PanelFigure &f : kSdkFigures) {
-    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), false));
+    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
   }
   layout->addWidget(sdk);
   auto *quality = new QGroupBox(tr("Light quality"));
   auto *qualityForm = new QFormLayout(quality);
   for (const PanelFigure &f : kQualityFigures) {
-    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), true));
+    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
   }
   layout->addWidget(quality);
+  auto *methods = new QLabel(tr("The two Ra differ: specsdk takes its references at the CCT on "
+                                "its 5 K grid, CIE 13.3 at the exact CCT."));
+  methods->setWordWrap(true);
+  methods->setStyleSheet("color: rgb(110,110,110);");
+  layout->addWidget(methods);
   figuresReason_ = new QLabel;
   figuresReason_->setWordWrap(true);
   figures_.insert("reason", figuresReason_);
@@ -671,16 +683,25 @@ void MainWindow::refreshPlot() {
 void MainWindow::refreshFigures() {
   const Figures &f = last_.figures;
   const lightquality::FigureSource source = f.source();
-  const auto show = [this, &source](const auto &panel) {
+  // A saturated frame's colour is not the light's: every figure is grey.
+  const QString saturated = saturatedCount() > 0
+                                ? tr("The frame is saturated: its colour figures are not valid.")
+                                : QString();
+  const auto show = [this, &source, &saturated](const auto &panel) {
     for (const PanelFigure &shown : panel) {
       const lightquality::Figure &row = lightquality::figure(shown.group, shown.row);
-      figures_.value(shown.key)->setText(QString::fromStdString(
+      QLabel *label = figures_.value(shown.key);
+      label->setText(QString::fromStdString(
           lightquality::figureText(lightquality::figureValue(row, source), row.decimals)));
+      const std::string caveat = lightquality::figureCaveat(row, source);
+      const QString why = !saturated.isEmpty() ? saturated : reasonTr(caveat);
+      label->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("color: rgb(140,140,140);"));
+      label->setToolTip(why);
     }
   };
   show(kSdkFigures);
   show(kQualityFigures);
-  figuresReason_->setText(f.reason);
+  figuresReason_->setText(saturated.isEmpty() ? f.reason : saturated);
 }
 
 QString MainWindow::figureText(const QString &key) const {
@@ -688,9 +709,14 @@ QString MainWindow::figureText(const QString &key) const {
   return label != nullptr ? label->text() : QString();
 }
 
+int MainWindow::saturatedCount() const {
+  const Frame &frame = last_.frame;
+  return frame.isValid() ? saturatedPixels(frame.pixels, info_.fullScale()) : 0;
+}
+
 void MainWindow::refreshMarks() {
   const Frame &frame = last_.frame;
-  const int saturated = frame.isValid() ? saturatedPixels(frame.pixels, info_.fullScale()) : 0;
+  const int saturated = saturatedCount();
   saturation_->setText(saturated > 0 ? tr("Saturated: %n pixel(s) at full scale (%1 counts). "
                                           "Shorten the integration time.",
                                           nullptr, saturated)
@@ -733,6 +759,8 @@ SaveContext MainWindow::saveContext() const {
   }
   context.xColumn = view_ == RawCounts ? "pixel" : "wavelength";
   context.valueColumn = "value";
+  context.saturatedPixels = saturatedCount();
+  context.fullScale = info_.fullScale();
   return context;
 }
 

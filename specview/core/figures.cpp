@@ -8,6 +8,8 @@
 
 #include <specsdk.h>
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -38,12 +40,14 @@ void sdkFigures(const QVector<double> &spectrum, Figures *figures) {
   }
 }
 
-// The first reason of the figures the panel shows.
+// The first reason of the figures the panel shows, in the program's language.
 QString lightQualityReason(const lightquality::FigureSource &source) {
   using G = lightquality::FigureGroup;
   for (G group : {G::kCct, G::kRendering, G::kFidelity, G::kTlci}) {
     if (const std::string reason = lightquality::groupReason(source, group); !reason.empty()) {
-      return QString::fromStdString(reason);
+      return QString::fromStdString(lightquality::translateReason(reason, [](const char *text) {
+        return QCoreApplication::translate("Figures", text).toStdString();
+      }));
     }
   }
   return {};

@@ -365,6 +365,14 @@ Calibrated %10, shortest time %11</source>
         <source>cannot write the PNG image: %1: %2</source>
         <translation>無法寫入 PNG 圖像：%1：%2</translation>
     </message>
+    <message>
+        <source>The frame is saturated: its colour figures are not valid.</source>
+        <translation>該幀已飽和：其顏色指標無效。</translation>
+    </message>
+    <message>
+        <source>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</source>
+        <translation>兩個 Ra 不同：specsdk 在其 5 K 網格上的色溫處取參考光源，CIE 13.3 在精確的色溫處取。</translation>
+    </message>
 </context>
 <context>
     <name>Figures</name>
@@ -477,12 +485,12 @@ Calibrated %10, shortest time %11</source>
         <translation>ISO 100 時的 EV</translation>
     </message>
     <message>
-        <source>instrument&apos;s method</source>
+        <source>meter&apos;s method</source>
         <translation>儀器演算法</translation>
     </message>
     <message>
-        <source>The instrument&apos;s own figures</source>
-        <translation>儀器自身的指標</translation>
+        <source>The record&apos;s own figures</source>
+        <translation>記錄自身的指標</translation>
     </message>
     <message>
         <source>CCT and Duv</source>
@@ -543,6 +551,70 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>TLMF</source>
         <translation>TLMF</translation>
+    </message>
+    <message>
+        <source>%1: not valid, %2</source>
+        <translation>%1：無效，%2</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s method builds its references and samples on its own, coarser grids, so its Ra, CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight record NO.001: Ra 94.2 there, 100 in CIE 13.3).</source>
+        <translation>儀器演算法在自己較粗的網格上建構參考光源和色樣，因此其 Ra、色溫和 R1–R15 與 CIE 13.3 和 CIE 15:2018 的結果不同（日光記錄 NO.001：儀器演算法 Ra 94.2，CIE 13.3 為 100）。</translation>
+    </message>
+    <message>
+        <source>the chromaticity lies more than 0.05 from the Planckian locus, where CIE 15:2018 defines no CCT</source>
+        <translation>色度點距普朗克軌跡超過 0.05，CIE 15:2018 在此不定義色溫</translation>
+    </message>
+    <message>
+        <source>no correlated colour temperature: %1</source>
+        <translation>無色溫：%1</translation>
+    </message>
+    <message>
+        <source>hue bin %1 holds no sample; Rg is undefined</source>
+        <translation>色相區 %1 中沒有色樣；Rg 無定義</translation>
+    </message>
+    <message>
+        <source>the chromaticity is not finite</source>
+        <translation>色度座標不是有限數</translation>
+    </message>
+    <message>
+        <source>the nearest point of the Planckian locus lies outside 1000-100000 K</source>
+        <translation>普朗克軌跡上最近的點在 1000–100000 K 之外</translation>
+    </message>
+    <message>
+        <source>the CCT lies above 25000 K, where CIE daylight is not defined</source>
+        <translation>色溫高於 25000 K，CIE 日光在此無定義</translation>
+    </message>
+    <message>
+        <source>the spectrum holds values that are not finite numbers</source>
+        <translation>光譜含有非有限數值</translation>
+    </message>
+    <message>
+        <source>the spectrum holds no light (its luminance sum is not positive)</source>
+        <translation>光譜中沒有光（其亮度和不為正）</translation>
+    </message>
+    <message>
+        <source>the illuminance is negative or not a finite number</source>
+        <translation>照度為負或不是有限數</translation>
+    </message>
+    <message>
+        <source>the spectrum holds no light between 375 and 675 nm, or values that are not finite numbers</source>
+        <translation>光譜在 375–675 nm 之間沒有光，或含有非有限數值</translation>
+    </message>
+    <message>
+        <source>the reference holds no light between 375 and 675 nm, or values that are not finite numbers</source>
+        <translation>參考光譜在 375–675 nm 之間沒有光，或含有非有限數值</translation>
+    </message>
+    <message>
+        <source>no R:FR at an illuminance of 0</source>
+        <translation>照度為 0 時無 R:FR</translation>
+    </message>
+    <message>
+        <source>no R:FR: the spectrum holds no light between 725 and 735 nm</source>
+        <translation>無 R:FR：光譜在 725–735 nm 之間沒有光</translation>
+    </message>
+    <message>
+        <source>no exposure value: the illuminance is not a positive number</source>
+        <translation>無曝光值：照度不是正數</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 
 #include "lightquality/metrics.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,16 +65,17 @@ struct FigureGroupInfo {
 
 struct Figure {
   FigureGroup group;
-  const char *key;     // JSON key within the group's object
-  const char *symbol;  // short name in listings: "Rf"
-  const char *label;   // name in windows: "Fidelity index Rf"
-  const char *method;  // the standard or method that defines it; "" when plain
-  const char *unit;    // "" for none
-  int decimals;        // shown in windows, the report and the Compare table
-  int listingDecimals; // solvane-cli's text listing, which keeps more for scripts
-  int count;           // 1, or the elements of an array figure (R1–R14)
+  const char *key;                // JSON key within the group's object
+  const char *symbol;             // short name in listings: "Rf"
+  const char *label;              // name in windows: "Fidelity index Rf"
+  const char *method;             // the standard or method that defines it; "" when plain
+  const char *unit;               // "" for none
+  int decimals;                   // shown in windows, the report and the Compare table
+  int listingDecimals;            // solvane-cli's text listing, which keeps more for scripts
+  int count;                      // 1, or the elements of an array figure (R1–R14)
   const char *const *elementKeys; // JSON keys of the elements (an object); null: an array
   double (*read)(const FigureSource &source, int element); // NaN where undefined
+  bool restsOnCct = false; // a CCT, or an index built on it: not valid where no CCT is defined
 };
 
 // Every figure, grouped, in the order the views list them.
@@ -90,10 +92,26 @@ const FigureGroupInfo &groupInfo(FigureGroup group);
 // SSI reason is that of the first reference that has none.
 std::string groupReason(const FigureSource &source, FigureGroup group);
 
+// Whether the group's CCT is defined: the standard one as cctCie15 finds
+// it; the instrument's only within kMaximumAbsDuv of the locus by its own
+// Δuv, the same bound, or as the standard one where it gives no Δuv.
+bool cctDefined(const FigureSource &source, FigureGroup group);
+
+// Why the row's value, though a number, is not valid: the group's CCT is
+// not defined and the row rests on it. Empty when the value stands.
+std::string figureCaveat(const Figure &row, const FigureSource &source);
+
 // Element `element` of the row (0 for a single figure).
 inline double figureValue(const Figure &row, const FigureSource &source, int element = 0) {
   return row.read(source, element);
 }
+
+// A reason in another language. `translate` turns a fixed source text into
+// it; reasons built from parts ("no correlated colour temperature: " and
+// the CCT's own reason, "hue bin 3 holds no sample...") are translated as
+// their pattern with the part put in.
+std::string translateReason(const std::string &reason,
+                            const std::function<std::string(const char *)> &translate);
 
 // The value with `decimals` decimals, or "n/a" where it is not a number.
 std::string figureText(double value, int decimals);

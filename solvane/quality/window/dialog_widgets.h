@@ -50,10 +50,22 @@ inline void addRow(QGridLayout *grid, const QString &name, QLabel *value,
   grid->addWidget(new QLabel(unit), row, 2);
 }
 
+// The value of a row; grey, with why on hover, where it is a number that
+// is not valid (a CCT far from the locus, an index built on it).
+inline QLabel *figureLabel(const lightquality::Figure &row,
+                           const lightquality::FigureSource &source, const QString &objectName) {
+  QLabel *label = valueLabel(figureText(row, source), objectName);
+  if (const std::string caveat = lightquality::figureCaveat(row, source); !caveat.empty()) {
+    label->setStyleSheet("color: rgb(140,140,140);");
+    label->setToolTip(solvane::quality::reasonText(caveat, translatedFigureText));
+  }
+  return label;
+}
+
 // A grid row for one figure of the table: its name, value and unit.
 inline void addFigureRow(QGridLayout *grid, const lightquality::Figure &row,
                          const lightquality::FigureSource &source, const QString &objectName) {
-  addRow(grid, figureName(row), valueLabel(figureText(row, source), objectName), figureUnit(row));
+  addRow(grid, figureName(row), figureLabel(row, source, objectName), figureUnit(row));
 }
 
 inline QTableWidget *valueTable(int rows, int columns) {

@@ -120,9 +120,14 @@ QGroupBox *LightQualityDialog::createOwnFiguresBox() {
       {"ra", "value_ownRa"}, {"cct_K", "value_ownCct"}, {"duv", "value_ownDuv"}};
   for (const auto &[key, objectName] : rows) {
     const lightquality::Figure &row = lightquality::figure(G::kInstrument, key);
-    addRow(grid, translatedFigureText(row.label), valueLabel(figureText(row, source), objectName),
+    addRow(grid, translatedFigureText(row.label), figureLabel(row, source, objectName),
            figureUnit(row));
   }
+  auto *note = new QLabel(methodsNote(translatedFigureText));
+  note->setObjectName("label_methodsNote");
+  note->setWordWrap(true);
+  note->setStyleSheet("color: rgb(110,110,110);");
+  grid->addWidget(note, grid->rowCount(), 0, 1, 3);
   return box;
 }
 
@@ -184,7 +189,8 @@ QWidget *LightQualityDialog::createShiftBars() {
 
 // Why some figures read "n/a", one line per group.
 QLabel *LightQualityDialog::createReasons() {
-  const QStringList lines = reasonLines(m_quality.figures(), false, translatedFigureText);
+  const QStringList lines = reasonLines(m_quality.figures(), true, translatedFigureText) +
+                            caveatLines(m_quality.figures(), translatedFigureText);
   auto *label = new QLabel(lines.join('\n'));
   label->setObjectName("label_reasons");
   label->setWordWrap(true);

@@ -134,12 +134,14 @@ QWidget *LightQualityDialog::createSimilarityBox() {
 }
 
 QWidget *LightQualityDialog::createExposureBox() {
-  const lightquality::Figure &evRow = lightquality::figure(lightquality::FigureGroup::kExposure, "ev100");
+  const lightquality::Figure &evRow =
+      lightquality::figure(lightquality::FigureGroup::kExposure, "ev100");
   const double ev100 = lightquality::figureValue(evRow, m_quality.figures());
   auto *box = new QGroupBox(tr("Exposure (incident light, C = 250), shutter times in seconds"));
   auto *layout = new QVBoxLayout(box);
   auto *grid = new QGridLayout;
-  addRow(grid, translatedFigureText(evRow.label), valueLabel(figureText(ev100, evRow.decimals), "value_ev100"));
+  addRow(grid, translatedFigureText(evRow.label),
+         valueLabel(figureText(ev100, evRow.decimals), "value_ev100"));
   layout->addLayout(grid);
 
   const std::vector<lightquality::CameraSetting> &apertures = lightquality::thirdStopApertures();
@@ -179,7 +181,8 @@ QWidget *LightQualityDialog::createMiredBox() {
   auto *grid = new QGridLayout(box);
   auto *target = kelvinBox(5600, "spinBox_miredTarget");
   auto *shift = valueLabel(QString(), "value_miredShift");
-  const double measured = m_quality.metrics.cct.kelvin;
+  const lightquality::CorrelatedColourTemperature &cct = m_quality.metrics.cct;
+  const double measured = cct.defined() ? cct.kelvin : std::nan("");
   grid->addWidget(new QLabel(tr("Target CCT")), 0, 0);
   grid->addWidget(target, 0, 1);
   grid->addWidget(new QLabel(tr("Shift")), 1, 0);

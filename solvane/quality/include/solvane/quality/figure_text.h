@@ -20,6 +20,10 @@ inline constexpr char kFiguresContext[] = "Figures";
 // A text of the table in the program's language.
 QString translatedFigureText(const char *sourceText);
 
+// A reason of the library in the language of `translate`.
+QString reasonText(const std::string &reason,
+                   const std::function<QString(const char *)> &translate);
+
 // Element `element` of the row with the row's decimals (`listing`:
 // solvane-cli's), or "n/a".
 QString figureText(const lightquality::Figure &row, const lightquality::FigureSource &source,
@@ -37,5 +41,13 @@ QJsonValue jsonReason(const std::string &reason);
 // language (an identity for English-only views).
 QStringList reasonLines(const lightquality::FigureSource &source, bool merge,
                         const std::function<QString(const char *)> &translate);
+
+// "CCT, Ra (meter's method): not valid, <reason>" for the figures that
+// have numbers resting on an undefined CCT, one line for each reason.
+QStringList caveatLines(const lightquality::FigureSource &source,
+                        const std::function<QString(const char *)> &translate);
+
+// Why the methods of one quantity give different numbers, in one line.
+QString methodsNote(const std::function<QString(const char *)> &translate);
 
 } // namespace solvane::quality
