@@ -283,7 +283,8 @@ TelevisionLightingConsistency undefinedTlci(std::string reason) {
 CorrelatedColourTemperature televisionCct(colorimetry::UV p) {
   CorrelatedColourTemperature cct = cctCie15(p);
   if (!cct.defined()) {
-    return {kNaN, kNaN, cct.reason}; // no CCT, so no reference
+    // No CCT, so no reference: said as the other indices built on it say it.
+    return {kNaN, kNaN, "no correlated colour temperature: " + cct.reason};
   }
   cct.kelvin *= kTelevisionC2 / kCie15C2;
   if (cct.kelvin > kDaylightAboveKelvin) {

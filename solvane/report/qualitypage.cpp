@@ -277,14 +277,15 @@ void drawQualityPage(KVPainter &page, const QStringList &record) {
   drawBars(page, "Local chroma shift Rcs,hj (%)", q.metrics.fidelity.binChromaShift, 40, 57, 29);
   drawBars(page, "Local hue shift Rhs,hj", q.metrics.fidelity.binHueShift, 0.4f, 57, 47);
   drawAlphaOpic(page, q, drawHeading(page, "CIE S 026 α-opic Quantities", 66));
-  drawUserGroupFigures(page, q, drawHeading(page, "Cinema, Horticulture and Outdoor Lighting", 81));
+  drawUserGroupFigures(page, q,
+                       drawHeading(page, "Cinema, Horticulture and Outdoor Lighting", 79.5f));
   // Groups that lack their values for the same reason share one line, so a
   // record without light still fits the page.
   drawReasons(page,
               QStringList{solvane::quality::methodsNote(english)} +
                   solvane::quality::reasonLines(q.figures(), true, english) +
                   solvane::quality::caveatLines(q.figures(), english),
-              91);
+              89.5f);
 }
 
 } // namespace solvane::report
