@@ -701,7 +701,19 @@ void MainWindow::refreshFigures() {
   };
   show(kSdkFigures);
   show(kQualityFigures);
-  figuresReason_->setText(saturated.isEmpty() ? f.reason : saturated);
+  QStringList notes{saturated.isEmpty() ? f.reason : saturated};
+  // A TLCI far from its reference keeps its number, marked, with the caution.
+  if (saturated.isEmpty() && f.quality.userGroups.television.tlci.caution()) {
+    const QString caution = tr("Caution: the light lies further than d = 1 from its TLCI "
+                               "reference; its TLCI is less reliable.");
+    for (const char *key : {"lqTlci", "lqTlciD"}) {
+      figures_.value(key)->setStyleSheet(QStringLiteral("color: rgb(200,40,40);"));
+      figures_.value(key)->setToolTip(caution);
+    }
+    notes << caution;
+  }
+  notes.removeAll(QString());
+  figuresReason_->setText(notes.join('\n'));
 }
 
 QString MainWindow::figureText(const QString &key) const {

@@ -219,6 +219,7 @@ private slots:
     const lightquality::TelevisionFigures tv = window->lastFrame().figures.quality.userGroups.television;
     QCOMPARE(window->figureText("lqTlci"), QString::number(tv.tlci.qa, 'f', 1));
     QCOMPARE(window->figureText("lqTlmfD65"), QString::number(tv.tlmfD65.qa, 'f', 1));
+    QCOMPARE(window->figureText("reason").contains("further than d = 1"), tv.tlci.caution());
   }
 
   void figuresOfDarknessAreUndefinedWithTheReason() {

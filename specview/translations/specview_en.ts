@@ -373,6 +373,10 @@ Calibrated %10, shortest time %11</translation>
         <source>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</source>
         <translation>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</translation>
     </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its TLCI reference; its TLCI is less reliable.</source>
+        <translation>Caution: the light lies further than d = 1 from its TLCI reference; its TLCI is less reliable.</translation>
+    </message>
 </context>
 <context>
     <name>Figures</name>

@@ -373,6 +373,10 @@ Calibrated %10, shortest time %11</source>
         <source>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</source>
         <translation>兩個 Ra 不同：specsdk 在其 5 K 網格上的色溫處取參考光源，CIE 13.3 在精確的色溫處取。</translation>
     </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its TLCI reference; its TLCI is less reliable.</source>
+        <translation>注意：光源與其 TLCI 參考光源的距離超過 d = 1，其 TLCI 的可靠性較低。</translation>
+    </message>
 </context>
 <context>
     <name>Figures</name>
