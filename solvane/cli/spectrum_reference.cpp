@@ -52,8 +52,12 @@ bool parseSsiReference(const QString &text, SpectrumReference *reference) {
   return false;
 }
 
-// record:N, or the name of a spectrum file (keyed by its file name).
+// record:N, or the name of a spectrum file (keyed by its file name); an
+// option in its place means the value was left out.
 bool parseTlmfReference(const QString &text, SpectrumReference *reference) {
+  if (text.startsWith("--")) {
+    return false;
+  }
   if (text.startsWith("record:")) {
     return parseRecord(text.section(':', 1), reference);
   }

@@ -270,6 +270,7 @@ private slots:
              QString("solvane-cli: there is no TLMF reference record 8: the input holds 8 "
                      "records\n"));
     QCOMPARE(run({"metrics", "--csv", demoCsv, "--tlmf-reference"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--tlmf-reference", "--json"}).exitCode, 2);
     QCOMPARE(run({"metrics", "--csv", demoCsv, "--tlmf-reference", "record:1", "--tlmf-reference",
                   "record:2"})
                  .exitCode,
