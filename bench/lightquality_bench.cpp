@@ -1,6 +1,7 @@
 // Cost of every standard light-quality metric of one record spectrum (CCT
 // and Duv, Ra with R1–R14, Rf and Rg with the hue bins and 99 sample
-// indices, α-opic quantities), and of each group alone.
+// indices, α-opic quantities, the user-group figures), and of each group
+// alone.
 //
 //   build-bench/bin/lightquality_bench [--benchmark_filter=...]
 
@@ -144,6 +145,15 @@ void BM_AlphaOpic(benchmark::State &state) {
   }
 }
 BENCHMARK(BM_AlphaOpic)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// TLCI, and TLMF against CIE A and D65.
+void BM_TelevisionFigures(benchmark::State &state) {
+  const Spectrum s = preparedSource(state);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(televisionFigures(s));
+  }
+}
+BENCHMARK(BM_TelevisionFigures)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -27,6 +27,9 @@ TEST(CieTables, GridsMatchTheirFiles) {
       {&cie::colourEvaluationSamples, 380, 780, 1, 99},
       {&cie::alphaOpicActionSpectra, 380, 780, 1, 6},
       {&cie::scotopic1951, 380, 780, 1, 1},
+      {&cie::televisionCamera, 380, 760, 5, 3},
+      {&cie::televisionTestPatches, 380, 760, 5, 24},
+      {&cie::televisionDaylightBasis, 380, 760, 5, 3},
   };
   for (const GridCase &c : cases) {
     EXPECT_EQ(c.table->firstNm, c.firstNm);
@@ -76,6 +79,18 @@ TEST(CieTables, PublishedSampleRows) {
   EXPECT_NEAR(sum, 97.0713165740, 1e-9);
   EXPECT_DOUBLE_EQ(cie::scotopic1951.at(459, 0), 0.557);
   EXPECT_DOUBLE_EQ(cie::scotopic1951.at(499, 0), 0.976);
+  // The television camera's columns each sum to 1; its daylight basis is
+  // the EBU's, not CIE 15's, at odd multiples of 5 nm.
+  for (int c = 0; c < 3; ++c) {
+    double channel = 0;
+    for (int nm = 380; nm <= 760; nm += 5) {
+      channel += cie::televisionCamera.at(nm, c);
+    }
+    EXPECT_NEAR(channel, 1.0, 1e-6) << c;
+  }
+  EXPECT_DOUBLE_EQ(cie::televisionDaylightBasis.at(385, 0), 62.45);
+  EXPECT_DOUBLE_EQ(cie::daylightComponents.at(385, 0), 64.6);
+  EXPECT_DOUBLE_EQ(cie::televisionTestPatches.at(380, 23), 0.00439);
 }
 
 TEST(CieTables, OffGridLookupsAreRejected) {

@@ -37,6 +37,7 @@ Comparison compareWithFirst(const MeasuredLight &first, const MeasuredLight &oth
       b.rendering.ra - a.rendering.ra,
       b.fidelity.rf - a.fidelity.rf,
       spectralSimilarityIndex(*other.spectrum, *first.spectrum),
+      luminaireMatchingFactor(*other.spectrum, *first.spectrum),
   };
 }
 

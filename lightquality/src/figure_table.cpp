@@ -31,6 +31,10 @@ const LightQuality &q(const FigureSource &s) {
   return s.quality;
 }
 
+const TelevisionFigures &television(const FigureSource &s) {
+  return s.quality.userGroups.television;
+}
+
 // One scalar row; `decimals` for the windows, `listing` for solvane-cli.
 Figure scalar(FigureGroup group, const char *key, const char *symbol, const char *label,
               const char *method, const char *unit, int decimals, int listing,
@@ -123,6 +127,20 @@ std::vector<Figure> makeTable() {
              FIGURE("against CIE daylight 5600 K"), "", "", 0, 0,
              [](const FigureSource &s, int) { return q(s).userGroups.ssiDaylight5600.value; }),
 
+      scalar(G::kTlci, "qa", "TLCI", FIGURE("TLCI (Qa)"), "", "", 1, 2,
+             [](const FigureSource &s, int) { return television(s).tlci.qa; }),
+      scalar(G::kTlci, "delta_e", "ΔEa", FIGURE("Colour difference ΔEa"), "", "", 2, 3,
+             [](const FigureSource &s, int) { return television(s).tlci.deltaE; }),
+      scalar(G::kTlci, "cct_k", "CCT", FIGURE("CCT (c₂ = 1.435e-2 m·K)"), "", "K", 0, 1,
+             [](const FigureSource &s, int) { return television(s).tlci.cctKelvin; }),
+      scalar(G::kTlci, "d", "TLCI d", FIGURE("Distance d from the reference"), "", "", 2, 3,
+             [](const FigureSource &s, int) { return television(s).tlci.distance; }),
+
+      scalar(G::kTlmf, "cie_a", "TLMF CIE A", FIGURE("TLMF against CIE A"), "", "", 1, 2,
+             [](const FigureSource &s, int) { return television(s).tlmfIlluminantA.qa; }),
+      scalar(G::kTlmf, "d65", "TLMF D65", FIGURE("TLMF against CIE D65"), "", "", 1, 2,
+             [](const FigureSource &s, int) { return television(s).tlmfD65.qa; }),
+
       scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "", "µmol·m⁻²·s⁻¹",
              2, 3, [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; }),
       scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"), "",
@@ -166,6 +184,8 @@ const std::vector<FigureGroupInfo> &figureGroups() {
       {G::kFidelity, "tm30_18", FIGURE("Rf and Rg"), T::kColour},
       {G::kAlphaOpic, "cie_s026", FIGURE("α-opic quantities"), T::kColour},
       {G::kSimilarity, "ssi", FIGURE("SSI"), T::kCinema},
+      {G::kTlci, "tlci", FIGURE("TLCI"), T::kCinema},
+      {G::kTlmf, "tlmf", FIGURE("TLMF"), T::kCinema},
       {G::kPhoton, "photon", FIGURE("Photon quantities"), T::kHorticulture},
       {G::kScotopic, "scotopic", FIGURE("S/P ratio"), T::kOutdoor},
       {G::kExposure, "exposure", FIGURE("Exposure"), T::kCinema},
@@ -198,6 +218,11 @@ std::string groupReason(const FigureSource &source, FigureGroup group) {
   case FigureGroup::kSimilarity:
     return m.userGroups.ssiPlanck3200.reason.empty() ? m.userGroups.ssiDaylight5600.reason
                                                      : m.userGroups.ssiPlanck3200.reason;
+  case FigureGroup::kTlci:
+    return m.userGroups.television.tlci.reason;
+  case FigureGroup::kTlmf:
+    // Both references are filmed without fault: the light's own reason.
+    return m.userGroups.television.tlmfIlluminantA.reason;
   case FigureGroup::kPhoton:
     return m.userGroups.photon.reason;
   case FigureGroup::kScotopic:

@@ -224,7 +224,9 @@ double miredShift(double measuredKelvin, double targetKelvin) {
 UserGroupFigures userGroupFigures(const Spectrum &spectrum, double illuminanceLux) {
   static const Spectrum planck = ssiPlanckReference(kSsiPlanckKelvin);
   static const Spectrum daylight = ssiDaylightReference(kSsiDaylightKelvin);
-  return {spectralSimilarityIndex(spectrum, planck), spectralSimilarityIndex(spectrum, daylight),
+  return {spectralSimilarityIndex(spectrum, planck),
+          spectralSimilarityIndex(spectrum, daylight),
+          televisionFigures(spectrum),
           photonQuantities(spectrum, illuminanceLux), scotopicPhotopicRatio(spectrum),
           exposureAtIso100(illuminanceLux)};
 }

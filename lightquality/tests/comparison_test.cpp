@@ -42,6 +42,7 @@ TEST(Comparison, LightAgainstItselfDiffersInNothing) {
   EXPECT_EQ(c.ra, 0);
   EXPECT_EQ(c.rf, 0);
   EXPECT_EQ(c.ssi.value, 100);
+  EXPECT_NEAR(c.tlmf.qa, 100, 1e-9);
 }
 
 TEST(Comparison, DaylightAgainstIncandescent) {
@@ -56,6 +57,9 @@ TEST(Comparison, DaylightAgainstIncandescent) {
   EXPECT_NEAR(c.uvPrimeDistance, std::hypot(0.2560 - 0.1978, 0.5243 - 0.4683), 2e-4);
   EXPECT_EQ(c.ssi.value, spectralSimilarityIndex(d.spectrum, a.spectrum).value);
   EXPECT_LT(c.ssi.value, 70);
+  // D65 matched to tungsten: far apart, the camera balanced on the first.
+  EXPECT_EQ(c.tlmf.qa, luminaireMatchingFactor(d.spectrum, a.spectrum).qa);
+  EXPECT_LT(c.tlmf.qa, 5);
   // The other way round every difference changes sign except the distance.
   const Comparison back = compareWithFirst(d.measured(), a.measured());
   EXPECT_DOUBLE_EQ(back.illuminancePercent, -50);

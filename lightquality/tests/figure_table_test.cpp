@@ -27,6 +27,10 @@ TEST(FigureTable, RowsReadTheFiguresTheirKeysName) {
             q.alphaOpic.edi[kMelanopic]);
   EXPECT_EQ(figureValue(figure(FigureGroup::kPhoton, "r_fr"), source),
             q.userGroups.photon.redFarRed);
+  EXPECT_EQ(figureValue(figure(FigureGroup::kTlci, "cct_k"), source),
+            q.userGroups.television.tlci.cctKelvin);
+  EXPECT_EQ(figureValue(figure(FigureGroup::kTlmf, "d65"), source),
+            q.userGroups.television.tlmfD65.qa);
   EXPECT_EQ(figureValue(figure(FigureGroup::kInstrument, "ra"), source), 99.5);
   EXPECT_EQ(figureValue(figure(FigureGroup::kInstrument, "dominant_nm"), source), 583.0);
   // Without an instrument its rows have no value.
@@ -59,6 +63,10 @@ TEST(FigureTable, MissingFiguresReadNotANumberWithTheirGroupsReason) {
   EXPECT_EQ(groupReason(source, FigureGroup::kFidelity), dark.fidelity.reason);
   EXPECT_FALSE(groupReason(source, FigureGroup::kSimilarity).empty());
   EXPECT_TRUE(groupReason(source, FigureGroup::kInstrument).empty());
+  // The television figures lack their values for the light's own reason, so
+  // the views can give it one line with the others.
+  EXPECT_EQ(groupReason(source, FigureGroup::kTlci), dark.cct.reason);
+  EXPECT_EQ(groupReason(source, FigureGroup::kTlmf), dark.cct.reason);
   EXPECT_EQ(figureText(std::nan(""), 2), "n/a");
   EXPECT_EQ(figureText(2856.04, 1), "2856.0");
   EXPECT_EQ(figureText(-0.00004, 4), "-0.0000");

@@ -4,6 +4,7 @@
 // (exposure, shutter times, mired shift). None of them may give a number
 // where there is none.
 #include "lightquality/usergroups.h"
+#include "lightquality/camera_stops.h"
 #include "lightquality/reference.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +135,31 @@ TEST(UserGroups, ExposureShutterAndMiredInClosedForm) {
   for (double bad : {0.0, -3200.0, kNaN}) {
     EXPECT_TRUE(std::isnan(miredShift(bad, 5600))) << bad;
     EXPECT_TRUE(std::isnan(miredShift(3200, bad))) << bad;
+  }
+}
+
+TEST(UserGroups, ExposureInTheCamerasThirdStops) {
+  // f/4 at EV 10 is 1/64 s exactly: the camera's 1/60; 1/95 s lies between
+  // its 1/80 and 1/100, nearer 1/100 in stops.
+  EXPECT_STREQ(nominalShutterSpeed(shutterSeconds(10, 4))->nominal, "1/60");
+  EXPECT_STREQ(nominalShutterSpeed(1 / 95.0)->nominal, "1/100");
+  EXPECT_STREQ(nominalShutterSpeed(0.3)->nominal, "0.3");
+  EXPECT_STREQ(nominalShutterSpeed(1)->nominal, "1");
+  EXPECT_STREQ(nominalShutterSpeed(1 / 8000.0)->nominal, "1/8000");
+  EXPECT_STREQ(nominalShutterSpeed(31)->nominal, "30");
+  EXPECT_DOUBLE_EQ(nominalShutterSpeed(1 / 120.0)->exact, 1 / 128.0);
+  // Beyond the ends, or no time at all: none.
+  for (double beyond : {1 / 20000.0, 60.0, 0.0, -1.0, kNaN}) {
+    EXPECT_EQ(nominalShutterSpeed(beyond), nullptr) << beyond;
+  }
+  const std::vector<CameraSetting> &apertures = thirdStopApertures();
+  ASSERT_EQ(apertures.size(), 16u);
+  EXPECT_STREQ(apertures.front().nominal, "2.8");
+  EXPECT_STREQ(apertures[6].nominal, "5.6");
+  EXPECT_DOUBLE_EQ(apertures.back().exact, 16);
+  // Each mark is its exact value rounded as lenses round it.
+  for (const CameraSetting &a : apertures) {
+    EXPECT_NEAR(std::stod(a.nominal), a.exact, 0.08 * a.exact) << a.nominal;
   }
 }
 

@@ -5,9 +5,11 @@
 // efficacies are checked against their published four-decimal values. The
 // user-group figures of data/cie/extended/verification_user_groups.csv: SSI
 // exactly (a whole number), S/P and the photon quantities at 1000 lx within
-// 1e-6 relative.
+// 1e-6 relative. TLCI (Qa, ΔEa, CCT, reference, d) and TLMF against A and
+// D65 of data/cie/extended/tlci/verification_tlci.csv within 0.001.
 #include "lightquality/metrics.h"
 #include "lightquality/reference.h"
+#include "lightquality/tlci.h"
 
 #include "cie/csv.h"
 #include "cie/tables.h"
@@ -26,6 +28,7 @@ using namespace lightquality;
 
 using Row = std::map<std::string, std::string>;
 
+// `file` relative to data/cie/extended.
 std::vector<Row> verificationRows(const std::string &file) {
   std::ifstream in(SUITE_DATA_DIR "/cie/extended/" + file);
   std::string line;
@@ -142,4 +145,29 @@ TEST(Verification, D65EfficaciesMatchPublishedValues) {
   }
 }
 
+
+TEST(Verification, TelevisionFiguresOfEverySource) {
+  const std::vector<Row> rows = verificationRows("tlci/verification_tlci.csv");
+  ASSERT_EQ(rows.size(), 16u);
+  for (const Row &row : rows) {
+    const std::string source = row.at("source");
+    SCOPED_TRACE(source);
+    const Spectrum s = sourceSpectrum(source);
+    const TelevisionFigures figures = televisionFigures(s);
+    const TelevisionLightingConsistency &tlci = figures.tlci;
+    EXPECT_TRUE(tlci.reason.empty()) << tlci.reason;
+    EXPECT_NEAR(tlci.qa, value(row, "TLCI_Qa"), 0.001);
+    EXPECT_NEAR(tlci.deltaE, value(row, "TLCI_dEa"), 1e-4);
+    // Qa moves by up to 0.014 per kelvin.
+    EXPECT_NEAR(tlci.cctKelvin, value(row, "TLCI_CCT_K"), 0.01);
+    EXPECT_EQ(tlciReferenceName(tlci.reference), row.at("TLCI_reference"));
+    EXPECT_NEAR(tlci.distance, value(row, "TLCI_d"), 1e-4);
+    EXPECT_EQ(tlci.caution(), value(row, "TLCI_d") > 1);
+    EXPECT_NEAR(figures.tlmfIlluminantA.qa, value(row, "TLMF_Qa_vs_A"), 0.001);
+    EXPECT_NEAR(figures.tlmfD65.qa, value(row, "TLMF_Qa_vs_D65"), 0.001);
+    EXPECT_NEAR(luminaireMatchingFactor(s, illuminantD65Spectrum()).qa, figures.tlmfD65.qa, 1e-12);
+  }
+}
+
 } // namespace
+

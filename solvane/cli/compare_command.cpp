@@ -46,7 +46,9 @@ QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Compa
           {"delta_ra", jsonNumber(c.ra)},
           {"delta_rf", jsonNumber(c.rf)},
           {"ssi", jsonNumber(c.ssi.value)},
-          {"ssi_reason", solvane::quality::jsonReason(c.ssi.reason)}};
+          {"ssi_reason", solvane::quality::jsonReason(c.ssi.reason)},
+          {"tlmf", jsonNumber(c.tlmf.qa)},
+          {"tlmf_reason", solvane::quality::jsonReason(c.tlmf.reason)}};
 }
 
 // A record's index in the data file; a spectrum file has none (-1).

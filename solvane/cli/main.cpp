@@ -447,10 +447,11 @@ const std::map<QString, Command> &commands() {
       {"metrics",
        {showMetrics,
         "metrics [--csv FILE | --spectrum FILE] [--json] "
-        "[--ssi-reference planck:T|daylight:T|record:N]",
+        "[--ssi-reference planck:T|daylight:T|record:N] [--tlmf-reference record:N|FILE]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
         "the record's own, or of a spectrum file (two-column text, SPDX, UPRtek or Sekonic "
-        "export); --ssi-reference adds one more SSI"}},
+        "export); --ssi-reference adds one more SSI, --tlmf-reference one more TLMF (FILE: a "
+        "spectrum file of those formats)"}},
   };
   return table;
 }

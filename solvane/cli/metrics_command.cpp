@@ -70,7 +70,7 @@ QJsonValue figureJson(const lightquality::Figure &row, const lightquality::Figur
 // where a row rests on the CCT (the value stays beside it either way) and,
 // except the record's own figures, the reason they are missing (null when
 // they are not).
-QJsonObject metricsJson(const RecordQuality &r, const SsiReference *extra) {
+QJsonObject metricsJson(const RecordQuality &r, const ExtraReferences &extra) {
   const lightquality::FigureSource source = r.figures();
   QJsonObject object{
       {"record", r.input.label},
@@ -100,7 +100,7 @@ QJsonObject metricsJson(const RecordQuality &r, const SsiReference *extra) {
 }
 
 // A record that cannot be evaluated keeps its place with the reason only.
-QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
+QJsonObject evaluationJson(const Evaluation &e, const ExtraReferences &extra) {
   if (!e.problem.isEmpty()) {
     return {{"record", e.name}, {"reason", e.problem}};
   }
@@ -113,7 +113,7 @@ std::string illuminanceText(double lux) {
   return std::isfinite(lux) ? text + " lx" : text;
 }
 
-void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
+void printMetricsTable(const RecordQuality &r, const ExtraReferences &extra) {
   const lightquality::FigureSource source = r.figures();
   const auto value = [&source](FigureGroup group, const char *key) {
     return listedWithUnit(lightquality::figure(group, key), source);
@@ -167,16 +167,17 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
 // QJsonDocument writes, one element after the other.
 class MetricsPrinter {
 public:
-  // `extra`: one more SSI reference, or null.
-  MetricsPrinter(bool asJson, const SsiReference *extra) : json(asJson), extraSsi(extra) {}
+  // `extra`: the extra SSI and TLMF references, if any.
+  MetricsPrinter(bool asJson, const ExtraReferences &references)
+      : json(asJson), extra(references) {}
 
   void print(const QStringList &record) {
     const Evaluation e = evaluate(record, count++);
     everyRecord = everyRecord && e.problem.isEmpty();
     if (json) {
-      printJsonElement(evaluationJson(e, extraSsi));
+      printJsonElement(evaluationJson(e, extra));
     } else if (e.problem.isEmpty()) {
-      printMetricsTable(e.quality, extraSsi);
+      printMetricsTable(e.quality, extra);
     } else {
       std::printf("%s  not evaluated: %s\n", qPrintable(quoting::quotedText(e.name)),
                   qPrintable(e.problem));
@@ -203,18 +204,17 @@ private:
   }
 
   bool json;
-  const SsiReference *extraSsi;
+  const ExtraReferences &extra;
   int count = 0;
   bool everyRecord = true;
 };
 
-// The --ssi-reference with its spectrum from `input` (the records read from
-// the meter, or the data file's name); false after one line on stderr when
-// the reference record cannot be used.
-template <typename Input>
-bool resolveExtraSsi(std::optional<SsiReference> *reference, const Input &input) {
+// The extra references with their spectra from `input` (the records read
+// from the meter, or the data file's name); false after one line on stderr
+// when a reference cannot be used.
+template <typename Input> bool resolveExtra(ExtraReferences *extra, const Input &input) {
   QString error;
-  if (*reference && !resolveSsiReference(&**reference, input, &error)) {
+  if (!resolveReferences(extra, input, &error)) {
     std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
     return false;
   }
@@ -225,8 +225,8 @@ bool resolveExtraSsi(std::optional<SsiReference> *reference, const Input &input)
 
 int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   QStringList args = arguments;
-  std::optional<SsiReference> extra;
-  if (!takeSsiReference(&args, &extra)) {
+  ExtraReferences extra;
+  if (!takeReferences(&args, &extra)) {
     return kUsage;
   }
   const bool json = args == QStringList{"--json"};
@@ -234,10 +234,10 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
-  if (!resolveExtraSsi(&extra, outcome.records)) {
+  if (!resolveExtra(&extra, outcome.records)) {
     return kFileFailed;
   }
-  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  MetricsPrinter printer(json, extra);
   for (const QStringList &record : outcome.records) {
     printer.print(record);
   }
@@ -257,7 +257,7 @@ namespace {
 
 // The spectrum of another instrument's file, evaluated as a record of its
 // own: the same table, or a JSON list of one element.
-int showSpectrumMetrics(const QString &path, bool json, std::optional<SsiReference> extra) {
+int showSpectrumMetrics(const QString &path, bool json, ExtraReferences extra) {
   QStringList record;
   QString error;
   if (!solvane::quality::readSpectrumRecord(path, spectrumfile::Format::kDetect, &record,
@@ -265,10 +265,10 @@ int showSpectrumMetrics(const QString &path, bool json, std::optional<SsiReferen
     std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(error));
     return kFileFailed;
   }
-  if (!resolveExtraSsi(&extra, QList<QStringList>{record})) {
+  if (!resolveExtra(&extra, QList<QStringList>{record})) {
     return kFileFailed;
   }
-  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  MetricsPrinter printer(json, extra);
   printer.print(record);
   return printer.finish() ? kOk : kFileFailed;
 }
@@ -277,8 +277,8 @@ int showSpectrumMetrics(const QString &path, bool json, std::optional<SsiReferen
 
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
-  std::optional<SsiReference> extra;
-  if (!takeSsiReference(&rest, &extra)) {
+  ExtraReferences extra;
+  if (!takeReferences(&rest, &extra)) {
     return kUsage;
   }
   const bool json = rest.removeAll("--json") == 1;
@@ -289,13 +289,13 @@ int showFileMetrics(const QStringList &args) {
     return showSpectrumMetrics(rest[1], json, extra);
   }
   const QString csv = rest[1];
-  if (!resolveExtraSsi(&extra, csv)) {
+  if (!resolveExtra(&extra, csv)) {
     return kFileFailed;
   }
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  MetricsPrinter printer(json, extra);
   const bool read = stream.readSolvaneData(&header, [&printer](QStringList &record) {
     printer.print(record);
     return true;

@@ -1,8 +1,8 @@
 #include "usergroup_output.h"
 
 #include "cli_format.h"
-#include "count_text.h"
-#include "tsiostream.h"
+
+#include "quoting/quoted_qstring.h"
 
 #include "lightquality/usergroups.h"
 #include "solvane/quality/figure_text.h"
@@ -27,156 +27,88 @@ std::string firstReason(std::initializer_list<const std::string *> reasons) {
   return {};
 }
 
-lightquality::SimilarityIndex extraSsi(const RecordQuality &r, const SsiReference &extra) {
-  return lightquality::spectralSimilarityIndex(r.input.spectrum, extra.spectrum);
+lightquality::SimilarityIndex extraSsi(const RecordQuality &r, const SpectrumReference &ssi) {
+  return lightquality::spectralSimilarityIndex(r.input.spectrum, ssi.spectrum);
 }
 
-// planck:T and daylight:T take a temperature in kelvin (a trailing K is
-// allowed), record:N a record
-// number from 0. CIE daylight is defined from 4000 to 25000 K.
-bool parseSsiReference(const QString &text, SsiReference *reference) {
-  const QString kind = text.section(':', 0, 0);
-  const QString value = text.section(':', 1);
-  bool ok = false;
-  if (kind == "record") {
-    reference->kind = SsiReference::kRecord;
-    reference->record = value.toInt(&ok);
-    reference->key = QString("record_%1").arg(reference->record);
-    return ok && reference->record >= 0;
+lightquality::LuminaireMatching extraTlmf(const RecordQuality &r, const SpectrumReference &tlmf) {
+  return lightquality::luminaireMatchingFactor(r.input.spectrum, tlmf.spectrum);
+}
+
+// Adds `key: value` to the object `group` of `object`, and the value's
+// reason where the group has none yet.
+void addToGroup(QJsonObject *object, const char *group, const QString &key, double value,
+                const std::string &reason) {
+  QJsonObject o = (*object)[group].toObject();
+  o.insert(key, solvane::quality::jsonNumber(value));
+  if (o["reason"].isNull()) {
+    o.insert("reason", solvane::quality::jsonReason(reason));
   }
-  // "planck:3200" or "planck:3200K"
-  reference->kelvin = (value.endsWith('K') ? value.chopped(1) : value).toDouble(&ok);
-  if (!ok || !std::isfinite(reference->kelvin)) {
-    return false;
-  }
-  const QString kelvin = QString::number(reference->kelvin, 'g', 10);
-  if (kind == "planck") {
-    reference->kind = SsiReference::kPlanck;
-    reference->key = QString("planck_%1K").arg(kelvin);
-    return reference->kelvin >= 1000 && reference->kelvin <= 100000;
-  }
-  if (kind == "daylight") {
-    reference->kind = SsiReference::kDaylight;
-    reference->key = QString("daylight_%1K").arg(kelvin);
-    return reference->kelvin >= 4000 && reference->kelvin <= 25000;
-  }
-  return false;
+  object->insert(group, o);
 }
 
 } // namespace
 
-bool takeSsiReference(QStringList *args, std::optional<SsiReference> *reference) {
-  const int at = args->indexOf("--ssi-reference");
-  if (at < 0) {
-    return true;
+void addUserGroupJson(QJsonObject *object, const RecordQuality &r, const ExtraReferences &extra) {
+  QJsonObject exposure = (*object)["exposure"].toObject();
+  exposure.insert("calibration_constant", lightquality::kIncidentCalibrationConstant);
+  object->insert("exposure", exposure);
+  const lightquality::TelevisionLightingConsistency &tlci = r.metrics.userGroups.television.tlci;
+  QJsonObject television = (*object)["tlci"].toObject();
+  const bool defined = tlci.reason.empty();
+  television.insert("reference", defined ? QJsonValue(lightquality::tlciReferenceName(tlci.reference))
+                                         : QJsonValue());
+  television.insert("caution", defined ? QJsonValue(tlci.caution()) : QJsonValue());
+  object->insert("tlci", television);
+  if (extra.ssi) {
+    const lightquality::SimilarityIndex s = extraSsi(r, *extra.ssi);
+    addToGroup(object, "ssi", extra.ssi->key, s.value, s.reason);
   }
-  const QString value = args->value(at + 1);
-  args->removeAt(at);
-  if (at < args->size()) {
-    args->removeAt(at);
+  if (extra.tlmf) {
+    const lightquality::LuminaireMatching m = extraTlmf(r, *extra.tlmf);
+    addToGroup(object, "tlmf", extra.tlmf->key, m.qa, m.reason);
   }
-  SsiReference parsed;
-  if (!parseSsiReference(value, &parsed) || args->contains("--ssi-reference")) {
-    return false;
-  }
-  *reference = parsed;
-  return true;
 }
 
 namespace {
 
-// A temperature reference gets its spectrum; false for a record reference.
-bool temperatureReference(SsiReference *reference) {
-  switch (reference->kind) {
-  case SsiReference::kPlanck:
-    reference->spectrum = lightquality::ssiPlanckReference(reference->kelvin);
-    return true;
-  case SsiReference::kDaylight:
-    reference->spectrum = lightquality::ssiDaylightReference(reference->kelvin);
-    return true;
-  case SsiReference::kRecord:
-    break;
+// "TLCI 52.20 (ΔEa 3.044, 3990.2 K, blend, d 0.454)   TLMF CIE A 3.12   TLMF D65 4.30",
+// the caution after it when d > 1.
+void printTelevisionLine(const RecordQuality &r, const ExtraReferences &extra) {
+  using lightquality::FigureGroup;
+  const lightquality::FigureSource source = r.figures();
+  const auto value = [&source](FigureGroup group, const char *key) {
+    return listedWithUnit(lightquality::figure(group, key), source);
+  };
+  const lightquality::TelevisionLightingConsistency &tlci = r.metrics.userGroups.television.tlci;
+  std::printf("  %-26sTLCI %s", "Television", value(FigureGroup::kTlci, "qa").c_str());
+  if (tlci.reason.empty()) {
+    std::printf(" (ΔEa %s, %s, %s, d %s)", value(FigureGroup::kTlci, "delta_e").c_str(),
+                value(FigureGroup::kTlci, "cct_k").c_str(),
+                lightquality::tlciReferenceName(tlci.reference),
+                value(FigureGroup::kTlci, "d").c_str());
   }
-  return false;
-}
-
-// Record N's spectrum; `record` is null when the input holds only `count`
-// records.
-bool recordReference(SsiReference *reference, const QStringList *record, qsizetype count,
-                     QString *error) {
-  if (!record) {
-    *error = QString("there is no SSI reference record %1: the input holds %2")
-                 .arg(reference->record)
-                 .arg(solvane::errors::counted(count, "record"));
-    return false;
+  std::printf("   TLMF CIE A %s   TLMF D65 %s", value(FigureGroup::kTlmf, "cie_a").c_str(),
+              value(FigureGroup::kTlmf, "d65").c_str());
+  std::string extraReason;
+  if (extra.tlmf) {
+    const lightquality::LuminaireMatching m = extraTlmf(r, *extra.tlmf);
+    const int decimals = lightquality::figure(FigureGroup::kTlmf, "d65").listingDecimals;
+    std::printf("   TLMF %s %s", qPrintable(quoting::quotedText(extra.tlmf->key)),
+                lightquality::figureText(m.qa, decimals).c_str());
+    extraReason = m.reason;
   }
-  solvane::quality::RecordInput input;
-  QString problem;
-  if (!solvane::quality::readRecordInput(*record, &input, &problem)) {
-    *error = QString("the SSI reference record %1 cannot be read: %2")
-                 .arg(reference->record)
-                 .arg(problem);
-    return false;
+  if (tlci.caution()) {
+    std::printf("   caution: d > 1, the TLCI is less reliable");
   }
-  reference->spectrum = input.spectrum;
-  return true;
+  const std::string tlciReason = lightquality::groupReason(source, FigureGroup::kTlci);
+  const std::string tlmfReason = lightquality::groupReason(source, FigureGroup::kTlmf);
+  endLine(firstReason({&tlciReason, &tlmfReason, &extraReason}));
 }
 
 } // namespace
 
-bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &records,
-                         QString *error) {
-  if (temperatureReference(reference)) {
-    return true;
-  }
-  const int n = reference->record;
-  return recordReference(reference, n < records.size() ? &records[n] : nullptr, records.size(),
-                         error);
-}
-
-bool resolveSsiReference(SsiReference *reference, const QString &csv, QString *error) {
-  if (temperatureReference(reference)) {
-    return true;
-  }
-  TSIOStream stream;
-  stream.setFileName(csv);
-  QStringList header;
-  QStringList found;
-  bool isThere = false;
-  qsizetype seen = 0;
-  const bool read = stream.readSolvaneData(&header, [&](QStringList &record) {
-    isThere = seen == reference->record;
-    if (isThere) {
-      found = record;
-      return false; // nothing after it is needed
-    }
-    ++seen;
-    return true;
-  });
-  if (!read) {
-    *error = stream.errorString();
-    return false;
-  }
-  return recordReference(reference, isThere ? &found : nullptr, seen, error);
-}
-
-void addUserGroupJson(QJsonObject *object, const RecordQuality &r, const SsiReference *extra) {
-  QJsonObject exposure = (*object)["exposure"].toObject();
-  exposure.insert("calibration_constant", lightquality::kIncidentCalibrationConstant);
-  object->insert("exposure", exposure);
-  if (!extra) {
-    return;
-  }
-  QJsonObject ssi = (*object)["ssi"].toObject();
-  const lightquality::SimilarityIndex s = extraSsi(r, *extra);
-  ssi.insert(extra->key, solvane::quality::jsonNumber(s.value));
-  if (ssi["reason"].isNull()) {
-    ssi.insert("reason", solvane::quality::jsonReason(s.reason));
-  }
-  object->insert("ssi", ssi);
-}
-
-void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
+void printUserGroupLines(const RecordQuality &r, const ExtraReferences &extra) {
   using lightquality::FigureGroup;
   const lightquality::FigureSource source = r.figures();
   const auto value = [&source](FigureGroup group, const char *key) {
@@ -189,11 +121,11 @@ void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
               value(FigureGroup::kSimilarity, "planck_3200K").c_str(),
               value(FigureGroup::kSimilarity, "daylight_5600K").c_str());
   std::string extraReason;
-  if (extra) {
-    const lightquality::SimilarityIndex s = extraSsi(r, *extra);
+  if (extra.ssi) {
+    const lightquality::SimilarityIndex s = extraSsi(r, *extra.ssi);
     const int decimals =
         lightquality::figure(FigureGroup::kSimilarity, "planck_3200K").listingDecimals;
-    std::printf("   SSI %s %s", qPrintable(extra->key),
+    std::printf("   SSI %s %s", qPrintable(extra.ssi->key),
                 lightquality::figureText(s.value, decimals).c_str());
     extraReason = s.reason;
   }
@@ -202,6 +134,7 @@ void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
   const std::string ssiReason = reason(FigureGroup::kSimilarity);
   const std::string exposureReason = reason(FigureGroup::kExposure);
   endLine(firstReason({&ssiReason, &extraReason, &exposureReason}));
+  printTelevisionLine(r, extra);
   std::printf("  %-26sPPFD %s µmol/m²/s   PFD-FR %s µmol/m²/s   R:FR %s", "Horticulture",
               value(FigureGroup::kPhoton, "ppfd_umol_m2_s").c_str(),
               value(FigureGroup::kPhoton, "pfd_fr_umol_m2_s").c_str(),

@@ -193,17 +193,35 @@ void drawAlphaOpic(KVPainter &page, const RecordQuality &q, float top) {
   }
 }
 
-// The user-group figures in three columns of label-value pairs.
+// "blend 3990 K": the kind of reference and the CCT it is chosen by.
+QString tlciReference(const lightquality::TelevisionLightingConsistency &tlci) {
+  if (!tlci.reason.empty()) {
+    return solvane::quality::figureText(tlci.qa, 0); // "n/a"
+  }
+  const lightquality::Figure &cct = lightquality::figure(FigureGroup::kTlci, "cct_k");
+  return QString("%1 %2 K")
+      .arg(lightquality::tlciReferenceName(tlci.reference))
+      .arg(solvane::quality::figureText(tlci.cctKelvin, cct.decimals));
+}
+
+// The user-group figures in three columns of label-value pairs; a TLCI
+// further than d = 1 from its reference is marked.
 void drawUserGroupFigures(KVPainter &page, const RecordQuality &q, float top) {
   const lightquality::FigureSource source = q.figures();
   const auto value = [&source](FigureGroup group, const char *key) {
     const lightquality::Figure &row = lightquality::figure(group, key);
     return solvane::quality::figureText(lightquality::figureValue(row, source), row.decimals);
   };
+  const lightquality::TelevisionLightingConsistency &tlci = q.metrics.userGroups.television.tlci;
   const QString cells[][2] = {
       {"SSI Planck 3200 K", value(FigureGroup::kSimilarity, "planck_3200K")},
       {"SSI CIE daylight 5600 K", value(FigureGroup::kSimilarity, "daylight_5600K")},
       {"EV at ISO 100 (C = 250)", value(FigureGroup::kExposure, "ev100")},
+      {"TLCI (Qa)", value(FigureGroup::kTlci, "qa")},
+      {"TLCI reference", tlciReference(tlci)},
+      {"TLCI distance d", value(FigureGroup::kTlci, "d") + (tlci.caution() ? " caution" : "")},
+      {"TLMF against CIE A", value(FigureGroup::kTlmf, "cie_a")},
+      {"TLMF against CIE D65", value(FigureGroup::kTlmf, "d65")},
       {"PPFD (µmol/m²/s)", value(FigureGroup::kPhoton, "ppfd_umol_m2_s")},
       {"PFD-FR (µmol/m²/s)", value(FigureGroup::kPhoton, "pfd_fr_umol_m2_s")},
       {"R:FR", value(FigureGroup::kPhoton, "r_fr")},
@@ -259,7 +277,8 @@ void drawQualityPage(KVPainter &page, const QStringList &record) {
   drawBars(page, "Local chroma shift Rcs,hj (%)", q.metrics.fidelity.binChromaShift, 40, 57, 29);
   drawBars(page, "Local hue shift Rhs,hj", q.metrics.fidelity.binHueShift, 0.4f, 57, 47);
   drawAlphaOpic(page, q, drawHeading(page, "CIE S 026 α-opic Quantities", 66));
-  drawUserGroupFigures(page, q, drawHeading(page, "Cinema, Horticulture and Outdoor Lighting", 81));
+  drawUserGroupFigures(page, q,
+                       drawHeading(page, "Cinema, Horticulture and Outdoor Lighting", 79.5f));
   // Groups that lack their values for the same reason share one line, so a
   // record without light still fits the page.
   drawReasons(page,

@@ -699,16 +699,16 @@
         <translation>美国电影艺术与科学学院的光谱相似度指数（2020）：记录的光谱在 375–675 nm 范围内与参考光谱比较；100 表示光谱相同。</translation>
     </message>
     <message>
-        <source>Exposure (incident light, C = 250)</source>
-        <translation>曝光（入射光，C = 250）</translation>
+        <source>Exposure (incident light, C = 250), shutter times in seconds</source>
+        <translation>曝光（入射光，C = 250），快门时间以秒为单位</translation>
     </message>
     <message>
         <source>EV</source>
         <translation>EV</translation>
     </message>
     <message>
-        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</source>
-        <translation>ISO 2720：感光度 S 时 EV = log₂(Ev · S / C)；光圈 N 与快门时间 t 满足 N²/t = 2^EV 时曝光正确。</translation>
+        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV. Apertures and times are the camera&apos;s third stops; hover for the exact time.</source>
+        <translation>ISO 2720：感光度 S 时 EV = log₂(Ev · S / C)；光圈 N 与快门时间 t 满足 N²/t = 2^EV 时曝光正确。光圈和快门时间均为相机的 1/3 档；鼠标悬停可查看精确时间。</translation>
     </message>
     <message>
         <source>Mired shift to a target</source>
@@ -758,6 +758,50 @@
         <source>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</source>
         <translation>光谱辐照度，W·m⁻²·nm⁻¹ (*.csv)</translation>
     </message>
+    <message>
+        <source>Television lighting (TLCI-2012, TLMF-2013, 0 to 100)</source>
+        <translation>电视照明（TLCI-2012、TLMF-2013，0 至 100）</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>参考光源</translation>
+    </message>
+    <message>
+        <source>Planckian radiator</source>
+        <translation>普朗克辐射体</translation>
+    </message>
+    <message>
+        <source>blend of Planck 3400 K and daylight 5000 K</source>
+        <translation>普朗克 3400 K 与日光 5000 K 的混合</translation>
+    </message>
+    <message>
+        <source>CIE daylight</source>
+        <translation>CIE 日光</translation>
+    </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its reference; its TLCI is less reliable.</source>
+        <translation>注意：光源与其参考光源的距离超过 d = 1，其 TLCI 的可靠性较低。</translation>
+    </message>
+    <message>
+        <source>TLMF against a spectrum file...</source>
+        <translation>对比光谱文件的 TLMF...</translation>
+    </message>
+    <message>
+        <source>Reference luminaire</source>
+        <translation>参考灯具</translation>
+    </message>
+    <message>
+        <source>Spectrum, wavelength and value a line (*.txt *.csv *.tsv);;All files (*)</source>
+        <translation>光谱，每行一个波长和数值 (*.txt *.csv *.tsv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>EBU Tech 3355: a standard television camera films 18 coloured patches under the light and under a reference of its CCT (TLCI), or 24 patches under the light and under a reference luminaire it is balanced on (TLMF); 100 is no visible difference.</source>
+        <translation>EBU Tech 3355：标准电视摄像机在该光源下和在相同相关色温的参考光源下拍摄 18 个彩色色块（TLCI），或在该光源下和在摄像机据以白平衡的参考灯具下拍摄 24 个色块（TLMF）；100 表示没有可见差异。</translation>
+    </message>
+    <message>
+        <source>exactly %1</source>
+        <translation>精确值 %1</translation>
+    </message>
 </context>
 <context>
     <name>solvane::quality::CompareDialog</name>
@@ -770,8 +814,8 @@
         <translation>参考 %1（%2，Ev %3 lx），第一条选中的记录</translation>
     </message>
     <message>
-        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
-        <translation>每条记录减去第一条：照度以第一条的百分比表示，CIE 15:2018 相关色温与 Duv，CIE 1976 u′v′ 点的距离，CIE 13.3 Ra，CIE 2017 Rf；各光谱相对第一条的 SSI（100：光谱相同）。n/a：两条记录之一没有该值。</translation>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum); TLMF of each light with the first as the reference luminaire (100: no visible difference). n/a: the figure is not defined for one of the two records.</source>
+        <translation>每条记录减去第一条：照度以第一条的百分比表示，CIE 15:2018 相关色温与 Duv，CIE 1976 u′v′ 点的距离，CIE 13.3 Ra，CIE 2017 Rf；各光谱相对第一条的 SSI（100：光谱相同）；以第一条为参考灯具的各光源 TLMF（100：没有可见差异）。n/a：两条记录之一没有该值。</translation>
     </message>
     <message>
         <source>Close</source>
@@ -804,6 +848,10 @@
     <message>
         <source>SSI</source>
         <translation>SSI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
 </context>
 <context>
@@ -951,6 +999,38 @@
     <message>
         <source>%1: n/a, %2</source>
         <translation>%1：无，%2</translation>
+    </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>色差 ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>相关色温（c₂ = 1.435e-2 m·K）</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>与参考光源的距离 d</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>对比 CIE A 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>对比 CIE D65 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
     <message>
         <source>%1: not valid, %2</source>

@@ -705,16 +705,16 @@
         <translation>The Academy&apos;s Spectral Similarity Index (2020): the record&apos;s spectrum against the reference over 375–675 nm; 100 is the same spectrum.</translation>
     </message>
     <message>
-        <source>Exposure (incident light, C = 250)</source>
-        <translation>Exposure (incident light, C = 250)</translation>
+        <source>Exposure (incident light, C = 250), shutter times in seconds</source>
+        <translation>Exposure (incident light, C = 250), shutter times in seconds</translation>
     </message>
     <message>
         <source>EV</source>
         <translation>EV</translation>
     </message>
     <message>
-        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</source>
-        <translation>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</translation>
+        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV. Apertures and times are the camera&apos;s third stops; hover for the exact time.</source>
+        <translation>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV. Apertures and times are the camera&apos;s third stops; hover for the exact time.</translation>
     </message>
     <message>
         <source>Mired shift to a target</source>
@@ -764,6 +764,50 @@
         <source>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</source>
         <translation>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</translation>
     </message>
+    <message>
+        <source>Television lighting (TLCI-2012, TLMF-2013, 0 to 100)</source>
+        <translation>Television lighting (TLCI-2012, TLMF-2013, 0 to 100)</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Planckian radiator</source>
+        <translation>Planckian radiator</translation>
+    </message>
+    <message>
+        <source>blend of Planck 3400 K and daylight 5000 K</source>
+        <translation>blend of Planck 3400 K and daylight 5000 K</translation>
+    </message>
+    <message>
+        <source>CIE daylight</source>
+        <translation>CIE daylight</translation>
+    </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its reference; its TLCI is less reliable.</source>
+        <translation>Caution: the light lies further than d = 1 from its reference; its TLCI is less reliable.</translation>
+    </message>
+    <message>
+        <source>TLMF against a spectrum file...</source>
+        <translation>TLMF against a spectrum file...</translation>
+    </message>
+    <message>
+        <source>Reference luminaire</source>
+        <translation>Reference luminaire</translation>
+    </message>
+    <message>
+        <source>Spectrum, wavelength and value a line (*.txt *.csv *.tsv);;All files (*)</source>
+        <translation>Spectrum, wavelength and value a line (*.txt *.csv *.tsv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>EBU Tech 3355: a standard television camera films 18 coloured patches under the light and under a reference of its CCT (TLCI), or 24 patches under the light and under a reference luminaire it is balanced on (TLMF); 100 is no visible difference.</source>
+        <translation>EBU Tech 3355: a standard television camera films 18 coloured patches under the light and under a reference of its CCT (TLCI), or 24 patches under the light and under a reference luminaire it is balanced on (TLMF); 100 is no visible difference.</translation>
+    </message>
+    <message>
+        <source>exactly %1</source>
+        <translation>exactly %1</translation>
+    </message>
 </context>
 <context>
     <name>solvane::quality::CompareDialog</name>
@@ -776,8 +820,8 @@
         <translation>Against %1 (%2, Ev %3 lx), the first selected record</translation>
     </message>
     <message>
-        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
-        <translation>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</translation>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum); TLMF of each light with the first as the reference luminaire (100: no visible difference). n/a: the figure is not defined for one of the two records.</source>
+        <translation>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum); TLMF of each light with the first as the reference luminaire (100: no visible difference). n/a: the figure is not defined for one of the two records.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -810,6 +854,10 @@
     <message>
         <source>SSI</source>
         <translation>SSI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1005,38 @@
     <message>
         <source>%1: n/a, %2</source>
         <translation>%1: n/a, %2</translation>
+    </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>Colour difference ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>CCT (c₂ = 1.435e-2 m·K)</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>Distance d from the reference</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>TLMF against CIE A</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>TLMF against CIE D65</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
     <message>
         <source>%1: not valid, %2</source>

@@ -699,16 +699,16 @@
         <translation>美國電影藝術與科學學院的光譜相似度指數（2020）：記錄的光譜在 375–675 nm 範圍內與參考光譜比較；100 表示光譜相同。</translation>
     </message>
     <message>
-        <source>Exposure (incident light, C = 250)</source>
-        <translation>曝光（入射光，C = 250）</translation>
+        <source>Exposure (incident light, C = 250), shutter times in seconds</source>
+        <translation>曝光（入射光，C = 250），快門時間以秒為單位</translation>
     </message>
     <message>
         <source>EV</source>
         <translation>EV</translation>
     </message>
     <message>
-        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV.</source>
-        <translation>ISO 2720：感光度 S 時 EV = log₂(Ev · S / C)；光圈 N 與快門時間 t 滿足 N²/t = 2^EV 時曝光正確。</translation>
+        <source>ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture N and time t expose correctly when N²/t = 2^EV. Apertures and times are the camera&apos;s third stops; hover for the exact time.</source>
+        <translation>ISO 2720：感光度 S 時 EV = log₂(Ev · S / C)；光圈 N 與快門時間 t 滿足 N²/t = 2^EV 時曝光正確。光圈和快門時間均為相機的 1/3 檔；滑鼠懸停可查看精確時間。</translation>
     </message>
     <message>
         <source>Mired shift to a target</source>
@@ -758,6 +758,50 @@
         <source>Spectral irradiance, W·m⁻²·nm⁻¹ (*.csv)</source>
         <translation>光譜輻照度，W·m⁻²·nm⁻¹ (*.csv)</translation>
     </message>
+    <message>
+        <source>Television lighting (TLCI-2012, TLMF-2013, 0 to 100)</source>
+        <translation>電視照明（TLCI-2012、TLMF-2013，0 至 100）</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>參考光源</translation>
+    </message>
+    <message>
+        <source>Planckian radiator</source>
+        <translation>普朗克輻射體</translation>
+    </message>
+    <message>
+        <source>blend of Planck 3400 K and daylight 5000 K</source>
+        <translation>普朗克 3400 K 與日光 5000 K 的混合</translation>
+    </message>
+    <message>
+        <source>CIE daylight</source>
+        <translation>CIE 日光</translation>
+    </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its reference; its TLCI is less reliable.</source>
+        <translation>注意：光源與其參考光源的距離超過 d = 1，其 TLCI 的可靠性較低。</translation>
+    </message>
+    <message>
+        <source>TLMF against a spectrum file...</source>
+        <translation>對比光譜檔案的 TLMF...</translation>
+    </message>
+    <message>
+        <source>Reference luminaire</source>
+        <translation>參考燈具</translation>
+    </message>
+    <message>
+        <source>Spectrum, wavelength and value a line (*.txt *.csv *.tsv);;All files (*)</source>
+        <translation>光譜，每行一個波長和數值 (*.txt *.csv *.tsv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>EBU Tech 3355: a standard television camera films 18 coloured patches under the light and under a reference of its CCT (TLCI), or 24 patches under the light and under a reference luminaire it is balanced on (TLMF); 100 is no visible difference.</source>
+        <translation>EBU Tech 3355：標準電視攝影機在該光源下和在相同相關色溫的參考光源下拍攝 18 個彩色色塊（TLCI），或在該光源下和在攝影機據以白平衡的參考燈具下拍攝 24 個色塊（TLMF）；100 表示沒有可見差異。</translation>
+    </message>
+    <message>
+        <source>exactly %1</source>
+        <translation>精確值 %1</translation>
+    </message>
 </context>
 <context>
     <name>solvane::quality::CompareDialog</name>
@@ -770,8 +814,8 @@
         <translation>參考 %1（%2，Ev %3 lx），第一筆選取的記錄</translation>
     </message>
     <message>
-        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum). n/a: the figure is not defined for one of the two records.</source>
-        <translation>每筆記錄減去第一筆：照度以第一筆的百分比表示，CIE 15:2018 相關色溫與 Duv，CIE 1976 u′v′ 點的距離，CIE 13.3 Ra，CIE 2017 Rf；各光譜相對第一筆的 SSI（100：光譜相同）。n/a：兩筆記錄之一沒有該值。</translation>
+        <source>Each record minus the first: illuminance in per cent of the first&apos;s, CIE 15:2018 CCT and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of each spectrum against the first (100: the same spectrum); TLMF of each light with the first as the reference luminaire (100: no visible difference). n/a: the figure is not defined for one of the two records.</source>
+        <translation>每筆記錄減去第一筆：照度以第一筆的百分比表示，CIE 15:2018 相關色溫與 Duv，CIE 1976 u′v′ 點的距離，CIE 13.3 Ra，CIE 2017 Rf；各光譜相對第一筆的 SSI（100：光譜相同）；以第一筆為參考燈具的各光源 TLMF（100：沒有可見差異）。n/a：兩筆記錄之一沒有該值。</translation>
     </message>
     <message>
         <source>Close</source>
@@ -804,6 +848,10 @@
     <message>
         <source>SSI</source>
         <translation>SSI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
 </context>
 <context>
@@ -951,6 +999,38 @@
     <message>
         <source>%1: n/a, %2</source>
         <translation>%1：無，%2</translation>
+    </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>色差 ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>相關色溫（c₂ = 1.435e-2 m·K）</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>與參考光源的距離 d</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>對比 CIE A 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>對比 CIE D65 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
     <message>
         <source>%1: not valid, %2</source>

@@ -1,6 +1,7 @@
 // Two-column text: a wavelength in nm and a value a line, separated by a
 // comma, semicolon, tab or blanks, with a decimal point or, where the
-// separator is not a comma, a decimal comma; one header line or none.
+// separator is not a comma, a decimal comma; one header line or none, and
+// any number of comment lines starting with '#'.
 
 #include "reader_support.h"
 
@@ -66,7 +67,8 @@ bool readTwoColumn(const std::vector<Line> &lines, ImportedSpectrum *spectrum, s
   Samples samples;
   bool first = true;
   for (const Line &line : lines) {
-    if (trimmed(line.text).empty()) {
+    const std::string_view text = trimmed(line.text);
+    if (text.empty() || text.front() == '#') {
       continue;
     }
     double nm = 0;

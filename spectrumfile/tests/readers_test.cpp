@@ -35,7 +35,8 @@ TEST(TwoColumnText, EverySeparatorAndDecimalSign) {
   for (const std::string text :
        {"380,0.5\n381,0.25\n", "380;0,5\r\n381;0,25\r\n", "380\t0,5\n381\t0.25\n",
         "  380   0,5\n381 0.25  \n", "\xEF\xBB\xBFnm,value\n380, 0.5\n381, 0.25,\n\n",
-        "wavelength;irradiance\n380;+0,5\n381;2.5e-1\n"}) {
+        "wavelength;irradiance\n380;+0,5\n381;2.5e-1\n",
+        "# lamp 3\nnm\tvalue\n# at 2 m\n380\t0.5\n381\t0.25\n"}) {
     const ImportedSpectrum s = read(text);
     EXPECT_EQ(s.format, Format::kTwoColumn);
     EXPECT_DOUBLE_EQ(at(s, 380), 0.5) << text;

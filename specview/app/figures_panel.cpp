@@ -35,6 +35,10 @@ constexpr PanelFigure kQualityFigures[] = {
     {"lqRa", lightquality::FigureGroup::kRendering, "ra", true},
     {"lqCct", lightquality::FigureGroup::kCct, "cct_K", true},
     {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
+    {"lqTlci", lightquality::FigureGroup::kTlci, "qa"},
+    {"lqTlciD", lightquality::FigureGroup::kTlci, "d"},
+    {"lqTlmfA", lightquality::FigureGroup::kTlmf, "cie_a"},
+    {"lqTlmfD65", lightquality::FigureGroup::kTlmf, "d65"},
 };
 
 // A table text in the window's language.
@@ -113,7 +117,19 @@ void FiguresPanel::show(const Figures &figures, bool saturated) {
   };
   showPanel(kSdkFigures);
   showPanel(kQualityFigures);
-  reason->setText(saturation.isEmpty() ? figures.reason : saturation);
+  QStringList notes{saturation.isEmpty() ? figures.reason : saturation};
+  // A TLCI far from its reference keeps its number, marked, with the caution.
+  if (saturation.isEmpty() && figures.quality.userGroups.television.tlci.caution()) {
+    const QString caution = tr("Caution: the light lies further than d = 1 from its TLCI "
+                               "reference; its TLCI is less reliable.");
+    for (const char *key : {"lqTlci", "lqTlciD"}) {
+      values.value(key)->setStyleSheet(QStringLiteral("color: rgb(200,40,40);"));
+      values.value(key)->setToolTip(caution);
+    }
+    notes << caution;
+  }
+  notes.removeAll(QString());
+  reason->setText(notes.join('\n'));
 }
 
 QString FiguresPanel::text(const QString &key) const {

@@ -43,7 +43,7 @@ void sdkFigures(const QVector<double> &spectrum, Figures *figures) {
 // The first reason of the figures the panel shows, in the program's language.
 QString lightQualityReason(const lightquality::FigureSource &source) {
   using G = lightquality::FigureGroup;
-  for (G group : {G::kCct, G::kRendering, G::kFidelity}) {
+  for (G group : {G::kCct, G::kRendering, G::kFidelity, G::kTlci}) {
     if (const std::string reason = lightquality::groupReason(source, group); !reason.empty()) {
       return QString::fromStdString(lightquality::translateReason(reason, [](const char *text) {
         return QCoreApplication::translate("Figures", text).toStdString();

@@ -204,6 +204,11 @@ private slots:
     // lightquality finds the same light within the SDK's 5 K grid and more.
     QVERIFY(std::abs(window->figureText("lqCct").toDouble() - cct) < 0.05 * cct);
     QVERIFY(window->figureText("lqRf") != "n/a");
+    // The television figures of the same light, the TLCI on its own locus.
+    const lightquality::TelevisionFigures tv = window->lastFrame().figures.quality.userGroups.television;
+    QCOMPARE(window->figureText("lqTlci"), QString::number(tv.tlci.qa, 'f', 1));
+    QCOMPARE(window->figureText("lqTlmfD65"), QString::number(tv.tlmfD65.qa, 'f', 1));
+    QCOMPARE(window->figureText("reason").contains("further than d = 1"), tv.tlci.caution());
   }
 
   void figuresOfDarknessAreUndefinedWithTheReason() {
@@ -214,6 +219,7 @@ private slots:
     QTRY_COMPARE(window->figureText("cct"), QString("n/a"));
     QCOMPARE(window->figureText("x"), QString("n/a"));
     QCOMPARE(window->figureText("lqRf"), QString("n/a"));
+    QCOMPARE(window->figureText("lqTlci"), QString("n/a"));
     QCOMPARE(window->figureText("reason"), QString("The spectrum holds no light."));
   }
 

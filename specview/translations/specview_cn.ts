@@ -376,6 +376,10 @@ Calibrated %10, shortest time %11</source>
         <source>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</source>
         <translation>两个 Ra 不同：specsdk 在其 5 K 网格上的相关色温处取参考光源，CIE 13.3 在精确的相关色温处取。</translation>
     </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its TLCI reference; its TLCI is less reliable.</source>
+        <translation>注意：光源与其 TLCI 参考光源的距离超过 d = 1，其 TLCI 的可靠性较低。</translation>
+    </message>
 </context>
 <context>
     <name>Figures</name>
@@ -522,6 +526,38 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>%1: n/a, %2</source>
         <translation>%1：无，%2</translation>
+    </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>色差 ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>相关色温（c₂ = 1.435e-2 m·K）</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>与参考光源的距离 d</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>对比 CIE A 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>对比 CIE D65 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
     <message>
         <source>%1: not valid, %2</source>

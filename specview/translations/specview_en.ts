@@ -376,6 +376,10 @@ Calibrated %10, shortest time %11</translation>
         <source>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</source>
         <translation>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</translation>
     </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its TLCI reference; its TLCI is less reliable.</source>
+        <translation>Caution: the light lies further than d = 1 from its TLCI reference; its TLCI is less reliable.</translation>
+    </message>
 </context>
 <context>
     <name>Figures</name>
@@ -522,6 +526,38 @@ Calibrated %10, shortest time %11</translation>
     <message>
         <source>%1: n/a, %2</source>
         <translation>%1: n/a, %2</translation>
+    </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>Colour difference ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>CCT (c₂ = 1.435e-2 m·K)</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>Distance d from the reference</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>TLMF against CIE A</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>TLMF against CIE D65</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
     <message>
         <source>%1: not valid, %2</source>

@@ -376,6 +376,10 @@ Calibrated %10, shortest time %11</source>
         <source>The two Ra differ: specsdk takes its references at the CCT on its 5 K grid, CIE 13.3 at the exact CCT.</source>
         <translation>兩個 Ra 不同：specsdk 在其 5 K 網格上的色溫處取參考光源，CIE 13.3 在精確的色溫處取。</translation>
     </message>
+    <message>
+        <source>Caution: the light lies further than d = 1 from its TLCI reference; its TLCI is less reliable.</source>
+        <translation>注意：光源與其 TLCI 參考光源的距離超過 d = 1，其 TLCI 的可靠性較低。</translation>
+    </message>
 </context>
 <context>
     <name>Figures</name>
@@ -522,6 +526,38 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>%1: n/a, %2</source>
         <translation>%1：無，%2</translation>
+    </message>
+    <message>
+        <source>TLCI (Qa)</source>
+        <translation>TLCI (Qa)</translation>
+    </message>
+    <message>
+        <source>Colour difference ΔEa</source>
+        <translation>色差 ΔEa</translation>
+    </message>
+    <message>
+        <source>CCT (c₂ = 1.435e-2 m·K)</source>
+        <translation>相關色溫（c₂ = 1.435e-2 m·K）</translation>
+    </message>
+    <message>
+        <source>Distance d from the reference</source>
+        <translation>與參考光源的距離 d</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE A</source>
+        <translation>對比 CIE A 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLMF against CIE D65</source>
+        <translation>對比 CIE D65 的 TLMF</translation>
+    </message>
+    <message>
+        <source>TLCI</source>
+        <translation>TLCI</translation>
+    </message>
+    <message>
+        <source>TLMF</source>
+        <translation>TLMF</translation>
     </message>
     <message>
         <source>%1: not valid, %2</source>

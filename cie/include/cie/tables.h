@@ -81,4 +81,14 @@ extern const Table alphaOpicActionSpectra;
 // at 507 nm; 380–780 nm at 1 nm (data/cie/extended/scotopic_1951_1nm.csv).
 extern const Table scotopic1951;
 
+// The television lighting figures' tables, 380–760 nm at 5 nm
+// (data/cie/extended/tlci/): the EBU standard camera r̄, ḡ, b̄ (columns 0
+// to 2, each summing to 1); the reflectances of its 24 test patches
+// (columns 0 to 17 the coloured ones, 18 to 23 the grey scale from white to
+// black); its own daylight components S0, S1, S2, which differ from
+// daylightComponents at odd multiples of 5 nm.
+extern const Table televisionCamera;
+extern const Table televisionTestPatches;
+extern const Table televisionDaylightBasis;
+
 } // namespace cie

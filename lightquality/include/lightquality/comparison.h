@@ -24,6 +24,7 @@ struct Comparison {
   double ra;                 // CIE 13.3 Ra difference
   double rf;                 // CIE 2017 Rf difference
   SimilarityIndex ssi;       // SSI of this light against the first
+  LuminaireMatching tlmf;    // TLMF of this light against the first as the reference luminaire
 };
 
 // NaN wherever a figure of either light is undefined.

@@ -46,6 +46,8 @@ enum class FigureGroup {
   kFidelity,   // CIE 2017 / TM-30-18
   kAlphaOpic,  // CIE S 026
   kSimilarity, // SSI
+  kTlci,       // TLCI-2012
+  kTlmf,       // TLMF-2013 against CIE A and D65
   kPhoton,     // horticulture
   kScotopic,   // outdoor lighting
   kExposure,   // cinema and photography

@@ -1,10 +1,12 @@
 #pragma once
 
 // Figures the meter's other user groups work with: the Spectral Similarity
-// Index and exposure for cinema and photography, photon quantities for
+// Index, the television lighting figures and exposure for cinema and
+// photography, photon quantities for
 // horticulture, and the scotopic to photopic ratio for outdoor lighting.
 
 #include "lightquality/spectrum.h"
+#include "lightquality/tlci.h"
 
 #include <string>
 
@@ -92,10 +94,11 @@ double shutterSeconds(double ev, double aperture);
 double miredShift(double measuredKelvin, double targetKelvin);
 
 // Everything above for one record at its illuminance, with the SSI against
-// the two default references.
+// the two default references, its TLCI and its TLMF against CIE A and D65.
 struct UserGroupFigures {
   SimilarityIndex ssiPlanck3200;
   SimilarityIndex ssiDaylight5600;
+  TelevisionFigures television;
   PhotonQuantities photon;
   ScotopicRatio scotopic;
   Exposure exposure;

@@ -9,6 +9,7 @@
 #include "test_files.h"
 #include "window_test.h"
 
+#include "lightquality/camera_stops.h"
 #include "lightquality/usergroups.h"
 #include "meter_state.h"
 #include "solvane/quality/comparison_table.h"
@@ -280,6 +281,55 @@ private slots:
     auto *table = dialog->findChild<QTableWidget *>("table_exposure");
     QCOMPARE(table->rowCount(), 3);
     QCOMPARE(table->item(1, 0)->text(), QString::number(f.exposure.ev100 + 2, 'f', 2)); // ISO 400
+  }
+
+  // The television figures of record 1 as the library gives them, the
+  // caution only beyond d = 1; a spectrum file of the record's own light
+  // matches it at 100, one that cannot be read gives a warning and leaves
+  // the earlier match. The exposure table's columns are the camera's third
+  // stops, each cell a nominal speed with the exact time on hover.
+  void televisionFiguresAndThirdStopsOnTheCinemaTab() {
+    readFourRecords();
+    stored()->cellClicked(1, 0);
+    child<QPushButton>("btn_quality")->click();
+    LightQualityDialog *dialog = window->findChildren<LightQualityDialog *>().value(0);
+    QVERIFY(dialog);
+    const auto text = [dialog](const char *name) {
+      return dialog->findChild<QLabel *>(name)->text();
+    };
+    const lightquality::TelevisionFigures t = evaluated(1).metrics.userGroups.television;
+    QVERIFY(std::isfinite(t.tlci.qa));
+    QCOMPARE(text("value_tlci"), QString::number(t.tlci.qa, 'f', 1));
+    QCOMPARE(text("value_tlciCct"), QString::number(t.tlci.cctKelvin, 'f', 0));
+    QCOMPARE(text("value_tlmfA"), QString::number(t.tlmfIlluminantA.qa, 'f', 1));
+    QCOMPARE(text("value_tlmfD65"), QString::number(t.tlmfD65.qa, 'f', 1));
+    QVERIFY(text("value_tlciReference") != "n/a");
+    QCOMPARE(dialog->findChild<QLabel *>("label_tlciCaution") != nullptr, t.tlci.caution());
+
+    const QString file = workDir.filePath("lamp.txt");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    const QStringList record = expectedRecord(fourRecords, 1);
+    for (int nm = 380; nm <= 780; ++nm) {
+      out.write(QString("%1 %2\n").arg(nm).arg(record[rec::kFirstIntensity + nm - 380]).toUtf8());
+    }
+    out.close();
+    QVERIFY(dialog->matchWithSpectrumFile(file));
+    QCOMPARE(text("value_tlmfFile"), QString("100.0"));
+    QCOMPARE(text("label_tlmfFile"), QString("lamp.txt"));
+    QVERIFY(!dialog->matchWithSpectrumFile(workDir.filePath("none.txt")));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings[0].endsWith("none.txt: No such file or directory"), qPrintable(warnings[0]));
+    QCOMPARE(text("value_tlmfFile"), QString("100.0")); // the earlier match stays
+
+    auto *table = dialog->findChild<QTableWidget *>("table_exposure");
+    QCOMPARE(table->columnCount(), 17); // EV, f/2.8 to f/16
+    QCOMPARE(table->horizontalHeaderItem(7)->text(), QString("f/5.6"));
+    const double ev400 = evaluated(1).metrics.userGroups.exposure.ev100 + 2;
+    const double exact = 32 / std::exp2(ev400); // f/5.657 (2^2.5) at ISO 400
+    QCOMPARE(table->item(1, 7)->text(),
+             QString(lightquality::nominalShutterSpeed(exact)->nominal));
+    QVERIFY(table->item(1, 7)->toolTip().startsWith("exactly "));
   }
 };
 

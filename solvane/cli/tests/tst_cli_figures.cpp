@@ -1,7 +1,8 @@
 // The user-group figures of solvane-cli metrics and the compare command as a
 // script sees them: every record of the demo meter's data file carries the
 // figures the library gives for its fields, undefined ones are null with a
-// reason, --ssi-reference adds exactly one more SSI, compare gives the table
+// reason, --ssi-reference adds exactly one more SSI and --tlmf-reference one
+// more TLMF, compare gives the table
 // of the window's Compare dialog; bad arguments and records one error line.
 
 #include "cli_run.h"
@@ -192,6 +193,91 @@ private slots:
     QVERIFY(noFile.out.isEmpty());
   }
 
+  // TLCI and TLMF of every record as the library gives them, the reference
+  // by name, the caution where d > 1, and null with the reason for the LED,
+  // which has no CCT.
+  void metricsCarryTheTelevisionFigures() {
+    const QJsonArray all = jsonArray(run({"metrics", "--csv", demoCsv, "--json"}));
+    QCOMPARE(all.size(), records.size());
+    for (int i = 0; i < all.size(); ++i) {
+      const QJsonObject tlci = all[i]["tlci"].toObject();
+      const QJsonObject tlmf = all[i]["tlmf"].toObject();
+      const lightquality::TelevisionFigures t = evaluated(i).metrics.userGroups.television;
+      QVERIFY(sameFigure(tlci["qa"], t.tlci.qa));
+      QVERIFY(sameFigure(tlci["delta_e"], t.tlci.deltaE));
+      QVERIFY(sameFigure(tlci["cct_k"], t.tlci.cctKelvin));
+      QVERIFY(sameFigure(tlci["d"], t.tlci.distance));
+      QVERIFY(sameFigure(tlmf["cie_a"], t.tlmfIlluminantA.qa));
+      QVERIFY(sameFigure(tlmf["d65"], t.tlmfD65.qa));
+      if (std::isfinite(t.tlci.qa)) {
+        QCOMPARE(tlci["reference"].toString(), lightquality::tlciReferenceName(t.tlci.reference));
+        QCOMPARE(tlci["caution"].toBool(), t.tlci.distance > 1);
+      }
+    }
+    QCOMPARE(all[0]["tlci"]["reference"].toString(), QString("planck")); // illuminant A
+    QVERIFY(qAbs(all[0]["tlmf"]["cie_a"].toDouble() - 100) < 1e-6);
+    QCOMPARE(all[5]["tlci"]["caution"].toBool(), true);
+    QVERIFY(all[7]["tlci"]["qa"].isNull() && all[7]["tlci"]["reference"].isNull());
+    QVERIFY(all[7]["tlci"]["reason"].toString().contains("Planckian locus"));
+
+    const QStringList lines = run({"metrics", "--csv", demoCsv}).out.split('\n');
+    const lightquality::TelevisionFigures t = evaluated(4).metrics.userGroups.television;
+    QVERIFY(lines.contains(QString::fromUtf8("  Television                TLCI %1 (ΔEa %2, %3 K, "
+                                             "blend, d %4)   TLMF CIE A %5   TLMF D65 %6")
+                               .arg(t.tlci.qa, 0, 'f', 2)
+                               .arg(t.tlci.deltaE, 0, 'f', 3)
+                               .arg(t.tlci.cctKelvin, 0, 'f', 1)
+                               .arg(t.tlci.distance, 0, 'f', 3)
+                               .arg(t.tlmfIlluminantA.qa, 0, 'f', 2)
+                               .arg(t.tlmfD65.qa, 0, 'f', 2)));
+    QVERIFY(run({"metrics", "--csv", demoCsv}).out.contains("caution: d > 1"));
+  }
+
+  // One more TLMF: a record against itself is 100, and the same spectrum
+  // from a two-column file (comment lines and a header) gives what the
+  // record gives.
+  void tlmfReferenceAddsOneMatch() {
+    const QJsonArray byRecord =
+        jsonArray(run({"metrics", "--csv", demoCsv, "--json", "--tlmf-reference", "record:3"}));
+    QVERIFY(qAbs(byRecord[3]["tlmf"]["record_3"].toDouble() - 100) < 1e-6);
+    QVERIFY(byRecord[0]["tlmf"]["record_3"].toDouble() < 100);
+
+    const QString file = path("lamp.txt");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("# record NO.003\nwavelength_nm\tvalue\n");
+    for (int nm = 380; nm <= 780; ++nm) {
+      out.write(QString("%1\t%2\n").arg(nm).arg(records[3][rec::kFirstIntensity + nm - 380]).toUtf8());
+    }
+    out.close();
+    const QJsonArray byFile =
+        jsonArray(run({"metrics", "--csv", demoCsv, "--json", "--tlmf-reference", file}));
+    for (int i = 0; i < records.size(); ++i) {
+      QVERIFY(sameFigure(byFile[i]["tlmf"]["lamp.txt"], byRecord[i]["tlmf"]["record_3"].toDouble()));
+    }
+    QVERIFY(run({"metrics", "--csv", demoCsv, "--tlmf-reference", file}).out.contains("TLMF lamp.txt "));
+
+    QVERIFY(out.open(QIODevice::Append));
+    out.write("790 n/a\n");
+    out.close();
+    const Run broken = run({"metrics", "--csv", demoCsv, "--tlmf-reference", file});
+    QCOMPARE(broken.exitCode, 3);
+    QVERIFY2(broken.err.contains("line 404: expected two numbers, a wavelength in nm and a value"), qPrintable(broken.err));
+    QVERIFY(broken.out.isEmpty());
+    const Run none = run({"metrics", "--csv", demoCsv, "--tlmf-reference", path("none.txt")});
+    QCOMPARE(none.exitCode, 3);
+    QVERIFY(none.err.endsWith("none.txt: No such file or directory\n"));
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--tlmf-reference", "record:8"}).err,
+             QString("solvane-cli: there is no TLMF reference record 8: the input holds 8 "
+                     "records\n"));
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--tlmf-reference"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--tlmf-reference", "--json"}).exitCode, 2);
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--tlmf-reference", "record:1", "--tlmf-reference",
+                  "record:2"})
+                 .exitCode,
+             2);
+  }
+
   // The report's light-quality page carries the same figures in its block.
   void reportPageShowsTheUserGroupBlock() {
     const QString pdf = path("report.pdf");
@@ -204,7 +290,10 @@ private slots:
          {QString("Cinema, Horticulture and Outdoor Lighting"), QString("SSI Planck 3200 K"),
           QString::number(f.ssiPlanck3200.value), QString::number(f.exposure.ev100, 'f', 2),
           QString::number(f.photon.ppfd, 'f', 2), QString::number(f.photon.pfdFarRed, 'f', 2),
-          QString::number(f.photon.redFarRed, 'f', 3), QString::number(f.scotopic.value, 'f', 3)}) {
+          QString::number(f.photon.redFarRed, 'f', 3), QString::number(f.scotopic.value, 'f', 3),
+          QString("TLCI (Qa)"), QString::number(f.television.tlci.qa, 'f', 1),
+          QString("blend %1 K").arg(f.television.tlci.cctKelvin, 0, 'f', 0),
+          QString::number(f.television.tlmfD65.qa, 'f', 1)}) {
       QVERIFY2(page.contains(expected), qPrintable(expected));
     }
   }
@@ -233,8 +322,10 @@ private slots:
       QVERIFY(sameFigure(o["delta_ra"], expected[i].ra));
       QVERIFY(sameFigure(o["delta_rf"], expected[i].rf));
       QVERIFY(sameFigure(o["ssi"], expected[i].ssi.value));
+      QVERIFY(sameFigure(o["tlmf"], expected[i].tlmf.qa));
     }
     QCOMPARE(rows[0]["ssi"].toDouble(), 100.0);
+    QVERIFY(qAbs(rows[0]["tlmf"].toDouble() - 100) < 1e-6);
     QVERIFY(rows[2]["delta_cct_K"].isNull()); // the LED has no CCT
 
     const Run table = run({"compare", "--csv", demoCsv, "--records", "3,0,7"});

@@ -37,6 +37,7 @@ const char *const kComparisonHeadings[kComparisonColumns] = {
     QT_TRANSLATE_NOOP("solvane::quality::CompareDialog", "ΔRa"),
     QT_TRANSLATE_NOOP("solvane::quality::CompareDialog", "ΔRf"),
     QT_TRANSLATE_NOOP("solvane::quality::CompareDialog", "SSI"),
+    QT_TRANSLATE_NOOP("solvane::quality::CompareDialog", "TLMF"),
 };
 
 QList<lightquality::Comparison> compareWithFirst(const QList<RecordQuality> &records) {
@@ -61,7 +62,8 @@ QStringList comparisonCells(const lightquality::Comparison &c) {
           figureText(c.uvPrimeDistance, 4),
           signedFigure(c.ra, decimalsOf(G::kRendering, "ra")),
           signedFigure(c.rf, decimalsOf(G::kFidelity, "rf")),
-          figureText(c.ssi.value, decimalsOf(G::kSimilarity, "planck_3200K"))};
+          figureText(c.ssi.value, decimalsOf(G::kSimilarity, "planck_3200K")),
+          figureText(c.tlmf.qa, decimalsOf(G::kTlmf, "d65"))};
 }
 
 } // namespace solvane::quality

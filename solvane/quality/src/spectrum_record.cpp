@@ -26,8 +26,8 @@ double illuminanceOf(const spectrumfile::ImportedSpectrum &spectrum) {
 
 } // namespace
 
-bool readSpectrumRecord(const QString &path, spectrumfile::Format format, QStringList *record,
-                        QString *error) {
+bool readSpectrumFile(const QString &path, spectrumfile::Format format,
+                      spectrumfile::ImportedSpectrum *spectrum, QString *error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     return errors::report(error, errors::fileError("cannot read the spectrum", file));
@@ -40,13 +40,21 @@ bool readSpectrumRecord(const QString &path, spectrumfile::Format format, QStrin
   const std::string_view view(text.constData(), static_cast<std::size_t>(text.size()));
   const spectrumfile::Format used =
       format == spectrumfile::Format::kDetect ? spectrumfile::detectFormat(view) : format;
-  spectrumfile::ImportedSpectrum spectrum;
   std::string problem;
-  if (!spectrumfile::readSpectrum(view, used, &spectrum, &problem)) {
+  if (!spectrumfile::readSpectrum(view, used, spectrum, &problem)) {
     return errors::report(
         error, errors::fileError(QStringLiteral("cannot read the spectrum as %1")
                                      .arg(QLatin1String(spectrumfile::formatName(used))),
                                  path, QString::fromStdString(problem)));
+  }
+  return true;
+}
+
+bool readSpectrumRecord(const QString &path, spectrumfile::Format format, QStringList *record,
+                        QString *error) {
+  spectrumfile::ImportedSpectrum spectrum;
+  if (!readSpectrumFile(path, format, &spectrum, error)) {
+    return false;
   }
   const double illuminance = illuminanceOf(spectrum);
   const double plainY =

@@ -48,7 +48,8 @@ CompareDialog::CompareDialog(const QList<RecordQuality> &records, QWidget *paren
   auto *note = new QLabel(
       tr("Each record minus the first: illuminance in per cent of the first's, CIE 15:2018 CCT "
          "and Duv, the distance of the CIE 1976 u′v′ points, CIE 13.3 Ra, CIE 2017 Rf; SSI of "
-         "each spectrum against the first (100: the same spectrum). n/a: the figure is not "
+         "each spectrum against the first (100: the same spectrum); TLMF of each light with the "
+         "first as the reference luminaire (100: no visible difference). n/a: the figure is not "
          "defined for one of the two records."));
   note->setWordWrap(true);
 

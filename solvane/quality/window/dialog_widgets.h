@@ -2,7 +2,7 @@
 
 // The small widgets the Light quality window and the Compare dialog build
 // their figures from: bold right-aligned values, label rows, read-only
-// tables just tall enough for their rows.
+// tables just tall enough for their rows, notes on where figures come from.
 
 #include "solvane/quality/figure_text.h"
 
@@ -92,6 +92,19 @@ inline void fitHeight(QTableWidget *table) {
     height += table->rowHeight(row);
   }
   table->setFixedHeight(height);
+}
+
+// Where a figure comes from, in small grey type under its values.
+inline QLabel *sourceNote(const QString &text) {
+  auto *label = new QLabel(text);
+  label->setWordWrap(true);
+  label->setStyleSheet("color: rgb(110,110,110);");
+  return label;
+}
+
+// A note below the rows of a grid, across its three columns.
+inline void addSourceNote(QGridLayout *grid, const QString &text) {
+  grid->addWidget(sourceNote(text), grid->rowCount(), 0, 1, 3);
 }
 
 } // namespace solvane::quality::dialogwidgets

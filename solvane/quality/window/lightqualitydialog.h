@@ -12,6 +12,10 @@
 
 #include <QDialog>
 
+namespace solvane::ui {
+class ElidedLabel;
+}
+
 class QGroupBox;
 class QLabel;
 class QTableWidget;
@@ -27,6 +31,10 @@ public:
 
   // Writes the record's spectrum to `path`; a warning box on failure.
   bool exportSpectrum(const QString &path);
+
+  // Shows the TLMF of the record against the two-column spectrum file
+  // `path`; a warning box when it cannot be read.
+  bool matchWithSpectrumFile(const QString &path);
 
 private slots:
   void on_btn_exportSpdx_clicked();
@@ -48,8 +56,13 @@ private:
   QWidget *createSimilarityBox();
   QWidget *createExposureBox();
   QWidget *createMiredBox();
+  // The TLCI and TLMF box (lightqualitydialog_television.cpp).
+  QWidget *createTelevisionBox();
 
   RecordQuality m_quality;
+  // The TLMF against a spectrum file and the file's name, once one is chosen.
+  QLabel *m_tlmfFile = nullptr;
+  solvane::ui::ElidedLabel *m_tlmfFileName = nullptr;
 };
 
 } // namespace solvane::quality

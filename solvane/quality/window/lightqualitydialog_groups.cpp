@@ -1,10 +1,11 @@
-// The user-group tabs of the Light quality window: cinema (SSI, exposure,
-// mired shift), horticulture (photon quantities) and outdoor lighting (S/P).
+// The user-group tabs of the Light quality window: cinema (SSI, TLCI and
+// TLMF, exposure, mired shift), horticulture (photon quantities) and outdoor lighting (S/P).
 
 #include "dialog_widgets.h"
 #include "fitting.h"
 #include "lightqualitydialog.h"
 
+#include "lightquality/camera_stops.h"
 #include "lightquality/usergroups.h"
 
 #include <QComboBox>
@@ -23,32 +24,32 @@ using namespace dialogwidgets;
 
 namespace {
 
-// Film speeds and f-numbers of the exposure table.
+// Film speeds of the exposure table; its f-numbers are the camera's third
+// stops.
 constexpr int kSpeeds[] = {100, 400, 800};
-constexpr double kApertures[] = {2.8, 4, 5.6, 8, 11, 16};
 
-// A shutter time as a photographer reads it: "1/125 s", "2 s".
-QString shutterText(double seconds) {
-  if (!std::isfinite(seconds)) {
-    return figureText(seconds, 0); // "n/a"
-  }
+// A shutter time to the unit a photographer reads: "1/64.0 s", "2.50 s".
+QString exactShutterText(double seconds) {
   if (seconds >= 1) {
-    return QString::number(seconds, 'f', seconds < 10 ? 1 : 0) + " s";
+    return QString::number(seconds, 'f', 2) + " s";
   }
-  return QString("1/%1 s").arg(std::round(1 / seconds), 0, 'f', 0);
+  return QString("1/%1 s").arg(1 / seconds, 0, 'f', 1);
 }
 
-// Where a figure comes from, in small grey type under its values.
-QLabel *sourceNote(const QString &text) {
-  auto *label = new QLabel(text);
-  label->setWordWrap(true);
-  label->setStyleSheet("color: rgb(110,110,110);");
-  return label;
-}
-
-// A note below the rows of a grid, across its three columns.
-void addSourceNote(QGridLayout *grid, const QString &text) {
-  grid->addWidget(sourceNote(text), grid->rowCount(), 0, 1, 3);
+// The camera's nominal speed nearest to the exact time ("1/60"), with the
+// exact time on hover; the exact time where it is beyond the camera's
+// speeds.
+QTableWidgetItem *shutterItem(double seconds) {
+  auto *item = new QTableWidgetItem;
+  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (!std::isfinite(seconds)) {
+    item->setText(figureText(seconds, 0)); // "n/a"
+    return item;
+  }
+  const lightquality::CameraSetting *nominal = lightquality::nominalShutterSpeed(seconds);
+  item->setText(nominal ? QString(nominal->nominal) : exactShutterText(seconds));
+  item->setToolTip(LightQualityDialog::tr("exactly %1").arg(exactShutterText(seconds)));
+  return item;
 }
 
 // A tab holding one group box at its top.
@@ -85,6 +86,7 @@ QWidget *LightQualityDialog::createCinemaPage() {
   page->setObjectName("page_cinema");
   auto *layout = new QVBoxLayout(page);
   layout->addWidget(createSimilarityBox());
+  layout->addWidget(createTelevisionBox());
   layout->addWidget(createExposureBox());
   layout->addWidget(createMiredBox());
   layout->addStretch(1);
@@ -135,19 +137,20 @@ QWidget *LightQualityDialog::createExposureBox() {
   const lightquality::Figure &evRow =
       lightquality::figure(lightquality::FigureGroup::kExposure, "ev100");
   const double ev100 = lightquality::figureValue(evRow, m_quality.figures());
-  auto *box = new QGroupBox(tr("Exposure (incident light, C = 250)"));
+  auto *box = new QGroupBox(tr("Exposure (incident light, C = 250), shutter times in seconds"));
   auto *layout = new QVBoxLayout(box);
   auto *grid = new QGridLayout;
   addRow(grid, translatedFigureText(evRow.label),
          valueLabel(figureText(ev100, evRow.decimals), "value_ev100"));
   layout->addLayout(grid);
 
-  auto *table =
-      valueTable(static_cast<int>(std::size(kSpeeds)), static_cast<int>(std::size(kApertures)) + 1);
+  const std::vector<lightquality::CameraSetting> &apertures = lightquality::thirdStopApertures();
+  auto *table = valueTable(static_cast<int>(std::size(kSpeeds)),
+                           static_cast<int>(apertures.size()) + 1);
   table->setObjectName("table_exposure");
   QStringList columns{tr("EV")};
-  for (double n : kApertures) {
-    columns << QString("f/%1").arg(n);
+  for (const lightquality::CameraSetting &n : apertures) {
+    columns << QString("f/%1").arg(n.nominal);
   }
   table->setHorizontalHeaderLabels(columns);
   for (int row = 0; row < table->rowCount(); ++row) {
@@ -156,17 +159,20 @@ QWidget *LightQualityDialog::createExposureBox() {
     table->setVerticalHeaderItem(row, new QTableWidgetItem(QString("ISO %1").arg(iso)));
     setCell(table, row, 0, figureText(ev, evRow.decimals));
     for (int column = 1; column < table->columnCount(); ++column) {
-      setCell(table, row, column,
-              std::isfinite(ev)
-                  ? shutterText(lightquality::shutterSeconds(ev, kApertures[column - 1]))
-                  : figureText(ev, evRow.decimals)); // "n/a" like the EV
+      const double exact = apertures[static_cast<std::size_t>(column - 1)].exact;
+      table->setItem(row, column, shutterItem(lightquality::shutterSeconds(ev, exact)));
     }
   }
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Every column as wide as its times: the window widens, up to the screen.
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   fitHeight(table);
+  table->setMinimumWidth(table->verticalHeader()->sizeHint().width() +
+                         table->horizontalHeader()->length() + 2 * table->frameWidth());
   layout->addWidget(table);
   layout->addWidget(sourceNote(tr("ISO 2720: EV = log₂(Ev · S / C) for film speed S; an aperture "
-                                  "N and time t expose correctly when N²/t = 2^EV.")));
+                                  "N and time t expose correctly when N²/t = 2^EV. Apertures and "
+                                  "times are the camera's third stops; hover for the exact "
+                                  "time.")));
   return box;
 }
 

@@ -14,15 +14,15 @@ namespace solvane::quality {
 
 // Column headings (English source texts; the dialog translates them in the
 // context "solvane::quality::CompareDialog").
-inline constexpr int kComparisonColumns = 7;
+inline constexpr int kComparisonColumns = 8;
 extern const char *const kComparisonHeadings[kComparisonColumns];
 
 // Each record against the first; the first row compares the first record
-// with itself (no differences, SSI 100).
+// with itself (no differences, SSI and TLMF 100).
 QList<lightquality::Comparison> compareWithFirst(const QList<RecordQuality> &records);
 
-// The seven cells of a row: ΔEv (%), ΔCCT (K), ΔDuv, Δu′v′, ΔRa, ΔRf, SSI,
-// differences with their sign, "n/a" where a figure is undefined.
+// The eight cells of a row: ΔEv (%), ΔCCT (K), ΔDuv, Δu′v′, ΔRa, ΔRf, SSI
+// and TLMF, differences with their sign, "n/a" where a figure is undefined.
 QStringList comparisonCells(const lightquality::Comparison &c);
 
 } // namespace solvane::quality

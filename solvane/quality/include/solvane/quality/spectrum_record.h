@@ -11,6 +11,13 @@
 
 namespace solvane::quality {
 
+// The spectrum in file `path` read as `format` (kDetect: told by its first
+// line). False, with one sentence in `error` (may be null) naming the file
+// and what was expected at which line, when the file cannot be read or is
+// no spectrum.
+bool readSpectrumFile(const QString &path, spectrumfile::Format format,
+                      spectrumfile::ImportedSpectrum *spectrum, QString *error);
+
 // The 430 fields of the spectrum in file `path` read as `format`: label the
 // file's name, date-time the file's own measurement time (may be empty),
 // illuminance the file's own, else that of values the file declares as
