@@ -64,7 +64,7 @@ QString panelLabel(const PanelFigure &figure) {
 } // namespace
 
 FiguresPanel::FiguresPanel(QWidget *parent) : QWidget(parent) {
-  setFixedWidth(240);
+  setFixedWidth(252); // room for a Duv of five decimals beside "CCT (CIE 15:2018)"
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
