@@ -53,7 +53,10 @@ bool fail(std::string *error, const std::string &sentence) {
 // JSON text of a value for a message: escaped control characters keep it on
 // one line, and a long value is cut.
 std::string quoted(const Json &value) {
-  std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
+  std::string text;
+  for (char c : value.dump(-1, ' ', false, Json::error_handler_t::replace)) {
+    text += c == '\x7F' ? std::string("\\u007f") : std::string(1, c); // JSON leaves DEL as is
+  }
   if (text.size() > kQuotedLength) {
     std::size_t cut = kQuotedLength;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {

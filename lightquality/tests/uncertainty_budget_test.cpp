@@ -55,6 +55,7 @@ TEST(UncertaintyBudget, RefusesWithOneLineEach) {
   EXPECT_EQ(refusal("{\"scale_u_rel\": 0.1"), "budget: b.json is not a JSON object");
   EXPECT_EQ(refusal(R"({"scale": 0.1})"), "budget: unknown field 'scale'");
   EXPECT_EQ(refusal("{\"a\\nb\": 1}"), "budget: unknown field 'a\\nb'");
+  EXPECT_EQ(refusal("{\"a\x7F\": 1}"), "budget: unknown field 'a\\u007f'");
   EXPECT_EQ(refusal(R"({"format": "other"})"),
             R"(budget: format must be "solvane-uncertainty-budget")");
   EXPECT_EQ(refusal(R"({"version": 2})"), "budget: version must be 1");

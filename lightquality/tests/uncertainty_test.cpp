@@ -6,6 +6,7 @@
 // number of threads, a record without illuminance keeps its relative
 // figures.
 #include "lightquality/uncertainty.h"
+#include "lightquality/uncertainty_display.h"
 
 #include "uncertainty_draws.h"
 #include "verification_data.h"
@@ -244,6 +245,46 @@ TEST(Uncertainty, WithoutIlluminanceOnlyTheRelativeFiguresHaveValues) {
     EXPECT_EQ(std::isnan(r.u), figure.absolute);
     EXPECT_EQ(r.reason.empty(), !figure.absolute);
   }
+}
+
+} // namespace
+
+namespace {
+
+std::string shown(double value, double u, double low, double high, int undefined = 0) {
+  FigureUncertainty f;
+  f.value = value;
+  f.u = u;
+  f.mean = value;
+  f.low95 = low;
+  f.high95 = high;
+  f.undefinedDraws = undefined;
+  return uncertaintyDisplay(f, 10000, 2).text;
+}
+
+TEST(UncertaintyDisplay, RoundsToTheSecondDigitOfU) {
+  EXPECT_EQ(shown(512.3, 11.1, 490.6, 534.0), "512 ± 22");
+  EXPECT_EQ(shown(0.47551, 0.001234, 0.47309, 0.47793), "0.4755 ± 0.0025");
+  EXPECT_EQ(shown(2624.87, 17.38, 2590.8, 2659.1), "2625 ± 35");
+  EXPECT_EQ(shown(12345, 234, 11886, 12804), "12350 ± 470");
+  EXPECT_EQ(shown(1000, 99.6, 804.8, 1195.2), "1000 ± 200"); // u rounds to 100: tens
+  EXPECT_EQ(shown(-0.000001, 0.0006, -0.0012, 0.0012), "0.00000 ± 0.00120"); // not "-0.00000"
+}
+
+TEST(UncertaintyDisplay, ShowsTheIntervalWhereItIsNotSymmetric) {
+  EXPECT_EQ(shown(74.2, 1.03, 72.1, 75.9), "74.2 [72.1, 75.9]");
+  // A figure at its bound lies above its own interval.
+  EXPECT_EQ(shown(99.997, 0.242, 99.02, 99.91), "100.00 [99.02, 99.91]");
+  FigureUncertainty symmetricFigure{512.3, 512.3, 11.1, 490.6, 534.0, 0, {}};
+  EXPECT_TRUE(uncertaintyDisplay(symmetricFigure, 10000, 2).expanded);
+}
+
+TEST(UncertaintyDisplay, SaysWhatTheDrawsLeaveOpen) {
+  EXPECT_EQ(shown(4000.1, 0, 4000.1, 4000.1), "4000.10 ± 0");
+  EXPECT_EQ(shown(6500, 60, 6382, 6618, 12), "6500 ± 120 (12 of 10000 draws undefined)");
+  const double nan = std::nan("");
+  EXPECT_EQ(shown(6500, nan, nan, nan, 9950), "6500.00 ± n/a (9950 of 10000 draws undefined)");
+  EXPECT_EQ(shown(nan, nan, nan, nan), "n/a");
 }
 
 } // namespace
