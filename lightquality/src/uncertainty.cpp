@@ -51,51 +51,55 @@ double vPrime(const colorimetry::Tristimulus &t) {
 
 std::vector<FigureReader> figureReaders() {
   std::vector<FigureReader> f = {
-      {{"ev_lx", true}, [](const Evaluated &e) { return e.lux.Y; }},
-      {{"X", true}, [](const Evaluated &e) { return e.lux.X; }},
-      {{"Y", true}, [](const Evaluated &e) { return e.lux.Y; }},
-      {{"Z", true}, [](const Evaluated &e) { return e.lux.Z; }},
-      {{"x", false}, [](const Evaluated &e) { return chromaticityX(e.lux); }},
-      {{"y", false}, [](const Evaluated &e) { return chromaticityY(e.lux); }},
-      {{"u_prime", false}, [](const Evaluated &e) { return uPrime(e.lux); }},
-      {{"v_prime", false}, [](const Evaluated &e) { return vPrime(e.lux); }},
-      {{"cct_K", false}, [](const Evaluated &e) { return e.quality.cct.kelvin; }},
-      {{"duv", false}, [](const Evaluated &e) { return e.quality.cct.duv; }},
-      {{"ra", false}, [](const Evaluated &e) { return e.quality.rendering.ra; }},
+      {{"ev_lx", "Ev", "lx", 2, true}, [](const Evaluated &e) { return e.lux.Y; }},
+      {{"X", "X", "lx", 2, true}, [](const Evaluated &e) { return e.lux.X; }},
+      {{"Y", "Y", "lx", 2, true}, [](const Evaluated &e) { return e.lux.Y; }},
+      {{"Z", "Z", "lx", 2, true}, [](const Evaluated &e) { return e.lux.Z; }},
+      {{"x", "x", "", 4, false}, [](const Evaluated &e) { return chromaticityX(e.lux); }},
+      {{"y", "y", "", 4, false}, [](const Evaluated &e) { return chromaticityY(e.lux); }},
+      {{"u_prime", "u'", "", 4, false}, [](const Evaluated &e) { return uPrime(e.lux); }},
+      {{"v_prime", "v'", "", 4, false}, [](const Evaluated &e) { return vPrime(e.lux); }},
+      {{"cct_K", "CCT", "K", 1, false}, [](const Evaluated &e) { return e.quality.cct.kelvin; }},
+      {{"duv", "Duv", "", 5, false}, [](const Evaluated &e) { return e.quality.cct.duv; }},
+      {{"ra", "Ra", "", 2, false}, [](const Evaluated &e) { return e.quality.rendering.ra; }},
   };
-  static const char *const kSpecial[kCieTestColourSamples] = {
-      "r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9", "r10", "r11", "r12", "r13", "r14"};
+  static const char *const kSpecial[kCieTestColourSamples][2] = {
+      {"r1", "R1"},   {"r2", "R2"},   {"r3", "R3"},   {"r4", "R4"},   {"r5", "R5"},
+      {"r6", "R6"},   {"r7", "R7"},   {"r8", "R8"},   {"r9", "R9"},   {"r10", "R10"},
+      {"r11", "R11"}, {"r12", "R12"}, {"r13", "R13"}, {"r14", "R14"}};
   for (int i = 0; i < kCieTestColourSamples; ++i) {
-    f.push_back({{kSpecial[i], false},
+    f.push_back({{kSpecial[i][0], kSpecial[i][1], "", 1, false},
                  [i](const Evaluated &e) { return e.quality.rendering.special[i]; }});
   }
-  f.push_back({{"rf", false}, [](const Evaluated &e) { return e.quality.fidelity.rf; }});
-  f.push_back({{"rg", false}, [](const Evaluated &e) { return e.quality.fidelity.rg; }});
-  static const char *const kIrradiance[kAlphaOpicChannels] = {
-      "s_cone_e_mW_m2", "m_cone_e_mW_m2", "l_cone_e_mW_m2", "rhodopic_e_mW_m2",
-      "melanopic_e_mW_m2"};
-  static const char *const kEdi[kAlphaOpicChannels] = {"s_cone_edi_lx", "m_cone_edi_lx",
-                                                       "l_cone_edi_lx", "rhodopic_edi_lx",
-                                                       "melanopic_edi_lx"};
+  f.push_back({{"rf", "Rf", "", 2, false}, [](const Evaluated &e) { return e.quality.fidelity.rf; }});
+  f.push_back({{"rg", "Rg", "", 2, false}, [](const Evaluated &e) { return e.quality.fidelity.rg; }});
+  // Key and label of each channel's irradiance, then of its EDI.
+  static const char *const kAlphaOpic[kAlphaOpicChannels][4] = {
+      {"s_cone_e_mW_m2", "S-cone E", "s_cone_edi_lx", "S-cone EDI"},
+      {"m_cone_e_mW_m2", "M-cone E", "m_cone_edi_lx", "M-cone EDI"},
+      {"l_cone_e_mW_m2", "L-cone E", "l_cone_edi_lx", "L-cone EDI"},
+      {"rhodopic_e_mW_m2", "Rhodopic E", "rhodopic_edi_lx", "Rhodopic EDI"},
+      {"melanopic_e_mW_m2", "Melanopic E", "melanopic_edi_lx", "Melanopic EDI"}};
   for (int c = 0; c < kAlphaOpicChannels; ++c) {
-    f.push_back({{kIrradiance[c], true},
+    f.push_back({{kAlphaOpic[c][0], kAlphaOpic[c][1], "mW/m²", 3, true},
                  [c](const Evaluated &e) { return e.quality.alphaOpic.irradiance[c]; }});
   }
   for (int c = 0; c < kAlphaOpicChannels; ++c) {
-    f.push_back({{kEdi[c], true}, [c](const Evaluated &e) { return e.quality.alphaOpic.edi[c]; }});
+    f.push_back({{kAlphaOpic[c][2], kAlphaOpic[c][3], "lx", 2, true},
+                 [c](const Evaluated &e) { return e.quality.alphaOpic.edi[c]; }});
   }
   const auto groups = [](const Evaluated &e) -> const UserGroupFigures & {
     return e.quality.userGroups;
   };
-  f.push_back({{"ppfd_umol_m2_s", true}, [=](const Evaluated &e) { return groups(e).photon.ppfd; }});
+  f.push_back({{"ppfd_umol_m2_s", "PPFD", "µmol/m²/s", 3, true}, [=](const Evaluated &e) { return groups(e).photon.ppfd; }});
   f.push_back(
-      {{"pfd_fr_umol_m2_s", true}, [=](const Evaluated &e) { return groups(e).photon.pfdFarRed; }});
-  f.push_back({{"r_fr", false}, [=](const Evaluated &e) { return groups(e).photon.redFarRed; }});
-  f.push_back({{"s_p_ratio", false}, [=](const Evaluated &e) { return groups(e).scotopic.value; }});
-  f.push_back({{"ev100", true}, [=](const Evaluated &e) { return groups(e).exposure.ev100; }});
-  f.push_back({{"ssi_planck_3200K", false},
+      {{"pfd_fr_umol_m2_s", "PFD-FR", "µmol/m²/s", 3, true}, [=](const Evaluated &e) { return groups(e).photon.pfdFarRed; }});
+  f.push_back({{"r_fr", "R:FR", "", 3, false}, [=](const Evaluated &e) { return groups(e).photon.redFarRed; }});
+  f.push_back({{"s_p_ratio", "S/P", "", 3, false}, [=](const Evaluated &e) { return groups(e).scotopic.value; }});
+  f.push_back({{"ev100", "EV100", "", 2, true}, [=](const Evaluated &e) { return groups(e).exposure.ev100; }});
+  f.push_back({{"ssi_planck_3200K", "SSI Planck 3200 K", "", 0, false},
                [=](const Evaluated &e) { return groups(e).ssiPlanck3200.value; }});
-  f.push_back({{"ssi_daylight_5600K", false},
+  f.push_back({{"ssi_daylight_5600K", "SSI daylight 5600 K", "", 0, false},
                [=](const Evaluated &e) { return groups(e).ssiDaylight5600.value; }});
   return f;
 }

@@ -36,7 +36,8 @@ bool symmetric(const FigureUncertainty &f) {
 
 } // namespace
 
-UncertaintyDisplay uncertaintyDisplay(const FigureUncertainty &f, int draws, int decimals) {
+UncertaintyDisplay uncertaintyDisplay(const FigureUncertainty &f, int draws, int decimals,
+                                      const std::string &unit) {
   if (std::isnan(f.value)) {
     return {"n/a", false};
   }
@@ -51,6 +52,9 @@ UncertaintyDisplay uncertaintyDisplay(const FigureUncertainty &f, int draws, int
     d.text = rounded(f.value, place) +
              (d.expanded ? " ± " + rounded(2 * f.u, place)
                          : " [" + rounded(f.low95, place) + ", " + rounded(f.high95, place) + "]");
+  }
+  if (!unit.empty()) {
+    d.text += " " + unit;
   }
   if (f.undefinedDraws > 0) {
     d.text += " (" + std::to_string(f.undefinedDraws) + " of " + std::to_string(draws) +

@@ -281,7 +281,9 @@ TEST(UncertaintyDisplay, ShowsTheIntervalWhereItIsNotSymmetric) {
 
 TEST(UncertaintyDisplay, SaysWhatTheDrawsLeaveOpen) {
   EXPECT_EQ(shown(4000.1, 0, 4000.1, 4000.1), "4000.10 ± 0");
-  EXPECT_EQ(shown(6500, 60, 6382, 6618, 12), "6500 ± 120 (12 of 10000 draws undefined)");
+  FigureUncertainty cct{6500, 6500, 60, 6382, 6618, 12, {}};
+  EXPECT_EQ(uncertaintyDisplay(cct, 10000, 1, "K").text,
+            "6500 ± 120 K (12 of 10000 draws undefined)");
   const double nan = std::nan("");
   EXPECT_EQ(shown(6500, nan, nan, nan, 9950), "6500.00 ± n/a (9950 of 10000 draws undefined)");
   EXPECT_EQ(shown(nan, nan, nan, nan), "n/a");

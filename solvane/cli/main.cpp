@@ -386,9 +386,13 @@ const std::map<QString, Command> &commands() {
        {saveIntegrationTime, "save-integration-time", "keep the integration time in the meter",
         false}},
       {"metrics",
-       {showMetrics, "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N]",
+       {showMetrics,
+        "metrics [--csv FILE] [--json] [--ssi-reference planck:T|daylight:T|record:N] "
+        "[--uncertainty [--budget FILE] [--draws N] [--seed S]]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
-        "the record's own; --ssi-reference adds one more SSI"}},
+        "the record's own; --ssi-reference adds one more SSI; --uncertainty adds each figure's "
+        "uncertainty from the meter's budget (default or FILE), adaptive or from N draws "
+        "(1000 to 100000)"}},
   };
   return table;
 }
@@ -439,6 +443,9 @@ int refused(const char *synopsis) {
 template <typename Entry, typename... Meter>
 int runCommand(const Entry &entry, const QStringList &args, Meter &...meter) {
   const int status = entry.run(meter..., args);
+  if (status == kUsageExplained) {
+    return kUsage;
+  }
   return status == kUsage ? refused(entry.synopsis) : status;
 }
 

@@ -4,6 +4,7 @@
 #include "exit_status.h"
 #include "luxengine.h"
 #include "tsiostream.h"
+#include "uncertainty_output.h"
 #include "usergroup_output.h"
 
 #include "lightquality/metrics.h"
@@ -146,16 +147,29 @@ void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
 // QJsonDocument writes, one element after the other.
 class MetricsPrinter {
 public:
-  // `extra`: one more SSI reference, or null.
-  MetricsPrinter(bool asJson, const SsiReference *extra) : json(asJson), extraSsi(extra) {}
+  // `extra`: one more SSI reference, or null; `uncertainty`: the
+  // uncertainty wanted, or null.
+  MetricsPrinter(bool asJson, const SsiReference *extra, const UncertaintyRequest *uncertainty)
+      : json(asJson), extraSsi(extra), uncertaintyRequest(uncertainty) {}
 
   void print(const QStringList &record) {
     const Evaluation e = evaluate(record, count++);
     everyRecord = everyRecord && e.problem.isEmpty();
+    const bool withUncertainty = uncertaintyRequest && e.problem.isEmpty();
+    const lightquality::UncertaintyResult uncertainty =
+        withUncertainty ? propagateRecord(e.quality, *uncertaintyRequest)
+                        : lightquality::UncertaintyResult{};
     if (json) {
-      printJsonElement(evaluationJson(e, extraSsi));
+      QJsonObject element = evaluationJson(e, extraSsi);
+      if (withUncertainty) {
+        element.insert("uncertainty", uncertaintyJson(uncertainty, uncertaintyRequest->budget));
+      }
+      printJsonElement(element);
     } else if (e.problem.isEmpty()) {
       printMetricsTable(e.quality, extraSsi);
+      if (withUncertainty) {
+        printUncertaintyLines(uncertainty, uncertaintyRequest->budget);
+      }
     } else {
       std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
     }
@@ -176,12 +190,14 @@ private:
     // A one-element array, without its brackets, is the element indented
     // as it stands in the whole array.
     const QByteArray array = QJsonDocument(QJsonArray{element}).toJson();
-    const QByteArray indented = array.mid(2, array.size() - 5); // "[\n" ... "\n]\n"
+    const QByteArray indented =
+        uncertaintySeedsAsNumbers(array.mid(2, array.size() - 5)); // "[\n" ... "\n]\n"
     std::printf("%s%s", count > 1 ? ",\n" : "[\n", indented.constData());
   }
 
   bool json;
   const SsiReference *extraSsi;
+  const UncertaintyRequest *uncertaintyRequest;
   int count = 0;
   bool everyRecord = true;
 };
@@ -204,6 +220,10 @@ bool resolveExtraSsi(std::optional<SsiReference> *reference, const Input &input)
 int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   QStringList args = arguments;
   std::optional<SsiReference> extra;
+  std::optional<UncertaintyRequest> uncertainty;
+  if (const int status = takeUncertaintyOptions(&args, &uncertainty); status != kOk) {
+    return status;
+  }
   if (!takeSsiReference(&args, &extra)) {
     return kUsage;
   }
@@ -215,7 +235,7 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   if (!resolveExtraSsi(&extra, outcome.records)) {
     return kFileFailed;
   }
-  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  MetricsPrinter printer(json, extra ? &*extra : nullptr, uncertainty ? &*uncertainty : nullptr);
   for (const QStringList &record : outcome.records) {
     printer.print(record);
   }
@@ -235,6 +255,10 @@ bool metricsReadFile(const QStringList &args) {
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
   std::optional<SsiReference> extra;
+  std::optional<UncertaintyRequest> uncertainty;
+  if (const int status = takeUncertaintyOptions(&rest, &uncertainty); status != kOk) {
+    return status;
+  }
   if (!takeSsiReference(&rest, &extra)) {
     return kUsage;
   }
@@ -250,7 +274,7 @@ int showFileMetrics(const QStringList &args) {
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  MetricsPrinter printer(json, extra ? &*extra : nullptr);
+  MetricsPrinter printer(json, extra ? &*extra : nullptr, uncertainty ? &*uncertainty : nullptr);
   const bool read = stream.readSolvaneData(&header, [&printer](QStringList &record) {
     printer.print(record);
     return true;

@@ -24,10 +24,14 @@ inline constexpr int kMaximumDraws = 100000;
 // Fewer defined draws than this give no statistics.
 inline constexpr int kMinimumDefinedDraws = 100;
 
-// One figure that gets an uncertainty: its key in the output, and whether it
+// One figure that gets an uncertainty: its key in the output, its name and
+// unit in listings, its decimals when it has no uncertainty, and whether it
 // needs the record's absolute scale (its illuminance).
 struct UncertainFigure {
   const char *key;
+  const char *label;
+  const char *unit;
+  int decimals;
   bool absolute;
 };
 

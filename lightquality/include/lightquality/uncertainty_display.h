@@ -16,8 +16,10 @@ struct UncertaintyDisplay {
 };
 
 // `draws` is the number of draws made; `decimals` those of the value when
-// it has no uncertainty (u = 0). A value without statistics shows "n/a"
-// after it; draws where the figure is undefined are counted after it.
-UncertaintyDisplay uncertaintyDisplay(const FigureUncertainty &figure, int draws, int decimals);
+// it has no uncertainty (u = 0); `unit` follows the numbers. A value
+// without statistics shows "± n/a"; draws where the figure is undefined
+// are counted at the end.
+UncertaintyDisplay uncertaintyDisplay(const FigureUncertainty &figure, int draws, int decimals,
+                                      const std::string &unit = {});
 
 } // namespace lightquality
