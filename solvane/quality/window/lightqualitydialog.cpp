@@ -6,6 +6,9 @@
 #include "messagebox.h"
 #include "quality_charts.h"
 #include "solvane/quality/spdx.h"
+#include "uncertainty_panel.h"
+
+#include "lightquality/uncertainty_display.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -18,7 +21,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace solvane::quality {
 
@@ -73,8 +78,14 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
   tabs->addTab(scroll, tr("Colour and α-opic"));
   addUserGroupTabs(tabs);
 
+  m_uncertainty = new UncertaintyPanel(quality.input.spectrum, quality.input.illuminance);
+  m_uncertainty->setObjectName("panel_uncertainty");
+  connect(m_uncertainty, &UncertaintyPanel::resultsChanged, this,
+          &LightQualityDialog::showUncertainty);
+
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(createHeader());
+  layout->addWidget(m_uncertainty);
   layout->addWidget(tabs, 1);
   layout->addWidget(createReasons());
   layout->addLayout(buttons);
@@ -100,13 +111,16 @@ QGroupBox *LightQualityDialog::createFiguresBox() {
   const lightquality::LightQuality &q = m_quality.metrics;
   auto *box = new QGroupBox(tr("Standard figures"));
   auto *grid = new QGridLayout(box);
+  const auto marked = [this](double value, int decimals, const char *name, const char *key) {
+    return markedValue(value, decimals, name, key);
+  };
   addRow(grid, tr("Fidelity index Rf (CIE 2017, TM-30-18)"),
-         valueLabel(figure(q.fidelity.rf, 1), "value_rf"));
-  addRow(grid, tr("Gamut index Rg (TM-30-18)"), valueLabel(figure(q.fidelity.rg, 1), "value_rg"));
+         marked(q.fidelity.rf, 1, "value_rf", "rf"));
+  addRow(grid, tr("Gamut index Rg (TM-30-18)"), marked(q.fidelity.rg, 1, "value_rg", "rg"));
   addRow(grid, tr("Colour rendering index Ra (CIE 13.3)"),
-         valueLabel(figure(q.rendering.ra, 1), "value_ra"));
-  addRow(grid, tr("CCT (CIE 15:2018)"), valueLabel(figure(q.cct.kelvin, 0), "value_cct"), "K");
-  addRow(grid, tr("Duv (CIE 15:2018)"), valueLabel(figure(q.cct.duv, 4), "value_duv"));
+         marked(q.rendering.ra, 1, "value_ra", "ra"));
+  addRow(grid, tr("CCT (CIE 15:2018)"), marked(q.cct.kelvin, 0, "value_cct", "cct_K"), "K");
+  addRow(grid, tr("Duv (CIE 15:2018)"), marked(q.cct.duv, 4, "value_duv", "duv"));
   return box;
 }
 
@@ -128,10 +142,61 @@ QTableWidget *LightQualityDialog::createSpecialIndexTable() {
   for (int i = 0; i < table->columnCount(); ++i) {
     table->setHorizontalHeaderItem(i, new QTableWidgetItem(QString("R%1").arg(i + 1)));
     setCell(table, 0, i, figure(special[static_cast<std::size_t>(i)], 1));
+    markCell(table, 0, i, "r" + std::to_string(i + 1), 1);
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitHeight(table);
   return table;
+}
+
+namespace {
+
+// The channels' keys among the uncertain figures, in the library's order.
+const char *const kChannelKeys[lightquality::kAlphaOpicChannels] = {"s_cone", "m_cone", "l_cone",
+                                                                    "rhodopic", "melanopic"};
+
+std::size_t uncertainFigure(const std::string &key) {
+  const std::vector<lightquality::UncertainFigure> &figures = lightquality::uncertainFigures();
+  const auto found = std::find_if(figures.begin(), figures.end(),
+                                  [&](const lightquality::UncertainFigure &f) { return key == f.key; });
+  Q_ASSERT(found != figures.end());
+  return static_cast<std::size_t>(found - figures.begin());
+}
+
+} // namespace
+
+QLabel *LightQualityDialog::markedValue(double value, int decimals, const char *objectName,
+                                        const std::string &key) {
+  QLabel *label = valueLabel(figure(value, decimals), objectName);
+  m_marks.push_back({uncertainFigure(key), label->text(), decimals,
+                     [label](const QString &text) { label->setText(text); }});
+  return label;
+}
+
+void LightQualityDialog::markCell(QTableWidget *table, int row, int column, const std::string &key,
+                                  int decimals) {
+  QTableWidgetItem *item = table->item(row, column);
+  // A cell is narrow: the uncertainty goes on a line of its own, and the
+  // table grows to show it.
+  m_marks.push_back({uncertainFigure(key), item->text(), decimals,
+                     [table, item](const QString &text) {
+                       item->setText(QString(text).replace(" ± ", "\n± ").replace(" [", "\n[")
+                                         .replace(" (", "\n("));
+                       item->setToolTip(text);
+                       table->resizeRowsToContents();
+                       fitHeight(table);
+                     }});
+}
+
+void LightQualityDialog::showUncertainty(const lightquality::UncertaintyResult &result) {
+  for (const UncertaintyMark &mark : m_marks) {
+    mark.show(result.figures.empty()
+                  ? mark.plain
+                  : QString::fromStdString(
+                        lightquality::uncertaintyDisplay(result.figures[mark.figure], result.draws,
+                                                         mark.decimals)
+                            .text));
+  }
 }
 
 QTableWidget *LightQualityDialog::createAlphaOpicTable() {
@@ -145,6 +210,8 @@ QTableWidget *LightQualityDialog::createAlphaOpicTable() {
     const auto channel = static_cast<std::size_t>(c);
     setCell(table, 0, c, figure(a.irradiance[channel], 3));
     setCell(table, 1, c, figure(a.edi[channel], 2));
+    markCell(table, 0, c, kChannelKeys[c] + std::string("_e_mW_m2"), 3);
+    markCell(table, 1, c, kChannelKeys[c] + std::string("_edi_lx"), 2);
     setCell(table, 2, c, figure(a.der[channel], 4));
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -9,7 +9,13 @@
 
 #include "solvane/quality/record_quality.h"
 
+#include "lightquality/uncertainty.h"
+
 #include <QDialog>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -17,6 +23,8 @@ class QTableWidget;
 class QTabWidget;
 
 namespace solvane::quality {
+
+class UncertaintyPanel;
 
 class LightQualityDialog : public QDialog {
   Q_OBJECT
@@ -27,8 +35,13 @@ public:
   // Writes the record's spectrum to `path`; a warning box on failure.
   bool exportSpectrum(const QString &path);
 
+  UncertaintyPanel *uncertaintyPanel() const { return m_uncertainty; }
+
 private slots:
   void on_btn_exportSpdx_clicked();
+  // Each marked figure with its uncertainty, or as plain as before when
+  // `result` holds none.
+  void showUncertainty(const lightquality::UncertaintyResult &result);
 
 private:
   QWidget *createHeader();
@@ -47,7 +60,22 @@ private:
   QWidget *createExposureBox();
   QWidget *createMiredBox();
 
+  // A figure shown somewhere in the window that gets its uncertainty
+  // beside it: its row among lightquality::uncertainFigures(), its text
+  // without, its decimals, and how to set a new text.
+  struct UncertaintyMark {
+    std::size_t figure;
+    QString plain;
+    int decimals;
+    std::function<void(const QString &)> show;
+  };
+  // A value label (valueLabel()) whose figure gets its uncertainty.
+  QLabel *markedValue(double value, int decimals, const char *objectName, const std::string &key);
+  void markCell(QTableWidget *table, int row, int column, const std::string &key, int decimals);
+
   RecordQuality m_quality;
+  UncertaintyPanel *m_uncertainty;
+  std::vector<UncertaintyMark> m_marks;
 };
 
 } // namespace solvane::quality

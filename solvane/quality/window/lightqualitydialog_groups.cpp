@@ -96,9 +96,9 @@ QWidget *LightQualityDialog::createSimilarityBox() {
   auto *box = new QGroupBox(tr("Spectral Similarity Index (SSI, 0 to 100)"));
   auto *grid = new QGridLayout(box);
   addRow(grid, tr("against Planck 3200 K"),
-         valueLabel(figure(f.ssiPlanck3200.value, 0), "value_ssiPlanck"));
+         markedValue(f.ssiPlanck3200.value, 0, "value_ssiPlanck", "ssi_planck_3200K"));
   addRow(grid, tr("against CIE daylight 5600 K"),
-         valueLabel(figure(f.ssiDaylight5600.value, 0), "value_ssiDaylight"));
+         markedValue(f.ssiDaylight5600.value, 0, "value_ssiDaylight", "ssi_daylight_5600K"));
 
   auto *kind = new QComboBox;
   kind->setObjectName("comboBox_ssiReference");
@@ -134,7 +134,7 @@ QWidget *LightQualityDialog::createExposureBox() {
   auto *box = new QGroupBox(tr("Exposure (incident light, C = 250)"));
   auto *layout = new QVBoxLayout(box);
   auto *grid = new QGridLayout;
-  addRow(grid, tr("EV at ISO 100"), valueLabel(figure(ev100, 2), "value_ev100"));
+  addRow(grid, tr("EV at ISO 100"), markedValue(ev100, 2, "value_ev100", "ev100"));
   layout->addLayout(grid);
 
   auto *table =
@@ -192,10 +192,10 @@ QWidget *LightQualityDialog::createHorticulturePage() {
   auto *box = new QGroupBox(tr("Photon quantities at the record's illuminance"));
   auto *grid = new QGridLayout(box);
   const QString unit = QStringLiteral("µmol·m⁻²·s⁻¹");
-  addRow(grid, tr("PPFD (400–700 nm)"), valueLabel(figure(p.ppfd, 2), "value_ppfd"), unit);
-  addRow(grid, tr("PFD-FR (700–750 nm)"), valueLabel(figure(p.pfdFarRed, 2), "value_pfdFr"), unit);
+  addRow(grid, tr("PPFD (400–700 nm)"), markedValue(p.ppfd, 2, "value_ppfd", "ppfd_umol_m2_s"), unit);
+  addRow(grid, tr("PFD-FR (700–750 nm)"), markedValue(p.pfdFarRed, 2, "value_pfdFr", "pfd_fr_umol_m2_s"), unit);
   addRow(grid, tr("R:FR (655–665 nm / 725–735 nm)"),
-         valueLabel(figure(p.redFarRed, 3), "value_rFr"));
+         markedValue(p.redFarRed, 3, "value_rFr", "r_fr"));
   addSourceNote(grid, tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
                          "ratio of Smith (1982), from the spectrum scaled to the record's "
                          "illuminance."));
@@ -206,7 +206,7 @@ QWidget *LightQualityDialog::createOutdoorPage() {
   const lightquality::ScotopicRatio &sp = m_quality.metrics.userGroups.scotopic;
   auto *box = new QGroupBox(tr("Night vision"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("S/P ratio"), valueLabel(figure(sp.value, 3), "value_spRatio"));
+  addRow(grid, tr("S/P ratio"), markedValue(sp.value, 3, "value_spRatio", "s_p_ratio"));
   addSourceNote(grid, tr("Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / "
                          "(683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′."));
   return boxPage(box);
