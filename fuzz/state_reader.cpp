@@ -6,21 +6,9 @@
 #include "simulator.h"
 #include "state_json.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-namespace {
-
-bool isOneCleanLine(const std::string &message) {
-  return !message.empty() && std::none_of(message.begin(), message.end(), [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
-  });
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::string text(reinterpret_cast<const char *>(data), size);

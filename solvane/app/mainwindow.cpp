@@ -12,6 +12,7 @@
 #include "luxengine.h"
 #include "printinfo.h"
 #include "program_files.h"
+#include "quoting/quoted_qstring.h"
 #include "series_dialog.h"
 #include "solvane/live/live_series.h"
 #include "solvane/records/measurement_record.h"
@@ -528,7 +529,7 @@ void MainWindow::on_btn_open_clicked() {
   }
   on_tableWidget_storedData_cellClicked(0, 1);
   statusBar()->showMessage(tr("%n record(s) opened from %1", nullptr, records.size())
-                               .arg(QFileInfo(fileName).fileName()));
+                               .arg(quoting::quotedText(QFileInfo(fileName).fileName())));
 }
 
 void MainWindow::on_btn_print_clicked() {
@@ -798,9 +799,10 @@ void MainWindow::compareSelectedRecords() {
     solvane::quality::RecordQuality quality;
     QString reason;
     if (!solvane::quality::evaluateRecord(records[row], &quality, &reason)) {
-      solvane::ui::warning(this, tr("Error"),
-                           tr("Record %1 cannot be compared: %2")
-                               .arg(rec::fieldOrEmpty(records[row], rec::kLabel), reason));
+      solvane::ui::warning(
+          this, tr("Error"),
+          tr("Record %1 cannot be compared: %2")
+              .arg(quoting::quotedText(rec::fieldOrEmpty(records[row], rec::kLabel)), reason));
       return;
     }
     evaluated << quality;

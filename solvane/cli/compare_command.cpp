@@ -2,6 +2,7 @@
 
 #include "exit_status.h"
 #include "count_text.h"
+#include "quoting/quoted_qstring.h"
 #include "tsiostream.h"
 
 #include "solvane/quality/comparison_table.h"
@@ -52,7 +53,8 @@ QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Compa
 
 void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
                 const QList<lightquality::Comparison> &rows) {
-  std::printf("against %s (record %d)\n", qPrintable(records.first().input.label), indices.first());
+  std::printf("against %s (record %d)\n",
+              qPrintable(quoting::quotedText(records.first().input.label)), indices.first());
   std::printf("%-6s %-10s", "index", "record");
   for (const char *heading : solvane::quality::kComparisonHeadings) {
     // Headings hold multi-byte signs (Δ, ′); pad by characters, not bytes.
@@ -60,7 +62,7 @@ void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
   }
   std::printf("\n");
   for (int i = 0; i < rows.size(); ++i) {
-    std::printf("%-6d %-10s", indices[i], qPrintable(records[i].input.label));
+    std::printf("%-6d %-10s", indices[i], qPrintable(quoting::quotedText(records[i].input.label)));
     for (const QString &cell : solvane::quality::comparisonCells(rows[i])) {
       std::printf(" %10s", qPrintable(cell));
     }
@@ -96,13 +98,15 @@ int evaluateChosen(const QString &csv, const QList<int> &indices, QList<RecordQu
     QString problem;
     if (index >= seen) {
       problem = QString("%1 holds %2; there is no record %3")
-                    .arg(csv, solvane::errors::counted(seen, "record"))
+                    .arg(quoting::quotedText(csv), solvane::errors::counted(seen, "record"))
                     .arg(index);
     } else if (solvane::quality::evaluateRecord(chosen[index], &r, &problem)) {
       *records << r;
       continue;
     } else {
-      problem = QString("record %1 of %2 cannot be compared: %3").arg(index).arg(csv, problem);
+      problem = QString("record %1 of %2 cannot be compared: %3")
+                    .arg(index)
+                    .arg(quoting::quotedText(csv), problem);
     }
     std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(problem));
     return kFileFailed;

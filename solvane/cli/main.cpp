@@ -12,6 +12,7 @@
 #include "metrics_command.h"
 #include "measure.h"
 #include "printinfo.h"
+#include "quoting/quoted_qstring.h"
 #include "solvane/quality/spdx.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
@@ -147,17 +148,18 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
     return fileFailure(error);
   }
   if (outcome.status < 0) {
-    const QString kept = csv.isEmpty() ? QString()
-                                       : QString("; the %1 before it %2 in %3")
-                                             .arg(solvane::errors::counted(count, "record"),
-                                                  count == 1 ? "is" : "are", csv);
+    const QString kept = csv.isEmpty()
+                             ? QString()
+                             : QString("; the %1 before it %2 in %3")
+                                   .arg(solvane::errors::counted(count, "record"),
+                                        count == 1 ? "is" : "are", quoting::quotedText(csv));
     std::fprintf(stderr, "solvane-cli: reading stored record %d failed%s\n", count,
                  kept.toLocal8Bit().constData());
     return kMeterFailed;
   }
   if (!csv.isEmpty()) {
     std::printf("%s written to %s\n", qPrintable(solvane::errors::counted(count, "record")),
-                csv.toLocal8Bit().constData());
+                quoting::quotedText(csv).toLocal8Bit().constData());
   }
   return kOk;
 }
@@ -226,9 +228,10 @@ int readFileRecord(const QString &csv, int index, QStringList *record) {
     return fileFailure(stream.errorString());
   }
   if (records <= index) {
-    return fileFailure(QString("%1 holds %2; there is no record %3")
-                           .arg(csv, solvane::errors::counted(records, "record"))
-                           .arg(index));
+    return fileFailure(
+        QString("%1 holds %2; there is no record %3")
+            .arg(quoting::quotedText(csv), solvane::errors::counted(records, "record"))
+            .arg(index));
   }
   return kOk;
 }
@@ -253,10 +256,11 @@ int paintReport(const QStringList &args) {
     return status;
   }
   if (!solvane::report::hasReportFields(record)) {
-    return fileFailure(QString("record %1 of %2 has %3, the report needs %4")
-                           .arg(index)
-                           .arg(csv, solvane::errors::counted(record.size(), "field"))
-                           .arg(solvane::records::kFieldCount));
+    return fileFailure(
+        QString("record %1 of %2 has %3, the report needs %4")
+            .arg(index)
+            .arg(quoting::quotedText(csv), solvane::errors::counted(record.size(), "field"))
+            .arg(solvane::records::kFieldCount));
   }
   QStringList printInfo;
   QString error;
@@ -269,7 +273,8 @@ int paintReport(const QStringList &args) {
   if (!writeReportPdf(record, printInfo, pages == "2", pdf, &error)) {
     return fileFailure(error);
   }
-  std::printf("report of record %d written to %s\n", index, pdf.toLocal8Bit().constData());
+  std::printf("report of record %d written to %s\n", index,
+              quoting::quotedText(pdf).toLocal8Bit().constData());
   return kOk;
 }
 
@@ -291,13 +296,15 @@ int exportSpdx(const QStringList &args) {
   solvane::quality::RecordInput input;
   QString problem;
   if (!solvane::quality::readRecordInput(record, &input, &problem)) {
-    return fileFailure(QString("record %1 of %2: %3").arg(index).arg(csv, problem));
+    return fileFailure(
+        QString("record %1 of %2: %3").arg(index).arg(quoting::quotedText(csv), problem));
   }
   const QString out = options.value("--out");
   if (!solvane::quality::saveSpdx(input, out, &problem)) {
     return fileFailure(problem);
   }
-  std::printf("spectrum of record %d written to %s\n", index, out.toLocal8Bit().constData());
+  std::printf("spectrum of record %d written to %s\n", index,
+              quoting::quotedText(out).toLocal8Bit().constData());
   return kOk;
 }
 
@@ -474,7 +481,8 @@ int main(int argc, char **argv) {
   }
   const auto found = commands().find(name);
   if (found == commands().end()) {
-    std::fprintf(stderr, "solvane-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
+    std::fprintf(stderr, "solvane-cli: unknown command '%s'\n",
+                 quoting::quotedText(name).toLocal8Bit().constData());
     return usage(stderr);
   }
   const Command &command = found->second;

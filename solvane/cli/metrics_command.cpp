@@ -3,6 +3,7 @@
 #include "cli_format.h"
 #include "exit_status.h"
 #include "luxengine.h"
+#include "quoting/quoted_qstring.h"
 #include "tsiostream.h"
 #include "uncertainty_output.h"
 #include "usergroup_output.h"
@@ -112,8 +113,8 @@ QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
 void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
   const solvane::quality::OwnFigures &own = r.input.own;
   const lightquality::LightQuality &q = r.metrics;
-  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(r.input.label), qPrintable(r.input.time),
-              r.input.illuminance);
+  std::printf("%s  %s  Ev %.2f lx\n", qPrintable(quoting::quotedText(r.input.label)),
+              qPrintable(quoting::quotedText(r.input.time)), r.input.illuminance);
   std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s\n",
               shown(own.cct, 0, " K").c_str(), shown(own.duv, 5).c_str(), shown(own.ra, 2).c_str());
   std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s", shown(q.cct.kelvin, 1, " K").c_str(),
@@ -171,7 +172,8 @@ public:
         printUncertaintyLines(uncertainty, uncertaintyRequest->budget);
       }
     } else {
-      std::printf("%s  not evaluated: %s\n", qPrintable(e.name), qPrintable(e.problem));
+      std::printf("%s  not evaluated: %s\n", qPrintable(quoting::quotedText(e.name)),
+                  qPrintable(e.problem));
     }
   }
 
@@ -287,7 +289,7 @@ int showFileMetrics(const QStringList &args) {
   }
   if (!everyRecord) {
     std::fprintf(stderr, "solvane-cli: some records of %s could not be evaluated\n",
-                 qPrintable(csv));
+                 qPrintable(quoting::quotedText(csv)));
     return kFileFailed;
   }
   return kOk;

@@ -2,6 +2,8 @@
 
 #include "language.h"
 
+#include "quoting/quoted_qstring.h"
+
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
@@ -405,7 +407,7 @@ void MainWindow::connectDevice() {
     connectButton_->setText(tr("Connect"));
     integrationTime_->setRange(info_.shortestIntegrationTime(), kMaxIntegrationTime);
     pushSettings();
-    statusBar()->showMessage(tr("Connected to %1").arg(info_.id));
+    statusBar()->showMessage(tr("Connected to %1").arg(quoting::quotedText(info_.id)));
   } else {
     deviceMessage_->setText(error);
     deviceMessage_->show();
@@ -422,7 +424,7 @@ void MainWindow::showDeviceInfo() {
     deviceDetails_->clear();
     return;
   }
-  deviceId_->setText(info_.id);
+  deviceId_->setText(quoting::quotedText(info_.id));
   const QStringList texts = info_.texts;
   deviceDetails_->setText(
       tr("Model %1, serial %2\nFirmware %3\nDetector %4, %5 pixels, %6 bits\n"
@@ -743,7 +745,7 @@ void MainWindow::saveWithDialog(const QString &title, const QString &filter,
   }
   const QString path = dialog.selectedFiles().constFirst();
   if ((this->*save)(path)) {
-    statusBar()->showMessage(tr("Saved %1").arg(path));
+    statusBar()->showMessage(tr("Saved %1").arg(quoting::quotedText(path)));
   } else {
     showMessage(errorString_);
   }

@@ -2,6 +2,7 @@
 
 #include "messages.h"
 
+#include "quoting/quoted_qstring.h"
 #include "spdx/spdx_document.h"
 
 #include <QFile>
@@ -49,7 +50,7 @@ bool saveAtomically(const QString &path, const QByteArray &text, const QString &
                     QString *error) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    fail(error, what.arg(path, file.errorString()));
+    fail(error, what.arg(quoting::quotedText(path), file.errorString()));
     return false;
   }
   return true;
@@ -61,7 +62,8 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
              QString *error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    fail(error, tr("cannot read the CSV file: %1: %2").arg(path, file.errorString()));
+    fail(error,
+         tr("cannot read the CSV file: %1: %2").arg(quoting::quotedText(path), file.errorString()));
     return false;
   }
   bool columnsSeen = false;
@@ -82,7 +84,7 @@ bool readCsv(const QString &path, QVector<QPair<QString, QString>> *header, Seri
     if (fields.size() != 2 || (!xOk && columnsSeen)) {
       fail(error, tr("cannot read the CSV file: %1: line %2 does not hold two comma-separated "
                      "values")
-                      .arg(path)
+                      .arg(quoting::quotedText(path))
                       .arg(lineNumber));
       return false;
     }

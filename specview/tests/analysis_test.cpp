@@ -1,6 +1,8 @@
 // The automatic integration time's steps, transmission and absorbance.
 
 #include "analysis.h"
+#include "export.h"
+#include "hostile_text.h"
 
 #include <gtest/gtest.h>
 
@@ -47,3 +49,21 @@ TEST(Reference, TransmissionAndAbsorbanceAreUndefinedWithoutReferenceLight) {
 }
 
 } // namespace
+
+// A file name with control characters, a right-to-left override or bytes
+// that are not UTF-8 reaches the status bar and the message box quoted.
+TEST(FileMessages, HostileFileNamesGiveOneSafeLine) {
+  for (const std::string &text : quoting::testing::hostileTexts()) {
+    const QString path =
+        "/nonexistent/" + QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    QVector<QPair<QString, QString>> header;
+    specview::Series series;
+    QString error;
+    EXPECT_FALSE(specview::readCsv(path, &header, &series, &error));
+    EXPECT_TRUE(quoting::testing::isOneSafeLine(error.toStdString())) << error.toStdString();
+    EXPECT_FALSE(specview::saveCsv(path, specview::SaveContext{}, series, &error));
+    EXPECT_TRUE(quoting::testing::isOneSafeLine(error.toStdString())) << error.toStdString();
+    EXPECT_FALSE(specview::saveSpdx(path, specview::SaveContext{}, series, &error));
+    EXPECT_TRUE(quoting::testing::isOneSafeLine(error.toStdString())) << error.toStdString();
+  }
+}

@@ -7,6 +7,7 @@
 
 #include "devlink/endian.h"
 #include "devlink/usb_library.h"
+#include "quoting/quoted_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -112,32 +113,6 @@ void writeDeviceListEntry(const DeviceState &state, std::uint8_t *entry) {
                kListEntryBytes - kListKindOffset - 1);
 }
 
-// `text` with its control characters written as escapes, so that a key or
-// value from a file can neither break the one-line message nor drive the
-// terminal: C0 controls and DEL as \n, \r, \t or \xHH, the C1 controls
-// (UTF-8 C2 80 to C2 9F) as \u0080 to \u009f.
-std::string escapeControls(const std::string &text) {
-  std::string escaped;
-  char code[8];
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-    if (byte == '\n' || byte == '\r' || byte == '\t') {
-      escaped += byte == '\n' ? "\\n" : byte == '\r' ? "\\r" : "\\t";
-    } else if (byte < 0x20 || byte == 0x7F) {
-      std::snprintf(code, sizeof code, "\\x%02x", byte);
-      escaped += code;
-    } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
-      std::snprintf(code, sizeof code, "\\u%04x", next);
-      escaped += code;
-      ++i;
-    } else {
-      escaped += text[i];
-    }
-  }
-  return escaped;
-}
-
 LoadedState startupState() {
   const char *path = std::getenv(kStateVariable);
   if (path == nullptr || *path == '\0') {
@@ -154,19 +129,18 @@ LoadedState loadStateText(const std::string &text, const std::string &source) {
   try {
     return {parseState(text), {}};
   } catch (const StateError &error) {
-    return {std::nullopt, escapeControls(source + ": " + error.what())};
+    return {std::nullopt, source + ": " + error.what()};
   } catch (const std::exception &error) {
     // Running out of memory on a huge file, say: still a failed load.
-    return {std::nullopt, escapeControls(source + ": cannot be read (" + error.what() + ")")};
+    return {std::nullopt, source + ": cannot be read (" + quoting::quotedText(error.what()) + ")"};
   }
 }
 
 LoadedState loadStateFile(const std::string &path) {
-  const std::string source = "state file '" + path + "'";
+  const std::string source = "state file '" + quoting::quotedText(path) + "'";
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    return {std::nullopt,
-            escapeControls(source + ": cannot be opened (" + std::strerror(errno) + ")")};
+    return {std::nullopt, source + ": cannot be opened (" + std::strerror(errno) + ")"};
   }
   // One byte beyond the bound is enough for the reader to refuse the file.
   std::string text(kMaxStateBytes + 1, '\0');

@@ -64,6 +64,8 @@ private:
   std::deque<TsimExchange> log_;
 };
 
+// `source` names the text at the start of a failure's message as it is
+// given: a caller quotes what came from outside (loadStateFile the path).
 LoadedState loadStateText(const std::string &text, const std::string &source);
 LoadedState loadStateFile(const std::string &path);
 

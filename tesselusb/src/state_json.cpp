@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "quoting/quoted_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -25,8 +27,11 @@ constexpr double kMaxIntegrationTime = 6553.5; // the 16-bit wire value over ten
   throw StateError(message);
 }
 
+// A key's place in the file, for messages: the key comes from the file, so
+// it is quoted.
 std::string childPath(const std::string &path, const std::string &key) {
-  return path.empty() ? key : path + "." + key;
+  const std::string quotedKey = quoting::quotedText(key);
+  return path.empty() ? quotedKey : path + "." + quotedKey;
 }
 
 std::string elementPath(const std::string &path, std::size_t index) {
@@ -157,7 +162,8 @@ RecordTime readTime(const json &value, const std::string &path) {
   }
   if (!wellFormed || t.year < 1 || t.month < 1 || t.month > 12 || t.day < 1 ||
       t.day > daysInMonth(t.year, t.month) || t.hour > 23 || t.minute > 59 || t.second > 59) {
-    fail(path + " is '" + text + "', expected a date and time like 2019-05-21T14:03:09");
+    fail(path + " is '" + quoting::quotedText(text) +
+         "', expected a date and time like 2019-05-21T14:03:09");
   }
   return t;
 }
@@ -188,8 +194,8 @@ std::string readDeviceId(const json &value, const std::string &path) {
   const bool printable =
       std::all_of(id.begin(), id.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
   if (id.size() != kDeviceIdLength || !printable) {
-    fail(path + " is '" + id + "', expected " + std::to_string(kDeviceIdLength) +
-         " printable ASCII characters");
+    fail(path + " is '" + quoting::quotedText(id) + "', expected " +
+         std::to_string(kDeviceIdLength) + " printable ASCII characters");
   }
   return id;
 }
@@ -363,11 +369,11 @@ std::vector<Fault> readFaults(const json &value, const std::string &path) {
 }
 
 // The JSON library's message without its "[json.exception.<kind>.<id>] "
-// prefix.
+// prefix, quoted: it may repeat what it last read from the text.
 std::string withoutExceptionId(const json::exception &error) {
-  const std::string message = error.what();
+  const std::string_view message = error.what();
   const std::size_t start = message.find("] ");
-  return start == std::string::npos ? message : message.substr(start + 2);
+  return quoting::quotedText(start == std::string::npos ? message : message.substr(start + 2));
 }
 
 json parseJson(const std::string &text) {
@@ -455,7 +461,8 @@ DeviceState readState(const json &root) {
   reader.optional("device", [&](const json &v, const std::string &path) {
     device = readString(v, path);
     if (device != kMeterKind && device != kSpectrometerKind) {
-      fail(path + " is '" + device + "', expected \"meter\" or \"spectrometer\"");
+      fail(path + " is '" + quoting::quotedText(device) +
+           "', expected \"meter\" or \"spectrometer\"");
     }
   });
   DeviceState state;

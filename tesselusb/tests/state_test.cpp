@@ -3,6 +3,7 @@
 // library variants.
 
 #include "entry_calls.h"
+#include "hostile_text.h"
 #include "sim_library.h"
 
 #include <gtest/gtest.h>
@@ -103,15 +104,41 @@ TEST(SimState, AFailedLoadReplacesTheActiveState) {
 
 TEST(SimState, MessagesEscapeControlCharactersFromTheText) {
   const std::pair<std::string, std::string> cases[] = {
-      {"{\"a\\nb\": 1}", "state text: unknown key 'a\\nb' for a meter"},
-      {"{\"\\u001b[2J\": 1}", "state text: unknown key '\\x1b[2J' for a meter"},
-      {"{\"\\u009b2J\\t\": 1}", "state text: unknown key '\\u009b2J\\t' for a meter"},
+      {"{\"a\\nb\": 1}", "state text: unknown key 'a\\x0Ab' for a meter"},
+      {"{\"\\u001b[2J\": 1}", "state text: unknown key '\\x1B[2J' for a meter"},
+      {"{\"\\u009b2J\\t\": 1}", "state text: unknown key '\\u{009B}2J\\x09' for a meter"},
       {"{\"device\": \"ca\\r\\u007fmera\"}",
-       "state text: device is 'ca\\r\\x7fmera', expected \"meter\" or \"spectrometer\""},
+       "state text: device is 'ca\\x0D\\x7Fmera', expected \"meter\" or \"spectrometer\""},
   };
   for (const auto &[text, message] : cases) {
     EXPECT_EQ(sim().loadState(text.c_str()), 0) << text;
     EXPECT_EQ(sim().stateError(), message);
+  }
+}
+
+// `text` as a JSON string; bytes that are not UTF-8 stay raw, which the
+// parser refuses with a message of its own.
+std::string jsonString(const std::string &text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+    quoted +=
+        static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' ? escape : std::string(1, c);
+  }
+  return quoted + "\"";
+}
+
+TEST(SimState, HostileKeysValuesAndPathsGiveOneSafeLine) {
+  for (const std::string &hostile : quoting::testing::hostileTexts()) {
+    const std::string text = jsonString(hostile);
+    for (const std::string &state :
+         {"{" + text + ": 1}", "{\"device\": " + text + "}", "{\"device_id\": " + text + "}"}) {
+      EXPECT_EQ(sim().loadState(state.c_str()), 0) << state;
+      EXPECT_TRUE(quoting::testing::isOneSafeLine(sim().stateError())) << sim().stateError();
+    }
+    EXPECT_EQ(sim().loadStateFile(("/nonexistent/" + hostile).c_str()), 0);
+    EXPECT_TRUE(quoting::testing::isOneSafeLine(sim().stateError())) << sim().stateError();
   }
 }
 

@@ -57,7 +57,8 @@ bool DriverInstaller::installFolder(const std::string &folder, std::string *erro
     return false;
   }
   if (infFiles->empty()) {
-    return fail(error, {"cannot install the driver: ", folder, ": the folder holds no INF file"});
+    return fail(error,
+                {"cannot install the driver: ", quoted(folder), ": the folder holds no INF file"});
   }
   std::string firstFailure;
   std::size_t failures = 0;
@@ -104,7 +105,7 @@ std::optional<std::string> DriverInstaller::readModelHardwareId(const std::strin
   }
   std::optional<std::string> id = modelHardwareId(*inf, decoration_);
   if (!id) {
-    fail(error, {"cannot use the INF file: ", infPath,
+    fail(error, {"cannot use the INF file: ", quoted(infPath),
                  ": its [Manufacturer] section names no models section with a device"});
   }
   return id;
@@ -137,7 +138,7 @@ bool DriverInstaller::installCurrentInf(bool &deviceExisted, std::string *error)
     hardwareId_ = *modelId;
   }
   if (hardwareId_.empty()) {
-    return fail(error, {"cannot use the INF file: ", infPath_,
+    return fail(error, {"cannot use the INF file: ", quoted(infPath_),
                         ": its first device model has no hardware ID"});
   }
   if (!fs::pathExists(infPath_)) {

@@ -2,6 +2,8 @@
 
 #include "drvinst/host.h"
 
+#include "quoting/quoted_text.h"
+
 #include <utility>
 
 namespace drvinst {
@@ -21,9 +23,18 @@ bool fail(std::string *error, std::initializer_list<std::string_view> pieces) {
   return fail(error, std::move(sentence));
 }
 
+std::string quoted(std::string_view text) {
+#if defined(_WIN32)
+  // The escapes are ASCII, so the way back to the code page keeps them.
+  return host::ansiFromUtf8(quoting::quotedText(host::utf8FromAnsi(text)));
+#else
+  return quoting::quotedText(text);
+#endif
+}
+
 bool failWithSystemError(std::string *error, std::string_view what, std::string_view file) {
   const std::string reason = host::lastSystemError();
-  return fail(error, {what, ": ", file, ": ", reason});
+  return fail(error, {what, ": ", quoted(file), ": ", reason});
 }
 
 bool failInstalling(std::string *error, std::string_view what, std::string_view file) {

@@ -276,7 +276,7 @@ std::unique_ptr<InfFile> readInfFile(const std::string &path, std::string *error
     const std::string_view why = !document->error().empty()
                                      ? std::string_view(document->error())
                                      : "it has no [Version] signature of a Windows NT-style INF";
-    fail(error, {"cannot use the INF file: ", path, ": ", why});
+    fail(error, {"cannot use the INF file: ", quoted(path), ": ", why});
     return nullptr;
   }
   return document;

@@ -52,7 +52,7 @@ bool copyPackage(const std::string &programPath, const std::string &target, std:
   }
   const long length = std::ftell(input.get());
   if (length < 0 || static_cast<std::uint64_t>(length) <= kPackageOffset) {
-    return fail(error, {"no driver package in the program file: ", programPath,
+    return fail(error, {"no driver package in the program file: ", quoted(programPath),
                         ": it holds nothing from offset ", decimal(kPackageOffset), " on"});
   }
   if (std::fseek(input.get(), static_cast<long>(kPackageOffset), SEEK_SET) != 0) {
@@ -342,7 +342,8 @@ bool createFolderWithParents(const std::string &path, std::string *error) {
 
 bool unzipIntoFolder(const std::string &archivePath, const std::string &destination,
                      std::string *error) {
-  return unzip(archivePath, destination, "cannot unpack the archive: " + archivePath, error);
+  return unzip(archivePath, destination, "cannot unpack the archive: " + quoted(archivePath),
+               error);
 }
 
 UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::string &folder,
@@ -352,14 +353,14 @@ UnpackStatus unpackAppendedPackage(const std::string &programPath, const std::st
       !checkReadable(copyPath, error)) {
     return UnpackStatus::NoArchiveCopy;
   }
-  return unzip(copyPath, folder, "cannot unpack the driver package: " + programPath, error)
+  return unzip(copyPath, folder, "cannot unpack the driver package: " + quoted(programPath), error)
              ? UnpackStatus::Extracted
              : UnpackStatus::ExtractionFailed;
 }
 
 bool unpackIntoNewFolder(const std::string &programPath, const std::string &folder,
                          std::string *error) {
-  const std::string subject = "cannot unpack into the folder: " + folder;
+  const std::string subject = "cannot unpack into the folder: " + quoted(folder);
   if (fs::pathExists(folder)) {
     if (!fs::isFolder(folder)) {
       return fail(error, {subject, ": it is not a folder"});
@@ -369,7 +370,7 @@ bool unpackIntoNewFolder(const std::string &programPath, const std::string &fold
       return false;
     }
     if (!entries->empty()) {
-      return fail(error, {subject, ": it already holds ", entries->front().name,
+      return fail(error, {subject, ": it already holds ", quoted(entries->front().name),
                           "; unpack into a new or empty folder"});
     }
   }

@@ -176,7 +176,7 @@ bool LinuxDeviceManager::updateDriver(const std::string &hardwareId, const std::
                                       std::string *error) {
   const std::optional<UsbId> id = usbIdFromHardwareId(hardwareId);
   if (!id) {
-    return fail(error, {"cannot write a udev rule for the hardware ID: ", hardwareId,
+    return fail(error, {"cannot write a udev rule for the hardware ID: ", quoted(hardwareId),
                         ": it is not a USB hardware ID"});
   }
   if (!writeFileAtomically(rulePath(*id), ruleText(hardwareId, *id), error)) {
@@ -186,9 +186,8 @@ bool LinuxDeviceManager::updateDriver(const std::string &hardwareId, const std::
   return true;
 }
 
-std::unique_ptr<DeviceList> LinuxDeviceManager::createRootDevice(const std::string &,
-                                                                 const std::string &,
-                                                                 std::string *) {
+std::unique_ptr<DeviceList>
+LinuxDeviceManager::createRootDevice(const std::string &, const std::string &, std::string *) {
   // No root-enumerated devices: the rule that updateDriver writes serves
   // the device once it is plugged in.
   return std::make_unique<SysfsDeviceList>(std::vector<std::vector<std::string>>());

@@ -145,13 +145,13 @@ public:
     BOOL rebootRequired = FALSE; // a restart is never asked for
     return UpdateDriverForPlugAndPlayDevicesA(nullptr, hardwareId.c_str(), infPath.c_str(),
                                               INSTALLFLAG_FORCE, &rebootRequired) != 0 ||
-           failInstalling(error, "cannot install the driver for " + hardwareId, infPath);
+           failInstalling(error, "cannot install the driver for " + quoted(hardwareId), infPath);
   }
 
   std::unique_ptr<DeviceList> createRootDevice(const std::string &infPath,
                                                const std::string &hardwareId,
                                                std::string *error) override {
-    const std::string what = "cannot create a root-enumerated device for " + hardwareId;
+    const std::string what = "cannot create a root-enumerated device for " + quoted(hardwareId);
     GUID classGuid{};
     char className[kFieldLengthBuffer];
     if (!SetupDiGetINFClassA(infPath.c_str(), &classGuid, className, sizeof className, nullptr)) {
@@ -171,9 +171,9 @@ public:
     device.cbSize = sizeof device;
     const bool registered = SetupDiCreateDeviceInfoA(set, className, &classGuid, nullptr, nullptr,
                                                      DICD_GENERATE_ID, &device) &&
-                            SetupDiSetDeviceRegistryPropertyA(
-                                set, &device, SPDRP_HARDWAREID, reinterpret_cast<BYTE *>(ids.data()),
-                                static_cast<DWORD>(ids.size())) &&
+                            SetupDiSetDeviceRegistryPropertyA(set, &device, SPDRP_HARDWAREID,
+                                                              reinterpret_cast<BYTE *>(ids.data()),
+                                                              static_cast<DWORD>(ids.size())) &&
                             SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set, &device);
     if (!registered) {
       failInstalling(error, what, infPath); // before the clean-up changes the error

@@ -50,4 +50,31 @@ bool lastErrorNeedsPrivileges() {
   return GetLastError() == ERROR_ACCESS_DENIED;
 }
 
+namespace {
+
+std::string convert(std::string_view text, UINT from, UINT to) {
+  const int size = static_cast<int>(text.size());
+  const int wideLength = MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0);
+  if (wideLength <= 0) {
+    return {};
+  }
+  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+  MultiByteToWideChar(from, 0, text.data(), size, wide.data(), wideLength);
+  const int length =
+      WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+  std::string converted(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+  WideCharToMultiByte(to, 0, wide.data(), wideLength, converted.data(), length, nullptr, nullptr);
+  return converted;
+}
+
+} // namespace
+
+std::string utf8FromAnsi(std::string_view text) {
+  return convert(text, CP_ACP, CP_UTF8);
+}
+
+std::string ansiFromUtf8(std::string_view text) {
+  return convert(text, CP_UTF8, CP_ACP);
+}
+
 } // namespace drvinst::host

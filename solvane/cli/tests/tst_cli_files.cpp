@@ -3,6 +3,7 @@
 // error line, a non-zero exit and no partial output.
 
 #include "cli_run.h"
+#include "hostile_text.h"
 #include "meter_state.h"
 #include "test_files.h"
 
@@ -283,6 +284,36 @@ private slots:
              qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
     QVERIFY(!QFile::exists(pdf));
+  }
+
+  // Text from a data file or a file name reaches the terminal quoted: the
+  // table, the failure line and the path stay single lines of plain text.
+  void hostileFieldsAndNamesNeverReachTheTerminalRaw() {
+    const QString csv = path("hostile.csv");
+    const QString out = path("hostile.spdx");
+    const QStringList whole = csvRecords(threeRecordsCsv)[0];
+    for (const std::string &text : quoting::testing::hostileTexts()) {
+      const QByteArray hostile = QByteArray::fromStdString(text);
+      QStringList record = whole;
+      record[29 + 100] = "@"; // replaced below with the raw bytes
+      testfiles::writeBytes(csv, "header\n" + hostile + ",x\n" +
+                                     record.join(',').toUtf8().replace("@", hostile) + "\n");
+      const QList<QStringList> runs = {{"metrics", "--csv", csv},
+                                       {"spdx", "--csv", csv, "--record", "1", "--out", out},
+                                       {"report", "--csv",
+                                        path(QString::fromUtf8(hostile).remove(QChar(0))),
+                                        "--record", "0", "--pdf", out}};
+      for (const QStringList &args : runs) {
+        QProcess process;
+        process.start(qEnvironmentVariable("SOLVANE_CLI"), args);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 3);
+        for (const QByteArray &line : process.readAllStandardOutput().split('\n') +
+                                          process.readAllStandardError().split('\n')) {
+          QVERIFY2(quoting::testing::isOneSafeLine(line.toStdString()), line.constData());
+        }
+      }
+    }
   }
 
   // A count of one reads in the singular in every message that counts.

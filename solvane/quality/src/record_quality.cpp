@@ -2,6 +2,7 @@
 
 #include "count_text.h"
 #include "file_error.h"
+#include "quoting/quoted_qstring.h"
 #include "solvane/records/measurement_record.h"
 
 #include <cmath>
@@ -30,8 +31,8 @@ bool readRecordInput(const QStringList &record, RecordInput *input, QString *err
   input->time = record[rec::kDateTime];
   input->illuminance = numberOrNaN(record[rec::kIlluminance]);
   if (!std::isfinite(input->illuminance)) {
-    return errors::report(
-        error, QString("the illuminance '%1' is not a number").arg(record[rec::kIlluminance]));
+    return errors::report(error, QString("the illuminance '%1' is not a number")
+                                     .arg(quoting::quotedText(record[rec::kIlluminance])));
   }
   input->own = {numberOrNaN(record[rec::kCct]), numberOrNaN(record[rec::kDuv]),
                 numberOrNaN(record[rec::kRa])};
@@ -41,7 +42,7 @@ bool readRecordInput(const QStringList &record, RecordInput *input, QString *err
     if (!std::isfinite(value)) {
       return errors::report(error, QString("the intensity at %1 nm, '%2', is not a number")
                                        .arg(rec::kFirstWavelength + i)
-                                       .arg(intensities[i]));
+                                       .arg(quoting::quotedText(intensities[i])));
     }
     input->spectrum[static_cast<std::size_t>(i)] = value;
   }

@@ -5,6 +5,7 @@
 #include "fitting.h"
 #include "messagebox.h"
 #include "quality_charts.h"
+#include "quoting/quoted_qstring.h"
 #include "solvane/quality/spdx.h"
 #include "uncertainty_panel.h"
 
@@ -275,7 +276,8 @@ bool LightQualityDialog::exportSpectrum(const QString &path) {
   if (saveSpdx(m_quality.input, path, &error)) {
     return true;
   }
-  solvane::ui::warning(this, tr("Error"), tr("Cannot write %1").arg(path) + '\n' + error);
+  solvane::ui::warning(this, tr("Error"),
+                       tr("Cannot write %1").arg(quoting::quotedText(path)) + '\n' + error);
   return false;
 }
 

@@ -44,5 +44,12 @@ std::string lastSystemError();
 // that an administrator (root) has.
 bool lastErrorNeedsPrivileges();
 
+#if defined(_WIN32)
+// Between the ANSI code page of the file calls and UTF-8; what the code
+// page cannot hold becomes its default character.
+std::string utf8FromAnsi(std::string_view text);
+std::string ansiFromUtf8(std::string_view text);
+#endif
+
 } // namespace host
 } // namespace drvinst
