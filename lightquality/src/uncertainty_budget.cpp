@@ -1,5 +1,7 @@
 #include "lightquality/uncertainty_budget.h"
 
+#include "quoting/quoted_text.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -20,9 +22,6 @@ using Json = nlohmann::json;
 constexpr const char *kFormat = "solvane-uncertainty-budget";
 constexpr int kVersion = 1;
 constexpr double kMaximumResponsivityURel = 0.2;
-// A value quoted in a message is cut here, so that a huge array stays one
-// readable line.
-constexpr std::size_t kQuotedLength = 60;
 
 // A number field of the file, its range and where it goes.
 struct NumberField {
@@ -50,28 +49,9 @@ bool fail(std::string *error, const std::string &sentence) {
   return false;
 }
 
-// JSON text of a value for a message: escaped control characters keep it on
-// one line, and a long value is cut.
+// A value as JSON text, quoted for a message.
 std::string quoted(const Json &value) {
-  std::string text;
-  for (char c : value.dump(-1, ' ', false, Json::error_handler_t::replace)) {
-    text += c == '\x7F' ? std::string("\\u007f") : std::string(1, c); // JSON leaves DEL as is
-  }
-  if (text.size() > kQuotedLength) {
-    std::size_t cut = kQuotedLength;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-      --cut; // not inside a UTF-8 sequence
-    }
-    text = text.substr(0, cut) + "…";
-  }
-  return text;
-}
-
-// A field name as the file spells it, without the JSON quotes.
-std::string quotedName(const std::string &name) {
-  const std::string text = quoted(Json(name));
-  return text.size() >= 2 && text.back() == '"' ? text.substr(1, text.size() - 2)
-                                                : text.substr(1);
+  return quoting::quotedText(value.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 bool knownField(const std::string &key) {
@@ -161,11 +141,11 @@ bool parseOver(const std::string &text, const std::string &path, const Uncertain
                UncertaintyBudget *budget, std::string *error) {
   const Json object = Json::parse(text, nullptr, false);
   if (!object.is_object()) {
-    return fail(error, path + " is not a JSON object");
+    return fail(error, quoting::quotedText(path) + " is not a JSON object");
   }
   for (const auto &field : object.items()) {
     if (!knownField(field.key())) {
-      return fail(error, "unknown field '" + quotedName(field.key()) + "'");
+      return fail(error, "unknown field '" + quoting::quotedText(field.key()) + "'");
     }
   }
   if (const auto format = object.find("format");
@@ -205,7 +185,7 @@ bool readUncertaintyBudget(const std::string &path, UncertaintyBudget *budget,
                            std::string *error) {
   std::FILE *file = std::fopen(path.c_str(), "rb");
   if (!file) {
-    return fail(error, "cannot read " + path + ": " + std::strerror(errno));
+    return fail(error, "cannot read " + quoting::quotedText(path) + ": " + std::strerror(errno));
   }
   std::string text;
   char chunk[4096];
@@ -217,10 +197,11 @@ bool readUncertaintyBudget(const std::string &path, UncertaintyBudget *budget,
   const int reason = errno;
   std::fclose(file);
   if (failed) {
-    return fail(error, "cannot read " + path + ": " + std::strerror(reason));
+    return fail(error, "cannot read " + quoting::quotedText(path) + ": " + std::strerror(reason));
   }
   if (text.size() > kMaximumFileBytes) {
-    return fail(error, "cannot read " + path + ": larger than 1 MiB, too large for a budget");
+    return fail(error, "cannot read " + quoting::quotedText(path) +
+                           ": larger than 1 MiB, too large for a budget");
   }
   return parseUncertaintyBudget(text, path, budget, error);
 }

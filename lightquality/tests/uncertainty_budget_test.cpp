@@ -2,6 +2,8 @@
 // refusal with its message.
 #include "lightquality/uncertainty_budget.h"
 
+#include "hostile_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -54,8 +56,15 @@ TEST(UncertaintyBudget, RefusesWithOneLineEach) {
   EXPECT_EQ(refusal("[1, 2]"), "budget: b.json is not a JSON object");
   EXPECT_EQ(refusal("{\"scale_u_rel\": 0.1"), "budget: b.json is not a JSON object");
   EXPECT_EQ(refusal(R"({"scale": 0.1})"), "budget: unknown field 'scale'");
-  EXPECT_EQ(refusal("{\"a\\nb\": 1}"), "budget: unknown field 'a\\nb'");
-  EXPECT_EQ(refusal("{\"a\x7F\": 1}"), "budget: unknown field 'a\\u007f'");
+  // Text from the file is quoted.
+  EXPECT_EQ(refusal("{\"a\\nb\": 1}"), "budget: unknown field 'a\\x0Ab'");
+  EXPECT_EQ(refusal("{\"a\x7F\": 1}"), "budget: unknown field 'a\\x7F'");
+  for (const std::string &hostile : quoting::testing::hostileTexts()) {
+    UncertaintyBudget b;
+    std::string error;
+    EXPECT_FALSE(parseUncertaintyBudget("{\"shift_u_nm\": 9}", hostile, &b, &error));
+    EXPECT_TRUE(quoting::testing::isOneSafeLine(error)) << error;
+  }
   EXPECT_EQ(refusal(R"({"format": "other"})"),
             R"(budget: format must be "solvane-uncertainty-budget")");
   EXPECT_EQ(refusal(R"({"version": 2})"), "budget: version must be 1");
@@ -85,11 +94,10 @@ TEST(UncertaintyBudget, RefusesWithOneLineEach) {
             "budget: responsivity_u_rel wavelengths must increase strictly");
   EXPECT_EQ(refusal(R"({"responsivity_u_rel": [[400, 0.1], [500, 0.25]]})"),
             "budget: responsivity_u_rel values must be from 0 to 0.2, got 0.25");
-  // A long value is cut so the message stays a line.
-  const std::string list(200, '1');
-  EXPECT_EQ(refusal("{\"shift_u_nm\": \"" + list + "\"}").size(),
-            std::string("budget: shift_u_nm must be a number from 0 to 5, got ").size() + 60 +
-                std::string("…").size());
+  // A long value is cut.
+  EXPECT_EQ(refusal("{\"shift_u_nm\": \"" + std::string(300, '1') + "\"}"),
+            "budget: shift_u_nm must be a number from 0 to 5, got \"" + std::string(199, '1') +
+                "… (302 bytes)");
 }
 
 TEST(UncertaintyBudget, UnreadableFileSaysWhy) {
