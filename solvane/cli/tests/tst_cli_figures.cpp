@@ -271,6 +271,23 @@ private slots:
     QVERIFY(alone.err.startsWith("solvane-cli: usage: "));
   }
 
+  // The report's third page: the budget, the draws and every figure with
+  // its uncertainty; only after the light quality page.
+  void reportPrintsTheUncertaintyPage() {
+    const QString pdf = path("uncertainty.pdf");
+    const QStringList report{"report", "--csv", demoCsv, "--record", "2", "--pdf", pdf};
+    const QStringList uncertainty{"--uncertainty", "--draws", "1000", "--seed", "5"};
+    QCOMPARE(run(report + QStringList{"--pages", "1"} + uncertainty).exitCode, 2);
+    QCOMPARE(run(report + QStringList{"--pages", "2"} + uncertainty).exitCode, 0);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", "-f", "3", "-l", "3", pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(page.contains("Budget default, 1000 draws (fixed), seed 5."), qPrintable(page));
+    QVERIFY(page.contains(QRegularExpression(R"(CCT +4225 ± \d+ K)")));
+    QVERIFY(page.contains("SSI daylight 5600 K"));
+  }
+
   void compareGivesTheTableAgainstTheFirst() {
     const QList<int> indices{3, 0, 7};
     QList<solvane::quality::RecordQuality> chosen;
