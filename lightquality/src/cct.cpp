@@ -170,7 +170,7 @@ colorimetry::UV planckianLocus(double kelvin) {
   return {l.u, l.v};
 }
 
-CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV p) {
+CorrelatedColourTemperature cctCie15(colorimetry::UV p) {
   if (!std::isfinite(p.u) || !std::isfinite(p.v)) {
     return undefinedCct("the chromaticity is not finite");
   }
@@ -204,11 +204,7 @@ CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV p) {
   const colorimetry::UV onLocus = planckianLocus(kelvin);
   const double distance = std::sqrt(squaredDistance(onLocus, p));
   const double duv = p.v >= onLocus.v ? distance : -distance;
-  if (std::fabs(duv) > kMaximumAbsDuv) {
-    return undefinedCct("the chromaticity lies " + std::to_string(std::fabs(duv)) +
-                        " from the Planckian locus; a CCT is defined within 0.05 (CIE 15:2018)");
-  }
-  return {kelvin, duv, {}};
+  return {kelvin, duv, std::fabs(duv) > kMaximumAbsDuv ? kFarFromLocus : std::string()};
 }
 
 } // namespace lightquality

@@ -27,10 +27,11 @@ Comparison compareWithFirst(const MeasuredLight &first, const MeasuredLight &oth
   const bool firstHasLight = first.illuminanceLux > 0 && std::isfinite(first.illuminanceLux);
   const UvPrime p = uvPrime(*first.spectrum);
   const UvPrime q = uvPrime(*other.spectrum);
+  const bool bothCcts = a.cct.defined() && b.cct.defined();
   return {
       firstHasLight ? (other.illuminanceLux - first.illuminanceLux) / first.illuminanceLux * 100
                     : std::numeric_limits<double>::quiet_NaN(),
-      b.cct.kelvin - a.cct.kelvin,
+      bothCcts ? b.cct.kelvin - a.cct.kelvin : std::numeric_limits<double>::quiet_NaN(),
       b.cct.duv - a.cct.duv,
       std::hypot(q.u - p.u, q.v - p.v),
       b.rendering.ra - a.rendering.ra,

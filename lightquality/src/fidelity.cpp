@@ -153,7 +153,7 @@ ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTe
   if (std::string problem; !spectrumUsable(spectrum, &problem)) {
     return undefinedFidelity(problem);
   }
-  if (std::isnan(cct.kelvin)) {
+  if (!cct.defined()) {
     return undefinedFidelity("no correlated colour temperature: " + cct.reason);
   }
   if (cct.kelvin > 25000) {

@@ -12,8 +12,7 @@ LightQuality lightQuality(const Spectrum &spectrum, double illuminanceLux) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     q.cct = {nan, nan, problem};
   } else {
-    q.cct =
-        correlatedColourTemperature(colorimetry::cie1960(tristimulus(spectrum, cie::cmf1931_2deg)));
+    q.cct = cctCie15(colorimetry::cie1960(tristimulus(spectrum, cie::cmf1931_2deg)));
   }
   q.rendering = colourRenderingIndex(spectrum, q.cct);
   q.fidelity = colourFidelity(spectrum, q.cct);

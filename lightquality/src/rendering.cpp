@@ -98,7 +98,7 @@ ColourRenderingIndex colourRenderingIndex(const Spectrum &spectrum,
   if (std::string problem; !spectrumUsable(spectrum, &problem)) {
     return undefinedRendering(problem);
   }
-  if (std::isnan(cct.kelvin)) {
+  if (!cct.defined()) {
     return undefinedRendering("no correlated colour temperature: " + cct.reason);
   }
   if (cct.kelvin > 25000) {

@@ -122,6 +122,42 @@ const std::vector<UncertainFigure> &uncertainFigures() {
   return figures;
 }
 
+namespace {
+
+// The key of a table row's element among the uncertain figures; empty where
+// it has none.
+std::string uncertainKey(const Figure &row, int element) {
+  const std::string key = row.key;
+  switch (row.group) {
+  case FigureGroup::kInstrument:
+    return {};
+  case FigureGroup::kSimilarity:
+    return "ssi_" + key;
+  case FigureGroup::kAlphaOpic:
+    if (key == "irradiance_mW_m2") {
+      return row.elementKeys[element] + std::string("_e_mW_m2");
+    }
+    return key == "edi_lx" ? row.elementKeys[element] + std::string("_edi_lx") : std::string();
+  case FigureGroup::kRendering:
+    return key == "r1_r14" ? "r" + std::to_string(element + 1) : key;
+  default:
+    return row.count == 1 ? key : std::string();
+  }
+}
+
+} // namespace
+
+int uncertainFigureOf(const Figure &row, int element) {
+  const std::string key = uncertainKey(row, element);
+  const std::vector<UncertainFigure> &figures = uncertainFigures();
+  for (std::size_t f = 0; f < figures.size(); ++f) {
+    if (key == figures[f].key) {
+      return static_cast<int>(f);
+    }
+  }
+  return -1;
+}
+
 void figureValues(const Spectrum &spectrum, double wattsPerUnit, bool absolute, double *values) {
   const colorimetry::Tristimulus sums = tristimulus(spectrum, cie::cmf1931_2deg);
   const double lumensPerUnit = kMaximumLuminousEfficacy * wattsPerUnit;

@@ -72,7 +72,7 @@ TEST(Cct, PlanckRadiatorsMatchBruteForceNearestPoint) {
       SCOPED_TRACE(testing::Message() << kelvin << " K, offset " << offset);
       // (dv, −du) points to larger v: the locus runs to smaller u and v.
       const UV p{onLocus.u + offset * dv / length, onLocus.v - offset * du / length};
-      const CorrelatedColourTemperature cct = correlatedColourTemperature(p);
+      const CorrelatedColourTemperature cct = cctCie15(p);
       const Nearest expected = bruteForceNearest(p);
       EXPECT_NEAR(cct.kelvin, expected.kelvin, 0.5);
       // No sampled locus point is nearer than the one found.
@@ -87,17 +87,19 @@ TEST(Cct, PlanckRadiatorsMatchBruteForceNearestPoint) {
 
 TEST(Cct, UndefinedFarFromTheLocusOrOutsideItsRange) {
   const UV white = planckianLocus(5000);
-  const CorrelatedColourTemperature far = correlatedColourTemperature({white.u, white.v + 0.1});
-  EXPECT_TRUE(std::isnan(far.kelvin));
-  EXPECT_TRUE(std::isnan(far.duv));
+  const CorrelatedColourTemperature far = cctCie15({white.u, white.v + 0.1});
+  EXPECT_FALSE(far.defined());
+  EXPECT_GT(far.duv, kMaximumAbsDuv); // kept beside the reason
+  EXPECT_TRUE(std::isfinite(far.kelvin));
   EXPECT_NE(far.reason.find("0.05"), std::string::npos) << far.reason;
+  EXPECT_TRUE(cctCie15({white.u, white.v + 0.049}).defined());
 
-  const CorrelatedColourTemperature red = correlatedColourTemperature(planckianLocus(800));
+  const CorrelatedColourTemperature red = cctCie15(planckianLocus(800));
   EXPECT_TRUE(std::isnan(red.kelvin));
   EXPECT_NE(red.reason.find("1000-100000 K"), std::string::npos) << red.reason;
 
-  EXPECT_TRUE(std::isnan(correlatedColourTemperature({NAN, 0.3}).kelvin));
-  EXPECT_NEAR(correlatedColourTemperature(planckianLocus(99000)).kelvin, 99000, 0.5);
+  EXPECT_TRUE(std::isnan(cctCie15({NAN, 0.3}).kelvin));
+  EXPECT_NEAR(cctCie15(planckianLocus(99000)).kelvin, 99000, 0.5);
 }
 
 } // namespace

@@ -29,8 +29,7 @@ template <std::size_t N> bool allNaN(const std::array<double, N> &values) {
 }
 
 void expectNoColourQuantities(const LightQuality &q) {
-  EXPECT_TRUE(std::isnan(q.cct.kelvin));
-  EXPECT_TRUE(std::isnan(q.cct.duv));
+  EXPECT_FALSE(q.cct.defined());
   EXPECT_FALSE(q.cct.reason.empty());
   EXPECT_TRUE(std::isnan(q.rendering.ra));
   EXPECT_TRUE(allNaN(q.rendering.special));
@@ -57,6 +56,8 @@ TEST(Degenerate, ZeroAndNonFiniteSpectraHaveNoQuantities) {
   for (const Spectrum *s : spectra) {
     const LightQuality q = lightQuality(*s, 500);
     expectNoColourQuantities(q);
+    EXPECT_TRUE(std::isnan(q.cct.kelvin));
+    EXPECT_TRUE(std::isnan(q.cct.duv));
     EXPECT_TRUE(allNaN(q.alphaOpic.irradiance));
     EXPECT_TRUE(allNaN(q.alphaOpic.edi));
     EXPECT_TRUE(allNaN(q.alphaOpic.der));
@@ -73,6 +74,9 @@ TEST(Degenerate, NarrowBandSourceHasNoCctButAlphaOpicQuantities) {
   const LightQuality q = lightQuality(green, 100);
   expectNoColourQuantities(q);
   EXPECT_NE(q.rendering.reason.find("0.05"), std::string::npos) << q.rendering.reason;
+  // The nearest locus point and the distance stay, marked as no CCT.
+  EXPECT_TRUE(std::isfinite(q.cct.kelvin));
+  EXPECT_GT(std::fabs(q.cct.duv), kMaximumAbsDuv);
   // A green source drives the melanopic channel harder per lux than daylight
   // does; the values exist and follow the illuminance.
   EXPECT_TRUE(q.alphaOpic.reason.empty());

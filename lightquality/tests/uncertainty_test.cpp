@@ -290,3 +290,31 @@ TEST(UncertaintyDisplay, SaysWhatTheDrawsLeaveOpen) {
 }
 
 } // namespace
+
+namespace {
+
+// The window and the report find each figure's uncertainty from its row of
+// the figure table.
+TEST(UncertaintyFigures, EveryStandardFigureOfTheTableHasOne) {
+  for (const Figure &row : figureTable()) {
+    const std::string key = row.key;
+    const bool without = row.group == FigureGroup::kInstrument || key == "der" ||
+                         key.find("hue_bins") != std::string::npos || key == "rf_ces";
+    for (int element = 0; element < row.count; ++element) {
+      SCOPED_TRACE(key + " " + std::to_string(element));
+      const int figure = uncertainFigureOf(row, element);
+      EXPECT_EQ(figure < 0, without);
+      if (figure >= 0 && row.count == 1 && row.group != FigureGroup::kSimilarity) {
+        EXPECT_EQ(uncertainFigures()[static_cast<std::size_t>(figure)].key, key);
+      }
+    }
+  }
+  const Figure &edi = figure(FigureGroup::kAlphaOpic, "edi_lx");
+  EXPECT_STREQ(uncertainFigures()[static_cast<std::size_t>(uncertainFigureOf(edi, 4))].key,
+               "melanopic_edi_lx");
+  const Figure &special = figure(FigureGroup::kRendering, "r1_r14");
+  EXPECT_STREQ(uncertainFigures()[static_cast<std::size_t>(uncertainFigureOf(special, 8))].key,
+               "r9");
+}
+
+} // namespace

@@ -14,7 +14,9 @@
 #include "program_files.h"
 #include "quoting/quoted_qstring.h"
 #include "series_dialog.h"
+#include "lightquality/cct.h"
 #include "solvane/live/live_series.h"
+#include "solvane/quality/figure_text.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
 #include "tsiostream.h"
@@ -50,6 +52,7 @@
 #include <qwt_scale_engine.h>
 #include <qwt_symbol.h>
 
+#include <cmath>
 #include <iterator>
 #include <utility>
 
@@ -346,6 +349,30 @@ void MainWindow::updateTestItemTable(QTableWidget *table, QStringList data) {
   const QStringList values = rec::testItemTexts(data);
   for (int row = 0; row < values.size(); ++row) {
     table->setItem(row, 2, valueItem(values[row], Qt::AlignRight | Qt::AlignVCenter));
+  }
+  markMeterMethodItems(table, values);
+}
+
+// The CCT, Ra and R1–R15 are the meter's own, by its method: their tooltip
+// says so and why the Light quality window's differ. Far from the
+// Planckian locus (|Δuv| > 0.05) the meter's CCT, and what rests on it, is
+// not defined: those values are grey and their tooltip says why.
+void MainWindow::markMeterMethodItems(QTableWidget *table, const QStringList &values) {
+  using solvane::quality::translatedFigureText;
+  constexpr int kFirst = rec::kCct - rec::kFirstTestItem;
+  constexpr int kLast = rec::kR1 + 14 - rec::kFirstTestItem; // R15
+  bool isNumber = false;
+  const double duv = values.value(rec::kDuv - rec::kFirstTestItem).toDouble(&isNumber);
+  const bool undefined = isNumber && std::fabs(duv) > lightquality::kMaximumAbsDuv;
+  const QString methods = solvane::quality::methodsNote(translatedFigureText);
+  for (int row = kFirst; row <= kLast && row < values.size(); ++row) {
+    QTableWidgetItem *item = table->item(row, 2);
+    if (undefined) {
+      item->setForeground(QColor(160, 160, 160));
+      item->setToolTip(translatedFigureText(lightquality::kFarFromLocus));
+    } else {
+      item->setToolTip(methods);
+    }
   }
 }
 

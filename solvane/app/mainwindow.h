@@ -71,6 +71,7 @@ private slots:
   void compareSelectedRecords();
 
 private:
+  void markMeterMethodItems(QTableWidget *table, const QStringList &values);
   // The record at the current index, or null when there is none.
   const QStringList *currentRecord() const;
   // Draws the current record's chromaticity (fields xField, xField + 1).

@@ -6,6 +6,7 @@
 #include "tsiostream.h"
 
 #include "solvane/quality/comparison_table.h"
+#include "solvane/quality/figure_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,28 +34,27 @@ bool parseRecordList(const QString &text, QList<int> *indices) {
   return indices->size() >= 2;
 }
 
-QJsonValue number(double v) {
-  return std::isfinite(v) ? QJsonValue(v) : QJsonValue();
-}
-
 QJsonObject rowJson(const RecordQuality &r, int index, const lightquality::Comparison &c) {
+  using solvane::quality::jsonNumber;
   return {{"record", r.input.label},
           {"index", index},
-          {"delta_ev_percent", number(c.illuminancePercent)},
-          {"delta_cct_K", number(c.cctKelvin)},
-          {"delta_duv", number(c.duv)},
-          {"delta_uv_prime", number(c.uvPrimeDistance)},
-          {"delta_ra", number(c.ra)},
-          {"delta_rf", number(c.rf)},
-          {"ssi", number(c.ssi.value)},
-          {"ssi_reason",
-           c.ssi.reason.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(c.ssi.reason))}};
+          {"delta_ev_percent", jsonNumber(c.illuminancePercent)},
+          {"delta_cct_K", jsonNumber(c.cctKelvin)},
+          {"delta_duv", jsonNumber(c.duv)},
+          {"delta_uv_prime", jsonNumber(c.uvPrimeDistance)},
+          {"delta_ra", jsonNumber(c.ra)},
+          {"delta_rf", jsonNumber(c.rf)},
+          {"ssi", jsonNumber(c.ssi.value)},
+          {"ssi_reason", solvane::quality::jsonReason(c.ssi.reason)}};
 }
 
 void printTable(const QList<RecordQuality> &records, const QList<int> &indices,
                 const QList<lightquality::Comparison> &rows) {
   std::printf("against %s (record %d)\n",
               qPrintable(quoting::quotedText(records.first().input.label)), indices.first());
+  // The window's Compare dialog says the same in its note.
+  std::printf("methods: CIE 15:2018 CCT and Duv, CIE 13.3 Ra, CIE 2017 Rf; the records' own "
+              "figures (the meter's method) are not compared\n");
   std::printf("%-6s %-10s", "index", "record");
   for (const char *heading : solvane::quality::kComparisonHeadings) {
     // Headings hold multi-byte signs (Δ, ′); pad by characters, not bytes.

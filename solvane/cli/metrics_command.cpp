@@ -8,7 +8,8 @@
 #include "uncertainty_output.h"
 #include "usergroup_output.h"
 
-#include "lightquality/metrics.h"
+#include "lightquality/figure_table.h"
+#include "solvane/quality/figure_text.h"
 #include "solvane/quality/record_quality.h"
 #include "solvane/records/measurement_record.h"
 
@@ -16,16 +17,17 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
 
 namespace {
 
+using lightquality::FigureGroup;
+using solvane::quality::jsonNumber;
+using solvane::quality::jsonReason;
 using solvane::quality::RecordQuality;
-
-const char *const kChannelNames[lightquality::kAlphaOpicChannels] = {"s_cone", "m_cone", "l_cone",
-                                                                     "rhodopic", "melanopic"};
 
 // One record of the input: its metrics, or why it has none.
 struct Evaluation {
@@ -46,58 +48,53 @@ Evaluation evaluate(const QStringList &record, int index) {
   return e;
 }
 
-// JSON has no NaN: an undefined value is null, with the reason beside it.
-QJsonValue number(double v) {
-  return std::isfinite(v) ? QJsonValue(v) : QJsonValue();
-}
-
-template <std::size_t N> QJsonArray numbers(const std::array<double, N> &values) {
-  QJsonArray a;
-  for (double v : values) {
-    a.append(number(v));
+// One row of the table: a number, an array, or an object of named elements.
+QJsonValue figureJson(const lightquality::Figure &row, const lightquality::FigureSource &source) {
+  if (row.count == 1) {
+    return jsonNumber(lightquality::figureValue(row, source));
   }
-  return a;
-}
-
-QJsonValue reason(const std::string &text) {
-  return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
-}
-
-QJsonObject channels(const lightquality::AlphaOpicValues &values) {
-  QJsonObject o;
-  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
-    o.insert(kChannelNames[c], number(values[c]));
+  QJsonArray array;
+  QJsonObject object;
+  for (int i = 0; i < row.count; ++i) {
+    const QJsonValue value = jsonNumber(lightquality::figureValue(row, source, i));
+    if (row.elementKeys) {
+      object.insert(row.elementKeys[i], value);
+    } else {
+      array.append(value);
+    }
   }
-  return o;
+  return row.elementKeys ? QJsonValue(object) : QJsonValue(array);
 }
 
+// Each group of the table is one object holding its rows, "cct_defined"
+// where a row rests on the CCT (the value stays beside it either way) and,
+// except the record's own figures, the reason they are missing (null when
+// they are not).
 QJsonObject metricsJson(const RecordQuality &r, const SsiReference *extra) {
-  const solvane::quality::OwnFigures &own = r.input.own;
-  const lightquality::LightQuality &q = r.metrics;
+  const lightquality::FigureSource source = r.figures();
   QJsonObject object{
       {"record", r.input.label},
       {"time", r.input.time},
       {"illuminance_lx", r.input.illuminance},
-      {"record_own",
-       QJsonObject{{"cct_K", number(own.cct)}, {"duv", number(own.duv)}, {"ra", number(own.ra)}}},
-      {"cie15_cct", QJsonObject{{"cct_K", number(q.cct.kelvin)},
-                                {"duv", number(q.cct.duv)},
-                                {"reason", reason(q.cct.reason)}}},
-      {"cie13_3", QJsonObject{{"ra", number(q.rendering.ra)},
-                              {"r1_r14", numbers(q.rendering.special)},
-                              {"reason", reason(q.rendering.reason)}}},
-      {"tm30_18", QJsonObject{{"rf", number(q.fidelity.rf)},
-                              {"rg", number(q.fidelity.rg)},
-                              {"rf_hue_bins", numbers(q.fidelity.binFidelity)},
-                              {"rcs_hue_bins_percent", numbers(q.fidelity.binChromaShift)},
-                              {"rhs_hue_bins", numbers(q.fidelity.binHueShift)},
-                              {"rf_ces", numbers(q.fidelity.sampleFidelity)},
-                              {"reason", reason(q.fidelity.reason)}}},
-      {"cie_s026", QJsonObject{{"irradiance_mW_m2", channels(q.alphaOpic.irradiance)},
-                               {"edi_lx", channels(q.alphaOpic.edi)},
-                               {"der", channels(q.alphaOpic.der)},
-                               {"reason", reason(q.alphaOpic.reason)}}},
   };
+  for (const lightquality::FigureGroupInfo &info : lightquality::figureGroups()) {
+    QJsonObject group;
+    for (const lightquality::Figure &row : lightquality::figureTable()) {
+      if (row.group == info.group) {
+        group.insert(row.key, figureJson(row, source));
+      }
+    }
+    if (std::any_of(lightquality::figureTable().begin(), lightquality::figureTable().end(),
+                    [&info](const lightquality::Figure &row) {
+                      return row.group == info.group && row.restsOnCct;
+                    })) {
+      group.insert("cct_defined", lightquality::cctDefined(source, info.group));
+    }
+    if (info.group != lightquality::FigureGroup::kInstrument) {
+      group.insert("reason", jsonReason(lightquality::groupReason(source, info.group)));
+    }
+    object.insert(info.key, group);
+  }
   addUserGroupJson(&object, r, extra);
   return object;
 }
@@ -111,34 +108,49 @@ QJsonObject evaluationJson(const Evaluation &e, const SsiReference *extra) {
 }
 
 void printMetricsTable(const RecordQuality &r, const SsiReference *extra) {
-  const solvane::quality::OwnFigures &own = r.input.own;
-  const lightquality::LightQuality &q = r.metrics;
+  const lightquality::FigureSource source = r.figures();
+  const auto value = [&source](FigureGroup group, const char *key) {
+    return listedWithUnit(lightquality::figure(group, key), source);
+  };
+  const auto reason = [&source](FigureGroup group) {
+    endLine(lightquality::groupReason(source, group));
+  };
   std::printf("%s  %s  Ev %.2f lx\n", qPrintable(quoting::quotedText(r.input.label)),
               qPrintable(quoting::quotedText(r.input.time)), r.input.illuminance);
-  std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s\n",
-              shown(own.cct, 0, " K").c_str(), shown(own.duv, 5).c_str(), shown(own.ra, 2).c_str());
-  std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s", shown(q.cct.kelvin, 1, " K").c_str(),
-              shown(q.cct.duv, 5).c_str());
-  endLine(q.cct.reason);
-  std::printf("  CIE 13.3                  Ra %s", shown(q.rendering.ra, 2).c_str());
-  endLine(q.rendering.reason);
-  if (std::isfinite(q.rendering.ra)) {
+  std::printf("  record (meter's method)   CCT %s   Δuv %s   Ra %s",
+              value(FigureGroup::kInstrument, "cct_K").c_str(),
+              value(FigureGroup::kInstrument, "duv").c_str(),
+              value(FigureGroup::kInstrument, "ra").c_str());
+  endLine(
+      lightquality::figureCaveat(lightquality::figure(FigureGroup::kInstrument, "cct_K"), source));
+  std::printf("  CIE 15:2018 (Ohno 2013)   CCT %s   Duv %s",
+              value(FigureGroup::kCct, "cct_K").c_str(), value(FigureGroup::kCct, "duv").c_str());
+  reason(FigureGroup::kCct);
+  std::printf("  CIE 13.3                  Ra %s", value(FigureGroup::kRendering, "ra").c_str());
+  reason(FigureGroup::kRendering);
+  if (std::isfinite(r.metrics.rendering.ra)) {
+    const lightquality::Figure &special = lightquality::figure(FigureGroup::kRendering, "r1_r14");
     std::printf("                            R1-R14");
-    for (double v : q.rendering.special) {
-      std::printf(" %.1f", v);
+    for (int i = 0; i < special.count; ++i) {
+      std::printf(" %s", listed(special, source, i).c_str());
     }
     std::printf("\n");
   }
-  std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s", shown(q.fidelity.rf, 2).c_str(),
-              shown(q.fidelity.rg, 2).c_str());
-  endLine(q.fidelity.reason);
+  std::printf("  CIE 2017 / TM-30-18       Rf %s   Rg %s",
+              value(FigureGroup::kFidelity, "rf").c_str(),
+              value(FigureGroup::kFidelity, "rg").c_str());
+  reason(FigureGroup::kFidelity);
   std::printf("  CIE S 026 at %.2f lx", r.input.illuminance);
-  endLine(q.alphaOpic.reason);
+  reason(FigureGroup::kAlphaOpic);
+  const lightquality::Figure &irradiance =
+      lightquality::figure(FigureGroup::kAlphaOpic, "irradiance_mW_m2");
+  const lightquality::Figure &edi = lightquality::figure(FigureGroup::kAlphaOpic, "edi_lx");
+  const lightquality::Figure &der = lightquality::figure(FigureGroup::kAlphaOpic, "der");
   std::printf("%28s%-10s %14s %10s %8s\n", "", "channel", "E (mW/m²)", "EDI (lx)", "DER");
-  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
-    std::printf("%28s%-10s %14s %10s %8s\n", "", kChannelNames[c],
-                shown(q.alphaOpic.irradiance[c], 3).c_str(), shown(q.alphaOpic.edi[c], 2).c_str(),
-                shown(q.alphaOpic.der[c], 4).c_str());
+  for (int c = 0; c < irradiance.count; ++c) {
+    std::printf("%28s%-10s %14s %10s %8s\n", "", irradiance.elementKeys[c],
+                listed(irradiance, source, c).c_str(), listed(edi, source, c).c_str(),
+                listed(der, source, c).c_str());
   }
   printUserGroupLines(r, extra);
 }

@@ -5,6 +5,7 @@
 #include "tsiostream.h"
 
 #include "lightquality/usergroups.h"
+#include "solvane/quality/figure_text.h"
 
 #include <QJsonValue>
 
@@ -16,10 +17,6 @@ namespace {
 
 using solvane::quality::RecordQuality;
 
-QJsonValue number(double v) {
-  return std::isfinite(v) ? QJsonValue(v) : QJsonValue();
-}
-
 // The first reason among the figures of a group; empty when all have values.
 std::string firstReason(std::initializer_list<const std::string *> reasons) {
   for (const std::string *r : reasons) {
@@ -28,10 +25,6 @@ std::string firstReason(std::initializer_list<const std::string *> reasons) {
     }
   }
   return {};
-}
-
-QJsonValue reasonJson(const std::string &text) {
-  return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
 }
 
 lightquality::SimilarityIndex extraSsi(const RecordQuality &r, const SsiReference &extra) {
@@ -168,48 +161,53 @@ bool resolveSsiReference(SsiReference *reference, const QString &csv, QString *e
 }
 
 void addUserGroupJson(QJsonObject *object, const RecordQuality &r, const SsiReference *extra) {
-  const lightquality::UserGroupFigures &f = r.metrics.userGroups;
-  QJsonObject ssi{{"planck_3200K", number(f.ssiPlanck3200.value)},
-                  {"daylight_5600K", number(f.ssiDaylight5600.value)}};
-  std::string extraReason;
-  if (extra) {
-    const lightquality::SimilarityIndex s = extraSsi(r, *extra);
-    ssi.insert(extra->key, number(s.value));
-    extraReason = s.reason;
+  QJsonObject exposure = (*object)["exposure"].toObject();
+  exposure.insert("calibration_constant", lightquality::kIncidentCalibrationConstant);
+  object->insert("exposure", exposure);
+  if (!extra) {
+    return;
   }
-  ssi.insert("reason", reasonJson(firstReason(
-                           {&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason})));
+  QJsonObject ssi = (*object)["ssi"].toObject();
+  const lightquality::SimilarityIndex s = extraSsi(r, *extra);
+  ssi.insert(extra->key, solvane::quality::jsonNumber(s.value));
+  if (ssi["reason"].isNull()) {
+    ssi.insert("reason", solvane::quality::jsonReason(s.reason));
+  }
   object->insert("ssi", ssi);
-  object->insert("photon", QJsonObject{{"ppfd_umol_m2_s", number(f.photon.ppfd)},
-                                       {"pfd_fr_umol_m2_s", number(f.photon.pfdFarRed)},
-                                       {"r_fr", number(f.photon.redFarRed)},
-                                       {"reason", reasonJson(f.photon.reason)}});
-  object->insert("scotopic", QJsonObject{{"s_p_ratio", number(f.scotopic.value)},
-                                         {"reason", reasonJson(f.scotopic.reason)}});
-  object->insert("exposure",
-                 QJsonObject{{"ev100", number(f.exposure.ev100)},
-                             {"calibration_constant", lightquality::kIncidentCalibrationConstant},
-                             {"reason", reasonJson(f.exposure.reason)}});
 }
 
 void printUserGroupLines(const RecordQuality &r, const SsiReference *extra) {
-  const lightquality::UserGroupFigures &f = r.metrics.userGroups;
+  using lightquality::FigureGroup;
+  const lightquality::FigureSource source = r.figures();
+  const auto value = [&source](FigureGroup group, const char *key) {
+    return listed(lightquality::figure(group, key), source);
+  };
+  const auto reason = [&source](FigureGroup group) {
+    return lightquality::groupReason(source, group);
+  };
   std::printf("  %-26sSSI Planck 3200 K %s   SSI daylight 5600 K %s", "Cinema",
-              shown(f.ssiPlanck3200.value, 0).c_str(), shown(f.ssiDaylight5600.value, 0).c_str());
+              value(FigureGroup::kSimilarity, "planck_3200K").c_str(),
+              value(FigureGroup::kSimilarity, "daylight_5600K").c_str());
   std::string extraReason;
   if (extra) {
     const lightquality::SimilarityIndex s = extraSsi(r, *extra);
-    std::printf("   SSI %s %s", qPrintable(extra->key), shown(s.value, 0).c_str());
+    const int decimals =
+        lightquality::figure(FigureGroup::kSimilarity, "planck_3200K").listingDecimals;
+    std::printf("   SSI %s %s", qPrintable(extra->key),
+                lightquality::figureText(s.value, decimals).c_str());
     extraReason = s.reason;
   }
-  std::printf("   EV100 %s (C = %.0f)", shown(f.exposure.ev100, 2).c_str(),
+  std::printf("   EV100 %s (C = %.0f)", value(FigureGroup::kExposure, "ev100").c_str(),
               lightquality::kIncidentCalibrationConstant);
-  endLine(firstReason(
-      {&f.ssiPlanck3200.reason, &f.ssiDaylight5600.reason, &extraReason, &f.exposure.reason}));
+  const std::string ssiReason = reason(FigureGroup::kSimilarity);
+  const std::string exposureReason = reason(FigureGroup::kExposure);
+  endLine(firstReason({&ssiReason, &extraReason, &exposureReason}));
   std::printf("  %-26sPPFD %s µmol/m²/s   PFD-FR %s µmol/m²/s   R:FR %s", "Horticulture",
-              shown(f.photon.ppfd, 3).c_str(), shown(f.photon.pfdFarRed, 3).c_str(),
-              shown(f.photon.redFarRed, 3).c_str());
-  endLine(f.photon.reason);
-  std::printf("  %-26sS/P %s", "Outdoor lighting", shown(f.scotopic.value, 3).c_str());
-  endLine(f.scotopic.reason);
+              value(FigureGroup::kPhoton, "ppfd_umol_m2_s").c_str(),
+              value(FigureGroup::kPhoton, "pfd_fr_umol_m2_s").c_str(),
+              value(FigureGroup::kPhoton, "r_fr").c_str());
+  endLine(reason(FigureGroup::kPhoton));
+  std::printf("  %-26sS/P %s", "Outdoor lighting",
+              value(FigureGroup::kScotopic, "s_p_ratio").c_str());
+  endLine(reason(FigureGroup::kScotopic));
 }

@@ -37,7 +37,8 @@ bool resolveSsiReference(SsiReference *reference, const QList<QStringList> &reco
 // only; also false, with the reader's reason, when the file cannot be read.
 bool resolveSsiReference(SsiReference *reference, const QString &csv, QString *error);
 
-// Adds "ssi", "photon", "scotopic" and "exposure" to a record's object.
+// Adds what the figure table does not hold to a record's object: the
+// exposure's calibration constant and the extra SSI reference.
 void addUserGroupJson(QJsonObject *object, const solvane::quality::RecordQuality &r,
                       const SsiReference *extra);
 

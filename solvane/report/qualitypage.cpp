@@ -3,6 +3,7 @@
 #include "kvgraph.h"
 #include "kvpainter.h"
 
+#include "solvane/quality/figure_text.h"
 #include "solvane/quality/record_quality.h"
 #include "solvane/quality/vector_graphic.h"
 
@@ -16,6 +17,7 @@
 namespace solvane::report {
 namespace {
 
+using lightquality::FigureGroup;
 using solvane::quality::RecordQuality;
 
 constexpr int kBold = 75;
@@ -37,9 +39,25 @@ float drawHeading(KVPainter &page, const QString &title, float top) {
   return rule;
 }
 
-QString figure(double value, int decimals, const QString &unit = {}) {
-  return std::isfinite(value) ? QString::number(value, 'f', decimals) + unit
-                              : QStringLiteral("n/a");
+// The page is in English: the table's texts as they stand.
+QString english(const char *text) {
+  return QString::fromUtf8(text);
+}
+
+// A row's value with its unit, or "n/a"; in brackets where it is a number
+// that is not valid (the reason stands at the foot of the page).
+QString figure(const lightquality::Figure &row, const lightquality::FigureSource &source,
+               int element = 0) {
+  const double value = lightquality::figureValue(row, source, element);
+  const QString text = solvane::quality::figureText(value, row.decimals);
+  const QString shown = std::isfinite(value) && *row.unit ? text + ' ' + english(row.unit) : text;
+  return lightquality::figureCaveat(row, source).empty() ? shown : '(' + shown + ')';
+}
+
+// "Ra (CIE 13.3)": a row's symbol with the method that defines it.
+QString symbolAndMethod(const lightquality::Figure &row, const char *method) {
+  return *method ? QString("%1 (%2)").arg(english(row.symbol), english(method))
+                 : english(row.symbol);
 }
 
 void drawRow(KVPainter &page, const QString &label, const QString &value, float x, float y) {
@@ -50,37 +68,39 @@ void drawRow(KVPainter &page, const QString &label, const QString &value, float 
 }
 
 void drawFigures(KVPainter &page, const RecordQuality &q, float top) {
-  const lightquality::LightQuality &m = q.metrics;
-  const QString rows[][2] = {
-      {"Rf (CIE 2017, TM-30-18)", figure(m.fidelity.rf, 1)},
-      {"Rg (TM-30-18)", figure(m.fidelity.rg, 1)},
-      {"Ra (CIE 13.3)", figure(m.rendering.ra, 1)},
-      {"CCT (CIE 15:2018)", figure(m.cct.kelvin, 0, " K")},
-      {"Duv (CIE 15:2018)", figure(m.cct.duv, 4)},
+  const lightquality::FigureSource source = q.figures();
+  const lightquality::Figure *standard[] = {
+      &lightquality::figure(FigureGroup::kFidelity, "rf"),
+      &lightquality::figure(FigureGroup::kFidelity, "rg"),
+      &lightquality::figure(FigureGroup::kRendering, "ra"),
+      &lightquality::figure(FigureGroup::kCct, "cct_K"),
+      &lightquality::figure(FigureGroup::kCct, "duv"),
   };
-  for (int i = 0; i < 5; ++i) {
-    drawRow(page, rows[i][0], rows[i][1], 0, top + kRowHeight * i);
+  for (int i = 0; i < static_cast<int>(std::size(standard)); ++i) {
+    drawRow(page, symbolAndMethod(*standard[i], standard[i]->method), figure(*standard[i], source),
+            0, top + kRowHeight * i);
   }
-  const QString own[][2] = {
-      {"Ra (record)", figure(q.input.own.ra, 2)},
-      {"Tcp (record)", figure(q.input.own.cct, 0, " K")},
-      {"Δuv (record)", figure(q.input.own.duv, 4)},
+  const lightquality::Figure *own[] = {
+      &lightquality::figure(FigureGroup::kInstrument, "ra"),
+      &lightquality::figure(FigureGroup::kInstrument, "cct_K"),
+      &lightquality::figure(FigureGroup::kInstrument, "duv"),
   };
-  for (int i = 0; i < 3; ++i) {
-    drawRow(page, own[i][0], own[i][1], 55, top + kRowHeight * i);
+  for (int i = 0; i < static_cast<int>(std::size(own)); ++i) {
+    drawRow(page, symbolAndMethod(*own[i], "meter's method"), figure(*own[i], source), 55,
+            top + kRowHeight * i);
   }
 }
 
 // R1..R14 in two rows of seven label-value pairs.
 void drawSpecialIndices(KVPainter &page, const RecordQuality &q, float top) {
-  const auto &special = q.metrics.rendering.special;
-  for (int i = 0; i < static_cast<int>(special.size()); ++i) {
+  const lightquality::Figure &special = lightquality::figure(FigureGroup::kRendering, "r1_r14");
+  for (int i = 0; i < special.count; ++i) {
     const float x = 14.0f * (i % 7);
     const float y = top + kRowHeight * (i / 7);
     useFont(page, kBodySize, kBold);
-    page.drawText(QString("R%1").arg(i + 1), x, y, Qt::AlignLeft);
+    page.drawText(QString("%1%2").arg(special.symbol).arg(i + 1), x, y, Qt::AlignLeft);
     useFont(page, kBodySize, kLight);
-    page.drawText(figure(special[static_cast<std::size_t>(i)], 1), x + 11, y, Qt::AlignRight);
+    page.drawText(figure(special, q.figures(), i), x + 11, y, Qt::AlignRight);
   }
 }
 
@@ -147,35 +167,47 @@ void drawBars(KVPainter &page, const QString &title,
 }
 
 void drawAlphaOpic(KVPainter &page, const RecordQuality &q, float top) {
-  const lightquality::AlphaOpic &a = q.metrics.alphaOpic;
   const char *const channels[] = {"S-cone", "M-cone", "L-cone", "Rhodopic", "Melanopic"};
-  useFont(page, kBodySize, kBold);
-  page.drawText("E (mW/m²)", 40, top, Qt::AlignRight);
-  page.drawText("EDI (lx)", 60, top, Qt::AlignRight);
-  page.drawText("DER", 80, top, Qt::AlignRight);
-  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
-    const auto channel = static_cast<std::size_t>(c);
-    const float y = top + kRowHeight * (c + 1);
+  const lightquality::Figure *columns[] = {
+      &lightquality::figure(FigureGroup::kAlphaOpic, "irradiance_mW_m2"),
+      &lightquality::figure(FigureGroup::kAlphaOpic, "edi_lx"),
+      &lightquality::figure(FigureGroup::kAlphaOpic, "der")};
+  const lightquality::FigureSource source = q.figures();
+  for (int column = 0; column < 3; ++column) {
+    const lightquality::Figure &row = *columns[column];
+    const float x = 40.0f + 20 * column;
     useFont(page, kBodySize, kBold);
-    page.drawText(channels[c], 0, y, Qt::AlignLeft);
+    page.drawText(*row.unit ? QString("%1 (%2)").arg(english(row.symbol), english(row.unit))
+                            : english(row.symbol),
+                  x, top, Qt::AlignRight);
     useFont(page, kBodySize, kLight);
-    page.drawText(figure(a.irradiance[channel], 3), 40, y, Qt::AlignRight);
-    page.drawText(figure(a.edi[channel], 2), 60, y, Qt::AlignRight);
-    page.drawText(figure(a.der[channel], 4), 80, y, Qt::AlignRight);
+    for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
+      const double value = lightquality::figureValue(row, source, c);
+      page.drawText(solvane::quality::figureText(value, row.decimals), x,
+                    top + kRowHeight * (c + 1), Qt::AlignRight);
+    }
+  }
+  useFont(page, kBodySize, kBold);
+  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
+    page.drawText(channels[c], 0, top + kRowHeight * (c + 1), Qt::AlignLeft);
   }
 }
 
 // The user-group figures in three columns of label-value pairs.
 void drawUserGroupFigures(KVPainter &page, const RecordQuality &q, float top) {
-  const lightquality::UserGroupFigures &f = q.metrics.userGroups;
+  const lightquality::FigureSource source = q.figures();
+  const auto value = [&source](FigureGroup group, const char *key) {
+    const lightquality::Figure &row = lightquality::figure(group, key);
+    return solvane::quality::figureText(lightquality::figureValue(row, source), row.decimals);
+  };
   const QString cells[][2] = {
-      {"SSI Planck 3200 K", figure(f.ssiPlanck3200.value, 0)},
-      {"SSI CIE daylight 5600 K", figure(f.ssiDaylight5600.value, 0)},
-      {"EV at ISO 100 (C = 250)", figure(f.exposure.ev100, 2)},
-      {"PPFD (µmol/m²/s)", figure(f.photon.ppfd, 2)},
-      {"PFD-FR (µmol/m²/s)", figure(f.photon.pfdFarRed, 2)},
-      {"R:FR", figure(f.photon.redFarRed, 3)},
-      {"S/P ratio", figure(f.scotopic.value, 3)},
+      {"SSI Planck 3200 K", value(FigureGroup::kSimilarity, "planck_3200K")},
+      {"SSI CIE daylight 5600 K", value(FigureGroup::kSimilarity, "daylight_5600K")},
+      {"EV at ISO 100 (C = 250)", value(FigureGroup::kExposure, "ev100")},
+      {"PPFD (µmol/m²/s)", value(FigureGroup::kPhoton, "ppfd_umol_m2_s")},
+      {"PFD-FR (µmol/m²/s)", value(FigureGroup::kPhoton, "pfd_fr_umol_m2_s")},
+      {"R:FR", value(FigureGroup::kPhoton, "r_fr")},
+      {"S/P ratio", value(FigureGroup::kScotopic, "s_p_ratio")},
   };
   constexpr float kColumnWidth = 34;
   constexpr int kColumns = 3;
@@ -198,41 +230,6 @@ void drawReasons(KVPainter &page, const QStringList &reasons, float top) {
   for (int i = 0; i < reasons.size(); ++i) {
     page.drawText(reasons[i], 0, top + kReasonHeight * i, Qt::AlignLeft);
   }
-}
-
-QStringList reasonsOf(const lightquality::LightQuality &m) {
-  QStringList reasons;
-  const std::pair<const char *, const std::string &> groups[] = {
-      {"CCT and Duv", m.cct.reason},
-      {"Ra", m.rendering.reason},
-      {"Rf and Rg", m.fidelity.reason},
-      {"α-opic quantities", m.alphaOpic.reason},
-      {"SSI", m.userGroups.ssiPlanck3200.reason},
-      {"Photon quantities", m.userGroups.photon.reason},
-      {"S/P ratio", m.userGroups.scotopic.reason},
-      {"EV", m.userGroups.exposure.reason},
-  };
-  // Groups that lack their values for the same reason share one line, so a
-  // record without light still fits the page.
-  QStringList names;
-  QStringList texts;
-  for (const auto &[group, reason] : groups) {
-    if (reason.empty()) {
-      continue;
-    }
-    const QString text = QString::fromStdString(reason);
-    const int same = texts.indexOf(text);
-    if (same < 0) {
-      names << group;
-      texts << text;
-    } else {
-      names[same] += QString(", ") + group;
-    }
-  }
-  for (int i = 0; i < texts.size(); ++i) {
-    reasons << QString("%1: n/a, %2").arg(names[i], texts[i]);
-  }
-  return reasons;
 }
 
 } // namespace
@@ -263,7 +260,13 @@ void drawQualityPage(KVPainter &page, const QStringList &record) {
   drawBars(page, "Local hue shift Rhs,hj", q.metrics.fidelity.binHueShift, 0.4f, 57, 47);
   drawAlphaOpic(page, q, drawHeading(page, "CIE S 026 α-opic Quantities", 66));
   drawUserGroupFigures(page, q, drawHeading(page, "Cinema, Horticulture and Outdoor Lighting", 81));
-  drawReasons(page, reasonsOf(q.metrics), 89.5f);
+  // Groups that lack their values for the same reason share one line, so a
+  // record without light still fits the page.
+  drawReasons(page,
+              QStringList{solvane::quality::methodsNote(english)} +
+                  solvane::quality::reasonLines(q.figures(), true, english) +
+                  solvane::quality::caveatLines(q.figures(), english),
+              89.5f);
 }
 
 } // namespace solvane::report

@@ -94,7 +94,7 @@ int cctStopIndex(const CctLocusTable &table, double u, double v) {
   return kCctLocusEntries;
 }
 
-int correlatedColourTemperature(double u, double v) {
+int cctOnFiveKelvinGrid(double u, double v) {
   return cctOfStopIndex(cctStopIndex(sharedCctLocusTable(), u, v));
 }
 

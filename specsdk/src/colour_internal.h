@@ -55,7 +55,7 @@ inline int cctOfStopIndex(int index) {
 }
 
 // The CCT of QSP_ColorGetCCT: a multiple of 5 from 1995 to 50000 K.
-int correlatedColourTemperature(double u, double v);
+int cctOnFiveKelvinGrid(double u, double v);
 
 // General colour rendering index of 400 values at 1 nm from 380 nm.
 double generalRenderingIndex400(const float *spectrum);

@@ -37,7 +37,7 @@ void SPECSDK_CALL GetCIE1960XY(double X, double Y, double Z, double *u, double *
 }
 
 int SPECSDK_CALL QSP_ColorGetCCT(double u, double v, double *cct) {
-  const int kelvin = specsdk::correlatedColourTemperature(u, v);
+  const int kelvin = specsdk::cctOnFiveKelvinGrid(u, v);
   if (cct) {
     *cct = kelvin;
   }

@@ -25,7 +25,7 @@ double generalRenderingIndex400(const float *spectrum) {
   // its sample colours use all 400 values, each held against the table rows
   // of its 5 nm bin.
   const colorimetry::UV test = colorimetry::cie1960(tristimulus5nm(spectrum, 400));
-  const int kelvin = correlatedColourTemperature(test.u, test.v);
+  const int kelvin = cctOnFiveKelvinGrid(test.u, test.v);
 
   const auto reference = referenceIlluminant(kelvin);
   const colorimetry::UV referenceUV =

@@ -2,6 +2,7 @@
 
 #include "language.h"
 
+#include "lightquality/figure_table.h"
 #include "quoting/quoted_qstring.h"
 
 #include <qwt_plot.h>
@@ -24,6 +25,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QCoreApplication>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -37,8 +39,49 @@ constexpr int kMaxScans = 1000;
 constexpr int kMaxBoxcar = 50;
 constexpr int kSidePanelWidth = 300;
 
-QString figureNumber(double value, int decimals) {
-  return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
+// The panel's figures: the window's key of each (its tests read them by
+// it) and its row of the figure table. The SDK's come first, in their own
+// box, then the standard figures of the same spectrum.
+struct PanelFigure {
+  const char *key;
+  lightquality::FigureGroup group;
+  const char *row;
+  bool namesMethod = false; // the SDK shows the same quantity by its own method
+};
+constexpr PanelFigure kSdkFigures[] = {
+    {"x", lightquality::FigureGroup::kInstrument, "x"},
+    {"y", lightquality::FigureGroup::kInstrument, "y"},
+    {"u", lightquality::FigureGroup::kInstrument, "u_prime"},
+    {"v", lightquality::FigureGroup::kInstrument, "v_prime"},
+    {"cct", lightquality::FigureGroup::kInstrument, "cct_K"},
+    {"ra", lightquality::FigureGroup::kInstrument, "ra"},
+    {"dominant", lightquality::FigureGroup::kInstrument, "dominant_nm"},
+};
+constexpr PanelFigure kQualityFigures[] = {
+    {"lqRf", lightquality::FigureGroup::kFidelity, "rf"},
+    {"lqRg", lightquality::FigureGroup::kFidelity, "rg"},
+    {"lqRa", lightquality::FigureGroup::kRendering, "ra", true},
+    {"lqCct", lightquality::FigureGroup::kCct, "cct_K", true},
+    {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
+};
+
+// A table text in the window's language.
+QString figureTr(const char *text) {
+  return QCoreApplication::translate("Figures", text);
+}
+
+// A reason of the library in the window's language.
+QString reasonTr(const std::string &reason) {
+  return QString::fromStdString(lightquality::translateReason(
+      reason, [](const char *text) { return figureTr(text).toStdString(); }));
+}
+
+// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, where the
+// SDK shows the same quantity, its method.
+QString panelLabel(const lightquality::Figure &row, bool withMethod) {
+  const char *detail = withMethod ? row.method : row.unit;
+  const QString symbol = QString::fromUtf8(row.symbol);
+  return *detail ? QString("%1 (%2)").arg(symbol, figureTr(detail)) : symbol;
 }
 
 QVector<double> toDoubles(const QVector<int> &values) {
@@ -296,22 +339,21 @@ QWidget *MainWindow::buildFiguresGroup() {
   layout->setContentsMargins(0, 0, 0, 0);
   auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
   auto *sdkForm = new QFormLayout(sdk);
-  addFigure(sdkForm, "x", tr("x"));
-  addFigure(sdkForm, "y", tr("y"));
-  addFigure(sdkForm, "u", tr("u′"));
-  addFigure(sdkForm, "v", tr("v′"));
-  addFigure(sdkForm, "cct", tr("CCT (K)"));
-  addFigure(sdkForm, "ra", tr("Ra"));
-  addFigure(sdkForm, "dominant", tr("Dominant λ (nm)"));
+  for (const PanelFigure &f : kSdkFigures) {
+    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
+  }
   layout->addWidget(sdk);
   auto *quality = new QGroupBox(tr("Light quality"));
   auto *qualityForm = new QFormLayout(quality);
-  addFigure(qualityForm, "lqRf", tr("Rf (TM-30)"));
-  addFigure(qualityForm, "lqRg", tr("Rg (TM-30)"));
-  addFigure(qualityForm, "lqRa", tr("Ra (CIE 13.3)"));
-  addFigure(qualityForm, "lqCct", tr("CCT (K, CIE 15)"));
-  addFigure(qualityForm, "lqDuv", tr("Duv"));
+  for (const PanelFigure &f : kQualityFigures) {
+    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
+  }
   layout->addWidget(quality);
+  auto *methods = new QLabel(tr("The two Ra differ: specsdk takes its references at the CCT on "
+                                "its 5 K grid, CIE 13.3 at the exact CCT."));
+  methods->setWordWrap(true);
+  methods->setStyleSheet("color: rgb(110,110,110);");
+  layout->addWidget(methods);
   figuresReason_ = new QLabel;
   figuresReason_->setWordWrap(true);
   figures_.insert("reason", figuresReason_);
@@ -636,17 +678,26 @@ void MainWindow::refreshPlot() {
 
 void MainWindow::refreshFigures() {
   const Figures &f = last_.figures;
-  const QVector<QPair<QString, QString>> shown = {
-      {"x", figureNumber(f.x, 4)},          {"y", figureNumber(f.y, 4)},
-      {"u", figureNumber(f.uPrime, 4)},     {"v", figureNumber(f.vPrime, 4)},
-      {"cct", figureNumber(f.cct, 0)},      {"ra", figureNumber(f.ra, 1)},
-      {"dominant", figureNumber(f.dominant, 1)}, {"lqRf", figureNumber(f.lqRf, 1)},
-      {"lqRg", figureNumber(f.lqRg, 1)},    {"lqRa", figureNumber(f.lqRa, 1)},
-      {"lqCct", figureNumber(f.lqCct, 0)},  {"lqDuv", figureNumber(f.lqDuv, 4)}};
-  for (const auto &[key, text] : shown) {
-    figures_.value(key)->setText(text);
-  }
-  figuresReason_->setText(f.reason);
+  const lightquality::FigureSource source = f.source();
+  // A saturated frame's colour is not the light's: every figure is grey.
+  const QString saturated = saturatedCount() > 0
+                                ? tr("The frame is saturated: its colour figures are not valid.")
+                                : QString();
+  const auto show = [this, &source, &saturated](const auto &panel) {
+    for (const PanelFigure &shown : panel) {
+      const lightquality::Figure &row = lightquality::figure(shown.group, shown.row);
+      QLabel *label = figures_.value(shown.key);
+      label->setText(QString::fromStdString(
+          lightquality::figureText(lightquality::figureValue(row, source), row.decimals)));
+      const std::string caveat = lightquality::figureCaveat(row, source);
+      const QString why = !saturated.isEmpty() ? saturated : reasonTr(caveat);
+      label->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("color: rgb(140,140,140);"));
+      label->setToolTip(why);
+    }
+  };
+  show(kSdkFigures);
+  show(kQualityFigures);
+  figuresReason_->setText(saturated.isEmpty() ? f.reason : saturated);
 }
 
 QString MainWindow::figureText(const QString &key) const {
@@ -654,9 +705,14 @@ QString MainWindow::figureText(const QString &key) const {
   return label != nullptr ? label->text() : QString();
 }
 
+int MainWindow::saturatedCount() const {
+  const Frame &frame = last_.frame;
+  return frame.isValid() ? saturatedPixels(frame.pixels, info_.fullScale()) : 0;
+}
+
 void MainWindow::refreshMarks() {
   const Frame &frame = last_.frame;
-  const int saturated = frame.isValid() ? saturatedPixels(frame.pixels, info_.fullScale()) : 0;
+  const int saturated = saturatedCount();
   saturation_->setText(saturated > 0 ? tr("Saturated: %n pixel(s) at full scale (%1 counts). "
                                           "Shorten the integration time.",
                                           nullptr, saturated)
@@ -699,6 +755,8 @@ SaveContext MainWindow::saveContext() const {
   }
   context.xColumn = view_ == RawCounts ? "pixel" : "wavelength";
   context.valueColumn = "value";
+  context.saturatedPixels = saturatedCount();
+  context.fullScale = info_.fullScale();
   return context;
 }
 

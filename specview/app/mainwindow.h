@@ -39,6 +39,8 @@ public:
   bool isDarkActive() const { return !dark_.isEmpty(); }
   bool hasReference() const { return !reference_.isEmpty(); }
   QString saturationWarning() const;
+  // Pixels of the last frame at full scale.
+  int saturatedCount() const;
   QString message() const;
   // Why the last connect failed; empty when connected.
   QString connectMessage() const;

@@ -24,6 +24,20 @@ QString onOff(bool on) {
   return on ? QStringLiteral("on") : QStringLiteral("off");
 }
 
+} // namespace
+
+QString saturationNote(const SaveContext &context) {
+  if (context.saturatedPixels <= 0) {
+    return {};
+  }
+  return QString("saturated, %1 pixel(s) at full scale (%2 counts): the spectrum and its colour "
+                 "figures are not valid")
+      .arg(context.saturatedPixels)
+      .arg(context.fullScale);
+}
+
+namespace {
+
 QByteArray csvDocument(const SaveContext &context, const Series &series) {
   QByteArray text;
   QTextStream out(&text);
@@ -36,8 +50,11 @@ QByteArray csvDocument(const SaveContext &context, const Series &series) {
       << "# boxcar: " << context.boxcar << '\n'
       << "# dark subtraction: " << onOff(context.darkSubtracted) << '\n'
       << "# reference: " << (context.referenceStored ? "stored" : "none") << '\n'
-      << "# view: " << context.view << '\n'
-      << context.xColumn << ',' << context.valueColumn << '\n';
+      << "# view: " << context.view << '\n';
+  if (const QString note = saturationNote(context); !note.isEmpty()) {
+    out << "# saturation: " << note << '\n';
+  }
+  out << context.xColumn << ',' << context.valueColumn << '\n';
   for (int i = 0; i < series.x.size() && i < series.values.size(); ++i) {
     out << number(series.x[i]) << ',' << number(series.values[i]) << '\n';
   }
@@ -116,6 +133,9 @@ bool saveSpdx(const QString &path, const SaveContext &context, const Series &spe
   document.reportDate = context.time.date();
   document.comments = "Relative spectral distribution: the calibrated spectrum the spectrometer "
                       "delivers, 380 to 779 nm.";
+  if (const QString note = saturationNote(context); !note.isEmpty()) {
+    document.comments += " The frame was " + note + '.';
+  }
   for (int i = 0; i < spectrum.x.size() && i < spectrum.values.size(); ++i) {
     document.samples.append({spectrum.x[i], spectrum.values[i]});
   }

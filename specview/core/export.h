@@ -21,7 +21,12 @@ struct SaveContext {
   QString view;        // what the values are, e.g. "processed intensity"
   QString xColumn;     // "wavelength" or "pixel"
   QString valueColumn; // "value"
+  int saturatedPixels = 0; // pixels at full scale; the files say so when there are any
+  int fullScale = 0;       // counts
 };
+
+// The files' note on a saturated frame; empty when there is none.
+QString saturationNote(const SaveContext &context);
 
 struct Series {
   QVector<double> x;

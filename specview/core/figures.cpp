@@ -8,6 +8,8 @@
 
 #include <specsdk.h>
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -25,45 +27,48 @@ void sdkFigures(const QVector<double> &spectrum, Figures *figures) {
     figures->reason = tr("The spectrum holds no light.");
     return;
   }
-  GetCIE1931XY(X, Y, Z, &figures->x, &figures->y);
+  lightquality::InstrumentFigures &sdk = figures->sdk;
+  GetCIE1931XY(X, Y, Z, &sdk.x, &sdk.y);
   GetCIE1960XY(X, Y, Z, &u, &v);
-  figures->uPrime = u; // CIE 1976 u′ = CIE 1960 u, v′ = 1.5 v
-  figures->vPrime = 1.5 * v;
-  QSP_ColorGetCCT(u, v, &figures->cct);
-  QSP_ColorGetCRI(values.data(), &figures->ra);
-  QSP_ColorGetDominantWavelength(figures->x, figures->y, &figures->dominant);
-  if (!std::isfinite(figures->dominant)) {
-    figures->dominant = kNaN;
+  sdk.uPrime = u; // CIE 1976 u′ = CIE 1960 u, v′ = 1.5 v
+  sdk.vPrime = 1.5 * v;
+  QSP_ColorGetCCT(u, v, &sdk.cct);
+  QSP_ColorGetCRI(values.data(), &sdk.ra);
+  QSP_ColorGetDominantWavelength(sdk.x, sdk.y, &sdk.dominant);
+  if (!std::isfinite(sdk.dominant)) {
+    sdk.dominant = kNaN;
   }
 }
 
-void lightQualityFigures(const QVector<double> &spectrum, Figures *figures) {
-  lightquality::Spectrum s{};
-  std::copy(spectrum.begin(), spectrum.end(), s.begin());
-  s.back() = spectrum.back();
-  const lightquality::LightQuality q = lightquality::lightQuality(s, 0);
-  figures->lqCct = q.cct.kelvin;
-  figures->lqDuv = q.cct.duv;
-  figures->lqRa = q.rendering.ra;
-  figures->lqRf = q.fidelity.rf;
-  figures->lqRg = q.fidelity.rg;
-  for (const std::string *reason : {&q.cct.reason, &q.rendering.reason, &q.fidelity.reason}) {
-    if (figures->reason.isEmpty() && !reason->empty()) {
-      figures->reason = QString::fromStdString(*reason);
+// The first reason of the figures the panel shows, in the program's language.
+QString lightQualityReason(const lightquality::FigureSource &source) {
+  using G = lightquality::FigureGroup;
+  for (G group : {G::kCct, G::kRendering, G::kFidelity}) {
+    if (const std::string reason = lightquality::groupReason(source, group); !reason.empty()) {
+      return QString::fromStdString(lightquality::translateReason(reason, [](const char *text) {
+        return QCoreApplication::translate("Figures", text).toStdString();
+      }));
     }
   }
+  return {};
 }
 
 } // namespace
 
 Figures computeFigures(const QVector<double> &spectrum) {
-  Figures figures{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, {}};
+  // No light: every figure NaN, each with its reason.
+  static const lightquality::LightQuality none = lightquality::lightQuality({}, 0);
+  Figures figures{{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN}, none, {}};
   if (spectrum.size() != kSpectrumPoints) {
     return figures;
   }
   sdkFigures(spectrum, &figures);
   if (figures.reason.isEmpty()) {
-    lightQualityFigures(spectrum, &figures);
+    lightquality::Spectrum s{};
+    std::copy(spectrum.begin(), spectrum.end(), s.begin());
+    s.back() = spectrum.back();
+    figures.quality = lightquality::lightQuality(s, 0);
+    figures.reason = lightQualityReason(figures.source());
   }
   return figures;
 }

@@ -3,20 +3,22 @@
 // The colour figures of a 380–779 nm spectrum: those of specsdk's colour
 // exports, and the standard light-quality figures of `lightquality`.
 
+#include "lightquality/figure_table.h"
+
 #include <QString>
 #include <QVector>
 
 namespace specview {
 
 struct Figures {
-  // specsdk
-  double x, y, uPrime, vPrime;
-  double cct;      // K, the SDK's 5 K grid
-  double ra;
-  double dominant; // nm; NaN for purple colours
-  // lightquality
-  double lqRf, lqRg, lqRa, lqCct, lqDuv;
+  // specsdk's: CCT on the SDK's 5 K grid, no Duv, the dominant wavelength
+  // NaN for purple colours.
+  lightquality::InstrumentFigures sdk;
+  lightquality::LightQuality quality;
   QString reason; // why figures are NaN; empty when all are numbers
+
+  // What the figure table's rows read.
+  lightquality::FigureSource source() const { return {quality, &sdk}; }
 };
 
 // `spectrum`: 400 values, 380 to 779 nm at 1 nm. The light-quality metrics

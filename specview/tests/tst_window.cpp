@@ -316,6 +316,18 @@ private slots:
     QVERIFY(sim().loadState(exposedFrame(65535)));
     acquire();
     QTRY_VERIFY(window->saturationWarning().contains("Saturated: 1 pixel"));
+    // Its colour figures are marked, and a saved file says why.
+    QCOMPARE(window->figureText("reason"),
+             QString("The frame is saturated: its colour figures are not valid."));
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("saturated.csv");
+    QVERIFY2(window->saveCsv(csv), qPrintable(window->errorString()));
+    QVector<QPair<QString, QString>> header;
+    specview::Series read;
+    QString error;
+    QVERIFY2(specview::readCsv(csv, &header, &read, &error), qPrintable(error));
+    QVERIFY(header.contains({"saturation", "saturated, 1 pixel(s) at full scale (65535 counts): "
+                                           "the spectrum and its colour figures are not valid"}));
   }
 
   void autoIntegrationConverges() {

@@ -16,10 +16,19 @@ inline constexpr double kLocusLastKelvin = 100000;
 // CIE 15:2018 calls a CCT meaningful only within this distance of the locus.
 inline constexpr double kMaximumAbsDuv = 0.05;
 
+// Why a chromaticity more than kMaximumAbsDuv from the locus has no CCT.
+inline constexpr char kFarFromLocus[] =
+    "the chromaticity lies more than 0.05 from the Planckian locus, where CIE 15:2018 defines "
+    "no CCT";
+
 struct CorrelatedColourTemperature {
-  double kelvin;      // NaN when undefined
-  double duv;         // > 0 above the locus (larger v); NaN when undefined
-  std::string reason; // why the values are NaN; empty otherwise
+  double kelvin;      // NaN when it cannot be found; kept, though undefined, far from the locus
+  double duv;         // > 0 above the locus (larger v); NaN when the CCT cannot be found
+  std::string reason; // why the CCT is not defined; empty when it is
+
+  // A CCT, and what rests on it (Ra, Rf), only where this holds; a kelvin
+  // value far from the locus is shown as what it is, the nearest locus point.
+  bool defined() const { return reason.empty(); }
 };
 
 // CIE 1960 (u, v) of a Planckian radiator at T kelvin (c2 = 1.4388e-2 m·K),
@@ -31,8 +40,9 @@ colorimetry::UV planckianLocus(double kelvin);
 // locus and its derivative, brackets it, and the zero of d(distance²)/dT
 // between the neighbouring entries is solved on the cubic Hermite curve
 // through them; Duv is measured to the exact locus at that temperature.
-// NaN with a reason for non-finite input, a point whose
-// nearest locus point lies outside 1000–100000 K, or |Duv| > 0.05.
-CorrelatedColourTemperature correlatedColourTemperature(colorimetry::UV uv);
+// NaN with a reason for non-finite input or a point whose nearest locus
+// point lies outside 1000–100000 K; for |Duv| > 0.05 the values with the
+// reason kFarFromLocus (not defined).
+CorrelatedColourTemperature cctCie15(colorimetry::UV uv);
 
 } // namespace lightquality

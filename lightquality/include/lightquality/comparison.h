@@ -18,7 +18,7 @@ struct MeasuredLight {
 
 struct Comparison {
   double illuminancePercent; // (Ev − Ev,first) / Ev,first × 100; NaN when Ev,first is not positive
-  double cctKelvin;          // CIE 15 CCT difference
+  double cctKelvin;          // CIE 15 CCT difference; NaN unless both CCTs are defined
   double duv;                // CIE 15 Duv difference
   double uvPrimeDistance;    // distance of the CIE 1976 u′v′ points (CIE 1931 2°)
   double ra;                 // CIE 13.3 Ra difference

@@ -7,6 +7,7 @@
 // is computed from every draw by the code that computes its value; the
 // spread of its draws is its uncertainty.
 
+#include "lightquality/figure_table.h"
 #include "lightquality/spectrum.h"
 #include "lightquality/uncertainty_budget.h"
 
@@ -37,6 +38,11 @@ struct UncertainFigure {
 
 // Every figure, in the order of the results.
 const std::vector<UncertainFigure> &uncertainFigures();
+
+// The position among uncertainFigures() of element `element` of a row of
+// the figure table, or −1 for a figure without an uncertainty (the
+// instrument's own, the hue bins, the samples' indices, DER).
+int uncertainFigureOf(const Figure &row, int element);
 
 // Every figure of a spectrum whose samples times `wattsPerUnit` are
 // W·m⁻²·nm⁻¹, in the order of uncertainFigures(); NaN where a figure is

@@ -10,6 +10,7 @@
 
 #include "meter_state.h"
 #include "simulator.h"
+#include "solvane/quality/figure_text.h"
 #include "solvane/quality/record_quality.h"
 #include "solvane/records/measurement_record.h"
 #include "test_files.h"
@@ -26,6 +27,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 namespace rec = solvane::records;
@@ -111,7 +113,7 @@ private slots:
     QCOMPARE(text(second, "value_rf"), QString::number(quality.metrics.fidelity.rf, 'f', 1));
     QCOMPARE(text(second, "value_cct"), QString::number(quality.metrics.cct.kelvin, 'f', 0));
     QCOMPARE(text(second, "value_ownRa"),
-             QString::number(expectedRecord(fourRecords, 1)[rec::kRa].toDouble(), 'f', 1));
+             QString::number(expectedRecord(fourRecords, 1)[rec::kRa].toDouble(), 'f', 2));
     QCOMPARE(text(second, "value_ownDuv"),
              QString::number(expectedRecord(fourRecords, 1)[rec::kDuv].toDouble(), 'f', 4));
     QCOMPARE(child<QTableWidget>(second, "table_specialIndices")->columnCount(), 14);
@@ -153,6 +155,61 @@ private slots:
     QVERIFY(qualityWindows()[0]->windowTitle().startsWith(QString::fromUtf8("光品质")));
     QCOMPARE(child<QPushButton>(qualityWindows()[0], "btn_close")->text(),
              QString::fromUtf8("关闭"));
+  }
+
+  // Every reason the library gives for a missing figure reads in Chinese:
+  // a record without light, one with a negative illuminance, a narrow-band
+  // LED far from the locus, a spectrum without far red.
+  void reasonsAreTranslated() {
+    QTranslator chinese;
+    QVERIFY(chinese.load("cn", QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&chinese);
+    lightquality::Spectrum led{};
+    for (int j = 0; j < lightquality::kSpectrumValues; ++j) {
+      const double offset = (lightquality::kFirstNm + j - 530) / 10.0;
+      led[j] = std::exp(-offset * offset / 2);
+    }
+    QStringList untranslated;
+    for (const auto &[spectrum, lux] :
+         {std::pair{lightquality::Spectrum{}, 0.0}, std::pair{led, -1.0}, std::pair{led, 0.0}}) {
+      const lightquality::LightQuality q = lightquality::lightQuality(spectrum, lux);
+      const lightquality::FigureSource source{q, nullptr};
+      for (const lightquality::FigureGroupInfo &info : lightquality::figureGroups()) {
+        const std::string reason = lightquality::groupReason(source, info.group);
+        const QString shown =
+            solvane::quality::reasonText(reason, solvane::quality::translatedFigureText);
+        if (!reason.empty() && shown == QString::fromStdString(reason)) {
+          untranslated << shown;
+        }
+      }
+    }
+    const QString mired = QCoreApplication::translate(
+        "solvane::quality::LightQualityDialog",
+        "10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); negative: a blue, cooling filter; "
+        "positive: an orange, warming one.");
+    QCoreApplication::removeTranslator(&chinese);
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
+    // A blue filter raises the CCT.
+    QVERIFY2(mired.contains(QString::fromUtf8("蓝色滤镜，提高色温")), qPrintable(mired));
+  }
+
+  // Far from the locus (Δuv 0.17) the record's CCT and Ra keep their
+  // numbers, grey, with why on hover and at the foot of the window.
+  void cctFarFromTheLocusIsMarked() {
+    QStringList record = expectedRecord(fourRecords, 1);
+    record[rec::kDuv] = "0.1703";
+    solvane::quality::RecordQuality quality;
+    QString problem;
+    QVERIFY(solvane::quality::evaluateRecord(record, &quality, &problem));
+    LightQualityDialog dialog(quality);
+    const QLabel *ra = child<QLabel>(&dialog, "value_ownRa");
+    QCOMPARE(ra->text(), QString::number(record[rec::kRa].toDouble(), 'f', 2));
+    QVERIFY2(ra->toolTip().contains("0.05 from the Planckian locus"), qPrintable(ra->toolTip()));
+    QVERIFY(!child<QLabel>(&dialog, "value_ownCct")->toolTip().isEmpty());
+    QVERIFY(child<QLabel>(&dialog, "value_ownDuv")->toolTip().isEmpty());
+    QVERIFY(child<QLabel>(&dialog, "value_cct")->toolTip().isEmpty()); // the spectrum's own CCT
+    const QString reasons = child<QLabel>(&dialog, "label_reasons")->text();
+    QVERIFY2(reasons.contains("CCT, Ra (meter's method): not valid"), qPrintable(reasons));
   }
 
   // The exported file holds the record's 401 values; a file that cannot be

@@ -152,9 +152,15 @@ private slots:
     QVERIFY(qAbs(d65["tm30_18"]["rf"].toDouble() - 99.99) < 0.01);
     const double lux = d65["illuminance_lx"].toDouble();
     QVERIFY(qAbs(d65["cie_s026"]["edi_lx"]["melanopic"].toDouble() / lux - 1) < 1e-3);
-    // The narrow-band LED has no CCT, Ra or Rf: null with a reason.
+    // The narrow-band LED has no CCT, Ra or Rf: the CCTs stay beside
+    // "cct_defined": false, the indices are null with a reason.
     const QJsonObject led = records[7].toObject();
-    QVERIFY(led["cie15_cct"]["cct_K"].isNull());
+    QVERIFY(led["cie15_cct"]["cct_K"].toDouble() > 7000);
+    QCOMPARE(led["cie15_cct"]["cct_defined"], QJsonValue(false));
+    QCOMPARE(led["record_own"]["cct_defined"], QJsonValue(false));
+    QVERIFY(qAbs(led["record_own"]["cct_K"].toDouble() - 8009) < 1);
+    QCOMPARE(d65["cie15_cct"]["cct_defined"], QJsonValue(true));
+    QCOMPARE(d65["record_own"]["cct_defined"], QJsonValue(true));
     QVERIFY(led["cie13_3"]["ra"].isNull());
     QVERIFY(led["tm30_18"]["rg"].isNull());
     QVERIFY(led["cie13_3"]["reason"].toString().contains("Planckian locus"));

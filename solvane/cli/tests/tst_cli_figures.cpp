@@ -318,9 +318,10 @@ private slots:
     const Run table = run({"compare", "--csv", demoCsv, "--records", "3,0,7"});
     QCOMPARE(table.exitCode, 0);
     const QStringList lines = table.out.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.size(), 6);
     QCOMPARE(lines[0], QString("against NO.003 (record 3)"));
-    QCOMPARE(lines[3].split(' ', Qt::SkipEmptyParts).mid(2),
+    QVERIFY(lines[1].startsWith("methods: CIE 15:2018 CCT and Duv, CIE 13.3 Ra"));
+    QCOMPARE(lines[4].split(' ', Qt::SkipEmptyParts).mid(2),
              solvane::quality::comparisonCells(expected[1]));
   }
 

@@ -53,7 +53,7 @@ void computeColourItems(const double *spectrum, int /*count*/, double *items, in
   const Chromaticities c = chromaticitiesOf(xyz);
 
   const DominantWavelength dominant = dominantWavelength(c.x, c.y);
-  const CctAndDuv cct = correlatedColourTemperature(c.u, c.v);
+  const CctAndDuv cct = cctByLocusSteps(c.u, c.v);
   const ColourRendering rendering = colourRendering(spectrum, {c.u, c.v}, cct.cct);
 
   const double scale = ratio * devlink::meter::kTristimulusScale;

@@ -60,7 +60,7 @@ const LocusTable &buildLocusTable() {
   return table;
 }
 
-CctAndDuv correlatedColourTemperature(double u, double v) {
+CctAndDuv cctByLocusSteps(double u, double v) {
   const LocusTable &table = buildLocusTable();
   int i = 0;
   while (i < kLocusTableEntries && !hotterThanPoint(table[i], u, v)) {

@@ -12,7 +12,7 @@ namespace {
 
 solvane::CctAndDuv cctOf(const std::vector<double> &spectrum) {
   const colorimetry::UV uv = colorimetry::cie1960(solvane::tristimulus(spectrum.data(), 401, 0));
-  return solvane::correlatedColourTemperature(uv.u, uv.v);
+  return solvane::cctByLocusSteps(uv.u, uv.v);
 }
 
 TEST(RecordLocus, PlanckRadiators) {
@@ -40,11 +40,11 @@ TEST(RecordLocus, RangeEndsAndEntryLines) {
   EXPECT_EQ(hot.cct, 21800);
   EXPECT_GT(hot.duv, 0);
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_EQ(solvane::correlatedColourTemperature(nan, nan).cct, 21800);
+  EXPECT_EQ(solvane::cctByLocusSteps(nan, nan).cct, 21800);
   // A point on an entry's own isotemperature line is not on its cooler side:
   // the search reports the next whole kelvin.
   const colorimetry::LocusEntry at2000 = solvane::buildLocusTable()[1];
-  EXPECT_EQ(solvane::correlatedColourTemperature(at2000.u, at2000.v).cct, 2001);
+  EXPECT_EQ(solvane::cctByLocusSteps(at2000.u, at2000.v).cct, 2001);
 }
 
 } // namespace

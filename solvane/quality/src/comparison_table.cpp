@@ -1,5 +1,7 @@
 #include "solvane/quality/comparison_table.h"
 
+#include "solvane/quality/figure_text.h"
+
 #include <QtGlobal>
 
 #include <cmath>
@@ -10,18 +12,19 @@ namespace {
 // A difference with its sign and `decimals` decimals, or "n/a"; one that
 // rounds to zero has no sign.
 QString signedFigure(double value, int decimals) {
+  const QString text = figureText(value, decimals);
   if (!std::isfinite(value)) {
-    return QStringLiteral("n/a");
+    return text;
   }
-  const QString text = QString::number(value, 'f', decimals);
   if (text.toDouble() == 0) {
     return QString::number(0.0, 'f', decimals);
   }
   return value > 0 ? '+' + text : text;
 }
 
-QString plainFigure(double value, int decimals) {
-  return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
+// The decimals of the figure a difference is taken of.
+int decimalsOf(lightquality::FigureGroup group, const char *key) {
+  return lightquality::figure(group, key).decimals;
 }
 
 } // namespace
@@ -51,13 +54,14 @@ QList<lightquality::Comparison> compareWithFirst(const QList<RecordQuality> &rec
 }
 
 QStringList comparisonCells(const lightquality::Comparison &c) {
+  using G = lightquality::FigureGroup;
   return {signedFigure(c.illuminancePercent, 1),
-          signedFigure(c.cctKelvin, 0),
-          signedFigure(c.duv, 4),
-          plainFigure(c.uvPrimeDistance, 4),
-          signedFigure(c.ra, 1),
-          signedFigure(c.rf, 1),
-          plainFigure(c.ssi.value, 0)};
+          signedFigure(c.cctKelvin, decimalsOf(G::kCct, "cct_K")),
+          signedFigure(c.duv, decimalsOf(G::kCct, "duv")),
+          figureText(c.uvPrimeDistance, 4),
+          signedFigure(c.ra, decimalsOf(G::kRendering, "ra")),
+          signedFigure(c.rf, decimalsOf(G::kFidelity, "rf")),
+          figureText(c.ssi.value, decimalsOf(G::kSimilarity, "planck_3200K"))};
 }
 
 } // namespace solvane::quality

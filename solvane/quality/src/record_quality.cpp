@@ -34,8 +34,10 @@ bool readRecordInput(const QStringList &record, RecordInput *input, QString *err
     return errors::report(error, QString("the illuminance '%1' is not a number")
                                      .arg(quoting::quotedText(record[rec::kIlluminance])));
   }
-  input->own = {numberOrNaN(record[rec::kCct]), numberOrNaN(record[rec::kDuv]),
-                numberOrNaN(record[rec::kRa])};
+  input->own = {numberOrNaN(record[rec::kX]),      numberOrNaN(record[rec::kY]),
+                numberOrNaN(record[rec::kUPrime]), numberOrNaN(record[rec::kVPrime]),
+                numberOrNaN(record[rec::kCct]),    numberOrNaN(record[rec::kDuv]),
+                numberOrNaN(record[rec::kRa]),     numberOrNaN(record[rec::kDominantWavelength])};
   const QStringList intensities = rec::intensityTexts(record);
   for (int i = 0; i < rec::kSpectrumFields; ++i) {
     const double value = numberOrNaN(intensities[i]);

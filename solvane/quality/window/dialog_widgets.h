@@ -4,6 +4,8 @@
 // their figures from: bold right-aligned values, label rows, read-only
 // tables just tall enough for their rows.
 
+#include "solvane/quality/figure_text.h"
+
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,8 +18,17 @@ namespace solvane::quality::dialogwidgets {
 
 // A figure with its decimals, or "n/a" where it is undefined (the reason
 // stands at the foot of the window).
-inline QString figure(double value, int decimals) {
-  return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("n/a");
+using solvane::quality::figureText;
+
+// A row's name in the window's language, with the method that defines it.
+inline QString figureName(const lightquality::Figure &row) {
+  const QString name = translatedFigureText(row.label);
+  return *row.method ? QString("%1 (%2)").arg(name, translatedFigureText(row.method)) : name;
+}
+
+// A row's unit in the window's language, "" for none.
+inline QString figureUnit(const lightquality::Figure &row) {
+  return translatedFigureText(row.unit);
 }
 
 inline QLabel *valueLabel(const QString &text, const QString &objectName) {
@@ -37,6 +48,24 @@ inline void addRow(QGridLayout *grid, const QString &name, QLabel *value,
   grid->addWidget(new QLabel(name), row, 0);
   grid->addWidget(value, row, 1);
   grid->addWidget(new QLabel(unit), row, 2);
+}
+
+// The value of a row; grey, with why on hover, where it is a number that
+// is not valid (a CCT far from the locus, an index built on it).
+inline QLabel *figureLabel(const lightquality::Figure &row,
+                           const lightquality::FigureSource &source, const QString &objectName) {
+  QLabel *label = valueLabel(figureText(row, source), objectName);
+  if (const std::string caveat = lightquality::figureCaveat(row, source); !caveat.empty()) {
+    label->setStyleSheet("color: rgb(140,140,140);");
+    label->setToolTip(solvane::quality::reasonText(caveat, translatedFigureText));
+  }
+  return label;
+}
+
+// A grid row for one figure of the table: its name, value and unit.
+inline void addFigureRow(QGridLayout *grid, const lightquality::Figure &row,
+                         const lightquality::FigureSource &source, const QString &objectName) {
+  addRow(grid, figureName(row), figureLabel(row, source, objectName), figureUnit(row));
 }
 
 inline QTableWidget *valueTable(int rows, int columns) {

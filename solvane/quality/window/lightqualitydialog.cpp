@@ -109,84 +109,92 @@ QWidget *LightQualityDialog::createHeader() {
 }
 
 QGroupBox *LightQualityDialog::createFiguresBox() {
-  const lightquality::LightQuality &q = m_quality.metrics;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Standard figures"));
   auto *grid = new QGridLayout(box);
-  const auto marked = [this](double value, int decimals, const char *name, const char *key) {
-    return markedValue(value, decimals, name, key);
-  };
-  addRow(grid, tr("Fidelity index Rf (CIE 2017, TM-30-18)"),
-         marked(q.fidelity.rf, 1, "value_rf", "rf"));
-  addRow(grid, tr("Gamut index Rg (TM-30-18)"), marked(q.fidelity.rg, 1, "value_rg", "rg"));
-  addRow(grid, tr("Colour rendering index Ra (CIE 13.3)"),
-         marked(q.rendering.ra, 1, "value_ra", "ra"));
-  addRow(grid, tr("CCT (CIE 15:2018)"), marked(q.cct.kelvin, 0, "value_cct", "cct_K"), "K");
-  addRow(grid, tr("Duv (CIE 15:2018)"), marked(q.cct.duv, 4, "value_duv", "duv"));
+  addMarkedFigureRow(grid, lightquality::figure(G::kFidelity, "rf"), source, "value_rf");
+  addMarkedFigureRow(grid, lightquality::figure(G::kFidelity, "rg"), source, "value_rg");
+  addMarkedFigureRow(grid, lightquality::figure(G::kRendering, "ra"), source, "value_ra");
+  addMarkedFigureRow(grid, lightquality::figure(G::kCct, "cct_K"), source, "value_cct");
+  addMarkedFigureRow(grid, lightquality::figure(G::kCct, "duv"), source, "value_duv");
   return box;
 }
 
 QGroupBox *LightQualityDialog::createOwnFiguresBox() {
-  const OwnFigures &own = m_quality.input.own;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("The record's own figures (meter's method)"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("Ra"), valueLabel(figure(own.ra, 1), "value_ownRa"));
-  addRow(grid, tr("CCT"), valueLabel(figure(own.cct, 0), "value_ownCct"), "K");
-  addRow(grid, tr("Δuv"), valueLabel(figure(own.duv, 4), "value_ownDuv"));
+  // The box's title names their method.
+  const std::pair<const char *, const char *> rows[] = {
+      {"ra", "value_ownRa"}, {"cct_K", "value_ownCct"}, {"duv", "value_ownDuv"}};
+  for (const auto &[key, objectName] : rows) {
+    const lightquality::Figure &row = lightquality::figure(G::kInstrument, key);
+    addRow(grid, translatedFigureText(row.label), figureLabel(row, source, objectName),
+           figureUnit(row));
+  }
+  auto *note = new QLabel(methodsNote(translatedFigureText));
+  note->setObjectName("label_methodsNote");
+  note->setWordWrap(true);
+  note->setStyleSheet("color: rgb(110,110,110);");
+  grid->addWidget(note, grid->rowCount(), 0, 1, 3);
   return box;
 }
 
 QTableWidget *LightQualityDialog::createSpecialIndexTable() {
-  const auto &special = m_quality.metrics.rendering.special;
-  auto *table = valueTable(1, static_cast<int>(special.size()));
+  const lightquality::Figure &special =
+      lightquality::figure(lightquality::FigureGroup::kRendering, "r1_r14");
+  const lightquality::FigureSource source = m_quality.figures();
+  auto *table = valueTable(1, special.count);
   table->setObjectName("table_specialIndices");
   table->verticalHeader()->hide();
   for (int i = 0; i < table->columnCount(); ++i) {
-    table->setHorizontalHeaderItem(i, new QTableWidgetItem(QString("R%1").arg(i + 1)));
-    setCell(table, 0, i, figure(special[static_cast<std::size_t>(i)], 1));
-    markCell(table, 0, i, "r" + std::to_string(i + 1), 1);
+    table->setHorizontalHeaderItem(
+        i, new QTableWidgetItem(QString("%1%2").arg(special.symbol).arg(i + 1)));
+    setCell(table, 0, i, figureText(special, source, i));
+    markCell(table, 0, i, special, i);
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitHeight(table);
   return table;
 }
 
-namespace {
-
-// The channels' keys among the uncertain figures, in the library's order.
-const char *const kChannelKeys[lightquality::kAlphaOpicChannels] = {"s_cone", "m_cone", "l_cone",
-                                                                    "rhodopic", "melanopic"};
-
-std::size_t uncertainFigure(const std::string &key) {
-  const std::vector<lightquality::UncertainFigure> &figures = lightquality::uncertainFigures();
-  const auto found = std::find_if(figures.begin(), figures.end(),
-                                  [&](const lightquality::UncertainFigure &f) { return key == f.key; });
-  Q_ASSERT(found != figures.end());
-  return static_cast<std::size_t>(found - figures.begin());
+void LightQualityDialog::addMark(const lightquality::Figure &row, int element,
+                                 std::function<void(const QString &)> show, const QString &plain) {
+  const int figure = lightquality::uncertainFigureOf(row, element);
+  if (figure >= 0) {
+    m_marks.push_back({static_cast<std::size_t>(figure), plain, row.decimals, std::move(show)});
+  }
 }
 
-} // namespace
-
-QLabel *LightQualityDialog::markedValue(double value, int decimals, const char *objectName,
-                                        const std::string &key) {
-  QLabel *label = valueLabel(figure(value, decimals), objectName);
-  m_marks.push_back({uncertainFigure(key), label->text(), decimals,
-                     [label](const QString &text) { label->setText(text); }});
-  return label;
+void LightQualityDialog::markLabel(QLabel *label, const lightquality::Figure &row) {
+  addMark(row, 0, [label](const QString &text) { label->setText(text); }, label->text());
 }
 
-void LightQualityDialog::markCell(QTableWidget *table, int row, int column, const std::string &key,
-                                  int decimals) {
-  QTableWidgetItem *item = table->item(row, column);
+void LightQualityDialog::addMarkedFigureRow(QGridLayout *grid, const lightquality::Figure &row,
+                                            const lightquality::FigureSource &source,
+                                            const QString &objectName) {
+  QLabel *label = figureLabel(row, source, objectName);
+  markLabel(label, row);
+  addRow(grid, figureName(row), label, figureUnit(row));
+}
+
+void LightQualityDialog::markCell(QTableWidget *table, int tableRow, int column,
+                                  const lightquality::Figure &row, int element) {
+  QTableWidgetItem *item = table->item(tableRow, column);
   // A cell is narrow: the uncertainty goes on a line of its own, and the
   // table grows to show it.
-  m_marks.push_back({uncertainFigure(key), item->text(), decimals,
-                     [table, item](const QString &text) {
-                       item->setText(QString(text).replace(" ± ", "\n± ").replace(" [", "\n[")
-                                         .replace(" (", "\n("));
-                       item->setToolTip(text);
-                       table->resizeRowsToContents();
-                       fitHeight(table);
-                     }});
+  addMark(
+      row, element,
+      [table, item](const QString &text) {
+        item->setText(
+            QString(text).replace(" ± ", "\n± ").replace(" [", "\n[").replace(" (", "\n("));
+        item->setToolTip(text);
+        table->resizeRowsToContents();
+        fitHeight(table);
+      },
+      item->text());
 }
 
 void LightQualityDialog::showUncertainty(const lightquality::UncertaintyResult &result) {
@@ -201,19 +209,24 @@ void LightQualityDialog::showUncertainty(const lightquality::UncertaintyResult &
 }
 
 QTableWidget *LightQualityDialog::createAlphaOpicTable() {
-  const lightquality::AlphaOpic &a = m_quality.metrics.alphaOpic;
+  using G = lightquality::FigureGroup;
+  const lightquality::Figure *rows[] = {&lightquality::figure(G::kAlphaOpic, "irradiance_mW_m2"),
+                                        &lightquality::figure(G::kAlphaOpic, "edi_lx"),
+                                        &lightquality::figure(G::kAlphaOpic, "der")};
+  const lightquality::FigureSource source = m_quality.figures();
   auto *table = valueTable(3, lightquality::kAlphaOpicChannels);
   table->setObjectName("table_alphaOpic");
   table->setHorizontalHeaderLabels(
       {tr("S-cone"), tr("M-cone"), tr("L-cone"), tr("Rhodopic"), tr("Melanopic")});
-  table->setVerticalHeaderLabels({tr("Irradiance (mW/m²)"), tr("EDI (lx)"), tr("DER")});
-  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
-    const auto channel = static_cast<std::size_t>(c);
-    setCell(table, 0, c, figure(a.irradiance[channel], 3));
-    setCell(table, 1, c, figure(a.edi[channel], 2));
-    markCell(table, 0, c, kChannelKeys[c] + std::string("_e_mW_m2"), 3);
-    markCell(table, 1, c, kChannelKeys[c] + std::string("_edi_lx"), 2);
-    setCell(table, 2, c, figure(a.der[channel], 4));
+  for (int r = 0; r < 3; ++r) {
+    const QString unit = figureUnit(*rows[r]);
+    const QString name = translatedFigureText(rows[r]->label);
+    table->setVerticalHeaderItem(
+        r, new QTableWidgetItem(unit.isEmpty() ? name : QString("%1 (%2)").arg(name, unit)));
+    for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
+      setCell(table, r, c, figureText(*rows[r], source, c));
+      markCell(table, r, c, *rows[r], c);
+    }
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitHeight(table);
@@ -235,25 +248,10 @@ QWidget *LightQualityDialog::createShiftBars() {
   return bars;
 }
 
-// Why some figures read "n/a", one line per group, in the library's words.
+// Why some figures read "n/a", one line per group.
 QLabel *LightQualityDialog::createReasons() {
-  const lightquality::LightQuality &q = m_quality.metrics;
-  QStringList lines;
-  const std::pair<QString, const std::string &> groups[] = {
-      {tr("CCT and Duv"), q.cct.reason},
-      {tr("Ra"), q.rendering.reason},
-      {tr("Rf and Rg"), q.fidelity.reason},
-      {tr("α-opic quantities"), q.alphaOpic.reason},
-      {tr("SSI"), q.userGroups.ssiPlanck3200.reason},
-      {tr("Photon quantities"), q.userGroups.photon.reason},
-      {tr("S/P ratio"), q.userGroups.scotopic.reason},
-      {tr("Exposure"), q.userGroups.exposure.reason},
-  };
-  for (const auto &[group, reason] : groups) {
-    if (!reason.empty()) {
-      lines << tr("%1: n/a, %2").arg(group, QString::fromStdString(reason));
-    }
-  }
+  const QStringList lines = reasonLines(m_quality.figures(), true, translatedFigureText) +
+                            caveatLines(m_quality.figures(), translatedFigureText);
   auto *label = new QLabel(lines.join('\n'));
   label->setObjectName("label_reasons");
   label->setWordWrap(true);

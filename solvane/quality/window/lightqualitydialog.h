@@ -9,14 +9,15 @@
 
 #include "solvane/quality/record_quality.h"
 
+#include "lightquality/figure_table.h"
 #include "lightquality/uncertainty.h"
 
 #include <QDialog>
 
 #include <functional>
-#include <string>
 #include <vector>
 
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QTableWidget;
@@ -69,9 +70,15 @@ private:
     int decimals;
     std::function<void(const QString &)> show;
   };
-  // A value label (valueLabel()) whose figure gets its uncertainty.
-  QLabel *markedValue(double value, int decimals, const char *objectName, const std::string &key);
-  void markCell(QTableWidget *table, int row, int column, const std::string &key, int decimals);
+  // Marks element `element` of a table row, when it has an uncertainty.
+  void addMark(const lightquality::Figure &row, int element,
+               std::function<void(const QString &)> show, const QString &plain);
+  void markLabel(QLabel *label, const lightquality::Figure &row);
+  void markCell(QTableWidget *table, int tableRow, int column, const lightquality::Figure &row,
+                int element);
+  // addFigureRow() with the figure marked.
+  void addMarkedFigureRow(QGridLayout *grid, const lightquality::Figure &row,
+                          const lightquality::FigureSource &source, const QString &objectName);
 
   RecordQuality m_quality;
   UncertaintyPanel *m_uncertainty;

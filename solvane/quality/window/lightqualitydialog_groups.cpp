@@ -30,7 +30,7 @@ constexpr double kApertures[] = {2.8, 4, 5.6, 8, 11, 16};
 // A shutter time as a photographer reads it: "1/125 s", "2 s".
 QString shutterText(double seconds) {
   if (!std::isfinite(seconds)) {
-    return QStringLiteral("n/a");
+    return figureText(seconds, 0); // "n/a"
   }
   if (seconds >= 1) {
     return QString::number(seconds, 'f', seconds < 10 ? 1 : 0) + " s";
@@ -92,13 +92,14 @@ QWidget *LightQualityDialog::createCinemaPage() {
 }
 
 QWidget *LightQualityDialog::createSimilarityBox() {
-  const lightquality::UserGroupFigures &f = m_quality.metrics.userGroups;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Spectral Similarity Index (SSI, 0 to 100)"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("against Planck 3200 K"),
-         markedValue(f.ssiPlanck3200.value, 0, "value_ssiPlanck", "ssi_planck_3200K"));
-  addRow(grid, tr("against CIE daylight 5600 K"),
-         markedValue(f.ssiDaylight5600.value, 0, "value_ssiDaylight", "ssi_daylight_5600K"));
+  addMarkedFigureRow(grid, lightquality::figure(G::kSimilarity, "planck_3200K"), source,
+               "value_ssiPlanck");
+  addMarkedFigureRow(grid, lightquality::figure(G::kSimilarity, "daylight_5600K"), source,
+               "value_ssiDaylight");
 
   auto *kind = new QComboBox;
   kind->setObjectName("comboBox_ssiReference");
@@ -118,7 +119,8 @@ QWidget *LightQualityDialog::createSimilarityBox() {
     const lightquality::Spectrum reference =
         daylight ? lightquality::ssiDaylightReference(kelvin->value())
                  : lightquality::ssiPlanckReference(kelvin->value());
-    chosen->setText(figure(lightquality::spectralSimilarityIndex(spectrum, reference).value, 0));
+    chosen->setText(figureText(lightquality::spectralSimilarityIndex(spectrum, reference).value,
+                               lightquality::figure(G::kSimilarity, "planck_3200K").decimals));
   };
   connect(kind, qOverload<int>(&QComboBox::currentIndexChanged), this, update);
   connect(kelvin, qOverload<int>(&QSpinBox::valueChanged), this, update);
@@ -130,11 +132,15 @@ QWidget *LightQualityDialog::createSimilarityBox() {
 }
 
 QWidget *LightQualityDialog::createExposureBox() {
-  const double ev100 = m_quality.metrics.userGroups.exposure.ev100;
+  const lightquality::Figure &evRow =
+      lightquality::figure(lightquality::FigureGroup::kExposure, "ev100");
+  const double ev100 = lightquality::figureValue(evRow, m_quality.figures());
   auto *box = new QGroupBox(tr("Exposure (incident light, C = 250)"));
   auto *layout = new QVBoxLayout(box);
   auto *grid = new QGridLayout;
-  addRow(grid, tr("EV at ISO 100"), markedValue(ev100, 2, "value_ev100", "ev100"));
+  QLabel *evLabel = valueLabel(figureText(ev100, evRow.decimals), "value_ev100");
+  markLabel(evLabel, evRow);
+  addRow(grid, translatedFigureText(evRow.label), evLabel);
   layout->addLayout(grid);
 
   auto *table =
@@ -149,12 +155,12 @@ QWidget *LightQualityDialog::createExposureBox() {
     const int iso = kSpeeds[row];
     const double ev = lightquality::exposureValue(ev100, iso);
     table->setVerticalHeaderItem(row, new QTableWidgetItem(QString("ISO %1").arg(iso)));
-    setCell(table, row, 0, figure(ev, 2));
+    setCell(table, row, 0, figureText(ev, evRow.decimals));
     for (int column = 1; column < table->columnCount(); ++column) {
       setCell(table, row, column,
               std::isfinite(ev)
                   ? shutterText(lightquality::shutterSeconds(ev, kApertures[column - 1]))
-                  : QStringLiteral("n/a"));
+                  : figureText(ev, evRow.decimals)); // "n/a" like the EV
     }
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -170,14 +176,15 @@ QWidget *LightQualityDialog::createMiredBox() {
   auto *grid = new QGridLayout(box);
   auto *target = kelvinBox(5600, "spinBox_miredTarget");
   auto *shift = valueLabel(QString(), "value_miredShift");
-  const double measured = m_quality.metrics.cct.kelvin;
+  const lightquality::CorrelatedColourTemperature &cct = m_quality.metrics.cct;
+  const double measured = cct.defined() ? cct.kelvin : std::nan("");
   grid->addWidget(new QLabel(tr("Target CCT")), 0, 0);
   grid->addWidget(target, 0, 1);
   grid->addWidget(new QLabel(tr("Shift")), 1, 0);
   grid->addWidget(shift, 1, 1);
   grid->addWidget(new QLabel(tr("mired")), 1, 2);
   const auto update = [target, shift, measured] {
-    shift->setText(figure(lightquality::miredShift(measured, target->value()), 1));
+    shift->setText(figureText(lightquality::miredShift(measured, target->value()), 1));
   };
   connect(target, qOverload<int>(&QSpinBox::valueChanged), this, update);
   update();
@@ -188,14 +195,13 @@ QWidget *LightQualityDialog::createMiredBox() {
 }
 
 QWidget *LightQualityDialog::createHorticulturePage() {
-  const lightquality::PhotonQuantities &p = m_quality.metrics.userGroups.photon;
+  using G = lightquality::FigureGroup;
+  const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Photon quantities at the record's illuminance"));
   auto *grid = new QGridLayout(box);
-  const QString unit = QStringLiteral("µmol·m⁻²·s⁻¹");
-  addRow(grid, tr("PPFD (400–700 nm)"), markedValue(p.ppfd, 2, "value_ppfd", "ppfd_umol_m2_s"), unit);
-  addRow(grid, tr("PFD-FR (700–750 nm)"), markedValue(p.pfdFarRed, 2, "value_pfdFr", "pfd_fr_umol_m2_s"), unit);
-  addRow(grid, tr("R:FR (655–665 nm / 725–735 nm)"),
-         markedValue(p.redFarRed, 3, "value_rFr", "r_fr"));
+  addMarkedFigureRow(grid, lightquality::figure(G::kPhoton, "ppfd_umol_m2_s"), source, "value_ppfd");
+  addMarkedFigureRow(grid, lightquality::figure(G::kPhoton, "pfd_fr_umol_m2_s"), source, "value_pfdFr");
+  addMarkedFigureRow(grid, lightquality::figure(G::kPhoton, "r_fr"), source, "value_rFr");
   addSourceNote(grid, tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
                          "ratio of Smith (1982), from the spectrum scaled to the record's "
                          "illuminance."));
@@ -203,10 +209,10 @@ QWidget *LightQualityDialog::createHorticulturePage() {
 }
 
 QWidget *LightQualityDialog::createOutdoorPage() {
-  const lightquality::ScotopicRatio &sp = m_quality.metrics.userGroups.scotopic;
   auto *box = new QGroupBox(tr("Night vision"));
   auto *grid = new QGridLayout(box);
-  addRow(grid, tr("S/P ratio"), markedValue(sp.value, 3, "value_spRatio", "s_p_ratio"));
+  addMarkedFigureRow(grid, lightquality::figure(lightquality::FigureGroup::kScotopic, "s_p_ratio"),
+               m_quality.figures(), "value_spRatio");
   addSourceNote(grid, tr("Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / "
                          "(683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′."));
   return boxPage(box);

@@ -30,6 +30,6 @@ struct CctAndDuv {
 // 1 K steps. Δuv is the distance to the locus point at the result, negative
 // when the point's u exceeds the locus point's. Points outside the table
 // get its ends.
-CctAndDuv correlatedColourTemperature(double u, double v);
+CctAndDuv cctByLocusSteps(double u, double v);
 
 } // namespace solvane

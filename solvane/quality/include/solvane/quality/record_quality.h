@@ -5,6 +5,7 @@
 // Ra, CCT and Δuv kept beside them. The window, the report, the SPDX export
 // and solvane-cli all start from here, so they read a record the same way.
 
+#include "lightquality/figure_table.h"
 #include "lightquality/metrics.h"
 
 #include <QString>
@@ -12,19 +13,11 @@
 
 namespace solvane::quality {
 
-// The figures the record itself holds, computed the meter's way (NaN where
-// the field is not a number).
-struct OwnFigures {
-  double cct;
-  double duv;
-  double ra;
-};
-
 struct RecordInput {
   QString label;      // field 0, "NO.000"
   QString time;       // field 1, ISO date-time
   double illuminance; // field 2, lx
-  OwnFigures own;
+  lightquality::InstrumentFigures own; // computed the meter's way; NaN where a field is no number
   lightquality::Spectrum spectrum; // the 401 intensities, 380..780 nm
 };
 
@@ -36,6 +29,9 @@ bool readRecordInput(const QStringList &record, RecordInput *input, QString *err
 struct RecordQuality {
   RecordInput input;
   lightquality::LightQuality metrics;
+
+  // What the figure table's rows read: the metrics and the record's own figures.
+  lightquality::FigureSource figures() const { return {metrics, &input.own}; }
 };
 
 // readRecordInput, then every metric of the spectrum at the record's

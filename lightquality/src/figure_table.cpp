@@ -1,0 +1,274 @@
+#include "lightquality/figure_table.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+// Marks the rows' texts for Qt's translation tools, which read this macro
+// by name; the Qt programs translate them in the context "Figures". This
+// library has no Qt, so the macro only gives back the text.
+#define QT_TRANSLATE_NOOP(context, text) text
+
+namespace lightquality {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+const char *const kChannelKeys[kAlphaOpicChannels] = {"s_cone", "m_cone", "l_cone", "rhodopic",
+                                                      "melanopic"};
+
+template <std::size_t N> double at(const std::array<double, N> &values, int element) {
+  return values[static_cast<std::size_t>(element)];
+}
+
+double instrument(const FigureSource &s, double InstrumentFigures::*field) {
+  return s.instrument ? s.instrument->*field : kNaN;
+}
+
+const LightQuality &q(const FigureSource &s) {
+  return s.quality;
+}
+
+// One scalar row; `decimals` for the windows, `listing` for solvane-cli.
+Figure scalar(FigureGroup group, const char *key, const char *symbol, const char *label,
+              const char *method, const char *unit, int decimals, int listing,
+              double (*read)(const FigureSource &, int)) {
+  return {group, key, symbol, label, method, unit, decimals, listing, 1, nullptr, read};
+}
+
+Figure array(FigureGroup group, const char *key, const char *symbol, const char *label,
+             const char *method, const char *unit, int decimals, int count,
+             const char *const *elementKeys, double (*read)(const FigureSource &, int)) {
+  return {group, key, symbol, label, method, unit, decimals, decimals, count, elementKeys, read};
+}
+
+// A row that shows nothing valid where the CCT of its group is undefined.
+Figure onCct(Figure row) {
+  row.restsOnCct = true;
+  return row;
+}
+
+#define FIGURE(text) QT_TRANSLATE_NOOP("Figures", text)
+
+std::vector<Figure> makeTable() {
+  using G = FigureGroup;
+  const char *const own = FIGURE("meter's method");
+  const char *const cie15 = "CIE 15:2018";
+  const char *const cie13 = "CIE 13.3";
+  const char *const tm30 = "TM-30-18";
+  const char *const s026 = "CIE S 026";
+  const int bins = kHueBins;
+  return {
+      scalar(G::kInstrument, "x", "x", FIGURE("Chromaticity x"), own, "", 4, 4,
+             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::x); }),
+      scalar(G::kInstrument, "y", "y", FIGURE("Chromaticity y"), own, "", 4, 4,
+             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::y); }),
+      scalar(G::kInstrument, "u_prime", "u′", FIGURE("Chromaticity u′"), own, "", 4, 4,
+             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::uPrime); }),
+      scalar(G::kInstrument, "v_prime", "v′", FIGURE("Chromaticity v′"), own, "", 4, 4,
+             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::vPrime); }),
+      onCct(scalar(
+          G::kInstrument, "cct_K", "CCT", FIGURE("CCT"), own, "K", 0, 0,
+          [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::cct); })),
+      scalar(G::kInstrument, "duv", "Δuv", FIGURE("Δuv"), own, "", 4, 5,
+             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::duv); }),
+      onCct(
+          scalar(G::kInstrument, "ra", "Ra", FIGURE("Ra"), own, "", 2, 2,
+                 [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::ra); })),
+      scalar(
+          G::kInstrument, "dominant_nm", "λd", FIGURE("Dominant wavelength"), own, "nm", 1, 1,
+          [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::dominant); }),
+
+      onCct(scalar(G::kCct, "cct_K", "CCT", FIGURE("CCT"), cie15, "K", 0, 1,
+                   [](const FigureSource &s, int) { return q(s).cct.kelvin; })),
+      scalar(G::kCct, "duv", "Duv", FIGURE("Duv"), cie15, "", 4, 5,
+             [](const FigureSource &s, int) { return q(s).cct.duv; }),
+
+      scalar(G::kRendering, "ra", "Ra", FIGURE("Colour rendering index Ra"), cie13, "", 1, 2,
+             [](const FigureSource &s, int) { return q(s).rendering.ra; }),
+      array(G::kRendering, "r1_r14", "R", FIGURE("Special colour rendering index"), cie13, "", 1,
+            kCieTestColourSamples, nullptr,
+            [](const FigureSource &s, int i) { return at(q(s).rendering.special, i); }),
+
+      scalar(G::kFidelity, "rf", "Rf", FIGURE("Fidelity index Rf"), "CIE 2017, TM-30-18", "", 1, 2,
+             [](const FigureSource &s, int) { return q(s).fidelity.rf; }),
+      scalar(G::kFidelity, "rg", "Rg", FIGURE("Gamut index Rg"), tm30, "", 1, 2,
+             [](const FigureSource &s, int) { return q(s).fidelity.rg; }),
+      array(G::kFidelity, "rf_hue_bins", "Rf,hj", FIGURE("Local fidelity Rf,hj"), tm30, "", 1, bins,
+            nullptr, [](const FigureSource &s, int i) { return at(q(s).fidelity.binFidelity, i); }),
+      array(G::kFidelity, "rcs_hue_bins_percent", "Rcs,hj", FIGURE("Local chroma shift Rcs,hj"),
+            tm30, "%", 1, bins, nullptr,
+            [](const FigureSource &s, int i) { return at(q(s).fidelity.binChromaShift, i); }),
+      array(G::kFidelity, "rhs_hue_bins", "Rhs,hj", FIGURE("Local hue shift Rhs,hj"), tm30, "", 3,
+            bins, nullptr,
+            [](const FigureSource &s, int i) { return at(q(s).fidelity.binHueShift, i); }),
+      array(G::kFidelity, "rf_ces", "Rf,CES", FIGURE("Sample fidelity Rf,CES"), tm30, "", 1,
+            kEvaluationSamples, nullptr,
+            [](const FigureSource &s, int i) { return at(q(s).fidelity.sampleFidelity, i); }),
+
+      array(G::kAlphaOpic, "irradiance_mW_m2", "E", FIGURE("Irradiance"), s026, "mW/m²", 3,
+            kAlphaOpicChannels, kChannelKeys,
+            [](const FigureSource &s, int i) { return at(q(s).alphaOpic.irradiance, i); }),
+      array(G::kAlphaOpic, "edi_lx", "EDI", FIGURE("EDI"), s026, "lx", 2, kAlphaOpicChannels,
+            kChannelKeys, [](const FigureSource &s, int i) { return at(q(s).alphaOpic.edi, i); }),
+      array(G::kAlphaOpic, "der", "DER", FIGURE("DER"), s026, "", 4, kAlphaOpicChannels,
+            kChannelKeys, [](const FigureSource &s, int i) { return at(q(s).alphaOpic.der, i); }),
+
+      scalar(G::kSimilarity, "planck_3200K", "SSI Planck 3200 K", FIGURE("against Planck 3200 K"),
+             "", "", 0, 0,
+             [](const FigureSource &s, int) { return q(s).userGroups.ssiPlanck3200.value; }),
+      scalar(G::kSimilarity, "daylight_5600K", "SSI daylight 5600 K",
+             FIGURE("against CIE daylight 5600 K"), "", "", 0, 0,
+             [](const FigureSource &s, int) { return q(s).userGroups.ssiDaylight5600.value; }),
+
+      scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "", "µmol·m⁻²·s⁻¹",
+             2, 3, [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; }),
+      scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"), "",
+             "µmol·m⁻²·s⁻¹", 2, 3,
+             [](const FigureSource &s, int) { return q(s).userGroups.photon.pfdFarRed; }),
+      scalar(G::kPhoton, "r_fr", "R:FR", FIGURE("R:FR (655–665 nm / 725–735 nm)"), "", "", 3, 3,
+             [](const FigureSource &s, int) { return q(s).userGroups.photon.redFarRed; }),
+
+      scalar(G::kScotopic, "s_p_ratio", "S/P", FIGURE("S/P ratio"), "", "", 3, 3,
+             [](const FigureSource &s, int) { return q(s).userGroups.scotopic.value; }),
+
+      scalar(G::kExposure, "ev100", "EV100", FIGURE("EV at ISO 100"), "", "", 2, 2,
+             [](const FigureSource &s, int) { return q(s).userGroups.exposure.ev100; }),
+  };
+}
+
+} // namespace
+
+const std::vector<Figure> &figureTable() {
+  static const std::vector<Figure> table = makeTable();
+  return table;
+}
+
+const Figure &figure(FigureGroup group, const char *key) {
+  for (const Figure &row : figureTable()) {
+    if (row.group == group && std::strcmp(row.key, key) == 0) {
+      return row;
+    }
+  }
+  std::fprintf(stderr, "no figure '%s' in the figure table\n", key);
+  std::abort();
+}
+
+const std::vector<FigureGroupInfo> &figureGroups() {
+  using G = FigureGroup;
+  using T = FigureTab;
+  static const std::vector<FigureGroupInfo> groups = {
+      {G::kInstrument, "record_own", FIGURE("The record's own figures"), T::kColour},
+      {G::kCct, "cie15_cct", FIGURE("CCT and Duv"), T::kColour},
+      {G::kRendering, "cie13_3", FIGURE("Ra"), T::kColour},
+      {G::kFidelity, "tm30_18", FIGURE("Rf and Rg"), T::kColour},
+      {G::kAlphaOpic, "cie_s026", FIGURE("α-opic quantities"), T::kColour},
+      {G::kSimilarity, "ssi", FIGURE("SSI"), T::kCinema},
+      {G::kPhoton, "photon", FIGURE("Photon quantities"), T::kHorticulture},
+      {G::kScotopic, "scotopic", FIGURE("S/P ratio"), T::kOutdoor},
+      {G::kExposure, "exposure", FIGURE("Exposure"), T::kCinema},
+  };
+  return groups;
+}
+
+const FigureGroupInfo &groupInfo(FigureGroup group) {
+  for (const FigureGroupInfo &info : figureGroups()) {
+    if (info.group == group) {
+      return info;
+    }
+  }
+  std::abort(); // every group has its entry above
+}
+
+std::string groupReason(const FigureSource &source, FigureGroup group) {
+  const LightQuality &m = source.quality;
+  switch (group) {
+  case FigureGroup::kInstrument:
+    return {};
+  case FigureGroup::kCct:
+    return m.cct.reason;
+  case FigureGroup::kRendering:
+    return m.rendering.reason;
+  case FigureGroup::kFidelity:
+    return m.fidelity.reason;
+  case FigureGroup::kAlphaOpic:
+    return m.alphaOpic.reason;
+  case FigureGroup::kSimilarity:
+    return m.userGroups.ssiPlanck3200.reason.empty() ? m.userGroups.ssiDaylight5600.reason
+                                                     : m.userGroups.ssiPlanck3200.reason;
+  case FigureGroup::kPhoton:
+    return m.userGroups.photon.reason;
+  case FigureGroup::kScotopic:
+    return m.userGroups.scotopic.reason;
+  case FigureGroup::kExposure:
+    return m.userGroups.exposure.reason;
+  }
+  return {};
+}
+
+namespace {
+
+// An instrument that gives no Δuv is judged by the standard CCT of the
+// same spectrum.
+bool instrumentJudgesItself(const FigureSource &source) {
+  return source.instrument && std::isfinite(source.instrument->duv);
+}
+
+} // namespace
+
+bool cctDefined(const FigureSource &source, FigureGroup group) {
+  if (group == FigureGroup::kInstrument && instrumentJudgesItself(source)) {
+    return std::fabs(source.instrument->duv) <= kMaximumAbsDuv;
+  }
+  return source.quality.cct.defined();
+}
+
+std::string figureCaveat(const Figure &row, const FigureSource &source) {
+  if (!row.restsOnCct || cctDefined(source, row.group)) {
+    return {};
+  }
+  return row.group == FigureGroup::kInstrument && instrumentJudgesItself(source)
+             ? kFarFromLocus
+             : source.quality.cct.reason;
+}
+
+namespace {
+
+// `pattern` with its "%1" replaced by `part`.
+std::string filledIn(std::string pattern, const std::string &part) {
+  if (const std::size_t at = pattern.find("%1"); at != std::string::npos) {
+    pattern.replace(at, 2, part);
+  }
+  return pattern;
+}
+
+} // namespace
+
+std::string translateReason(const std::string &reason,
+                            const std::function<std::string(const char *)> &translate) {
+  static const std::string noCct = "no correlated colour temperature: ";
+  if (reason.rfind(noCct, 0) == 0) {
+    return filledIn(translate(FIGURE("no correlated colour temperature: %1")),
+                    translateReason(reason.substr(noCct.size()), translate));
+  }
+  static const std::string hueBin = "hue bin ";
+  if (const std::size_t end = reason.find(' ', hueBin.size());
+      reason.rfind(hueBin, 0) == 0 && end != std::string::npos) {
+    return filledIn(translate(FIGURE("hue bin %1 holds no sample; Rg is undefined")),
+                    reason.substr(hueBin.size(), end - hueBin.size()));
+  }
+  return translate(reason.c_str());
+}
+
+std::string figureText(double value, int decimals) {
+  if (!std::isfinite(value)) {
+    return "n/a";
+  }
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+} // namespace lightquality
