@@ -13,7 +13,26 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <functional>
+#include <utility>
+
 namespace solvane::quality {
+namespace {
+
+// A thread that runs one piece of work. QThread::create would do, but it
+// needs std::async, which some Windows tool chains lack.
+class WorkThread : public QThread {
+public:
+  explicit WorkThread(std::function<void()> work) : work_(std::move(work)) {}
+
+protected:
+  void run() override { work_(); }
+
+private:
+  std::function<void()> work_;
+};
+
+} // namespace
 
 UncertaintyPanel::UncertaintyPanel(const lightquality::Spectrum &spectrum, double illuminanceLux,
                                    QWidget *parent)
@@ -108,8 +127,8 @@ void UncertaintyPanel::start() {
   m_progress->setValue(0);
   m_progress->setVisible(true);
   const int run = ++m_run;
-  m_worker = QThread::create([this, run, cancelled, settings, spectrum = m_spectrum,
-                              lux = m_illuminance, budget = m_budget] {
+  m_worker = new WorkThread([this, run, cancelled, settings, spectrum = m_spectrum,
+                             lux = m_illuminance, budget = m_budget] {
     lightquality::UncertaintyResult result;
     const bool done = lightquality::propagateUncertainty(
         spectrum, lux, budget, settings, &result, [this, cancelled](int drawn, int) {
