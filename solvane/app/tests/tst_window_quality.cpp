@@ -155,6 +155,8 @@ private slots:
     QVERIFY(qualityWindows()[0]->windowTitle().startsWith(QString::fromUtf8("光品质")));
     QCOMPARE(child<QPushButton>(qualityWindows()[0], "btn_close")->text(),
              QString::fromUtf8("关闭"));
+    QCOMPARE(child<QCheckBox>(qualityWindows()[0], "check_showUncertainty")->text(),
+             QString::fromUtf8("显示不确定度"));
   }
 
   // Every reason the library gives for a missing figure reads in Chinese:
