@@ -22,9 +22,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cmath>
-#include <string>
+#include <utility>
 
 namespace solvane::quality {
 
