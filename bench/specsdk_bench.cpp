@@ -7,9 +7,7 @@
 #include "processing.h"
 #include "specsdk.h"
 
-#include "devlink/shared_library.h"
-#include "devlink/usb_library.h"
-#include "tesselusb/sim_control.h"
+#include "tesselusb/sim_loader.h"
 
 #include <benchmark/benchmark.h>
 
@@ -82,13 +80,12 @@ BENCHMARK(BM_IntensityProcessing)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)
 // The exports with every exchange answered by the simulated spectrometer,
 // whose own encoding of the 400 coefficients as meter numbers dominates.
 bool loadSimulatedSpectrometer(benchmark::State &state) {
-  static devlink::SharedLibrary simulator;
-  if (!simulator.isOpen() && !simulator.open(devlink::kUsbLibraryName)) {
+  static const simtest::SimControls simulator;
+  if (!simulator.ready()) {
     state.SkipWithError("the simulated USB library does not load");
     return false;
   }
-  const auto load = simulator.resolve<decltype(&tsim_load_state)>("tsim_load_state");
-  if (load == nullptr || load(R"({"device": "spectrometer"})") != 1) {
+  if (simulator.loadState(R"({"device": "spectrometer"})") != 1) {
     state.SkipWithError("the simulated spectrometer cannot be loaded");
     return false;
   }

@@ -253,7 +253,8 @@ int main(int argc, char **argv) {
   // Read by the simulated library on its first call, here and in the
   // started programs alike.
   qputenv("TESSELUSB_STATE", statePath().toLocal8Bit());
-  solvane::ui::setWarningAnswerer([](const QString &, const QString &) { return QMessageBox::Ok; });
+  solvane::ui::setMessageAnswerer(
+      [](QMessageBox::Icon, const QString &, const QString &) { return QMessageBox::Ok; });
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
     if (type != QtDebugMsg) {
       std::fprintf(stderr, "%s\n", qPrintable(text));

@@ -7,16 +7,17 @@
 #include "language.h"
 #include "lightqualitydialog.h"
 #include "messagebox.h"
+#include "record_plot.h"
+#include "record_tables.h"
 #include "ui_mainwindow.h"
+#include "window_style.h"
 
 #include "luxengine.h"
 #include "printinfo.h"
 #include "program_files.h"
 #include "quoting/quoted_qstring.h"
 #include "series_dialog.h"
-#include "lightquality/cct.h"
 #include "solvane/live/live_series.h"
-#include "solvane/quality/figure_text.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
 #include "tsiostream.h"
@@ -28,31 +29,19 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSet>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QUrl>
 
 #include <qwt_plot.h>
-#include <qwt_plot_canvas.h>
-#include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
-#include <qwt_scale_div.h>
-#include <qwt_scale_engine.h>
-#include <qwt_symbol.h>
 
-#include <cmath>
 #include <iterator>
 #include <utility>
 
@@ -74,112 +63,12 @@ const char *const kDataFileFilter = "Data file(*.csv)";
 const char *const kDataFileSuffix = "csv";
 const char *const kReportName = "Report"; // the PDF of the report, unless the preview picks another
 
-const QColor kValueColour(71, 141, 228);
-constexpr double kSpectroTop = 70000; // top of the spectrum plot's left axis
-
-const char *const kSideButtonStyle =
-    "QPushButton{background-color: rgb(48,52,63); border: 0px solid rgb(48,52,63); color: "
-    "white;image: url(:/images/%1); image-position: left; padding-left: "
-    "15px;}QPushButton:hover{background-color: rgb(71,141,228)}";
-const char *const kInfoButtonStyle =
-    "QPushButton{background-color: rgb(48,52,63); border: 0px solid rgb(48,52,63); "
-    "color:white; image: url(:/images/%1); image-position: left; padding-left: "
-    "15px;}QPushButton:hover{background-color: rgb(71,141,228)}";
-const char *const kComboStyle =
-    "QComboBox{color: %1; background-color: %2; border: 0px solid rgb(255,255,255); "
-    "padding-left: 10px;}QComboBox::drop-down{width: 10px; border: 1px; padding-right: "
-    "10px;}QComboBox::down-arrow{image: url(:/images/%3);}";
-const char *const kTableStyle = "QTableView{background-color: rgb(255,255,255); border: 0px "
-                                "solid; color: rgb(127,138,153);}";
-const char *const kHeaderStyle =
-    "QHeaderView::section{background-color: rgb(238,241,247); border: 0px solid "
-    "rgb(170,170,170); color: rgb(127,138,153);font: bold 10pt \"微软雅黑\";}";
-const char *const kScrollBarStyle =
-    "QScrollBar{background-color: white;}QScrollBar::handle{background:lightgray; border:2px "
-    "solid transparent; border-radius:8px;}QScrollBar::handle:hover{background:gray;}"
-    "QScrollBar::sub-line{background:transparent;}QScrollBar::add-line{background:"
-    "transparent;}";
-const char *const kIntensityScrollBarStyle =
-    "QScrollBar{background-color: white;}QScrollBar::handle{background:lightgray; border:2px "
-    "solid transparent; border-radius:8px; min-height: "
-    "16px;}QScrollBar::handle:hover{background:gray;}QScrollBar::sub-line{background:"
-    "transparent;}QScrollBar::add-line{background:transparent;}";
-
-QFont valueFont() {
-  QFont font(QStringLiteral("微软雅黑"), 10);
-  font.setWeight(QFont::Bold); // 75
-  return font;
-}
-
-QTableWidgetItem *valueItem(const QString &text, Qt::Alignment alignment) {
-  auto *item = new QTableWidgetItem(text);
-  item->setTextAlignment(alignment);
-  item->setForeground(kValueColour);
-  item->setFont(valueFont());
-  return item;
-}
-
-QTableWidgetItem *centredItem(const QString &text) {
-  auto *item = new QTableWidgetItem(text);
-  item->setTextAlignment(Qt::AlignCenter);
-  return item;
-}
-
-void setStoredRow(QTableWidget *table, int row, const QStringList &record) {
-  table->setItem(row, 0, centredItem(rec::fieldOrEmpty(record, rec::kLabel)));
-  table->setItem(row, 1, centredItem(rec::fieldOrEmpty(record, rec::kDateTime)));
-}
-
-void appendStoredRow(QTableWidget *table, const QStringList &record) {
-  const int row = table->rowCount();
-  table->insertRow(row);
-  setStoredRow(table, row, record);
-}
-
-void styleTable(QTableWidget *table) {
-  table->setStyleSheet(kTableStyle);
-  table->horizontalHeader()->setStyleSheet(kHeaderStyle);
-  table->horizontalHeader()->setFixedHeight(30);
-}
-
-QPen gridPen() {
-  QPen pen(QColor(120, 120, 120), 0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin);
-  return pen;
-}
-
-// A style sheet draws its "image" as large as the content rectangle allows,
-// taking the largest picture that fits; on a screen of twice the density
-// that is the "@2x" twin, which would then be drawn at twice its size.
-// Content rectangles of the pictures' own height keep them at their size and
-// sharp. Side-bar buttons are 50 high, icons 20; header icons 20 in 40.
-const char *const kSideButtonIconFit =
-    "QPushButton{padding-top: 15px; padding-bottom: 15px; max-height: 20px;}";
-const char *const kHeaderIconFit = "\npadding: 10px;";
-
-QString sideButtonStyle(const char *style, const char *picture) {
-  return QString(style).arg(picture) + kSideButtonIconFit;
-}
-
-// The side bar is 150 px wide and its icons end 35 px from the left. A label
-// too long to stand centred clear of its icon (the English "Light quality")
-// is set a point smaller and flush right instead.
-QString fittedSideButtonStyle(const QPushButton &button, const char *picture) {
-  constexpr int kSideBarWidth = 150;
-  constexpr int kIconRight = 15 + 20 + 2;
-  const QString style = sideButtonStyle(kSideButtonStyle, picture);
-  const int textWidth = QFontMetrics(button.font()).horizontalAdvance(button.text());
-  if ((kSideBarWidth - textWidth) / 2 >= kIconRight) {
-    return style;
-  }
-  return style + "QPushButton{text-align: right; padding-right: 6px; font-size: 11pt;}";
-}
-
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), curve(new QwtPlotCurve(QString())) {
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
   initialisePictures();
   ui->setupUi(this);
+  plot = std::make_unique<RecordPlot>(ui->qwtPlot);
   meter = std::make_unique<LuxEngine>(nullptr);
 
   ui->comboBox_language->setCurrentIndex(solvane::language::storedCode());
@@ -197,77 +86,37 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 MainWindow::~MainWindow() {
-  curve->detach();
-  delete curve;
   delete ui;
 }
 
 void MainWindow::initializeWidgets() {
-  ui->btn_open->setStyleSheet(sideButtonStyle(kSideButtonStyle, "open.png"));
-  ui->btn_print->setStyleSheet(sideButtonStyle(kSideButtonStyle, "print.png"));
-  ui->btn_quality->setStyleSheet(fittedSideButtonStyle(*ui->btn_quality, "quality.png"));
-  ui->btn_about->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "about.png"));
-  ui->btn_help->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "help.png"));
-  ui->btn_contact->setStyleSheet(sideButtonStyle(kInfoButtonStyle, "homepage.png"));
+  namespace style = solvane::style;
+  ui->btn_open->setStyleSheet(style::sideButton("open.png"));
+  ui->btn_print->setStyleSheet(style::sideButton("print.png"));
+  ui->btn_quality->setStyleSheet(style::fittedSideButton(*ui->btn_quality, "quality.png"));
+  ui->btn_about->setStyleSheet(style::infoButton("about.png"));
+  ui->btn_help->setStyleSheet(style::infoButton("help.png"));
+  ui->btn_contact->setStyleSheet(style::infoButton("homepage.png"));
   for (QLabel *icon : {ui->label_9, ui->label_7, ui->label_8, ui->label_10}) {
-    icon->setStyleSheet(icon->styleSheet() + kHeaderIconFit);
+    icon->setStyleSheet(icon->styleSheet() + style::kHeaderIconFit);
   }
-
-  ui->btn_readData->setStyleSheet(
-      "QPushButton{background-color: rgb(157,166,187); border: 0px solid; color: white; "
-      "border-radius: 3px;}QPushButton:hover{background-color: rgb(187,197,222);}");
-  ui->btn_export->setStyleSheet(
-      "QPushButton{background-color: rgb(54,187,95); border: 0px solid; color: white; "
-      "border-radius: 3px;}QPushButton:hover{background-color: rgb(63,220,110);}");
-
-  ui->comboBox_language->setStyleSheet(
-      QString(kComboStyle).arg("white", "rgb(71,141,228)", "down.png"));
-  ui->comboBox_plot->setStyleSheet(
-      QString(kComboStyle).arg("rgb(127,138,153)", "white", "arrow_blue.png"));
+  ui->btn_readData->setStyleSheet(style::kReadButton);
+  ui->btn_export->setStyleSheet(style::kExportButton);
+  ui->comboBox_language->setStyleSheet(style::comboBox("white", "rgb(71,141,228)", "down.png"));
+  ui->comboBox_plot->setStyleSheet(style::comboBox("rgb(127,138,153)", "white", "arrow_blue.png"));
   ui->comboBox_observer->setStyleSheet(
-      QString(kComboStyle).arg("rgb(127,138,153)", "rgb(238,241,247)", "arrow_blue.png"));
+      style::comboBox("rgb(127,138,153)", "rgb(238,241,247)", "arrow_blue.png"));
 
-  QTableWidget *stored = ui->tableWidget_storedData;
-  stored->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  styleTable(stored);
-  stored->verticalScrollBar()->setStyleSheet(kScrollBarStyle);
-
-  QTableWidget *items = ui->tableWidget_itemData;
-  items->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-  items->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-  items->setColumnWidth(0, 80);
-  items->setColumnWidth(1, 80);
-  items->setStyleSheet("QTableView{background-color: rgb(255,255,255); border: 0px solid; "
-                       "color: rgb(127,138,153);padding-left: 10px;}");
-  items->verticalScrollBar()->setStyleSheet(kScrollBarStyle);
-  for (int row = 0; row < items->rowCount(); ++row) {
-    QTableWidgetItem *value = items->item(row, 2);
-    if (!value) {
-      value = new QTableWidgetItem;
-      items->setItem(row, 2, value);
-    }
-    value->setForeground(kValueColour);
-  }
-
-  QTableWidget *intensity = ui->tableWidget_intensityData;
-  intensity->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  styleTable(intensity);
-  intensity->verticalScrollBar()->setStyleSheet(kIntensityScrollBarStyle);
-  for (int row = 0; row < rec::kSpectrumFields; ++row) {
-    intensity->insertRow(row);
-    intensity->setItem(row, 0,
-                       centredItem(QString::number(rec::kFirstWavelength + row, 10) + " nm"));
-  }
-  // Cells elide what does not fit; the full text shows as tooltip.
-  auto *fullTexts = new solvane::ui::FullTextToolTips(this);
-  for (QTableWidget *table : {stored, items, intensity}) {
-    table->setItemDelegate(fullTexts);
-  }
+  solvane::tables::setUp(ui->tableWidget_storedData, ui->tableWidget_itemData,
+                         ui->tableWidget_intensityData, this);
   changeGraphToSpectro();
 }
 
 void MainWindow::on_btn_contact_clicked() {
-  QDesktopServices::openUrl(QUrl(kContactPage));
+  if (!QDesktopServices::openUrl(QUrl(kContactPage))) {
+    solvane::ui::warning(this, tr("Contact"),
+                         tr("No web browser could be started to open %1").arg(kContactPage));
+  }
 }
 
 void MainWindow::on_btn_about_clicked() {
@@ -296,46 +145,19 @@ void MainWindow::updatePlot(int /*index*/) {
 }
 
 void MainWindow::updatePlotSpectro(QList<float> data) {
-  QVector<QPointF> samples;
-  samples.reserve(data.size());
-  for (int i = 0; i < data.size(); ++i) {
-    samples.append(QPointF(rec::kFirstWavelength + i, data[i]));
-  }
-  curve->setSamples(samples);
-  curve->setPen(QColor(86, 177, 254, 0), 3.0, Qt::SolidLine);
-  curve->setSymbol(new QwtSymbol(QwtSymbol::NoSymbol));
-
-  QLinearGradient gradient(0, 1, 1, 1);
-  gradient.setCoordinateMode(QGradient::StretchToDeviceMode);
-  gradient.setColorAt(0.0, QColor(255, 0, 255));
-  gradient.setColorAt(0.17, Qt::blue);
-  gradient.setColorAt(0.4, Qt::green);
-  gradient.setColorAt(0.62, Qt::yellow);
-  gradient.setColorAt(1.0, Qt::red);
-  curve->setBrush(gradient);
-
-  curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
-  curve->attach(ui->qwtPlot);
-  ui->qwtPlot->replot();
+  plot->showSpectrum(data);
 }
 
 void MainWindow::updatePlotCIE1931() {
-  plotChromaticity(rec::kX, "x:", ", y:");
+  plot->showChromaticity(currentRecord(), rec::kX, "x:", ", y:");
 }
 
 void MainWindow::updatePlotCIE1976() {
-  plotChromaticity(rec::kUPrime, "u:", ", v:");
+  plot->showChromaticity(currentRecord(), rec::kUPrime, "u:", ", v:");
 }
 
 void MainWindow::updateStoredItemTable(QTableWidget *table, QList<QStringList> data) {
-  // The rows go and come in one step each: a row insertion per record lays
-  // out the header again every time, which a file of 100,000 records turns
-  // into minutes.
-  table->setRowCount(0);
-  table->setRowCount(data.size());
-  for (int row = 0; row < data.size(); ++row) {
-    setStoredRow(table, row, data[row]);
-  }
+  solvane::tables::fillStored(table, data);
 }
 
 void MainWindow::updateTestItemTable(QTableWidget *table, QStringList data) {
@@ -344,36 +166,7 @@ void MainWindow::updateTestItemTable(QTableWidget *table, QStringList data) {
     return;
   }
   ui->label_dataName->setText(data.first());
-  // A record shorter than the full layout shows the items it holds; the
-  // other value cells are emptied rather than left from the previous record.
-  const QStringList values = rec::testItemTexts(data);
-  for (int row = 0; row < values.size(); ++row) {
-    table->setItem(row, 2, valueItem(values[row], Qt::AlignRight | Qt::AlignVCenter));
-  }
-  markMeterMethodItems(table, values);
-}
-
-// The CCT, Ra and R1–R15 are the meter's own, by its method: their tooltip
-// says so and why the Light quality window's differ. Far from the
-// Planckian locus (|Δuv| > 0.05) the meter's CCT, and what rests on it, is
-// not defined: those values are grey and their tooltip says why.
-void MainWindow::markMeterMethodItems(QTableWidget *table, const QStringList &values) {
-  using solvane::quality::translatedFigureText;
-  constexpr int kFirst = rec::kCct - rec::kFirstTestItem;
-  constexpr int kLast = rec::kR1 + 14 - rec::kFirstTestItem; // R15
-  bool isNumber = false;
-  const double duv = values.value(rec::kDuv - rec::kFirstTestItem).toDouble(&isNumber);
-  const bool undefined = isNumber && std::fabs(duv) > lightquality::kMaximumAbsDuv;
-  const QString methods = solvane::quality::methodsNote(translatedFigureText);
-  for (int row = kFirst; row <= kLast && row < values.size(); ++row) {
-    QTableWidgetItem *item = table->item(row, 2);
-    if (undefined) {
-      item->setForeground(QColor(160, 160, 160));
-      item->setToolTip(translatedFigureText(lightquality::kFarFromLocus));
-    } else {
-      item->setToolTip(methods);
-    }
-  }
+  solvane::tables::showTestItems(table, data);
 }
 
 void MainWindow::updateIntensityTable(QTableWidget *table, QStringList data) {
@@ -381,14 +174,7 @@ void MainWindow::updateIntensityTable(QTableWidget *table, QStringList data) {
     qDebug() << "The data list is empty!(updateIntensityTable)";
     return;
   }
-  const QStringList texts = rec::intensityTexts(data);
-  QList<float> values;
-  for (int row = 0; row < texts.size(); ++row) {
-    table->setItem(row, 1, valueItem(texts[row], Qt::AlignCenter));
-    if (!texts[row].isEmpty()) { // a short record plots only the values it holds
-      values.append(rec::fieldValue(texts[row]));
-    }
-  }
+  const QList<float> values = solvane::tables::showIntensities(table, data);
   switch (ui->comboBox_plot->currentIndex()) {
   case 0:
     updatePlotSpectro(values);
@@ -406,26 +192,15 @@ void MainWindow::updateIntensityTable(QTableWidget *table, QStringList data) {
 }
 
 void MainWindow::changeGraphToSpectro() {
-  QwtPlot *plot = ui->qwtPlot;
-  plot->setAxisScale(QwtPlot::yLeft, 0, kSpectroTop);
-  plot->setCanvas(new QwtPlotCanvas);
-
-  QwtLinearScaleEngine engine(10);
-  QwtScaleDiv division = engine.divideScale(380, 780, 0, 4, 0);
-  division.setTicks(QwtScaleDiv::MajorTick, {380, 480, 580, 680, 780});
-  division.setTicks(QwtScaleDiv::MediumTick, {400, 420, 440, 460, 500, 520, 540, 560, 600, 620, 640,
-                                              660, 700, 720, 740, 760});
-  plot->setAxisScaleDiv(QwtPlot::xBottom, division);
-  replaceGrid();
-  plot->replot();
+  plot->setMode(RecordOverlay::kSpectro);
 }
 
 void MainWindow::changeGraphToCIE1931() {
-  applyChromaticityAxes(0.8, 0.9, "cie1931.png");
+  plot->setMode(RecordOverlay::kCie1931);
 }
 
 void MainWindow::changeGraphToCIE1976() {
-  applyChromaticityAxes(0.65, 0.6, "cie1976.png");
+  plot->setMode(RecordOverlay::kCie1976);
 }
 
 void MainWindow::calculateItems(int dataOrdinal, double illuminance, double *intensity,
@@ -459,17 +234,19 @@ void MainWindow::on_btn_readData_clicked() {
   const rec::ReadOutcome outcome = rec::readStoredRecords(
       *meter, ui->comboBox_observer->currentIndex(), [&](const QStringList &record, int read) {
         records.append(record);
-        appendStoredRow(table, record);
+        solvane::tables::appendStored(table, record);
         showReadProgress(read);
       });
-  statusBar()->showMessage(tr("%n record(s) read", nullptr, records.size()));
-  QString message =
-      outcome.status == 0 ? QStringLiteral("读取存储数据完成") : QStringLiteral("读取存储数据失败");
-  if (outcome.status != 0 && !meter->isLibraryBound()) {
-    // The reason on a line of its own, in the system's words.
-    message += QLatin1Char('\n') + meter->libraryErrorString();
+  if (outcome.status == 0) {
+    statusBar()->showMessage(tr("%n record(s) read", nullptr, records.size()));
+    solvane::ui::information(this, tr("Read"), tr("Stored data read"));
+  } else {
+    // The records before the failure stay listed; the status bar says that
+    // the list is not the whole memory.
+    statusBar()->showMessage(
+        tr("Reading stopped by a failure after %n record(s)", nullptr, records.size()));
+    solvane::ui::warning(this, tr("Read"), tr("Reading stored data failed: %1").arg(outcome.error));
   }
-  solvane::ui::warning(this, QString(), message);
   if (!records.isEmpty()) {
     table->selectRow(0);
   }
@@ -524,7 +301,7 @@ void MainWindow::on_btn_export_clicked() {
   TSIOStream stream;
   stream.setFileName(fileName);
   if (stream.writeSolvaneData(TSIOStream::dataFileHeader(), exported)) {
-    solvane::ui::warning(this, tr("Successful"), tr("Succeeded in exporting data"));
+    solvane::ui::information(this, tr("Successful"), tr("Succeeded in exporting data"));
   } else {
     solvane::ui::warning(this, tr("Failure"),
                          tr("Fail to export data") + '\n' + stream.errorString());
@@ -644,7 +421,11 @@ void MainWindow::setPrintFormat(bool isPdf) {
 void MainWindow::on_btn_help_clicked() {
   // A local file URL on every platform (a plain "file:///" + path text
   // doubles the slash of a Unix path).
-  QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath()));
+  const QString manual = manualPath();
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+    solvane::ui::warning(this, tr("Help"),
+                         tr("No PDF viewer could be started to open the manual %1").arg(manual));
+  }
 }
 
 void MainWindow::on_comboBox_observer_currentIndexChanged(int /*index*/) {
@@ -656,42 +437,6 @@ const QStringList *MainWindow::currentRecord() const {
     return nullptr;
   }
   return &records[currentIndex];
-}
-
-void MainWindow::plotChromaticity(int xField, const char *xName, const char *yName) {
-  curve->detach();
-  const QStringList *record = currentRecord();
-  if (!record || record->size() <= xField + 1) {
-    ui->qwtPlot->replot(); // nothing to mark
-    return;
-  }
-  const float x = rec::fieldValue(record->at(xField));
-  const float y = rec::fieldValue(record->at(xField + 1));
-  qDebug() << xName << x << yName << y;
-  curve->setSymbol(
-      new QwtSymbol(QwtSymbol::XCross, QBrush(), QPen(Qt::red, 0, Qt::SolidLine), QSize(12, 12)));
-  curve->setSamples(QVector<QPointF>{QPointF(x, y)});
-  curve->attach(ui->qwtPlot);
-  ui->qwtPlot->replot();
-}
-
-void MainWindow::replaceGrid() {
-  if (grid) {
-    grid->detach();
-    delete grid;
-  }
-  grid = new QwtPlotGrid;
-  grid->setPen(gridPen());
-  grid->attach(ui->qwtPlot);
-}
-
-void MainWindow::applyChromaticityAxes(double xTo, double yTo, const char *picture) {
-  QwtPlot *plot = ui->qwtPlot;
-  plot->setAxisScale(QwtPlot::yLeft, 0, yTo, 0.2);
-  plot->setAxisScale(QwtPlot::xBottom, 0, xTo, 0.2);
-  plot->canvas()->setStyleSheet(QString("border-image: url(:/images/%1);").arg(picture));
-  replaceGrid();
-  plot->replot();
 }
 
 void MainWindow::showReadProgress(int recordsRead) {
@@ -733,7 +478,7 @@ void MainWindow::measurementFinished() {
   setMeterButtonsEnabled(true);
   statusBar()->clearMessage();
   if (measurement->failure() != solvane::live::Failure::None) {
-    solvane::ui::warning(this, tr("Measure"), measurement->failureText());
+    solvane::ui::warning(this, tr("Measure"), measurement->errorString());
     return;
   }
   const QStringList &record = measurement->readings().constFirst().record;
@@ -760,7 +505,7 @@ void MainWindow::appendLiveRecords(const QList<QStringList> &taken) {
   const int first = records.size();
   for (const QStringList &record : taken) {
     records.append(record);
-    appendStoredRow(ui->tableWidget_storedData, record);
+    solvane::tables::appendStored(ui->tableWidget_storedData, record);
   }
   nextLiveOrdinal += taken.size();
   ui->tableWidget_storedData->selectRow(first);
@@ -779,12 +524,8 @@ QList<int> MainWindow::selectedRecordRows() const {
 
 void MainWindow::showSelectionOverlay() {
   const QList<int> rows = selectedRecordRows();
-  const int mode = ui->comboBox_plot->currentIndex();
-  if (rows.size() < 2 || mode < RecordOverlay::kSpectro || mode > RecordOverlay::kCie1976) {
-    if (overlay.clear() && mode == RecordOverlay::kSpectro) {
-      ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, kSpectroTop);
-      ui->qwtPlot->replot();
-    }
+  if (rows.size() < 2) {
+    plot->clearOverlay();
     return;
   }
   // A legend beyond a screenful of labels helps nobody, and a selection of
@@ -794,8 +535,7 @@ void MainWindow::showSelectionOverlay() {
   for (int row : rows.mid(0, kMostOverlaid)) {
     shown << records[row];
   }
-  curve->detach(); // the single record's fill or cross gives way to the overlay
-  overlay.show(ui->qwtPlot, static_cast<RecordOverlay::Mode>(mode), shown);
+  plot->showOverlay(shown);
 }
 
 // Beside Export, which also works on the selected rows.
@@ -805,9 +545,7 @@ void MainWindow::addCompareButton() {
   button->setMinimumSize(ui->btn_export->minimumSize());
   button->setFont(ui->btn_export->font());
   button->setToolTip(tr("Select two or more records to compare them with the first selected"));
-  button->setStyleSheet(
-      "QPushButton{background-color: rgb(71,141,228); border: 0px solid; color: white; "
-      "border-radius: 3px;}QPushButton:hover{background-color: rgb(101,171,255);}");
+  button->setStyleSheet(solvane::style::kCompareButton);
   if (auto *row = qobject_cast<QBoxLayout *>(ui->btn_export->parentWidget()->layout())) {
     row->insertWidget(row->indexOf(ui->btn_export) + 1, button);
   }

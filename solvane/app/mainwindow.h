@@ -1,7 +1,6 @@
 #pragma once
 
 #include "printsettingdlg.h"
-#include "record_overlay.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -13,8 +12,7 @@
 class LuxEngine;
 class QPrinter;
 class QTableWidget;
-class QwtPlotCurve;
-class QwtPlotGrid;
+class RecordPlot;
 
 namespace solvane::live {
 class LiveSeries;
@@ -71,14 +69,8 @@ private slots:
   void compareSelectedRecords();
 
 private:
-  void markMeterMethodItems(QTableWidget *table, const QStringList &values);
   // The record at the current index, or null when there is none.
   const QStringList *currentRecord() const;
-  // Draws the current record's chromaticity (fields xField, xField + 1).
-  void plotChromaticity(int xField, const char *xName, const char *yName);
-  // Gives the plot a fresh dotted grey grid in place of the previous one.
-  void replaceGrid();
-  void applyChromaticityAxes(double xTo, double yTo, const char *picture);
   void showReadProgress(int recordsRead);
   // Read, Measure and Series: the buttons that start exchanges with the meter.
   void setMeterButtonsEnabled(bool enabled);
@@ -98,9 +90,8 @@ private:
 
   Ui::MainWindow *ui;
   PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints
-  QwtPlotCurve *curve;
+  std::unique_ptr<RecordPlot> plot;
   std::unique_ptr<LuxEngine> meter; // the meter link for the life of the window
-  QwtPlotGrid *grid = nullptr;
   QList<QStringList> records;
   int currentIndex = -1;
   bool printToPdf = false;
@@ -109,5 +100,4 @@ private:
   // Live readings: the one Measure is taking, and the label number of the next.
   std::unique_ptr<solvane::live::LiveSeries> measurement;
   int nextLiveOrdinal = 0;
-  RecordOverlay overlay;
 };

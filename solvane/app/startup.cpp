@@ -73,9 +73,9 @@ bool takeMarker(QSystemSemaphore &lock, QSharedMemory &marker) {
 // "window shown" the same way and quits when standard input ends, so a test
 // ends each copy when it is done with it.
 void answerWarningsOnStderr() {
-  ui::setWarningAnswerer([](const QString &title, const QString &text) {
-    std::fprintf(stderr, "warning: %s: %s\n", title.toUtf8().constData(),
-                 text.toUtf8().constData());
+  ui::setMessageAnswerer([](QMessageBox::Icon icon, const QString &title, const QString &text) {
+    std::fprintf(stderr, "%s: %s: %s\n", icon == QMessageBox::Warning ? "warning" : "information",
+                 title.toUtf8().constData(), text.toUtf8().constData());
     std::fflush(stderr);
     return QMessageBox::Ok;
   });

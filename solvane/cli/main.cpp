@@ -48,8 +48,9 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
   }
 }
 
-int fail(const char *what) {
-  std::fprintf(stderr, "solvane-cli: %s\n", what);
+// The meter's own sentence: the operation, the exchange and its result.
+int meterFailure(const QString &why) {
+  std::fprintf(stderr, "solvane-cli: %s\n", why.toLocal8Bit().constData());
   return kMeterFailed;
 }
 
@@ -65,8 +66,7 @@ int listRecords(LuxEngine &meter, const QStringList &) {
       return kOk;
     }
     if (status < 0) {
-      std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n", ordinal);
-      return kMeterFailed;
+      return meterFailure(meter.errorString());
     }
     // A calibrated meter's ratio may be far from 1 (1e-7 and less), so it
     // keeps seven significant digits at any magnitude.
@@ -156,9 +156,7 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
                              : QString("; the %1 before it %2 in %3")
                                    .arg(solvane::errors::counted(count, "record"),
                                         count == 1 ? "is" : "are", quoting::quotedText(csv));
-    std::fprintf(stderr, "solvane-cli: reading stored record %d failed%s\n", count,
-                 kept.toLocal8Bit().constData());
-    return kMeterFailed;
+    return meterFailure(outcome.error + kept);
   }
   if (!csv.isEmpty()) {
     std::printf("%s written to %s\n", qPrintable(solvane::errors::counted(count, "record")),
@@ -341,19 +339,19 @@ void printValues(const char *title, const double *values, int count) {
 int showCalibration(LuxEngine &meter, const QStringList &) {
   const int time = meter.readIntegrationTime();
   if (time < 0) {
-    return fail("reading the integration time failed");
+    return meterFailure(meter.errorString());
   }
   double illuminance = 0;
   if (meter.readIlluminanceCorrectCoefficient(&illuminance) < 0) {
-    return fail("reading the illuminance coefficient failed");
+    return meterFailure(meter.errorString());
   }
   double wavelength[LuxEngine::kWavelengthCoefficients];
   if (meter.readWavelengthCorrectCoefficient(wavelength) < 0) {
-    return fail("reading the wavelength coefficients failed");
+    return meterFailure(meter.errorString());
   }
   std::vector<double> intensity(LuxEngine::kIntensityCoefficients);
   if (meter.readIntensityCorrectCoefficient(intensity.data()) < 0) {
-    return fail("reading the intensity coefficients failed");
+    return meterFailure(meter.errorString());
   }
   std::printf("integration time: %d\n", time);
   std::printf("illuminance coefficient: %.7g\n", illuminance);
@@ -369,7 +367,7 @@ int setIntegrationTime(LuxEngine &meter, const QStringList &args) {
     return kUsage;
   }
   if (meter.setIntegrationTime(time) < 0) {
-    return fail("setting the integration time failed");
+    return meterFailure(meter.errorString());
   }
   std::printf("integration time set to %d\n", time);
   return kOk;
@@ -377,7 +375,7 @@ int setIntegrationTime(LuxEngine &meter, const QStringList &args) {
 
 int saveIntegrationTime(LuxEngine &meter, const QStringList &) {
   if (meter.saveIntegrationTime() < 0) {
-    return fail("saving the integration time failed");
+    return meterFailure(meter.errorString());
   }
   std::printf("integration time saved\n");
   return kOk;
@@ -516,8 +514,7 @@ int main(int argc, char **argv) {
   }
   LuxEngine meter;
   if (!meter.isLibraryBound()) {
-    std::fprintf(stderr, "solvane-cli: %s\n", meter.libraryErrorString().toLocal8Bit().constData());
-    return kMeterFailed;
+    return meterFailure(meter.errorString());
   }
   return runCommand(command, args, meter);
 }

@@ -202,7 +202,7 @@ int measureLive(LuxEngine &meter, const QStringList &args) {
   loop.exec();
 
   if (series.failure() != live::Failure::None) {
-    std::fprintf(stderr, "solvane-cli: %s\n", series.failureText().toLocal8Bit().constData());
+    std::fprintf(stderr, "solvane-cli: %s\n", series.errorString().toLocal8Bit().constData());
     return kMeterFailed;
   }
   if (fileFailed) {

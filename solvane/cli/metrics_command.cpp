@@ -255,8 +255,7 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   }
   printer.finish();
   if (outcome.status < 0) {
-    std::fprintf(stderr, "solvane-cli: reading stored record %d failed\n",
-                 static_cast<int>(outcome.records.size()));
+    std::fprintf(stderr, "solvane-cli: %s\n", outcome.error.toLocal8Bit().constData());
     return kMeterFailed;
   }
   return kOk;

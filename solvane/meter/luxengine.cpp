@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 
 #include <algorithm>
 
@@ -22,18 +23,27 @@ template <typename T> void copySamples(const devlink::meter::Samples &samples, T
   std::copy(samples.begin(), samples.end(), out);
 }
 
-// Logs the success or failure text and turns the outcome into a status.
-int report(bool ok, const char *success, const char *failure) {
-  qDebug() << (ok ? success : failure);
-  return ok ? 1 : -1;
+// The library reports a failure, not its kind: one that came only after the
+// time-out had passed is taken as no answer, an earlier one as a refusal.
+QString exchangeReason(const char *entryName, DWORD commandCode, DWORD loc, long result,
+                       qint64 elapsedMs) {
+  const QString frame = QString("%1 (command %2, loc %3)").arg(entryName).arg(commandCode).arg(loc);
+  if (elapsedMs >= kTimeout) {
+    return QString("the meter gave no answer to %1 within %2 s").arg(frame).arg(kTimeout / 1000.0);
+  }
+  return QString("the USB library returned %1 to %2").arg(result).arg(frame);
 }
 
 } // namespace
 
-LuxEngine::LuxEngine(QObject *parent) : QObject(parent), foundation(new TSFoundation(nullptr)) {}
+LuxEngine::LuxEngine(QObject *parent) : QObject(parent), foundation(new TSFoundation(nullptr)) {
+  failure = foundation->errorString();
+}
 
 LuxEngine::LuxEngine(QObject *parent, const QString &libraryName)
-    : QObject(parent), foundation(new TSFoundation(nullptr, libraryName)) {}
+    : QObject(parent), foundation(new TSFoundation(nullptr, libraryName)) {
+  failure = foundation->errorString();
+}
 
 LuxEngine::~LuxEngine() = default;
 
@@ -41,31 +51,57 @@ bool LuxEngine::isLibraryBound() const {
   return foundation->isBound();
 }
 
-QString LuxEngine::libraryErrorString() const {
-  return foundation->errorString();
+bool LuxEngine::exchange(Entry entry, const char *entryName, DWORD commandCode, DWORD loc,
+                         Bytes *data) {
+  if (!foundation->isBound()) {
+    exchangeFailure = foundation->errorString();
+    return false;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  const long result =
+      (foundation.get()->*entry)(commandCode, loc, data ? static_cast<DWORD>(data->size()) : 0,
+                                 data ? data->data() : nullptr, kTimeout, nullptr, devlink::kTries);
+  if (result > 0) {
+    return true;
+  }
+  exchangeFailure = exchangeReason(entryName, commandCode, loc, result, clock.elapsed());
+  return false;
 }
 
 bool LuxEngine::read(DWORD commandCode, DWORD loc, Bytes &reply) {
-  return foundation->readCommand(commandCode, loc, static_cast<DWORD>(reply.size()), reply.data(),
-                                 kTimeout, nullptr, devlink::kTries) > 0;
+  return exchange(&TSFoundation::readCommand, "CmdRead", commandCode, loc, &reply);
 }
 
 bool LuxEngine::write(DWORD commandCode, DWORD loc, Bytes &data) {
-  return foundation->writeCommand(commandCode, loc, static_cast<DWORD>(data.size()), data.data(),
-                                  kTimeout, nullptr, devlink::kTries) > 0;
+  return exchange(&TSFoundation::writeCommand, "CmdWrite", commandCode, loc, &data);
 }
 
 bool LuxEngine::command(DWORD commandCode, DWORD loc) {
-  return foundation->cmdCommand(commandCode, loc, 0, nullptr, kTimeout, nullptr, devlink::kTries) >
-         0;
+  return exchange(&TSFoundation::cmdCommand, "CmdCmd", commandCode, loc, nullptr);
+}
+
+int LuxEngine::fail(const QString &what, const char *log) {
+  failure = what + QStringLiteral(": ") + exchangeFailure;
+  if (log) {
+    qDebug() << log;
+  }
+  return -1;
+}
+
+int LuxEngine::finish(bool ok, const char *success, const QString &what, const char *failureLog) {
+  if (!ok) {
+    return fail(what, failureLog);
+  }
+  qDebug() << success;
+  return 1;
 }
 
 int LuxEngine::readStoredData(int dataOrdinal, QDateTime *time, double *illuminance,
                               double *intensity, double *ratio) {
   Bytes record(protocol::kRecordBytes);
   if (!read(protocol::kReadStoredRecord, static_cast<DWORD>(dataOrdinal), record)) {
-    qDebug() << "读取存储数据失败!";
-    return -1;
+    return fail(QString("cannot read stored record %1").arg(dataOrdinal), "读取存储数据失败!");
   }
   if (!devlink::meter::recordExists(record.data())) {
     qDebug() << "没有可以读取的数据!";
@@ -86,8 +122,7 @@ int LuxEngine::readStoredData(int dataOrdinal, QDateTime *time, double *illumina
 int LuxEngine::readTestResult(int resultConteent, double *illuminacne, int *intensity) {
   Bytes result(protocol::kTestResultBytes);
   if (!read(protocol::kReadTestResult, static_cast<DWORD>(resultConteent), result)) {
-    qDebug() << "读取测试结果失败!";
-    return -1;
+    return fail("cannot read the test result", "读取测试结果失败!");
   }
   const devlink::meter::TestResult decoded = devlink::meter::decodeTestResult(result.data());
   *illuminacne = decoded.illuminance;
@@ -108,36 +143,42 @@ int LuxEngine::readOriginalData(int *data) {
       std::copy(blockCounts, blockCounts + counts, data + protocol::kRawBlockCounts * block);
     }
   }
-  return report(ok, "获取原始强度成功!", "获取原始强度失败!");
+  return finish(ok, "获取原始强度成功!", "cannot read the raw counts", "获取原始强度失败!");
 }
 
 int LuxEngine::stopToReadOriginalData() {
-  return report(command(protocol::kStopRawData, 0), "结束获取原始数据成功!",
-                "结束获取原始数据失败!");
+  return finish(command(protocol::kStopRawData, 0), "结束获取原始数据成功!",
+                "cannot stop the raw acquisition", "结束获取原始数据失败!");
 }
 
 int LuxEngine::startToTest(int mode) {
-  return command(protocol::kStartTest, static_cast<DWORD>(mode)) ? 1 : -1;
+  if (!command(protocol::kStartTest, static_cast<DWORD>(mode))) {
+    return fail("cannot start a test", nullptr);
+  }
+  return 1;
 }
 
 int LuxEngine::isReadyForReadingReslut() {
   Bytes flag(1);
-  return read(protocol::kReadReadyFlag, 0, flag) ? flag[0] : -1;
+  if (!read(protocol::kReadReadyFlag, 0, flag)) {
+    return fail("cannot ask the meter whether its result is ready", nullptr);
+  }
+  return flag[0];
 }
 
 int LuxEngine::setIntegrationTime(int time) {
   // The field holds time x 10 in 16 bits: larger or negative times would
   // wrap into a different setting, so they are refused unsent.
+  const char *const what = "cannot set the integration time";
   if (time < 0 || time > kMaxIntegrationTime) {
-    qDebug() << "设置积分时间失败!";
-    return -1;
+    exchangeFailure = QString("%1 is outside 0 to %2").arg(time).arg(kMaxIntegrationTime);
+    return fail(what, "设置积分时间失败!");
   }
   Bytes data(protocol::kIntegrationTimeBytes);
   devlink::writeU16le(data.data(),
                       static_cast<std::uint16_t>(time * protocol::kIntegrationTimeScale));
   if (!write(protocol::kSetIntegrationTime, 0, data)) {
-    qDebug() << "设置积分时间失败!";
-    return -1;
+    return fail(what, "设置积分时间失败!");
   }
   qDebug() << "成功设置积分时间:" << time;
   return 1;
@@ -146,8 +187,7 @@ int LuxEngine::setIntegrationTime(int time) {
 int LuxEngine::readIntegrationTime() {
   Bytes data(protocol::kIntegrationTimeBytes);
   if (!read(protocol::kReadIntegrationTime, 0, data)) {
-    qDebug() << "读取积分时间失败!";
-    return -1;
+    return fail("cannot read the integration time", "读取积分时间失败!");
   }
   const int time = devlink::readU16le(data.data()) / protocol::kIntegrationTimeScale;
   qDebug() << "成功读取积分时间：" << time;
@@ -155,43 +195,48 @@ int LuxEngine::readIntegrationTime() {
 }
 
 int LuxEngine::saveIntegrationTime() {
-  return report(command(protocol::kSaveIntegrationTime, protocol::kSaveIntegrationTimeLoc),
-                "保存积分时间成功!", "保存积分时间失败!");
+  return finish(command(protocol::kSaveIntegrationTime, protocol::kSaveIntegrationTimeLoc),
+                "保存积分时间成功!", "cannot save the integration time", "保存积分时间失败!");
 }
 
 int LuxEngine::saveIlluminanceCorrectCoefficient(double *coefficient) {
-  return report(writeCoefficientBlocks(protocol::kWriteIlluminanceCoefficient, 1, 1, coefficient),
-                "保存照度校准系数成功!", "保存照度校准系数失败!");
+  return finish(writeCoefficientBlocks(protocol::kWriteIlluminanceCoefficient, 1, 1, coefficient),
+                "保存照度校准系数成功!", "cannot save the illuminance coefficient",
+                "保存照度校准系数失败!");
 }
 
 int LuxEngine::readIlluminanceCorrectCoefficient(double *coefficient) {
-  return report(readCoefficientBlocks(protocol::kReadIlluminanceCoefficient, 1, 1, coefficient),
-                "读取照度校准系数成功!", "读取照度校准系数失败!");
+  return finish(readCoefficientBlocks(protocol::kReadIlluminanceCoefficient, 1, 1, coefficient),
+                "读取照度校准系数成功!", "cannot read the illuminance coefficient",
+                "读取照度校准系数失败!");
 }
 
 int LuxEngine::saveWavelengthCorrectCoefficient(double *coefficient) {
-  return report(writeCoefficientBlocks(protocol::kWriteWavelengthCoefficients, 1,
+  return finish(writeCoefficientBlocks(protocol::kWriteWavelengthCoefficients, 1,
                                        kWavelengthCoefficients, coefficient),
-                "保存校正系数成功!", "保存校正系数失败!");
+                "保存校正系数成功!", "cannot save the wavelength coefficients",
+                "保存校正系数失败!");
 }
 
 int LuxEngine::readWavelengthCorrectCoefficient(double *coefficient) {
-  return report(readCoefficientBlocks(protocol::kReadWavelengthCoefficients, 1,
+  return finish(readCoefficientBlocks(protocol::kReadWavelengthCoefficients, 1,
                                       kWavelengthCoefficients, coefficient),
-                "读取波长校正系数成功!", "读取波长校正系数失败!");
+                "读取波长校正系数成功!", "cannot read the wavelength coefficients",
+                "读取波长校正系数失败!");
 }
 
 int LuxEngine::saveIntensityCorrectCoefficient(double *coefficient) {
-  return report(writeCoefficientBlocks(protocol::kWriteIntensityBlock,
-                                       protocol::kIntensityWriteBlocks,
-                                       protocol::kIntensityWriteBlockNumbers, coefficient),
-                "保存强度校准系数成功!", "保存强度校准系数失败！");
+  return finish(
+      writeCoefficientBlocks(protocol::kWriteIntensityBlock, protocol::kIntensityWriteBlocks,
+                             protocol::kIntensityWriteBlockNumbers, coefficient),
+      "保存强度校准系数成功!", "cannot save the intensity coefficients", "保存强度校准系数失败！");
 }
 
 int LuxEngine::readIntensityCorrectCoefficient(double *coefficient) {
-  return report(readCoefficientBlocks(protocol::kReadIntensityBlock, protocol::kIntensityReadBlocks,
+  return finish(readCoefficientBlocks(protocol::kReadIntensityBlock, protocol::kIntensityReadBlocks,
                                       protocol::kIntensityReadBlockNumbers, coefficient),
-                "读取强度校准系数成功！", "读取强度校准系数失败!");
+                "读取强度校准系数成功！", "cannot read the intensity coefficients",
+                "读取强度校准系数失败!");
 }
 
 // Reads `blocks` exchanges of `numbersPerBlock` meter numbers; block b goes
@@ -218,6 +263,8 @@ bool LuxEngine::writeCoefficientBlocks(DWORD commandCode, int blocks, int number
   const int total = blocks * numbersPerBlock;
   Bytes encoded(static_cast<std::size_t>(devlink::kMeterNumberBytes * total));
   if (!devlink::encodeMeterNumbers(coefficient, static_cast<std::size_t>(total), encoded.data())) {
+    exchangeFailure = QStringLiteral("a value is not finite or beyond the meter's number range; "
+                                     "nothing was sent");
     return false;
   }
   const std::size_t blockBytes =

@@ -287,6 +287,28 @@
         </translation>
     </message>
     <message>
+        <source>Stored data read</source>
+        <translation>读取存储数据完成</translation>
+    </message>
+    <message>
+        <source>Reading stored data failed: %1</source>
+        <translation>读取存储数据失败：%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %1</source>
+        <translation>无法启动网页浏览器打开 %1</translation>
+    </message>
+    <message>
+        <source>No PDF viewer could be started to open the manual %1</source>
+        <translation>无法启动 PDF 阅读器打开说明书 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading stopped by a failure after %n record(s)</source>
+        <translation>
+            <numerusform>读取在 %n 条记录后因故障停止</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Live measurement</source>
         <translation>实时测量</translation>
     </message>

@@ -289,6 +289,29 @@
         </translation>
     </message>
     <message>
+        <source>Stored data read</source>
+        <translation>Stored data read</translation>
+    </message>
+    <message>
+        <source>Reading stored data failed: %1</source>
+        <translation>Reading stored data failed: %1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %1</source>
+        <translation>No web browser could be started to open %1</translation>
+    </message>
+    <message>
+        <source>No PDF viewer could be started to open the manual %1</source>
+        <translation>No PDF viewer could be started to open the manual %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading stopped by a failure after %n record(s)</source>
+        <translation>
+            <numerusform>Reading stopped by a failure after %n record</numerusform>
+            <numerusform>Reading stopped by a failure after %n records</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Live measurement</source>
         <translation>Live measurement</translation>
     </message>

@@ -287,6 +287,28 @@
         </translation>
     </message>
     <message>
+        <source>Stored data read</source>
+        <translation>讀取儲存資料完成</translation>
+    </message>
+    <message>
+        <source>Reading stored data failed: %1</source>
+        <translation>讀取儲存資料失敗：%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %1</source>
+        <translation>無法啟動網頁瀏覽器開啟 %1</translation>
+    </message>
+    <message>
+        <source>No PDF viewer could be started to open the manual %1</source>
+        <translation>無法啟動 PDF 閱讀器開啟說明書 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading stopped by a failure after %n record(s)</source>
+        <translation>
+            <numerusform>讀取在 %n 筆記錄後因故障停止</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Live measurement</source>
         <translation>即時測量</translation>
     </message>

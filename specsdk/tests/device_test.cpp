@@ -38,18 +38,9 @@ protected:
 
   static json state() { return json::parse(sim().stateJson()); }
 
-  // Every exchange since the log was cleared.
-  static std::vector<TsimExchange> log() {
-    std::vector<TsimExchange> entries(static_cast<std::size_t>(sim().logSize()));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      sim().logEntry(static_cast<int>(i), &entries[i]);
-    }
-    return entries;
-  }
-
   static std::vector<TsimExchange> exchanges(const std::string &entry, std::uint32_t command) {
     std::vector<TsimExchange> found;
-    for (const TsimExchange &e : log()) {
+    for (const TsimExchange &e : sim().log()) {
       if (entry == e.entry && e.command == command) {
         found.push_back(e);
       }

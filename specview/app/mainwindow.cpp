@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 
+#include "figures_panel.h"
 #include "language.h"
 
-#include "lightquality/figure_table.h"
 #include "quoting/quoted_qstring.h"
 
 #include <qwt_plot.h>
@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QCoreApplication>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -38,63 +37,6 @@ namespace {
 constexpr int kMaxScans = 1000;
 constexpr int kMaxBoxcar = 50;
 constexpr int kSidePanelWidth = 300;
-
-// The panel's figures: the window's key of each (its tests read them by
-// it) and its row of the figure table. The SDK's come first, in their own
-// box, then the standard figures of the same spectrum.
-struct PanelFigure {
-  const char *key;
-  lightquality::FigureGroup group;
-  const char *row;
-  bool namesMethod = false; // the SDK shows the same quantity by its own method
-};
-constexpr PanelFigure kSdkFigures[] = {
-    {"x", lightquality::FigureGroup::kInstrument, "x"},
-    {"y", lightquality::FigureGroup::kInstrument, "y"},
-    {"u", lightquality::FigureGroup::kInstrument, "u_prime"},
-    {"v", lightquality::FigureGroup::kInstrument, "v_prime"},
-    {"cct", lightquality::FigureGroup::kInstrument, "cct_K"},
-    {"ra", lightquality::FigureGroup::kInstrument, "ra"},
-    {"dominant", lightquality::FigureGroup::kInstrument, "dominant_nm"},
-};
-constexpr PanelFigure kQualityFigures[] = {
-    {"lqRf", lightquality::FigureGroup::kFidelity, "rf"},
-    {"lqRg", lightquality::FigureGroup::kFidelity, "rg"},
-    {"lqRa", lightquality::FigureGroup::kRendering, "ra", true},
-    {"lqCct", lightquality::FigureGroup::kCct, "cct_K", true},
-    {"lqDuv", lightquality::FigureGroup::kCct, "duv"},
-};
-
-// A table text in the window's language.
-QString figureTr(const char *text) {
-  return QCoreApplication::translate("Figures", text);
-}
-
-// A reason of the library in the window's language.
-QString reasonTr(const std::string &reason) {
-  return QString::fromStdString(lightquality::translateReason(
-      reason, [](const char *text) { return figureTr(text).toStdString(); }));
-}
-
-// "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, where the
-// SDK shows the same quantity, its method.
-QString panelLabel(const lightquality::Figure &row, bool withMethod) {
-  const char *detail = withMethod ? row.method : row.unit;
-  const QString symbol = QString::fromUtf8(row.symbol);
-  return *detail ? QString("%1 (%2)").arg(symbol, figureTr(detail)) : symbol;
-}
-
-QVector<double> toDoubles(const QVector<int> &values) {
-  return QVector<double>(values.begin(), values.end());
-}
-
-QVector<double> indices(int count, int first) {
-  QVector<double> x(count);
-  for (int i = 0; i < count; ++i) {
-    x[i] = first + i;
-  }
-  return x;
-}
 
 QLabel *warningLabel() {
   auto *label = new QLabel;
@@ -130,7 +72,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   sideScroll->setFixedWidth(kSidePanelWidth);
   layout->addWidget(sideScroll);
   layout->addWidget(buildPlotArea(), 1);
-  layout->addWidget(buildFiguresGroup());
+  figures_ = new FiguresPanel;
+  layout->addWidget(figures_);
   setCentralWidget(central);
   statusBar()->showMessage(tr("Not connected"));
   // The newest frame's time, integration time and peak stay in view beside
@@ -323,45 +266,6 @@ QWidget *MainWindow::buildSaveGroup() {
   return group;
 }
 
-QLabel *MainWindow::addFigure(QFormLayout *form, const QString &key, const QString &label) {
-  auto *value = new QLabel(QStringLiteral("-"));
-  value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  form->addRow(label, value);
-  figures_.insert(key, value);
-  return value;
-}
-
-QWidget *MainWindow::buildFiguresGroup() {
-  auto *panel = new QWidget;
-  panel->setFixedWidth(240);
-  auto *layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
-  auto *sdkForm = new QFormLayout(sdk);
-  for (const PanelFigure &f : kSdkFigures) {
-    addFigure(sdkForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
-  }
-  layout->addWidget(sdk);
-  auto *quality = new QGroupBox(tr("Light quality"));
-  auto *qualityForm = new QFormLayout(quality);
-  for (const PanelFigure &f : kQualityFigures) {
-    addFigure(qualityForm, f.key, panelLabel(lightquality::figure(f.group, f.row), f.namesMethod));
-  }
-  layout->addWidget(quality);
-  auto *methods = new QLabel(tr("The two Ra differ: specsdk takes its references at the CCT on "
-                                "its 5 K grid, CIE 13.3 at the exact CCT."));
-  methods->setWordWrap(true);
-  methods->setStyleSheet("color: rgb(110,110,110);");
-  layout->addWidget(methods);
-  figuresReason_ = new QLabel;
-  figuresReason_->setWordWrap(true);
-  figures_.insert("reason", figuresReason_);
-  layout->addWidget(figuresReason_);
-  layout->addStretch();
-  return panel;
-}
-
 QWidget *MainWindow::buildPlotArea() {
   auto *area = new QWidget;
   auto *layout = new QVBoxLayout(area);
@@ -369,7 +273,7 @@ QWidget *MainWindow::buildPlotArea() {
   auto *bar = new QHBoxLayout;
   viewBox_ = new QComboBox;
   viewBox_->addItems({tr("Raw counts"), tr("Processed intensity"), tr("Spectrum 380-779 nm")});
-  viewBox_->setCurrentIndex(view_);
+  viewBox_->setCurrentIndex(processing_.view());
   connect(viewBox_, qOverload<int>(&QComboBox::currentIndexChanged), this, &MainWindow::setView);
   modeBox_ = new QComboBox;
   modeBox_->addItems({tr("Intensity"), tr("Transmission (%)"), tr("Absorbance")});
@@ -423,9 +327,8 @@ void MainWindow::pushSettings() {
 // makes them meaningless.
 void MainWindow::processingChanged() {
   pushSettings();
-  if (isDarkActive() || hasReference()) {
-    dark_.clear();
-    reference_.clear();
+  if (processing_.processingChanged()) {
+    modeBox_->setCurrentIndex(Processing::Intensity);
     showMessage(tr("The processing changed: the dark and the reference were cleared."));
   }
   refreshMarks();
@@ -561,42 +464,34 @@ QString MainWindow::message() const {
 }
 
 void MainWindow::storeDark() {
-  if (!last_.frame.isValid()) {
-    return;
+  if (processing_.storeDark(last_.frame)) {
+    refreshPlot();
+    refreshMarks();
   }
-  dark_ = last_.frame.intensity;
-  darkTime_ = last_.frame.integrationTime;
-  refreshPlot();
-  refreshMarks();
 }
 
 void MainWindow::clearDark() {
-  dark_.clear();
+  processing_.clearDark();
   refreshPlot();
   refreshMarks();
 }
 
 void MainWindow::storeReference() {
-  if (!last_.frame.isValid()) {
-    return;
+  if (processing_.storeReference(last_.frame)) {
+    refreshMarks();
+    refreshPlot();
   }
-  reference_ = last_.frame.intensity;
-  referenceTime_ = last_.frame.integrationTime;
-  refreshMarks();
-  refreshPlot();
 }
 
 void MainWindow::clearReference() {
-  reference_.clear();
-  if (mode_ != Intensity) {
-    modeBox_->setCurrentIndex(Intensity);
-  }
+  processing_.clearReference();
+  modeBox_->setCurrentIndex(processing_.mode());
   refreshMarks();
   refreshPlot();
 }
 
 void MainWindow::setView(int view) {
-  view_ = static_cast<View>(view);
+  processing_.setView(static_cast<Processing::View>(view));
   if (viewBox_->currentIndex() != view) {
     viewBox_->setCurrentIndex(view);
   }
@@ -605,45 +500,19 @@ void MainWindow::setView(int view) {
 }
 
 void MainWindow::setProcessedMode(int mode) {
-  if (mode != Intensity && !hasReference()) {
+  if (!processing_.setMode(static_cast<Processing::Mode>(mode))) {
     showMessage(tr("Store a reference first: transmission and absorbance are measured against it."));
-    modeBox_->setCurrentIndex(Intensity);
+    modeBox_->setCurrentIndex(processing_.mode());
     return;
   }
-  mode_ = static_cast<ProcessedMode>(mode);
   if (modeBox_->currentIndex() != mode) {
     modeBox_->setCurrentIndex(mode);
   }
   refreshPlot();
 }
 
-QVector<double> MainWindow::processedValues() const {
-  const QVector<double> &intensity = last_.frame.intensity;
-  const QVector<double> sample = isDarkActive() ? subtracted(intensity, dark_) : intensity;
-  if (mode_ == Intensity || !hasReference()) {
-    return sample;
-  }
-  const QVector<double> reference = isDarkActive() ? subtracted(reference_, dark_) : reference_;
-  const QVector<double> transmission = transmissionPercent(sample, reference);
-  return mode_ == Transmission ? transmission : absorbance(transmission);
-}
-
 Series MainWindow::shownSeries() const {
-  const Frame &frame = last_.frame;
-  if (!frame.isValid()) {
-    return {};
-  }
-  switch (view_) {
-  case RawCounts: {
-    // The 2048 pixels, then the 16 dark pixels after them.
-    return {indices(kPixels + kDarkPixels, 0), toDoubles(frame.pixels + frame.dark)};
-  }
-  case ProcessedIntensity:
-    return {frame.wavelengths, processedValues()};
-  case CalibratedSpectrum:
-    break;
-  }
-  return {indices(kSpectrumPoints, kSpectrumFirstNm), frame.spectrumValues()};
+  return processing_.shownSeries(last_.frame);
 }
 
 void MainWindow::refreshPlot() {
@@ -651,19 +520,22 @@ void MainWindow::refreshPlot() {
   curve_->setSamples(series.x, series.values);
   QString xTitle = tr("Wavelength (nm)");
   QString yTitle = tr("Intensity (counts)");
-  if (view_ == RawCounts) {
+  const Processing::View view = processing_.view();
+  if (view == Processing::RawCounts) {
     xTitle = tr("Pixel (2048-2063: dark pixels)");
     yTitle = tr("Counts");
-  } else if (view_ == ProcessedIntensity && mode_ == Transmission) {
+  } else if (view == Processing::ProcessedIntensity &&
+             processing_.mode() == Processing::Transmission) {
     yTitle = tr("Transmission (%)");
-  } else if (view_ == ProcessedIntensity && mode_ == Absorbance) {
+  } else if (view == Processing::ProcessedIntensity &&
+             processing_.mode() == Processing::Absorbance) {
     yTitle = tr("Absorbance");
-  } else if (view_ == CalibratedSpectrum) {
+  } else if (view == Processing::CalibratedSpectrum) {
     yTitle = tr("Spectral intensity (relative)");
   }
   plot_->setAxisTitle(QwtPlot::xBottom, xTitle);
   plot_->setAxisTitle(QwtPlot::yLeft, yTitle);
-  if (view_ == RawCounts && connected_) {
+  if (view == Processing::RawCounts && connected_) {
     plot_->setAxisScale(QwtPlot::yLeft, 0, info_.fullScale() * 1.05);
   } else {
     plot_->setAxisAutoScale(QwtPlot::yLeft);
@@ -677,32 +549,11 @@ void MainWindow::refreshPlot() {
 }
 
 void MainWindow::refreshFigures() {
-  const Figures &f = last_.figures;
-  const lightquality::FigureSource source = f.source();
-  // A saturated frame's colour is not the light's: every figure is grey.
-  const QString saturated = saturatedCount() > 0
-                                ? tr("The frame is saturated: its colour figures are not valid.")
-                                : QString();
-  const auto show = [this, &source, &saturated](const auto &panel) {
-    for (const PanelFigure &shown : panel) {
-      const lightquality::Figure &row = lightquality::figure(shown.group, shown.row);
-      QLabel *label = figures_.value(shown.key);
-      label->setText(QString::fromStdString(
-          lightquality::figureText(lightquality::figureValue(row, source), row.decimals)));
-      const std::string caveat = lightquality::figureCaveat(row, source);
-      const QString why = !saturated.isEmpty() ? saturated : reasonTr(caveat);
-      label->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("color: rgb(140,140,140);"));
-      label->setToolTip(why);
-    }
-  };
-  show(kSdkFigures);
-  show(kQualityFigures);
-  figuresReason_->setText(saturated.isEmpty() ? f.reason : saturated);
+  figures_->show(last_.figures, saturatedCount() > 0);
 }
 
 QString MainWindow::figureText(const QString &key) const {
-  const QLabel *label = figures_.value(key);
-  return label != nullptr ? label->text() : QString();
+  return figures_->text(key);
 }
 
 int MainWindow::saturatedCount() const {
@@ -719,14 +570,17 @@ void MainWindow::refreshMarks() {
                                            .arg(info_.fullScale())
                                      : QString());
   saturation_->setVisible(saturated > 0);
-  darkMark_->setVisible(isDarkActive() && view_ == ProcessedIntensity);
+  darkMark_->setVisible(processing_.darkShown());
   // Counts follow the integration time: the labels say which time each was taken at.
-  darkState_->setText(isDarkActive() ? tr("Dark of integration time %1, subtracted").arg(darkTime_)
-                                     : tr("No dark"));
-  referenceState_->setText(hasReference() ? tr("Reference of integration time %1")
-                                                .arg(referenceTime_)
-                                          : tr("No reference"));
-  modeBox_->setEnabled(view_ == ProcessedIntensity);
+  darkState_->setText(
+      processing_.hasDark()
+          ? tr("Dark of integration time %1, subtracted").arg(processing_.darkTime())
+          : tr("No dark"));
+  referenceState_->setText(
+      processing_.hasReference()
+          ? tr("Reference of integration time %1").arg(processing_.referenceTime())
+          : tr("No reference"));
+  modeBox_->setEnabled(processing_.view() == Processing::ProcessedIntensity);
   if (frame.isValid()) {
     frameInfo_->setText(tr("%1  integration time %2, peak %3 counts")
                             .arg(frame.time.toString("HH:mm:ss.zzz"))
@@ -747,13 +601,13 @@ SaveContext MainWindow::saveContext() const {
   const AcquisitionSettings settings = settingsFromControls();
   context.scans = settings.scans;
   context.boxcar = settings.boxcar;
-  context.darkSubtracted = isDarkActive() && view_ == ProcessedIntensity;
-  context.referenceStored = hasReference();
+  context.darkSubtracted = processing_.darkShown();
+  context.referenceStored = processing_.hasReference();
   context.view = viewBox_->currentText();
-  if (view_ == ProcessedIntensity) {
+  if (processing_.view() == Processing::ProcessedIntensity) {
     context.view += " / " + modeBox_->currentText();
   }
-  context.xColumn = view_ == RawCounts ? "pixel" : "wavelength";
+  context.xColumn = processing_.view() == Processing::RawCounts ? "pixel" : "wavelength";
   context.valueColumn = "value";
   context.saturatedPixels = saturatedCount();
   context.fullScale = info_.fullScale();
@@ -774,9 +628,7 @@ bool MainWindow::saveSpdx(const QString &path) {
     return false;
   }
   const Frame &frame = last_.frame;
-  return specview::saveSpdx(path, saveContext(),
-                            {indices(kSpectrumPoints, kSpectrumFirstNm), frame.spectrumValues()},
-                            &errorString_);
+  return specview::saveSpdx(path, saveContext(), calibratedSpectrum(frame), &errorString_);
 }
 
 bool MainWindow::savePlot(const QString &path) {

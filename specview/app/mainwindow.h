@@ -5,6 +5,7 @@
 
 #include "acquisition.h"
 #include "export.h"
+#include "processing.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -21,13 +22,12 @@ class QwtPlotCurve;
 
 namespace specview {
 
+class FiguresPanel;
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
 public:
-  enum View { RawCounts, ProcessedIntensity, CalibratedSpectrum };
-  enum ProcessedMode { Intensity, Transmission, Absorbance };
-
   explicit MainWindow(QWidget *parent = nullptr);
   ~MainWindow() override;
 
@@ -36,8 +36,7 @@ public:
   const AcquiredFrame &lastFrame() const { return last_; }
   const DeviceInfo &deviceInfo() const { return info_; }
   bool isConnected() const { return connected_; }
-  bool isDarkActive() const { return !dark_.isEmpty(); }
-  bool hasReference() const { return !reference_.isEmpty(); }
+  const Processing &processing() const { return processing_; }
   QString saturationWarning() const;
   // Pixels of the last frame at full scale.
   int saturatedCount() const;
@@ -65,6 +64,7 @@ public slots:
   void clearDark();
   void storeReference();
   void clearReference();
+  // Processing::View and Processing::Mode values, as the boxes give them.
   void setView(int view);
   void setProcessedMode(int mode);
 
@@ -82,9 +82,7 @@ private:
   QWidget *buildAcquisitionGroup();
   QWidget *buildDarkReferenceGroup();
   QWidget *buildSaveGroup();
-  QWidget *buildFiguresGroup();
   QWidget *buildPlotArea();
-  QLabel *addFigure(QFormLayout *form, const QString &key, const QString &label);
 
   AcquisitionSettings settingsFromControls() const;
   void pushSettings();
@@ -97,7 +95,6 @@ private:
   void refreshFigures();
   void refreshMarks();
   void showMessage(const QString &text);
-  QVector<double> processedValues() const;
   SaveContext saveContext() const;
   void saveWithDialog(const QString &title, const QString &filter, const QString &suffix,
                       bool (MainWindow::*save)(const QString &));
@@ -107,12 +104,7 @@ private:
   bool connected_ = false;
   bool continuous_ = false;
   AcquiredFrame last_;
-  QVector<double> dark_;
-  QVector<double> reference_;
-  int darkTime_ = 0;
-  int referenceTime_ = 0;
-  View view_ = ProcessedIntensity;
-  ProcessedMode mode_ = Intensity;
+  Processing processing_;
   // Repaints at most at the screen's rate, with the newest frame.
   QTimer repaint_;
 
@@ -142,8 +134,7 @@ private:
   QLabel *message_;
   QwtPlot *plot_;
   QwtPlotCurve *curve_;
-  QHash<QString, QLabel *> figures_;
-  QLabel *figuresReason_;
+  FiguresPanel *figures_;
   QLabel *frameInfo_;
   QString errorString_;
 };

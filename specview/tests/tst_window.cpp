@@ -5,7 +5,7 @@
 
 #include "mainwindow.h"
 
-#include "tesselusb/sim_control.h"
+#include "tesselusb/sim_loader.h"
 
 #include <specsdk.h>
 
@@ -24,8 +24,6 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include <dlfcn.h>
-
 #include <array>
 #include <cmath>
 #include <vector>
@@ -34,32 +32,20 @@ using specview::MainWindow;
 
 namespace {
 
-// The simulated instrument that specsdk loaded: dlopen hands back the same copy.
-struct Simulator {
-  Simulator() {
-    handle = dlopen("libTesselUSB.so", RTLD_NOW);
-    load = reinterpret_cast<decltype(load)>(dlsym(handle, "tsim_load_state"));
-    logSize = reinterpret_cast<decltype(logSize)>(dlsym(handle, "tsim_log_size"));
-    logEntry = reinterpret_cast<decltype(logEntry)>(dlsym(handle, "tsim_log_entry"));
-    clearLog = reinterpret_cast<decltype(clearLog)>(dlsym(handle, "tsim_clear_log"));
-  }
-  bool loadState(const QJsonObject &state) const {
-    return load(QJsonDocument(state).toJson(QJsonDocument::Compact).constData()) == 1;
+// The simulated instrument that specsdk loaded: opening it by its bare
+// name hands back the same copy.
+struct Simulator : simtest::SimControls {
+  bool load(const QByteArray &json) const { return loadState(json.constData()) == 1; }
+  bool load(const QJsonObject &state) const {
+    return load(QJsonDocument(state).toJson(QJsonDocument::Compact));
   }
   int reads(std::uint32_t command) const {
     int count = 0;
-    for (int i = 0; i < logSize(); ++i) {
-      TsimExchange exchange{};
-      logEntry(i, &exchange);
+    for (const TsimExchange &exchange : log()) {
       count += QByteArray(exchange.entry) == "CmdRead" && exchange.command == command;
     }
     return count;
   }
-  void *handle;
-  decltype(&tsim_load_state) load;
-  decltype(&tsim_log_size) logSize;
-  decltype(&tsim_log_entry) logEntry;
-  decltype(&tsim_clear_log) clearLog;
 };
 
 const Simulator &sim() {
@@ -128,7 +114,7 @@ private:
 
 private slots:
   void init() {
-    QVERIFY(sim().loadState(spectrometer()));
+    QVERIFY(sim().load(spectrometer()));
     window = std::make_unique<MainWindow>();
     window->connectDevice();
     QVERIFY2(window->isConnected(), qPrintable(window->message()));
@@ -143,7 +129,7 @@ private slots:
     QCOMPARE(window->windowTitle().contains("Spectrometer"), true);
 
     // A state the simulator refuses answers nothing: no spectrometer at all.
-    QVERIFY(sim().load(R"({"device": "spectrometer", "pixels": [1]})") == 0);
+    QVERIFY(!sim().load(QByteArray(R"({"device": "spectrometer", "pixels": [1]})")));
     window->connectDevice();
     QVERIFY(!window->isConnected());
     auto *connect = window->findChild<QPushButton *>("btn_connect");
@@ -151,12 +137,12 @@ private slots:
     QCOMPARE(window->connectMessage(), QString("No spectrometer is connected."));
 
     // The meter answers the device list but not as a spectrometer.
-    QVERIFY(sim().loadState(QJsonObject{{"device", "meter"}}));
+    QVERIFY(sim().load(QJsonObject{{"device", "meter"}}));
     connect->click();
     QVERIFY(!window->isConnected());
     QVERIFY(window->connectMessage().contains("does not answer as a spectrometer"));
 
-    QVERIFY(sim().loadState(spectrometer()));
+    QVERIFY(sim().load(spectrometer()));
     connect->click();
     QVERIFY(window->isConnected());
     QCOMPARE(connect->text(), QString("Connect"));
@@ -188,13 +174,13 @@ private slots:
     std::array<int, specview::kSpectrumPoints> nm{}, spectrum{};
     QCOMPARE(QSP_SpectrometerDataAcquire(nm.data(), spectrum.data()), 0);
 
-    window->setView(MainWindow::RawCounts);
+    window->setView(specview::Processing::RawCounts);
     specview::Series raw = window->shownSeries();
     QCOMPARE(raw.values.size(), specview::kPixels + specview::kDarkPixels);
     QCOMPARE(raw.values[5], double(pixels[5]));
     QCOMPARE(raw.values[specview::kPixels + 3], double(dark[3]));
 
-    window->setView(MainWindow::CalibratedSpectrum);
+    window->setView(specview::Processing::CalibratedSpectrum);
     const specview::Series calibrated = window->shownSeries();
     QCOMPARE(calibrated.x.first(), 380.0);
     QCOMPARE(calibrated.x.last(), 779.0);
@@ -220,7 +206,7 @@ private slots:
   void figuresOfDarknessAreUndefinedWithTheReason() {
     QJsonObject darkness = exposedFrame();
     darkness["pixels"] = flat(specview::kPixels, 500); // every pixel at the dark level
-    QVERIFY(sim().loadState(darkness));
+    QVERIFY(sim().load(darkness));
     acquire();
     QTRY_COMPARE(window->figureText("cct"), QString("n/a"));
     QCOMPARE(window->figureText("x"), QString("n/a"));
@@ -251,7 +237,7 @@ private slots:
     auto *filter = window->findChild<QGroupBox *>("lowPass");
     filter->setChecked(true);
     // A new processing: the dark no longer belongs to it.
-    QVERIFY(!window->isDarkActive());
+    QVERIFY(!window->processing().hasDark());
     QVERIFY(window->message().contains("cleared"));
     acquire();
     const std::vector<float> in(plain.begin(), plain.end());
@@ -270,12 +256,12 @@ private slots:
   }
 
   void darkIsSubtractedAndMarked() {
-    QVERIFY(sim().loadState(exposedFrame(1500))); // no light: the detector's own offset
+    QVERIFY(sim().load(exposedFrame(1500))); // no light: the detector's own offset
     acquire();
     const std::vector<float> darkFrame = cIntensity(1, 1);
     window->storeDark();
-    QVERIFY(window->isDarkActive());
-    QVERIFY(sim().loadState(exposedFrame()));
+    QVERIFY(window->processing().hasDark());
+    QVERIFY(sim().load(exposedFrame()));
     acquire();
     const std::vector<float> lightFrame = cIntensity(1, 1);
     const specview::Series shown = window->shownSeries();
@@ -284,28 +270,28 @@ private slots:
       QCOMPARE(float(shown.values[i]), float(double(lightFrame[k]) - double(darkFrame[k])));
     }
     window->clearDark();
-    QVERIFY(!window->isDarkActive());
+    QVERIFY(!window->processing().hasDark());
     QCOMPARE(window->shownSeries().values[100], double(lightFrame[100]));
   }
 
   void referenceGivesTransmissionAndAbsorbance() {
-    QVERIFY(sim().loadState(exposedFrame()));
+    QVERIFY(sim().load(exposedFrame()));
     setSpin("time", 100);
     acquire();
     window->storeReference();
     setSpin("time", 50); // half the light above the dark level
     acquire();
-    window->setProcessedMode(MainWindow::Transmission);
+    window->setProcessedMode(specview::Processing::Transmission);
     const specview::Series transmission = window->shownSeries();
     const int peak = static_cast<int>(std::max_element(window->lastFrame().frame.intensity.begin(),
                                                        window->lastFrame().frame.intensity.end()) -
                                       window->lastFrame().frame.intensity.begin());
     QVERIFY(std::abs(transmission.values[peak] - 50.0) < 1.0);
-    window->setProcessedMode(MainWindow::Absorbance);
+    window->setProcessedMode(specview::Processing::Absorbance);
     QVERIFY(std::abs(window->shownSeries().values[peak] - std::log10(2.0)) < 0.01);
 
     window->clearReference();
-    window->setProcessedMode(MainWindow::Transmission); // refused without a reference
+    window->setProcessedMode(specview::Processing::Transmission); // refused without a reference
     QVERIFY(window->message().contains("reference"));
     QCOMPARE(window->shownSeries().values, window->lastFrame().frame.intensity);
   }
@@ -313,7 +299,7 @@ private slots:
   void saturatedFramesAreFlagged() {
     acquire();
     QTRY_VERIFY(window->saturationWarning().isEmpty());
-    QVERIFY(sim().loadState(exposedFrame(65535)));
+    QVERIFY(sim().load(exposedFrame(65535)));
     acquire();
     QTRY_VERIFY(window->saturationWarning().contains("Saturated: 1 pixel"));
     // Its colour figures are marked, and a saved file says why.
@@ -331,7 +317,7 @@ private slots:
   }
 
   void autoIntegrationConverges() {
-    QVERIFY(sim().loadState(exposedFrame(65535))); // saturated at the start
+    QVERIFY(sim().load(exposedFrame(65535))); // saturated at the start
     QSignalSpy found(window.get(), &MainWindow::integrationTimeFound);
     window->autoIntegrate();
     QVERIFY(found.wait(20000));
@@ -350,7 +336,7 @@ private slots:
     window->startContinuous();
     QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 20000);
     const specview::Series good = window->shownSeries(); // every demo frame is the same
-    QVERIFY(sim().loadState(spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 4}}}}})));
+    QVERIFY(sim().load(spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 4}}}}})));
     QTRY_VERIFY_WITH_TIMEOUT(window->message().contains("stopped"), 10000);
     QTRY_VERIFY(window->findChild<QPushButton *>("btn_connect")->isEnabled());
     QVERIFY(window->lastFrame().frame.isValid());
@@ -361,7 +347,7 @@ private slots:
   void refusedIntegrationTimeIsReported() {
     acquire();
     const QDateTime good = window->lastFrame().frame.time;
-    QVERIFY(sim().loadState(
+    QVERIFY(sim().load(
         spectrometer({{"faults", QJsonArray{QJsonObject{{"command", 0}, {"loc", 1}}}}})));
     setSpin("time", 150);
     window->acquireOnce();
@@ -373,7 +359,7 @@ private slots:
     QTemporaryDir dir;
     QVERIFY(!window->saveCsv(dir.filePath("early.csv"))); // nothing acquired yet
     QCOMPARE(window->errorString(), QString("There is no spectrum to save yet."));
-    window->setView(MainWindow::CalibratedSpectrum);
+    window->setView(specview::Processing::CalibratedSpectrum);
     acquire();
     QString error;
     const QString csv = dir.filePath("lamp.csv");

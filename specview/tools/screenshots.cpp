@@ -7,15 +7,13 @@
 #include "language.h"
 #include "mainwindow.h"
 
-#include "tesselusb/sim_control.h"
+#include "tesselusb/sim_loader.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSpinBox>
-
-#include <dlfcn.h>
 
 #include <cstdio>
 
@@ -26,11 +24,8 @@ constexpr const char *kState =
     R"({"device": "spectrometer", "pixels_integration_time": 100})";
 
 bool loadState(const char *json) {
-  void *library = dlopen("libTesselUSB.so", RTLD_NOW);
-  auto *load = library != nullptr
-                   ? reinterpret_cast<decltype(&tsim_load_state)>(dlsym(library, "tsim_load_state"))
-                   : nullptr;
-  return load != nullptr && load(json) == 1;
+  static const simtest::SimControls simulator;
+  return simulator.ready() && simulator.loadState(json) == 1;
 }
 
 void settle(int milliseconds) {
@@ -87,7 +82,7 @@ int main(int argc, char **argv) {
   window.stopContinuous();
   settle(500);
 
-  window.setView(specview::MainWindow::CalibratedSpectrum);
+  window.setView(specview::Processing::CalibratedSpectrum);
   acquireAndWait(window);
   ok = save(window, folder, "spectrum", language) && ok;
 
@@ -96,7 +91,7 @@ int main(int argc, char **argv) {
       box->setValue(200); // twice the light the demo frame was taken with
     }
   }
-  window.setView(specview::MainWindow::RawCounts);
+  window.setView(specview::Processing::RawCounts);
   acquireAndWait(window);
   ok = save(window, folder, "saturated", language) && ok;
   return ok ? 0 : 1;

@@ -226,14 +226,6 @@
         <translation>PNG 图像 (*.png)</translation>
     </message>
     <message>
-        <source>Colour (specsdk)</source>
-        <translation>颜色 (specsdk)</translation>
-    </message>
-    <message>
-        <source>Light quality</source>
-        <translation>光品质</translation>
-    </message>
-    <message>
         <source>Raw counts</source>
         <translation>原始计数</translation>
     </message>
@@ -364,6 +356,17 @@ Calibrated %10, shortest time %11</source>
     <message>
         <source>cannot write the PNG image: %1: %2</source>
         <translation>无法写入 PNG 图像：%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>specview::FiguresPanel</name>
+    <message>
+        <source>Colour (specsdk)</source>
+        <translation>颜色 (specsdk)</translation>
+    </message>
+    <message>
+        <source>Light quality</source>
+        <translation>光品质</translation>
     </message>
     <message>
         <source>The frame is saturated: its colour figures are not valid.</source>

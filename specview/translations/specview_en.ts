@@ -226,14 +226,6 @@
         <translation>PNG image (*.png)</translation>
     </message>
     <message>
-        <source>Colour (specsdk)</source>
-        <translation>Colour (specsdk)</translation>
-    </message>
-    <message>
-        <source>Light quality</source>
-        <translation>Light quality</translation>
-    </message>
-    <message>
         <source>Raw counts</source>
         <translation>Raw counts</translation>
     </message>
@@ -364,6 +356,17 @@ Calibrated %10, shortest time %11</translation>
     <message>
         <source>cannot write the PNG image: %1: %2</source>
         <translation>cannot write the PNG image: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>specview::FiguresPanel</name>
+    <message>
+        <source>Colour (specsdk)</source>
+        <translation>Colour (specsdk)</translation>
+    </message>
+    <message>
+        <source>Light quality</source>
+        <translation>Light quality</translation>
     </message>
     <message>
         <source>The frame is saturated: its colour figures are not valid.</source>

@@ -106,8 +106,8 @@ int tsim_reset(void) {
 int tsim_load_state(const char *jsonText) {
   return guarded(0, [&] {
     const auto loaded = jsonText != nullptr
-                            ? tesselusb::loadStateText(jsonText, "state text")
-                            : tesselusb::LoadedState{std::nullopt, "state text: null"};
+                            ? tesselusb::loadStateText(jsonText, "invalid state text")
+                            : tesselusb::LoadedState{std::nullopt, "invalid state text: null"};
     return simulator().load(loaded) ? 1 : 0;
   });
 }

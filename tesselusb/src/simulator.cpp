@@ -16,6 +16,7 @@
 #include <cstring>
 #include <fstream>
 #include <strings.h>
+#include <utility>
 
 namespace tesselusb {
 
@@ -125,28 +126,29 @@ LoadedState startupState() {
 
 } // namespace
 
-LoadedState loadStateText(const std::string &text, const std::string &source) {
-  try {
-    return {parseState(text), {}};
-  } catch (const StateError &error) {
-    return {std::nullopt, source + ": " + error.what()};
-  } catch (const std::exception &error) {
-    // Running out of memory on a huge file, say: still a failed load.
-    return {std::nullopt, source + ": cannot be read (" + quoting::quotedText(error.what()) + ")"};
+LoadedState loadStateText(const std::string &text, const std::string &what) {
+  DeviceState state;
+  std::string problem;
+  if (!parseState(text, &state, &problem)) {
+    return {std::nullopt, what + ": " + problem};
   }
+  return {std::move(state), {}};
 }
 
 LoadedState loadStateFile(const std::string &path) {
-  const std::string source = "state file '" + quoting::quotedText(path) + "'";
+  const std::string quotedPath = quoting::quotedText(path);
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    return {std::nullopt, source + ": cannot be opened (" + std::strerror(errno) + ")"};
+    return {std::nullopt, "cannot read the state file: " + quotedPath + ": " + std::strerror(errno)};
   }
   // One byte beyond the bound is enough for the reader to refuse the file.
   std::string text(kMaxStateBytes + 1, '\0');
   file.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (file.bad()) { // a folder, or an error of the device
+    return {std::nullopt, "cannot read the state file: " + quotedPath + ": " + std::strerror(errno)};
+  }
   text.resize(static_cast<std::size_t>(file.gcount()));
-  return loadStateText(text, source);
+  return loadStateText(text, "invalid state file: " + quotedPath);
 }
 
 Simulator &Simulator::instance() {

@@ -64,9 +64,12 @@ private:
   std::deque<TsimExchange> log_;
 };
 
-// `source` names the text at the start of a failure's message as it is
-// given: a caller quotes what came from outside (loadStateFile the path).
-LoadedState loadStateText(const std::string &text, const std::string &source);
+// The state a text describes, or why there is none: "`what`: problem".
+// `what` names the text as it is given: a caller quotes what came from
+// outside (loadStateFile the path).
+LoadedState loadStateText(const std::string &text, const std::string &what);
+// The same for a file: "cannot read the state file: PATH: system reason", or
+// "invalid state file: PATH: problem".
 LoadedState loadStateFile(const std::string &path);
 
 } // namespace tesselusb

@@ -14,6 +14,7 @@
 #include <functional>
 #include <limits>
 #include <set>
+#include <stdexcept>
 
 namespace tesselusb {
 
@@ -22,6 +23,13 @@ namespace {
 using nlohmann::json;
 
 constexpr double kMaxIntegrationTime = 6553.5; // the 16-bit wire value over ten
+
+// Why a state text cannot be used. The reader throws it from any depth and
+// parseState turns it into its result; it never leaves this file.
+class StateError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
 
 [[noreturn]] void fail(const std::string &message) {
   throw StateError(message);
@@ -481,14 +489,25 @@ DeviceState readState(const json &root) {
 
 } // namespace
 
-DeviceState parseState(const std::string &jsonText) {
+bool parseState(const std::string &jsonText, DeviceState *state, std::string *error) {
+  std::string problem;
   try {
-    return readState(parseJson(jsonText));
-  } catch (const json::exception &error) {
+    *state = readState(parseJson(jsonText));
+    return true;
+  } catch (const StateError &refused) {
+    problem = refused.what();
+  } catch (const json::exception &refused) {
     // Whatever else the library refuses, such as a string that is not
     // UTF-8 where a value is written back into a message.
-    fail(withoutExceptionId(error));
+    problem = withoutExceptionId(refused);
+  } catch (const std::exception &refused) {
+    // Running out of memory on a huge text, say: still a refusal.
+    problem = "cannot be read (" + quoting::quotedText(refused.what()) + ")";
   }
+  if (error != nullptr) {
+    *error = problem;
+  }
+  return false;
 }
 
 std::string stateToJson(const DeviceState &state) {

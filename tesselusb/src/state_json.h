@@ -6,17 +6,9 @@
 #include "device_state.h"
 
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 
 namespace tesselusb {
-
-// Why a state text cannot be used, in one line ("records[2].spectrum has
-// 400 values, expected 401").
-class StateError : public std::runtime_error {
-public:
-  using std::runtime_error::runtime_error;
-};
 
 // Bounds far above any real state (the examples are about 10 KB), so that a
 // hostile text cannot take much memory or time: its size, and how deeply
@@ -24,9 +16,11 @@ public:
 inline constexpr std::size_t kMaxStateBytes = 4u << 20;
 inline constexpr int kMaxStateDepth = 16;
 
-// Keys left out take the demo instrument's values. Throws StateError, also
-// for a text beyond the bounds.
-DeviceState parseState(const std::string &jsonText);
+// Reads the state a text describes into `state`; keys left out take the
+// demo instrument's values. False, with why in one line ("records[2].spectrum
+// has 400 values, expected 401") when `error` is not null, for a text that
+// is not a valid state or lies beyond the bounds; `state` is then untouched.
+bool parseState(const std::string &jsonText, DeviceState *state, std::string *error);
 
 // The state in the same format; parseState reads it back to the same state
 // (run-time flags excepted).

@@ -7,8 +7,8 @@
 
 namespace simtest {
 
-SimLibrary::SimLibrary(const std::string &fileName) {
-  if (!library.open(fileName)) {
+SimLibrary::SimLibrary(const std::string &fileName) : SimControls(fileName) {
+  if (!library.isOpen()) {
     ADD_FAILURE() << fileName << ": " << library.lastError();
     return;
   }
@@ -16,14 +16,9 @@ SimLibrary::SimLibrary(const std::string &fileName) {
   if (!missing.empty()) {
     ADD_FAILURE() << fileName << " lacks the entry point " << missing;
   }
-  reset = library.resolve<decltype(reset)>("tsim_reset");
-  loadState = library.resolve<decltype(loadState)>("tsim_load_state");
-  loadStateFile = library.resolve<decltype(loadStateFile)>("tsim_load_state_file");
-  stateErrorText = library.resolve<decltype(stateErrorText)>("tsim_state_error");
-  logSize = library.resolve<decltype(logSize)>("tsim_log_size");
-  logEntry = library.resolve<decltype(logEntry)>("tsim_log_entry");
-  clearLog = library.resolve<decltype(clearLog)>("tsim_clear_log");
-  stateJsonText = library.resolve<decltype(stateJsonText)>("tsim_state_json");
+  if (!ready()) {
+    ADD_FAILURE() << fileName << " lacks one of the tsim_ controls";
+  }
 }
 
 int SimLibrary::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, Bytes &reply) {
@@ -49,13 +44,6 @@ TsimExchange SimLibrary::lastExchange() {
   TsimExchange exchange{};
   EXPECT_EQ(logEntry(logSize() - 1, &exchange), 1);
   return exchange;
-}
-
-std::string SimLibrary::text(int (*get)(char *, int)) {
-  std::string text(static_cast<std::size_t>(get(nullptr, 0)) + 1, '\0');
-  get(text.data(), static_cast<int>(text.size()));
-  text.pop_back();
-  return text;
 }
 
 SimLibrary &sim() {

@@ -3,9 +3,8 @@
 // The simulated instrument library as the tests see it: loaded by file name
 // like our programs load it, entry points and test controls resolved by name.
 
-#include "devlink/shared_library.h"
 #include "devlink/usb_entries.h"
-#include "tesselusb/sim_control.h"
+#include "tesselusb/sim_loader.h"
 
 #include <cstdint>
 #include <string>
@@ -18,18 +17,9 @@ using Bytes = std::vector<std::uint8_t>;
 // What buffers hold before an exchange, to tell untouched bytes apart.
 inline constexpr std::uint8_t kFill = 0xA5;
 
-struct SimLibrary : devlink::UsbEntries {
+// The controls and, beside them, the instrument's own entry points.
+struct SimLibrary : devlink::UsbEntries, SimControls {
   explicit SimLibrary(const std::string &fileName);
-
-  devlink::SharedLibrary library;
-  decltype(&tsim_reset) reset = nullptr;
-  decltype(&tsim_load_state) loadState = nullptr;
-  decltype(&tsim_load_state_file) loadStateFile = nullptr;
-  decltype(&tsim_state_error) stateErrorText = nullptr;
-  decltype(&tsim_log_size) logSize = nullptr;
-  decltype(&tsim_log_entry) logEntry = nullptr;
-  decltype(&tsim_clear_log) clearLog = nullptr;
-  decltype(&tsim_state_json) stateJsonText = nullptr;
 
   // Command frames with the callers' time-out and tries; a read sizes
   // `reply` to count bytes of kFill first.
@@ -39,9 +29,6 @@ struct SimLibrary : devlink::UsbEntries {
   int open();
 
   TsimExchange lastExchange();
-  std::string stateError() { return text(stateErrorText); }
-  std::string stateJson() { return text(stateJsonText); }
-  static std::string text(int (*get)(char *, int));
 };
 
 // libTesselUSB.so, loaded once for the whole test program.

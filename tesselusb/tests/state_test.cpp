@@ -77,13 +77,13 @@ TEST(SimState, InvalidStatesFailEveryEntryPointUntilAGoodOneIsLoaded) {
   };
   for (const auto &[text, problem] : cases) {
     EXPECT_EQ(sim().loadState(text.c_str()), 0) << problem;
-    EXPECT_EQ(sim().stateError().find("state text: " + problem), 0u) << sim().stateError();
+    EXPECT_EQ(sim().stateError().find("invalid state text: " + problem), 0u) << sim().stateError();
     EXPECT_EQ(simtest::callEveryEntryPoint(sim().library), allResults(0)) << problem;
     EXPECT_EQ(sim().stateJson(), "null");
   }
   EXPECT_EQ(sim().loadStateFile("/nonexistent/state.json"), 0);
   EXPECT_EQ(sim().stateError(),
-            "state file '/nonexistent/state.json': cannot be opened (No such file or directory)");
+            "cannot read the state file: /nonexistent/state.json: No such file or directory");
   ASSERT_EQ(sim().loadState("{}"), 1);
   EXPECT_EQ(sim().stateError(), "");
   EXPECT_EQ(simtest::callEveryEntryPoint(sim().library)[1], "CmdRead=1");
@@ -96,7 +96,8 @@ TEST(SimState, AFailedLoadReplacesTheActiveState) {
        {"{\"ratio\": 1e400}", "[1e400]", "{\"records\": [{\"illuminance\": -1e999}]}"}) {
     ASSERT_EQ(sim().loadState("{}"), 1);
     EXPECT_EQ(sim().loadState(text), 0) << text;
-    EXPECT_EQ(sim().stateError().find("state text: not valid JSON: number overflow parsing"), 0u)
+    EXPECT_EQ(
+        sim().stateError().find("invalid state text: not valid JSON: number overflow parsing"), 0u)
         << sim().stateError();
     EXPECT_EQ(simtest::callEveryEntryPoint(sim().library), allResults(0)) << text;
   }
@@ -104,11 +105,11 @@ TEST(SimState, AFailedLoadReplacesTheActiveState) {
 
 TEST(SimState, MessagesEscapeControlCharactersFromTheText) {
   const std::pair<std::string, std::string> cases[] = {
-      {"{\"a\\nb\": 1}", "state text: unknown key 'a\\x0Ab' for a meter"},
-      {"{\"\\u001b[2J\": 1}", "state text: unknown key '\\x1B[2J' for a meter"},
-      {"{\"\\u009b2J\\t\": 1}", "state text: unknown key '\\u{009B}2J\\x09' for a meter"},
+      {"{\"a\\nb\": 1}", "invalid state text: unknown key 'a\\x0Ab' for a meter"},
+      {"{\"\\u001b[2J\": 1}", "invalid state text: unknown key '\\x1B[2J' for a meter"},
+      {"{\"\\u009b2J\\t\": 1}", "invalid state text: unknown key '\\u{009B}2J\\x09' for a meter"},
       {"{\"device\": \"ca\\r\\u007fmera\"}",
-       "state text: device is 'ca\\x0D\\x7Fmera', expected \"meter\" or \"spectrometer\""},
+       "invalid state text: device is 'ca\\x0D\\x7Fmera', expected \"meter\" or \"spectrometer\""},
   };
   for (const auto &[text, message] : cases) {
     EXPECT_EQ(sim().loadState(text.c_str()), 0) << text;
@@ -148,7 +149,7 @@ TEST(SimState, SizeAndNestingAreBounded) {
   const std::string fifteen = std::string(15, '[') + std::string(15, ']');
   EXPECT_EQ(sim().loadState(("{\"comment\": " + fifteen + "}").c_str()), 1) << sim().stateError();
   EXPECT_EQ(sim().loadState(("{\"comment\": [" + fifteen + "]}").c_str()), 0);
-  EXPECT_EQ(sim().stateError(), "state text: nested deeper than 16 levels");
+  EXPECT_EQ(sim().stateError(), "invalid state text: nested deeper than 16 levels");
 
   const std::size_t limit = 4u << 20;
   std::string padded = "{\"comment\": \"\"}";
@@ -156,7 +157,7 @@ TEST(SimState, SizeAndNestingAreBounded) {
   EXPECT_EQ(sim().loadState(padded.c_str()), 1) << sim().stateError();
   padded.insert(13, "c");
   EXPECT_EQ(sim().loadState(padded.c_str()), 0);
-  EXPECT_EQ(sim().stateError(), "state text: larger than 4194304 bytes");
+  EXPECT_EQ(sim().stateError(), "invalid state text: larger than 4194304 bytes");
 }
 
 TEST(SimState, TextRoundTripsAndMissingKeysTakeDemoValues) {
@@ -252,18 +253,20 @@ TEST(SimStartUpState, BadFileFailsEveryEntryPointWithOneLineOnStderr) {
   const std::string overflow = temporaryFile("_overflow.json", R"({"ratio": 1e400})");
   const std::string huge = temporaryFile("_huge.json", std::string(5u << 20, ' '));
   const std::pair<std::string, std::string> cases[] = {
-      {missing, "cannot be opened (No such file or directory)"},
-      {notJson, "not valid JSON: "},
-      {wrongSize, "records[0].spectrum has 400 values, expected 401"},
-      {overflow, "not valid JSON: number overflow parsing '1e400'"},
-      {huge, "larger than 4194304 bytes"},
+      {missing, "cannot read the state file: " + missing + ": No such file or directory"},
+      {notJson, "invalid state file: " + notJson + ": not valid JSON: "},
+      {wrongSize,
+       "invalid state file: " + wrongSize + ": records[0].spectrum has 400 values, expected 401"},
+      {overflow,
+       "invalid state file: " + overflow + ": not valid JSON: number overflow parsing '1e400'"},
+      {huge, "invalid state file: " + huge + ": larger than 4194304 bytes"},
+      {::testing::TempDir(), "cannot read the state file: " + ::testing::TempDir() + ": "},
   };
   for (const auto &[path, problem] : cases) {
     const ProbeRun run = runProbe(path);
     EXPECT_EQ(run.results, twice(allResults(0))) << path;
     ASSERT_EQ(run.errors.size(), 1u) << path;
-    EXPECT_EQ(run.errors[0].find("libTesselUSB: state file '" + path + "': " + problem), 0u)
-        << run.errors[0];
+    EXPECT_EQ(run.errors[0].find("libTesselUSB: " + problem), 0u) << run.errors[0];
   }
   for (const std::string &path : {notJson, wrongSize, overflow, huge}) {
     std::remove(path.c_str());

@@ -57,6 +57,7 @@ class TestMainWindow : public WindowTest {
   void read(const QJsonObject &state) {
     QVERIFY(sim.load(meterstate::text(state)));
     warnings.clear();
+    notes.clear();
     child<QPushButton>("btn_readData")->click();
   }
 
@@ -103,7 +104,8 @@ private slots:
 
   void aMeterWithoutRecords() {
     read(meterstate::withRecords(0));
-    QCOMPARE(warnings, QStringList{"|读取存储数据完成"});
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(notes, QStringList{"Read|Stored data read"});
     QCOMPARE(stored()->rowCount(), 0);
     QCOMPARE(label(), QString("No data selected"));
     QVERIFY(!curve() || curve()->dataSize() == 0);
@@ -112,7 +114,8 @@ private slots:
   void threeRecordsAreListedAndTheFirstShown() {
     const QJsonObject state = meterstate::withRecords(3);
     read(state);
-    QCOMPARE(warnings, QStringList{"|读取存储数据完成"});
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(notes, QStringList{"Read|Stored data read"});
     QCOMPARE(stored()->rowCount(), 3);
     for (int row = 0; row < 3; ++row) {
       QCOMPARE(text(stored(), row, 0), rec::recordLabel(row));
@@ -147,22 +150,44 @@ private slots:
   void aFailureKeepsTheRecordsReadBefore() {
     const QJsonObject state = meterstate::withRecords(3);
     read(meterstate::failingAt(state, 2));
-    QCOMPARE(warnings, QStringList{"|读取存储数据失败"});
+    QVERIFY(notes.isEmpty());
+    QCOMPARE(warnings, QStringList{"Read|Reading stored data failed: cannot read stored record 2: "
+                                   "the USB library returned 0 to CmdRead (command 17, loc 2)"});
+    QCOMPARE(child<QStatusBar>("")->currentMessage(),
+             QString("Reading stopped by a failure after 2 record(s)"));
     QCOMPARE(stored()->rowCount(), 2);
     QVERIFY(stored()->selectionModel()->isRowSelected(0, {}));
     compareViews(expectedRecord(state, 0));
+  }
+
+  // The Read box and the status bar speak the window's language; the
+  // meter's reason follows in its own words.
+  void readMessagesAreTranslated() {
+    QTranslator chinese;
+    QVERIFY(chinese.load(QCoreApplication::applicationDirPath() + "/cn.qm"));
+    QCoreApplication::installTranslator(&chinese);
+    read(meterstate::withRecords(1));
+    QCOMPARE(notes, QStringList{QString::fromUtf8("读取|读取存储数据完成")});
+    read(meterstate::failingAt(meterstate::withRecords(3), 1));
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(warnings, QStringList{QString::fromUtf8("读取|读取存储数据失败：cannot read stored "
+                                                     "record 1: the USB library returned 0 to "
+                                                     "CmdRead (command 17, loc 1)")});
+    QCOMPARE(child<QStatusBar>("")->currentMessage(),
+             QString::fromUtf8("读取在 1 条记录后因故障停止"));
   }
 
   void aSecondReadCannotStartDuringARead() {
     QVERIFY(sim.load(meterstate::text(meterstate::withRecords(2))));
     auto *button = child<QPushButton>("btn_readData");
     bool enabledDuringRead = true;
-    solvane::ui::setWarningAnswerer([&](const QString &, const QString &message) {
-      warnings << message;
-      enabledDuringRead = button->isEnabled();
-      QMetaObject::invokeMethod(window.get(), "on_btn_readData_clicked"); // ignored
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [&](QMessageBox::Icon, const QString &, const QString &message) {
+          warnings << message;
+          enabledDuringRead = button->isEnabled();
+          QMetaObject::invokeMethod(window.get(), "on_btn_readData_clicked"); // ignored
+          return QMessageBox::Ok;
+        });
     warnings.clear();
     button->click();
     recordWarnings();
@@ -319,6 +344,7 @@ private slots:
   }
 
   void helpContactAndAbout() {
+    warnings.clear();
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler("file", &recorder, "open");
     QDesktopServices::setUrlHandler("https", &recorder, "open");
@@ -333,6 +359,22 @@ private slots:
     QCOMPARE(manual.absolutePath(), QCoreApplication::applicationDirPath());
     QVERIFY(manual.fileName().startsWith("KestraOne manual"));
     QCOMPARE(recorder.urls[1].scheme(), QString("https"));
+    QVERIFY(warnings.isEmpty());
+
+    // Nothing that can open them (a handler without its slot fails like a
+    // desktop without a viewer): the user is told instead of left waiting.
+    warnings.clear();
+    QDesktopServices::setUrlHandler("file", &recorder, "noSuchSlot");
+    QDesktopServices::setUrlHandler("https", &recorder, "noSuchSlot");
+    child<QPushButton>("btn_help")->click();
+    child<QPushButton>("btn_contact")->click();
+    QDesktopServices::unsetUrlHandler("file");
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(warnings.size(), 2);
+    QCOMPARE(warnings[0],
+             "Help|No PDF viewer could be started to open the manual " + manual.absoluteFilePath());
+    QCOMPARE(warnings[1],
+             "Contact|No web browser could be started to open " + recorder.urls[1].toString());
 
     QString title;
     QStringList lines;

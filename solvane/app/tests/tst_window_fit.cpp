@@ -117,6 +117,7 @@ private slots:
   void init() {
     QFile::remove("language.ini");
     warnings.clear();
+    notes.clear();
     window = std::make_unique<MainWindow>();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -300,7 +301,7 @@ private slots:
     QCOMPARE(QApplication::focusWidget(), child<QPushButton>("btn_readData"));
     // A shortcut clicks its button after a short animation.
     pressKey(Qt::Key_F5);
-    QTRY_COMPARE(warnings, QStringList{"|读取存储数据完成"});
+    QTRY_COMPARE(notes, QStringList{"Read|Stored data read"});
     QCOMPARE(stored()->rowCount(), 3);
 
     const struct {

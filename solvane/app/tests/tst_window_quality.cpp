@@ -68,10 +68,11 @@ class TestWindowQuality : public QObject {
 private slots:
   void initTestCase() {
     QVERIFY(sim.ready());
-    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &text) {
-      warnings << title + "|" + text;
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [this](QMessageBox::Icon, const QString &title, const QString &text) {
+          warnings << title + "|" + text;
+          return QMessageBox::Ok;
+        });
   }
 
   void init() {
@@ -82,7 +83,7 @@ private slots:
 
   void cleanup() { window.reset(); }
 
-  void cleanupTestCase() { solvane::ui::setWarningAnswerer({}); }
+  void cleanupTestCase() { solvane::ui::setMessageAnswerer({}); }
 
   void withoutARecordOnlyAWarning() {
     clickQuality();

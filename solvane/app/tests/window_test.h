@@ -1,7 +1,7 @@
 #pragma once
 
 // What the window tests share: the window on the simulated meter in a
-// temporary working folder, its children by object name, warning boxes
+// temporary working folder, its children by object name, message boxes
 // recorded instead of shown, and the record the window builds from a state.
 
 #include "mainwindow.h"
@@ -62,7 +62,8 @@ inline void chooseFile(const QString &path) {
 class WindowTest : public QObject {
 protected:
   Simulator sim;
-  QStringList warnings;
+  QStringList warnings; // "title|message" of each warning box
+  QStringList notes;    // the same of each information box
   std::unique_ptr<MainWindow> window;
   QTemporaryDir workDir;
 
@@ -84,12 +85,14 @@ protected:
     }
   }
 
-  // Every warning box answers Ok at once and adds "title|message" to warnings.
+  // Every box answers Ok at once and adds "title|message" to warnings or,
+  // shown with the information icon, to notes.
   void recordWarnings() {
-    solvane::ui::setWarningAnswerer([this](const QString &title, const QString &message) {
-      warnings << title + "|" + message;
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [this](QMessageBox::Icon icon, const QString &title, const QString &message) {
+          (icon == QMessageBox::Warning ? warnings : notes) << title + "|" + message;
+          return QMessageBox::Ok;
+        });
   }
 
   // The window keeps its files in the working folder: a temporary one here.
@@ -102,7 +105,7 @@ protected:
   }
 
   void leaveWorkDir() {
-    solvane::ui::setWarningAnswerer({});
+    solvane::ui::setMessageAnswerer({});
     QDir::setCurrent(startDir);
   }
 

@@ -58,7 +58,8 @@ int main(int argc, char **argv) {
   const QDir output(QString::fromLocal8Bit(argv[3]));
 
   solvane::ui::installFontSubstitutions();
-  solvane::ui::setWarningAnswerer([](const QString &, const QString &) { return QMessageBox::Ok; });
+  solvane::ui::setMessageAnswerer(
+      [](QMessageBox::Icon, const QString &, const QString &) { return QMessageBox::Ok; });
   QTranslator translator;
   if (!translator.load(language + ".qm")) {
     std::fprintf(stderr, "solvane_screenshots: no %s.qm in the working folder\n", argv[1]);

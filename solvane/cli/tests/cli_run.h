@@ -15,15 +15,15 @@
 namespace clitest {
 
 struct Run {
-  int exitCode;
+  int exitCode; // -1 when the program crashed or did not end in time
   QString out;
   QString err;
 };
 
-// The program SOLVANE_CLI names, on the meter of `statePath`, or on the demo
-// meter when it is empty.
-inline Run run(const QStringList &args, const QString &statePath = QString()) {
-  QProcess process;
+// Starts the program SOLVANE_CLI names on the meter of `statePath`, or on
+// the demo meter when it is empty; for tests that talk to it while it runs.
+inline void start(QProcess &process, const QStringList &args,
+                  const QString &statePath = QString()) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.remove("TESSELUSB_STATE");
   if (!statePath.isEmpty()) {
@@ -31,8 +31,14 @@ inline Run run(const QStringList &args, const QString &statePath = QString()) {
   }
   process.setProcessEnvironment(env);
   process.start(qEnvironmentVariable("SOLVANE_CLI"), args);
-  process.waitForFinished(60000);
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+}
+
+// The same run to its end.
+inline Run run(const QStringList &args, const QString &statePath = QString()) {
+  QProcess process;
+  start(process, args, statePath);
+  const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+  return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
           QString::fromUtf8(process.readAllStandardError())};
 }
 

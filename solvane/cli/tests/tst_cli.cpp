@@ -83,7 +83,8 @@ private slots:
     const Run failed = run({"read"}, writeState(dir, failing, "fault.json"));
     QCOMPARE(failed.exitCode, 1);
     QVERIFY(failed.out.startsWith("NO.000"));
-    QVERIFY(failed.err.contains("reading stored record 1 failed"));
+    QCOMPARE(failed.err, QString("solvane-cli: cannot read stored record 1: the USB library "
+                                 "returned 0 to CmdRead (command 17, loc 1)\n"));
   }
 
   void verboseShowsTheMeterLayersLines() {
@@ -96,7 +97,7 @@ private slots:
   void meterFailuresExitWithOne() {
     const Run missing = run({"list"}, dir.filePath("absent.json"));
     QCOMPARE(missing.exitCode, 1);
-    QVERIFY(missing.err.contains("reading stored record 0 failed"));
+    QVERIFY(missing.err.contains("cannot read stored record 0: the USB library returned 0"));
     QVERIFY(missing.err.contains("absent.json"));
 
     QJsonObject state = twoRecords();
@@ -104,17 +105,19 @@ private slots:
     const Run second = run({"list"}, writeState(dir, state, "fault17.json"));
     QCOMPARE(second.exitCode, 1);
     QVERIFY(second.out.contains("NO.000"));
-    QVERIFY(second.err.contains("reading stored record 1 failed"));
+    QVERIFY(second.err.contains("cannot read stored record 1: "));
 
     state.insert("faults", QJsonArray{QJsonObject{{"command", 8}, {"loc", 3}}});
     const Run calibration = run({"calibration"}, writeState(dir, state, "fault8.json"));
     QCOMPARE(calibration.exitCode, 1);
-    QVERIFY(calibration.err.contains("reading the intensity coefficients failed"));
+    QVERIFY(calibration.err.contains("cannot read the intensity coefficients: the USB library "
+                                     "returned 0 to CmdRead (command 8, loc 3)"));
 
     state.insert("faults", QJsonArray{QJsonObject{{"command", 2}}});
     const Run save = run({"save-integration-time"}, writeState(dir, state, "fault2.json"));
     QCOMPARE(save.exitCode, 1);
-    QVERIFY(save.err.contains("saving the integration time failed"));
+    QVERIFY(save.err.contains("cannot save the integration time: the USB library returned 0 to "
+                              "CmdCmd (command 2, loc 2)"));
   }
 
   void calibrationAndIntegrationTime() {

@@ -5,6 +5,7 @@
 // of the window's Compare dialog; bad arguments and records one error line.
 
 #include "cli_run.h"
+#include "pdf_tools.h"
 #include "lightquality/usergroups.h"
 #include "solvane/quality/comparison_table.h"
 #include "solvane/records/measurement_record.h"
@@ -13,7 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -198,10 +198,7 @@ private slots:
     QCOMPARE(
         run({"report", "--csv", demoCsv, "--record", "4", "--pdf", pdf, "--pages", "2"}).exitCode,
         0);
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", "-f", "2", "-l", "2", pdf, "-"});
-    QVERIFY(pdftotext.waitForFinished(30000));
-    const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString page = pdftools::text(pdf, 2, 2);
     const lightquality::UserGroupFigures f = evaluated(4).metrics.userGroups;
     for (const QString &expected :
          {QString("Cinema, Horticulture and Outdoor Lighting"), QString("SSI Planck 3200 K"),

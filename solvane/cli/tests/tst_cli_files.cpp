@@ -4,6 +4,7 @@
 
 #include "cli_run.h"
 #include "hostile_text.h"
+#include "pdf_tools.h"
 #include "meter_state.h"
 #include "test_files.h"
 
@@ -13,7 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,18 +24,6 @@ using clitest::run;
 using clitest::writeState;
 
 namespace {
-
-// The text of the PDF, or of its pages `first` to `last`.
-QString pdfText(const QString &pdf, int first = 1, int last = 0) {
-  QStringList args = {"-layout", "-f", QString::number(first)};
-  if (last > 0) {
-    args << "-l" << QString::number(last);
-  }
-  QProcess process;
-  process.start("pdftotext", args << pdf << "-");
-  process.waitForFinished(30000);
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QList<QStringList> csvRecords(const QString &path) {
   QFile file(path);
@@ -106,8 +94,8 @@ private slots:
         run({"read", "--csv", csv},
             writeState(dir, meterstate::failingAt(meterstate::withRecords(4), 2), "fail2.json"));
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.err, QString("solvane-cli: reading stored record 2 failed; the 2 records before "
-                            "it are in %1\n")
+    QCOMPARE(r.err, QString("solvane-cli: cannot read stored record 2: the USB library returned 0 "
+                            "to CmdRead (command 17, loc 2); the 2 records before it are in %1\n")
                         .arg(csv));
     const QList<QStringList> records = csvRecords(csv);
     QCOMPARE(records.size(), 2);
@@ -189,7 +177,7 @@ private slots:
                        "--printinfo", printInfo});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("report of record 1 written to %1\n").arg(pdf));
-    const QString text = pdfText(pdf);
+    const QString text = pdftools::text(pdf);
     const QStringList record = csvRecords(threeRecordsCsv)[1];
     for (const QString &expected :
          {QString("Test Report"), QString("Acme Optics"), QString("LX-9"), QString("second record"),
@@ -210,10 +198,10 @@ private slots:
         0);
     // Apart from the minute it was painted in.
     const QRegularExpression stamp("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d");
-    QCOMPARE(pdfText(two, 1, 1).remove(stamp), pdfText(one).remove(stamp));
-    QVERIFY(pdfText(one, 2).isEmpty());
+    QCOMPARE(pdftools::text(two, 1, 1).remove(stamp), pdftools::text(one).remove(stamp));
+    QVERIFY(pdftools::text(one, 2).isEmpty());
 
-    const QString page = pdfText(two, 2, 2);
+    const QString page = pdftools::text(two, 2, 2);
     const QJsonObject metrics =
         QJsonDocument::fromJson(run({"metrics", "--csv", threeRecordsCsv, "--json"}).out.toUtf8())
             .array()[2]
@@ -238,7 +226,7 @@ private slots:
   void reportWithoutPrintInfoIsNeverBlank() {
     const QString pdf = path("plain.pdf");
     QCOMPARE(run({"report", "--csv", threeRecordsCsv, "--record", "2", "--pdf", pdf}).exitCode, 0);
-    const QString text = pdfText(pdf);
+    const QString text = pdftools::text(pdf);
     QVERIFY(text.contains("Company Information"));
     QVERIFY(
         text.contains(QRegularExpression("^\\s*Name\\s*$", QRegularExpression::MultilineOption)));

@@ -1,12 +1,12 @@
 // solvane-cli measure as a script sees it: readings printed as they arrive,
 // the data file written line by line, Ctrl-C, failures and bad options.
 
+#include "cli_run.h"
 #include "meter_state.h"
 #include "tsiostream.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,40 +42,21 @@ class TestCliMeasure : public QObject {
 
   QTemporaryDir dir;
 
-  void startCli(QProcess &process, const QStringList &args, const QJsonObject &state) {
-    const QString statePath = dir.filePath("state.json");
-    QVERIFY(meterstate::write(statePath, state));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("TESSELUSB_STATE", statePath);
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("SOLVANE_CLI"), QStringList{"measure"} + args);
-    QVERIFY(process.waitForStarted());
-  }
-
-  int runCli(const QStringList &args, const QJsonObject &state, QString *out = nullptr,
-             QString *err = nullptr) {
-    QProcess process;
-    startCli(process, args, state);
-    process.waitForFinished(30000);
-    if (out) {
-      *out = QString::fromUtf8(process.readAllStandardOutput());
-    }
-    if (err) {
-      *err = QString::fromUtf8(process.readAllStandardError());
-    }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  // measure ARGS on the meter that `state` describes.
+  clitest::Run measure(const QStringList &args, const QJsonObject &state) {
+    return clitest::run(QStringList{"measure"} + args,
+                        clitest::writeState(dir, state, "state.json"));
   }
 
 private slots:
   void seriesPrintsJsonLinesAndWritesTheDataFile() {
     const QString csv = dir.filePath("series.csv");
-    QString out, err;
-    QCOMPARE(runCli({"--count", "3", "--interval", "0.05", "--csv", csv, "--json"},
-                    scriptedMeter({101.5, 202.5, 303.5}), &out, &err),
-             0);
-    const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    const clitest::Run r = measure({"--count", "3", "--interval", "0.05", "--csv", csv, "--json"},
+                                   scriptedMeter({101.5, 202.5, 303.5}));
+    QCOMPARE(r.exitCode, 0);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
-    QVERIFY2(err.contains("reading 3 of 3 taken"), qPrintable(err));
+    QVERIFY2(r.err.contains("reading 3 of 3 taken"), qPrintable(r.err));
 
     const DataFile file = readDataFile(csv);
     QCOMPARE(file.header, TSIOStream::dataFileHeader());
@@ -95,8 +76,9 @@ private slots:
   void ctrlCKeepsEveryReadingTaken() {
     const QString csv = dir.filePath("interrupted.csv");
     QProcess process;
-    startCli(process, {"--count", "0", "--interval", "0.1", "--csv", csv},
-             scriptedMeter({100, 200, 300}));
+    clitest::start(process, {"measure", "--count", "0", "--interval", "0.1", "--csv", csv},
+                   clitest::writeState(dir, scriptedMeter({100, 200, 300}), "state.json"));
+    QVERIFY(process.waitForStarted());
     QString out;
     while (out.count("LIVE.") < 3 && process.state() == QProcess::Running) {
       process.waitForReadyRead(5000);
@@ -121,10 +103,12 @@ private slots:
     const QString csv = dir.filePath("failed.csv");
     QJsonObject state = scriptedMeter({100});
     state.insert("faults", QJsonArray{QJsonObject{{"command", 13}}});
-    QString out, err;
-    QCOMPARE(runCli({"--count", "2", "--csv", csv}, state, &out, &err), 1);
-    QVERIFY2(err.contains("solvane-cli: Reading the test result failed"), qPrintable(err));
-    QVERIFY(!out.contains("LIVE."));
+    const clitest::Run r = measure({"--count", "2", "--csv", csv}, state);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("solvane-cli: Reading the test result failed: cannot read the test "
+                            "result: the USB library returned 0 to CmdRead (command 13, loc 0)"),
+             qPrintable(r.err));
+    QVERIFY(!r.out.contains("LIVE."));
     const DataFile file = readDataFile(csv);
     QCOMPARE(file.header.size(), 430);
     QVERIFY(file.records.isEmpty());
@@ -138,18 +122,17 @@ private slots:
                                                       {"--mode", "x"},
                                                       {"--csv"},
                                                       {"--colour", "red"}}) {
-      QString err;
-      QCOMPARE(runCli(args, scriptedMeter({100}), nullptr, &err), 2);
-      QVERIFY2(err.startsWith("solvane-cli: usage: solvane-cli measure [--count N]"),
+      const clitest::Run r = measure(args, scriptedMeter({100}));
+      QCOMPARE(r.exitCode, 2);
+      QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli measure [--count N]"),
                qPrintable(args.join(' ')));
     }
-    QString err;
-    QCOMPARE(
-        runCli({"--csv", dir.filePath("missing/folder.csv")}, scriptedMeter({100}), nullptr, &err),
-        3);
-    QVERIFY2(err.contains("cannot write the data file: " + dir.filePath("missing/folder.csv") +
-                          ": No such file or directory"),
-             qPrintable(err));
+    const clitest::Run r =
+        measure({"--csv", dir.filePath("missing/folder.csv")}, scriptedMeter({100}));
+    QCOMPARE(r.exitCode, 3);
+    QVERIFY2(r.err.contains("cannot write the data file: " + dir.filePath("missing/folder.csv") +
+                            ": No such file or directory"),
+             qPrintable(r.err));
   }
 };
 

@@ -222,7 +222,7 @@ void SeriesDialog::seriesFinished() {
   redrawTrends();
   setRunning(false);
   if (series->failure() != live::Failure::None) {
-    statusLabel->setText(series->failureText());
+    statusLabel->setText(series->errorString());
   } else {
     statusLabel->setText(tr("%n reading(s) taken", nullptr, series->readings().size()));
   }

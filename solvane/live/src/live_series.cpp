@@ -31,21 +31,25 @@ QString liveLabel(int ordinal) {
   return QStringLiteral("LIVE.%1").arg(ordinal, 3, 10, QLatin1Char('0'));
 }
 
-QString LiveSeries::failureText() const {
+QString LiveSeries::errorString() const {
+  QString what;
   switch (failed) {
   case Failure::None:
     return QString();
-  case Failure::StartFailed:
-    return QCoreApplication::translate("LiveSeries", "Starting a test on the meter failed");
-  case Failure::ReadyFlagFailed:
-    return QCoreApplication::translate("LiveSeries", "Asking the meter for its result failed");
   case Failure::TimedOut:
     return QCoreApplication::translate("LiveSeries", "The meter had no result within %1 seconds")
         .arg(config.polling.timeoutMs / 1000.0);
+  case Failure::StartFailed:
+    what = QCoreApplication::translate("LiveSeries", "Starting a test on the meter failed");
+    break;
+  case Failure::ReadyFlagFailed:
+    what = QCoreApplication::translate("LiveSeries", "Asking the meter for its result failed");
+    break;
   case Failure::ResultReadFailed:
-    return QCoreApplication::translate("LiveSeries", "Reading the test result failed");
+    what = QCoreApplication::translate("LiveSeries", "Reading the test result failed");
+    break;
   }
-  return QString();
+  return what + QStringLiteral(": ") + meterReason;
 }
 
 LiveSeries::LiveSeries(LuxEngine &meterEngine, const SeriesSettings &settings, QObject *parent)
@@ -63,6 +67,7 @@ void LiveSeries::start() {
   }
   taken.clear();
   failed = Failure::None;
+  meterReason.clear();
   stopRequested = false;
   seriesClock.start();
   phase = Phase::Waiting;
@@ -145,6 +150,9 @@ void LiveSeries::scheduleNextReading() {
 
 void LiveSeries::end(Failure failure) {
   failed = failure;
+  if (failure != Failure::None && failure != Failure::TimedOut) {
+    meterReason = meter.errorString();
+  }
   phase = Phase::Idle;
   emit finished();
 }

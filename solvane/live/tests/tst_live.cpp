@@ -104,7 +104,7 @@ private slots:
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     run(series);
     QCOMPARE(series.failure(), Failure::None);
-    QVERIFY(series.failureText().isEmpty());
+    QVERIFY(series.errorString().isEmpty());
     QCOMPARE(series.readings().size(), 1);
 
     const QStringList record = series.readings()[0].record;
@@ -144,7 +144,7 @@ private slots:
     run(series);
     QVERIFY(clock.elapsed() >= 100);
     QCOMPARE(series.failure(), Failure::TimedOut);
-    QVERIFY(series.failureText().contains("0.1 seconds"));
+    QVERIFY(series.errorString().contains("0.1 seconds"));
     QVERIFY(series.readings().isEmpty());
     QVERIFY(!commandsSent(sim.log()).contains(13));
   }
@@ -164,7 +164,11 @@ private slots:
     LiveSeries series(*engine, settings(5));
     run(series);
     QCOMPARE(series.failure(), failure);
-    QVERIFY(!series.failureText().isEmpty());
+    // The meter's reason names the exchange that failed.
+    const QString exchange = QString("(command %1, loc ").arg(command);
+    QVERIFY2(series.errorString().contains(": the USB library returned 0 to ") &&
+                 series.errorString().contains(exchange),
+             qPrintable(series.errorString()));
     QVERIFY(series.readings().isEmpty());
     QCOMPARE(commandsSent(sim.log()).last(), quint32(command)); // nothing after the failure
   }

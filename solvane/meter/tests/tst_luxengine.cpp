@@ -147,6 +147,8 @@ private slots:
     QVERIFY(sim.load(withFault(17, 1)));
     QTest::ignoreMessage(QtDebugMsg, "读取存储数据失败!");
     QCOMPARE(engine->readStoredData(1, &time, &illuminance, intensity.data(), &ratio), -1);
+    QCOMPARE(engine->errorString(), QString("cannot read stored record 1: the USB library "
+                                            "returned 0 to CmdRead (command 17, loc 1)"));
 
     QCOMPARE(time, before);
     QCOMPARE(illuminance, -7.0);
@@ -239,6 +241,8 @@ private slots:
     QTest::ignoreMessage(QtDebugMsg, "设置积分时间失败!");
     QCOMPARE(engine->setIntegrationTime(6554), -1);
     QCOMPARE(engine->setIntegrationTime(-1), -1);
+    QCOMPARE(engine->errorString(),
+             QString("cannot set the integration time: -1 is outside 0 to 6553"));
     QCOMPARE(sim.logSize(), 0);
 
     for (int command : {0, 1, 2}) {
@@ -301,6 +305,8 @@ private slots:
       QCOMPARE(engine->saveIntensityCorrectCoefficient(all.data()), -1);
     }
     QCOMPARE(sim.logSize(), 0);
+    QVERIFY(engine->errorString().startsWith("cannot save the intensity coefficients: a value is "
+                                             "not finite"));
     QVERIFY(sim.state().contains("0.5"));
   }
 
@@ -344,6 +350,18 @@ private slots:
     QCOMPARE(readBack[210], -1.0);
     QVERIFY(sim.load(withFault(7, 30)));
     QCOMPARE(engine->saveIntensityCorrectCoefficient(coefficients.data()), -1);
+  }
+
+  // Without a library every operation fails unsent, and says that it is missing.
+  void anUnboundLibraryNamesItself() {
+    QTest::ignoreMessage(QtDebugMsg, "\"Failed to load Dll(libNoSuchUsb.so)!\"");
+    LuxEngine unbound(nullptr, "libNoSuchUsb.so");
+    QVERIFY(unbound.errorString().startsWith("cannot load the USB library: libNoSuchUsb.so"));
+    QTest::ignoreMessage(QtDebugMsg, "读取积分时间失败!");
+    QCOMPARE(unbound.readIntegrationTime(), -1);
+    QVERIFY2(unbound.errorString().startsWith(
+                 "cannot read the integration time: cannot load the USB library: libNoSuchUsb.so"),
+             qPrintable(unbound.errorString()));
   }
 
   void slotsAreReachableByName() {

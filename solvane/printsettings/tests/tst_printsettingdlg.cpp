@@ -182,16 +182,17 @@ private slots:
   void unwritableFileKeepsTheDialogOpenAndSaysWhy() {
     QVERIFY(QDir().mkdir("PrintInfo")); // a folder cannot be written as a file
     QStringList warnings;
-    solvane::ui::setWarningAnswerer([&](const QString &title, const QString &text) {
-      warnings << title + "|" + text;
-      return QMessageBox::Ok;
-    });
+    solvane::ui::setMessageAnswerer(
+        [&](QMessageBox::Icon, const QString &title, const QString &text) {
+          warnings << title + "|" + text;
+          return QMessageBox::Ok;
+        });
     PrintSettingDlg dialog;
     edit(dialog, 0)->setText("typed");
     QSignalSpy pdf(&dialog, &PrintSettingDlg::isPdf);
     dialog.open();
     click(dialog, "btn_print");
-    solvane::ui::setWarningAnswerer({});
+    solvane::ui::setMessageAnswerer({});
     QVERIFY(dialog.isVisible());
     QVERIFY(pdf.isEmpty());
     QCOMPARE(edit(dialog, 0)->text(), QString("typed"));

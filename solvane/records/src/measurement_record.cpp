@@ -121,8 +121,12 @@ ReadOutcome readStoredRecords(LuxEngine &meter, int observer, const RecordSink &
     double illuminance = 0;
     double ratio = 0;
     const int status = meter.readStoredData(ordinal, &time, &illuminance, intensity.data(), &ratio);
+    if (status == 0) {
+      return outcome;
+    }
     if (status != 1) {
-      outcome.status = status == 0 ? 0 : -1;
+      outcome.status = -1;
+      outcome.error = meter.errorString();
       return outcome;
     }
     outcome.records << buildMeasurementRecord(ordinal, time, illuminance, intensity.data(),

@@ -122,6 +122,7 @@ private slots:
     const ReadOutcome outcome = readStoredRecords(meter, 1);
     QCOMPARE(outcome.status, -1);
     QCOMPARE(outcome.records.size(), 2);
+    QVERIFY(outcome.error.startsWith("cannot read stored record 2: "));
 
     QVERIFY(sim.load(meterstate::text(meterstate::withRecords(0))));
     const ReadOutcome none = readStoredRecords(meter, 0);

@@ -125,7 +125,9 @@ private slots:
     dialog.startSeries();
     waitUntilFinished(dialog);
     QVERIFY(dialog.records().isEmpty());
-    QCOMPARE(status(dialog), QString("Starting a test on the meter failed"));
+    QCOMPARE(status(dialog),
+             QString("Starting a test on the meter failed: cannot start a test: the "
+                     "USB library returned 0 to CmdCmd (command 11, loc 0)"));
   }
 };
 

@@ -74,9 +74,10 @@ public:
   bool isRunning() const { return phase != Phase::Idle; }
   const QList<LiveReading> &readings() const { return taken; }
   Failure failure() const { return failed; }
-  // The failure in one line for the user, translated in the "LiveSeries"
-  // context; empty when the series did not fail.
-  QString failureText() const;
+  // Why the series failed, in one line: what failed, translated in the
+  // "LiveSeries" context, then the meter layer's reason of the exchange;
+  // empty when the series did not fail.
+  QString errorString() const;
   const SeriesSettings &settings() const { return config; }
 
 signals:
@@ -98,6 +99,7 @@ private:
   SeriesSettings config;
   QList<LiveReading> taken;
   Failure failed = Failure::None;
+  QString meterReason; // the meter's errorString() when an exchange failed
   Phase phase = Phase::Idle;
   bool stopRequested = false;
   QTimer timer;

@@ -74,6 +74,7 @@ using RecordSink = std::function<void(const QStringList &record, int recordsRead
 struct ReadOutcome {
   QList<QStringList> records;
   int status = 0; // 0: the meter had no further record; -1: an exchange failed
+  QString error;  // after a failure, why (LuxEngine::errorString())
 };
 
 // Reads ordinals 0, 1, 2, ... until the meter reports no further record or

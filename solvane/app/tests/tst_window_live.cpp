@@ -1,12 +1,9 @@
 // Measure and Series in the main window: live readings join the end of the
 // record list after the stored ones; a failed reading only warns.
 
-#include "mainwindow.h"
-#include "messagebox.h"
-#include "series_dialog.h"
-
 #include "meter_state.h"
-#include "simulator.h"
+#include "series_dialog.h"
+#include "window_test.h"
 
 #include <QPushButton>
 #include <QSpinBox>
@@ -35,43 +32,40 @@ QStringList column0(QTableWidget *table) {
 
 } // namespace
 
-class TestWindowLive : public QObject {
+class TestWindowLive : public WindowTest {
   Q_OBJECT
 
-  Simulator sim;
-  QStringList warnings;
-
-  static QPushButton *button(MainWindow &window, const char *name) {
-    return window.findChild<QPushButton *>(name);
-  }
+  void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
 
 private slots:
   void initTestCase() {
     QLoggingCategory::setFilterRules("default.debug=false");
-    QVERIFY(sim.ready());
-    solvane::ui::setWarningAnswerer([this](const QString &, const QString &text) {
-      warnings << text;
-      return QMessageBox::Ok;
-    });
+    enterWorkDir();
   }
 
-  void init() { warnings.clear(); }
+  void init() {
+    warnings.clear();
+    notes.clear();
+    window = std::make_unique<MainWindow>();
+  }
+
+  void cleanup() { window.reset(); }
+
+  void cleanupTestCase() { leaveWorkDir(); }
 
   void measureAndSeriesAppendAfterTheStoredRecords() {
     QVERIFY(sim.load(meterstate::text(storedAndLive(2, {111, 222, 333}))));
-    MainWindow window;
-    auto *table = window.findChild<QTableWidget *>("tableWidget_storedData");
-    QTest::mouseClick(button(window, "btn_readData"), Qt::LeftButton);
-    QCOMPARE(table->rowCount(), 2);
+    click("btn_readData");
+    QCOMPARE(stored()->rowCount(), 2);
 
-    QTest::mouseClick(button(window, "btn_measure"), Qt::LeftButton);
-    QTRY_VERIFY(button(window, "btn_measure")->isEnabled());
-    QCOMPARE(column0(table), (QStringList{"NO.000", "NO.001", "LIVE.000"}));
-    QCOMPARE(table->currentRow(), 2);
+    click("btn_measure");
+    QTRY_VERIFY(child<QPushButton>("btn_measure")->isEnabled());
+    QCOMPARE(column0(stored()), (QStringList{"NO.000", "NO.001", "LIVE.000"}));
+    QCOMPARE(stored()->currentRow(), 2);
 
     // The Series dialog is modal: drive it once it is up.
     QTimer::singleShot(0, [&] {
-      auto *dialog = window.findChild<SeriesDialog *>();
+      auto *dialog = window->findChild<SeriesDialog *>();
       QVERIFY(dialog);
       dialog->findChild<QSpinBox *>("spinBox_count")->setValue(2);
       dialog->findChild<QDoubleSpinBox *>("doubleSpinBox_interval")->setValue(0);
@@ -79,39 +73,40 @@ private slots:
       QTRY_VERIFY(!dialog->isRunning());
       dialog->reject();
     });
-    QTest::mouseClick(button(window, "btn_series"), Qt::LeftButton);
-    QCOMPARE(column0(table), (QStringList{"NO.000", "NO.001", "LIVE.000", "LIVE.001", "LIVE.002"}));
-    QVERIFY(warnings.size() == 1); // only the read's completion box
+    click("btn_series");
+    QCOMPARE(column0(stored()),
+             (QStringList{"NO.000", "NO.001", "LIVE.000", "LIVE.001", "LIVE.002"}));
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(notes, QStringList{"Read|Stored data read"}); // only the read's own box
   }
 
   void readWaitsForTheMeasurementToEnd() {
     QJsonObject state = storedAndLive(2, {111});
     state.insert("ready_after_polls", 3);
     QVERIFY(sim.load(meterstate::text(state)));
-    MainWindow window;
-    QTest::mouseClick(button(window, "btn_measure"), Qt::LeftButton);
-    QVERIFY(!button(window, "btn_readData")->isEnabled());
+    click("btn_measure");
+    QVERIFY(!child<QPushButton>("btn_readData")->isEnabled());
     // Even when called directly, Read sends nothing while the test runs.
     sim.clearLog();
-    QVERIFY(QMetaObject::invokeMethod(&window, "on_btn_readData_clicked"));
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "on_btn_readData_clicked"));
     for (const TsimExchange &exchange : sim.log()) {
       QVERIFY(exchange.command != 17);
     }
-    QTRY_VERIFY(button(window, "btn_readData")->isEnabled());
-    auto *table = window.findChild<QTableWidget *>("tableWidget_storedData");
-    QCOMPARE(column0(table), QStringList{"LIVE.000"});
-    QVERIFY(warnings.isEmpty());
+    QTRY_VERIFY(child<QPushButton>("btn_readData")->isEnabled());
+    QCOMPARE(column0(stored()), QStringList{"LIVE.000"});
+    QVERIFY(warnings.isEmpty() && notes.isEmpty());
   }
 
   void failedMeasureOnlyWarns() {
     QJsonObject state = storedAndLive(0, {111});
     state.insert("faults", QJsonArray{QJsonObject{{"command", 12}}});
     QVERIFY(sim.load(meterstate::text(state)));
-    MainWindow window;
-    QTest::mouseClick(button(window, "btn_measure"), Qt::LeftButton);
-    QTRY_VERIFY(button(window, "btn_measure")->isEnabled());
-    QCOMPARE(warnings, QStringList{"Asking the meter for its result failed"});
-    QCOMPARE(window.findChild<QTableWidget *>("tableWidget_storedData")->rowCount(), 0);
+    click("btn_measure");
+    QTRY_VERIFY(child<QPushButton>("btn_measure")->isEnabled());
+    QCOMPARE(warnings, QStringList{"Measure|Asking the meter for its result failed: cannot ask "
+                                   "the meter whether its result is ready: the USB library "
+                                   "returned 0 to CmdRead (command 12, loc 0)"});
+    QCOMPARE(stored()->rowCount(), 0);
   }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// Report tests look at PDF files the way a reader does: the text that
-// pdftotext extracts (with word boxes when positions matter) and the page
-// that pdftoppm renders.
+// Tests look at PDF files the way a reader does: the text that pdftotext
+// extracts (with word boxes when positions matter) and the page that
+// pdftoppm renders.
 
 #include <QFileInfo>
 #include <QImage>
@@ -20,8 +20,13 @@ inline QByteArray run(const QString &program, const QStringList &args) {
   return process.readAllStandardOutput();
 }
 
-inline QString text(const QString &pdf) {
-  return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
+// The text of the PDF, or of its pages `first` to `last` (0: to the end).
+inline QString text(const QString &pdf, int first = 1, int last = 0) {
+  QStringList args = {"-layout", "-f", QString::number(first)};
+  if (last > 0) {
+    args << "-l" << QString::number(last);
+  }
+  return QString::fromUtf8(run("pdftotext", args << pdf << "-"));
 }
 
 // A word and its box in PDF points (1/72 inch) from the page's top-left.

@@ -5,8 +5,8 @@
 namespace solvane::ui {
 namespace {
 
-WarningAnswerer &answerer() {
-  static WarningAnswerer installed;
+MessageAnswerer &answerer() {
+  static MessageAnswerer installed;
   return installed;
 }
 
@@ -16,12 +16,20 @@ QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const
                                     QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) {
   if (answerer()) {
-    return answerer()(title, text);
+    return answerer()(QMessageBox::Warning, title, text);
   }
   return QMessageBox::warning(parent, title, text, buttons, defaultButton);
 }
 
-void setWarningAnswerer(WarningAnswerer replacement) {
+void information(QWidget *parent, const QString &title, const QString &text) {
+  if (answerer()) {
+    answerer()(QMessageBox::Information, title, text);
+    return;
+  }
+  QMessageBox::information(parent, title, text);
+}
+
+void setMessageAnswerer(MessageAnswerer replacement) {
   answerer() = std::move(replacement);
 }
 

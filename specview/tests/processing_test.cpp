@@ -1,0 +1,100 @@
+// The processing state without a window: dark and reference stored from
+// frames, the modes they allow, and the values each view shows.
+
+#include "processing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using specview::Frame;
+using specview::Processing;
+
+// A valid frame whose processed intensity is `intensity` at 500, 501, ... nm.
+Frame frame(const QVector<double> &intensity, int integrationTime = 100) {
+  Frame f;
+  f.integrationTime = integrationTime;
+  f.pixels = QVector<int>(specview::kPixels, 7);
+  f.dark = QVector<int>(specview::kDarkPixels, 3);
+  f.spectrum = QVector<int>(specview::kSpectrumPoints, 25000);
+  for (int i = 0; i < intensity.size(); ++i) {
+    f.wavelengths.append(500 + i);
+  }
+  f.intensity = intensity;
+  return f;
+}
+
+TEST(Processing, DarkIsSubtractedFromSampleAndReference) {
+  Processing p;
+  EXPECT_FALSE(p.storeDark(Frame{})); // nothing acquired yet
+  EXPECT_FALSE(p.hasDark());
+  ASSERT_TRUE(p.storeDark(frame({10, 10, 10}, 250)));
+  EXPECT_EQ(p.darkTime(), 250);
+  EXPECT_TRUE(p.darkShown());
+  EXPECT_EQ(p.processedValues(frame({110, 60, 10})), (QVector<double>{100, 50, 0}));
+
+  // Transmission of (sample - dark) against (reference - dark), and its absorbance.
+  ASSERT_TRUE(p.storeReference(frame({210, 110, 10}, 300)));
+  EXPECT_EQ(p.referenceTime(), 300);
+  ASSERT_TRUE(p.setMode(Processing::Transmission));
+  const QVector<double> transmission = p.processedValues(frame({110, 110, 10}));
+  EXPECT_DOUBLE_EQ(transmission[0], 50);
+  EXPECT_DOUBLE_EQ(transmission[1], 100);
+  EXPECT_TRUE(std::isnan(transmission[2])); // no light in the reference there
+  ASSERT_TRUE(p.setMode(Processing::Absorbance));
+  EXPECT_NEAR(p.processedValues(frame({110, 110, 10}))[0], -std::log10(0.5), 1e-12);
+
+  p.clearDark();
+  EXPECT_FALSE(p.darkShown());
+  EXPECT_NEAR(p.processedValues(frame({105, 110, 10}))[0], -std::log10(105.0 / 210), 1e-12);
+}
+
+TEST(Processing, ModesNeedTheReferenceAndLeaveWithIt) {
+  Processing p;
+  EXPECT_FALSE(p.setMode(Processing::Transmission));
+  EXPECT_EQ(p.mode(), Processing::Intensity);
+  ASSERT_TRUE(p.storeReference(frame({1, 2})));
+  ASSERT_TRUE(p.setMode(Processing::Absorbance));
+  p.clearReference();
+  EXPECT_EQ(p.mode(), Processing::Intensity);
+  EXPECT_EQ(p.processedValues(frame({4, 5})), (QVector<double>{4, 5}));
+
+  // A new processing clears both, and says whether there was anything.
+  EXPECT_FALSE(p.processingChanged());
+  ASSERT_TRUE(p.storeDark(frame({1, 1})));
+  ASSERT_TRUE(p.storeReference(frame({3, 3})));
+  ASSERT_TRUE(p.setMode(Processing::Transmission));
+  EXPECT_TRUE(p.processingChanged());
+  EXPECT_FALSE(p.hasDark() || p.hasReference());
+  EXPECT_EQ(p.mode(), Processing::Intensity);
+}
+
+TEST(Processing, EachViewShowsItsOwnSeries) {
+  Processing p;
+  const Frame f = frame({8, 9});
+  EXPECT_TRUE(p.shownSeries(Frame{}).x.isEmpty());
+
+  const specview::Series processed = p.shownSeries(f);
+  EXPECT_EQ(processed.x, (QVector<double>{500, 501}));
+  EXPECT_EQ(processed.values, (QVector<double>{8, 9}));
+
+  p.setView(Processing::RawCounts);
+  const specview::Series raw = p.shownSeries(f);
+  ASSERT_EQ(raw.x.size(), specview::kPixels + specview::kDarkPixels);
+  EXPECT_EQ(raw.x.last(), 2063);
+  EXPECT_EQ(raw.values[specview::kPixels - 1], 7);
+  EXPECT_EQ(raw.values[specview::kPixels], 3); // the dark pixels follow
+  ASSERT_TRUE(p.storeDark(f));
+  EXPECT_FALSE(p.darkShown()); // raw counts are never subtracted
+
+  p.setView(Processing::CalibratedSpectrum);
+  const specview::Series calibrated = p.shownSeries(f);
+  ASSERT_EQ(calibrated.x.size(), specview::kSpectrumPoints);
+  EXPECT_EQ(calibrated.x.first(), 380);
+  EXPECT_EQ(calibrated.x.last(), 779);
+  EXPECT_DOUBLE_EQ(calibrated.values.first(), 2.5);
+}
+
+} // namespace
