@@ -11,65 +11,19 @@
 #include "lightquality/reference.h"
 #include "lightquality/tlci.h"
 
-#include "cie/csv.h"
+#include "verification_data.h"
+
 #include "cie/tables.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace lightquality;
-
-using Row = std::map<std::string, std::string>;
-
-// `file` relative to data/cie/extended.
-std::vector<Row> verificationRows(const std::string &file) {
-  std::ifstream in(SUITE_DATA_DIR "/cie/extended/" + file);
-  std::string line;
-  std::getline(in, line);
-  const std::vector<std::string> header = cie::csvFields(line);
-  std::vector<Row> rows;
-  while (std::getline(in, line)) {
-    const std::vector<std::string> fields = cie::csvFields(line);
-    Row row;
-    for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i) {
-      row[header[i]] = fields[i];
-    }
-    rows.push_back(row);
-  }
-  return rows;
-}
-
-// A table column from 380 to 780 nm, linearly interpolated to 1 nm where the
-// table is coarser, as the verification values were made.
-Spectrum tableColumn(const cie::Table &table, int column) {
-  Spectrum s{};
-  for (int j = 0; j < kSpectrumValues; ++j) {
-    s[j] = table.linearAt(kFirstNm + j, column);
-  }
-  return s;
-}
-
-Spectrum sourceSpectrum(const std::string &name) {
-  if (name == "A") {
-    return tableColumn(cie::illuminantA, 0);
-  }
-  if (name == "D65") {
-    return tableColumn(cie::illuminantD65, 0);
-  }
-  if (name.rfind("Planck", 0) == 0) {
-    return planckianRadiator(std::stod(name.substr(6)));
-  }
-  // "F2" in one file, "FL2" in the other.
-  return tableColumn(cie::illuminantsF1toF12,
-                     std::stoi(name.substr(name.find_first_of("0123456789"))) - 1);
-}
+using namespace lightquality::testing;
 
 // verification_user_groups.csv takes illuminant A from its 5 nm table,
 // interpolated linearly to 1 nm like the F illuminants.
@@ -92,7 +46,7 @@ double value(const Row &row, const std::string &column) {
 }
 
 TEST(Verification, EverySourceWithinTolerance) {
-  const std::vector<Row> rows = verificationRows("verification_values_record.csv");
+  const std::vector<Row> rows = verificationRows("cie/extended/verification_values_record.csv");
   ASSERT_EQ(rows.size(), 16u);
   for (const Row &row : rows) {
     const std::string source = row.at("source");
@@ -115,7 +69,7 @@ TEST(Verification, EverySourceWithinTolerance) {
 }
 
 TEST(Verification, UserGroupFiguresOfEverySource) {
-  const std::vector<Row> rows = verificationRows("verification_user_groups.csv");
+  const std::vector<Row> rows = verificationRows("cie/extended/verification_user_groups.csv");
   ASSERT_EQ(rows.size(), 7u);
   for (const Row &row : rows) {
     const std::string source = row.at("source");
@@ -147,7 +101,7 @@ TEST(Verification, D65EfficaciesMatchPublishedValues) {
 
 
 TEST(Verification, TelevisionFiguresOfEverySource) {
-  const std::vector<Row> rows = verificationRows("tlci/verification_tlci.csv");
+  const std::vector<Row> rows = verificationRows("cie/extended/tlci/verification_tlci.csv");
   ASSERT_EQ(rows.size(), 16u);
   for (const Row &row : rows) {
     const std::string source = row.at("source");

@@ -17,6 +17,8 @@
 #include "solvane/quality/spdx.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
+#include "uncertainty_output.h"
+#include "uncertaintypage.h"
 #include "tsiostream.h"
 
 #include <QDateTime>
@@ -34,6 +36,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -167,7 +170,8 @@ int readRecords(LuxEngine &meter, const QStringList &args) {
 // Paints into a temporary folder and copies the finished file into place,
 // so that a failure leaves no partial PDF (and an earlier one intact).
 bool writeReportPdf(const QStringList &record, const QStringList &printInfo, bool withQualityPage,
-                    const QString &path, QString *error) {
+                    const solvane::report::ReportUncertainty *uncertainty, const QString &path,
+                    QString *error) {
   using solvane::errors::fileError;
   using solvane::errors::report;
   // The tool shows no window: paint with the offscreen platform, which needs
@@ -187,7 +191,7 @@ bool writeReportPdf(const QStringList &record, const QStringList &printInfo, boo
   QPrinter printer(QPrinter::ScreenResolution);
   solvane::report::setUpPdfPrinter(&printer, painted);
   if (!solvane::report::paintTestReport(&printer, record, printInfo, QDateTime::currentDateTime(),
-                                        withQualityPage)) {
+                                        withQualityPage, uncertainty)) {
     return report(error, QString("cannot paint the report into %1").arg(painted));
   }
   QFile source(painted);
@@ -236,18 +240,26 @@ int readFileRecord(const QString &csv, int index, QStringList *record) {
   return kOk;
 }
 
-// report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]:
-// the test report page of record N (from 0, in file order) as an A4 PDF,
-// painted by the window's code; "--pages 2" adds the light quality page.
-// Without --printinfo the company and sample texts are empty.
-int paintReport(const QStringList &args) {
+// report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]
+// [--uncertainty ...]: the test report page of record N (from 0, in file
+// order) as an A4 PDF, painted by the window's code; "--pages 2" adds the
+// light quality page, and --uncertainty a page of the figures'
+// uncertainties after it. Without --printinfo the company and sample texts
+// are empty.
+int paintReport(const QStringList &arguments) {
+  QStringList args = arguments;
+  std::optional<UncertaintyRequest> uncertainty;
+  if (const int status = takeUncertaintyOptions(&args, &uncertainty); status != kOk) {
+    return status;
+  }
   QMap<QString, QString> options;
   int index = 0;
   const bool parsed =
       parseOptions(args, {"--csv", "--record", "--pdf", "--printinfo", "--pages"}, &options);
   const QString pages = options.value("--pages", "1");
   if (!parsed || !options.contains("--csv") || !options.contains("--pdf") ||
-      !recordIndex(options, &index) || (pages != "1" && pages != "2")) {
+      !recordIndex(options, &index) || (pages != "1" && pages != "2") ||
+      (uncertainty && pages != "2")) {
     return kUsage;
   }
   const QString csv = options.value("--csv");
@@ -269,8 +281,15 @@ int paintReport(const QStringList &args) {
       !solvane::printinfo::readPrintInfo(printInfoPath, &printInfo, &error)) {
     return fileFailure(error);
   }
+  std::optional<solvane::report::ReportUncertainty> uncertaintyPage;
+  solvane::quality::RecordQuality quality;
+  if (uncertainty && solvane::quality::evaluateRecord(record, &quality, nullptr)) {
+    uncertaintyPage = solvane::report::ReportUncertainty{
+        propagateRecord(quality, *uncertainty), QString::fromStdString(uncertainty->budget.name)};
+  }
   const QString pdf = options.value("--pdf");
-  if (!writeReportPdf(record, printInfo, pages == "2", pdf, &error)) {
+  if (!writeReportPdf(record, printInfo, pages == "2", uncertaintyPage ? &*uncertaintyPage : nullptr,
+                      pdf, &error)) {
     return fileFailure(error);
   }
   std::printf("report of record %d written to %s\n", index,
@@ -447,11 +466,13 @@ const std::map<QString, Command> &commands() {
       {"metrics",
        {showMetrics,
         "metrics [--csv FILE | --spectrum FILE] [--json] "
-        "[--ssi-reference planck:T|daylight:T|record:N] [--tlmf-reference record:N|FILE]",
+        "[--ssi-reference planck:T|daylight:T|record:N] [--tlmf-reference record:N|FILE] "
+        "[--uncertainty [--budget FILE] [--draws N] [--seed S]]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
         "the record's own, or of a spectrum file (two-column text, SPDX, UPRtek or Sekonic "
         "export); --ssi-reference adds one more SSI, --tlmf-reference one more TLMF (FILE: a "
-        "spectrum file of those formats)"}},
+        "spectrum file of those formats); --uncertainty adds each figure's uncertainty from the "
+        "meter's budget (default or FILE), adaptive or from N draws (1000 to 100000)"}},
   };
   return table;
 }
@@ -471,9 +492,11 @@ const std::map<QString, FileCommand> &fileCommands() {
         "records of a data file (from 0) and spectrum files against the first of them, in the "
         "order given"}},
       {"report",
-       {paintReport, "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2]",
+       {paintReport,
+        "report --csv FILE --record N --pdf OUT [--printinfo FILE] [--pages 1|2] "
+        "[--uncertainty [--budget FILE] [--draws N] [--seed S]]",
         "the test report of record N (from 0) of a data file as a PDF; page 2: its light "
-        "quality"}},
+        "quality; --uncertainty: page 3, its figures' uncertainties"}},
       {"spdx",
        {exportSpdx, "spdx --csv FILE --record N --out OUT",
         "the spectrum of record N (from 0) of a data file as an IES TM-27-14 (SPDX) file, in "
@@ -528,6 +551,9 @@ int refused(const char *synopsis) {
 template <typename Entry, typename... Meter>
 int runCommand(const Entry &entry, const QStringList &args, Meter &...meter) {
   const int status = entry.run(meter..., args);
+  if (status == kUsageExplained) {
+    return kUsage;
+  }
   return status == kUsage ? refused(entry.synopsis) : status;
 }
 

@@ -5,6 +5,7 @@
 #include "luxengine.h"
 #include "quoting/quoted_qstring.h"
 #include "tsiostream.h"
+#include "uncertainty_output.h"
 #include "usergroup_output.h"
 
 #include "lightquality/figure_table.h"
@@ -167,17 +168,30 @@ void printMetricsTable(const RecordQuality &r, const ExtraReferences &extra) {
 // QJsonDocument writes, one element after the other.
 class MetricsPrinter {
 public:
-  // `extra`: the extra SSI and TLMF references, if any.
-  MetricsPrinter(bool asJson, const ExtraReferences &references)
-      : json(asJson), extra(references) {}
+  // `extra`: the extra SSI and TLMF references, if any; `uncertainty`: the
+  // uncertainty wanted, or null.
+  MetricsPrinter(bool asJson, const ExtraReferences &references,
+                 const UncertaintyRequest *uncertainty)
+      : json(asJson), extra(references), uncertaintyRequest(uncertainty) {}
 
   void print(const QStringList &record) {
     const Evaluation e = evaluate(record, count++);
     everyRecord = everyRecord && e.problem.isEmpty();
+    const bool withUncertainty = uncertaintyRequest && e.problem.isEmpty();
+    const lightquality::UncertaintyResult uncertainty =
+        withUncertainty ? propagateRecord(e.quality, *uncertaintyRequest)
+                        : lightquality::UncertaintyResult{};
     if (json) {
-      printJsonElement(evaluationJson(e, extra));
+      QJsonObject element = evaluationJson(e, extra);
+      if (withUncertainty) {
+        element.insert("uncertainty", uncertaintyJson(uncertainty, uncertaintyRequest->budget));
+      }
+      printJsonElement(element);
     } else if (e.problem.isEmpty()) {
       printMetricsTable(e.quality, extra);
+      if (withUncertainty) {
+        printUncertaintyLines(uncertainty, uncertaintyRequest->budget);
+      }
     } else {
       std::printf("%s  not evaluated: %s\n", qPrintable(quoting::quotedText(e.name)),
                   qPrintable(e.problem));
@@ -199,12 +213,14 @@ private:
     // A one-element array, without its brackets, is the element indented
     // as it stands in the whole array.
     const QByteArray array = QJsonDocument(QJsonArray{element}).toJson();
-    const QByteArray indented = array.mid(2, array.size() - 5); // "[\n" ... "\n]\n"
+    const QByteArray indented =
+        uncertaintySeedsAsNumbers(array.mid(2, array.size() - 5)); // "[\n" ... "\n]\n"
     std::printf("%s%s", count > 1 ? ",\n" : "[\n", indented.constData());
   }
 
   bool json;
   const ExtraReferences &extra;
+  const UncertaintyRequest *uncertaintyRequest;
   int count = 0;
   bool everyRecord = true;
 };
@@ -226,6 +242,10 @@ template <typename Input> bool resolveExtra(ExtraReferences *extra, const Input 
 int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   QStringList args = arguments;
   ExtraReferences extra;
+  std::optional<UncertaintyRequest> uncertainty;
+  if (const int status = takeUncertaintyOptions(&args, &uncertainty); status != kOk) {
+    return status;
+  }
   if (!takeReferences(&args, &extra)) {
     return kUsage;
   }
@@ -237,7 +257,7 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   if (!resolveExtra(&extra, outcome.records)) {
     return kFileFailed;
   }
-  MetricsPrinter printer(json, extra);
+  MetricsPrinter printer(json, extra, uncertainty ? &*uncertainty : nullptr);
   for (const QStringList &record : outcome.records) {
     printer.print(record);
   }
@@ -257,7 +277,8 @@ namespace {
 
 // The spectrum of another instrument's file, evaluated as a record of its
 // own: the same table, or a JSON list of one element.
-int showSpectrumMetrics(const QString &path, bool json, ExtraReferences extra) {
+int showSpectrumMetrics(const QString &path, bool json, ExtraReferences extra,
+                        const UncertaintyRequest *uncertainty) {
   QStringList record;
   QString error;
   if (!solvane::quality::readSpectrumRecord(path, spectrumfile::Format::kDetect, &record,
@@ -268,7 +289,7 @@ int showSpectrumMetrics(const QString &path, bool json, ExtraReferences extra) {
   if (!resolveExtra(&extra, QList<QStringList>{record})) {
     return kFileFailed;
   }
-  MetricsPrinter printer(json, extra);
+  MetricsPrinter printer(json, extra, uncertainty);
   printer.print(record);
   return printer.finish() ? kOk : kFileFailed;
 }
@@ -278,6 +299,10 @@ int showSpectrumMetrics(const QString &path, bool json, ExtraReferences extra) {
 int showFileMetrics(const QStringList &args) {
   QStringList rest = args;
   ExtraReferences extra;
+  std::optional<UncertaintyRequest> uncertainty;
+  if (const int status = takeUncertaintyOptions(&rest, &uncertainty); status != kOk) {
+    return status;
+  }
   if (!takeReferences(&rest, &extra)) {
     return kUsage;
   }
@@ -286,7 +311,7 @@ int showFileMetrics(const QStringList &args) {
     return kUsage;
   }
   if (rest[0] == "--spectrum") {
-    return showSpectrumMetrics(rest[1], json, extra);
+    return showSpectrumMetrics(rest[1], json, extra, uncertainty ? &*uncertainty : nullptr);
   }
   const QString csv = rest[1];
   if (!resolveExtra(&extra, csv)) {
@@ -295,7 +320,7 @@ int showFileMetrics(const QStringList &args) {
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  MetricsPrinter printer(json, extra);
+  MetricsPrinter printer(json, extra, uncertainty ? &*uncertainty : nullptr);
   const bool read = stream.readSolvaneData(&header, [&printer](QStringList &record) {
     printer.print(record);
     return true;

@@ -3,6 +3,7 @@
 #include "kvgraph.h"
 #include "kvpainter.h"
 #include "qualitypage.h"
+#include "uncertaintypage.h"
 
 #include "solvane/records/measurement_record.h"
 
@@ -182,7 +183,8 @@ bool hasReportFields(const QStringList &record) {
 }
 
 bool paintTestReport(QPrinter *printer, const QStringList &record, const QStringList &printInfo,
-                     const QDateTime &paintedAt, bool withQualityPage) {
+                     const QDateTime &paintedAt, bool withQualityPage,
+                     const ReportUncertainty *uncertainty) {
   if (!hasReportFields(record)) {
     return false;
   }
@@ -195,6 +197,10 @@ bool paintTestReport(QPrinter *printer, const QStringList &record, const QString
   if (withQualityPage) {
     printer->newPage();
     drawQualityPage(page, record);
+    if (uncertainty) {
+      printer->newPage();
+      drawUncertaintyPage(page, record, *uncertainty);
+    }
   }
   return painter.end();
 }

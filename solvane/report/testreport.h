@@ -13,6 +13,8 @@ class QPrinter;
 
 namespace solvane::report {
 
+struct ReportUncertainty;
+
 // Sets up `printer` to write an A4 PDF file named `fileName`, at the
 // printer's own resolution (screen resolution for the report's printers).
 void setUpPdfPrinter(QPrinter *printer, const QString &fileName);
@@ -25,10 +27,12 @@ bool hasReportFields(const QStringList &record);
 // texts of the print settings (company name, address, telephone, fax,
 // e-mail, sample name, model, remark); missing texts print empty.
 // `paintedAt` is the time stamp. With `withQualityPage` the light quality
-// of the record follows on a second page. Paints nothing and returns false
+// of the record follows on a second page, and with `uncertainty` as well
+// the figures' uncertainties on a third. Paints nothing and returns false
 // when the record lacks report fields or painting cannot begin on the
 // printer.
 bool paintTestReport(QPrinter *printer, const QStringList &record, const QStringList &printInfo,
-                     const QDateTime &paintedAt, bool withQualityPage = false);
+                     const QDateTime &paintedAt, bool withQualityPage = false,
+                     const ReportUncertainty *uncertainty = nullptr);
 
 } // namespace solvane::report

@@ -1104,4 +1104,51 @@
         <translation>光谱已归一化：各自除以自身的峰值</translation>
     </message>
 </context>
+<context>
+    <name>solvane::quality::UncertaintyPanel</name>
+    <message>
+        <source>Show uncertainty</source>
+        <translation>显示不确定度</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each figure with its 95 % interval, from %n Monte Carlo draws of the meter's error budget</source>
+        <translation>
+            <numerusform>每个数值及其 95 % 区间，由仪器误差预算的 %n 次蒙特卡罗抽样得出</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Load budget...</source>
+        <translation>载入预算...</translation>
+    </message>
+    <message>
+        <source>%v of %m draws</source>
+        <translation>%v / %m 次抽样</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Budget: %1</source>
+        <translation>不确定度预算：%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Load budget</source>
+        <translation>载入不确定度预算</translation>
+    </message>
+    <message>
+        <source>Uncertainty budget (*.json)</source>
+        <translation>不确定度预算 (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n draws; ± is k = 2</source>
+        <translation>
+            <numerusform>，%n 次抽样；± 为 k = 2</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1110,4 +1110,53 @@
         <translation>Spectra normalised: each divided by its own peak</translation>
     </message>
 </context>
+<context>
+    <name>solvane::quality::UncertaintyPanel</name>
+    <message>
+        <source>Show uncertainty</source>
+        <translation>Show uncertainty</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each figure with its 95 % interval, from %n Monte Carlo draws of the meter's error budget</source>
+        <translation>
+            <numerusform>Each figure with its 95 % interval, from %n Monte Carlo draw of the meter's error budget</numerusform>
+            <numerusform>Each figure with its 95 % interval, from %n Monte Carlo draws of the meter's error budget</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Load budget...</source>
+        <translation>Load budget...</translation>
+    </message>
+    <message>
+        <source>%v of %m draws</source>
+        <translation>%v of %m draws</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>Budget: %1</source>
+        <translation>Budget: %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Load budget</source>
+        <translation>Load budget</translation>
+    </message>
+    <message>
+        <source>Uncertainty budget (*.json)</source>
+        <translation>Uncertainty budget (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n draws; ± is k = 2</source>
+        <translation>
+            <numerusform>, %n draw; ± is k = 2</numerusform>
+            <numerusform>, %n draws; ± is k = 2</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1104,4 +1104,51 @@
         <translation>光譜已正規化：各自除以自身的峰值</translation>
     </message>
 </context>
+<context>
+    <name>solvane::quality::UncertaintyPanel</name>
+    <message>
+        <source>Show uncertainty</source>
+        <translation>顯示不確定度</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each figure with its 95 % interval, from %n Monte Carlo draws of the meter's error budget</source>
+        <translation>
+            <numerusform>每個數值及其 95 % 區間，由儀器誤差預算的 %n 次蒙地卡羅抽樣得出</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Load budget...</source>
+        <translation>載入預算...</translation>
+    </message>
+    <message>
+        <source>%v of %m draws</source>
+        <translation>%v / %m 次抽樣</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>Budget: %1</source>
+        <translation>不確定度預算：%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Load budget</source>
+        <translation>載入不確定度預算</translation>
+    </message>
+    <message>
+        <source>Uncertainty budget (*.json)</source>
+        <translation>不確定度預算 (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n draws; ± is k = 2</source>
+        <translation>
+            <numerusform>，%n 次抽樣；± 為 k = 2</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 // export from it.
 
 #include "lightqualitydialog.h"
+#include "uncertainty_panel.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 
@@ -17,8 +18,10 @@
 
 #include "lightquality/usergroups.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -155,6 +158,8 @@ private slots:
     QVERIFY(qualityWindows()[0]->windowTitle().startsWith(QString::fromUtf8("光品质")));
     QCOMPARE(child<QPushButton>(qualityWindows()[0], "btn_close")->text(),
              QString::fromUtf8("关闭"));
+    QCOMPARE(child<QCheckBox>(qualityWindows()[0], "check_showUncertainty")->text(),
+             QString::fromUtf8("显示不确定度"));
   }
 
   // Every reason the library gives for a missing figure reads in Chinese:
@@ -250,6 +255,41 @@ private slots:
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings[0].startsWith("Error|Cannot write " + unwritable));
     QVERIFY(!QFile::exists(unwritable));
+  }
+
+  // The switch draws on a worker thread while the window keeps answering,
+  // then puts each figure's uncertainty beside it; off, the plain values
+  // return. A refused budget file keeps the budget in use.
+  void showsUncertaintyBesideTheFigures() {
+    readFourRecords();
+    stored()->cellClicked(1, 0);
+    clickQuality();
+    LightQualityDialog *dialog = qualityWindows().value(0);
+    QVERIFY(dialog);
+    const QString plainCct = text(dialog, "value_cct");
+    auto *panel = dialog->uncertaintyPanel();
+    QVERIFY(text(dialog, "label_budget").endsWith("default"));
+    child<QCheckBox>(dialog, "check_showUncertainty")->setChecked(true);
+    QVERIFY(child<QProgressBar>(dialog, "progress_draws")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(text(dialog, "value_cct").contains(" ± "), 120000);
+    QVERIFY(text(dialog, "value_cct").startsWith(plainCct.left(2)));
+    QVERIFY(!child<QProgressBar>(dialog, "progress_draws")->isVisible());
+    QVERIFY(text(dialog, "label_budget").contains("10000 draws"));
+    const QString r9 = child<QTableWidget>(dialog, "table_specialIndices")->item(0, 8)->text();
+    QVERIFY2(r9.contains("± ") || r9.contains("["), qPrintable(r9));
+
+    child<QCheckBox>(dialog, "check_showUncertainty")->setChecked(false);
+    QCOMPARE(text(dialog, "value_cct"), plainCct);
+
+    const QString budget = workDir.filePath("bad.json");
+    QFile file(budget);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"scale_u_rel": 2})");
+    file.close();
+    QVERIFY(!panel->loadBudget(budget));
+    QCOMPARE(warnings,
+             QStringList{"Error|budget: scale_u_rel must be a number from 0 to 0.2, got 2"});
+    QVERIFY(text(dialog, "label_budget").endsWith("default"));
   }
 };
 

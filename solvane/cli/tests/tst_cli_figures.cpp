@@ -299,6 +299,81 @@ private slots:
   }
 
   // The same cells as the dialog, computed by the same code.
+  // --uncertainty adds every figure's uncertainty; a seed repeats a run
+  // exactly, even one that a JSON double cannot hold.
+  void metricsUncertaintyFromTheBudget() {
+    const QStringList args{"metrics",  "--csv",  demoCsv, "--uncertainty", "--draws",
+                           "1000",     "--seed", "18446744073709551615", "--json"};
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("\"seed\": 18446744073709551615"));
+    QCOMPARE(run(args).out, r.out);
+    const QJsonArray all = jsonArray(r);
+    QCOMPARE(all.size(), records.size());
+    for (const QJsonValue &record : all) {
+      const QJsonObject u = record["uncertainty"].toObject();
+      QCOMPARE(u["mode"].toString(), QString("fixed"));
+      QCOMPARE(u["draws"].toInt(), 1000);
+      QVERIFY(!u.contains("converged"));
+      QCOMPARE(u["budget"]["scale_u_rel"].toDouble(), 0.02);
+      const QJsonObject cct = u["figures"]["cct_K"].toObject();
+      if (record["cie15_cct"]["cct_K"].isNull()) { // the LED, far from the locus
+        QVERIFY(cct["u"].isNull());
+        QVERIFY(!cct["reason"].toString().isEmpty());
+        continue;
+      }
+      QCOMPARE(cct["value"].toDouble(), record["cie15_cct"]["cct_K"].toDouble());
+      QVERIFY(cct["u"].toDouble() > 0);
+      QVERIFY(cct["low95"].toDouble() < cct["high95"].toDouble());
+    }
+
+    const Run text = run({"metrics", "--csv", demoCsv, "--uncertainty", "--draws", "1000"});
+    QCOMPARE(text.exitCode, 0);
+    QVERIFY(text.out.contains("budget default, 1000 draws (fixed), seed "));
+    QVERIFY(text.out.contains(QRegularExpression(R"(CCT +\d+ ± \d+ K\n)")));
+  }
+
+  void metricsUncertaintyRefusesBadOptions() {
+    const QString budget = path("budget.json");
+    QFile file(budget);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"shift_u_nm": 9})");
+    file.close();
+    const QList<QPair<QStringList, QString>> cases{
+        {{"--uncertainty", "--draws", "999"}, "--draws must be an integer from 1000 to 100000"},
+        {{"--uncertainty", "--seed", "-1"},
+         "--seed must be an integer from 0 to 18446744073709551615"},
+        {{"--uncertainty", "--budget", budget},
+         "budget: shift_u_nm must be a number from 0 to 5, got 9"},
+    };
+    for (const auto &c : cases) {
+      const Run r = run(QStringList{"metrics", "--csv", demoCsv} + c.first);
+      QCOMPARE(r.exitCode, 2);
+      QCOMPARE(r.err, "solvane-cli: " + c.second + "\n");
+      QVERIFY(r.out.isEmpty());
+    }
+    const Run alone = run({"metrics", "--csv", demoCsv, "--draws", "5000"});
+    QCOMPARE(alone.exitCode, 2);
+    QVERIFY(alone.err.startsWith("solvane-cli: usage: "));
+  }
+
+  // The report's third page: the budget, the draws and every figure with
+  // its uncertainty; only after the light quality page.
+  void reportPrintsTheUncertaintyPage() {
+    const QString pdf = path("uncertainty.pdf");
+    const QStringList report{"report", "--csv", demoCsv, "--record", "2", "--pdf", pdf};
+    const QStringList uncertainty{"--uncertainty", "--draws", "1000", "--seed", "5"};
+    QCOMPARE(run(report + QStringList{"--pages", "1"} + uncertainty).exitCode, 2);
+    QCOMPARE(run(report + QStringList{"--pages", "2"} + uncertainty).exitCode, 0);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", "-f", "3", "-l", "3", pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(page.contains("Budget default, 1000 draws (fixed), seed 5."), qPrintable(page));
+    QVERIFY(page.contains(QRegularExpression(R"(CCT +4225 ± \d+ K)")));
+    QVERIFY(page.contains("SSI daylight 5600 K"));
+  }
+
   void compareGivesTheTableAgainstTheFirst() {
     const QList<int> indices{3, 0, 7};
     QList<solvane::quality::RecordQuality> chosen;

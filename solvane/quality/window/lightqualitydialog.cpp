@@ -8,6 +8,9 @@
 #include "quoting/quoted_qstring.h"
 #include "solvane/quality/irradiance_csv.h"
 #include "solvane/quality/spdx.h"
+#include "uncertainty_panel.h"
+
+#include "lightquality/uncertainty_display.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -21,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 namespace solvane::quality {
 
@@ -79,8 +83,14 @@ LightQualityDialog::LightQualityDialog(const RecordQuality &quality, QWidget *pa
   tabs->addTab(scroll, tr("Colour and α-opic"));
   addUserGroupTabs(tabs);
 
+  m_uncertainty = new UncertaintyPanel(quality.input.spectrum, quality.input.illuminance);
+  m_uncertainty->setObjectName("panel_uncertainty");
+  connect(m_uncertainty, &UncertaintyPanel::resultsChanged, this,
+          &LightQualityDialog::showUncertainty);
+
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(createHeader());
+  layout->addWidget(m_uncertainty);
   layout->addWidget(tabs, 1);
   layout->addWidget(createReasons());
   layout->addLayout(buttons);
@@ -107,11 +117,11 @@ QGroupBox *LightQualityDialog::createFiguresBox() {
   const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Standard figures"));
   auto *grid = new QGridLayout(box);
-  addFigureRow(grid, lightquality::figure(G::kFidelity, "rf"), source, "value_rf");
-  addFigureRow(grid, lightquality::figure(G::kFidelity, "rg"), source, "value_rg");
-  addFigureRow(grid, lightquality::figure(G::kRendering, "ra"), source, "value_ra");
-  addFigureRow(grid, lightquality::figure(G::kCct, "cct_K"), source, "value_cct");
-  addFigureRow(grid, lightquality::figure(G::kCct, "duv"), source, "value_duv");
+  addMarkedFigureRow(grid, lightquality::figure(G::kFidelity, "rf"), source, "value_rf");
+  addMarkedFigureRow(grid, lightquality::figure(G::kFidelity, "rg"), source, "value_rg");
+  addMarkedFigureRow(grid, lightquality::figure(G::kRendering, "ra"), source, "value_ra");
+  addMarkedFigureRow(grid, lightquality::figure(G::kCct, "cct_K"), source, "value_cct");
+  addMarkedFigureRow(grid, lightquality::figure(G::kCct, "duv"), source, "value_duv");
   return box;
 }
 
@@ -147,10 +157,59 @@ QTableWidget *LightQualityDialog::createSpecialIndexTable() {
     table->setHorizontalHeaderItem(
         i, new QTableWidgetItem(QString("%1%2").arg(special.symbol).arg(i + 1)));
     setCell(table, 0, i, figureText(special, source, i));
+    markCell(table, 0, i, special, i);
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitHeight(table);
   return table;
+}
+
+void LightQualityDialog::addMark(const lightquality::Figure &row, int element,
+                                 std::function<void(const QString &)> show, const QString &plain) {
+  const int figure = lightquality::uncertainFigureOf(row, element);
+  if (figure >= 0) {
+    m_marks.push_back({static_cast<std::size_t>(figure), plain, row.decimals, std::move(show)});
+  }
+}
+
+void LightQualityDialog::markLabel(QLabel *label, const lightquality::Figure &row) {
+  addMark(row, 0, [label](const QString &text) { label->setText(text); }, label->text());
+}
+
+void LightQualityDialog::addMarkedFigureRow(QGridLayout *grid, const lightquality::Figure &row,
+                                            const lightquality::FigureSource &source,
+                                            const QString &objectName) {
+  QLabel *label = figureLabel(row, source, objectName);
+  markLabel(label, row);
+  addRow(grid, figureName(row), label, figureUnit(row));
+}
+
+void LightQualityDialog::markCell(QTableWidget *table, int tableRow, int column,
+                                  const lightquality::Figure &row, int element) {
+  QTableWidgetItem *item = table->item(tableRow, column);
+  // A cell is narrow: the uncertainty goes on a line of its own, and the
+  // table grows to show it.
+  addMark(
+      row, element,
+      [table, item](const QString &text) {
+        item->setText(
+            QString(text).replace(" ± ", "\n± ").replace(" [", "\n[").replace(" (", "\n("));
+        item->setToolTip(text);
+        table->resizeRowsToContents();
+        fitHeight(table);
+      },
+      item->text());
+}
+
+void LightQualityDialog::showUncertainty(const lightquality::UncertaintyResult &result) {
+  for (const UncertaintyMark &mark : m_marks) {
+    mark.show(result.figures.empty()
+                  ? mark.plain
+                  : QString::fromStdString(
+                        lightquality::uncertaintyDisplay(result.figures[mark.figure], result.draws,
+                                                         mark.decimals)
+                            .text));
+  }
 }
 
 QTableWidget *LightQualityDialog::createAlphaOpicTable() {
@@ -170,6 +229,7 @@ QTableWidget *LightQualityDialog::createAlphaOpicTable() {
         r, new QTableWidgetItem(unit.isEmpty() ? name : QString("%1 (%2)").arg(name, unit)));
     for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
       setCell(table, r, c, figureText(*rows[r], source, c));
+      markCell(table, r, c, *rows[r], c);
     }
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

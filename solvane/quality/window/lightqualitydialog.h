@@ -10,7 +10,15 @@
 
 #include "solvane/quality/record_quality.h"
 
+#include "lightquality/figure_table.h"
+#include "lightquality/uncertainty.h"
+
 #include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QGridLayout;
 
 namespace solvane::ui {
 class ElidedLabel;
@@ -22,6 +30,8 @@ class QTableWidget;
 class QTabWidget;
 
 namespace solvane::quality {
+
+class UncertaintyPanel;
 
 class LightQualityDialog : public QDialog {
   Q_OBJECT
@@ -35,10 +45,14 @@ public:
   // Shows the TLMF of the record against the two-column spectrum file
   // `path`; a warning box when it cannot be read.
   bool matchWithSpectrumFile(const QString &path);
+  UncertaintyPanel *uncertaintyPanel() const { return m_uncertainty; }
 
 private slots:
   void on_btn_exportSpdx_clicked();
   void on_btn_exportIrradiance_clicked();
+  // Each marked figure with its uncertainty, or as plain as before when
+  // `result` holds none.
+  void showUncertainty(const lightquality::UncertaintyResult &result);
 
 private:
   QWidget *createHeader();
@@ -59,10 +73,31 @@ private:
   // The TLCI and TLMF box (lightqualitydialog_television.cpp).
   QWidget *createTelevisionBox();
 
+  // A figure shown somewhere in the window that gets its uncertainty
+  // beside it: its row among lightquality::uncertainFigures(), its text
+  // without, its decimals, and how to set a new text.
+  struct UncertaintyMark {
+    std::size_t figure;
+    QString plain;
+    int decimals;
+    std::function<void(const QString &)> show;
+  };
+  // Marks element `element` of a table row, when it has an uncertainty.
+  void addMark(const lightquality::Figure &row, int element,
+               std::function<void(const QString &)> show, const QString &plain);
+  void markLabel(QLabel *label, const lightquality::Figure &row);
+  void markCell(QTableWidget *table, int tableRow, int column, const lightquality::Figure &row,
+                int element);
+  // addFigureRow() with the figure marked.
+  void addMarkedFigureRow(QGridLayout *grid, const lightquality::Figure &row,
+                          const lightquality::FigureSource &source, const QString &objectName);
+
   RecordQuality m_quality;
   // The TLMF against a spectrum file and the file's name, once one is chosen.
   QLabel *m_tlmfFile = nullptr;
   solvane::ui::ElidedLabel *m_tlmfFileName = nullptr;
+  UncertaintyPanel *m_uncertainty;
+  std::vector<UncertaintyMark> m_marks;
 };
 
 } // namespace solvane::quality

@@ -98,9 +98,9 @@ QWidget *LightQualityDialog::createSimilarityBox() {
   const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Spectral Similarity Index (SSI, 0 to 100)"));
   auto *grid = new QGridLayout(box);
-  addFigureRow(grid, lightquality::figure(G::kSimilarity, "planck_3200K"), source,
+  addMarkedFigureRow(grid, lightquality::figure(G::kSimilarity, "planck_3200K"), source,
                "value_ssiPlanck");
-  addFigureRow(grid, lightquality::figure(G::kSimilarity, "daylight_5600K"), source,
+  addMarkedFigureRow(grid, lightquality::figure(G::kSimilarity, "daylight_5600K"), source,
                "value_ssiDaylight");
 
   auto *kind = new QComboBox;
@@ -140,8 +140,9 @@ QWidget *LightQualityDialog::createExposureBox() {
   auto *box = new QGroupBox(tr("Exposure (incident light, C = 250), shutter times in seconds"));
   auto *layout = new QVBoxLayout(box);
   auto *grid = new QGridLayout;
-  addRow(grid, translatedFigureText(evRow.label),
-         valueLabel(figureText(ev100, evRow.decimals), "value_ev100"));
+  QLabel *evLabel = valueLabel(figureText(ev100, evRow.decimals), "value_ev100");
+  markLabel(evLabel, evRow);
+  addRow(grid, translatedFigureText(evRow.label), evLabel);
   layout->addLayout(grid);
 
   const std::vector<lightquality::CameraSetting> &apertures = lightquality::thirdStopApertures();
@@ -204,9 +205,9 @@ QWidget *LightQualityDialog::createHorticulturePage() {
   const lightquality::FigureSource source = m_quality.figures();
   auto *box = new QGroupBox(tr("Photon quantities at the record's illuminance"));
   auto *grid = new QGridLayout(box);
-  addFigureRow(grid, lightquality::figure(G::kPhoton, "ppfd_umol_m2_s"), source, "value_ppfd");
-  addFigureRow(grid, lightquality::figure(G::kPhoton, "pfd_fr_umol_m2_s"), source, "value_pfdFr");
-  addFigureRow(grid, lightquality::figure(G::kPhoton, "r_fr"), source, "value_rFr");
+  addMarkedFigureRow(grid, lightquality::figure(G::kPhoton, "ppfd_umol_m2_s"), source, "value_ppfd");
+  addMarkedFigureRow(grid, lightquality::figure(G::kPhoton, "pfd_fr_umol_m2_s"), source, "value_pfdFr");
+  addMarkedFigureRow(grid, lightquality::figure(G::kPhoton, "r_fr"), source, "value_rFr");
   addSourceNote(grid, tr("ANSI/ASABE S640 photon flux densities and the red to far-red "
                          "ratio of Smith (1982), from the spectrum scaled to the record's "
                          "illuminance."));
@@ -216,7 +217,7 @@ QWidget *LightQualityDialog::createHorticulturePage() {
 QWidget *LightQualityDialog::createOutdoorPage() {
   auto *box = new QGroupBox(tr("Night vision"));
   auto *grid = new QGridLayout(box);
-  addFigureRow(grid, lightquality::figure(lightquality::FigureGroup::kScotopic, "s_p_ratio"),
+  addMarkedFigureRow(grid, lightquality::figure(lightquality::FigureGroup::kScotopic, "s_p_ratio"),
                m_quality.figures(), "value_spRatio");
   addSourceNote(grid, tr("Scotopic to photopic ratio: 1700.06 lm/W · Σ S·V′ / "
                          "(683.002 lm/W · Σ S·V), CIE 1951 scotopic function V′."));
