@@ -42,9 +42,10 @@ log() { echo "check-windows-wine: $*"; }
 fail() { echo "check-windows-wine: $*" >&2; exit 1; }
 
 winpath() { printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"; }
-# Windows programs run in the Chinese locale: its code page is the one
-# the data files are written in.
-win() { LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 "$wine64" "$@"; }
+# Windows programs run in the Chinese locale, whose code page is the one
+# the data files are written in, and in the scratch folder, where their
+# settings files go.
+win() { (cd "$work" && LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 "$wine64" "$@"); }
 
 new_prefix() {
   export WINEPREFIX=$1
@@ -52,11 +53,12 @@ new_prefix() {
   "$wineserver" -w
 }
 
-# The id of the top-level X window titled $1, waiting up to 120 s for it.
+# The id of the top-level X window whose title starts with $1, waiting up
+# to 120 s for it.
 window_id() {
   local id
   for _ in $(seq 240); do
-    id=$(xwininfo -root -children | sed -n "s/^ *\(0x[0-9a-f]*\) \"$1\".*/\1/p" | head -n1)
+    id=$(xwininfo -root -children | sed -n "s/^ *\(0x[0-9a-f]*\) \"$1[^\"]*\".*/\1/p" | head -n1)
     [ -n "$id" ] && { echo "$id"; return; }
     sleep 0.5
   done
@@ -123,16 +125,28 @@ check_sdk_example() {
   log "acquire.exe measured the demo spectrometer: $(grep CCT "$work/acquire.txt")"
 }
 
-check_windows() {
-  local program=$1 first id
-  SOLVANE_TEST_QUIT_AFTER_MS=15000 win "$program/solvane.exe" >"$work/first.out" 2>&1 &
-  first=$!
-  id=$(window_id Solvane)
+# Waits up to 120 s for the text $2 in the file $1.
+wait_for_text() {
   for _ in $(seq 240); do
-    grep -q "window shown" "$work/first.out" && break
+    grep -q "$2" "$1" && return
     sleep 0.5
   done
-  grep -q "window shown" "$work/first.out" || fail "solvane.exe did not paint its window"
+  cat "$1" >&2
+  fail "waited in vain for \"$2\" in $1"
+}
+
+# The program's diagnostic lines go to stderr, where they are read, rather
+# than to the Windows debugger.
+check_windows() {
+  local program=$1 first id
+  SOLVANE_TEST_QUIT_AFTER_MS=30000 QT_FORCE_STDERR_LOGGING=1 win "$program/solvane.exe" \
+    >"$work/first.out" 2>&1 &
+  first=$!
+  id=$(window_id "Solvane ")
+  wait_for_text "$work/first.out" "window shown"
+  # F5 reads the meter's stored records.
+  xdotool windowfocus --sync "$id" key F5
+  wait_for_text "$work/first.out" "读取存储数据成功"
   SOLVANE_TEST_ANSWER_WARNINGS=1 timeout 120 win "$program/solvane.exe" >"$work/second.out" 2>&1 ||
     fail "the second solvane.exe failed: $(cat "$work/second.out")"
   grep -q "window shown" "$work/second.out" && fail "a second solvane.exe opened a window"
@@ -140,14 +154,16 @@ check_windows() {
     fail "the second solvane.exe did not say that the program is open: $(cat "$work/second.out")"
   screenshot "$id" solvane-wine.png
   wait "$first" || fail "solvane.exe ended with an error"
-  log "solvane.exe opened its window; a second one said so and opened none"
+  log "solvane.exe opened its window and read the demo meter; a second one said so and opened none"
 
-  TESSELUSB_STATE=$(winpath "$spectrometer") win "$program/specview.exe" --language en >/dev/null 2>&1 &
+  TESSELUSB_STATE=$(winpath "$spectrometer") win "$program/specview.exe" --language en \
+    >"$work/specview.out" 2>&1 &
   id=$(window_id "specview - Spectrometer")
   sleep 5
+  grep -q "not available" "$work/specview.out" && fail "specview.exe: $(cat "$work/specview.out")"
   screenshot "$id" specview-wine.png
   "$wineserver" -k
-  log "specview.exe opened its window"
+  log "specview.exe opened its window on the demo spectrometer"
 }
 
 # Lists the files of the prefix's drive C.
@@ -171,8 +187,13 @@ check_installer() {
     fail "the installer made no Start-menu entries"
   win "$installed/uninstall.exe" /S
   "$wineserver" -w
-  diff <(echo "$before") <(drive_files) | grep -i solvane &&
-    fail "the uninstaller left files of ours behind"
+  # The uninstaller runs from a copy in the temporary folder, which Windows
+  # deletes when it restarts.
+  "$wine64" wineboot --restart >/dev/null 2>&1
+  "$wineserver" -w
+  if diff <(echo "$before") <(drive_files) | grep '^>'; then
+    fail "these files were left behind by the uninstaller"
+  fi
   win reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Solvane' >/dev/null 2>&1 &&
     fail "the uninstaller left the Add/Remove Programs entry"
   log "the x64 installer installed with the demo meter, and its uninstaller removed everything"

@@ -26,6 +26,19 @@ mkdir -p "$cache/sources" "$cache/logs"
 
 log() { echo "cross-qt: $*" >&2; }
 
+# The processor time of the finished child processes, in seconds.
+children_cpu_seconds() {
+  awk -v tick="$(getconf CLK_TCK)" '{ print int(($16 + $17) / tick) }' "/proc/$$/stat"
+}
+
+# Writes the time spent since $2 (SECONDS) and $3 (children_cpu_seconds)
+# into $1/build-time, and says it.
+record_time() {
+  local wall=$((SECONDS - $2)) cpu=$(($(children_cpu_seconds) - $3))
+  echo "$wall s, $cpu s of processor time" >"$1/build-time"
+  log "$(basename "$1") built in $((wall / 60)) min $((wall % 60)) s ($cpu s of processor time)"
+}
+
 # Only what the programs use: Core, Gui, Widgets, PrintSupport (and
 # Concurrent, which Qwt needs), the qwindows platform plugin, the Windows
 # styles and the Windows print support. Debian's source lacks the bundled
@@ -38,17 +51,13 @@ qt_options=(
   -no-feature-tabletevent -no-freetype -no-libjpeg
   -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-doubleconversion
 )
-# Release only, no plug-ins for Qt Designer, no SVG or OpenGL, no examples.
-qwt_config="QwtDll QwtPlot QwtWidgets"
 
 compiler_version=$(dpkg-query -W -f='${Version}' "g++-mingw-w64-${arch/_/-}-posix")
 short_hash() { sha256sum | cut -c1-10; }
 qt_version=$(deb_source_version qtbase-opensource-src)
 qwt_version=$(deb_source_version qwt)
 qt_name="qt-$qt_version-$triplet-posix-$compiler_version-$(printf '%s\n' "${qt_options[@]}" | short_hash)"
-qwt_name="qwt-$qwt_version-$(printf '%s\n' "$qt_name" "$qwt_config" | short_hash)"
 qt_prefix="$cache/$qt_name"
-qwt_prefix="$cache/$qwt_name"
 
 # One build of a folder at a time (two runs of the tests may meet here).
 exec 9>"$cache/.lock-$arch"
@@ -91,7 +100,8 @@ make_tool_links() {
 }
 
 build_qt() {
-  local source work="$cache/work-$qt_name" log_file="$cache/logs/$qt_name.log" started=$SECONDS
+  local source work="$cache/work-$qt_name" log_file="$cache/logs/$qt_name.log" started=$SECONDS cpu
+  cpu=$(children_cpu_seconds)
   source=$(source_dir qtbase-opensource-src "$qt_version")
   log "building Qt for $triplet into $qt_prefix (log: $log_file)"
   rm -rf "$work" "$qt_prefix"
@@ -103,31 +113,37 @@ build_qt() {
   logged "$log_file" make -C "$work" -j "$jobs"
   logged "$log_file" make -C "$work" install
   rm -rf "$work"
-  echo "$((SECONDS - started))" >"$qt_prefix/build-seconds"
+  record_time "$qt_prefix" "$started" "$cpu"
   touch "$qt_prefix/.complete"
-  log "Qt for $triplet built in $(((SECONDS - started) / 60)) min"
 }
 
 build_qwt() {
-  local source work="$cache/work-$qwt_name" log_file="$cache/logs/$qwt_name.log" started=$SECONDS
+  local source work="$cache/work-$qwt_name" log_file="$cache/logs/$qwt_name.log" started=$SECONDS cpu
+  cpu=$(children_cpu_seconds)
   source=$(source_dir qwt "$qwt_version")
   log "building Qwt for $triplet into $qwt_prefix (log: $log_file)"
   rm -rf "$work" "$qwt_prefix"
   : >"$log_file"
   cp -a "$source" "$work"
-  # The settings live in qwtconfig.pri; everything else is Qwt's own.
+  # The settings live in qwtconfig.pri, where Debian adds its own compiler
+  # flags (for Linux); its qmake files go into Qwt's folder, not Qt's.
   sed -i -e "s|^\( *QWT_INSTALL_PREFIX *\)= .*|\1= $qwt_prefix|" \
-    -e '/^ *QWT_CONFIG *+= */d' "$work/qwtconfig.pri"
-  echo "QWT_CONFIG += $qwt_config" >>"$work/qwtconfig.pri"
+    -e "s|^\( *QWT_INSTALL_FEATURES *\)= .*|\1= $qwt_prefix/features|" \
+    -e '/^ *QWT_CONFIG *+= */d' -e '/^QMAKE_/d' "$work/qwtconfig.pri"
+  # Release only, no plug-ins for Qt Designer, no SVG or OpenGL, no examples.
+  echo "QWT_CONFIG += QwtDll QwtPlot QwtWidgets" >>"$work/qwtconfig.pri"
   sed -i -e 's/debug_and_release/release/' -e 's/build_all//' "$work/qwtbuild.pri"
   (cd "$work" && logged "$log_file" "$qt_prefix/bin/qmake" qwt.pro)
   logged "$log_file" make -C "$work" -j "$jobs"
   logged "$log_file" make -C "$work" install
   rm -rf "$work"
-  echo "$((SECONDS - started))" >"$qwt_prefix/build-seconds"
+  record_time "$qwt_prefix" "$started" "$cpu"
   touch "$qwt_prefix/.complete"
-  log "Qwt for $triplet built in $(((SECONDS - started) / 60)) min"
 }
+
+# Qwt's folder also changes with the steps of build_qwt.
+qwt_name="qwt-$qwt_version-$( (echo "$qt_name"; declare -f build_qwt) | short_hash)"
+qwt_prefix="$cache/$qwt_name"
 
 [ -e "$qt_prefix/.complete" ] || build_qt
 [ -e "$qwt_prefix/.complete" ] || build_qwt

@@ -13,7 +13,8 @@
 # HOST-BUILD (default build) is a build for this machine: its image and
 # manual tools run during the cross builds. DRVINST-EXE (default the one of
 # scripts/cross-drvinst.sh) goes into the installers. Output in
-# $WINDOWS_BUILD, default build-windows.
+# $WINDOWS_BUILD, default build-windows; WINDOWS_ARCHES=x86_64 (or i686)
+# builds one of the two.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,8 +46,9 @@ is_system_dll() {
 
 # Builds the programs of architecture $1 into $root/$1.
 build_programs() {
-  local arch=$1 build=$root/$1 QT_PREFIX QWT_PREFIX
-  eval "$(scripts/cross-qt.sh "$arch")"
+  local arch=$1 build=$root/$1 folders QT_PREFIX QWT_PREFIX
+  folders=$(scripts/cross-qt.sh "$arch")
+  eval "$folders"
   cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-posix-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_TOOLS=OFF \
     -DSUITE_BUILD_DRVINST=OFF -DSOLVANE_WINDOWS_PREFIXES="$QT_PREFIX;$QWT_PREFIX" \
@@ -186,7 +188,7 @@ make_installer() {
   log "$root/$name: $(du -h "$root/$name" | cut -f1)"
 }
 
-for arch in x86_64 i686; do
+for arch in ${WINDOWS_ARCHES:-x86_64 i686}; do
   build_programs "$arch"
   assemble_folder "$arch"
   check_folder "$arch"
