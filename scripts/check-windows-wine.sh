@@ -125,10 +125,11 @@ check_sdk_example() {
   log "acquire.exe measured the demo spectrometer: $(grep CCT "$work/acquire.txt")"
 }
 
-# Waits up to 120 s for the text $2 in the file $1.
+# Waits up to 120 s for the text $2 in the file $1, written in code page 936
+# as Qt writes its diagnostic lines on Windows.
 wait_for_text() {
   for _ in $(seq 240); do
-    grep -q "$2" "$1" && return
+    iconv -c -f CP936 -t UTF-8 "$1" | grep -q "$2" && return
     sleep 0.5
   done
   cat "$1" >&2
@@ -145,7 +146,7 @@ check_windows() {
   id=$(window_id "Solvane ")
   wait_for_text "$work/first.out" "window shown"
   # F5 reads the meter's stored records.
-  xdotool windowfocus --sync "$id" key F5
+  xdotool windowfocus "$id" sleep 1 key F5
   wait_for_text "$work/first.out" "读取存储数据成功"
   SOLVANE_TEST_ANSWER_WARNINGS=1 timeout 120 win "$program/solvane.exe" >"$work/second.out" 2>&1 ||
     fail "the second solvane.exe failed: $(cat "$work/second.out")"

@@ -104,12 +104,16 @@ build_qt() {
   cpu=$(children_cpu_seconds)
   source=$(source_dir qtbase-opensource-src "$qt_version")
   log "building Qt for $triplet into $qt_prefix (log: $log_file)"
-  rm -rf "$work" "$qt_prefix"
-  : >"$log_file"
-  mkdir -p "$work"
+  rm -rf "$qt_prefix"
   make_tool_links "$qt_prefix"
-  (cd "$work" && logged "$log_file" "$source/configure" -prefix "$qt_prefix" -xplatform win32-g++ \
-    -device-option "CROSS_COMPILE=$qt_prefix/toolchain/$triplet-" "${qt_options[@]}")
+  # A tree that an interrupted run configured is built on where it stopped.
+  if [ ! -e "$work/config.summary" ]; then
+    rm -rf "$work"
+    : >"$log_file"
+    mkdir -p "$work"
+    (cd "$work" && logged "$log_file" "$source/configure" -prefix "$qt_prefix" -xplatform win32-g++ \
+      -device-option "CROSS_COMPILE=$qt_prefix/toolchain/$triplet-" "${qt_options[@]}")
+  fi
   logged "$log_file" make -C "$work" -j "$jobs"
   logged "$log_file" make -C "$work" install
   rm -rf "$work"
