@@ -47,10 +47,14 @@ winpath() { printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"; }
 # settings files go.
 win() { (cd "$work" && LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 "$wine64" "$@"); }
 
+# A fresh prefix at $1: a copy of one made once, which saves wine's set-up.
 new_prefix() {
+  if [ ! -d "$work/fresh-prefix" ]; then
+    WINEPREFIX=$work/fresh-prefix "$wine64" wineboot --init >/dev/null 2>&1
+    WINEPREFIX=$work/fresh-prefix "$wineserver" -w
+  fi
+  cp -a "$work/fresh-prefix" "$1"
   export WINEPREFIX=$1
-  "$wine64" wineboot --init >/dev/null 2>&1
-  "$wineserver" -w
 }
 
 # The id of the top-level X window whose title starts with $1, waiting up

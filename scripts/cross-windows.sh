@@ -31,10 +31,11 @@ fail() { echo "cross-windows: $*" >&2; exit 1; }
 cmake --build "$host" --target solvane_make_images solvane_make_manual
 
 # DLLs that every Windows has; any other import must lie in the folder.
-system_dlls=" advapi32.dll comctl32.dll comdlg32.dll dwmapi.dll gdi32.dll imm32.dll
-  kernel32.dll msvcrt.dll mpr.dll netapi32.dll ole32.dll oleaut32.dll setupapi.dll shell32.dll
+system_dlls=" advapi32.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll d3d9.dll d3d11.dll
+  dwmapi.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msimg32.dll msvcrt.dll netapi32.dll
+  newdev.dll ntdll.dll ole32.dll oleaut32.dll psapi.dll setupapi.dll shcore.dll shell32.dll
   shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll winmm.dll winspool.drv ws2_32.dll
-  wtsapi32.dll d3d9.dll newdev.dll "
+  wtsapi32.dll "
 
 imports() {
   x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'
