@@ -52,7 +52,7 @@ build_programs() {
   eval "$folders"
   cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-posix-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DSUITE_WERROR=ON -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_TOOLS=OFF \
-    -DSUITE_BUILD_DRVINST=OFF -DSOLVANE_WINDOWS_PREFIXES="$QT_PREFIX;$QWT_PREFIX" \
+    -DSUITE_BUILD_DRVINST=OFF -DSUITE_BUILD_SOLVANE=ON -DSOLVANE_WINDOWS_PREFIXES="$QT_PREFIX;$QWT_PREFIX" \
     -DSOLVANE_HOST_TOOLS_DIR="$host/bin" \
     -DQt5LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools >/dev/null
   cmake --build "$build" --target solvane solvane-cli specview specsdk TesselUSB
