@@ -111,8 +111,9 @@ build_qt() {
     rm -rf "$work"
     : >"$log_file"
     mkdir -p "$work"
-    (cd "$work" && logged "$log_file" "$source/configure" -prefix "$qt_prefix" -xplatform win32-g++ \
-      -device-option "CROSS_COMPILE=$qt_prefix/toolchain/$triplet-" "${qt_options[@]}")
+    # configure compiles qmake with a plain make, which MAKEFLAGS makes parallel.
+    (cd "$work" && MAKEFLAGS=-j$jobs logged "$log_file" "$source/configure" -prefix "$qt_prefix" \
+      -xplatform win32-g++ -device-option "CROSS_COMPILE=$qt_prefix/toolchain/$triplet-" "${qt_options[@]}")
   fi
   logged "$log_file" make -C "$work" -j "$jobs"
   logged "$log_file" make -C "$work" install
