@@ -31,18 +31,22 @@ fail() { echo "cross-windows: $*" >&2; exit 1; }
 cmake --build "$host" --target solvane_make_images solvane_make_manual
 
 # DLLs that every Windows has; any other import must lie in the folder.
-system_dlls=" advapi32.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll d3d9.dll d3d11.dll
+system_dlls=(advapi32.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll d3d9.dll d3d11.dll
   dwmapi.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msimg32.dll msvcrt.dll netapi32.dll
   newdev.dll ntdll.dll ole32.dll oleaut32.dll psapi.dll setupapi.dll shcore.dll shell32.dll
   shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll winmm.dll winspool.drv ws2_32.dll
-  wtsapi32.dll "
+  wtsapi32.dll)
 
 imports() {
   x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'
 }
 
 is_system_dll() {
-  [[ $system_dlls == *" $1 "* || $1 == api-ms-win-* ]]
+  local dll
+  for dll in "${system_dlls[@]}"; do
+    [ "$dll" = "$1" ] && return 0
+  done
+  [[ $1 == api-ms-win-* ]]
 }
 
 # Builds the programs of architecture $1 into $root/$1.
@@ -119,14 +123,14 @@ check_folder() {
   format=$([ "$arch" = i686 ] && echo pei-i386 || echo pei-x86-64)
   while read -r file; do
     [ "$(basename "$file")" = drvinst.exe ] && continue # 64-bit in both folders
-    x86_64-w64-mingw32-objdump -f "$file" | grep -q "file format $format" ||
+    grep -q "file format $format" <<<"$(x86_64-w64-mingw32-objdump -f "$file")" ||
       fail "$file is not a $format image"
   done < <(find "$folder" -iname '*.exe' -o -iname '*.dll')
   for file in solvane.exe specview.exe; do
-    x86_64-w64-mingw32-objdump -p "$folder/$file" | grep -Eq '^Subsystem\s+00000002' ||
+    grep -Eq '^Subsystem\s+00000002' <<<"$(x86_64-w64-mingw32-objdump -p "$folder/$file")" ||
       fail "$file is not a GUI program"
   done
-  x86_64-w64-mingw32-objdump -p "$folder/solvane-cli.exe" | grep -Eq '^Subsystem\s+00000003' ||
+  grep -Eq '^Subsystem\s+00000003' <<<"$(x86_64-w64-mingw32-objdump -p "$folder/solvane-cli.exe")" ||
     fail "solvane-cli.exe is not a console program"
   cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DLIBRARY="$folder/specsdk.dll" \
     -DDEF=specsdk/specsdk.def -P specsdk/tests/check_exports.cmake >/dev/null

@@ -82,12 +82,6 @@ LangString DriverNeeds64 ${LANG_TRADCHINESE} "USB 驅動只能安裝在 64 位�
 LangString DriverFailed ${LANG_ENGLISH} "The USB driver was not installed (drvinst.exe ended with code $0)."
 LangString DriverFailed ${LANG_SIMPCHINESE} "USB 驱动未安装（drvinst.exe 结束代码 $0）。"
 LangString DriverFailed ${LANG_TRADCHINESE} "USB 驅動未安裝（drvinst.exe 結束代碼 $0）。"
-LangString StartProgram ${LANG_ENGLISH} "Solvane"
-LangString StartProgram ${LANG_SIMPCHINESE} "Solvane 光谱照度计"
-LangString StartProgram ${LANG_TRADCHINESE} "Solvane 光譜照度計"
-LangString StartSpecview ${LANG_ENGLISH} "specview spectrometer"
-LangString StartSpecview ${LANG_SIMPCHINESE} "specview 光谱仪"
-LangString StartSpecview ${LANG_TRADCHINESE} "specview 光譜儀"
 
 Section "!$(SecProgram)" SecProgram
   SectionIn RO
@@ -95,11 +89,9 @@ Section "!$(SecProgram)" SecProgram
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
-  CreateShortCut "$SMPROGRAMS\${PRODUCT}\$(StartProgram).lnk" "$INSTDIR\solvane.exe"
-  CreateShortCut "$SMPROGRAMS\${PRODUCT}\$(StartSpecview).lnk" "$INSTDIR\specview.exe"
-  ; The shortcuts' names in the language of the installation, for the uninstaller.
-  WriteRegStr HKLM "${UNINSTALL_KEY}" StartProgram "$(StartProgram)"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" StartSpecview "$(StartSpecview)"
+  ; The programs' own names, the same in every language.
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}\Solvane.lnk" "$INSTDIR\solvane.exe"
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}\specview.lnk" "$INSTDIR\specview.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayName "${PRODUCT} ${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" Publisher "Kestra Instruments"
@@ -196,10 +188,8 @@ Section Uninstall
       Delete "$INSTDIR\TesselUSB.dll"
     ${EndIf}
   ${EndIf}
-  ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" StartProgram
-  ReadRegStr $R2 HKLM "${UNINSTALL_KEY}" StartSpecview
-  Delete "$SMPROGRAMS\${PRODUCT}\$R1.lnk"
-  Delete "$SMPROGRAMS\${PRODUCT}\$R2.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\Solvane.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\specview.lnk"
   RMDir "$SMPROGRAMS\${PRODUCT}"
   !include "${LISTS}/uninstall.nsh"
   Delete "$INSTDIR\uninstall.exe"
