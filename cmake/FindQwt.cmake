@@ -9,4 +9,8 @@ if(Qwt_FOUND AND NOT TARGET Qwt::Qwt)
   add_library(Qwt::Qwt UNKNOWN IMPORTED GLOBAL)
   set_target_properties(Qwt::Qwt PROPERTIES IMPORTED_LOCATION ${QWT_LIBRARY}
                         INTERFACE_INCLUDE_DIRECTORIES ${QWT_INCLUDE_DIR})
+  # A Windows Qwt is a DLL, whose classes its headers import only when told.
+  if(WIN32)
+    set_target_properties(Qwt::Qwt PROPERTIES INTERFACE_COMPILE_DEFINITIONS QWT_DLL)
+  endif()
 endif()

@@ -71,3 +71,15 @@ function(suite_qtest name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=${lsan_options};${ARG_ENVIRONMENT}")
 endfunction()
+
+# Gives a Windows program its manifest (cmake/windows-program.manifest);
+# elsewhere it does nothing.
+function(suite_windows_program target)
+  if(WIN32)
+    set(resource ${PROJECT_BINARY_DIR}/windows-program.rc)
+    if(NOT EXISTS ${resource})
+      file(WRITE ${resource} "1 24 \"${PROJECT_SOURCE_DIR}/cmake/windows-program.manifest\"\n")
+    endif()
+    target_sources(${target} PRIVATE ${resource})
+  endif()
+endfunction()

@@ -6,32 +6,16 @@
 # into the build folder (never into the source tree).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/deb-source.sh
 
 build=${DRVINST_CROSS_BUILD:-build-win64}
 sources="$build/zlib-source"
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-
-# apt-get source needs a deb-src entry for the suite this system runs.
-ensure_deb_src() {
-  if apt-get source --print-uris zlib >/dev/null 2>&1; then
-    return
-  fi
-  . /etc/os-release
-  echo "Adding a deb-src entry for Debian $VERSION_CODENAME"
-  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-    "$VERSION_CODENAME" | "${sudo[@]}" tee /etc/apt/sources.list.d/drvinst-deb-src.sources >/dev/null
-  "${sudo[@]}" apt-get update -qq
-}
 
 fetch_minizip_sources() {
   if ls "$sources"/zlib-*/contrib/minizip/unzip.c >/dev/null 2>&1; then
     return
   fi
-  ensure_deb_src
-  rm -rf "$sources"
-  mkdir -p "$sources"
-  (cd "$sources" && apt-get source -qq zlib >/dev/null)
+  fetch_deb_source zlib "$sources"
 }
 
 fetch_minizip_sources

@@ -11,10 +11,14 @@ packages=(
   qttranslations5-l10n
   nlohmann-json3-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  # The Windows cross compilers are the win32-thread ones, which the plain
-  # compiler names choose anyway; the posix-thread ones are half a gigabyte.
-  # specsdk: the 32-bit Windows library
+  # specsdk: the 32-bit Windows library, with the win32-thread compilers,
+  # which the plain compiler names choose
   gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  # the Windows programs: Qt and Qwt built from Debian's source packages
+  # (scripts/cross-qt.sh) and everything linked with them need the
+  # posix-thread compilers; NSIS makes the installers; under wine xwininfo
+  # finds the windows and xdotool presses their keys
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nsis x11-utils xdotool
   # solvane: its sources checked against the Windows compiler
   python3
   # drvinst: the Windows cross build, its run under wine, the dialog pictures

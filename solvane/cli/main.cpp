@@ -175,8 +175,11 @@ bool writeReportPdf(const QStringList &record, const QStringList &printInfo, boo
   using solvane::errors::fileError;
   using solvane::errors::report;
   // The tool shows no window: paint with the offscreen platform, which needs
-  // no display.
+  // no display. Windows' own platform needs none either, and it alone knows
+  // the system's fonts there.
+#ifndef Q_OS_WIN
   qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
   int argc = 1;
   char name[] = "solvane-cli";
   char *argv[] = {name, nullptr};

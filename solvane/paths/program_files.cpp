@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace solvane::paths {
 namespace {
@@ -25,6 +26,29 @@ QString findFrom(const QString &folder, const QString &installed, const QString 
   const QString inLayout = QDir::cleanPath(dir.filePath(installed + QLatin1Char('/') + name));
   return QFileInfo::exists(inLayout) ? inLayout : QString();
 }
+
+#ifdef Q_OS_WIN
+// QFileInfo::isWritable reads only the read-only attribute on Windows, which
+// folders under Program Files lack: making a file there is what tells.
+bool canWriteIn(const QString &folder) {
+  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("settings-probe-XXXXXX")));
+  return probe.open();
+}
+
+// Settings roam with the user, in the application data folder (%APPDATA%).
+QString userSettingsFolder() {
+  return QDir(qEnvironmentVariable("APPDATA", QDir::homePath()))
+      .filePath(QStringLiteral("Solvane"));
+}
+#else
+bool canWriteIn(const QString &folder) {
+  return QFileInfo(folder).isWritable();
+}
+
+QString userSettingsFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+#endif
 
 } // namespace
 
@@ -55,17 +79,12 @@ QString usbLibrary(const QString &folder) {
 }
 
 QString settingsFile(const QString &name, const QString &folder) {
-#ifdef Q_OS_WIN
-  Q_UNUSED(folder);
-  return name;
-#else
-  if (QFileInfo(folder).isWritable()) {
+  if (canWriteIn(folder)) {
     return name;
   }
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  const QString config = userSettingsFolder();
   QDir().mkpath(config);
   return QDir(config).filePath(name);
-#endif
 }
 
 } // namespace solvane::paths

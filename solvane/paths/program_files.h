@@ -8,7 +8,8 @@
 // reached from the program's own folder. Settings files stay in the working
 // directory, as they always have, unless the program's folder cannot be
 // written (an installed program under /usr): then they go to the user's
-// configuration folder, so that every user keeps settings of their own.
+// configuration folder (on Windows %APPDATA%\Solvane), so that every user
+// keeps settings of their own.
 
 #include <QString>
 
@@ -30,8 +31,8 @@ QString dataFile(const QString &name, const QString &folder = programFolder());
 QString usbLibrary(const QString &folder = programFolder());
 
 // Where settings file `name` is read and written: the bare name (the working
-// directory) on Windows and when the program's folder is writable;
-// otherwise the file in the user's configuration folder, which is created.
+// directory) when the program's folder is writable; otherwise the file in
+// the user's configuration folder, which is created.
 QString settingsFile(const QString &name, const QString &folder = programFolder());
 
 } // namespace solvane::paths

@@ -42,7 +42,11 @@ bool printsOnly(int argc, char **argv) {
   return false;
 }
 
+// Windows always has its desktop; elsewhere a display server must be named.
 bool hasDisplay() {
+#ifdef Q_OS_WIN
+  return true;
+#else
   for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
     const char *value = std::getenv(variable);
     if (value != nullptr && *value != '\0') {
@@ -50,6 +54,7 @@ bool hasDisplay() {
     }
   }
   return false;
+#endif
 }
 
 } // namespace

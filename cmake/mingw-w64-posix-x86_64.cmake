@@ -1,0 +1,5 @@
+# The x86_64 Windows build with the posix-thread compilers, for the programs
+# linked with Qt (scripts/cross-windows.sh).
+
+set(MINGW_THREADS posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64.cmake)
