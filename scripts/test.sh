@@ -2,8 +2,9 @@
 # Builds everything and runs every test twice: a normal build with GCC, then
 # a build with clang, AddressSanitizer and UndefinedBehaviorSanitizer, both
 # with every warning an error. Between them the SDK install check and the
-# 32-bit Windows DLL; after them the Windows installer under wine and every
-# fuzz target over its corpus.
+# 32-bit Windows DLL; after them the Windows driver installer under wine,
+# the Windows programs and their installers (the 64-bit ones under wine)
+# and every fuzz target over its corpus.
 #
 #   scripts/test.sh                   as above
 #   FUZZ_SECONDS=30 scripts/test.sh   also fuzz each target for 30 s
@@ -51,6 +52,14 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 # The Windows installer, cross-built and run under wine; it packs its
 # archive with the host tool of the first build.
 DRVINST_HOST_PACK_TOOL="$PWD/build/bin/drvinst_pack" scripts/cross-drvinst.sh
+
+# The Windows programs for 32-bit Windows (the product) and x86-64: Qt and
+# Qwt for Windows built from Debian's sources once into a cache folder
+# (docs/windows.md), the programs with the first build's image and manual
+# tools, their folders checked and packed into installers with drvinst.exe
+# from above; then the x86-64 ones run under wine, installer included.
+scripts/cross-windows.sh build build-win64/windows/bin/drvinst.exe
+scripts/check-windows-wine.sh build
 
 # Every fuzz target over its corpus. Exploring for new inputs, only on
 # request, needs fuzz.sh's own build, whose code carries libFuzzer's coverage.
