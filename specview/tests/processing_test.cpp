@@ -98,3 +98,60 @@ TEST(Processing, EachViewShowsItsOwnSeries) {
 }
 
 } // namespace
+
+#include "figures.h"
+#include "scan_uncertainty.h"
+
+namespace {
+
+// Scans of a broad light that differ a little from one another.
+QVector<QVector<double>> scansOfBroadLight(int count) {
+  QVector<QVector<double>> scans(count, QVector<double>(specview::kSpectrumPoints));
+  for (int j = 0; j < count; ++j) {
+    for (int i = 0; i < specview::kSpectrumPoints; ++i) {
+      const double nm = specview::kSpectrumFirstNm + i;
+      scans[j][i] = std::exp(-std::pow((nm - 560) / 90, 2)) * (1 + 0.01 * std::sin(i * (j + 1)));
+    }
+  }
+  return scans;
+}
+
+TEST(ScanUncertainty, RefusesFewerThanFourScansInWords) {
+  EXPECT_EQ(specview::scansRefusal(3),
+            "uncertainty from repeated scans needs at least 4 scans, got 3");
+  EXPECT_EQ(specview::scansRefusal(4), "");
+  lightquality::UncertaintyResult result;
+  QString error;
+  EXPECT_FALSE(specview::scanUncertainty(scansOfBroadLight(2), {}, &result, &error));
+  EXPECT_EQ(error, "uncertainty from repeated scans needs at least 4 scans, got 2");
+}
+
+// The values are those the panel shows for the mean of the scans; the
+// spectrometer has no illuminance, so only the relative figures get one.
+TEST(ScanUncertainty, ValuesAreThoseOfTheMeanOfTheScans) {
+  const QVector<QVector<double>> scans = scansOfBroadLight(5);
+  specview::Frame frame;
+  frame.scanSpectra = scans;
+  const specview::Figures figures = specview::computeFigures(frame.spectrumValues());
+  lightquality::UncertaintySettings settings;
+  settings.adaptive = false;
+  settings.draws = 1000;
+  lightquality::UncertaintyResult result;
+  QString error;
+  ASSERT_TRUE(specview::scanUncertainty(scans, settings, &result, &error));
+  EXPECT_EQ(error, "");
+  const std::vector<lightquality::UncertainFigure> &keys = lightquality::uncertainFigures();
+  for (std::size_t f = 0; f < keys.size(); ++f) {
+    const std::string key = keys[f].key;
+    SCOPED_TRACE(key);
+    EXPECT_EQ(std::isnan(result.figures[f].u), keys[f].absolute);
+    if (key == "cct_K") {
+      EXPECT_NEAR(result.figures[f].value, figures.quality.cct.kelvin, 1e-6);
+      EXPECT_GT(result.figures[f].u, 0);
+    } else if (key == "rf") {
+      EXPECT_NEAR(result.figures[f].value, figures.quality.fidelity.rf, 1e-9);
+    }
+  }
+}
+
+} // namespace
