@@ -465,6 +465,10 @@ void MainWindow::frameAcquired(const AcquiredFrame &frame) {
   last_ = frame;
   if (figures_->uncertaintyWanted()) {
     startUncertainty();
+  } else {
+    // An uncertainty of an earlier frame never stands beside this one's figures.
+    uncertainty_.stop();
+    figures_->clearUncertainty();
   }
   if (!repaint_.isActive()) {
     repaint_.start();

@@ -64,7 +64,6 @@ ScanUncertainty::~ScanUncertainty() {
 // through queued calls, which Qt drops once this object is gone.
 void ScanUncertainty::start(const QVector<QVector<double>> &scans) {
   const int run = ++*newest_;
-  running_ = true;
   const std::shared_ptr<std::atomic<int>> newest = newest_;
   QMetaObject::invokeMethod(
       worker_,
@@ -98,11 +97,9 @@ void ScanUncertainty::start(const QVector<QVector<double>> &scans) {
         QMetaObject::invokeMethod(
             this,
             [this, current, done, result, error, n = scans.size()] {
-              if (!current()) {
-                return;
+              if (current()) {
+                done ? emit finished(result, n) : emit failed(error);
               }
-              running_ = false;
-              done ? emit finished(result, n) : emit failed(error);
             },
             Qt::QueuedConnection);
       },
@@ -111,7 +108,6 @@ void ScanUncertainty::start(const QVector<QVector<double>> &scans) {
 
 void ScanUncertainty::stop() {
   ++*newest_;
-  running_ = false;
 }
 
 } // namespace specview

@@ -47,7 +47,6 @@ public:
   void start(const QVector<QVector<double>> &scans);
   // Stops a run in progress; nothing more is reported of it.
   void stop();
-  bool isRunning() const { return running_; }
 
 signals:
   void progressed(int done, int most);
@@ -60,7 +59,6 @@ private:
   // The number of the newest run: a run that is no longer the newest stops
   // at its next batch and reports nothing.
   std::shared_ptr<std::atomic<int>> newest_;
-  bool running_ = false;
 };
 
 } // namespace specview

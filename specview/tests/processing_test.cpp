@@ -102,6 +102,10 @@ TEST(Processing, EachViewShowsItsOwnSeries) {
 #include "figures.h"
 #include "scan_uncertainty.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
 namespace {
 
 // Scans of a broad light that differ a little from one another.
@@ -152,6 +156,39 @@ TEST(ScanUncertainty, ValuesAreThoseOfTheMeanOfTheScans) {
       EXPECT_NEAR(result.figures[f].value, figures.quality.fidelity.rf, 1e-9);
     }
   }
+}
+
+// A new start stops the run before: only the newest run reports, and it
+// reports once; a run still drawing when the object goes ends with it.
+TEST(ScanUncertainty, OnlyTheNewestRunReports) {
+  int argc = 1;
+  char name[] = "specview_analysis_tests";
+  char *argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  specview::ScanUncertainty uncertainty;
+  QVector<int> reported;
+  int lastProgress = 0;
+  QEventLoop loop;
+  QObject::connect(&uncertainty, &specview::ScanUncertainty::finished,
+                   [&](const lightquality::UncertaintyResult &result, int scans) {
+                     reported.append(scans);
+                     EXPECT_EQ(result.draws, specview::ScanUncertainty::kDraws);
+                     QTimer::singleShot(300, &loop, &QEventLoop::quit); // a late report would come
+                   });
+  QObject::connect(&uncertainty, &specview::ScanUncertainty::progressed,
+                   [&](int done, int most) {
+                     EXPECT_EQ(most, specview::ScanUncertainty::kDraws);
+                     lastProgress = done;
+                   });
+  QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+  uncertainty.start(scansOfBroadLight(4));
+  uncertainty.start(scansOfBroadLight(6));
+  loop.exec();
+  EXPECT_EQ(reported, QVector<int>{6});
+  EXPECT_EQ(lastProgress, specview::ScanUncertainty::kDraws);
+
+  specview::ScanUncertainty abandoned;
+  abandoned.start(scansOfBroadLight(5));
 }
 
 } // namespace
