@@ -88,12 +88,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   statusBar()->addPermanentWidget(buildLanguageBox());
 
   connect(figures_, &FiguresPanel::uncertaintyToggled, this, &MainWindow::uncertaintyToggled);
-  // The switch follows the scans before the settings do, which read it.
-  disconnect(scans_, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::pushSettings);
-  connect(scans_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int scans) {
-    figures_->setScans(scans);
-    pushSettings();
-  });
   connect(&uncertainty_, &ScanUncertainty::progressed, figures_, &FiguresPanel::showProgress);
   connect(&uncertainty_, &ScanUncertainty::finished, figures_, &FiguresPanel::showUncertainty);
   connect(&uncertainty_, &ScanUncertainty::failed, figures_,
@@ -227,9 +221,14 @@ QWidget *MainWindow::buildAcquisitionGroup() {
   buttons->addWidget(startButton_);
   form->addRow(buttons);
 
-  for (QSpinBox *box : {integrationTime_, scans_}) {
-    connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::pushSettings);
-  }
+  connect(integrationTime_, qOverload<int>(&QSpinBox::valueChanged), this,
+          &MainWindow::pushSettings);
+  // The uncertainty switch follows the scans before the settings do, which
+  // read it.
+  connect(scans_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int scans) {
+    figures_->setScans(scans);
+    pushSettings();
+  });
   // The filter's parameters change the processing only while it is on.
   const auto filterChanged = [this] { lowPass_->isChecked() ? processingChanged() : pushSettings(); };
   connect(attenuation_, qOverload<int>(&QSpinBox::valueChanged), this, filterChanged);
