@@ -137,18 +137,8 @@ void FiguresPanel::setScans(int scans) {
 
 void FiguresPanel::showUncertainty(const lightquality::UncertaintyResult &result, int scans) {
   uncertainty_ = result;
+  uncertaintyScans_ = scans;
   progress_->hide();
-  bool expanded = false;
-  for (const lightquality::FigureUncertainty &f : result.figures) {
-    expanded = expanded || lightquality::uncertaintyDisplay(f, result.draws, 0).expanded;
-  }
-  QString note = tr("Noise from %n scan(s), the other errors from the default budget; %1 draws",
-                    nullptr, scans)
-                     .arg(result.draws);
-  if (expanded) {
-    note += tr("; ± is k = 2");
-  }
-  uncertaintyNote_->setText(note);
   uncertaintyNote_->show();
   render();
 }
@@ -192,16 +182,16 @@ void FiguresPanel::render() {
       saturated_ ? tr("The frame is saturated: its colour figures are not valid.") : QString();
   // A figure with its uncertainty; the draws where it is undefined are
   // counted on a line of their own.
-  const auto figureText = [this](const lightquality::Figure &row, double value) {
+  bool expanded = false; // some figure shows ± 2u
+  const auto figureText = [this, &expanded](const lightquality::Figure &row, double value) {
     const int f = lightquality::uncertainFigureOf(row, 0);
     if (uncertainty_.figures.empty() || f < 0) {
       return QString::fromStdString(lightquality::figureText(value, row.decimals));
     }
-    return QString::fromStdString(
-               lightquality::uncertaintyDisplay(uncertainty_.figures[static_cast<std::size_t>(f)],
-                                                uncertainty_.draws, row.decimals)
-                   .text)
-        .replace(" (", "\n(");
+    const lightquality::UncertaintyDisplay shown = lightquality::uncertaintyDisplay(
+        uncertainty_.figures[static_cast<std::size_t>(f)], uncertainty_.draws, row.decimals);
+    expanded = expanded || shown.expanded;
+    return QString::fromStdString(shown.text).replace(" (", "\n(");
   };
   const auto showPanel = [this, &source, &saturation, &figureText](const auto &panel) {
     for (const PanelFigure &shown : panel) {
@@ -216,6 +206,13 @@ void FiguresPanel::render() {
   };
   showPanel(kSdkFigures);
   showPanel(kQualityFigures);
+  if (!uncertainty_.figures.empty()) {
+    uncertaintyNote_->setText(
+        tr("Noise from %n scan(s), the other errors from the default budget; %1 draws", nullptr,
+           uncertaintyScans_)
+            .arg(uncertainty_.draws) +
+        (expanded ? tr("; ± is k = 2") : QString()));
+  }
   QStringList notes{saturation.isEmpty() ? figures.reason : saturation};
   // A TLCI far from its reference keeps its number, marked, with the caution.
   if (saturation.isEmpty() && figures.quality.userGroups.television.tlci.caution()) {

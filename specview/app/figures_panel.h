@@ -64,6 +64,7 @@ private:
   Figures figures_;
   bool saturated_ = false;
   lightquality::UncertaintyResult uncertainty_; // no figures: none shown
+  int uncertaintyScans_ = 0;
 };
 
 } // namespace specview
