@@ -361,6 +361,16 @@ private slots:
     }
   }
 
+  // The meter's records give the same columns, one line each.
+  void metricsCsvOfTheMeter() {
+    const QString out = path("meter_metrics.csv");
+    QCOMPARE(run({"metrics", "--out", out}).exitCode, 0);
+    const QList<QStringList> rows = csvFile(out);
+    QCOMPARE(rows.size(), records.size() + 1);
+    QCOMPARE(rows[0], csvFile(QString(CLI_TEST_DATA) + "/metrics_demo.csv")[0]);
+    QCOMPARE(rows[1][0], records[0][rec::kLabel]);
+  }
+
   // Columns name the figure, unit and method; a record that cannot be
   // evaluated keeps its line; a label with quotes is quoted.
   void metricsCsvHeaderAndFields() {
