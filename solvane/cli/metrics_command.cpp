@@ -1,7 +1,6 @@
 #include "metrics_command.h"
 
 #include "cli_format.h"
-#include "count_text.h"
 #include "exit_status.h"
 #include "file_error.h"
 #include "file_target.h"
@@ -204,14 +203,15 @@ public:
       : output_(output), extra(references), uncertaintyRequest(uncertainty),
         csv(references, uncertainty) {}
 
-  // Opens the CSV file and writes its header; false, with why in
-  // writeError(), when it cannot. Nothing to do for standard output.
+  // Opens the CSV file and writes its header; false when it cannot, which
+  // finish() then tells. Nothing to do for standard output.
   bool open() {
     if (output_.csv.isEmpty()) {
       return true;
     }
     target = solvane::files::openTarget(output_.csv);
-    return target->open(QIODevice::WriteOnly) && write(csv.header());
+    written = target->open(QIODevice::WriteOnly) && write(csv.header());
+    return written;
   }
 
   // False once the CSV file could not be written.
@@ -246,8 +246,8 @@ public:
 
   int printed() const { return count; }
 
-  // Ends the JSON array, or puts the CSV file in place and says so; false
-  // after one line on stderr when the file could not be written.
+  // Ends the JSON array, or puts the CSV file in place; false after one
+  // line on stderr when the file could not be written.
   bool finish() {
     if (output_.json) {
       std::printf("%s]\n", count > 0 ? "\n" : "[\n");
@@ -259,19 +259,17 @@ public:
       std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(writeError()));
       return false;
     }
-    std::printf("%s written to %s\n", qPrintable(solvane::errors::counted(count, "record")),
-                qPrintable(quoting::quotedText(output_.csv)));
-    return true;
+    return true; // silent, as the file may be standard output itself
   }
 
   // Whether every record printed could be evaluated.
   bool evaluatedAll() const { return everyRecord; }
 
+private:
   QString writeError() const {
     return solvane::errors::fileError("cannot write the metrics file", *target);
   }
 
-private:
   bool write(const QByteArray &line) {
     written = written && target->write(line) == line.size();
     return written;

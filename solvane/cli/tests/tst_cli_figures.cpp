@@ -345,7 +345,7 @@ private slots:
     const QString out = path("metrics.csv");
     const Run r = run({"metrics", "--csv", demoCsv, "--out", out});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, QString("8 records written to %1\n").arg(out));
+    QCOMPARE(r.out, QString()); // the file may be standard output
     const QList<QStringList> written = csvFile(out);
     const QList<QStringList> golden = csvFile(QString(CLI_TEST_DATA) + "/metrics_demo.csv");
     QCOMPARE(written.size(), golden.size());
