@@ -41,32 +41,28 @@ struct DrawnFigure {
   double (*colour)(const Tristimulus &lux);
 };
 
-double chromaticityX(const Tristimulus &t) {
-  return t.X / (t.X + t.Y + t.Z);
-}
-double chromaticityY(const Tristimulus &t) {
-  return t.Y / (t.X + t.Y + t.Z);
+// The illuminance and its tristimulus values, in lx, need the absolute
+// scale; the chromaticities are ratios.
+DrawnFigure inLux(const char *key, const char *label, double (*read)(const Tristimulus &)) {
+  return {key, label, "lx", 2, true, nullptr, 0, read};
 }
 
-DrawnFigure colourFigure(const char *key, const char *label, const char *unit, int decimals,
-                         double (*read)(const Tristimulus &)) {
-  const bool absolute = *unit != '\0'; // the illuminance and its tristimulus values, in lx
-  return {key, label, unit, decimals, absolute, nullptr, 0, read};
+DrawnFigure chromaticity(const char *key, const char *label, double (*read)(const Tristimulus &)) {
+  return {key, label, "", 4, false, nullptr, 0, read};
 }
 
 // The spectrum's own colorimetry first, then every element of every table
 // row that gets an uncertainty, in the table's order.
 std::vector<DrawnFigure> makeDrawnFigures() {
   std::vector<DrawnFigure> figures = {
-      colourFigure("ev_lx", "Ev", "lx", 2, [](const Tristimulus &t) { return t.Y; }),
-      colourFigure("X", "X", "lx", 2, [](const Tristimulus &t) { return t.X; }),
-      colourFigure("Y", "Y", "lx", 2, [](const Tristimulus &t) { return t.Y; }),
-      colourFigure("Z", "Z", "lx", 2, [](const Tristimulus &t) { return t.Z; }),
-      colourFigure("x", "x", "", 4, chromaticityX),
-      colourFigure("y", "y", "", 4, chromaticityY),
-      colourFigure("u_prime", "u'", "", 4,
-                   [](const Tristimulus &t) { return colorimetry::cie1960(t).u; }),
-      colourFigure("v_prime", "v'", "", 4,
+      inLux("ev_lx", "Ev", [](const Tristimulus &t) { return t.Y; }),
+      inLux("X", "X", [](const Tristimulus &t) { return t.X; }),
+      inLux("Y", "Y", [](const Tristimulus &t) { return t.Y; }),
+      inLux("Z", "Z", [](const Tristimulus &t) { return t.Z; }),
+      chromaticity("x", "x", [](const Tristimulus &t) { return t.X / (t.X + t.Y + t.Z); }),
+      chromaticity("y", "y", [](const Tristimulus &t) { return t.Y / (t.X + t.Y + t.Z); }),
+      chromaticity("u_prime", "u'", [](const Tristimulus &t) { return colorimetry::cie1960(t).u; }),
+      chromaticity("v_prime", "v'",
                    [](const Tristimulus &t) { return 1.5 * colorimetry::cie1960(t).v; }),
   };
   for (const Figure &row : figureTable()) {
@@ -89,6 +85,7 @@ const std::vector<DrawnFigure> &drawnFigures() {
 
 } // namespace
 
+// Its texts are those of drawnFigures(), which is made once and never changes.
 const std::vector<UncertainFigure> &uncertainFigures() {
   static const std::vector<UncertainFigure> figures = [] {
     std::vector<UncertainFigure> list;
