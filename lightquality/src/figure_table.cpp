@@ -18,12 +18,14 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 const char *const kChannelKeys[kAlphaOpicChannels] = {"s_cone", "m_cone", "l_cone", "rhodopic",
                                                       "melanopic"};
+const char *const kChannelNames[kAlphaOpicChannels] = {"S-cone", "M-cone", "L-cone", "Rhodopic",
+                                                       "Melanopic"};
 
 template <std::size_t N> double at(const std::array<double, N> &values, int element) {
   return values[static_cast<std::size_t>(element)];
 }
 
-double instrument(const FigureSource &s, double InstrumentFigures::*field) {
+template <double InstrumentFigures::*field> double readInstrument(const FigureSource &s, int) {
   return s.instrument ? s.instrument->*field : kNaN;
 }
 
@@ -54,6 +56,30 @@ Figure onCct(Figure row) {
   return row;
 }
 
+// A row without an uncertainty.
+Figure undrawn(Figure row) {
+  row.draws = FigureDraws::kNone;
+  return row;
+}
+
+// A row whose figure needs the record's absolute scale.
+Figure absolute(Figure row) {
+  row.draws = FigureDraws::kAbsolute;
+  return row;
+}
+
+// A row whose uncertainties are keyed `key` (see Figure::drawnKey).
+Figure drawnAs(const char *key, Figure row) {
+  row.drawnKey = key;
+  return row;
+}
+
+// An array row whose elements are the α-opic channels.
+Figure perChannel(Figure row) {
+  row.elementNames = kChannelNames;
+  return row;
+}
+
 #define FIGURE(text) QT_TRANSLATE_NOOP("Figures", text)
 
 std::vector<Figure> makeTable() {
@@ -65,25 +91,22 @@ std::vector<Figure> makeTable() {
   const char *const s026 = "CIE S 026";
   const int bins = kHueBins;
   return {
-      scalar(G::kInstrument, "x", "x", FIGURE("Chromaticity x"), own, "", 4, 4,
-             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::x); }),
-      scalar(G::kInstrument, "y", "y", FIGURE("Chromaticity y"), own, "", 4, 4,
-             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::y); }),
-      scalar(G::kInstrument, "u_prime", "u′", FIGURE("Chromaticity u′"), own, "", 4, 4,
-             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::uPrime); }),
-      scalar(G::kInstrument, "v_prime", "v′", FIGURE("Chromaticity v′"), own, "", 4, 4,
-             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::vPrime); }),
-      onCct(scalar(
-          G::kInstrument, "cct_K", "CCT", FIGURE("CCT"), own, "K", 0, 0,
-          [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::cct); })),
-      scalar(G::kInstrument, "duv", "Δuv", FIGURE("Δuv"), own, "", 4, 5,
-             [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::duv); }),
-      onCct(
-          scalar(G::kInstrument, "ra", "Ra", FIGURE("Ra"), own, "", 2, 2,
-                 [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::ra); })),
-      scalar(
-          G::kInstrument, "dominant_nm", "λd", FIGURE("Dominant wavelength"), own, "nm", 1, 1,
-          [](const FigureSource &s, int) { return instrument(s, &InstrumentFigures::dominant); }),
+      undrawn(scalar(G::kInstrument, "x", "x", FIGURE("Chromaticity x"), own, "", 4, 4,
+                     readInstrument<&InstrumentFigures::x>)),
+      undrawn(scalar(G::kInstrument, "y", "y", FIGURE("Chromaticity y"), own, "", 4, 4,
+                     readInstrument<&InstrumentFigures::y>)),
+      undrawn(scalar(G::kInstrument, "u_prime", "u′", FIGURE("Chromaticity u′"), own, "", 4, 4,
+                     readInstrument<&InstrumentFigures::uPrime>)),
+      undrawn(scalar(G::kInstrument, "v_prime", "v′", FIGURE("Chromaticity v′"), own, "", 4, 4,
+                     readInstrument<&InstrumentFigures::vPrime>)),
+      undrawn(onCct(scalar(G::kInstrument, "cct_K", "CCT", FIGURE("CCT"), own, "K", 0, 0,
+                           readInstrument<&InstrumentFigures::cct>))),
+      undrawn(scalar(G::kInstrument, "duv", "Δuv", FIGURE("Δuv"), own, "", 4, 5,
+                     readInstrument<&InstrumentFigures::duv>)),
+      undrawn(onCct(scalar(G::kInstrument, "ra", "Ra", FIGURE("Ra"), own, "", 2, 2,
+                           readInstrument<&InstrumentFigures::ra>))),
+      undrawn(scalar(G::kInstrument, "dominant_nm", "λd", FIGURE("Dominant wavelength"), own, "nm",
+                     1, 1, readInstrument<&InstrumentFigures::dominant>)),
 
       onCct(scalar(G::kCct, "cct_K", "CCT", FIGURE("CCT"), cie15, "K", 0, 1,
                    [](const FigureSource &s, int) { return q(s).cct.kelvin; })),
@@ -92,68 +115,93 @@ std::vector<Figure> makeTable() {
 
       scalar(G::kRendering, "ra", "Ra", FIGURE("Colour rendering index Ra"), cie13, "", 1, 2,
              [](const FigureSource &s, int) { return q(s).rendering.ra; }),
-      array(G::kRendering, "r1_r14", "R", FIGURE("Special colour rendering index"), cie13, "", 1,
-            kCieTestColourSamples, nullptr,
-            [](const FigureSource &s, int i) { return at(q(s).rendering.special, i); }),
+      drawnAs("r%", array(G::kRendering, "r1_r14", "R", FIGURE("Special colour rendering index"),
+                          cie13, "", 1, kCieTestColourSamples, nullptr,
+                          [](const FigureSource &s, int i) {
+                            return at(q(s).rendering.special, i);
+                          })),
 
       scalar(G::kFidelity, "rf", "Rf", FIGURE("Fidelity index Rf"), "CIE 2017, TM-30-18", "", 1, 2,
              [](const FigureSource &s, int) { return q(s).fidelity.rf; }),
       scalar(G::kFidelity, "rg", "Rg", FIGURE("Gamut index Rg"), tm30, "", 1, 2,
              [](const FigureSource &s, int) { return q(s).fidelity.rg; }),
-      array(G::kFidelity, "rf_hue_bins", "Rf,hj", FIGURE("Local fidelity Rf,hj"), tm30, "", 1, bins,
-            nullptr, [](const FigureSource &s, int i) { return at(q(s).fidelity.binFidelity, i); }),
-      array(G::kFidelity, "rcs_hue_bins_percent", "Rcs,hj", FIGURE("Local chroma shift Rcs,hj"),
-            tm30, "%", 1, bins, nullptr,
-            [](const FigureSource &s, int i) { return at(q(s).fidelity.binChromaShift, i); }),
-      array(G::kFidelity, "rhs_hue_bins", "Rhs,hj", FIGURE("Local hue shift Rhs,hj"), tm30, "", 3,
-            bins, nullptr,
-            [](const FigureSource &s, int i) { return at(q(s).fidelity.binHueShift, i); }),
-      array(G::kFidelity, "rf_ces", "Rf,CES", FIGURE("Sample fidelity Rf,CES"), tm30, "", 1,
-            kEvaluationSamples, nullptr,
-            [](const FigureSource &s, int i) { return at(q(s).fidelity.sampleFidelity, i); }),
+      undrawn(array(G::kFidelity, "rf_hue_bins", "Rf,hj", FIGURE("Local fidelity Rf,hj"), tm30, "",
+                    1, bins, nullptr,
+                    [](const FigureSource &s, int i) { return at(q(s).fidelity.binFidelity, i); })),
+      undrawn(array(G::kFidelity, "rcs_hue_bins_percent", "Rcs,hj",
+                    FIGURE("Local chroma shift Rcs,hj"), tm30, "%", 1, bins, nullptr,
+                    [](const FigureSource &s, int i) {
+                      return at(q(s).fidelity.binChromaShift, i);
+                    })),
+      undrawn(array(G::kFidelity, "rhs_hue_bins", "Rhs,hj", FIGURE("Local hue shift Rhs,hj"), tm30,
+                    "", 3, bins, nullptr,
+                    [](const FigureSource &s, int i) { return at(q(s).fidelity.binHueShift, i); })),
+      undrawn(array(G::kFidelity, "rf_ces", "Rf,CES", FIGURE("Sample fidelity Rf,CES"), tm30, "", 1,
+                    kEvaluationSamples, nullptr, [](const FigureSource &s, int i) {
+                      return at(q(s).fidelity.sampleFidelity, i);
+                    })),
 
-      array(G::kAlphaOpic, "irradiance_mW_m2", "E", FIGURE("Irradiance"), s026, "mW/m²", 3,
-            kAlphaOpicChannels, kChannelKeys,
-            [](const FigureSource &s, int i) { return at(q(s).alphaOpic.irradiance, i); }),
-      array(G::kAlphaOpic, "edi_lx", "EDI", FIGURE("EDI"), s026, "lx", 2, kAlphaOpicChannels,
-            kChannelKeys, [](const FigureSource &s, int i) { return at(q(s).alphaOpic.edi, i); }),
-      array(G::kAlphaOpic, "der", "DER", FIGURE("DER"), s026, "", 4, kAlphaOpicChannels,
-            kChannelKeys, [](const FigureSource &s, int i) { return at(q(s).alphaOpic.der, i); }),
+      drawnAs("%_e_mW_m2",
+              absolute(perChannel(array(
+                  G::kAlphaOpic, "irradiance_mW_m2", "E", FIGURE("Irradiance"), s026, "mW/m²", 3,
+                  kAlphaOpicChannels, kChannelKeys,
+                  [](const FigureSource &s, int i) { return at(q(s).alphaOpic.irradiance, i); })))),
+      drawnAs("%_edi_lx",
+              absolute(perChannel(array(
+                  G::kAlphaOpic, "edi_lx", "EDI", FIGURE("EDI"), s026, "lx", 2, kAlphaOpicChannels,
+                  kChannelKeys,
+                  [](const FigureSource &s, int i) { return at(q(s).alphaOpic.edi, i); })))),
+      undrawn(perChannel(array(
+          G::kAlphaOpic, "der", "DER", FIGURE("DER"), s026, "", 4, kAlphaOpicChannels, kChannelKeys,
+          [](const FigureSource &s, int i) { return at(q(s).alphaOpic.der, i); }))),
 
-      scalar(G::kSimilarity, "planck_3200K", "SSI Planck 3200 K", FIGURE("against Planck 3200 K"),
-             "", "", 0, 0,
-             [](const FigureSource &s, int) { return q(s).userGroups.ssiPlanck3200.value; }),
-      scalar(G::kSimilarity, "daylight_5600K", "SSI daylight 5600 K",
-             FIGURE("against CIE daylight 5600 K"), "", "", 0, 0,
-             [](const FigureSource &s, int) { return q(s).userGroups.ssiDaylight5600.value; }),
+      drawnAs("ssi_planck_3200K",
+              scalar(G::kSimilarity, "planck_3200K", "SSI Planck 3200 K",
+                     FIGURE("against Planck 3200 K"), "", "", 0, 0, [](const FigureSource &s, int) {
+                       return q(s).userGroups.ssiPlanck3200.value;
+                     })),
+      drawnAs("ssi_daylight_5600K",
+              scalar(G::kSimilarity, "daylight_5600K", "SSI daylight 5600 K",
+                     FIGURE("against CIE daylight 5600 K"), "", "", 0, 0,
+                     [](const FigureSource &s, int) {
+                       return q(s).userGroups.ssiDaylight5600.value;
+                     })),
 
-      scalar(G::kTlci, "qa", "TLCI", FIGURE("TLCI (Qa)"), "", "", 1, 2,
-             [](const FigureSource &s, int) { return television(s).tlci.qa; }),
-      scalar(G::kTlci, "delta_e", "ΔEa", FIGURE("Colour difference ΔEa"), "", "", 2, 3,
-             [](const FigureSource &s, int) { return television(s).tlci.deltaE; }),
-      scalar(G::kTlci, "cct_k", "CCT", FIGURE("CCT (c₂ = 1.435e-2 m·K)"), "", "K", 0, 1,
-             [](const FigureSource &s, int) { return television(s).tlci.cctKelvin; }),
-      scalar(G::kTlci, "d", "TLCI d", FIGURE("Distance d from the reference"), "", "", 2, 3,
-             [](const FigureSource &s, int) { return television(s).tlci.distance; }),
+      drawnAs("tlci_qa", scalar(G::kTlci, "qa", "TLCI", FIGURE("TLCI (Qa)"), "", "", 1, 2,
+                                [](const FigureSource &s, int) { return television(s).tlci.qa; })),
+      drawnAs("tlci_delta_e",
+              scalar(G::kTlci, "delta_e", "TLCI ΔEa", FIGURE("Colour difference ΔEa"), "", "", 2, 3,
+                     [](const FigureSource &s, int) { return television(s).tlci.deltaE; })),
+      drawnAs("tlci_cct_k",
+              scalar(G::kTlci, "cct_k", "TLCI CCT", FIGURE("CCT (c₂ = 1.435e-2 m·K)"), "", "K", 0,
+                     1, [](const FigureSource &s, int) { return television(s).tlci.cctKelvin; })),
+      drawnAs("tlci_d",
+              scalar(G::kTlci, "d", "TLCI d", FIGURE("Distance d from the reference"), "", "", 2, 3,
+                     [](const FigureSource &s, int) { return television(s).tlci.distance; })),
 
-      scalar(G::kTlmf, "cie_a", "TLMF CIE A", FIGURE("TLMF against CIE A"), "", "", 1, 2,
-             [](const FigureSource &s, int) { return television(s).tlmfIlluminantA.qa; }),
-      scalar(G::kTlmf, "d65", "TLMF D65", FIGURE("TLMF against CIE D65"), "", "", 1, 2,
-             [](const FigureSource &s, int) { return television(s).tlmfD65.qa; }),
+      drawnAs("tlmf_cie_a",
+              scalar(G::kTlmf, "cie_a", "TLMF CIE A", FIGURE("TLMF against CIE A"), "", "", 1, 2,
+                     [](const FigureSource &s, int) {
+                       return television(s).tlmfIlluminantA.qa;
+                     })),
+      drawnAs("tlmf_d65",
+              scalar(G::kTlmf, "d65", "TLMF D65", FIGURE("TLMF against CIE D65"), "", "", 1, 2,
+                     [](const FigureSource &s, int) { return television(s).tlmfD65.qa; })),
 
-      scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "", "µmol·m⁻²·s⁻¹",
-             2, 3, [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; }),
-      scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"), "",
-             "µmol·m⁻²·s⁻¹", 2, 3,
-             [](const FigureSource &s, int) { return q(s).userGroups.photon.pfdFarRed; }),
+      absolute(scalar(G::kPhoton, "ppfd_umol_m2_s", "PPFD", FIGURE("PPFD (400–700 nm)"), "",
+                      "µmol·m⁻²·s⁻¹", 2, 3,
+                      [](const FigureSource &s, int) { return q(s).userGroups.photon.ppfd; })),
+      absolute(scalar(G::kPhoton, "pfd_fr_umol_m2_s", "PFD-FR", FIGURE("PFD-FR (700–750 nm)"), "",
+                      "µmol·m⁻²·s⁻¹", 2, 3,
+                      [](const FigureSource &s, int) { return q(s).userGroups.photon.pfdFarRed; })),
       scalar(G::kPhoton, "r_fr", "R:FR", FIGURE("R:FR (655–665 nm / 725–735 nm)"), "", "", 3, 3,
              [](const FigureSource &s, int) { return q(s).userGroups.photon.redFarRed; }),
 
       scalar(G::kScotopic, "s_p_ratio", "S/P", FIGURE("S/P ratio"), "", "", 3, 3,
              [](const FigureSource &s, int) { return q(s).userGroups.scotopic.value; }),
 
-      scalar(G::kExposure, "ev100", "EV100", FIGURE("EV at ISO 100"), "", "", 2, 2,
-             [](const FigureSource &s, int) { return q(s).userGroups.exposure.ev100; }),
+      absolute(scalar(G::kExposure, "ev100", "EV100", FIGURE("EV at ISO 100"), "", "", 2, 2,
+                      [](const FigureSource &s, int) { return q(s).userGroups.exposure.ev100; })),
   };
 }
 
@@ -285,6 +333,41 @@ std::string translateReason(const std::string &reason,
                     reason.substr(hueBin.size(), end - hueBin.size()));
   }
   return translate(reason.c_str());
+}
+
+namespace {
+
+// `pattern` with every "%" replaced by `part`.
+std::string withPart(std::string pattern, const std::string &part) {
+  for (std::size_t at = pattern.find('%'); at != std::string::npos;
+       at = pattern.find('%', at + part.size())) {
+    pattern.replace(at, 1, part);
+  }
+  return pattern;
+}
+
+} // namespace
+
+std::string elementLabel(const Figure &row, int element) {
+  if (row.count == 1) {
+    return row.symbol;
+  }
+  if (row.elementNames) {
+    return std::string(row.elementNames[element]) + ' ' + row.symbol;
+  }
+  std::string symbol = row.symbol;
+  if (symbol.back() == 'j') {
+    symbol.pop_back();
+  }
+  return symbol + std::to_string(element + 1);
+}
+
+std::string drawnKey(const Figure &row, int element) {
+  if (!row.drawnKey) {
+    return row.key;
+  }
+  return withPart(row.drawnKey, row.elementKeys ? std::string(row.elementKeys[element])
+                                                : std::to_string(element + 1));
 }
 
 std::string figureText(double value, int decimals) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <string>
 #include <thread>
 
 // mingw-w64's compilers of the win32 thread model have no std::thread
@@ -24,150 +25,82 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMaximumLuminousEfficacy = 683.002; // K_m, lm/W
 
-// Everything a figure is read from: the metrics and the tristimulus values
-// of the illuminance in lx.
-struct Evaluated {
-  LightQuality quality;
-  colorimetry::Tristimulus lux;
+using colorimetry::Tristimulus;
+
+// One figure with an uncertainty: an element of a row of the figure table,
+// or one of the colorimetric figures of the spectrum itself (`colour`),
+// which the table lists only as the instrument gives them.
+struct DrawnFigure {
+  std::string key;
+  std::string label;
+  const char *unit;
+  int decimals;
+  bool absolute;
+  const Figure *row;
+  int element;
+  double (*colour)(const Tristimulus &lux);
 };
 
-struct FigureReader {
-  UncertainFigure figure;
-  std::function<double(const Evaluated &)> read;
-};
-
-double chromaticityX(const colorimetry::Tristimulus &t) {
-  return t.X / (t.X + t.Y + t.Z);
-}
-double chromaticityY(const colorimetry::Tristimulus &t) {
-  return t.Y / (t.X + t.Y + t.Z);
-}
-double uPrime(const colorimetry::Tristimulus &t) {
-  return colorimetry::cie1960(t).u;
-}
-double vPrime(const colorimetry::Tristimulus &t) {
-  return 1.5 * colorimetry::cie1960(t).v;
+// The illuminance and its tristimulus values, in lx, need the absolute
+// scale; the chromaticities are ratios.
+DrawnFigure inLux(const char *key, const char *label, double (*read)(const Tristimulus &)) {
+  return {key, label, "lx", 2, true, nullptr, 0, read};
 }
 
-std::vector<FigureReader> figureReaders() {
-  std::vector<FigureReader> f = {
-      {{"ev_lx", "Ev", "lx", 2, true}, [](const Evaluated &e) { return e.lux.Y; }},
-      {{"X", "X", "lx", 2, true}, [](const Evaluated &e) { return e.lux.X; }},
-      {{"Y", "Y", "lx", 2, true}, [](const Evaluated &e) { return e.lux.Y; }},
-      {{"Z", "Z", "lx", 2, true}, [](const Evaluated &e) { return e.lux.Z; }},
-      {{"x", "x", "", 4, false}, [](const Evaluated &e) { return chromaticityX(e.lux); }},
-      {{"y", "y", "", 4, false}, [](const Evaluated &e) { return chromaticityY(e.lux); }},
-      {{"u_prime", "u'", "", 4, false}, [](const Evaluated &e) { return uPrime(e.lux); }},
-      {{"v_prime", "v'", "", 4, false}, [](const Evaluated &e) { return vPrime(e.lux); }},
-      {{"cct_K", "CCT", "K", 1, false}, [](const Evaluated &e) { return e.quality.cct.kelvin; }},
-      {{"duv", "Duv", "", 5, false}, [](const Evaluated &e) { return e.quality.cct.duv; }},
-      {{"ra", "Ra", "", 2, false}, [](const Evaluated &e) { return e.quality.rendering.ra; }},
+DrawnFigure chromaticity(const char *key, const char *label, double (*read)(const Tristimulus &)) {
+  return {key, label, "", 4, false, nullptr, 0, read};
+}
+
+// The spectrum's own colorimetry first, then every element of every table
+// row that gets an uncertainty, in the table's order.
+std::vector<DrawnFigure> makeDrawnFigures() {
+  std::vector<DrawnFigure> figures = {
+      inLux("ev_lx", "Ev", [](const Tristimulus &t) { return t.Y; }),
+      inLux("X", "X", [](const Tristimulus &t) { return t.X; }),
+      inLux("Y", "Y", [](const Tristimulus &t) { return t.Y; }),
+      inLux("Z", "Z", [](const Tristimulus &t) { return t.Z; }),
+      chromaticity("x", "x", [](const Tristimulus &t) { return t.X / (t.X + t.Y + t.Z); }),
+      chromaticity("y", "y", [](const Tristimulus &t) { return t.Y / (t.X + t.Y + t.Z); }),
+      chromaticity("u_prime", "u'", [](const Tristimulus &t) { return colorimetry::cie1960(t).u; }),
+      chromaticity("v_prime", "v'",
+                   [](const Tristimulus &t) { return 1.5 * colorimetry::cie1960(t).v; }),
   };
-  static const char *const kSpecial[kCieTestColourSamples][2] = {
-      {"r1", "R1"},   {"r2", "R2"},   {"r3", "R3"},   {"r4", "R4"},   {"r5", "R5"},
-      {"r6", "R6"},   {"r7", "R7"},   {"r8", "R8"},   {"r9", "R9"},   {"r10", "R10"},
-      {"r11", "R11"}, {"r12", "R12"}, {"r13", "R13"}, {"r14", "R14"}};
-  for (int i = 0; i < kCieTestColourSamples; ++i) {
-    f.push_back({{kSpecial[i][0], kSpecial[i][1], "", 1, false},
-                 [i](const Evaluated &e) { return e.quality.rendering.special[i]; }});
+  for (const Figure &row : figureTable()) {
+    if (row.draws == FigureDraws::kNone) {
+      continue;
+    }
+    for (int element = 0; element < row.count; ++element) {
+      figures.push_back({drawnKey(row, element), elementLabel(row, element), row.unit,
+                         row.listingDecimals, row.draws == FigureDraws::kAbsolute, &row, element,
+                         nullptr});
+    }
   }
-  f.push_back({{"rf", "Rf", "", 2, false}, [](const Evaluated &e) { return e.quality.fidelity.rf; }});
-  f.push_back({{"rg", "Rg", "", 2, false}, [](const Evaluated &e) { return e.quality.fidelity.rg; }});
-  // Key and label of each channel's irradiance, then of its EDI.
-  static const char *const kAlphaOpic[kAlphaOpicChannels][4] = {
-      {"s_cone_e_mW_m2", "S-cone E", "s_cone_edi_lx", "S-cone EDI"},
-      {"m_cone_e_mW_m2", "M-cone E", "m_cone_edi_lx", "M-cone EDI"},
-      {"l_cone_e_mW_m2", "L-cone E", "l_cone_edi_lx", "L-cone EDI"},
-      {"rhodopic_e_mW_m2", "Rhodopic E", "rhodopic_edi_lx", "Rhodopic EDI"},
-      {"melanopic_e_mW_m2", "Melanopic E", "melanopic_edi_lx", "Melanopic EDI"}};
-  for (int c = 0; c < kAlphaOpicChannels; ++c) {
-    f.push_back({{kAlphaOpic[c][0], kAlphaOpic[c][1], "mW/m²", 3, true},
-                 [c](const Evaluated &e) { return e.quality.alphaOpic.irradiance[c]; }});
-  }
-  for (int c = 0; c < kAlphaOpicChannels; ++c) {
-    f.push_back({{kAlphaOpic[c][2], kAlphaOpic[c][3], "lx", 2, true},
-                 [c](const Evaluated &e) { return e.quality.alphaOpic.edi[c]; }});
-  }
-  const auto groups = [](const Evaluated &e) -> const UserGroupFigures & {
-    return e.quality.userGroups;
-  };
-  f.push_back({{"ppfd_umol_m2_s", "PPFD", "µmol/m²/s", 3, true}, [=](const Evaluated &e) { return groups(e).photon.ppfd; }});
-  f.push_back(
-      {{"pfd_fr_umol_m2_s", "PFD-FR", "µmol/m²/s", 3, true}, [=](const Evaluated &e) { return groups(e).photon.pfdFarRed; }});
-  f.push_back({{"r_fr", "R:FR", "", 3, false}, [=](const Evaluated &e) { return groups(e).photon.redFarRed; }});
-  f.push_back({{"s_p_ratio", "S/P", "", 3, false}, [=](const Evaluated &e) { return groups(e).scotopic.value; }});
-  f.push_back({{"ev100", "EV100", "", 2, true}, [=](const Evaluated &e) { return groups(e).exposure.ev100; }});
-  f.push_back({{"ssi_planck_3200K", "SSI Planck 3200 K", "", 0, false},
-               [=](const Evaluated &e) { return groups(e).ssiPlanck3200.value; }});
-  f.push_back({{"ssi_daylight_5600K", "SSI daylight 5600 K", "", 0, false},
-               [=](const Evaluated &e) { return groups(e).ssiDaylight5600.value; }});
-  f.push_back({{"tlci_qa", "TLCI", "", 2, false},
-               [=](const Evaluated &e) { return groups(e).television.tlci.qa; }});
-  f.push_back({{"tlci_delta_e", "TLCI ΔEa", "", 3, false},
-               [=](const Evaluated &e) { return groups(e).television.tlci.deltaE; }});
-  f.push_back({{"tlci_cct_k", "TLCI CCT", "K", 1, false},
-               [=](const Evaluated &e) { return groups(e).television.tlci.cctKelvin; }});
-  f.push_back({{"tlci_d", "TLCI d", "", 3, false},
-               [=](const Evaluated &e) { return groups(e).television.tlci.distance; }});
-  f.push_back({{"tlmf_cie_a", "TLMF CIE A", "", 2, false},
-               [=](const Evaluated &e) { return groups(e).television.tlmfIlluminantA.qa; }});
-  f.push_back({{"tlmf_d65", "TLMF D65", "", 2, false},
-               [=](const Evaluated &e) { return groups(e).television.tlmfD65.qa; }});
-  return f;
+  return figures;
 }
 
-const std::vector<FigureReader> &readers() {
-  static const std::vector<FigureReader> table = figureReaders();
-  return table;
+const std::vector<DrawnFigure> &drawnFigures() {
+  static const std::vector<DrawnFigure> figures = makeDrawnFigures();
+  return figures;
 }
 
 } // namespace
 
+// Its texts are those of drawnFigures(), which is made once and never changes.
 const std::vector<UncertainFigure> &uncertainFigures() {
   static const std::vector<UncertainFigure> figures = [] {
     std::vector<UncertainFigure> list;
-    for (const FigureReader &r : readers()) {
-      list.push_back(r.figure);
+    for (const DrawnFigure &d : drawnFigures()) {
+      list.push_back({d.key.c_str(), d.label.c_str(), d.unit, d.decimals, d.absolute});
     }
     return list;
   }();
   return figures;
 }
 
-namespace {
-
-// The key of a table row's element among the uncertain figures; empty where
-// it has none.
-std::string uncertainKey(const Figure &row, int element) {
-  const std::string key = row.key;
-  switch (row.group) {
-  case FigureGroup::kInstrument:
-    return {};
-  case FigureGroup::kSimilarity:
-    return "ssi_" + key;
-  case FigureGroup::kTlci:
-    return "tlci_" + key;
-  case FigureGroup::kTlmf:
-    return "tlmf_" + key;
-  case FigureGroup::kAlphaOpic:
-    if (key == "irradiance_mW_m2") {
-      return row.elementKeys[element] + std::string("_e_mW_m2");
-    }
-    return key == "edi_lx" ? row.elementKeys[element] + std::string("_edi_lx") : std::string();
-  case FigureGroup::kRendering:
-    return key == "r1_r14" ? "r" + std::to_string(element + 1) : key;
-  default:
-    return row.count == 1 ? key : std::string();
-  }
-}
-
-} // namespace
-
 int uncertainFigureOf(const Figure &row, int element) {
-  const std::string key = uncertainKey(row, element);
-  const std::vector<UncertainFigure> &figures = uncertainFigures();
+  const std::vector<DrawnFigure> &figures = drawnFigures();
   for (std::size_t f = 0; f < figures.size(); ++f) {
-    if (key == figures[f].key) {
+    if (figures[f].row == &row && figures[f].element == element) {
       return static_cast<int>(f);
     }
   }
@@ -175,14 +108,16 @@ int uncertainFigureOf(const Figure &row, int element) {
 }
 
 void figureValues(const Spectrum &spectrum, double wattsPerUnit, bool absolute, double *values) {
-  const colorimetry::Tristimulus sums = tristimulus(spectrum, cie::cmf1931_2deg);
+  const Tristimulus sums = tristimulus(spectrum, cie::cmf1931_2deg);
   const double lumensPerUnit = kMaximumLuminousEfficacy * wattsPerUnit;
-  const Evaluated e{lightQuality(spectrum, lumensPerUnit * sums.Y),
-                    {lumensPerUnit * sums.X, lumensPerUnit * sums.Y, lumensPerUnit * sums.Z}};
-  const std::vector<FigureReader> &table = readers();
-  for (std::size_t f = 0; f < table.size(); ++f) {
-    const double v = table[f].read(e);
-    values[f] = (table[f].figure.absolute && !absolute) || !std::isfinite(v) ? kNaN : v;
+  const Tristimulus lux{lumensPerUnit * sums.X, lumensPerUnit * sums.Y, lumensPerUnit * sums.Z};
+  const LightQuality quality = lightQuality(spectrum, lux.Y);
+  const FigureSource source{quality, nullptr};
+  const std::vector<DrawnFigure> &figures = drawnFigures();
+  for (std::size_t f = 0; f < figures.size(); ++f) {
+    const DrawnFigure &d = figures[f];
+    const double v = d.row ? d.row->read(source, d.element) : d.colour(lux);
+    values[f] = (d.absolute && !absolute) || !std::isfinite(v) ? kNaN : v;
   }
 }
 

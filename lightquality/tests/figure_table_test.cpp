@@ -56,6 +56,32 @@ TEST(FigureTable, KeysAreUniqueAndEveryGroupDescribed) {
   }
 }
 
+// Flat lists (the uncertainties, CSV columns) name each element by itself.
+TEST(FigureTable, ElementsHaveNamesAndKeysOfTheirOwn) {
+  const Figure &special = figure(FigureGroup::kRendering, "r1_r14");
+  const Figure &edi = figure(FigureGroup::kAlphaOpic, "edi_lx");
+  const Figure &hueBins = figure(FigureGroup::kFidelity, "rf_hue_bins");
+  EXPECT_EQ(elementLabel(special, 8), "R9");
+  EXPECT_EQ(elementLabel(edi, kMelanopic), "Melanopic EDI");
+  EXPECT_EQ(elementLabel(hueBins, 2), "Rf,h3");
+  EXPECT_EQ(elementLabel(figure(FigureGroup::kCct, "cct_K"), 0), "CCT");
+  EXPECT_EQ(drawnKey(special, 13), "r14");
+  EXPECT_EQ(drawnKey(edi, kSCone), "s_cone_edi_lx");
+  EXPECT_EQ(drawnKey(figure(FigureGroup::kTlci, "qa"), 0), "tlci_qa");
+  EXPECT_EQ(drawnKey(figure(FigureGroup::kCct, "duv"), 0), "duv");
+
+  std::set<std::string> labels, drawn;
+  for (const Figure &row : figureTable()) {
+    for (int i = 0; i < row.count; ++i) {
+      const std::string label = elementLabel(row, i) + " " + row.method;
+      EXPECT_TRUE(labels.insert(label).second) << label;
+      if (row.draws != FigureDraws::kNone) {
+        EXPECT_TRUE(drawn.insert(drawnKey(row, i)).second) << drawnKey(row, i);
+      }
+    }
+  }
+}
+
 TEST(FigureTable, MissingFiguresReadNotANumberWithTheirGroupsReason) {
   const LightQuality dark = lightQuality(Spectrum{}, 0);
   const FigureSource source{dark, nullptr};

@@ -293,6 +293,32 @@ TEST(UncertaintyDisplay, SaysWhatTheDrawsLeaveOpen) {
 
 namespace {
 
+// The output's keys are a published interface: every one of them, in order.
+TEST(UncertaintyFigures, KeysAreThoseOfTheOutput) {
+  std::vector<std::string> expected = {"ev_lx", "X", "Y", "Z", "x", "y", "u_prime", "v_prime",
+                                       "cct_K", "duv", "ra"};
+  for (int i = 1; i <= 14; ++i) {
+    expected.push_back("r" + std::to_string(i));
+  }
+  expected.insert(expected.end(), {"rf", "rg"});
+  for (const char *suffix : {"_e_mW_m2", "_edi_lx"}) {
+    for (const char *channel : {"s_cone", "m_cone", "l_cone", "rhodopic", "melanopic"}) {
+      expected.push_back(channel + std::string(suffix));
+    }
+  }
+  expected.insert(expected.end(),
+                  {"ssi_planck_3200K", "ssi_daylight_5600K", "tlci_qa", "tlci_delta_e",
+                   "tlci_cct_k", "tlci_d", "tlmf_cie_a", "tlmf_d65", "ppfd_umol_m2_s",
+                   "pfd_fr_umol_m2_s", "r_fr", "s_p_ratio", "ev100"});
+  std::vector<std::string> keys;
+  for (const UncertainFigure &f : uncertainFigures()) {
+    keys.push_back(f.key);
+  }
+  EXPECT_EQ(keys, expected);
+  EXPECT_TRUE(uncertainFigures()[figureIndex("ppfd_umol_m2_s")].absolute);
+  EXPECT_FALSE(uncertainFigures()[figureIndex("r_fr")].absolute);
+}
+
 // The window and the report find each figure's uncertainty from its row of
 // the figure table.
 TEST(UncertaintyFigures, EveryStandardFigureOfTheTableHasOne) {

@@ -469,12 +469,13 @@ const std::map<QString, Command> &commands() {
         false}},
       {"metrics",
        {showMetrics,
-        "metrics [--csv FILE | --spectrum FILE] [--json] "
+        "metrics [--csv FILE | --spectrum FILE] [--json | --out OUT.csv] "
         "[--ssi-reference planck:T|daylight:T|record:N] [--tlmf-reference record:N|FILE] "
         "[--uncertainty [--budget FILE] [--draws N] [--seed S]]",
         "standard light-quality metrics of every record (of the meter or of a data file) beside "
         "the record's own, or of a spectrum file (two-column text, SPDX, UPRtek or Sekonic "
-        "export); --ssi-reference adds one more SSI, --tlmf-reference one more TLMF (FILE: a "
+        "export); --out writes them to a CSV file, one line per record and one column per "
+        "figure; --ssi-reference adds one more SSI, --tlmf-reference one more TLMF (FILE: a "
         "spectrum file of those formats); --uncertainty adds each figure's uncertainty from the "
         "meter's budget (default or FILE), adaptive or from N draws (1000 to 100000)"}},
   };

@@ -2,7 +2,10 @@
 
 #include "cli_format.h"
 #include "exit_status.h"
+#include "file_error.h"
+#include "file_target.h"
 #include "luxengine.h"
+#include "metrics_csv.h"
 #include "quoting/quoted_qstring.h"
 #include "tsiostream.h"
 #include "uncertainty_output.h"
@@ -21,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -163,25 +167,66 @@ void printMetricsTable(const RecordQuality &r, const ExtraReferences &extra) {
   printUserGroupLines(r, extra);
 }
 
+// Where the metrics go: standard output as text or JSON, or a CSV file.
+struct MetricsOutput {
+  bool json = false;
+  QString csv; // --out's file; empty for standard output
+};
+
+// Takes --json and --out FILE out of `args`; false when --out has no
+// value, comes twice or comes with --json.
+bool takeOutput(QStringList *args, MetricsOutput *output) {
+  output->json = args->removeAll("--json") == 1;
+  const int at = args->indexOf("--out");
+  if (at >= 0) {
+    if (at + 1 >= args->size() || args->at(at + 1).isEmpty()) {
+      return false;
+    }
+    output->csv = args->takeAt(at + 1);
+    args->removeAt(at);
+  }
+  return !args->contains("--json") && !args->contains("--out") &&
+         !(output->json && !output->csv.isEmpty());
+}
+
 // Prints each record's metrics as it comes, so a data file of any length
 // is evaluated holding one record at a time. The JSON form is the array
-// QJsonDocument writes, one element after the other.
+// QJsonDocument writes, one element after the other; the CSV form goes to
+// its file, which takes the place of an earlier one only when it was
+// written whole.
 class MetricsPrinter {
 public:
   // `extra`: the extra SSI and TLMF references, if any; `uncertainty`: the
   // uncertainty wanted, or null.
-  MetricsPrinter(bool asJson, const ExtraReferences &references,
+  MetricsPrinter(const MetricsOutput &output, const ExtraReferences &references,
                  const UncertaintyRequest *uncertainty)
-      : json(asJson), extra(references), uncertaintyRequest(uncertainty) {}
+      : output_(output), extra(references), uncertaintyRequest(uncertainty),
+        csv(references, uncertainty) {}
 
-  void print(const QStringList &record) {
+  // Opens the CSV file and writes its header; false when it cannot, which
+  // finish() then tells. Nothing to do for standard output.
+  bool open() {
+    if (output_.csv.isEmpty()) {
+      return true;
+    }
+    target = solvane::files::openTarget(output_.csv);
+    written = target->open(QIODevice::WriteOnly) && write(csv.header());
+    return written;
+  }
+
+  // False once the CSV file could not be written.
+  bool print(const QStringList &record) {
     const Evaluation e = evaluate(record, count++);
     everyRecord = everyRecord && e.problem.isEmpty();
     const bool withUncertainty = uncertaintyRequest && e.problem.isEmpty();
     const lightquality::UncertaintyResult uncertainty =
         withUncertainty ? propagateRecord(e.quality, *uncertaintyRequest)
                         : lightquality::UncertaintyResult{};
-    if (json) {
+    if (target) {
+      return write(e.problem.isEmpty() ? csv.line(e.name, e.quality, uncertainty)
+                                       : csv.unevaluatedLine(e.name, e.problem));
+    }
+    if (output_.json) {
       QJsonObject element = evaluationJson(e, extra);
       if (withUncertainty) {
         element.insert("uncertainty", uncertaintyJson(uncertainty, uncertaintyRequest->budget));
@@ -196,19 +241,40 @@ public:
       std::printf("%s  not evaluated: %s\n", qPrintable(quoting::quotedText(e.name)),
                   qPrintable(e.problem));
     }
+    return true;
   }
 
   int printed() const { return count; }
 
-  // Ends the JSON array; false when a record could not be evaluated.
+  // Ends the JSON array, or puts the CSV file in place; false after one
+  // line on stderr when the file could not be written.
   bool finish() {
-    if (json) {
+    if (output_.json) {
       std::printf("%s]\n", count > 0 ? "\n" : "[\n");
     }
-    return everyRecord;
+    if (!target) {
+      return true;
+    }
+    if (!written || !solvane::files::finishTarget(*target)) {
+      std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(writeError()));
+      return false;
+    }
+    return true; // silent, as the file may be standard output itself
   }
 
+  // Whether every record printed could be evaluated.
+  bool evaluatedAll() const { return everyRecord; }
+
 private:
+  QString writeError() const {
+    return solvane::errors::fileError("cannot write the metrics file", *target);
+  }
+
+  bool write(const QByteArray &line) {
+    written = written && target->write(line) == line.size();
+    return written;
+  }
+
   void printJsonElement(const QJsonObject &element) const {
     // A one-element array, without its brackets, is the element indented
     // as it stands in the whole array.
@@ -218,9 +284,12 @@ private:
     std::printf("%s%s", count > 1 ? ",\n" : "[\n", indented.constData());
   }
 
-  bool json;
+  MetricsOutput output_;
   const ExtraReferences &extra;
   const UncertaintyRequest *uncertaintyRequest;
+  MetricsCsv csv;
+  std::unique_ptr<QFileDevice> target; // the CSV file, when there is one
+  bool written = true;
   int count = 0;
   bool everyRecord = true;
 };
@@ -246,22 +315,23 @@ int showMetrics(LuxEngine &meter, const QStringList &arguments) {
   if (const int status = takeUncertaintyOptions(&args, &uncertainty); status != kOk) {
     return status;
   }
-  if (!takeReferences(&args, &extra)) {
-    return kUsage;
-  }
-  const bool json = args == QStringList{"--json"};
-  if (!args.isEmpty() && !json) {
+  MetricsOutput output;
+  if (!takeReferences(&args, &extra) || !takeOutput(&args, &output) || !args.isEmpty()) {
     return kUsage;
   }
   const solvane::records::ReadOutcome outcome = solvane::records::readStoredRecords(meter, 0);
   if (!resolveExtra(&extra, outcome.records)) {
     return kFileFailed;
   }
-  MetricsPrinter printer(json, extra, uncertainty ? &*uncertainty : nullptr);
+  // Records read before a meter failure are written, as read --csv keeps them.
+  MetricsPrinter printer(output, extra, uncertainty ? &*uncertainty : nullptr);
+  bool written = printer.open();
   for (const QStringList &record : outcome.records) {
-    printer.print(record);
+    written = written && printer.print(record);
   }
-  printer.finish();
+  if (!printer.finish()) {
+    return kFileFailed;
+  }
   if (outcome.status < 0) {
     std::fprintf(stderr, "solvane-cli: %s\n", outcome.error.toLocal8Bit().constData());
     return kMeterFailed;
@@ -276,8 +346,8 @@ bool metricsReadFile(const QStringList &args) {
 namespace {
 
 // The spectrum of another instrument's file, evaluated as a record of its
-// own: the same table, or a JSON list of one element.
-int showSpectrumMetrics(const QString &path, bool json, ExtraReferences extra,
+// own: the same table, or a JSON list or CSV file of one record.
+int showSpectrumMetrics(const QString &path, const MetricsOutput &output, ExtraReferences extra,
                         const UncertaintyRequest *uncertainty) {
   QStringList record;
   QString error;
@@ -289,9 +359,9 @@ int showSpectrumMetrics(const QString &path, bool json, ExtraReferences extra,
   if (!resolveExtra(&extra, QList<QStringList>{record})) {
     return kFileFailed;
   }
-  MetricsPrinter printer(json, extra, uncertainty);
-  printer.print(record);
-  return printer.finish() ? kOk : kFileFailed;
+  MetricsPrinter printer(output, extra, uncertainty);
+  const bool written = printer.open() && printer.print(record);
+  return printer.finish() && written && printer.evaluatedAll() ? kOk : kFileFailed;
 }
 
 } // namespace
@@ -303,15 +373,15 @@ int showFileMetrics(const QStringList &args) {
   if (const int status = takeUncertaintyOptions(&rest, &uncertainty); status != kOk) {
     return status;
   }
-  if (!takeReferences(&rest, &extra)) {
+  MetricsOutput output;
+  if (!takeReferences(&rest, &extra) || !takeOutput(&rest, &output)) {
     return kUsage;
   }
-  const bool json = rest.removeAll("--json") == 1;
   if (rest.size() != 2 || (rest[0] != "--csv" && rest[0] != "--spectrum") || rest[1].isEmpty()) {
     return kUsage;
   }
   if (rest[0] == "--spectrum") {
-    return showSpectrumMetrics(rest[1], json, extra, uncertainty ? &*uncertainty : nullptr);
+    return showSpectrumMetrics(rest[1], output, extra, uncertainty ? &*uncertainty : nullptr);
   }
   const QString csv = rest[1];
   if (!resolveExtra(&extra, csv)) {
@@ -320,18 +390,29 @@ int showFileMetrics(const QStringList &args) {
   TSIOStream stream;
   stream.setFileName(csv);
   QStringList header;
-  MetricsPrinter printer(json, extra, uncertainty ? &*uncertainty : nullptr);
-  const bool read = stream.readSolvaneData(&header, [&printer](QStringList &record) {
-    printer.print(record);
-    return true;
+  MetricsPrinter printer(output, extra, uncertainty ? &*uncertainty : nullptr);
+  bool written = printer.open();
+  const bool read = written && stream.readSolvaneData(&header, [&](QStringList &record) {
+    written = printer.print(record);
+    return written;
   });
-  // A file that could not be opened prints nothing.
-  const bool everyRecord = read || printer.printed() > 0 ? printer.finish() : true;
+  if (!written) {
+    printer.finish(); // says why
+    return kFileFailed;
+  }
   if (!read) {
+    // The JSON array of the records read so far is closed; a CSV file that
+    // would miss records is not written.
+    if (output.json && printer.printed() > 0) {
+      printer.finish();
+    }
     std::fprintf(stderr, "solvane-cli: %s\n", qPrintable(stream.errorString()));
     return kFileFailed;
   }
-  if (!everyRecord) {
+  if (!printer.finish()) {
+    return kFileFailed;
+  }
+  if (!printer.evaluatedAll()) {
     std::fprintf(stderr, "solvane-cli: some records of %s could not be evaluated\n",
                  qPrintable(quoting::quotedText(csv)));
     return kFileFailed;

@@ -8,13 +8,14 @@
 
 class LuxEngine;
 
-// Arguments: none (a table) or "--json". Exit status as the other commands.
+// Arguments: none (a table), "--json" or "--out FILE" (a CSV file), and the
+// reference and uncertainty options. Exit status as the other commands.
 int showMetrics(LuxEngine &meter, const QStringList &args);
 
 // True when the arguments name a data file (--csv) or a spectrum file
 // (--spectrum), so no meter is needed.
 bool metricsReadFile(const QStringList &args);
 
-// Arguments: "--csv FILE" or "--spectrum FILE", optionally "--json" and
-// "--ssi-reference REF", in any order.
+// Arguments: "--csv FILE" or "--spectrum FILE", optionally "--json" or
+// "--out FILE" and the reference and uncertainty options, in any order.
 int showFileMetrics(const QStringList &args);

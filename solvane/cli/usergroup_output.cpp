@@ -144,3 +144,25 @@ void printUserGroupLines(const RecordQuality &r, const ExtraReferences &extra) {
               value(FigureGroup::kScotopic, "s_p_ratio").c_str());
   endLine(reason(FigureGroup::kScotopic));
 }
+
+QStringList extraFigureNames(const ExtraReferences &extra) {
+  QStringList names;
+  if (extra.ssi) {
+    names << "SSI " + extra.ssi->key;
+  }
+  if (extra.tlmf) {
+    names << "TLMF " + extra.tlmf->key;
+  }
+  return names;
+}
+
+std::vector<double> extraFigureValues(const RecordQuality &r, const ExtraReferences &extra) {
+  std::vector<double> values;
+  if (extra.ssi) {
+    values.push_back(extraSsi(r, *extra.ssi).value);
+  }
+  if (extra.tlmf) {
+    values.push_back(extraTlmf(r, *extra.tlmf).qa);
+  }
+  return values;
+}

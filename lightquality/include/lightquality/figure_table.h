@@ -63,6 +63,14 @@ struct FigureGroupInfo {
   FigureTab tab;
 };
 
+// Whether a row's figure gets an uncertainty, each draw of the record's
+// spectrum evaluated by the row's own `read`, and what the draws need.
+enum class FigureDraws {
+  kNone,     // no uncertainty: the instrument's own figures and the detail arrays
+  kRelative, // a ratio of the spectrum, which the absolute scale does not move
+  kAbsolute, // needs the record's absolute scale, its illuminance
+};
+
 struct Figure {
   FigureGroup group;
   const char *key;                // JSON key within the group's object
@@ -76,6 +84,12 @@ struct Figure {
   const char *const *elementKeys; // JSON keys of the elements (an object); null: an array
   double (*read)(const FigureSource &source, int element); // NaN where undefined
   bool restsOnCct = false; // a CCT, or an index built on it: not valid where no CCT is defined
+  FigureDraws draws = FigureDraws::kRelative;
+  // The key of the row's uncertainties where it is not `key`: one flat
+  // name per element, "%" standing for the element's key or its number
+  // from 1 ("r%" gives r1 … r14).
+  const char *drawnKey = nullptr;
+  const char *const *elementNames = nullptr; // names in listings; null: numbered
 };
 
 // Every figure, grouped, in the order the views list them.
@@ -100,6 +114,13 @@ bool cctDefined(const FigureSource &source, FigureGroup group);
 // Why the row's value, though a number, is not valid: the group's CCT is
 // not defined and the row rests on it. Empty when the value stands.
 std::string figureCaveat(const Figure &row, const FigureSource &source);
+
+// The element's name in listings: "S-cone E", "R9", "Rf,h3" (a trailing
+// "j" in the symbol is the index), or the symbol of a single figure.
+std::string elementLabel(const Figure &row, int element);
+
+// The element's key among the figures with an uncertainty.
+std::string drawnKey(const Figure &row, int element);
 
 // Element `element` of the row (0 for a single figure).
 inline double figureValue(const Figure &row, const FigureSource &source, int element = 0) {

@@ -27,7 +27,9 @@ inline constexpr int kMinimumDefinedDraws = 100;
 
 // One figure that gets an uncertainty: its key in the output, its name and
 // unit in listings, its decimals when it has no uncertainty, and whether it
-// needs the record's absolute scale (its illuminance).
+// needs the record's absolute scale (its illuminance). They are the
+// spectrum's illuminance, tristimulus values and chromaticities, then every
+// element of the figure table's rows that are drawn (Figure::draws).
 struct UncertainFigure {
   const char *key;
   const char *label;
@@ -40,8 +42,7 @@ struct UncertainFigure {
 const std::vector<UncertainFigure> &uncertainFigures();
 
 // The position among uncertainFigures() of element `element` of a row of
-// the figure table, or −1 for a figure without an uncertainty (the
-// instrument's own, the hue bins, the samples' indices, DER).
+// the figure table, or −1 for a row that is not drawn.
 int uncertainFigureOf(const Figure &row, int element);
 
 // Every figure of a spectrum whose samples times `wattsPerUnit` are

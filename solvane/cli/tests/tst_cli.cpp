@@ -222,10 +222,10 @@ private slots:
     row({"measure", "extra"}, "measure [--count N]");
     row({"measure", "--count", "-1"}, "measure [--count N]");
     row({"measure", "--interval", "86401"}, "measure [--count N]");
-    row({"metrics", "--json", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
-    row({"metrics", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
-    row({"metrics", "--xml"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
-    row({"metrics", "--csv", "a.csv", "--json", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json]");
+    row({"metrics", "--json", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json | --out OUT.csv]");
+    row({"metrics", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json | --out OUT.csv]");
+    row({"metrics", "--xml"}, "metrics [--csv FILE | --spectrum FILE] [--json | --out OUT.csv]");
+    row({"metrics", "--csv", "a.csv", "--json", "extra"}, "metrics [--csv FILE | --spectrum FILE] [--json | --out OUT.csv]");
     row({"report"}, "report --csv FILE --record N");
     row({"report", "--csv", "a.csv", "--record", "0", "--pdf", "a.pdf", "extra"},
         "report --csv FILE --record N");
@@ -253,7 +253,7 @@ private slots:
     }
     const Run help = run({"--help"});
     QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("metrics [--csv FILE | --spectrum FILE] [--json]"));
+    QVERIFY(help.out.contains("metrics [--csv FILE | --spectrum FILE] [--json | --out OUT.csv]"));
   }
 };
 

@@ -30,6 +30,44 @@ QJsonArray jsonArray(const Run &r) {
   return QJsonDocument::fromJson(r.out.toUtf8()).array();
 }
 
+// The records of a CSV file as RFC 4180 has them: quoted fields may hold
+// separators, doubled quotes and line breaks.
+QList<QStringList> csvRows(const QString &text) {
+  QList<QStringList> rows{{QString()}};
+  bool quoted = false;
+  for (int i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+      rows.last().last() += c;
+      ++i;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && c == ',') {
+      rows.last() << QString();
+    } else if (!quoted && c == '\n') {
+      rows << QStringList{QString()};
+    } else {
+      rows.last().last() += c;
+    }
+  }
+  rows.removeLast(); // after the last line's end
+  return rows;
+}
+
+QList<QStringList> csvFile(const QString &fileName) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? csvRows(QString::fromUtf8(file.readAll()))
+                                        : QList<QStringList>{};
+}
+
+// Fields equal as text, or as numbers to the last digits that another
+// compiler's rounding may change.
+bool sameField(const QString &a, const QString &b) {
+  bool aNumber = false, bNumber = false;
+  const double x = a.toDouble(&aNumber), y = b.toDouble(&bNumber);
+  return a == b || (aNumber && bNumber && qAbs(x - y) <= 1e-9 * qMax(1.0, qAbs(x)));
+}
+
 // A JSON number equals a figure, or is null where the figure is NaN.
 bool sameFigure(const QJsonValue &json, double figure) {
   return std::isfinite(figure)
@@ -170,7 +208,7 @@ private slots:
     for (const char *bad : {"planck:abc", "daylight:3000", "record:-1", "sun:5000", ""}) {
       const Run r = run({"metrics", "--csv", demoCsv, "--ssi-reference", bad});
       QCOMPARE(r.exitCode, 2);
-      QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli metrics [--csv FILE | --spectrum FILE] [--json] "
+      QVERIFY2(r.err.startsWith("solvane-cli: usage: solvane-cli metrics [--csv FILE | --spectrum FILE] [--json | --out OUT.csv] "
                                 "[--ssi-reference planck:T|daylight:T|record:N]"),
                qPrintable(r.err));
       QCOMPARE(r.err.count('\n'), 1);
@@ -299,6 +337,135 @@ private slots:
   }
 
   // The same cells as the dialog, computed by the same code.
+  // metrics --out: the demo meter's data file as the golden file has it.
+  // After a deliberate change of the figures or columns, regenerate it with
+  //   solvane-cli read --csv demo.csv   (on the demo meter)
+  //   solvane-cli metrics --csv demo.csv --out solvane/cli/tests/data/metrics_demo.csv
+  void metricsCsvMatchesTheGoldenFile() {
+    const QString out = path("metrics.csv");
+    const Run r = run({"metrics", "--csv", demoCsv, "--out", out});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QString()); // the file may be standard output
+    const QList<QStringList> written = csvFile(out);
+    const QList<QStringList> golden = csvFile(QString(CLI_TEST_DATA) + "/metrics_demo.csv");
+    QCOMPARE(written.size(), golden.size());
+    for (int line = 0; line < golden.size(); ++line) {
+      QCOMPARE(written[line].size(), golden[line].size());
+      for (int column = 0; column < golden[line].size(); ++column) {
+        QVERIFY2(sameField(written[line][column], golden[line][column]),
+                 qPrintable(QString("line %1, %2: %3 instead of %4")
+                                .arg(line)
+                                .arg(golden[0][column], written[line][column],
+                                     golden[line][column])));
+      }
+    }
+  }
+
+  // The meter's records give the same columns, one line each.
+  void metricsCsvOfTheMeter() {
+    const QString out = path("meter_metrics.csv");
+    QCOMPARE(run({"metrics", "--out", out}).exitCode, 0);
+    const QList<QStringList> rows = csvFile(out);
+    QCOMPARE(rows.size(), records.size() + 1);
+    QCOMPARE(rows[0], csvFile(QString(CLI_TEST_DATA) + "/metrics_demo.csv")[0]);
+    QCOMPARE(rows[1][0], records[0][rec::kLabel]);
+  }
+
+  // Columns name the figure, unit and method; a record that cannot be
+  // evaluated keeps its line; a label with quotes is quoted.
+  void metricsCsvHeaderAndFields() {
+    QStringList broken = records[1];
+    broken[rec::kIlluminance] = "lots";
+    const QString csv = path("broken.csv");
+    TSIOStream stream;
+    stream.setFileName(csv);
+    QVERIFY(stream.writeSolvaneData(TSIOStream::dataFileHeader(), {records[0], broken}));
+    const QString out = path("broken_metrics.csv");
+    QCOMPARE(run({"metrics", "--csv", csv, "--out", out}).exitCode, 3); // one not evaluated
+    const QList<QStringList> rows = csvFile(out);
+    QCOMPARE(rows.size(), 3);
+    const QStringList &header = rows[0];
+    for (const char *name :
+         {"Record", "Ra (meter's method)", "Ra (CIE 13.3)", "CCT [K] (meter's method)",
+          "CCT [K] (CIE 15:2018)", "CCT defined (CIE 15:2018)", "R9 (CIE 13.3)",
+          "Rf (CIE 2017, TM-30-18)", "Melanopic EDI [lx] (CIE S 026)", "TLCI CCT [K]"}) {
+      QVERIFY2(header.contains(name), name);
+    }
+    QCOMPARE(QSet<QString>(header.begin(), header.end()).size(), header.size());
+    QCOMPARE(rows[1].size(), header.size());
+    QCOMPARE(rows[2].size(), header.size());
+    QCOMPARE(rows[1][header.indexOf("Not evaluated because")], QString());
+    QCOMPARE(rows[1][header.indexOf("CCT defined (CIE 15:2018)")], QString("true"));
+    QCOMPARE(rows[2][0], broken[rec::kLabel]);
+    QVERIFY(!rows[2][header.indexOf("Not evaluated because")].isEmpty());
+    QCOMPARE(rows[2][header.indexOf("Ra (CIE 13.3)")], QString());
+
+    const QString quoted = path("lamp \"A\" hall.txt");
+    QVERIFY(QFile::copy(QString(SUITE_DATA_DIR) + "/other_meters/uprtek_export_5198K.txt", quoted));
+    QCOMPARE(run({"metrics", "--spectrum", quoted, "--out", out}).exitCode, 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\n\"lamp \"\"A\"\" hall.txt\","));
+    QCOMPARE(csvFile(out)[1][0], QString("lamp \"A\" hall.txt"));
+  }
+
+  // With --uncertainty each drawn figure is followed by its u, interval and
+  // undefined draws, and the run's settings stand on every line.
+  void metricsCsvWithUncertainty() {
+    const QString out = path("uncertainty.csv");
+    const QStringList args{"metrics",       "--csv",   demoCsv, "--out", out,
+                           "--uncertainty", "--draws", "1000",  "--seed", "1"};
+    QCOMPARE(run(args).exitCode, 0);
+    const QList<QStringList> rows = csvFile(out);
+    QCOMPARE(rows.size(), 9);
+    const QStringList &header = rows[0];
+    const auto at = [&header](const QString &name) {
+      const int column = header.indexOf(name);
+      Q_ASSERT(column >= 0);
+      return column;
+    };
+    const QStringList &first = rows[1];
+    QCOMPARE(first[at("Uncertainty mode")], QString("fixed"));
+    QCOMPARE(first[at("Draws")], QString("1000"));
+    QCOMPARE(first[at("Seed")], QString("1"));
+    QCOMPARE(first[at("Uncertainty budget")], QString("default"));
+    const double cct = first[at("CCT [K] (CIE 15:2018)")].toDouble();
+    const double u = first[at("CCT [K] (CIE 15:2018) u")].toDouble();
+    QVERIFY(u > 0 && u < 0.05 * cct);
+    QVERIFY(first[at("CCT [K] (CIE 15:2018) low95")].toDouble() < cct);
+    QVERIFY(first[at("CCT [K] (CIE 15:2018) high95")].toDouble() > cct);
+    QCOMPARE(first[at("CCT [K] (CIE 15:2018) undefined draws")], QString("0"));
+    QVERIFY(first[at("Ev [lx] u")].toDouble() > 0);
+    QVERIFY(!header.contains("Ra (meter's method) u")); // the meter's own have none
+    QVERIFY(!header.contains("Rf,h1 (TM-30-18) u"));
+
+    const QString again = path("uncertainty_again.csv");
+    QStringList repeated = args;
+    repeated[4] = again;
+    QCOMPARE(run(repeated).exitCode, 0);
+    QCOMPARE(csvFile(again), rows);
+  }
+
+  // --out with --json is refused; a file that cannot be written says why,
+  // and an earlier file stays as it was when the input cannot be read.
+  void metricsCsvRefusesAndKeepsEarlierFiles() {
+    const QString out = path("kept.csv");
+    QCOMPARE(run({"metrics", "--csv", demoCsv, "--out", out, "--json"}).exitCode, 2);
+    QVERIFY(!QFile::exists(out));
+    const Run unwritable = run({"metrics", "--csv", demoCsv, "--out", path("no/such/dir.csv")});
+    QCOMPARE(unwritable.exitCode, 3);
+    QVERIFY(unwritable.err.contains("cannot write the metrics file"));
+    {
+      QFile earlier(out);
+      QVERIFY(earlier.open(QIODevice::WriteOnly));
+      earlier.write("earlier\n");
+    }
+    QCOMPARE(run({"metrics", "--csv", path("missing.csv"), "--out", out}).exitCode, 3);
+    QFile kept(out);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("earlier\n"));
+  }
+
   // --uncertainty adds every figure's uncertainty; a seed repeats a run
   // exactly, even one that a JSON double cannot hold.
   void metricsUncertaintyFromTheBudget() {
