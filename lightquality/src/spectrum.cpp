@@ -1,5 +1,6 @@
 #include "lightquality/spectrum.h"
 
+#include "figure_mark.h"
 #include "cie/tables.h"
 
 #include <cmath>
@@ -32,11 +33,11 @@ bool fail(std::string *error, const char *reason) {
 bool spectrumUsable(const Spectrum &spectrum, std::string *error) {
   for (double value : spectrum) {
     if (!std::isfinite(value)) {
-      return fail(error, "the spectrum holds values that are not finite numbers");
+      return fail(error, FIGURE("the spectrum holds values that are not finite numbers"));
     }
   }
   if (!(tristimulus(spectrum, cie::cmf1931_2deg).Y > 0)) {
-    return fail(error, "the spectrum holds no light (its luminance sum is not positive)");
+    return fail(error, FIGURE("the spectrum holds no light (its luminance sum is not positive)"));
   }
   return true;
 }
