@@ -256,13 +256,13 @@ std::string figureCaveat(const Figure &row, const FigureSource &source) {
 
 namespace {
 
-// `pattern` with its "%1" replaced by `part`.
 // The patterns of the reasons built from parts, named outside the calls of
 // `translate`: lupdate reads a call of that name as Qt's own and would miss
 // the mark inside it.
 const char *const kNoCctPattern = FIGURE("no correlated colour temperature: %1");
 const char *const kEmptyHueBinPattern = FIGURE("hue bin %1 holds no sample; Rg is undefined");
 
+// `pattern` with its "%1" replaced by `part`.
 std::string filledIn(std::string pattern, const std::string &part) {
   if (const std::size_t at = pattern.find("%1"); at != std::string::npos) {
     pattern.replace(at, 2, part);
