@@ -258,8 +258,16 @@ namespace {
 
 // The patterns of the reasons built from parts, named outside the calls of
 // `translate`: lupdate reads a call of that name as Qt's own and would miss
-// the mark inside it.
-const char *const kNoCctPattern = FIGURE("no correlated colour temperature: %1");
+// the mark inside it. A prefixed reason carries another reason after its
+// prefix: of the CCT it rests on, or of the light it is compared with.
+struct PrefixedReason {
+  const char *prefix;
+  const char *pattern;
+};
+const PrefixedReason kPrefixedReasons[] = {
+    {"no correlated colour temperature: ", FIGURE("no correlated colour temperature: %1")},
+    {"the reference luminaire: ", FIGURE("the reference luminaire: %1")},
+};
 const char *const kEmptyHueBinPattern = FIGURE("hue bin %1 holds no sample; Rg is undefined");
 
 // `pattern` with its "%1" replaced by `part`.
@@ -274,10 +282,12 @@ std::string filledIn(std::string pattern, const std::string &part) {
 
 std::string translateReason(const std::string &reason,
                             const std::function<std::string(const char *)> &translate) {
-  static const std::string noCct = "no correlated colour temperature: ";
-  if (reason.rfind(noCct, 0) == 0) {
-    return filledIn(translate(kNoCctPattern),
-                    translateReason(reason.substr(noCct.size()), translate));
+  for (const PrefixedReason &prefixed : kPrefixedReasons) {
+    const std::size_t length = std::strlen(prefixed.prefix);
+    if (reason.compare(0, length, prefixed.prefix) == 0) {
+      return filledIn(translate(prefixed.pattern),
+                      translateReason(reason.substr(length), translate));
+    }
   }
   static const std::string hueBin = "hue bin ";
   if (const std::size_t end = reason.find(' ', hueBin.size());

@@ -243,5 +243,17 @@
         <source>no exposure value: the illuminance is not a positive number</source>
         <translation>无曝光值：照度不是正数</translation>
     </message>
+    <message>
+        <source>the reference luminaire: %1</source>
+        <translation>参考灯具：%1</translation>
+    </message>
+    <message>
+        <source>the television camera does not see the light in all three channels (380-760 nm at 5 nm)</source>
+        <translation>电视摄像机的三个通道未能全部感应到该光（380–760 nm，间隔 5 nm）</translation>
+    </message>
+    <message>
+        <source>the CCT lies outside the daylight locus&apos;s 4000-25000 K</source>
+        <translation>相关色温在日光轨迹的 4000–25000 K 范围之外</translation>
+    </message>
 </context>
 </TS>

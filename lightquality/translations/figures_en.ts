@@ -243,5 +243,17 @@
         <source>no exposure value: the illuminance is not a positive number</source>
         <translation>no exposure value: the illuminance is not a positive number</translation>
     </message>
+    <message>
+        <source>the reference luminaire: %1</source>
+        <translation>the reference luminaire: %1</translation>
+    </message>
+    <message>
+        <source>the television camera does not see the light in all three channels (380-760 nm at 5 nm)</source>
+        <translation>the television camera does not see the light in all three channels (380-760 nm at 5 nm)</translation>
+    </message>
+    <message>
+        <source>the CCT lies outside the daylight locus&apos;s 4000-25000 K</source>
+        <translation>the CCT lies outside the daylight locus&apos;s 4000-25000 K</translation>
+    </message>
 </context>
 </TS>

@@ -243,5 +243,17 @@
         <source>no exposure value: the illuminance is not a positive number</source>
         <translation>無曝光值：照度不是正數</translation>
     </message>
+    <message>
+        <source>the reference luminaire: %1</source>
+        <translation>參考燈具：%1</translation>
+    </message>
+    <message>
+        <source>the television camera does not see the light in all three channels (380-760 nm at 5 nm)</source>
+        <translation>電視攝影機的三個通道未能全部感應到該光（380–760 nm，間隔 5 nm）</translation>
+    </message>
+    <message>
+        <source>the CCT lies outside the daylight locus&apos;s 4000-25000 K</source>
+        <translation>相關色溫在日光軌跡的 4000–25000 K 範圍之外</translation>
+    </message>
 </context>
 </TS>
