@@ -28,7 +28,7 @@ constexpr int kSumColumns = 3 * kEvaluationSamples + 3;
 constexpr int kWhite = 3 * kEvaluationSamples;
 using SampleSums = std::array<double, kSumColumns>;
 
-void sampleSums(const Spectrum &spectrum, double *sums) {
+LIGHTQUALITY_WIDE_SUMS void sampleSums(const Spectrum &spectrum, double *sums) {
   const cie::Table &ces = cie::colourEvaluationSamples;
   double *x = sums, *y = x + kEvaluationSamples, *z = y + kEvaluationSamples;
   sampleTristimulus<kEvaluationSamples>(spectrum, ces.row(kFirstNm), ces.columns,

@@ -45,7 +45,7 @@ constexpr int kSumColumns = 3 * kCieTestColourSamples + 3;
 constexpr int kWhite = 3 * kCieTestColourSamples;
 using SampleSums = std::array<double, kSumColumns>;
 
-void sampleSums(const Spectrum &spectrum, double *sums) {
+LIGHTQUALITY_WIDE_SUMS void sampleSums(const Spectrum &spectrum, double *sums) {
   double *x = sums, *y = x + kCieTestColourSamples, *z = y + kCieTestColourSamples;
   sampleTristimulus<kCieTestColourSamples>(spectrum, samplesAt1nm()[0].data(),
                                            kCieTestColourSamples, cie::cmf1931_2deg.row(kFirstNm),

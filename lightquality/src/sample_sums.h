@@ -8,6 +8,19 @@
 #include <algorithm>
 #include <array>
 
+// The sample sums are most of the time a light's figures take. Where the
+// loader picks a function by processor (GNU ifunc), a function marked with
+// LIGHTQUALITY_WIDE_SUMS is also built for AVX2, the sums inlined into it,, which sums four samples at a time instead of
+// two. Every sum keeps its order of operations and AVX2 brings no fused
+// multiply-add, so both builds give the same numbers.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)
+#define LIGHTQUALITY_WIDE_SUMS __attribute__((target_clones("avx2", "default")))
+#define LIGHTQUALITY_SUMS_INLINE __attribute__((always_inline)) inline
+#else
+#define LIGHTQUALITY_WIDE_SUMS
+#define LIGHTQUALITY_SUMS_INLINE inline
+#endif
+
 namespace lightquality {
 
 template <int Samples> struct SampleAccumulators { std::array<double, Samples> x{}, y{}, z{}; };
@@ -16,7 +29,7 @@ template <int Samples> struct SampleAccumulators { std::array<double, Samples> x
 // local arrays, so the compiler knows the table does not alias them and
 // runs the loop two samples at a time.
 template <int Samples, int Rows>
-void addSampleRows(const Spectrum &spectrum, int j, const double *factors, int stride,
+LIGHTQUALITY_SUMS_INLINE void addSampleRows(const Spectrum &spectrum, int j, const double *factors, int stride,
                    const double *cmf, SampleAccumulators<Samples> &sums) {
   const double *f[Rows];
   double sx[Rows], sy[Rows], sz[Rows];
@@ -46,7 +59,7 @@ void addSampleRows(const Spectrum &spectrum, int j, const double *factors, int s
 // loop runs over the samples (two at a time in SSE2) and the accumulators
 // are loaded and stored a quarter as often as row by row.
 template <int Samples>
-void sampleTristimulus(const Spectrum &spectrum, const double *factors, int stride,
+LIGHTQUALITY_SUMS_INLINE void sampleTristimulus(const Spectrum &spectrum, const double *factors, int stride,
                        const double *cmf, double *x, double *y, double *z) {
   constexpr int kRows = 4;
   SampleAccumulators<Samples> sums;

@@ -36,7 +36,14 @@ bool spectrumUsable(const Spectrum &spectrum, std::string *error) {
       return fail(error, FIGURE("the spectrum holds values that are not finite numbers"));
     }
   }
-  if (!(tristimulus(spectrum, cie::cmf1931_2deg).Y > 0)) {
+  // Only Y decides, and every figure asks: the one column is summed alone.
+  const cie::Table &cmf = cie::cmf1931_2deg;
+  const double *yBar = cmf.row(kFirstNm) + 1;
+  double luminance = 0;
+  for (int j = 0; j < kSpectrumValues; ++j) {
+    luminance += spectrum[j] * yBar[j * cmf.columns];
+  }
+  if (!(luminance > 0)) {
     return fail(error, FIGURE("the spectrum holds no light (its luminance sum is not positive)"));
   }
   return true;

@@ -264,10 +264,8 @@ FigureUncertainty figureResult(double value, const double *draws, int count) {
 // The draws of every figure, figure by figure: values[f · capacity + k].
 class DrawTable {
 public:
-  DrawTable(const Spectrum &record, double wattsPerUnit, bool absolute,
-            const UncertaintyBudget &budget, std::uint64_t seed, int capacity)
-      : model_(drawModel(record, budget)), wattsPerUnit_(wattsPerUnit), absolute_(absolute),
-        seed_(seed), capacity_(capacity),
+  DrawTable(const DrawMaker &makeDraw, double wattsPerUnit, bool absolute, int capacity)
+      : makeDraw_(makeDraw), wattsPerUnit_(wattsPerUnit), absolute_(absolute), capacity_(capacity),
         values_(uncertainFigures().size() * static_cast<std::size_t>(capacity)) {}
 
   // Draws first … last − 1 on `threads` threads, each a contiguous share.
@@ -297,18 +295,16 @@ private:
     const std::size_t figures = uncertainFigures().size();
     std::vector<double> row(figures);
     for (int k = first; k < last; ++k) {
-      figureValues(drawSpectrum(model_, seed_, static_cast<std::uint64_t>(k)), wattsPerUnit_,
-                   absolute_, row.data());
+      figureValues(makeDraw_(static_cast<std::uint64_t>(k)), wattsPerUnit_, absolute_, row.data());
       for (std::size_t f = 0; f < figures; ++f) {
         values_[f * static_cast<std::size_t>(capacity_) + static_cast<std::size_t>(k)] = row[f];
       }
     }
   }
 
-  DrawModel model_;
+  const DrawMaker &makeDraw_;
   double wattsPerUnit_;
   bool absolute_;
-  std::uint64_t seed_;
   int capacity_;
   std::vector<double> values_;
 };
@@ -409,6 +405,16 @@ int threadCount(int asked) {
 bool propagateUncertainty(const Spectrum &record, double illuminanceLux,
                           const UncertaintyBudget &budget, const UncertaintySettings &settings,
                           UncertaintyResult *result, const UncertaintyProgress &progress) {
+  const DrawModel model = drawModel(record, budget);
+  return propagateDraws(
+      record, illuminanceLux,
+      [&model, seed = settings.seed](std::uint64_t k) { return drawSpectrum(model, seed, k); },
+      settings, result, progress);
+}
+
+bool propagateDraws(const Spectrum &record, double illuminanceLux, const DrawMaker &makeDraw,
+                    const UncertaintySettings &settings, UncertaintyResult *result,
+                    const UncertaintyProgress &progress) {
   // Without a positive illuminance and luminous sum there is no absolute
   // scale: the relative figures are still evaluated, at one watt per unit.
   const double luminousSum = tristimulus(record, cie::cmf1931_2deg).Y;
@@ -419,7 +425,7 @@ bool propagateUncertainty(const Spectrum &record, double illuminanceLux,
 
   const int most = settings.adaptive ? kMaximumDraws : settings.draws;
   const int threads = threadCount(settings.threads);
-  DrawTable table(record, wattsPerUnit, absolute, budget, settings.seed, most);
+  DrawTable table(makeDraw, wattsPerUnit, absolute, most);
   StabilityTest test(uncertainFigures().size());
   int done = 0;
   bool converged = false;

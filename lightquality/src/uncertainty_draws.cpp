@@ -134,30 +134,39 @@ DrawModel drawModel(const Spectrum &record, const UncertaintyBudget &budget) {
   return model;
 }
 
-Spectrum drawSpectrum(const DrawModel &model, std::uint64_t seed, std::uint64_t draw) {
-  DrawRandom random(seed, draw);
-  const double a = model.scaleURel * random.normal();
-  const double delta = model.shiftNm * random.normal();
-  Spectrum r{};
+DrawErrors drawErrors(const DrawModel &model, DrawRandom *random) {
+  DrawErrors errors{model.scaleURel * random->normal(), model.shiftNm * random->normal(), {}};
   for (int m = 0; m < model.responsivity.rank; ++m) {
-    const double z = random.normal();
+    const double z = random->normal();
     const double *column = &model.responsivity.columns[static_cast<std::size_t>(m) * kSpectrumValues];
     for (int i = 0; i < kSpectrumValues; ++i) {
-      r[i] += column[i] * z;
+      errors.responsivity[i] += column[i] * z;
     }
   }
+  return errors;
+}
+
+Spectrum formDraw(const DrawModel &model, const Spectrum &record, const DrawErrors &errors,
+                  DrawRandom *random) {
   // Sample i of the shifted spectrum lies at index i − δ of the record.
-  const double position = -delta;
+  const double position = -errors.shiftNm;
   const double below = std::floor(position);
   const double t = position - below;
   const int offset = static_cast<int>(below);
-  const auto at = [&](int j) { return model.record[std::clamp(j, 0, kSpectrumValues - 1)]; };
+  const auto at = [&](int j) { return record[std::clamp(j, 0, kSpectrumValues - 1)]; };
   Spectrum s;
   for (int i = 0; i < kSpectrumValues; ++i) {
     const double shifted = at(i + offset) + t * (at(i + offset + 1) - at(i + offset));
-    s[i] = (shifted + model.noiseSigma[i] * random.normal()) / ((1 + a) * (1 + r[i]));
+    s[i] = (shifted + model.noiseSigma[i] * random->normal()) /
+           ((1 + errors.scale) * (1 + errors.responsivity[i]));
   }
   return s;
+}
+
+Spectrum drawSpectrum(const DrawModel &model, std::uint64_t seed, std::uint64_t draw) {
+  DrawRandom random(seed, draw);
+  const DrawErrors errors = drawErrors(model, &random);
+  return formDraw(model, model.record, errors, &random);
 }
 
 } // namespace lightquality

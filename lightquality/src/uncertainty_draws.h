@@ -5,9 +5,11 @@
 // smooth covariance, and the forming of one draw from the record.
 
 #include "lightquality/spectrum.h"
+#include "lightquality/uncertainty.h"
 #include "lightquality/uncertainty_budget.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace lightquality {
@@ -15,10 +17,18 @@ namespace lightquality {
 // The random numbers of one draw: xoshiro256** started from the seed and
 // the draw's number through SplitMix64, so a draw is the same whichever
 // thread makes it and whenever; normal deviates by the Box–Muller method.
+// It is also a uniform random bit generator for the standard library's
+// distributions.
 class DrawRandom {
 public:
+  using result_type = std::uint64_t;
+
   DrawRandom(std::uint64_t seed, std::uint64_t draw);
   double normal();
+
+  static constexpr result_type min() { return 0; }
+  static constexpr result_type max() { return ~result_type{0}; }
+  result_type operator()() { return next(); }
 
 private:
   std::uint64_t next();
@@ -53,10 +63,34 @@ struct DrawModel {
 
 DrawModel drawModel(const Spectrum &record, const UncertaintyBudget &budget);
 
-// Draw `draw`: scale error a, shift δ, responsivity error r = F·z and noise
-// z_i, in that order from its stream; then
-// S_i = (Ŝ(λ_i − δ) + σ_i z_i) / ((1 + a)(1 + r_i)), Ŝ interpolated
-// linearly between samples and held at the ends.
+// The errors common to all samples of one draw: the scale error a, the
+// shift δ and the responsivity error r = F·z, in that order from the stream.
+struct DrawErrors {
+  double scale;
+  double shiftNm;
+  Spectrum responsivity;
+};
+
+DrawErrors drawErrors(const DrawModel &model, DrawRandom *random);
+
+// S_i = (Ŝ(λ_i − δ) + σ_i z_i) / ((1 + a)(1 + r_i)) of the samples Ŝ of
+// `record`, interpolated linearly between samples and held at the ends;
+// the z_i come next from the stream.
+Spectrum formDraw(const DrawModel &model, const Spectrum &record, const DrawErrors &errors,
+                  DrawRandom *random);
+
+// Draw `draw` of the model's record: its errors, then its noise.
 Spectrum drawSpectrum(const DrawModel &model, std::uint64_t seed, std::uint64_t draw);
+
+// Makes draw number k.
+using DrawMaker = std::function<Spectrum(std::uint64_t draw)>;
+
+// The statistics of every figure over the draws `makeDraw` makes, in the
+// settings' mode, with the values from `estimate`; the absolute scale
+// follows from the estimate and the illuminance as for a record. False when
+// `progress` stopped it.
+bool propagateDraws(const Spectrum &estimate, double illuminanceLux, const DrawMaker &makeDraw,
+                    const UncertaintySettings &settings, UncertaintyResult *result,
+                    const UncertaintyProgress &progress);
 
 } // namespace lightquality

@@ -76,8 +76,11 @@ TEST(Cct, PlanckRadiatorsMatchBruteForceNearestPoint) {
       const Nearest expected = bruteForceNearest(p);
       EXPECT_NEAR(cct.kelvin, expected.kelvin, 0.5);
       // No sampled locus point is nearer than the one found.
-      EXPECT_LE(std::fabs(cct.duv), expected.distance + 1e-12);
+      EXPECT_LE(std::fabs(cct.duv), expected.distance + 1e-10);
       EXPECT_NEAR(std::fabs(cct.duv), expected.distance, 1e-6);
+      // Duv is measured to the tabulated locus, within 1e-10 of the exact one.
+      EXPECT_NEAR(std::fabs(cct.duv), std::sqrt(squaredDistance(planckianLocus(cct.kelvin), p)),
+                  1e-10);
       if (offset != 0) {
         EXPECT_EQ(cct.duv > 0, offset > 0);
       }

@@ -321,3 +321,126 @@ TEST(UncertaintyFigures, EveryStandardFigureOfTheTableHasOne) {
 }
 
 } // namespace
+
+namespace {
+
+// Two values per nm on the instrument's grid, averaged onto the figures'
+// grid: the noise must be drawn before this step, not after it.
+Spectrum pairMeans(const std::vector<double> &values) {
+  Spectrum s;
+  for (int i = 0; i < kSpectrumValues; ++i) {
+    s[i] = 0.5 * (values[2 * i] + values[2 * i + 1]);
+  }
+  return s;
+}
+
+std::vector<double> onPixels(const Spectrum &spectrum) {
+  std::vector<double> pixels;
+  for (double v : spectrum) {
+    pixels.insert(pixels.end(), {v, v});
+  }
+  return pixels;
+}
+
+UncertaintyResult propagateScans(const std::vector<std::vector<double>> &scans, double lux,
+                                 const UncertaintyBudget &budget, int draws = 10000,
+                                 int threads = 0) {
+  UncertaintySettings settings;
+  settings.adaptive = false;
+  settings.draws = draws;
+  settings.seed = 20261208;
+  settings.threads = threads;
+  UncertaintyResult result;
+  std::string error;
+  EXPECT_TRUE(propagateRepeatedScans(scans, pairMeans, lux, budget, settings, &result, &error));
+  EXPECT_EQ(error, "");
+  return result;
+}
+
+TEST(RepeatedScans, FewerThanFourOrUnequalScansAreRefused) {
+  const std::vector<double> scan = onPixels(sourceSpectrum("A"));
+  UncertaintyResult result;
+  std::string error;
+  for (int n : {0, 1, 3}) {
+    EXPECT_FALSE(propagateRepeatedScans(std::vector<std::vector<double>>(n, scan), pairMeans, 100,
+                                        defaultUncertaintyBudget(), {}, &result, &error));
+    EXPECT_EQ(error, "uncertainty from repeated scans needs at least 4 scans, got " +
+                         std::to_string(n));
+  }
+  std::vector<std::vector<double>> unequal(4, scan);
+  unequal[2].pop_back();
+  EXPECT_FALSE(propagateRepeatedScans(unequal, pairMeans, 100, defaultUncertaintyBudget(), {},
+                                      &result, &error));
+  EXPECT_EQ(error, "uncertainty from repeated scans needs scans of the same length");
+  EXPECT_TRUE(result.figures.empty());
+}
+
+TEST(RepeatedScans, ScansWithoutSpreadGiveTheBudgetsDrawsWithoutNoise) {
+  const Spectrum record = sourceSpectrum("F11");
+  UncertaintyBudget quiet = defaultUncertaintyBudget();
+  quiet.noiseURel = quiet.noiseFloorRelPeak = quiet.noiseFloorCounts = 0;
+  const UncertaintyResult fromBudget = propagate(record, 500, quiet);
+  // The default budget's noise fields are replaced by the scans'.
+  const UncertaintyResult fromScans = propagateScans(
+      std::vector<std::vector<double>>(5, onPixels(record)), 500, defaultUncertaintyBudget());
+  expectSameResults(fromBudget, fromScans);
+  EXPECT_GT(fromScans.figures[figureIndex("cct_K")].u, 0);
+}
+
+TEST(RepeatedScans, LinearFiguresFollowTheVarianceOfTheMeanOfTDistributedNoise) {
+  // Eight scans alternate about the record by d_p, a spread that differs
+  // from pixel to pixel: s_p² = 8 d_p² / 7.
+  const Spectrum record = sourceSpectrum("D65");
+  const std::vector<double> mean = onPixels(record);
+  const int n = 8;
+  std::vector<std::vector<double>> scans(n, mean);
+  std::vector<double> spread(mean.size());
+  for (std::size_t p = 0; p < mean.size(); ++p) {
+    spread[p] = (p % 2 == 0 ? 0.02 : 0.005) * mean[p] + 0.001;
+    for (int j = 0; j < n; ++j) {
+      scans[static_cast<std::size_t>(j)][p] += j % 2 == 0 ? spread[p] : -spread[p];
+    }
+  }
+  const double lux = 1000;
+  const UncertaintyResult result = propagateScans(scans, lux, zeroBudget());
+  const double c = lux / (kKm * tristimulus(record, cie::cmf1931_2deg).Y);
+  const double *cmf = cie::cmf1931_2deg.row(kFirstNm);
+  const char *keys[] = {"X", "Y", "Z"};
+  for (int column = 0; column < 3; ++column) {
+    double variance = 0;
+    for (int i = 0; i < kSpectrumValues; ++i) {
+      // The variance of the mean of each pixel, (s²/n)·(n − 1)/(n − 3),
+      // and a quarter of each of the two pixels of a sample.
+      double sample = 0;
+      for (int p : {2 * i, 2 * i + 1}) {
+        const double d = spread[static_cast<std::size_t>(p)];
+        const double s2 = n * d * d / (n - 1);
+        sample += 0.25 * s2 / n * (n - 1.0) / (n - 3.0);
+      }
+      const double w = kKm * c * cmf[i * cie::cmf1931_2deg.columns + column];
+      variance += w * w * sample;
+    }
+    SCOPED_TRACE(keys[column]);
+    // 10,000 draws give u to about ±1 % for a sum of t-distributed values.
+    EXPECT_NEAR(result.figures[figureIndex(keys[column])].u / std::sqrt(variance), 1, 0.03);
+  }
+}
+
+TEST(RepeatedScans, SameNumbersWithAnyNumberOfThreads) {
+  std::vector<std::vector<double>> scans(4, onPixels(sourceSpectrum("F2")));
+  for (std::size_t j = 0; j < scans.size(); ++j) {
+    for (std::size_t p = 0; p < scans[j].size(); ++p) {
+      scans[j][p] *= 1 + 0.01 * std::sin(static_cast<double>(p * (j + 1)));
+    }
+  }
+  expectSameResults(propagateScans(scans, 300, defaultUncertaintyBudget(), 2500, 1),
+                    propagateScans(scans, 300, defaultUncertaintyBudget(), 2500, 3));
+}
+
+TEST(RepeatedScans, TheBudgetNamesTheScansInsteadOfItsNoise) {
+  const std::string json = uncertaintyBudgetJson(repeatedScansBudget(defaultUncertaintyBudget(), 6));
+  EXPECT_NE(json.find("\"noise\":\"repeated scans\",\"scans\":6"), std::string::npos) << json;
+  EXPECT_EQ(json.find("noise_u_rel"), std::string::npos) << json;
+}
+
+} // namespace

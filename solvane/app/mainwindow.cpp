@@ -18,10 +18,13 @@
 #include "quoting/quoted_qstring.h"
 #include "series_dialog.h"
 #include "solvane/live/live_series.h"
+#include "solvane/quality/record_quality.h"
 #include "solvane/quality/spectrum_record.h"
 #include "solvane/records/measurement_record.h"
 #include "testreport.h"
 #include "tsiostream.h"
+#include "uncertainty_panel.h"
+#include "uncertainty_progress.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -64,6 +67,10 @@ const char *const kDataFileName = "Solvane Data"; // initial name in the file di
 const char *const kDataFileFilter = "Data file(*.csv)";
 const char *const kDataFileSuffix = "csv";
 const char *const kReportName = "Report.pdf"; // the PDF of the report, unless the preview picks another
+// The report's texts are English in every language.
+const char *const kPrintedBudgetNote =
+    "The meter's default budget: a budget loaded in the Light quality window applies to that "
+    "window only.";
 
 } // namespace
 
@@ -371,6 +378,12 @@ void MainWindow::on_btn_print_clicked() {
   if (printSettings.exec() != QDialog::Accepted) {
     return;
   }
+  const solvane::printinfo::ReportPages pages =
+      solvane::printinfo::readReportPages(solvane::printinfo::qualityPageFile());
+  if (pages.quality && pages.uncertainty && !prepareUncertaintyPage(*record)) {
+    statusBar()->showMessage(tr("Printing cancelled"));
+    return;
+  }
   QPrinter printer(QPrinter::ScreenResolution);
   if (printToPdf) {
     // In the user's documents folder, where a PDF is looked for, not in the
@@ -381,6 +394,37 @@ void MainWindow::on_btn_print_clicked() {
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
   preview.exec();
+  printedUncertainty.reset();
+}
+
+// With the meter's default budget, since a budget loaded in a Light quality
+// window belongs to that window, and the window's fixed number of draws.
+// A record whose spectrum cannot be read prints without the page; its
+// light quality page says why.
+bool MainWindow::prepareUncertaintyPage(const QStringList &record) {
+  solvane::quality::RecordInput input;
+  QString reason;
+  if (!solvane::quality::readRecordInput(record, &input, &reason)) {
+    solvane::ui::warning(this, tr("Print"), tr("The uncertainty page is left out: %1").arg(reason));
+    return true;
+  }
+  lightquality::UncertaintySettings settings;
+  settings.adaptive = false;
+  settings.draws = solvane::quality::UncertaintyPanel::kDraws;
+  settings.seed = lightquality::randomSeed();
+  const lightquality::UncertaintyBudget budget = lightquality::defaultUncertaintyBudget();
+  const std::optional<lightquality::UncertaintyResult> result =
+      solvane::quality::propagateWithProgress(
+          input.spectrum, input.illuminance, budget, settings,
+          tr("Drawing the uncertainties of %1 for the report...")
+              .arg(quoting::quotedText(input.label)),
+          this);
+  if (!result) {
+    return false;
+  }
+  printedUncertainty = solvane::report::ReportUncertainty{
+      *result, QString::fromStdString(budget.name), kPrintedBudgetNote};
+  return true;
 }
 
 // A window of its own per record, so that several records can be compared
@@ -406,8 +450,9 @@ void MainWindow::on_btn_quality_clicked() {
 }
 
 // Paints on every request of the preview: the current record and the
-// print settings as they are now. Without a readable "PrintInfo" the page
-// still shows the record, with empty company and sample texts.
+// print settings as they are now, and the uncertainties drawn for this
+// print. Without a readable "PrintInfo" the page still shows the record,
+// with empty company and sample texts.
 void MainWindow::print(QPrinter *printer) {
   const QStringList *record = currentRecord();
   if (!record) {
@@ -417,7 +462,8 @@ void MainWindow::print(QPrinter *printer) {
   solvane::printinfo::readPrintInfo(solvane::printinfo::printInfoFile(), &printInfo);
   solvane::report::paintTestReport(
       printer, *record, printInfo, QDateTime::currentDateTime(),
-      solvane::printinfo::readQualityPageChoice(solvane::printinfo::qualityPageFile()));
+      solvane::printinfo::readReportPages(solvane::printinfo::qualityPageFile()).quality,
+      printedUncertainty ? &*printedUncertainty : nullptr);
 }
 
 void MainWindow::on_comboBox_plot_currentIndexChanged(int index) {

@@ -2,6 +2,7 @@
 
 #include "printsettingdlg.h"
 #include "spectrumfile/spectrum_file.h"
+#include "uncertaintypage.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class LuxEngine;
 class QPrinter;
@@ -92,6 +94,10 @@ private:
   void setUpShortcuts();
   // The manual of the language shown, or the English one where it is missing.
   QString manualPath() const;
+  // Draws the figures of the report's uncertainty page once, before the
+  // preview opens, so that every repaint shows the same numbers. False when
+  // the user cancelled the draws.
+  bool prepareUncertaintyPage(const QStringList &record);
 
   Ui::MainWindow *ui;
   PrintSettingDlg printSettings; // one dialog for the run, so its texts stay between prints
@@ -100,6 +106,8 @@ private:
   QList<QStringList> records;
   int currentIndex = -1;
   bool printToPdf = false;
+  // The uncertainty page of the print under way, if it has one.
+  std::optional<solvane::report::ReportUncertainty> printedUncertainty;
   bool reading = false;
   QElapsedTimer progressClock; // time since the read count was last painted
   // Live readings: the one Measure is taking, and the label number of the next.

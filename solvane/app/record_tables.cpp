@@ -4,6 +4,7 @@
 #include "window_style.h"
 
 #include "lightquality/cct.h"
+#include "lightquality/figure_table.h"
 #include "solvane/quality/figure_text.h"
 #include "solvane/records/measurement_record.h"
 
@@ -44,21 +45,54 @@ void setStoredRow(QTableWidget *table, int row, const QStringList &record) {
   table->setItem(row, 1, centredItem(rec::fieldOrEmpty(record, rec::kDateTime)));
 }
 
-// The CCT, Ra and R1–R15 are the meter's own, by its method: their tooltip
-// says so and why the Light quality window's differ. Far from the
-// Planckian locus (|Δuv| > 0.05) the meter's CCT, and what rests on it, is
-// not defined: those values are grey and their tooltip says why.
+// The meter's CCT, Ra and R1–R15 rest on its CCT: far from the Planckian
+// locus (|Δuv| > 0.05) they are not defined.
+bool restsOnMeterCct(int field) {
+  return field >= rec::kCct && field <= rec::kR1 + 14; // R15
+}
+
+// The rows that the Light quality window also shows by a standard method:
+// beside those, the meter's Δuv (Duv of CIE 15:2018 there).
+bool hasStandardCounterpart(int field) {
+  return restsOnMeterCct(field) || field == rec::kDuv;
+}
+
+// Those rows name the meter's method beside their value, in the unit
+// column, which is empty on them; the note of why the methods differ is
+// its tooltip.
+void captionMeterMethodRows(QTableWidget *table) {
+  using solvane::quality::translatedFigureText;
+  const lightquality::Figure &own =
+      lightquality::figure(lightquality::FigureGroup::kInstrument, "ra");
+  QFont font(QStringLiteral("微软雅黑"), 8);
+  font.setItalic(true);
+  for (int row = 0; row < table->rowCount(); ++row) {
+    if (!hasStandardCounterpart(rec::kFirstTestItem + row)) {
+      continue;
+    }
+    auto *caption = new QTableWidgetItem(translatedFigureText(own.method));
+    caption->setFont(font);
+    caption->setForeground(style::kCaptionColour);
+    caption->setToolTip(solvane::quality::methodsNote(translatedFigureText));
+    table->setItem(row, 3, caption);
+  }
+}
+
+// The values of those rows carry the same note on hover; where the CCT is
+// not defined, the values that rest on it are grey and say why instead.
 void markMeterMethodItems(QTableWidget *table, const QStringList &values) {
   using solvane::quality::translatedFigureText;
-  constexpr int kFirst = rec::kCct - rec::kFirstTestItem;
-  constexpr int kLast = rec::kR1 + 14 - rec::kFirstTestItem; // R15
   bool isNumber = false;
   const double duv = values.value(rec::kDuv - rec::kFirstTestItem).toDouble(&isNumber);
   const bool undefined = isNumber && std::fabs(duv) > lightquality::kMaximumAbsDuv;
   const QString methods = solvane::quality::methodsNote(translatedFigureText);
-  for (int row = kFirst; row <= kLast && row < values.size(); ++row) {
+  for (int row = 0; row < values.size(); ++row) {
+    const int field = rec::kFirstTestItem + row;
+    if (!hasStandardCounterpart(field)) {
+      continue;
+    }
     QTableWidgetItem *item = table->item(row, 2);
-    if (undefined) {
+    if (undefined && restsOnMeterCct(field)) {
       item->setForeground(QColor(160, 160, 160));
       item->setToolTip(translatedFigureText(lightquality::kFarFromLocus));
     } else {
@@ -85,6 +119,7 @@ void setUp(QTableWidget *stored, QTableWidget *items, QTableWidget *intensity, Q
   items->setColumnWidth(0, 80);
   items->setColumnWidth(1, 80);
   items->setStyleSheet(style::kItemTable);
+  captionMeterMethodRows(items);
   items->verticalScrollBar()->setStyleSheet(style::kScrollBar);
   for (int row = 0; row < items->rowCount(); ++row) {
     QTableWidgetItem *value = items->item(row, 2);

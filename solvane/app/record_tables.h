@@ -12,8 +12,10 @@ class QWidget;
 
 namespace solvane::tables {
 
-// Styles, column widths, the wavelength column, value colours, and the full
-// text as tooltip of every elided cell (the delegate is owned by `window`).
+// Styles, column widths, the wavelength column, value colours, the full
+// text as tooltip of every elided cell (the delegate is owned by `window`),
+// and "meter's method" beside the test items that the Light quality window
+// shows by a standard method too.
 void setUp(QTableWidget *stored, QTableWidget *items, QTableWidget *intensity, QWidget *window);
 
 // The list shows `records`, in one step: a row insertion per record lays
@@ -24,9 +26,9 @@ void appendStored(QTableWidget *table, const QStringList &record);
 
 // The record's test items in the value column. A record shorter than the
 // full layout shows the items it holds; the other value cells are emptied
-// rather than left from the previous record. The meter's CCT, Ra and
-// R1–R15 name its method on hover, and are grey where the CCT is not
-// defined.
+// rather than left from the previous record. The meter's CCT, Ra, R1–R15
+// and Δuv say on hover why the standard methods give other numbers; the
+// CCT, Ra and R1–R15 are grey where the CCT is not defined.
 void showTestItems(QTableWidget *table, const QStringList &record);
 
 // The record's intensities in the value column; returns the values the

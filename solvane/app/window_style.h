@@ -13,6 +13,8 @@ namespace solvane::style {
 
 // Values in the tables: the window's blue.
 inline const QColor kValueColour(71, 141, 228);
+// Notes beside values, lighter than the tables' labels.
+inline const QColor kCaptionColour(150, 158, 170);
 
 inline constexpr const char *kTable = "QTableView{background-color: rgb(255,255,255); border: 0px "
                                       "solid; color: rgb(127,138,153);}";

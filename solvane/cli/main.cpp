@@ -288,7 +288,8 @@ int paintReport(const QStringList &arguments) {
   solvane::quality::RecordQuality quality;
   if (uncertainty && solvane::quality::evaluateRecord(record, &quality, nullptr)) {
     uncertaintyPage = solvane::report::ReportUncertainty{
-        propagateRecord(quality, *uncertainty), QString::fromStdString(uncertainty->budget.name)};
+        propagateRecord(quality, *uncertainty), QString::fromStdString(uncertainty->budget.name),
+        QString()};
   }
   const QString pdf = options.value("--pdf");
   if (!writeReportPdf(record, printInfo, pages == "2", uncertaintyPage ? &*uncertaintyPage : nullptr,

@@ -49,17 +49,25 @@ bool writePrintInfo(const QString &path, const QStringList &texts, QString *erro
   return commit(file, &stream, error);
 }
 
-bool readQualityPageChoice(const QString &path) {
+ReportPages readReportPages(const QString &path) {
   QFile file(path);
-  return file.open(QIODevice::ReadOnly) && file.readAll().trimmed() == "1";
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    return {};
+  }
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  const auto chosen = [&lines](int line) { return lines.value(line).trimmed() == "1"; };
+  return {chosen(0), chosen(1)};
 }
 
-bool writeQualityPageChoice(const QString &path, bool withQualityPage, QString *error) {
+bool writeReportPages(const QString &path, const ReportPages &pages, QString *error) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     return errors::report(error, errors::fileError(kWriteFailed, file));
   }
-  file.write(withQualityPage ? "1\n" : "0\n");
+  file.write(pages.quality ? "1\n" : "0\n");
+  if (pages.uncertainty) {
+    file.write("1\n");
+  }
   return commit(file, nullptr, error);
 }
 

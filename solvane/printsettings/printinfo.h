@@ -27,17 +27,25 @@ bool readPrintInfo(const QString &path, QStringList *texts, QString *error = nul
 // false, with the reason in `error` (may be null), otherwise.
 bool writePrintInfo(const QString &path, const QStringList &texts, QString *error = nullptr);
 
-// The choice of the report's light quality page, kept in a file of its own
-// so that "PrintInfo" keeps its eight lines: "1" for the page, "0" without.
+// The report's extra pages, kept in a file of their own so that
+// "PrintInfo" keeps its eight lines: the first line "1" for the light
+// quality page, "0" without; a second line "1" for the uncertainty page
+// after it. The second line is written only when that page is chosen, so
+// the file stays as it was for everyone who does not choose it.
 inline constexpr char kQualityPageFileName[] = "PrintQualityPage";
 
-// True only when the file holds "1"; a missing or unreadable file means no
-// second page, as before the choice existed.
-bool readQualityPageChoice(const QString &path);
+struct ReportPages {
+  bool quality = false;
+  bool uncertainty = false; // printed only together with the quality page
+};
+
+// A missing or unreadable file means no extra page, and a file without a
+// second line no uncertainty page, as before those choices existed.
+ReportPages readReportPages(const QString &path);
 
 // Replaces the file only when it was written whole; false, with the reason
 // in `error` (may be null), otherwise.
-bool writeQualityPageChoice(const QString &path, bool withQualityPage, QString *error = nullptr);
+bool writeReportPages(const QString &path, const ReportPages &pages, QString *error = nullptr);
 
 // Where the program keeps the two files.
 QString printInfoFile();

@@ -4,6 +4,7 @@
 #include "messagebox.h"
 #include "printinfo.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVector>
@@ -68,8 +69,7 @@ PrintSettingDlg::PrintSettingDlg(QWidget *parent) : QDialog(parent), ui(new Ui::
     edits[i]->setPlaceholderText(kPlaceholders[i]);
     lightenPlaceholder(edits[i]);
   }
-  ui->checkBox_qualityPage->setChecked(
-      solvane::printinfo::readQualityPageChoice(solvane::printinfo::qualityPageFile()));
+  showReportPages();
   ui->btn_print->setStyleSheet(kPrintButtonStyle);
   ui->btn_cancel->setStyleSheet(kCancelButtonStyle);
   ui->comboBox->setStyleSheet(kComboBoxStyle);
@@ -94,6 +94,21 @@ void PrintSettingDlg::fitIcons() {
   }
 }
 
+// The uncertainty page follows the quality page, so it can be chosen only
+// with it; its own choice is kept while the quality page is off.
+void PrintSettingDlg::showReportPages() {
+  const solvane::printinfo::ReportPages pages =
+      solvane::printinfo::readReportPages(solvane::printinfo::qualityPageFile());
+  ui->checkBox_qualityPage->setChecked(pages.quality);
+  ui->checkBox_uncertaintyPage->setChecked(pages.uncertainty);
+  ui->checkBox_uncertaintyPage->setEnabled(pages.quality);
+  ui->checkBox_uncertaintyPage->setToolTip(
+      tr("After the light quality page: every figure with its uncertainty, from Monte Carlo "
+         "draws of the meter's default error budget"));
+  connect(ui->checkBox_qualityPage, &QCheckBox::toggled, ui->checkBox_uncertaintyPage,
+          &QWidget::setEnabled);
+}
+
 PrintSettingDlg::~PrintSettingDlg() {
   delete ui;
 }
@@ -116,8 +131,10 @@ void PrintSettingDlg::on_btn_print_clicked() {
   // file or its folder and press Print again.
   QString error;
   if (!solvane::printinfo::writePrintInfo(solvane::printinfo::printInfoFile(), texts(), &error) ||
-      !solvane::printinfo::writeQualityPageChoice(solvane::printinfo::qualityPageFile(),
-                                                  ui->checkBox_qualityPage->isChecked(), &error)) {
+      !solvane::printinfo::writeReportPages(solvane::printinfo::qualityPageFile(),
+                                            {ui->checkBox_qualityPage->isChecked(),
+                                             ui->checkBox_uncertaintyPage->isChecked()},
+                                            &error)) {
     solvane::ui::warning(this, tr("Error"),
                          tr("The print settings cannot be saved") + '\n' + error);
     return;

@@ -2,9 +2,10 @@
 
 // The modal print settings dialog: the company and sample texts of the test
 // report, kept in "PrintInfo" in the working directory, whether the report
-// gets its light quality page (kept in "PrintQualityPage"), and the choice
-// of a PDF file or paper. Print writes the files, reports the choice through
-// isPdf(bool) and accepts; Cancel, Escape and closing the window reject.
+// gets its light quality page and the uncertainty page after it (kept in
+// "PrintQualityPage"), and the choice of a PDF file or paper. Print writes
+// the files, reports the choice through isPdf(bool) and accepts; Cancel,
+// Escape and closing the window reject.
 
 #include <QDialog>
 #include <QStringList>
@@ -38,6 +39,7 @@ private:
   // The eight line edits in the order of the texts in "PrintInfo".
   QVector<QLineEdit *> lineEdits() const;
   QStringList texts() const;
+  void showReportPages();
   void fitIcons();
 
   Ui::PrintSettingDlg *ui;

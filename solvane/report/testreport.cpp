@@ -40,9 +40,10 @@ struct ResultLabel {
   const char *item;
 };
 
-// One row per test item, fields 2 to 28 in order.
+// One row per test item, fields 2 to 28 in order. Fixed English texts:
+// the page is the same in every language, whatever the window shows.
 const ResultLabel kResultLabels[] = {
-    {"Iluminance", "Ev"},  {"CCT", "Tcp"},        {"CRI", "Ra"},         {"CRI", "R1"},
+    {"Illuminance", "Ev"}, {"CCT", "Tcp"},        {"CRI", "Ra"},         {"CRI", "R1"},
     {"CRI", "R2"},         {"CRI", "R3"},         {"CRI", "R4"},         {"CRI", "R5"},
     {"CRI", "R6"},         {"CRI", "R7"},         {"CRI", "R8"},         {"CRI", "R9"},
     {"CRI", "R10"},        {"CRI", "R11"},        {"CRI", "R12"},        {"CRI", "R13"},

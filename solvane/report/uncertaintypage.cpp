@@ -39,13 +39,14 @@ void drawUncertaintyPage(KVPainter &page, const QStringList &record,
   page.drawText("± is k = 2 (95 %); [a, b] is the 95 % interval where it is not symmetric about "
                 "the value.",
                 0, 9, Qt::AlignLeft);
-  page.drawLine(0, 12, 100, 12);
+  page.drawText(uncertainty.note, 0, 11, Qt::AlignLeft);
+  page.drawLine(0, 13, 100, 13);
 
   const std::vector<lightquality::UncertainFigure> &figures = lightquality::uncertainFigures();
   const int rows = static_cast<int>((figures.size() + 1) / 2);
   for (int f = 0; f < static_cast<int>(figures.size()); ++f) {
     const float x = kColumnWidth * static_cast<float>(f / rows);
-    const float y = 13.5f + kRowHeight * static_cast<float>(f % rows);
+    const float y = 14.5f + kRowHeight * static_cast<float>(f % rows);
     const auto figure = static_cast<std::size_t>(f);
     page.setFont(kBodySize, kBold, kFont);
     page.drawText(figures[figure].label, x, y, Qt::AlignLeft);

@@ -16,6 +16,7 @@ namespace solvane::report {
 struct ReportUncertainty {
   lightquality::UncertaintyResult result;
   QString budgetName; // "default", or the budget file's name
+  QString note;       // a line under the budget's, printed when not empty
 };
 
 // Paints the page on the painter's current page.

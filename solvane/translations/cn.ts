@@ -456,6 +456,18 @@
         <source>Spectrum of %1 added to the records</source>
         <translation>已将 %1 的光谱加入记录</translation>
     </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>已取消打印</translation>
+    </message>
+    <message>
+        <source>The uncertainty page is left out: %1</source>
+        <translation>不确定度页未打印：%1</translation>
+    </message>
+    <message>
+        <source>Drawing the uncertainties of %1 for the report...</source>
+        <translation>正在为报告抽样计算 %1 的不确定度...</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -494,6 +506,14 @@
     <message>
         <source>The print settings cannot be saved</source>
         <translation>无法保存打印设置</translation>
+    </message>
+    <message>
+        <source>Add the uncertainty page</source>
+        <translation>添加不确定度页</translation>
+    </message>
+    <message>
+        <source>After the light quality page: every figure with its uncertainty, from Monte Carlo draws of the meter&apos;s default error budget</source>
+        <translation>位于光品质页之后：每个数值及其不确定度，由仪器默认误差预算的蒙特卡罗抽样得出</translation>
     </message>
 </context>
 <context>

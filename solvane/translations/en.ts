@@ -461,6 +461,18 @@
         <source>Spectrum of %1 added to the records</source>
         <translation>Spectrum of %1 added to the records</translation>
     </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>Printing cancelled</translation>
+    </message>
+    <message>
+        <source>The uncertainty page is left out: %1</source>
+        <translation>The uncertainty page is left out: %1</translation>
+    </message>
+    <message>
+        <source>Drawing the uncertainties of %1 for the report...</source>
+        <translation>Drawing the uncertainties of %1 for the report...</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -499,6 +511,14 @@
     <message>
         <source>The print settings cannot be saved</source>
         <translation>The print settings cannot be saved</translation>
+    </message>
+    <message>
+        <source>Add the uncertainty page</source>
+        <translation>Add the uncertainty page</translation>
+    </message>
+    <message>
+        <source>After the light quality page: every figure with its uncertainty, from Monte Carlo draws of the meter&apos;s default error budget</source>
+        <translation>After the light quality page: every figure with its uncertainty, from Monte Carlo draws of the meter&apos;s default error budget</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,18 @@
         <source>Spectrum of %1 added to the records</source>
         <translation>已將 %1 的光譜加入記錄</translation>
     </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>已取消列印</translation>
+    </message>
+    <message>
+        <source>The uncertainty page is left out: %1</source>
+        <translation>不確定度頁未列印：%1</translation>
+    </message>
+    <message>
+        <source>Drawing the uncertainties of %1 for the report...</source>
+        <translation>正在為報告抽樣計算 %1 的不確定度...</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -494,6 +506,14 @@
     <message>
         <source>The print settings cannot be saved</source>
         <translation>無法儲存列印設定</translation>
+    </message>
+    <message>
+        <source>Add the uncertainty page</source>
+        <translation>加入不確定度頁</translation>
+    </message>
+    <message>
+        <source>After the light quality page: every figure with its uncertainty, from Monte Carlo draws of the meter&apos;s default error budget</source>
+        <translation>位於光品質頁之後：每個數值及其不確定度，由儀器預設誤差預算的蒙地卡羅抽樣得出</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,16 @@
 #include "figures_panel.h"
 
-#include "lightquality/figure_table.h"
+#include "scan_uncertainty.h"
 
+#include "lightquality/figure_table.h"
+#include "lightquality/uncertainty_display.h"
+
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QVBoxLayout>
 
 namespace specview {
@@ -64,7 +69,7 @@ QString panelLabel(const PanelFigure &figure) {
 } // namespace
 
 FiguresPanel::FiguresPanel(QWidget *parent) : QWidget(parent) {
-  setFixedWidth(252); // room for a Duv of five decimals beside "CCT (CIE 15:2018)"
+  setFixedWidth(300); // room for a Duv of five decimals and its ± beside "CCT (CIE 15:2018)"
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto *sdk = new QGroupBox(tr("Colour (specsdk)"));
@@ -79,6 +84,7 @@ FiguresPanel::FiguresPanel(QWidget *parent) : QWidget(parent) {
     addFigure(qualityForm, f.key, panelLabel(f));
   }
   layout->addWidget(quality);
+  layout->addWidget(buildUncertaintyRow());
   auto *methods = new QLabel(tr("The two Ra differ: specsdk takes its references at the CCT on "
                                 "its 5 K grid, CIE 13.3 at the exact CCT."));
   methods->setWordWrap(true);
@@ -89,6 +95,70 @@ FiguresPanel::FiguresPanel(QWidget *parent) : QWidget(parent) {
   values.insert("reason", reason);
   layout->addWidget(reason);
   layout->addStretch();
+  setScans(1);
+}
+
+QWidget *FiguresPanel::buildUncertaintyRow() {
+  auto *row = new QWidget;
+  auto *layout = new QVBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  uncertaintySwitch_ = new QCheckBox(tr("Show uncertainty"));
+  uncertaintySwitch_->setObjectName("check_showUncertainty");
+  connect(uncertaintySwitch_, &QCheckBox::toggled, this, &FiguresPanel::uncertaintyToggled);
+  layout->addWidget(uncertaintySwitch_);
+  progress_ = new QProgressBar;
+  progress_->setObjectName("progress_draws");
+  progress_->setFormat(tr("%v of %m draws"));
+  progress_->hide();
+  layout->addWidget(progress_);
+  uncertaintyNote_ = new QLabel;
+  uncertaintyNote_->setObjectName("label_uncertainty");
+  uncertaintyNote_->setWordWrap(true);
+  uncertaintyNote_->setStyleSheet("color: rgb(110,110,110);");
+  uncertaintyNote_->hide();
+  layout->addWidget(uncertaintyNote_);
+  return row;
+}
+
+bool FiguresPanel::uncertaintyWanted() const {
+  return uncertaintySwitch_->isEnabled() && uncertaintySwitch_->isChecked();
+}
+
+void FiguresPanel::setScans(int scans) {
+  const QString refusal = scansRefusal(scans);
+  uncertaintySwitch_->setEnabled(refusal.isEmpty());
+  uncertaintySwitch_->setToolTip(
+      refusal.isEmpty() ? tr("Each light-quality figure with its 95 % interval, from %1 Monte "
+                             "Carlo draws: the noise from the spread of the scans, the other "
+                             "errors from the default budget")
+                              .arg(ScanUncertainty::kDraws)
+                        : refusal);
+}
+
+void FiguresPanel::showUncertainty(const lightquality::UncertaintyResult &result, int scans) {
+  uncertainty_ = result;
+  uncertaintyScans_ = scans;
+  progress_->hide();
+  uncertaintyNote_->show();
+  render();
+}
+
+void FiguresPanel::clearUncertainty(const QString &note) {
+  uncertainty_ = {};
+  progress_->hide();
+  uncertaintyNote_->setText(note);
+  uncertaintyNote_->setVisible(!note.isEmpty());
+  render();
+}
+
+void FiguresPanel::showProgress(int done, int most) {
+  progress_->setRange(0, most);
+  progress_->setValue(done);
+  progress_->show();
+}
+
+QString FiguresPanel::uncertaintyNote() const {
+  return uncertaintyNote_->isHidden() ? QString() : uncertaintyNote_->text();
 }
 
 void FiguresPanel::addFigure(QFormLayout *form, const QString &key, const QString &label) {
@@ -100,15 +170,34 @@ void FiguresPanel::addFigure(QFormLayout *form, const QString &key, const QStrin
 }
 
 void FiguresPanel::show(const Figures &figures, bool saturated) {
+  figures_ = figures;
+  saturated_ = saturated;
+  render();
+}
+
+void FiguresPanel::render() {
+  const Figures &figures = figures_;
   const lightquality::FigureSource source = figures.source();
   const QString saturation =
-      saturated ? tr("The frame is saturated: its colour figures are not valid.") : QString();
-  const auto showPanel = [this, &source, &saturation](const auto &panel) {
+      saturated_ ? tr("The frame is saturated: its colour figures are not valid.") : QString();
+  // A figure with its uncertainty; the draws where it is undefined are
+  // counted on a line of their own.
+  bool expanded = false; // some figure shows ± 2u
+  const auto figureText = [this, &expanded](const lightquality::Figure &row, double value) {
+    const int f = lightquality::uncertainFigureOf(row, 0);
+    if (uncertainty_.figures.empty() || f < 0) {
+      return QString::fromStdString(lightquality::figureText(value, row.decimals));
+    }
+    const lightquality::UncertaintyDisplay shown = lightquality::uncertaintyDisplay(
+        uncertainty_.figures[static_cast<std::size_t>(f)], uncertainty_.draws, row.decimals);
+    expanded = expanded || shown.expanded;
+    return QString::fromStdString(shown.text).replace(" (", "\n(");
+  };
+  const auto showPanel = [this, &source, &saturation, &figureText](const auto &panel) {
     for (const PanelFigure &shown : panel) {
       const lightquality::Figure &row = lightquality::figure(shown.group, shown.row);
       QLabel *label = values.value(shown.key);
-      label->setText(QString::fromStdString(
-          lightquality::figureText(lightquality::figureValue(row, source), row.decimals)));
+      label->setText(figureText(row, lightquality::figureValue(row, source)));
       const std::string caveat = lightquality::figureCaveat(row, source);
       const QString why = !saturation.isEmpty() ? saturation : reasonTr(caveat);
       label->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("color: rgb(140,140,140);"));
@@ -117,6 +206,13 @@ void FiguresPanel::show(const Figures &figures, bool saturated) {
   };
   showPanel(kSdkFigures);
   showPanel(kQualityFigures);
+  if (!uncertainty_.figures.empty()) {
+    uncertaintyNote_->setText(
+        tr("Noise from %n scan(s), the other errors from the default budget; %1 draws", nullptr,
+           uncertaintyScans_)
+            .arg(uncertainty_.draws) +
+        (expanded ? tr("; ± is k = 2") : QString()));
+  }
   QStringList notes{saturation.isEmpty() ? figures.reason : saturation};
   // A TLCI far from its reference keeps its number, marked, with the caution.
   if (saturation.isEmpty() && figures.quality.userGroups.television.tlci.caution()) {

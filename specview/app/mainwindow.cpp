@@ -77,6 +77,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   layout->addWidget(sideScroll);
   layout->addWidget(buildPlotArea(), 1);
   figures_ = new FiguresPanel;
+  figures_->setScans(scans_->value());
   layout->addWidget(figures_);
   setCentralWidget(central);
   statusBar()->showMessage(tr("Not connected"));
@@ -86,6 +87,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   statusBar()->addPermanentWidget(frameInfo_);
   statusBar()->addPermanentWidget(buildLanguageBox());
 
+  connect(figures_, &FiguresPanel::uncertaintyToggled, this, &MainWindow::uncertaintyToggled);
+  connect(&uncertainty_, &ScanUncertainty::progressed, figures_, &FiguresPanel::showProgress);
+  connect(&uncertainty_, &ScanUncertainty::finished, figures_, &FiguresPanel::showUncertainty);
+  connect(&uncertainty_, &ScanUncertainty::failed, figures_,
+          [this](const QString &error) { figures_->clearUncertainty(error); });
   connect(&acquisition_, &Acquisition::frameAcquired, this, &MainWindow::frameAcquired);
   connect(&acquisition_, &Acquisition::failed, this, &MainWindow::acquisitionFailed);
   connect(&acquisition_, &Acquisition::busyChanged, this, &MainWindow::busyChanged);
@@ -215,9 +221,14 @@ QWidget *MainWindow::buildAcquisitionGroup() {
   buttons->addWidget(startButton_);
   form->addRow(buttons);
 
-  for (QSpinBox *box : {integrationTime_, scans_}) {
-    connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::pushSettings);
-  }
+  connect(integrationTime_, qOverload<int>(&QSpinBox::valueChanged), this,
+          &MainWindow::pushSettings);
+  // The uncertainty switch follows the scans before the settings do, which
+  // read it.
+  connect(scans_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int scans) {
+    figures_->setScans(scans);
+    pushSettings();
+  });
   // The filter's parameters change the processing only while it is on.
   const auto filterChanged = [this] { lowPass_->isChecked() ? processingChanged() : pushSettings(); };
   connect(attenuation_, qOverload<int>(&QSpinBox::valueChanged), this, filterChanged);
@@ -333,6 +344,7 @@ AcquisitionSettings MainWindow::settingsFromControls() const {
   settings.lowPass.passBand = passBand_->value();
   settings.lowPass.transition = transition_->value();
   settings.lowPass.attenuation = attenuation_->value();
+  settings.keepScans = figures_->uncertaintyWanted();
   return settings;
 }
 
@@ -450,6 +462,13 @@ void MainWindow::busyChanged(bool busy) {
 
 void MainWindow::frameAcquired(const AcquiredFrame &frame) {
   last_ = frame;
+  if (figures_->uncertaintyWanted()) {
+    startUncertainty();
+  } else {
+    // An uncertainty of an earlier frame never stands beside this one's figures.
+    uncertainty_.stop();
+    figures_->clearUncertainty();
+  }
   if (!repaint_.isActive()) {
     repaint_.start();
   }
@@ -571,6 +590,36 @@ void MainWindow::refreshFigures() {
 
 QString MainWindow::figureText(const QString &key) const {
   return figures_->text(key);
+}
+
+QString MainWindow::uncertaintyNote() const {
+  return figures_->uncertaintyNote();
+}
+
+// The scans are read only while the uncertainty is wanted: switching it on
+// takes effect with the next frame.
+void MainWindow::uncertaintyToggled(bool on) {
+  pushSettings();
+  if (on) {
+    startUncertainty();
+  } else {
+    uncertainty_.stop();
+    figures_->clearUncertainty();
+  }
+}
+
+// Each frame's figures get the uncertainty of its own scans; a run for an
+// earlier frame stops.
+void MainWindow::startUncertainty() {
+  const Frame &frame = last_.frame;
+  if (frame.scanSpectra.size() < lightquality::kMinimumRepeatedScans) {
+    uncertainty_.stop();
+    figures_->clearUncertainty(tr("The uncertainty follows with the next frame, from its scans."));
+    return;
+  }
+  figures_->clearUncertainty();
+  figures_->showProgress(0, ScanUncertainty::kDraws);
+  uncertainty_.start(frame.scanSpectra);
 }
 
 int MainWindow::saturatedCount() const {

@@ -6,6 +6,7 @@
 #include "acquisition.h"
 #include "export.h"
 #include "processing.h"
+#include "scan_uncertainty.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -46,6 +47,8 @@ public:
   // The figure shown for `key` ("x", "cct", "lqRf", ...) as displayed, or
   // why figures are undefined ("reason").
   QString figureText(const QString &key) const;
+  // The line under "Show uncertainty": the noise's source and the draws.
+  QString uncertaintyNote() const;
 
   // Each writes atomically; false leaves the earlier file, and
   // errorString() says why.
@@ -93,6 +96,8 @@ private:
   void busyChanged(bool busy);
   void refreshPlot();
   void refreshFigures();
+  void uncertaintyToggled(bool on);
+  void startUncertainty();
   void refreshMarks();
   void showMessage(const QString &text);
   SaveContext saveContext() const;
@@ -100,6 +105,7 @@ private:
                       bool (MainWindow::*save)(const QString &));
 
   Acquisition acquisition_;
+  ScanUncertainty uncertainty_;
   DeviceInfo info_;
   bool connected_ = false;
   bool continuous_ = false;

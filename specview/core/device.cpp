@@ -126,6 +126,24 @@ bool readProcessed(const AcquisitionSettings &settings, Frame *frame, QString *e
   return !settings.lowPass.enabled || lowPass(settings.lowPass, &frame->intensity, error);
 }
 
+// The delivered spectrum in its own units.
+QVector<double> scaledSpectrum(const QVector<int> &delivered) {
+  QVector<double> values(delivered.size());
+  std::transform(delivered.begin(), delivered.end(), values.begin(),
+                 [](int v) { return v / kSpectrumScale; });
+  return values;
+}
+
+bool readSpectrum(QVector<int> *spectrum, QString *error) {
+  std::array<int, kSpectrumPoints> wavelengths{};
+  spectrum->resize(kSpectrumPoints);
+  if (QSP_SpectrometerDataAcquire(wavelengths.data(), spectrum->data()) != 0) {
+    fail(error, failureReason(tr("Acquiring the calibrated spectrum")));
+    return false;
+  }
+  return true;
+}
+
 } // namespace
 
 int DeviceInfo::fullScale() const {
@@ -138,10 +156,16 @@ int DeviceInfo::shortestIntegrationTime() const {
 }
 
 QVector<double> Frame::spectrumValues() const {
-  QVector<double> values(spectrum.size());
-  std::transform(spectrum.begin(), spectrum.end(), values.begin(),
-                 [](int v) { return v / kSpectrumScale; });
-  return values;
+  if (scanSpectra.isEmpty()) {
+    return scaledSpectrum(spectrum);
+  }
+  QVector<double> mean(scanSpectra.front().size());
+  for (const QVector<double> &scan : scanSpectra) {
+    for (int i = 0; i < mean.size(); ++i) {
+      mean[i] += scan[i] / scanSpectra.size();
+    }
+  }
+  return mean;
 }
 
 int Frame::peakCount() const {
@@ -215,11 +239,14 @@ bool acquireFrame(const AcquisitionSettings &settings, Frame *frame, QString *er
   if (!readProcessed(settings, &read, error)) {
     return false;
   }
-  std::array<int, kSpectrumPoints> wavelengths{};
-  read.spectrum.resize(kSpectrumPoints);
-  if (QSP_SpectrometerDataAcquire(wavelengths.data(), read.spectrum.data()) != 0) {
-    fail(error, failureReason(tr("Acquiring the calibrated spectrum")));
-    return false;
+  const int spectra = settings.keepScans ? std::max(settings.scans, 1) : 1;
+  for (int scan = 0; scan < spectra; ++scan) {
+    if (!readSpectrum(&read.spectrum, error)) {
+      return false;
+    }
+    if (settings.keepScans) {
+      read.scanSpectra.append(scaledSpectrum(read.spectrum));
+    }
   }
   *frame = read;
   return true;

@@ -55,6 +55,9 @@ struct AcquisitionSettings {
   int scans = 1;
   int boxcar = 1; // 0: the filtered counts at the pixel wavelengths, unresampled
   LowPassSettings lowPass;
+  // Read `scans` calibrated spectra, one per scan, and keep each: their
+  // spread gives the uncertainty of the figures.
+  bool keepScans = false;
 };
 
 // One frame of every view.
@@ -69,11 +72,14 @@ struct Frame {
   QVector<double> wavelengths;
   QVector<double> intensity;
   // The calibrated spectrum of QSP_SpectrometerDataAcquire, 380 to 779 nm, as
-  // it delivers it (×10000).
+  // it delivers it (×10000); the last scan's when scans are kept.
   QVector<int> spectrum;
+  // With the scans kept: each scan's calibrated spectrum in its own units.
+  QVector<QVector<double>> scanSpectra;
 
   bool isValid() const { return pixels.size() == kPixels; }
-  // The spectrum in its own units (the delivered values / 10000).
+  // The spectrum in its own units (the delivered values / 10000); the mean
+  // of the scans when they are kept.
   QVector<double> spectrumValues() const;
   int peakCount() const;
   // The integer mean of the 16 dark counts.

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -55,6 +56,16 @@ QString lightQualityReason(const lightquality::FigureSource &source) {
 
 } // namespace
 
+lightquality::Spectrum figureSpectrum(const QVector<double> &spectrum) {
+  lightquality::Spectrum s{};
+  std::copy(spectrum.begin(), spectrum.begin() + std::min<int>(spectrum.size(), s.size()),
+            s.begin());
+  if (spectrum.size() == kSpectrumPoints) {
+    s.back() = spectrum.back();
+  }
+  return s;
+}
+
 Figures computeFigures(const QVector<double> &spectrum) {
   // No light: every figure NaN, each with its reason.
   static const lightquality::LightQuality none = lightquality::lightQuality({}, 0);
@@ -64,10 +75,7 @@ Figures computeFigures(const QVector<double> &spectrum) {
   }
   sdkFigures(spectrum, &figures);
   if (figures.reason.isEmpty()) {
-    lightquality::Spectrum s{};
-    std::copy(spectrum.begin(), spectrum.end(), s.begin());
-    s.back() = spectrum.back();
-    figures.quality = lightquality::lightQuality(s, 0);
+    figures.quality = lightquality::lightQuality(figureSpectrum(spectrum), 0);
     figures.reason = lightQualityReason(figures.source());
   }
   return figures;

@@ -21,8 +21,11 @@ struct Figures {
   lightquality::FigureSource source() const { return {quality, &sdk}; }
 };
 
-// `spectrum`: 400 values, 380 to 779 nm at 1 nm. The light-quality metrics
-// take 380 to 780 nm; 780 nm repeats 779 nm.
+// The light-quality metrics' 380 to 780 nm of `spectrum`, 400 values from
+// 380 to 779 nm at 1 nm: 780 nm repeats 779 nm.
+lightquality::Spectrum figureSpectrum(const QVector<double> &spectrum);
+
+// `spectrum`: 400 values, 380 to 779 nm at 1 nm.
 Figures computeFigures(const QVector<double> &spectrum);
 
 } // namespace specview

@@ -98,3 +98,97 @@ TEST(Processing, EachViewShowsItsOwnSeries) {
 }
 
 } // namespace
+
+#include "figures.h"
+#include "scan_uncertainty.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+
+// Scans of a broad light that differ a little from one another.
+QVector<QVector<double>> scansOfBroadLight(int count) {
+  QVector<QVector<double>> scans(count, QVector<double>(specview::kSpectrumPoints));
+  for (int j = 0; j < count; ++j) {
+    for (int i = 0; i < specview::kSpectrumPoints; ++i) {
+      const double nm = specview::kSpectrumFirstNm + i;
+      scans[j][i] = std::exp(-std::pow((nm - 560) / 90, 2)) * (1 + 0.01 * std::sin(i * (j + 1)));
+    }
+  }
+  return scans;
+}
+
+TEST(ScanUncertainty, RefusesFewerThanFourScansInWords) {
+  EXPECT_EQ(specview::scansRefusal(3),
+            "uncertainty from repeated scans needs at least 4 scans, got 3");
+  EXPECT_EQ(specview::scansRefusal(4), "");
+  lightquality::UncertaintyResult result;
+  QString error;
+  EXPECT_FALSE(specview::scanUncertainty(scansOfBroadLight(2), {}, &result, &error));
+  EXPECT_EQ(error, "uncertainty from repeated scans needs at least 4 scans, got 2");
+}
+
+// The values are those the panel shows for the mean of the scans; the
+// spectrometer has no illuminance, so only the relative figures get one.
+TEST(ScanUncertainty, ValuesAreThoseOfTheMeanOfTheScans) {
+  const QVector<QVector<double>> scans = scansOfBroadLight(5);
+  specview::Frame frame;
+  frame.scanSpectra = scans;
+  const specview::Figures figures = specview::computeFigures(frame.spectrumValues());
+  lightquality::UncertaintySettings settings;
+  settings.adaptive = false;
+  settings.draws = 1000;
+  lightquality::UncertaintyResult result;
+  QString error;
+  ASSERT_TRUE(specview::scanUncertainty(scans, settings, &result, &error));
+  EXPECT_EQ(error, "");
+  const std::vector<lightquality::UncertainFigure> &keys = lightquality::uncertainFigures();
+  for (std::size_t f = 0; f < keys.size(); ++f) {
+    const std::string key = keys[f].key;
+    SCOPED_TRACE(key);
+    EXPECT_EQ(std::isnan(result.figures[f].u), keys[f].absolute);
+    if (key == "cct_K") {
+      EXPECT_NEAR(result.figures[f].value, figures.quality.cct.kelvin, 1e-6);
+      EXPECT_GT(result.figures[f].u, 0);
+    } else if (key == "rf") {
+      EXPECT_NEAR(result.figures[f].value, figures.quality.fidelity.rf, 1e-9);
+    }
+  }
+}
+
+// A new start stops the run before: only the newest run reports, and it
+// reports once; a run still drawing when the object goes ends with it.
+TEST(ScanUncertainty, OnlyTheNewestRunReports) {
+  int argc = 1;
+  char name[] = "specview_analysis_tests";
+  char *argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  specview::ScanUncertainty uncertainty;
+  QVector<int> reported;
+  int lastProgress = 0;
+  QEventLoop loop;
+  QObject::connect(&uncertainty, &specview::ScanUncertainty::finished,
+                   [&](const lightquality::UncertaintyResult &result, int scans) {
+                     reported.append(scans);
+                     EXPECT_EQ(result.draws, specview::ScanUncertainty::kDraws);
+                     QTimer::singleShot(300, &loop, &QEventLoop::quit); // a late report would come
+                   });
+  QObject::connect(&uncertainty, &specview::ScanUncertainty::progressed,
+                   [&](int done, int most) {
+                     EXPECT_EQ(most, specview::ScanUncertainty::kDraws);
+                     lastProgress = done;
+                   });
+  QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+  uncertainty.start(scansOfBroadLight(4));
+  uncertainty.start(scansOfBroadLight(6));
+  loop.exec();
+  EXPECT_EQ(reported, QVector<int>{6});
+  EXPECT_EQ(lastProgress, specview::ScanUncertainty::kDraws);
+
+  specview::ScanUncertainty abandoned;
+  abandoned.start(scansOfBroadLight(5));
+}
+
+} // namespace

@@ -11,6 +11,7 @@
 
 #include <specsdk.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -239,6 +240,34 @@ private slots:
     for (int i = 0; i < shown.values.size(); i += 50) {
       QCOMPARE(shown.values[i], double(expected[static_cast<std::size_t>(i)]));
     }
+  }
+
+  void uncertaintyComesFromTheScans() {
+    auto *uncertainty = window->findChild<QCheckBox *>("check_showUncertainty");
+    QVERIFY(!uncertainty->isChecked());
+    setSpin("scans", 3);
+    QVERIFY(!uncertainty->isEnabled());
+    QCOMPARE(uncertainty->toolTip(),
+             QString("uncertainty from repeated scans needs at least 4 scans, got 3"));
+    setSpin("scans", 4);
+    QVERIFY(uncertainty->isEnabled());
+    uncertainty->setChecked(true);
+    sim().clearLog();
+    acquire();
+    // Four frames for the average, one for the raw view, four calibrated scans.
+    QCOMPARE(sim().reads(3), 9);
+    QCOMPARE(window->lastFrame().frame.scanSpectra.size(), 4);
+    QTRY_VERIFY_WITH_TIMEOUT(window->uncertaintyNote().startsWith("Noise from 4 scan"), 30000);
+    QVERIFY(window->uncertaintyNote().contains("10000 draws"));
+    const QRegularExpression withUncertainty(R"(^\d+(\.\d+)? (± \d|\[))");
+    QVERIFY2(window->figureText("lqCct").contains(withUncertainty),
+             qPrintable(window->figureText("lqCct")));
+    QVERIFY(window->figureText("lqRf").contains(withUncertainty));
+    // The SDK's own figures are not drawn.
+    QVERIFY(!window->figureText("cct").contains(withUncertainty));
+    uncertainty->setChecked(false);
+    QVERIFY(!window->figureText("lqCct").contains(withUncertainty));
+    QCOMPARE(window->uncertaintyNote(), QString());
   }
 
   void lowPassFilterRunsOverTheProcessedIntensity() {

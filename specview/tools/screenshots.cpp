@@ -1,6 +1,7 @@
 // Saves the documentation's pictures of specview on the demo spectrometer:
-// continuous mode, the calibrated spectrum with its figures, and a
-// saturated frame in the raw view.
+// continuous mode, the calibrated spectrum with its figures, the figures
+// with their uncertainty from eight scans, and a saturated frame in the raw
+// view.
 //
 //   specview_screenshots LANGUAGE OUTPUT-FOLDER      (under xvfb-run)
 
@@ -10,6 +11,7 @@
 #include "tesselusb/sim_loader.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -54,6 +56,23 @@ void acquireAndWait(specview::MainWindow &window) {
   frames.wait(10000);
 }
 
+void setSpin(specview::MainWindow &window, const char *setting, int value) {
+  for (QSpinBox *box : window.findChildren<QSpinBox *>()) {
+    if (box->property("settingName") == setting) {
+      box->setValue(value);
+    }
+  }
+}
+
+// Until the light-quality CCT carries its uncertainty, at most 30 s.
+void waitForUncertainty(specview::MainWindow &window) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!window.figureText("lqCct").contains(QChar(0xB1)) && timer.elapsed() < 30000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -86,11 +105,15 @@ int main(int argc, char **argv) {
   acquireAndWait(window);
   ok = save(window, folder, "spectrum", language) && ok;
 
-  for (QSpinBox *box : window.findChildren<QSpinBox *>()) {
-    if (box->property("settingName") == "time") {
-      box->setValue(200); // twice the light the demo frame was taken with
-    }
-  }
+  setSpin(window, "scans", 8);
+  window.findChild<QCheckBox *>("check_showUncertainty")->setChecked(true);
+  acquireAndWait(window);
+  waitForUncertainty(window);
+  ok = save(window, folder, "uncertainty", language) && ok;
+  window.findChild<QCheckBox *>("check_showUncertainty")->setChecked(false);
+  setSpin(window, "scans", 1);
+
+  setSpin(window, "time", 200); // twice the light the demo frame was taken with
   window.setView(specview::Processing::RawCounts);
   acquireAndWait(window);
   ok = save(window, folder, "saturated", language) && ok;

@@ -3,6 +3,10 @@
 <context>
     <name>specview</name>
     <message>
+        <source>uncertainty from repeated scans needs at least %1 scans, got %2</source>
+        <translation>由重复扫描得出不确定度至少需要 %1 次扫描，当前为 %2 次</translation>
+    </message>
+    <message>
         <source>%1 failed: the spectrometer is no longer available.</source>
         <translation>%1失败：光谱仪已不可用。</translation>
     </message>
@@ -81,6 +85,10 @@
 </context>
 <context>
     <name>specview::MainWindow</name>
+    <message>
+        <source>The uncertainty follows with the next frame, from its scans.</source>
+        <translation>不确定度将随下一帧由其各次扫描得出。</translation>
+    </message>
     <message>
         <source>specview - Spectrometer</source>
         <translation>specview - 光谱仪 Spectrometer</translation>
@@ -360,6 +368,26 @@ Calibrated %10, shortest time %11</source>
 </context>
 <context>
     <name>specview::FiguresPanel</name>
+    <message>
+        <source>Show uncertainty</source>
+        <translation>显示不确定度</translation>
+    </message>
+    <message>
+        <source>%v of %m draws</source>
+        <translation>%v / %m 次抽样</translation>
+    </message>
+    <message>
+        <source>Each light-quality figure with its 95 % interval, from %1 Monte Carlo draws: the noise from the spread of the scans, the other errors from the default budget</source>
+        <translation>每个光品质指标及其 95 % 区间，由 %1 次蒙特卡罗抽样得出：噪声取自各次扫描的离散，其他误差取自默认不确定度预算</translation>
+    </message>
+    <message numerus="yes">
+        <source>Noise from %n scan(s), the other errors from the default budget; %1 draws</source>
+        <translation><numerusform>噪声取自 %n 次扫描，其他误差取自默认不确定度预算；%1 次抽样</numerusform></translation>
+    </message>
+    <message>
+        <source>; ± is k = 2</source>
+        <translation>；± 为 k = 2</translation>
+    </message>
     <message>
         <source>Colour (specsdk)</source>
         <translation>颜色 (specsdk)</translation>

@@ -3,6 +3,10 @@
 <context>
     <name>specview</name>
     <message>
+        <source>uncertainty from repeated scans needs at least %1 scans, got %2</source>
+        <translation>uncertainty from repeated scans needs at least %1 scans, got %2</translation>
+    </message>
+    <message>
         <source>%1 failed: the spectrometer is no longer available.</source>
         <translation>%1 failed: the spectrometer is no longer available.</translation>
     </message>
@@ -81,6 +85,10 @@
 </context>
 <context>
     <name>specview::MainWindow</name>
+    <message>
+        <source>The uncertainty follows with the next frame, from its scans.</source>
+        <translation>The uncertainty follows with the next frame, from its scans.</translation>
+    </message>
     <message>
         <source>specview - Spectrometer</source>
         <translation>specview - Spectrometer</translation>
@@ -360,6 +368,26 @@ Calibrated %10, shortest time %11</translation>
 </context>
 <context>
     <name>specview::FiguresPanel</name>
+    <message>
+        <source>Show uncertainty</source>
+        <translation>Show uncertainty</translation>
+    </message>
+    <message>
+        <source>%v of %m draws</source>
+        <translation>%v of %m draws</translation>
+    </message>
+    <message>
+        <source>Each light-quality figure with its 95 % interval, from %1 Monte Carlo draws: the noise from the spread of the scans, the other errors from the default budget</source>
+        <translation>Each light-quality figure with its 95 % interval, from %1 Monte Carlo draws: the noise from the spread of the scans, the other errors from the default budget</translation>
+    </message>
+    <message numerus="yes">
+        <source>Noise from %n scan(s), the other errors from the default budget; %1 draws</source>
+        <translation><numerusform>Noise from %n scan, the other errors from the default budget; %1 draws</numerusform><numerusform>Noise from %n scans, the other errors from the default budget; %1 draws</numerusform></translation>
+    </message>
+    <message>
+        <source>; ± is k = 2</source>
+        <translation>; ± is k = 2</translation>
+    </message>
     <message>
         <source>Colour (specsdk)</source>
         <translation>Colour (specsdk)</translation>

@@ -3,6 +3,10 @@
 <context>
     <name>specview</name>
     <message>
+        <source>uncertainty from repeated scans needs at least %1 scans, got %2</source>
+        <translation>由重複掃描得出不確定度至少需要 %1 次掃描，目前為 %2 次</translation>
+    </message>
+    <message>
         <source>%1 failed: the spectrometer is no longer available.</source>
         <translation>%1失敗：光譜儀已不可用。</translation>
     </message>
@@ -81,6 +85,10 @@
 </context>
 <context>
     <name>specview::MainWindow</name>
+    <message>
+        <source>The uncertainty follows with the next frame, from its scans.</source>
+        <translation>不確定度將隨下一幀由其各次掃描得出。</translation>
+    </message>
     <message>
         <source>specview - Spectrometer</source>
         <translation>specview - 光譜儀 Spectrometer</translation>
@@ -360,6 +368,26 @@ Calibrated %10, shortest time %11</source>
 </context>
 <context>
     <name>specview::FiguresPanel</name>
+    <message>
+        <source>Show uncertainty</source>
+        <translation>顯示不確定度</translation>
+    </message>
+    <message>
+        <source>%v of %m draws</source>
+        <translation>%v / %m 次抽樣</translation>
+    </message>
+    <message>
+        <source>Each light-quality figure with its 95 % interval, from %1 Monte Carlo draws: the noise from the spread of the scans, the other errors from the default budget</source>
+        <translation>每個光品質指標及其 95 % 區間，由 %1 次蒙地卡羅抽樣得出：雜訊取自各次掃描的離散，其他誤差取自預設不確定度預算</translation>
+    </message>
+    <message numerus="yes">
+        <source>Noise from %n scan(s), the other errors from the default budget; %1 draws</source>
+        <translation><numerusform>雜訊取自 %n 次掃描，其他誤差取自預設不確定度預算；%1 次抽樣</numerusform></translation>
+    </message>
+    <message>
+        <source>; ± is k = 2</source>
+        <translation>；± 為 k = 2</translation>
+    </message>
     <message>
         <source>Colour (specsdk)</source>
         <translation>顏色 (specsdk)</translation>

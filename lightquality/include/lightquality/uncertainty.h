@@ -85,6 +85,39 @@ bool propagateUncertainty(const Spectrum &record, double illuminanceLux,
                           const UncertaintyBudget &budget, const UncertaintySettings &settings,
                           UncertaintyResult *result, const UncertaintyProgress &progress = {});
 
+// The noise of a spectrometer's spectrum can come from n repeated scans of
+// the same light instead of the budget: per value of the instrument's own
+// grid the mean of the scans is the estimate, and each draw adds to it
+// (s/√n)·t, s the scans' standard deviation and t Student's t with n − 1
+// degrees of freedom, independent per value and draw. Its variance is
+// finite only from n = 4 on.
+inline constexpr int kMinimumRepeatedScans = 4;
+
+// Turns values on the instrument's own grid (a scan, or the mean of scans
+// with noise added) into the 401 samples of the figures, as the program
+// does for a single scan. Called from several threads at once.
+using ScanResampler = std::function<Spectrum(const std::vector<double> &values)>;
+
+// Why `scans` repeated scans cannot give the noise; empty when they can.
+std::string repeatedScansRefusal(int scans);
+
+// The budget whose noise comes from `scans` repeated scans: its three noise
+// fields are 0, and its JSON names the scans instead.
+UncertaintyBudget repeatedScansBudget(const UncertaintyBudget &budget, int scans);
+
+// Propagation with the noise from repeated scans: each draw is the mean of
+// the scans plus its noise, resampled, then shifted and divided by the
+// scale and responsivity errors of `budget` (whose noise fields are not
+// used). Every value is that of the resampled mean. False, with one line in
+// `error`, for fewer than kMinimumRepeatedScans scans or scans of different
+// lengths; false with `error` empty when `progress` stopped it. Reproducible
+// with any number of threads, like propagateUncertainty.
+bool propagateRepeatedScans(const std::vector<std::vector<double>> &scans,
+                            const ScanResampler &resample, double illuminanceLux,
+                            const UncertaintyBudget &budget, const UncertaintySettings &settings,
+                            UncertaintyResult *result, std::string *error,
+                            const UncertaintyProgress &progress = {});
+
 // A seed from the system's entropy source.
 std::uint64_t randomSeed();
 

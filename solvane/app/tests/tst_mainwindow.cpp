@@ -251,6 +251,35 @@ private slots:
     QCOMPARE(text(items(), 19, 2), expectedRecord(state, 0, 0)[rec::kX]); // x stays 2°
   }
 
+  // The meter's CCT, Ra, R1–R15 and Δuv name their method beside the value
+  // and say on hover why the Light quality window's differ; far from the
+  // locus the values resting on the CCT are grey with that reason instead,
+  // while Δuv, which says how far, is not.
+  void theMeterMethodIsNamedBesideItsFigures() {
+    const QJsonObject state = meterstate::withRecords(1);
+    read(state);
+    const auto row = [](int field) { return field - rec::kFirstTestItem; };
+    for (int field : {int(rec::kCct), int(rec::kRa), rec::kR1 + 14, int(rec::kDuv)}) {
+      QCOMPARE(text(items(), row(field), 3), QString("meter's method"));
+      QVERIFY(items()->item(row(field), 3)->toolTip().contains("coarser grids"));
+      QVERIFY(items()->item(row(field), 2)->toolTip().contains("coarser grids"));
+    }
+    QCOMPARE(text(items(), row(rec::kIlluminance), 3), QString("lx"));
+    QCOMPARE(text(items(), row(rec::kX), 3), QString());
+
+    QStringList far = expectedRecord(state, 0);
+    far[rec::kDuv] = "0.1703";
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "updateTestItemTable",
+                                      Q_ARG(QTableWidget *, items()), Q_ARG(QStringList, far)));
+    const QTableWidgetItem *ra = items()->item(row(rec::kRa), 2);
+    QVERIFY2(ra->toolTip().contains("0.05 from the Planckian locus"), qPrintable(ra->toolTip()));
+    QVERIFY(ra->foreground().color() != QColor(71, 141, 228));
+    const QTableWidgetItem *duv = items()->item(row(rec::kDuv), 2);
+    QVERIFY(duv->toolTip().contains("coarser grids"));
+    QCOMPARE(duv->foreground().color(), QColor(71, 141, 228));
+    QCOMPARE(text(items(), row(rec::kRa), 3), QString("meter's method"));
+  }
+
   void shortRecordsShowWhatTheyHold() {
     read(meterstate::withRecords(1));
     QStringList shortRecord = expectedRecord(meterstate::withRecords(1), 0).mid(0, 31);

@@ -1,13 +1,16 @@
 // The window's Export, Open and Print against the simulated meter: the file
 // two selected rows give and what opening it shows, opening files that
 // fail, are empty or hold short records, and the print command from the
-// settings dialog to the preview's printer and the painted page.
+// settings dialog to the preview's printer and the painted page, with the
+// uncertainty page drawn before the preview.
 
 #include "meter_state.h"
 #include "pdf_tools.h"
 #include "test_files.h"
+#include "testreport.h"
 #include "window_test.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QItemSelectionModel>
@@ -19,7 +22,9 @@
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -67,6 +72,7 @@ private slots:
 
   void init() {
     QFile::remove("PrintInfo");
+    QFile::remove("PrintQualityPage");
     warnings.clear();
     window = std::make_unique<MainWindow>();
     window->show();
@@ -217,6 +223,69 @@ private slots:
     QFile printInfo("PrintInfo");
     QVERIFY(printInfo.open(QIODevice::ReadOnly));
     QVERIFY(printInfo.readAll().startsWith("Acme Optics\n"));
+  }
+
+  // Both extra pages chosen in the settings; `whileDrawing` runs on the
+  // progress dialog of the draws, while they run.
+  void printWithTheUncertaintyPage(QObject *scope,
+                                   std::function<void(QProgressDialog *)> whileDrawing) {
+    answerNext<QDialog>([scope, whileDrawing](QDialog *settings) {
+      settings->findChild<QCheckBox *>("checkBox_qualityPage")->setChecked(true);
+      settings->findChild<QCheckBox *>("checkBox_uncertaintyPage")->setChecked(true);
+      settings->findChild<QPushButton *>("btn_print")->click();
+      answerWhenOpen<QProgressDialog>(scope, whileDrawing);
+    });
+    click("btn_print");
+  }
+
+  // The draws run once, before the preview, and every paint of the preview
+  // prints the same page, which names the default budget and why; a paint
+  // after the print has no such page.
+  void uncertaintyPageIsDrawnBeforeThePreview() {
+    readFourRecords();
+    QObject scope;
+    const QString pdf = path("uncertainty.pdf");
+    bool drawn = false;
+    answerWhenOpen<QPrintPreviewDialog>(&scope, [&](QPrintPreviewDialog *preview) {
+      QPrinter *printer = preview->printer();
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdf);
+      QVERIFY(QMetaObject::invokeMethod(window.get(), "print", Q_ARG(QPrinter *, printer)));
+      preview->reject();
+    });
+    printWithTheUncertaintyPage(&scope, [&](QProgressDialog *) { drawn = true; });
+    QVERIFY(drawn);
+    QVERIFY(warnings.isEmpty());
+    const QString page = pdftools::text(pdf, 3, 3);
+    for (const char *expected :
+         {"Light Quality: Uncertainty", "NO.000", "Budget default, 10000 draws (fixed)",
+          "a budget loaded in the Light quality window applies to that window only", "CCT"}) {
+      QVERIFY2(page.contains(expected), qPrintable(page));
+    }
+
+    const QString later = path("later.pdf");
+    QPrinter printer(QPrinter::ScreenResolution);
+    solvane::report::setUpPdfPrinter(&printer, later);
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "print", Q_ARG(QPrinter *, &printer)));
+    QVERIFY(pdftools::text(later, 2, 2).contains("Light Quality"));
+    QVERIFY(!pdftools::text(later).contains("Uncertainty"));
+  }
+
+  // Cancel stops the draws and the print: no preview, no report without
+  // the page that was asked for.
+  void cancelledDrawsPrintNothing() {
+    readFourRecords();
+    QObject scope;
+    bool previewOpened = false;
+    answerWhenOpen<QPrintPreviewDialog>(&scope, [&](QPrintPreviewDialog *preview) {
+      previewOpened = true;
+      preview->reject();
+    });
+    printWithTheUncertaintyPage(&scope, [](QProgressDialog *progress) {
+      progress->findChild<QPushButton *>()->click();
+    });
+    QCOMPARE(window->statusBar()->currentMessage(), QString("Printing cancelled"));
+    QVERIFY(!previewOpened);
   }
 
   void pageIsPaintedWithoutPrintInfo() {

@@ -49,6 +49,21 @@ template <typename Dialog> void answerNext(std::function<void(Dialog *)> answer)
   });
 }
 
+// Runs `answer` once on the modal dialog of type Dialog as soon as one is
+// open, however long the window takes to open it; looks no more once
+// `scope` is gone.
+template <typename Dialog>
+void answerWhenOpen(QObject *scope, std::function<void(Dialog *)> answer) {
+  auto *poll = new QTimer(scope);
+  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+      poll->stop();
+      answer(dialog);
+    }
+  });
+  poll->start(10);
+}
+
 // Answers the next file dialog with `path` as if typed.
 inline void chooseFile(const QString &path) {
   answerNext<QFileDialog>([path](QFileDialog *dialog) {

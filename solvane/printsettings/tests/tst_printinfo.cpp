@@ -88,6 +88,53 @@ private slots:
     QCOMPARE(read, texts);
   }
 
+  // The choice of pages as the dialog writes it; without the uncertainty
+  // page the file is byte for byte what it was before that choice existed.
+  void reportPagesRoundTrip_data() {
+    QTest::addColumn<bool>("quality");
+    QTest::addColumn<bool>("uncertainty");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("none") << false << false << QByteArray("0\n");
+    QTest::newRow("quality") << true << false << QByteArray("1\n");
+    QTest::newRow("both") << true << true << QByteArray("1\n1\n");
+    QTest::newRow("uncertainty kept while quality is off") << false << true << QByteArray("0\n1\n");
+  }
+
+  void reportPagesRoundTrip() {
+    QFETCH(bool, quality);
+    QFETCH(bool, uncertainty);
+    QFETCH(QByteArray, bytes);
+    const QString path = dir.filePath("PrintQualityPage");
+    QVERIFY(writeReportPages(path, {quality, uncertainty}));
+    QCOMPARE(testfiles::readBytes(path), bytes);
+    const ReportPages read = readReportPages(path);
+    QCOMPARE(read.quality, quality);
+    QCOMPARE(read.uncertainty, uncertainty);
+  }
+
+  // Files of older versions, from Windows, or damaged: anything but "1"
+  // on its line is no page.
+  void reportPagesFromOtherFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("quality");
+    QTest::addColumn<bool>("uncertainty");
+    QTest::newRow("older, with the page") << QByteArray("1\n") << true << false;
+    QTest::newRow("older, without") << QByteArray("0\n") << false << false;
+    QTest::newRow("CR LF") << QByteArray("1\r\n1\r\n") << true << true;
+    QTest::newRow("words") << QByteArray("yes\nyes\n") << false << false;
+    QTest::newRow("empty first line") << QByteArray("\n1\n") << false << true;
+  }
+
+  void reportPagesFromOtherFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, quality);
+    QFETCH(bool, uncertainty);
+    const QString path = dir.filePath("other");
+    testfiles::writeBytes(path, bytes);
+    QCOMPARE(readReportPages(path).quality, quality);
+    QCOMPARE(readReportPages(path).uncertainty, uncertainty);
+  }
+
   void unwritableTargetIsReported() {
     const QString target = dir.filePath("no-such-folder/PrintInfo");
     QVERIFY(!writePrintInfo(target, kTexts));
@@ -96,7 +143,7 @@ private slots:
     QCOMPARE(error,
              "cannot write the print settings file: " + target + ": No such file or directory");
     error.clear();
-    QVERIFY(!writeQualityPageChoice(target, true, &error));
+    QVERIFY(!writeReportPages(target, {true, true}, &error));
     QVERIFY2(error.startsWith("cannot write the print settings file: " + target + ": "),
              qPrintable(error));
   }

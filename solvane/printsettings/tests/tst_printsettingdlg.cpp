@@ -161,9 +161,34 @@ private slots:
     again.findChild<QCheckBox *>("checkBox_qualityPage")->setChecked(false);
     again.open();
     click(again, "btn_print");
-    QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
+    QVERIFY(!solvane::printinfo::readReportPages("PrintQualityPage").quality);
     testfiles::writeBytes("PrintQualityPage", "yes");
-    QVERIFY(!solvane::printinfo::readQualityPageChoice("PrintQualityPage"));
+    QVERIFY(!solvane::printinfo::readReportPages("PrintQualityPage").quality);
+  }
+
+  // The uncertainty page can be chosen only with the quality page; its
+  // choice is kept while the quality page is off, and an older file shows
+  // it off.
+  void uncertaintyPageGoesWithTheQualityPage() {
+    testfiles::writeBytes("PrintQualityPage", "1\n");
+    {
+      PrintSettingDlg dialog;
+      auto *quality = dialog.findChild<QCheckBox *>("checkBox_qualityPage");
+      auto *uncertainty = dialog.findChild<QCheckBox *>("checkBox_uncertaintyPage");
+      QVERIFY(quality->isChecked());
+      QVERIFY(uncertainty->isEnabled());
+      QVERIFY(!uncertainty->isChecked());
+      uncertainty->setChecked(true);
+      quality->setChecked(false);
+      QVERIFY(!uncertainty->isEnabled());
+      dialog.open();
+      click(dialog, "btn_print");
+    }
+    QCOMPARE(testfiles::readBytes("PrintQualityPage"), QByteArray("0\n1\n"));
+    PrintSettingDlg again;
+    auto *uncertainty = again.findChild<QCheckBox *>("checkBox_uncertaintyPage");
+    QVERIFY(!uncertainty->isEnabled());
+    QVERIFY(uncertainty->isChecked());
   }
 
   void cancelRejectsAndWritesNothing() {
@@ -207,17 +232,22 @@ private slots:
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("cancel");
-    QTest::newRow("cn") << "cn" << QString::fromUtf8("打印") << QString::fromUtf8("取消");
-    QTest::newRow("tw") << "tw" << QString::fromUtf8("列印") << QString::fromUtf8("取消");
+    QTest::addColumn<QString>("uncertaintyPage");
+    QTest::newRow("cn") << "cn" << QString::fromUtf8("打印") << QString::fromUtf8("取消")
+                        << QString::fromUtf8("添加不确定度页");
+    QTest::newRow("tw") << "tw" << QString::fromUtf8("列印") << QString::fromUtf8("取消")
+                        << QString::fromUtf8("加入不確定度頁");
     QTest::newRow("en") << "en"
                         << "Print"
-                        << "Cancel";
+                        << "Cancel"
+                        << "Add the uncertainty page";
   }
 
   void textsAreTranslated() {
     QFETCH(QString, language);
     QFETCH(QString, title);
     QFETCH(QString, cancel);
+    QFETCH(QString, uncertaintyPage);
     QTranslator translator;
     QVERIFY(translator.load(language, QCoreApplication::applicationDirPath()));
     QCoreApplication::installTranslator(&translator);
@@ -225,6 +255,7 @@ private slots:
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(dialog.windowTitle(), title);
     QCOMPARE(dialog.findChild<QPushButton *>("btn_cancel")->text(), cancel);
+    QCOMPARE(dialog.findChild<QCheckBox *>("checkBox_uncertaintyPage")->text(), uncertaintyPage);
     QVERIFY(!dialog.findChild<QComboBox *>("comboBox")->itemText(0).isEmpty());
     QCOMPARE(edit(dialog, 0)->placeholderText(), QString("Company name"));
   }

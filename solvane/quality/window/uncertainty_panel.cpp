@@ -2,6 +2,7 @@
 
 #include "filechooser.h"
 #include "messagebox.h"
+#include "work_thread.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -13,26 +14,7 @@
 #include <QPushButton>
 #include <QThread>
 
-#include <functional>
-#include <utility>
-
 namespace solvane::quality {
-namespace {
-
-// A thread that runs one piece of work. QThread::create would do, but it
-// needs std::async, which some Windows tool chains lack.
-class WorkThread : public QThread {
-public:
-  explicit WorkThread(std::function<void()> work) : work_(std::move(work)) {}
-
-protected:
-  void run() override { work_(); }
-
-private:
-  std::function<void()> work_;
-};
-
-} // namespace
 
 UncertaintyPanel::UncertaintyPanel(const lightquality::Spectrum &spectrum, double illuminanceLux,
                                    QWidget *parent)
