@@ -77,6 +77,7 @@ expected=(
   "$lib/libspecsdk.so.1" "$lib/libspecsdk.so" "$lib/libTesselUSB.so"
   usr/include/specsdk.h usr/include/specsdk_version.h "$lib/pkgconfig/specsdk.pc" usr/share/specsdk/examples/acquire.c
   usr/share/solvane/cn.qm usr/share/solvane/tw.qm usr/share/solvane/en.qm
+  usr/share/solvane/figures_cn.qm usr/share/solvane/figures_tw.qm usr/share/solvane/figures_en.qm
   "usr/share/solvane/KestraOne manual.pdf" "usr/share/solvane/KestraOne manual cn.pdf"
   "usr/share/solvane/KestraOne manual tw.pdf"
   usr/share/applications/example.kestra_instruments.solvane.desktop
@@ -85,6 +86,9 @@ expected=(
   usr/share/metainfo/example.kestra_instruments.specview.metainfo.xml
   usr/share/man/man1/solvane.1.gz usr/share/man/man1/solvane-cli.1.gz
   usr/share/man/man8/drvinst.8.gz usr/bin/specview usr/share/man/man1/specview.1.gz
+  usr/share/specview/translations/specview_cn.qm usr/share/specview/translations/specview_tw.qm
+  usr/share/specview/translations/specview_en.qm usr/share/specview/translations/figures_cn.qm
+  usr/share/specview/translations/figures_tw.qm usr/share/specview/translations/figures_en.qm
   usr/lib/udev/rules.d/70-drvinst-usb-0483-085f.rules
   usr/share/solvane-simulator/README usr/share/solvane-simulator/spectrometer_demo.json
 )
@@ -141,8 +145,10 @@ as_user env SOLVANE_TEST_QUIT_AFTER_MS=200 SOLVANE_TEST_ANSWER_WARNINGS=1 \
   "$root/usr/bin/solvane" >"$work/solvane.out" 2>"$work/solvane.err" ||
   { cat "$work/solvane.err" >&2; fail "solvane did not run from the installed layout"; }
 grep -q 'window shown' "$work/solvane.out" || fail "solvane showed no window"
-grep -qF "Translation $root/usr/share/solvane/en.qm loaded" "$work/solvane.err" ||
-  { cat "$work/solvane.err" >&2; fail "solvane did not take en.qm from /usr/share/solvane as its language.ini says"; }
+for qm in en.qm figures_en.qm; do
+  grep -qF "Translation $root/usr/share/solvane/$qm loaded" "$work/solvane.err" ||
+    { cat "$work/solvane.err" >&2; fail "solvane did not take $qm from /usr/share/solvane as its language.ini says"; }
+done
 [ -z "$(ls -A "$user_home/cwd")" ] || fail "solvane wrote into its working folder"
 
 # Without the simulator package there is no USB library, and both say so.

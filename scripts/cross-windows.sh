@@ -116,8 +116,8 @@ assemble_folder() {
 }
 
 # The checks that need no running: every file of the folder is a Windows
-# image of the architecture, the windows are GUI programs, the libraries
-# export what they must, and every import resolves.
+# image of the architecture, the windows are GUI programs, the translations
+# are there, the libraries export what they must, and every import resolves.
 check_folder() {
   local arch=$1 folder=$root/$1-folder/Solvane format file name missing=0
   format=$([ "$arch" = i686 ] && echo pei-i386 || echo pei-x86-64)
@@ -132,6 +132,11 @@ check_folder() {
   done
   grep -Eq '^Subsystem\s+00000003' <<<"$(x86_64-w64-mingw32-objdump -p "$folder/solvane-cli.exe")" ||
     fail "solvane-cli.exe is not a console program"
+  # Each program's texts and the figure table's, which both load, in the
+  # three languages.
+  for file in {,specview_,figures_}{cn,tw,en}.qm; do
+    [ -f "$folder/$file" ] || fail "$folder lacks the translation $file"
+  done
   cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DLIBRARY="$folder/specsdk.dll" \
     -DDEF=specsdk/specsdk.def -P specsdk/tests/check_exports.cmake >/dev/null
   imports "$folder/specsdk.dll" | grep -E '^(libgcc|libstdc|libwinpthread)' &&

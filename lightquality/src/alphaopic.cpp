@@ -1,5 +1,6 @@
 #include "lightquality/alphaopic.h"
 
+#include "figure_mark.h"
 #include "cie/tables.h"
 
 #include <cmath>
@@ -57,7 +58,7 @@ AlphaOpic alphaOpic(const Spectrum &spectrum, double illuminanceLux) {
     result.der[c] = result.efficacy[c] / d65[c];
   }
   if (!(illuminanceLux >= 0) || !std::isfinite(illuminanceLux)) {
-    result.reason = "the illuminance is negative or not a finite number";
+    result.reason = FIGURE("the illuminance is negative or not a finite number");
     return result;
   }
   for (int c = 0; c < kAlphaOpicChannels; ++c) {

@@ -1,5 +1,7 @@
 #include "lightquality/cct.h"
 
+#include "figure_mark.h"
+
 #include "cie/tables.h"
 
 #include <cmath>
@@ -7,6 +9,11 @@
 #include <vector>
 
 namespace lightquality {
+
+const char kFarFromLocus[] = FIGURE(
+    "the chromaticity lies more than 0.05 from the Planckian locus, where CIE 15:2018 defines no "
+    "CCT");
+
 namespace {
 
 constexpr double kSecondRadiationConstant = 1.4388e-2; // m·K, CIE 15:2018
@@ -172,7 +179,7 @@ colorimetry::UV planckianLocus(double kelvin) {
 
 CorrelatedColourTemperature cctCie15(colorimetry::UV p) {
   if (!std::isfinite(p.u) || !std::isfinite(p.v)) {
-    return undefinedCct("the chromaticity is not finite");
+    return undefinedCct(FIGURE("the chromaticity is not finite"));
   }
   const std::vector<TableEntry> &table = locusTable();
   std::size_t nearest = 0;
@@ -189,7 +196,8 @@ CorrelatedColourTemperature cctCie15(colorimetry::UV p) {
   const double fLo = entrySlope(table[lo], p);
   const double fHi = entrySlope(table[hi], p);
   if (fLo > 0 || fHi < 0) {
-    return undefinedCct("the nearest point of the Planckian locus lies outside 1000-100000 K");
+    return undefinedCct(
+        FIGURE("the nearest point of the Planckian locus lies outside 1000-100000 K"));
   }
   // The slope changes sign in the segment below the nearest entry or in the
   // one above it.

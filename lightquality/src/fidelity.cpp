@@ -1,6 +1,7 @@
 #include "lightquality/fidelity.h"
 
 #include "cam02ucs.h"
+#include "figure_mark.h"
 #include "lightquality/reference.h"
 #include "sample_sums.h"
 
@@ -157,7 +158,8 @@ ColourFidelity colourFidelity(const Spectrum &spectrum, const CorrelatedColourTe
     return undefinedFidelity("no correlated colour temperature: " + cct.reason);
   }
   if (cct.kelvin > 25000) {
-    return undefinedFidelity("the CCT lies above 25000 K, where CIE daylight is not defined");
+    return undefinedFidelity(
+        FIGURE("the CCT lies above 25000 K, where CIE daylight is not defined"));
   }
   SampleSums testSums;
   sampleSums(spectrum, testSums.data());

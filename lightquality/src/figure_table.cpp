@@ -1,15 +1,12 @@
 #include "lightquality/figure_table.h"
 
+#include "figure_mark.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-
-// Marks the rows' texts for Qt's translation tools, which read this macro
-// by name; the Qt programs translate them in the context "Figures". This
-// library has no Qt, so the macro only gives back the text.
-#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace lightquality {
 namespace {
@@ -79,8 +76,6 @@ Figure perChannel(Figure row) {
   row.elementNames = kChannelNames;
   return row;
 }
-
-#define FIGURE(text) QT_TRANSLATE_NOOP("Figures", text)
 
 std::vector<Figure> makeTable() {
   using G = FigureGroup;
@@ -309,6 +304,20 @@ std::string figureCaveat(const Figure &row, const FigureSource &source) {
 
 namespace {
 
+// The patterns of the reasons built from parts, named outside the calls of
+// `translate`: lupdate reads a call of that name as Qt's own and would miss
+// the mark inside it. A prefixed reason carries another reason after its
+// prefix: of the CCT it rests on, or of the light it is compared with.
+struct PrefixedReason {
+  const char *prefix;
+  const char *pattern;
+};
+const PrefixedReason kPrefixedReasons[] = {
+    {"no correlated colour temperature: ", FIGURE("no correlated colour temperature: %1")},
+    {"the reference luminaire: ", FIGURE("the reference luminaire: %1")},
+};
+const char *const kEmptyHueBinPattern = FIGURE("hue bin %1 holds no sample; Rg is undefined");
+
 // `pattern` with its "%1" replaced by `part`.
 std::string filledIn(std::string pattern, const std::string &part) {
   if (const std::size_t at = pattern.find("%1"); at != std::string::npos) {
@@ -321,15 +330,17 @@ std::string filledIn(std::string pattern, const std::string &part) {
 
 std::string translateReason(const std::string &reason,
                             const std::function<std::string(const char *)> &translate) {
-  static const std::string noCct = "no correlated colour temperature: ";
-  if (reason.rfind(noCct, 0) == 0) {
-    return filledIn(translate(FIGURE("no correlated colour temperature: %1")),
-                    translateReason(reason.substr(noCct.size()), translate));
+  for (const PrefixedReason &prefixed : kPrefixedReasons) {
+    const std::size_t length = std::strlen(prefixed.prefix);
+    if (reason.compare(0, length, prefixed.prefix) == 0) {
+      return filledIn(translate(prefixed.pattern),
+                      translateReason(reason.substr(length), translate));
+    }
   }
   static const std::string hueBin = "hue bin ";
   if (const std::size_t end = reason.find(' ', hueBin.size());
       reason.rfind(hueBin, 0) == 0 && end != std::string::npos) {
-    return filledIn(translate(FIGURE("hue bin %1 holds no sample; Rg is undefined")),
+    return filledIn(translate(kEmptyHueBinPattern),
                     reason.substr(hueBin.size(), end - hueBin.size()));
   }
   return translate(reason.c_str());
@@ -369,6 +380,13 @@ std::string drawnKey(const Figure &row, int element) {
   return withPart(row.drawnKey, row.elementKeys ? std::string(row.elementKeys[element])
                                                 : std::to_string(element + 1));
 }
+
+const char kMissingFiguresLine[] = FIGURE("%1: n/a, %2");
+const char kInvalidFiguresLine[] = FIGURE("%1: not valid, %2");
+const char kMethodsNote[] = FIGURE(
+    "The meter's method builds its references and samples on its own, coarser grids, so its Ra, "
+    "CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight record NO.001: Ra "
+    "94.2 there, 100 in CIE 13.3).");
 
 std::string figureText(double value, int decimals) {
   if (!std::isfinite(value)) {

@@ -1,6 +1,7 @@
 #include "lightquality/rendering.h"
 
 #include "lightquality/reference.h"
+#include "figure_mark.h"
 #include "sample_sums.h"
 #include "sprague.h"
 
@@ -102,7 +103,8 @@ ColourRenderingIndex colourRenderingIndex(const Spectrum &spectrum,
     return undefinedRendering("no correlated colour temperature: " + cct.reason);
   }
   if (cct.kelvin > 25000) {
-    return undefinedRendering("the CCT lies above 25000 K, where CIE daylight is not defined");
+    return undefinedRendering(
+        FIGURE("the CCT lies above 25000 K, where CIE daylight is not defined"));
   }
   SampleSums testSums;
   sampleSums(spectrum, testSums.data());

@@ -1,5 +1,6 @@
 #include "lightquality/spectrum.h"
 
+#include "figure_mark.h"
 #include "cie/tables.h"
 
 #include <cmath>
@@ -32,7 +33,7 @@ bool fail(std::string *error, const char *reason) {
 bool spectrumUsable(const Spectrum &spectrum, std::string *error) {
   for (double value : spectrum) {
     if (!std::isfinite(value)) {
-      return fail(error, "the spectrum holds values that are not finite numbers");
+      return fail(error, FIGURE("the spectrum holds values that are not finite numbers"));
     }
   }
   // Only Y decides, and every figure asks: the one column is summed alone.
@@ -43,7 +44,7 @@ bool spectrumUsable(const Spectrum &spectrum, std::string *error) {
     luminance += spectrum[j] * yBar[j * cmf.columns];
   }
   if (!(luminance > 0)) {
-    return fail(error, "the spectrum holds no light (its luminance sum is not positive)");
+    return fail(error, FIGURE("the spectrum holds no light (its luminance sum is not positive)"));
   }
   return true;
 }

@@ -1,5 +1,6 @@
 #include "lightquality/tlci.h"
 
+#include "figure_mark.h"
 #include "lightquality/cct.h"
 #include "television_camera.h"
 
@@ -252,8 +253,8 @@ Filmed filmed(const Spectrum &s, const std::string &whose) {
   if (std::string reason; !spectrumUsable(s, &reason)) {
     f.reason = whose + reason;
   } else if (!television::balances(f.signals.grey)) {
-    f.reason = whose + "the television camera does not see the light in all three channels "
-                       "(380-760 nm at 5 nm)";
+    f.reason = whose + FIGURE("the television camera does not see the light in all three "
+                              "channels (380-760 nm at 5 nm)");
   }
   return f;
 }
@@ -290,7 +291,7 @@ CorrelatedColourTemperature televisionCct(colorimetry::UV p) {
   if (cct.kelvin > kDaylightAboveKelvin) {
     cct.kelvin = nearestDaylightKelvin(p);
     if (std::isnan(cct.kelvin)) {
-      cct.reason = "the CCT lies outside the daylight locus's 4000-25000 K";
+      cct.reason = FIGURE("the CCT lies outside the daylight locus's 4000-25000 K");
     }
   }
   return cct;

@@ -2,6 +2,7 @@
 
 #include "lightquality/reference.h"
 
+#include "figure_mark.h"
 #include "cie/tables.h"
 
 #include <algorithm>
@@ -116,12 +117,12 @@ SimilarityIndex spectralSimilarityIndex(const Spectrum &test, const Spectrum &re
   SsiBins t = ssiBins(test);
   SsiBins r = ssiBins(reference);
   if (!normalised(&t)) {
-    return {kNaN, "the spectrum holds no light between 375 and 675 nm, or values that are not "
-                  "finite numbers"};
+    return {kNaN, FIGURE("the spectrum holds no light between 375 and 675 nm, or values that "
+                         "are not finite numbers")};
   }
   if (!normalised(&r)) {
-    return {kNaN, "the reference holds no light between 375 and 675 nm, or values that are not "
-                  "finite numbers"};
+    return {kNaN, FIGURE("the reference holds no light between 375 and 675 nm, or values "
+                         "that are not finite numbers")};
   }
   SsiBins weighted{};
   for (int i = 0; i < kSsiBins; ++i) {
@@ -172,7 +173,7 @@ PhotonQuantities photonQuantities(const Spectrum &spectrum, double illuminanceLu
     return {kNaN, kNaN, kNaN, reason};
   }
   if (!(illuminanceLux >= 0) || !std::isfinite(illuminanceLux)) {
-    return {kNaN, kNaN, kNaN, "the illuminance is negative or not a finite number"};
+    return {kNaN, kNaN, kNaN, FIGURE("the illuminance is negative or not a finite number")};
   }
   const double scale = wattsPerUnit(spectrum, illuminanceLux);
   PhotonQuantities q{photonBand(spectrum, scale, 400, 700),
@@ -184,8 +185,9 @@ PhotonQuantities photonQuantities(const Spectrum &spectrum, double illuminanceLu
   if (farRed != 0) {
     q.redFarRed = red / farRed;
   } else {
-    q.reason = illuminanceLux == 0 ? "no R:FR at an illuminance of 0"
-                                   : "no R:FR: the spectrum holds no light between 725 and 735 nm";
+    q.reason = illuminanceLux == 0
+                   ? FIGURE("no R:FR at an illuminance of 0")
+                   : FIGURE("no R:FR: the spectrum holds no light between 725 and 735 nm");
   }
   return q;
 }
@@ -201,7 +203,7 @@ ScotopicRatio scotopicPhotopicRatio(const Spectrum &spectrum) {
 
 Exposure exposureAtIso100(double illuminanceLux) {
   if (!positiveNumber(illuminanceLux)) {
-    return {kNaN, "no exposure value: the illuminance is not a positive number"};
+    return {kNaN, FIGURE("no exposure value: the illuminance is not a positive number")};
   }
   return {std::log2(illuminanceLux * 100 / kIncidentCalibrationConstant), {}};
 }

@@ -3,6 +3,7 @@
 // its group's reason.
 #include "lightquality/figure_table.h"
 #include "lightquality/reference.h"
+#include "lightquality/tlci.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,26 @@ TEST(FigureTable, CctsFarFromTheLocusAreMarkedNotHidden) {
   EXPECT_FALSE(cctDefined(ledSource, FigureGroup::kInstrument));
   EXPECT_EQ(figureCaveat(figure(FigureGroup::kCct, "cct_K"), ledSource), led.cct.reason);
   EXPECT_TRUE(std::isfinite(figureValue(figure(FigureGroup::kCct, "cct_K"), ledSource)));
+}
+
+// A reason that carries another after a prefix is translated as its
+// pattern with the other reason, itself translated, put in.
+TEST(FigureTable, PrefixedReasonsAreTranslatedPartByPart) {
+  const auto marked = [](const char *text) { return "<" + std::string(text) + ">"; };
+  const Spectrum dark{};
+  const LuminaireMatching matching = luminaireMatchingFactor(planckianRadiator(3200), dark);
+  EXPECT_EQ(translateReason(matching.reason, marked),
+            "<the reference luminaire: <the spectrum holds no light (its luminance sum is not "
+            "positive)>>");
+
+  // Light the camera does not see at all: past its 760 nm.
+  Spectrum farRed{};
+  for (int nm = 765; nm <= kFirstNm + kSpectrumValues - 1; ++nm) {
+    farRed[nm - kFirstNm] = 1;
+  }
+  const std::string camera = lightQuality(farRed, 10).userGroups.television.tlci.reason;
+  EXPECT_EQ(translateReason(camera, marked), "<" + camera + ">");
+  EXPECT_EQ(camera.rfind("the television camera does not see the light", 0), 0u) << camera;
 }
 
 } // namespace

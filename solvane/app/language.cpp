@@ -32,6 +32,24 @@ QString settingsPath() {
   return paths::settingsFile(kSettingsFile);
 }
 
+// Loads `file` from beside the program or the installed data folder and
+// installs it. False when there is no such file.
+bool install(QTranslator &translator, const QString &file) {
+  if (file.isEmpty()) {
+    return false;
+  }
+  const QString path = paths::dataFile(file);
+  const bool loaded = translator.load(path);
+  // Says which file an installed program took, or where it looked.
+  qDebug().noquote() << (loaded ? QStringLiteral("Translation %1 loaded")
+                                : QStringLiteral("Translation %1 not loaded"))
+                            .arg(path);
+  if (loaded) {
+    QCoreApplication::installTranslator(&translator);
+  }
+  return loaded;
+}
+
 } // namespace
 
 int storedCode() {
@@ -52,18 +70,15 @@ QString translationFile(int code) {
   }
 }
 
-bool loadTranslation(QTranslator &translator) {
-  const QString file = translationFile(storedCode());
-  if (file.isEmpty()) {
-    return false;
-  }
-  const QString path = paths::dataFile(file);
-  const bool loaded = translator.load(path);
-  // Says which file an installed program took, or where it looked.
-  qDebug().noquote() << (loaded ? QStringLiteral("Translation %1 loaded")
-                                : QStringLiteral("Translation %1 not loaded"))
-                            .arg(path);
-  return loaded;
+QString figureTranslationFile(int code) {
+  const QString own = translationFile(code);
+  return own.isEmpty() ? own : QStringLiteral("figures_") + own;
+}
+
+Translations::Translations(int code) {
+  const bool own = install(m_own, translationFile(code));
+  const bool figures = install(m_figures, figureTranslationFile(code));
+  m_loaded = own && figures;
 }
 
 bool storeCode(int index, QString *error) {

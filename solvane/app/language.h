@@ -3,11 +3,11 @@
 // The interface language: code 0 simplified Chinese, 1 traditional Chinese,
 // 2 English, kept under the key "language" of "language.ini" (in the working
 // directory, or the user's configuration folder for an installed program)
-// and applied at start-up by a translator.
+// and applied at start-up by translators: the program's own texts and the
+// figure table's, which specview shares.
 
 #include <QString>
-
-class QTranslator;
+#include <QTranslator>
 
 namespace solvane::language {
 
@@ -18,10 +18,26 @@ int storedCode();
 // "cn.qm", "tw.qm", "en.qm" for codes 0, 1, 2; empty for any other code.
 QString translationFile(int code);
 
-// Loads the translation file of the stored code into `translator`, found
-// beside the program or in its installed data folder. False when none was
-// loaded.
-bool loadTranslation(QTranslator &translator);
+// "figures_cn.qm", "figures_tw.qm", "figures_en.qm": the figure table's
+// texts in the language of `code`; empty for any other code.
+QString figureTranslationFile(int code);
+
+// The program's translation and the figure table's in language `code`,
+// each found beside the program or in its installed data folder, installed
+// into the application while this object lives (a translator leaves the
+// application when it is destroyed).
+class Translations {
+public:
+  explicit Translations(int code);
+
+  // True when both files were loaded.
+  bool loaded() const { return m_loaded; }
+
+private:
+  QTranslator m_own;
+  QTranslator m_figures;
+  bool m_loaded;
+};
 
 // Writes codes 0 to 2 and syncs the file, so that a new instance reads the
 // new value; any other index writes nothing. False, with the reason in

@@ -152,9 +152,7 @@ int run(int &argc, char **argv) {
   }
   lock.release();
 
-  QTranslator translator;
-  language::loadTranslation(translator);
-  application.installTranslator(&translator);
+  const language::Translations translations(language::storedCode());
   QTranslator qtTexts; // OK, Cancel, the file and print dialogs
   if (language::loadQtTranslation(qtTexts, language::storedCode())) {
     application.installTranslator(&qtTexts);

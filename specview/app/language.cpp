@@ -23,6 +23,19 @@ QStringList translationFolders() {
   return {programFolder, QDir(programFolder).filePath("../share/specview/translations")};
 }
 
+// Installs translation file `name` (.qm) from the first folder that holds it.
+bool installFile(QCoreApplication &app, const QString &name) {
+  auto *translator = new QTranslator(&app);
+  for (const QString &folder : translationFolders()) {
+    if (translator->load(name, folder)) {
+      app.installTranslator(translator);
+      return true;
+    }
+  }
+  delete translator;
+  return false;
+}
+
 QString &installed() {
   static QString code;
   return code;
@@ -52,14 +65,10 @@ bool install(QCoreApplication &app, const QString &code) {
   if (qt->load("qtbase_" + qtLocale(code), QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
     app.installTranslator(qt);
   }
-  auto *own = new QTranslator(&app);
-  for (const QString &folder : translationFolders()) {
-    if (own->load("specview_" + code, folder)) {
-      app.installTranslator(own);
-      return true;
-    }
-  }
-  return false;
+  // specview's own texts, then the figure table's, which solvane shares.
+  const bool own = installFile(app, "specview_" + code);
+  const bool figures = installFile(app, "figures_" + code);
+  return own && figures;
 }
 
 } // namespace specview::language

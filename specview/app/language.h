@@ -17,8 +17,9 @@ QString stored();
 // False when the settings could not be written.
 bool store(const QString &code);
 
-// Installs the translators of `code` (specview's and Qt's own) into `app`.
-// False when specview's translation file was not found.
+// Installs the translators of `code` (specview's, the figure table's and
+// Qt's own) into `app`. False when specview's or the figure table's
+// translation file was not found.
 bool install(QCoreApplication &app, const QString &code);
 
 // The code install() was last given; the stored one before that.

@@ -3,6 +3,8 @@
 // saturation, automatic integration, a failing device and saving behave as
 // a user relies on.
 
+#include "figures.h"
+#include "language.h"
 #include "mainwindow.h"
 
 #include "tesselusb/sim_loader.h"
@@ -472,6 +474,26 @@ private slots:
              qPrintable(error));
     QVERIFY(!window->saveSpdx(dir.filePath("missing/lamp.spdx")));
     QVERIFY(!QFile::exists(dir.filePath("missing")));
+  }
+
+  // A language brings specview's texts and the figure table's: a green LED
+  // far from the Planckian locus has no CCT, and the panel's reason says so
+  // in Chinese, then, with English installed over Chinese, in English again.
+  // Last, since translators stay installed.
+  void languageBringsTheFigureTexts() {
+    QVector<double> led(specview::kSpectrumPoints);
+    for (int i = 0; i < led.size(); ++i) {
+      const double offset = (380 + i - 530) / 10.0;
+      led[i] = std::exp(-offset * offset / 2);
+    }
+    QCoreApplication &app = *QCoreApplication::instance();
+    QVERIFY(specview::language::install(app, "cn"));
+    QCOMPARE(app.translate("specview::FiguresPanel", "Light quality"), QString::fromUtf8("光品质"));
+    const QString chinese = specview::computeFigures(led).reason;
+    QCOMPARE(chinese, QString::fromUtf8("色品点距普朗克轨迹超过 0.05，CIE 15:2018 在此不定义相关色温"));
+    QVERIFY(specview::language::install(app, "en"));
+    const QString english = specview::computeFigures(led).reason;
+    QVERIFY2(english.startsWith("the chromaticity lies more than 0.05"), qPrintable(english));
   }
 };
 

@@ -17,9 +17,7 @@ inline constexpr double kLocusLastKelvin = 100000;
 inline constexpr double kMaximumAbsDuv = 0.05;
 
 // Why a chromaticity more than kMaximumAbsDuv from the locus has no CCT.
-inline constexpr char kFarFromLocus[] =
-    "the chromaticity lies more than 0.05 from the Planckian locus, where CIE 15:2018 defines "
-    "no CCT";
+extern const char kFarFromLocus[];
 
 struct CorrelatedColourTemperature {
   double kelvin;      // NaN when it cannot be found; kept, though undefined, far from the locus

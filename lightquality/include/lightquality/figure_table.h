@@ -134,6 +134,15 @@ inline double figureValue(const Figure &row, const FigureSource &source, int ele
 std::string translateReason(const std::string &reason,
                             const std::function<std::string(const char *)> &translate);
 
+// Texts the views set around the table's names and reasons, translated
+// like them: "%1: n/a, %2" (the names of a group, why its figures are
+// missing), "%1: not valid, %2" (names with their method, why their numbers
+// do not stand), and why the meter's method and the CIE methods give
+// different Ra, CCT and R1–R15.
+extern const char kMissingFiguresLine[];
+extern const char kInvalidFiguresLine[];
+extern const char kMethodsNote[];
+
 // The value with `decimals` decimals, or "n/a" where it is not a number.
 std::string figureText(double value, int decimals);
 

@@ -328,8 +328,8 @@ private slots:
         file.write(c.file);
       }
       QCOMPARE(solvane::language::storedCode(), c.code);
-      QTranslator translator;
-      QCOMPARE(solvane::language::loadTranslation(translator), c.translated);
+      const solvane::language::Translations translations(solvane::language::storedCode());
+      QCOMPARE(translations.loaded(), c.translated);
       MainWindow other;
       QCOMPARE(other.findChild<QComboBox *>("comboBox_language")->currentIndex(),
                c.code <= 2 ? c.code : -1);
@@ -349,6 +349,24 @@ private slots:
     QVERIFY(written.readAll().contains("language=1"));
     QVERIFY(solvane::language::storeCode(7)); // writes nothing
     QCOMPARE(solvane::language::storedCode(), 1);
+  }
+
+  // A language is the program's file and the figure table's: Chinese names
+  // the figures in Chinese, and English, installed over it, takes back both
+  // the window's texts and the figures' names.
+  void languageLoadsTheFigureTexts() {
+    const auto tr = [](const char *context, const char *text) {
+      return QCoreApplication::translate(context, text);
+    };
+    const solvane::language::Translations chinese(0);
+    QVERIFY(chinese.loaded());
+    QCOMPARE(tr("MainWindow", "Read"), QString::fromUtf8("读取"));
+    QCOMPARE(tr("Figures", "Colour rendering index Ra"), QString::fromUtf8("显色指数 Ra"));
+    const solvane::language::Translations english(2);
+    QVERIFY(english.loaded());
+    QCOMPARE(tr("MainWindow", "Iluminance"), QString("Illuminance"));
+    QCOMPARE(tr("Figures", "Colour rendering index Ra"), QString("Colour rendering index Ra"));
+    QVERIFY(!solvane::language::Translations(3).loaded());
   }
 
   // A choice that cannot be stored would restart in the old language: the

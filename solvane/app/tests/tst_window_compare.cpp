@@ -5,6 +5,7 @@
 // tabs of the Light quality window.
 
 #include "comparedialog.h"
+#include "language.h"
 #include "lightqualitydialog.h"
 #include "test_files.h"
 #include "window_test.h"
@@ -306,14 +307,20 @@ private slots:
     QVERIFY(text("value_tlciReference") != "n/a");
     QCOMPARE(dialog->findChild<QLabel *>("label_tlciCaution") != nullptr, t.tlci.caution());
 
-    const QString file = workDir.filePath("lamp.txt");
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
+    // A spectrum file of 380-780 nm with the value `valueAt(nm)`.
+    const auto spectrumFile = [this](const char *name, const auto &valueAt) {
+      const QString path = workDir.filePath(name);
+      QFile out(path);
+      if (out.open(QIODevice::WriteOnly)) {
+        for (int nm = 380; nm <= 780; ++nm) {
+          out.write(QString("%1 %2\n").arg(nm).arg(valueAt(nm)).toUtf8());
+        }
+      }
+      return path;
+    };
     const QStringList record = expectedRecord(fourRecords, 1);
-    for (int nm = 380; nm <= 780; ++nm) {
-      out.write(QString("%1 %2\n").arg(nm).arg(record[rec::kFirstIntensity + nm - 380]).toUtf8());
-    }
-    out.close();
+    const QString file =
+        spectrumFile("lamp.txt", [&](int nm) { return record[rec::kFirstIntensity + nm - 380]; });
     QVERIFY(dialog->matchWithSpectrumFile(file));
     QCOMPARE(text("value_tlmfFile"), QString("100.0"));
     QCOMPARE(text("label_tlmfFile"), QString("lamp.txt"));
@@ -321,6 +328,14 @@ private slots:
     QCOMPARE(warnings.size(), 1);
     QVERIFY2(warnings[0].endsWith("none.txt: No such file or directory"), qPrintable(warnings[0]));
     QCOMPARE(text("value_tlmfFile"), QString("100.0")); // the earlier match stays
+    // A reference without light: n/a, and why in the window's language.
+    {
+      const solvane::language::Translations chinese(0);
+      QVERIFY(dialog->matchWithSpectrumFile(spectrumFile("dark.txt", [](int) { return 0; })));
+    }
+    QCOMPARE(text("value_tlmfFile"), QString("n/a"));
+    QCOMPARE(dialog->findChild<QLabel *>("value_tlmfFile")->toolTip(),
+             QString::fromUtf8("参考灯具：光谱中没有光（其亮度和不为正）"));
 
     auto *table = dialog->findChild<QTableWidget *>("table_exposure");
     QCOMPARE(table->columnCount(), 17); // EV, f/2.8 to f/16

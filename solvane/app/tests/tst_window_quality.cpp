@@ -3,6 +3,7 @@
 // warning for no record or a short one, its texts in Chinese, and the SPDX
 // export from it.
 
+#include "language.h"
 #include "lightqualitydialog.h"
 #include "uncertainty_panel.h"
 #include "mainwindow.h"
@@ -26,11 +27,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace rec = solvane::records;
 using solvane::quality::LightQualityDialog;
@@ -147,14 +149,19 @@ private slots:
     QVERIFY(qualityWindows().isEmpty());
   }
 
+  // The window's own texts and the figure table's (the names, the note on
+  // the methods) are both in Chinese.
   void textsAreTranslated() {
-    QTranslator chinese;
-    QVERIFY(chinese.load("cn", QCoreApplication::applicationDirPath()));
-    QCoreApplication::installTranslator(&chinese);
-    readFourRecords();
-    clickQuality();
-    QCoreApplication::removeTranslator(&chinese);
+    {
+      const solvane::language::Translations chinese(0);
+      QVERIFY(chinese.loaded());
+      readFourRecords();
+      clickQuality();
+    }
     QCOMPARE(qualityWindows().size(), 1);
+    QVERIFY(child<QLabel>(qualityWindows()[0], "label_methodsNote")
+                ->text()
+                .startsWith(QString::fromUtf8("仪器算法在自己较粗的网格上")));
     QVERIFY(qualityWindows()[0]->windowTitle().startsWith(QString::fromUtf8("光品质")));
     QCOMPARE(child<QPushButton>(qualityWindows()[0], "btn_close")->text(),
              QString::fromUtf8("关闭"));
@@ -164,19 +171,21 @@ private slots:
 
   // Every reason the library gives for a missing figure reads in Chinese:
   // a record without light, one with a negative illuminance, a narrow-band
-  // LED far from the locus, a spectrum without far red.
+  // LED far from the locus, a spectrum without far red, and light only
+  // past 760 nm, which the television camera does not see.
   void reasonsAreTranslated() {
-    QTranslator chinese;
-    QVERIFY(chinese.load("cn", QCoreApplication::applicationDirPath()));
-    QCoreApplication::installTranslator(&chinese);
+    std::optional<solvane::language::Translations> chinese(std::in_place, 0);
     lightquality::Spectrum led{};
     for (int j = 0; j < lightquality::kSpectrumValues; ++j) {
       const double offset = (lightquality::kFirstNm + j - 530) / 10.0;
       led[j] = std::exp(-offset * offset / 2);
     }
+    lightquality::Spectrum farRed{}; // past the television camera's 760 nm
+    std::fill(farRed.end() - 16, farRed.end(), 1.0);
     QStringList untranslated;
     for (const auto &[spectrum, lux] :
-         {std::pair{lightquality::Spectrum{}, 0.0}, std::pair{led, -1.0}, std::pair{led, 0.0}}) {
+         {std::pair{lightquality::Spectrum{}, 0.0}, std::pair{led, -1.0}, std::pair{led, 0.0},
+          std::pair{farRed, 10.0}}) {
       const lightquality::LightQuality q = lightquality::lightQuality(spectrum, lux);
       const lightquality::FigureSource source{q, nullptr};
       for (const lightquality::FigureGroupInfo &info : lightquality::figureGroups()) {
@@ -192,7 +201,7 @@ private slots:
         "solvane::quality::LightQualityDialog",
         "10⁶/target − 10⁶/CCT (CIE 15:2018 CCT of the record); negative: a blue, cooling filter; "
         "positive: an orange, warming one.");
-    QCoreApplication::removeTranslator(&chinese);
+    chinese.reset();
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
     // A blue filter raises the CCT.
     QVERIFY2(mired.contains(QString::fromUtf8("蓝色滤镜，提高色温")), qPrintable(mired));

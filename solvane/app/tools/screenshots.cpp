@@ -10,8 +10,8 @@
 //
 //   solvane_screenshots LANGUAGE(cn|tw|en) ROW OUTPUT_FOLDER
 //
-// Run it in the folder that holds the translation files, on any display
-// (xvfb-run, or QT_QPA_PLATFORM=offscreen).
+// The translation files are taken from beside the program, as the program
+// takes them; run it on any display (xvfb-run, or QT_QPA_PLATFORM=offscreen).
 
 #include "comparedialog.h"
 #include "fitting.h"
@@ -31,7 +31,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -60,19 +59,20 @@ int main(int argc, char **argv) {
   solvane::ui::installFontSubstitutions();
   solvane::ui::setMessageAnswerer(
       [](QMessageBox::Icon, const QString &, const QString &) { return QMessageBox::Ok; });
-  QTranslator translator;
-  if (!translator.load(language + ".qm")) {
-    std::fprintf(stderr, "solvane_screenshots: no %s.qm in the working folder\n", argv[1]);
+  const int code = QStringList{"cn", "tw", "en"}.indexOf(language);
+  const solvane::language::Translations translations(code);
+  if (!translations.loaded()) {
+    std::fprintf(stderr, "solvane_screenshots: the %s translations are not beside the program\n",
+                 argv[1]);
     return 1;
   }
-  application.installTranslator(&translator);
 
   MainWindow window;
   {
     // Show the language of the pictures without the restart a change means.
     auto *languages = window.findChild<QComboBox *>("comboBox_language");
     const QSignalBlocker quiet(languages);
-    languages->setCurrentIndex(QStringList{"cn", "tw", "en"}.indexOf(language));
+    languages->setCurrentIndex(code);
   }
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) {

@@ -8,13 +8,6 @@
 namespace solvane::quality {
 namespace {
 
-const char *const kMissingLine = QT_TRANSLATE_NOOP("Figures", "%1: n/a, %2");
-const char *const kNotValidLine = QT_TRANSLATE_NOOP("Figures", "%1: not valid, %2");
-const char *const kMethodsNote = QT_TRANSLATE_NOOP(
-    "Figures", "The meter's method builds its references and samples on its own, coarser grids, "
-               "so its Ra, CCT and R1–R15 differ from those of CIE 13.3 and CIE 15:2018 (daylight "
-               "record NO.001: Ra 94.2 there, 100 in CIE 13.3).");
-
 // A row whose value is a number that is not valid.
 bool hasCaveat(const lightquality::Figure &row, const lightquality::FigureSource &source) {
   return std::isfinite(lightquality::figureValue(row, source)) &&
@@ -79,7 +72,7 @@ QStringList reasonLines(const lightquality::FigureSource &source, bool merge,
   }
   QStringList lines;
   for (int i = 0; i < texts.size(); ++i) {
-    lines << translate(kMissingLine).arg(names[i], texts[i]);
+    lines << translate(lightquality::kMissingFiguresLine).arg(names[i], texts[i]);
   }
   return lines;
 }
@@ -114,13 +107,13 @@ QStringList caveatLines(const lightquality::FigureSource &source,
   }
   QStringList lines;
   for (int i = 0; i < reasons.size(); ++i) {
-    lines << translate(kNotValidLine).arg(names[i], reasons[i]);
+    lines << translate(lightquality::kInvalidFiguresLine).arg(names[i], reasons[i]);
   }
   return lines;
 }
 
 QString methodsNote(const std::function<QString(const char *)> &translate) {
-  return translate(kMethodsNote);
+  return translate(lightquality::kMethodsNote);
 }
 
 } // namespace solvane::quality

@@ -107,7 +107,7 @@ bool LightQualityDialog::matchWithSpectrumFile(const QString &path) {
       lightquality::luminaireMatchingFactor(m_quality.input.spectrum, reference.values);
   const lightquality::Figure &row = lightquality::figure(FigureGroup::kTlmf, "d65");
   m_tlmfFile->setText(figureText(match.qa, row.decimals));
-  m_tlmfFile->setToolTip(QString::fromStdString(match.reason)); // why it is n/a
+  m_tlmfFile->setToolTip(reasonText(match.reason, translatedFigureText)); // why it is n/a
   m_tlmfFileName->setText(quoting::quotedText(QFileInfo(path).fileName()));
   return true;
 }
