@@ -413,41 +413,43 @@ TEST(RepeatedScans, ScansWithoutSpreadGiveTheBudgetsDrawsWithoutNoise) {
   EXPECT_GT(fromScans.figures[figureIndex("cct_K")].u, 0);
 }
 
-TEST(RepeatedScans, LinearFiguresFollowTheVarianceOfTheMeanOfTDistributedNoise) {
+TEST(RepeatedScans, LinearFiguresFollowTheScansOwnSpreadWithItsCorrelation) {
   // Eight scans alternate about the record by d_p, a spread that differs
-  // from pixel to pixel: s_p² = 8 d_p² / 7.
+  // from pixel to pixel and moves every pixel of a scan together, as the
+  // filtered and smoothed values of a spectrometer do. Noise drawn pixel by
+  // pixel would give X, Y and Z a fraction of this spread.
   const Spectrum record = sourceSpectrum("D65");
   const std::vector<double> mean = onPixels(record);
   const int n = 8;
   std::vector<std::vector<double>> scans(n, mean);
-  std::vector<double> spread(mean.size());
   for (std::size_t p = 0; p < mean.size(); ++p) {
-    spread[p] = (p % 2 == 0 ? 0.02 : 0.005) * mean[p] + 0.001;
+    const double spread = (p % 2 == 0 ? 0.02 : 0.005) * mean[p] + 0.001;
     for (int j = 0; j < n; ++j) {
-      scans[static_cast<std::size_t>(j)][p] += j % 2 == 0 ? spread[p] : -spread[p];
+      scans[static_cast<std::size_t>(j)][p] += j % 2 == 0 ? spread : -spread;
     }
   }
   const double lux = 1000;
   const UncertaintyResult result = propagateScans(scans, lux, zeroBudget());
   const double c = lux / (kKm * tristimulus(record, cie::cmf1931_2deg).Y);
-  const double *cmf = cie::cmf1931_2deg.row(kFirstNm);
   const char *keys[] = {"X", "Y", "Z"};
   for (int column = 0; column < 3; ++column) {
-    double variance = 0;
-    for (int i = 0; i < kSpectrumValues; ++i) {
-      // The variance of the mean of each pixel, (s²/n)·(n − 1)/(n − 3),
-      // and a quarter of each of the two pixels of a sample.
-      double sample = 0;
-      for (int p : {2 * i, 2 * i + 1}) {
-        const double d = spread[static_cast<std::size_t>(p)];
-        const double s2 = n * d * d / (n - 1);
-        sample += 0.25 * s2 / n * (n - 1.0) / (n - 3.0);
-      }
-      const double w = kKm * c * cmf[i * cie::cmf1931_2deg.columns + column];
-      variance += w * w * sample;
+    // The variance of the mean of the scans' own values of the figure,
+    // (s²/n)·(n − 1)/(n − 3) for the t of n − 1 degrees of freedom.
+    std::vector<double> figure;
+    for (const std::vector<double> &scan : scans) {
+      const colorimetry::Tristimulus t = tristimulus(pairMeans(scan), cie::cmf1931_2deg);
+      figure.push_back(kKm * c * (column == 0 ? t.X : column == 1 ? t.Y : t.Z));
     }
+    double average = 0, squares = 0;
+    for (double f : figure) {
+      average += f / n;
+    }
+    for (double f : figure) {
+      squares += (f - average) * (f - average);
+    }
+    const double variance = squares / (n - 1) / n * (n - 1.0) / (n - 3.0);
     SCOPED_TRACE(keys[column]);
-    // 10,000 draws give u to about ±1 % for a sum of t-distributed values.
+    // 10,000 draws give u to about ±1 %.
     EXPECT_NEAR(result.figures[figureIndex(keys[column])].u / std::sqrt(variance), 1, 0.03);
   }
 }

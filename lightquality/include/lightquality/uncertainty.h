@@ -88,9 +88,10 @@ bool propagateUncertainty(const Spectrum &record, double illuminanceLux,
 
 // The noise of a spectrometer's spectrum can come from n repeated scans of
 // the same light instead of the budget: per value of the instrument's own
-// grid the mean of the scans is the estimate, and each draw adds to it
-// (s/√n)·t, s the scans' standard deviation and t Student's t with n − 1
-// degrees of freedom, independent per value and draw. Its variance is
+// grid the mean of the scans is the estimate, and each draw adds to it noise
+// that is, value by value, (s/√n)·t, s the scans' standard deviation and t
+// Student's t with n − 1 degrees of freedom; between values it is
+// correlated as the scans' deviations from their mean are. Its variance is
 // finite only from n = 4 on.
 inline constexpr int kMinimumRepeatedScans = 4;
 
