@@ -51,12 +51,6 @@ QString figureTr(const char *text) {
   return QCoreApplication::translate("Figures", text);
 }
 
-// A reason of the library in the window's language.
-QString reasonTr(const std::string &reason) {
-  return QString::fromStdString(lightquality::translateReason(
-      reason, [](const char *text) { return figureTr(text).toStdString(); }));
-}
-
 // "CCT (K)", "Ra (CIE 13.3)": the row's symbol with its unit or, where the
 // SDK shows the same quantity, its method.
 QString panelLabel(const PanelFigure &figure) {
@@ -199,7 +193,7 @@ void FiguresPanel::render() {
       QLabel *label = values.value(shown.key);
       label->setText(figureText(row, lightquality::figureValue(row, source)));
       const std::string caveat = lightquality::figureCaveat(row, source);
-      const QString why = !saturation.isEmpty() ? saturation : reasonTr(caveat);
+      const QString why = !saturation.isEmpty() ? saturation : translatedReason(caveat);
       label->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("color: rgb(140,140,140);"));
       label->setToolTip(why);
     }

@@ -46,15 +46,19 @@ QString lightQualityReason(const lightquality::FigureSource &source) {
   using G = lightquality::FigureGroup;
   for (G group : {G::kCct, G::kRendering, G::kFidelity, G::kTlci}) {
     if (const std::string reason = lightquality::groupReason(source, group); !reason.empty()) {
-      return QString::fromStdString(lightquality::translateReason(reason, [](const char *text) {
-        return QCoreApplication::translate("Figures", text).toStdString();
-      }));
+      return translatedReason(reason);
     }
   }
   return {};
 }
 
 } // namespace
+
+QString translatedReason(const std::string &reason) {
+  return QString::fromStdString(lightquality::translateReason(reason, [](const char *text) {
+    return QCoreApplication::translate("Figures", text).toStdString();
+  }));
+}
 
 lightquality::Spectrum figureSpectrum(const QVector<double> &spectrum) {
   lightquality::Spectrum s{};

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVector>
 
+#include <string>
+
 namespace specview {
 
 struct Figures {
@@ -27,5 +29,8 @@ lightquality::Spectrum figureSpectrum(const QVector<double> &spectrum);
 
 // `spectrum`: 400 values, 380 to 779 nm at 1 nm.
 Figures computeFigures(const QVector<double> &spectrum);
+
+// A reason of the light-quality library in the program's language.
+QString translatedReason(const std::string &reason);
 
 } // namespace specview
