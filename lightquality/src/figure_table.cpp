@@ -15,8 +15,8 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 const char *const kChannelKeys[kAlphaOpicChannels] = {"s_cone", "m_cone", "l_cone", "rhodopic",
                                                       "melanopic"};
-const char *const kChannelNames[kAlphaOpicChannels] = {"S-cone", "M-cone", "L-cone", "Rhodopic",
-                                                       "Melanopic"};
+const char *const kChannelNames[kAlphaOpicChannels] = {
+    FIGURE("S-cone"), FIGURE("M-cone"), FIGURE("L-cone"), FIGURE("Rhodopic"), FIGURE("Melanopic")};
 
 template <std::size_t N> double at(const std::array<double, N> &values, int element) {
   return values[static_cast<std::size_t>(element)];

@@ -255,5 +255,25 @@
         <source>the CCT lies outside the daylight locus&apos;s 4000-25000 K</source>
         <translation>相关色温在日光轨迹的 4000–25000 K 范围之外</translation>
     </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S 视锥</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M 视锥</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L 视锥</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>视杆</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>黑视素</translation>
+    </message>
 </context>
 </TS>

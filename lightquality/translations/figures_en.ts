@@ -255,5 +255,25 @@
         <source>the CCT lies outside the daylight locus&apos;s 4000-25000 K</source>
         <translation>the CCT lies outside the daylight locus&apos;s 4000-25000 K</translation>
     </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S-cone</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M-cone</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L-cone</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>Rhodopic</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>Melanopic</translation>
+    </message>
 </context>
 </TS>

@@ -255,5 +255,25 @@
         <source>the CCT lies outside the daylight locus&apos;s 4000-25000 K</source>
         <translation>相關色溫在日光軌跡的 4000–25000 K 範圍之外</translation>
     </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S 視錐</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M 視錐</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L 視錐</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>視桿</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>黑視素</translation>
+    </message>
 </context>
 </TS>

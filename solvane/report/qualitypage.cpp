@@ -167,7 +167,6 @@ void drawBars(KVPainter &page, const QString &title,
 }
 
 void drawAlphaOpic(KVPainter &page, const RecordQuality &q, float top) {
-  const char *const channels[] = {"S-cone", "M-cone", "L-cone", "Rhodopic", "Melanopic"};
   const lightquality::Figure *columns[] = {
       &lightquality::figure(FigureGroup::kAlphaOpic, "irradiance_mW_m2"),
       &lightquality::figure(FigureGroup::kAlphaOpic, "edi_lx"),
@@ -189,7 +188,7 @@ void drawAlphaOpic(KVPainter &page, const RecordQuality &q, float top) {
   }
   useFont(page, kBodySize, kBold);
   for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
-    page.drawText(channels[c], 0, top + kRowHeight * (c + 1), Qt::AlignLeft);
+    page.drawText(columns[0]->elementNames[c], 0, top + kRowHeight * (c + 1), Qt::AlignLeft);
   }
 }
 

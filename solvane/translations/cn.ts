@@ -643,26 +643,6 @@
         <translation>记录自身的指标（仪器算法）</translation>
     </message>
     <message>
-        <source>S-cone</source>
-        <translation>S 视锥</translation>
-    </message>
-    <message>
-        <source>M-cone</source>
-        <translation>M 视锥</translation>
-    </message>
-    <message>
-        <source>L-cone</source>
-        <translation>L 视锥</translation>
-    </message>
-    <message>
-        <source>Rhodopic</source>
-        <translation>视杆</translation>
-    </message>
-    <message>
-        <source>Melanopic</source>
-        <translation>黑视素</translation>
-    </message>
-    <message>
         <source>Local chroma shift Rcs,hj (%) by hue bin</source>
         <translation>各色相区局部彩度偏移 Rcs,hj (%)</translation>
     </message>

@@ -649,26 +649,6 @@
         <translation>The record&apos;s own figures (meter&apos;s method)</translation>
     </message>
     <message>
-        <source>S-cone</source>
-        <translation>S-cone</translation>
-    </message>
-    <message>
-        <source>M-cone</source>
-        <translation>M-cone</translation>
-    </message>
-    <message>
-        <source>L-cone</source>
-        <translation>L-cone</translation>
-    </message>
-    <message>
-        <source>Rhodopic</source>
-        <translation>Rhodopic</translation>
-    </message>
-    <message>
-        <source>Melanopic</source>
-        <translation>Melanopic</translation>
-    </message>
-    <message>
         <source>Local chroma shift Rcs,hj (%) by hue bin</source>
         <translation>Local chroma shift Rcs,hj (%) by hue bin</translation>
     </message>

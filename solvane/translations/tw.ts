@@ -643,26 +643,6 @@
         <translation>記錄自身的指標（儀器演算法）</translation>
     </message>
     <message>
-        <source>S-cone</source>
-        <translation>S 視錐</translation>
-    </message>
-    <message>
-        <source>M-cone</source>
-        <translation>M 視錐</translation>
-    </message>
-    <message>
-        <source>L-cone</source>
-        <translation>L 視錐</translation>
-    </message>
-    <message>
-        <source>Rhodopic</source>
-        <translation>視桿</translation>
-    </message>
-    <message>
-        <source>Melanopic</source>
-        <translation>黑視素</translation>
-    </message>
-    <message>
         <source>Local chroma shift Rcs,hj (%) by hue bin</source>
         <translation>各色相區局部彩度偏移 Rcs,hj (%)</translation>
     </message>

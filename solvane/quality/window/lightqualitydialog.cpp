@@ -220,8 +220,11 @@ QTableWidget *LightQualityDialog::createAlphaOpicTable() {
   const lightquality::FigureSource source = m_quality.figures();
   auto *table = valueTable(3, lightquality::kAlphaOpicChannels);
   table->setObjectName("table_alphaOpic");
-  table->setHorizontalHeaderLabels(
-      {tr("S-cone"), tr("M-cone"), tr("L-cone"), tr("Rhodopic"), tr("Melanopic")});
+  QStringList channels;
+  for (int c = 0; c < lightquality::kAlphaOpicChannels; ++c) {
+    channels << translatedFigureText(rows[0]->elementNames[c]);
+  }
+  table->setHorizontalHeaderLabels(channels);
   for (int r = 0; r < 3; ++r) {
     const QString unit = figureUnit(*rows[r]);
     const QString name = translatedFigureText(rows[r]->label);
