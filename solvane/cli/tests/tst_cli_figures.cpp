@@ -336,7 +336,6 @@ private slots:
     }
   }
 
-  // The same cells as the dialog, computed by the same code.
   // metrics --out: the demo meter's data file as the golden file has it.
   // After a deliberate change of the figures or columns, regenerate it with
   //   solvane-cli read --csv demo.csv   (on the demo meter)
