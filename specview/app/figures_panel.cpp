@@ -137,8 +137,16 @@ void FiguresPanel::showUncertainty(const lightquality::UncertaintyResult &result
   render();
 }
 
+void FiguresPanel::setOlderFrame(const QString &time) {
+  if (time != olderFrame_) {
+    olderFrame_ = time;
+    render();
+  }
+}
+
 void FiguresPanel::clearUncertainty(const QString &note) {
   uncertainty_ = {};
+  olderFrame_.clear();
   progress_->hide();
   uncertaintyNote_->setText(note);
   uncertaintyNote_->setVisible(!note.isEmpty());
@@ -205,7 +213,11 @@ void FiguresPanel::render() {
         tr("Noise from %n scan(s), the other errors from the default budget; %1 draws", nullptr,
            uncertaintyScans_)
             .arg(uncertainty_.draws) +
-        (expanded ? tr("; ± is k = 2") : QString()));
+        (expanded ? tr("; ± is k = 2") : QString()) +
+        (olderFrame_.isEmpty()
+             ? QString()
+             : "\n" + tr("Figures of the frame of %1; the newest frame is drawn next.")
+                           .arg(olderFrame_)));
   }
   QStringList notes{saturation.isEmpty() ? figures.reason : saturation};
   // A TLCI far from its reference keeps its number, marked, with the caution.

@@ -41,6 +41,9 @@ public:
   void setScans(int scans);
   // The uncertainty of the figures shown, from `scans` scans.
   void showUncertainty(const lightquality::UncertaintyResult &result, int scans);
+  // The time of the frame whose figures and uncertainty are shown while a
+  // newer one waits for its draws; empty when they are the newest frame's.
+  void setOlderFrame(const QString &time);
   // No uncertainty beside the figures; `note` says why, if anything.
   void clearUncertainty(const QString &note = {});
   void showProgress(int done, int most);
@@ -65,6 +68,7 @@ private:
   bool saturated_ = false;
   lightquality::UncertaintyResult uncertainty_; // no figures: none shown
   int uncertaintyScans_ = 0;
+  QString olderFrame_;
 };
 
 } // namespace specview

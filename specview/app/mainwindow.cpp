@@ -89,9 +89,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 
   connect(figures_, &FiguresPanel::uncertaintyToggled, this, &MainWindow::uncertaintyToggled);
   connect(&uncertainty_, &ScanUncertainty::progressed, figures_, &FiguresPanel::showProgress);
-  connect(&uncertainty_, &ScanUncertainty::finished, figures_, &FiguresPanel::showUncertainty);
-  connect(&uncertainty_, &ScanUncertainty::failed, figures_,
-          [this](const QString &error) { figures_->clearUncertainty(error); });
+  connect(&uncertainty_, &ScanUncertainty::finished, this, &MainWindow::uncertaintyFinished);
+  connect(&uncertainty_, &ScanUncertainty::failed, this,
+          [this](const QString &error) { stopUncertainty(error); });
   connect(&acquisition_, &Acquisition::frameAcquired, this, &MainWindow::frameAcquired);
   connect(&acquisition_, &Acquisition::failed, this, &MainWindow::acquisitionFailed);
   connect(&acquisition_, &Acquisition::busyChanged, this, &MainWindow::busyChanged);
@@ -462,12 +462,16 @@ void MainWindow::busyChanged(bool busy) {
 
 void MainWindow::frameAcquired(const AcquiredFrame &frame) {
   last_ = frame;
-  if (figures_->uncertaintyWanted()) {
-    startUncertainty();
+  if (!figures_->uncertaintyWanted()) {
+    stopUncertainty();
+  } else if (drawing_) {
+    frameWaiting_ = true; // drawn when the run ends; its figures show then
   } else {
-    // An uncertainty of an earlier frame never stands beside this one's figures.
-    uncertainty_.stop();
+    // A frame that finds no run going shows its own figures at once, and
+    // its uncertainty when drawn.
+    shownFrame_ = {};
     figures_->clearUncertainty();
+    startUncertainty();
   }
   if (!repaint_.isActive()) {
     repaint_.start();
@@ -584,8 +588,14 @@ void MainWindow::refreshPlot() {
   plot_->replot();
 }
 
+// An uncertainty stands only beside the figures of the frame it was drawn
+// for: while a newer frame waits for its draws, the panel keeps the older
+// frame's figures and says so.
 void MainWindow::refreshFigures() {
-  figures_->show(last_.figures, saturatedCount() > 0);
+  const bool older = shownFrame_.frame.isValid() && drawing_;
+  const AcquiredFrame &shown = shownFrame_.frame.isValid() ? shownFrame_ : last_;
+  figures_->show(shown.figures, saturatedCount(shown.frame) > 0);
+  figures_->setOlderFrame(older ? shownFrame_.frame.time.toString("hh:mm:ss.zzz") : QString());
 }
 
 QString MainWindow::figureText(const QString &key) const {
@@ -603,27 +613,51 @@ void MainWindow::uncertaintyToggled(bool on) {
   if (on) {
     startUncertainty();
   } else {
-    uncertainty_.stop();
-    figures_->clearUncertainty();
+    stopUncertainty();
   }
 }
 
-// Each frame's figures get the uncertainty of its own scans; a run for an
-// earlier frame stops.
+// The newest frame's scans are drawn; the figures shown keep the last
+// result until this run ends.
 void MainWindow::startUncertainty() {
   const Frame &frame = last_.frame;
   if (frame.scanSpectra.size() < lightquality::kMinimumRepeatedScans) {
-    uncertainty_.stop();
-    figures_->clearUncertainty(tr("The uncertainty follows with the next frame, from its scans."));
+    stopUncertainty(tr("The uncertainty follows with the next frame, from its scans."));
     return;
   }
-  figures_->clearUncertainty();
+  drawnFrame_ = last_;
+  drawing_ = true;
+  frameWaiting_ = false;
   figures_->showProgress(0, ScanUncertainty::kDraws);
   uncertainty_.start(frame.scanSpectra);
 }
 
+void MainWindow::stopUncertainty(const QString &note) {
+  uncertainty_.stop();
+  drawing_ = frameWaiting_ = false;
+  const bool olderShown = shownFrame_.frame.isValid();
+  drawnFrame_ = shownFrame_ = {};
+  figures_->clearUncertainty(note);
+  if (olderShown) {
+    refreshFigures(); // back to the newest frame's figures
+  }
+}
+
+void MainWindow::uncertaintyFinished(const lightquality::UncertaintyResult &result, int scans) {
+  drawing_ = false;
+  shownFrame_ = drawnFrame_;
+  figures_->showUncertainty(result, scans);
+  if (frameWaiting_) {
+    startUncertainty();
+  }
+  refreshFigures();
+}
+
 int MainWindow::saturatedCount() const {
-  const Frame &frame = last_.frame;
+  return saturatedCount(last_.frame);
+}
+
+int MainWindow::saturatedCount(const Frame &frame) const {
   return frame.isValid() ? saturatedPixels(frame.pixels, info_.fullScale()) : 0;
 }
 

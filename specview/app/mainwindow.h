@@ -41,6 +41,7 @@ public:
   QString saturationWarning() const;
   // Pixels of the last frame at full scale.
   int saturatedCount() const;
+  int saturatedCount(const Frame &frame) const;
   QString message() const;
   // Why the last connect failed; empty when connected.
   QString connectMessage() const;
@@ -98,6 +99,8 @@ private:
   void refreshFigures();
   void uncertaintyToggled(bool on);
   void startUncertainty();
+  void stopUncertainty(const QString &note = {});
+  void uncertaintyFinished(const lightquality::UncertaintyResult &result, int scans);
   void refreshMarks();
   void showMessage(const QString &text);
   SaveContext saveContext() const;
@@ -110,6 +113,14 @@ private:
   bool connected_ = false;
   bool continuous_ = false;
   AcquiredFrame last_;
+  // While the uncertainty is shown: the frame whose scans are drawn, and
+  // the frame whose figures stand with the uncertainty (invalid before the
+  // first result). Frames that come during a run wait, and the newest is
+  // drawn next, so continuous acquisition still gets its uncertainty.
+  AcquiredFrame drawnFrame_;
+  AcquiredFrame shownFrame_;
+  bool drawing_ = false;
+  bool frameWaiting_ = false;
   Processing processing_;
   QString autoMessage_; // the automatic integration time's status message
   // Repaints at most at the screen's rate, with the newest frame.

@@ -12,6 +12,7 @@
 #include <specsdk.h>
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -268,6 +269,25 @@ private slots:
     uncertainty->setChecked(false);
     QVERIFY(!window->figureText("lqCct").contains(withUncertainty));
     QCOMPARE(window->uncertaintyNote(), QString());
+  }
+
+  // Frames that keep coming faster than the draws do not restart them: the
+  // uncertainty shows beside the figures of the frame it was drawn for,
+  // and the newest frame is drawn next.
+  void uncertaintyKeepsUpWithFramesThatKeepComing() {
+    setSpin("scans", 4);
+    window->findChild<QCheckBox *>("check_showUncertainty")->setChecked(true);
+    QElapsedTimer timer;
+    timer.start();
+    while (!window->uncertaintyNote().startsWith("Noise from") && timer.elapsed() < 30000) {
+      acquire();
+    }
+    QVERIFY2(window->uncertaintyNote().startsWith("Noise from"),
+             qPrintable(window->uncertaintyNote()));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->uncertaintyNote().contains("Figures of the frame of"),
+                             30000);
+    QVERIFY(window->uncertaintyNote().startsWith("Noise from 4 scan"));
+    window->findChild<QCheckBox *>("check_showUncertainty")->setChecked(false);
   }
 
   void lowPassFilterRunsOverTheProcessedIntensity() {

@@ -389,6 +389,10 @@ Calibrated %10, shortest time %11</source>
         <translation>；± 为 k = 2</translation>
     </message>
     <message>
+        <source>Figures of the frame of %1; the newest frame is drawn next.</source>
+        <translation>所示数值属于 %1 的一帧；最新一帧接着抽样。</translation>
+    </message>
+    <message>
         <source>Colour (specsdk)</source>
         <translation>颜色 (specsdk)</translation>
     </message>

@@ -389,6 +389,10 @@ Calibrated %10, shortest time %11</translation>
         <translation>; ± is k = 2</translation>
     </message>
     <message>
+        <source>Figures of the frame of %1; the newest frame is drawn next.</source>
+        <translation>Figures of the frame of %1; the newest frame is drawn next.</translation>
+    </message>
+    <message>
         <source>Colour (specsdk)</source>
         <translation>Colour (specsdk)</translation>
     </message>

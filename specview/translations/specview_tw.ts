@@ -389,6 +389,10 @@ Calibrated %10, shortest time %11</source>
         <translation>；± 為 k = 2</translation>
     </message>
     <message>
+        <source>Figures of the frame of %1; the newest frame is drawn next.</source>
+        <translation>所示數值屬於 %1 的一幀；最新一幀接著抽樣。</translation>
+    </message>
+    <message>
         <source>Colour (specsdk)</source>
         <translation>顏色 (specsdk)</translation>
     </message>
