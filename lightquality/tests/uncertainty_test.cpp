@@ -38,15 +38,21 @@ std::size_t figureIndex(const std::string &key) {
   return 0;
 }
 
-UncertaintyResult propagate(const Spectrum &record, double lux, const UncertaintyBudget &budget,
-                            int draws = 10000, int threads = 0) {
+// The fixed mode with the tests' seed.
+UncertaintySettings fixedDraws(int draws, int threads) {
   UncertaintySettings settings;
   settings.adaptive = false;
   settings.draws = draws;
   settings.seed = 20261208;
   settings.threads = threads;
+  return settings;
+}
+
+UncertaintyResult propagate(const Spectrum &record, double lux, const UncertaintyBudget &budget,
+                            int draws = 10000, int threads = 0) {
   UncertaintyResult result;
-  EXPECT_TRUE(propagateUncertainty(record, lux, budget, settings, &result));
+  EXPECT_TRUE(
+      propagateUncertainty(record, lux, budget, fixedDraws(draws, threads), &result));
   return result;
 }
 
@@ -371,14 +377,10 @@ std::vector<double> onPixels(const Spectrum &spectrum) {
 UncertaintyResult propagateScans(const std::vector<std::vector<double>> &scans, double lux,
                                  const UncertaintyBudget &budget, int draws = 10000,
                                  int threads = 0) {
-  UncertaintySettings settings;
-  settings.adaptive = false;
-  settings.draws = draws;
-  settings.seed = 20261208;
-  settings.threads = threads;
   UncertaintyResult result;
   std::string error;
-  EXPECT_TRUE(propagateRepeatedScans(scans, pairMeans, lux, budget, settings, &result, &error));
+  EXPECT_TRUE(propagateRepeatedScans(scans, pairMeans, lux, budget, fixedDraws(draws, threads),
+                                     &result, &error));
   EXPECT_EQ(error, "");
   return result;
 }
