@@ -85,6 +85,10 @@ QJsonObject exposedFrame(int peak = 40500) {
                        {"pixels_integration_time", 100}});
 }
 
+// How long 10,000 draws may take: well under a second in a release build,
+// half a minute or more under the sanitizers with other tests running.
+constexpr int kDrawsTimeout = 180000; // ms
+
 std::vector<float> cIntensity(int scans, int boxcar) {
   std::vector<float> values(specview::kPixels), wavelengths(specview::kPixels);
   if (GetIntensity(values.data(), wavelengths.data(), scans, 0, boxcar, 0, 0, 0) != 0) {
@@ -258,7 +262,8 @@ private slots:
     // Four frames for the average, one for the raw view, four calibrated scans.
     QCOMPARE(sim().reads(3), 9);
     QCOMPARE(window->lastFrame().frame.scanSpectra.size(), 4);
-    QTRY_VERIFY_WITH_TIMEOUT(window->uncertaintyNote().startsWith("Noise from 4 scan"), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->uncertaintyNote().startsWith("Noise from 4 scan"),
+                             kDrawsTimeout);
     QVERIFY(window->uncertaintyNote().contains("10000 draws"));
     const QRegularExpression withUncertainty(R"(^\d+(\.\d+)? (± \d|\[))");
     QVERIFY2(window->figureText("lqCct").contains(withUncertainty),
@@ -279,13 +284,14 @@ private slots:
     window->findChild<QCheckBox *>("check_showUncertainty")->setChecked(true);
     QElapsedTimer timer;
     timer.start();
-    while (!window->uncertaintyNote().startsWith("Noise from") && timer.elapsed() < 30000) {
+    while (!window->uncertaintyNote().startsWith("Noise from") &&
+           timer.elapsed() < kDrawsTimeout) {
       acquire();
     }
     QVERIFY2(window->uncertaintyNote().startsWith("Noise from"),
              qPrintable(window->uncertaintyNote()));
     QTRY_VERIFY_WITH_TIMEOUT(!window->uncertaintyNote().contains("Figures of the frame of"),
-                             30000);
+                             kDrawsTimeout);
     QVERIFY(window->uncertaintyNote().startsWith("Noise from 4 scan"));
     window->findChild<QCheckBox *>("check_showUncertainty")->setChecked(false);
   }
