@@ -2,6 +2,7 @@
 
 #include "kvgraph.h"
 #include "kvpainter.h"
+#include "report_style.h"
 
 #include "solvane/quality/figure_text.h"
 #include "solvane/quality/record_quality.h"
@@ -20,16 +21,9 @@ namespace {
 using lightquality::FigureGroup;
 using solvane::quality::RecordQuality;
 
-constexpr int kBold = 75;
-constexpr int kLight = 25;
 constexpr int kHeadingSize = 20;
 constexpr int kBodySize = 13;
 constexpr float kRowHeight = 1.5f;
-const char *const kFont = "Calibri";
-
-void useFont(KVPainter &page, int size, int weight) {
-  page.setFont(size, weight, kFont);
-}
 
 float drawHeading(KVPainter &page, const QString &title, float top) {
   useFont(page, kHeadingSize, kBold);

@@ -3,6 +3,7 @@
 #include "kvgraph.h"
 #include "kvpainter.h"
 #include "qualitypage.h"
+#include "report_style.h"
 #include "uncertaintypage.h"
 
 #include "solvane/records/measurement_record.h"
@@ -19,8 +20,6 @@ namespace {
 
 namespace rec = solvane::records;
 
-constexpr int kBold = 75;
-constexpr int kLight = 25;
 constexpr int kHeadingSize = 20;
 constexpr int kBodySize = 13;
 constexpr float kRowHeight = 1.5f; // percent of the page height
@@ -30,7 +29,6 @@ constexpr int kPrintInfoTexts = 8;
 constexpr int kSpectrumColumns = 5;
 constexpr int kSpectrumTableStep = 10; // nm
 
-const char *const kFont = "Calibri";
 
 const char *const kCompanyLabels[] = {"Name", "Add", "Tel", "Fax", "E-mail"};
 const char *const kSampleLabels[] = {"Sample Name", "Sample Model", "Remarks"};
@@ -54,10 +52,6 @@ const ResultLabel kResultLabels[] = {
 static_assert(std::size(kResultLabels) == rec::kTestItemCount);
 static_assert(std::size(kCompanyLabels) == kCompanyTexts);
 static_assert(std::size(kCompanyLabels) + std::size(kSampleLabels) == kPrintInfoTexts);
-
-void useFont(KVPainter &page, int size, int weight) {
-  page.setFont(size, weight, kFont);
-}
 
 // A section heading with its rule below; returns where the section's rows
 // start.

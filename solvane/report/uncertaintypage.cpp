@@ -1,6 +1,7 @@
 #include "uncertaintypage.h"
 
 #include "kvpainter.h"
+#include "report_style.h"
 
 #include "lightquality/uncertainty_display.h"
 #include "quoting/quoted_qstring.h"
@@ -9,12 +10,9 @@
 namespace solvane::report {
 namespace {
 
-constexpr int kBold = 75;
-constexpr int kLight = 25;
 constexpr int kBodySize = 12;
 constexpr float kRowHeight = 2.0f;
 constexpr float kColumnWidth = 50;
-const char *const kFont = "Calibri";
 
 } // namespace
 
@@ -22,13 +20,13 @@ void drawUncertaintyPage(KVPainter &page, const QStringList &record,
                          const ReportUncertainty &uncertainty) {
   const lightquality::UncertaintyResult &r = uncertainty.result;
   page.setPageSpace(5, 0);
-  page.setFont(30, kBold, kFont);
+  useFont(page, 30, kBold);
   page.drawText("Light Quality: Uncertainty", 0, 0, Qt::AlignHCenter);
-  page.setFont(kBodySize, kBold, kFont);
+  useFont(page, kBodySize, kBold);
   page.drawText(quoting::quotedText(record.value(records::kLabel)) + "  " +
                     record.value(records::kDateTime),
                 100, 4, Qt::AlignRight);
-  page.setFont(kBodySize, kLight, kFont);
+  useFont(page, kBodySize, kLight);
   page.drawText(QString("Budget %1, %2 draws (%3), seed %4.")
                     .arg(quoting::quotedText(uncertainty.budgetName))
                     .arg(r.draws)
@@ -48,9 +46,9 @@ void drawUncertaintyPage(KVPainter &page, const QStringList &record,
     const float x = kColumnWidth * static_cast<float>(f / rows);
     const float y = 14.5f + kRowHeight * static_cast<float>(f % rows);
     const auto figure = static_cast<std::size_t>(f);
-    page.setFont(kBodySize, kBold, kFont);
+    useFont(page, kBodySize, kBold);
     page.drawText(figures[figure].label, x, y, Qt::AlignLeft);
-    page.setFont(kBodySize, kLight, kFont);
+    useFont(page, kBodySize, kLight);
     page.drawText(QString::fromStdString(lightquality::uncertaintyDisplay(
                                              r.figures[figure], r.draws,
                                              figures[figure].decimals, figures[figure].unit)
